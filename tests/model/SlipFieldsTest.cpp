@@ -1,0 +1,93 @@
+#include "MemoLines.h"
+#include "SlipData.h"
+#include "SlipFields.h"
+#include "Win1250.h"
+#include "QtPrinters.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(FitDigitBox, FitsProgramSetValuesIntoTheirPositions)
+{
+    const struct {
+        const char16_t *value;
+        int n;
+        bool reverse;
+        const char16_t *fitted;
+    } cases[] = {
+        {u"7", 3, true, u"  7"},   {u"7", 15, false, u"7              "},
+        {u"12345", 3, true, u"345"}, {u"1234567890123456789", 15, false, u"123456789012345"},
+        {u"", 3, true, u"   "},    {u"", 15, false, u"               "},
+        {u"01 ", 3, true, u"01 "}, {u"abc", 5, true, u"  abc"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(fitDigitBox(QString::fromUtf16(c.value), c.n, c.reverse), QString::fromUtf16(c.fitted));
+}
+
+TEST(SlipFields, TablesHoldTheCanonicalOrder)
+{
+    const char *uplatnica[] = {"MaskEdit1", "Memo1",     "Memo2",     "Memo3", "Edit2",     "Edit1",     "MaskEdit2",
+                               "MaskEdit3", "MaskEdit4", "MaskEdit5", "Edit3", "MaskEdit7", "MaskEdit6", "MaskEdit8"};
+    const char *zorvat[] = {"Nalogodavac", "SvrhaZorvata", "Primatelj", "Racun1", "pb11", "pb12", "Nacin",
+                            "IznosZorvat", "Racun2",       "pb21",      "pb22",   "sif1", "sif2", "sif3"};
+    for (int i = 0; i < slipFieldCount; ++i) {
+        EXPECT_STREQ(slipFields(SlipKind::Uplatnica)[static_cast<size_t>(i)].control, uplatnica[i]);
+        EXPECT_STREQ(slipFields(SlipKind::Zorvat)[static_cast<size_t>(i)].control, zorvat[i]);
+    }
+    EXPECT_EQ(slipFieldIndex(SlipKind::Zorvat, QLatin1StringView("pb22")), 10);
+    EXPECT_FALSE(slipFields(SlipKind::Zorvat)[10].reverse);
+    EXPECT_EQ(slipFields(SlipKind::Zorvat)[10].length, 15);
+}
+
+TEST(SlipRecord, BlankRecordHasBlankDigitBoxes)
+{
+    const SlipRecord r = SlipRecord::blank(SlipKind::Uplatnica);
+    EXPECT_EQ(r.texts[0], QStringLiteral("     "));
+    EXPECT_EQ(r.texts[1], QString());
+    EXPECT_EQ(joinReference(r.texts[12], r.texts[13]), QStringLiteral("    "));
+}
+
+TEST(MemoDisplayLines, BreaksAtHardBreaksAndWrapsAtWords)
+{
+    // 325-pixel boxes hold 40 characters of Courier New 13 px on a line.
+    const QString longWord(45, u'x');
+    const struct {
+        QString text;
+        QStringList lines;
+    } cases[] = {
+        {QString(), {QString()}},
+        {QStringLiteral("Ivan\r\nHorvat, Ilica 1"), {QStringLiteral("Ivan"), QStringLiteral("Horvat, Ilica 1")}},
+        {QStringLiteral("a\nb\rc"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}},
+        {QStringLiteral("aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee"),
+         {QStringLiteral("aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd "), QStringLiteral("eeeeeeeee")}},
+        {longWord, {QString(40, u'x'), QString(5, u'x')}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(memoDisplayLines(c.text, 325), c.lines) << c.text.toStdString();
+    EXPECT_EQ(memoDisplayLine(QStringLiteral("one"), 325, 2), QString());
+}
+
+TEST(SlipData, SnapshotsTakeTheDrawnDisplayLines)
+{
+    SlipTexts texts = SlipRecord::blank(SlipKind::Zorvat).texts;
+    texts[0] = QStringLiteral("A\r\nB\r\nC\r\nD");
+    texts[10] = QStringLiteral("123            ");
+    const ZorvatData d = ZorvatData::fromTexts(texts, QStringLiteral("Zagreb"), QStringLiteral("1.1.2002"));
+    EXPECT_EQ(d.Nalogodavac[2], QStringLiteral("C"));
+    EXPECT_EQ(d.pb22, texts[10]);
+    EXPECT_EQ(d.Edit2, QStringLiteral("Zagreb"));
+}
+
+TEST(Win1250, RoundTripsCroatianLettersAndFlagsOthers)
+{
+    const QString croatian = QStringLiteral("čćđšžČĆĐŠŽ €");
+    EXPECT_EQ(Win1250::encode(croatian).size(), croatian.size());
+    EXPECT_EQ(Win1250::decode(Win1250::encode(croatian)), croatian);
+    EXPECT_EQ(static_cast<unsigned char>(Win1250::encode(QStringLiteral("č"))[0]), 0xE8);
+    EXPECT_TRUE(Win1250::canEncode(croatian));
+    EXPECT_FALSE(Win1250::canEncode(QStringLiteral("日本")));
+    EXPECT_FALSE(Win1250::canEncode(QChar(u'ñ')));
+}
+
+} // namespace
