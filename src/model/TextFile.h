@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// Whole-file reading and crash-safe writing with the user-facing error texts.
+namespace TextFile {
+
+// Writes bytes to path through a temporary file in the same folder that replaces the old file only
+// when everything is written, so a failure leaves any earlier file whole. Throws UserError
+// "Cannot create file <path>", "Disk full" or "Stream write error".
+void writeAtomically(const QString &path, const QByteArray &bytes);
+
+// Opens path for reading or throws UserError "File not found", "File access denied" or
+// "Cannot open file <path>".
+void checkReadable(const QString &path);
+
+} // namespace TextFile
+
+// A memo's text on the one line that slip and partner files give it: every hard line break
+// (CR LF, LF or CR) becomes the byte 0B (line tabulation), which no entry control accepts,
+// and comes back as CR LF. Texts without line breaks are unchanged.
+QString memoToOneLine(const QString &text);
+QString memoFromOneLine(const QString &line);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The program's message boxes and file dialogs. The real one shows Qt dialogs; tests answer them.
+class UserDialogs
+{
+public:
+    virtual ~UserDialogs() = default;
+
+    // A plain message box with the text and an OK button.
+    virtual void showMessage(const QString &text) = 0;
+    // The standard error box: error icon, the application's title as caption, the text (with a full
+    // stop appended when it does not end in one) and an OK button.
+    virtual void showError(const QString &text) = 0;
+    // Modal file dialogs without a type filter; nothing when the user cancels.
+    virtual std::optional<QString> getOpenFileName(const QString &title) = 0;
+    virtual std::optional<QString> getSaveFileName(const QString &title) = 0;
+};
+
+// The error box text: a full stop is appended when the text does not end in one.
+inline QString errorBoxText(const QString &text)
+{
+    return text.endsWith(u'.') ? text : text + u'.';
+}

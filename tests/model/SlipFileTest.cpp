@@ -1,0 +1,156 @@
+#include "QtPrinters.h"
+#include "SlipFile.h"
+#include "TextFile.h"
+#include "UserError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+SlipRecord fullUplatnica()
+{
+    SlipRecord r{SlipKind::Uplatnica,
+                 {QStringLiteral("10000"), QStringLiteral("Ivan Horvat"), QStringLiteral("Račun za struju"),
+                  QStringLiteral("HEP d.d."), QStringLiteral("Zagreb"), QStringLiteral("06.12.2001."),
+                  QStringLiteral("  1"), QStringLiteral("123"), QStringLiteral("   "), QStringLiteral("999"),
+                  QStringLiteral("1.234,56"), QStringLiteral("2360000-1101234567"), QStringLiteral("   "),
+                  QStringLiteral("12345-678")}};
+    return r;
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+TEST(SlipFile, WritesTagAndFieldsInWindows1250WithCrLf)
+{
+    const QByteArray bytes = SlipFile::toBytes(fullUplatnica());
+    EXPECT_TRUE(bytes.startsWith("TIP=UPLATNICA\r\n10000\r\nIvan Horvat\r\nRa\xE8un za struju\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\r\n   \r\n12345-678\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 15);
+}
+
+TEST(SlipFile, RoundTripsByteForByte)
+{
+    SlipRecord zorvat = SlipRecord::blank(SlipKind::Zorvat);
+    zorvat.texts[0] = QStringLiteral("Firma d.o.o.\r\nIlica 1\r\nZagreb");
+    zorvat.texts[7] = QStringLiteral("12 kn");
+    for (const SlipRecord &record : {fullUplatnica(), zorvat}) {
+        const QByteArray bytes = SlipFile::toBytes(record);
+        const auto back = SlipFile::fromBytes(bytes);
+        ASSERT_TRUE(back.has_value());
+        EXPECT_EQ(back->kind, record.kind);
+        EXPECT_EQ(back->texts, record.texts);
+        EXPECT_EQ(SlipFile::toBytes(*back), bytes);
+    }
+}
+
+TEST(SlipFile, ReadingRules)
+{
+    const struct {
+        QByteArray bytes;
+        bool loads;
+        SlipKind kind;
+        int field;
+        const char16_t *text;
+    } cases[] = {
+        {"tip=uplatnica\r\n12345\r\n", true, SlipKind::Uplatnica, 0, u"12345"},
+        {"TIP=ZORVAT UPLATNICA\n1\n", true, SlipKind::Uplatnica, 0, u"1"},
+        {"TIP=ZORVAT\nA\nB\n", true, SlipKind::Zorvat, 1, u"B"},
+        {"TIP=ZORVAT\nA\nB\n", true, SlipKind::Zorvat, 2, u""},
+        {"TIP=UPLATNICA\r\na\rb\r\n", true, SlipKind::Uplatnica, 0, u"ab"},
+        {"TIP=UPLATNICA\r\nlast", true, SlipKind::Uplatnica, 0, u"last"},
+        {"TIP=UPLATNICA\r\n1\x1A\r\n2\r\n", true, SlipKind::Uplatnica, 1, u""},
+        {"TIP=UPLATNICA\r\n1\x1A\r\n2\r\n", true, SlipKind::Uplatnica, 0, u"1"},
+        {"TIP=NALOG\r\n1\r\n", false, SlipKind::Uplatnica, 0, u""},
+        {"", false, SlipKind::Uplatnica, 0, u""},
+        {"\x1ATIP=UPLATNICA\r\n", false, SlipKind::Uplatnica, 0, u""},
+    };
+    for (const auto &c : cases) {
+        const auto record = SlipFile::fromBytes(c.bytes);
+        ASSERT_EQ(record.has_value(), c.loads) << c.bytes.toStdString();
+        if (!record)
+            continue;
+        EXPECT_EQ(record->kind, c.kind);
+        EXPECT_EQ(record->texts[static_cast<size_t>(c.field)], QString::fromUtf16(c.text)) << c.bytes.toStdString();
+    }
+}
+
+TEST(SlipFile, FiveLineFileEmptiesTheRest)
+{
+    const auto record = SlipFile::fromBytes("TIP=UPLATNICA\r\n10000\r\nA\r\nB\r\nC\r\n");
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->texts[3], QStringLiteral("C"));
+    for (size_t i = 4; i < record->texts.size(); ++i)
+        EXPECT_TRUE(record->texts[i].isEmpty());
+}
+
+TEST(SlipFile, SaveReplacesAndLoadReadsBack)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("slip"));
+    SlipFile::save(path, SlipRecord::blank(SlipKind::Zorvat));
+    SlipFile::save(path, fullUplatnica());
+    const auto record = SlipFile::load(path);
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->texts, fullUplatnica().texts);
+}
+
+TEST(SlipFile, FileErrorsCarryTheirTexts)
+{
+    QTemporaryDir dir;
+    try {
+        SlipFile::load(dir.filePath(QStringLiteral("missing")));
+        ADD_FAILURE() << "loaded a missing file";
+    } catch (const UserError &e) {
+        EXPECT_EQ(e.text(), QStringLiteral("File not found"));
+    }
+    const QString inMissingFolder = dir.filePath(QStringLiteral("no/such/folder/slip"));
+    try {
+        SlipFile::save(inMissingFolder, fullUplatnica());
+        ADD_FAILURE() << "saved into a missing folder";
+    } catch (const UserError &e) {
+        EXPECT_EQ(e.text(), QStringLiteral("Cannot create file %1").arg(inMissingFolder));
+    }
+}
+
+TEST(TextFile, FailedWriteLeavesTheOldFileWhole)
+{
+    // A file-size limit makes the write of the new content fail part-way, as a full disk would.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("slip"));
+    SlipFile::save(path, fullUplatnica());
+    const QByteArray before = readAll(path);
+
+    const QByteArray big(1 << 20, 'x');
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limited = old;
+    limited.rlim_cur = 4096;
+    setrlimit(RLIMIT_FSIZE, &limited);
+    EXPECT_THROW(TextFile::writeAtomically(path, big), UserError);
+    setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_EQ(readAll(path), before);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("slip")});
+}
+
+TEST(MemoOneLine, KeepsHardBreaksOnOneLine)
+{
+    EXPECT_EQ(memoToOneLine(QStringLiteral("a\r\nb\nc")), QStringLiteral("a\x0B" "b\x0B" "c"));
+    EXPECT_EQ(memoFromOneLine(QStringLiteral("a\x0B" "b")), QStringLiteral("a\r\nb"));
+    EXPECT_EQ(memoToOneLine(QStringLiteral("plain")), QStringLiteral("plain"));
+}
+
+} // namespace
