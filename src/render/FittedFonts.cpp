@@ -32,7 +32,7 @@ int closestPixelSize(const QFont &font, int cellHeight)
     const int estimate = qRound(cellHeight / cellPerPixel);
     int best = 0;
     int bestDistance = 0;
-    for (int size = std::max(1, estimate - 2); size <= std::max(1, estimate + 2); ++size) {
+    for (int size = std::max(1, estimate - 1); size <= std::max(1, estimate + 1); ++size) {
         const int distance = std::abs(cellHeightAt(font, size) - cellHeight);
         if (best == 0 || distance < bestDistance) {
             best = size;
@@ -55,19 +55,32 @@ FittedFont fit(const FontState &state)
 
 } // namespace
 
+FittedFonts::Entry &FittedFonts::entryFor(const FontState &font)
+{
+    for (Entry &entry : m_entries) {
+        if (entry.height == font.height && entry.bold == font.bold && entry.name == font.name)
+            return entry;
+    }
+    return m_entries.emplace_back(Entry{font.name, font.height, font.bold, fit(font), {}});
+}
+
 const FittedFont &FittedFonts::fitted(const FontState &font)
 {
-    for (const Entry &entry : m_entries) {
-        if (entry.height == font.height && entry.bold == font.bold && entry.name == font.name)
-            return entry.fitted;
-    }
-    m_entries.push_back(Entry{font.name, font.height, font.bold, fit(font)});
-    return m_entries.back().fitted;
+    return entryFor(font).fitted;
 }
 
 int FittedFonts::textWidth(const FontState &font, const QString &text)
 {
     if (font.height < 1 || text.isEmpty())
         return 0;
-    return qRound(QFontMetricsF(fitted(font).font).horizontalAdvance(text));
+    Entry &entry = entryFor(font);
+    if (const auto known = entry.widths.constFind(text); known != entry.widths.cend())
+        return *known;
+    // Typing makes a new text per keystroke; forgetting them all now and then bounds the memory.
+    constexpr qsizetype maxRemembered = 1000;
+    if (entry.widths.size() >= maxRemembered)
+        entry.widths.clear();
+    const int width = qRound(QFontMetricsF(entry.fitted.font).horizontalAdvance(text));
+    entry.widths.insert(text, width);
+    return width;
 }

@@ -3,6 +3,7 @@
 #include "TextMeasure.h"
 
 #include <QFont>
+#include <QHash>
 #include <QString>
 
 #include <vector>
@@ -18,7 +19,8 @@ struct FittedFont
     qreal baseline = 0; // from the top of the requested cell to the baseline
 };
 
-// Fits and measures surface fonts, remembering each font it has fitted.
+// Fits and measures surface fonts, remembering each font it has fitted and the widths it has
+// measured, so a preview that keeps one between repaints measures only texts that changed.
 // Widths are the font's fractional advance rounded to the nearest pixel, everywhere.
 class FittedFonts : public TextMeasure
 {
@@ -36,6 +38,9 @@ private:
         int height;
         bool bold;
         FittedFont fitted;
+        QHash<QString, int> widths;
     };
+    Entry &entryFor(const FontState &font);
+
     std::vector<Entry> m_entries;
 };

@@ -38,6 +38,9 @@ QPainterSurface::QPainterSurface(QPainter &painter, FittedFonts &fonts) : m_pain
 void QPainterSurface::usePen()
 {
     const PenState &state = this->state().pen;
+    if (m_painterPen == state)
+        return;
+    m_painterPen = state;
     QPen pen(toQColor(state.color), state.width);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
@@ -81,6 +84,7 @@ void QPainterSurface::drawText(int x, int y, const QString &text)
     const FittedFont &fitted = m_fonts.fitted(font);
     m_painter.setFont(fitted.font);
     m_painter.setPen(toQColor(font.color));
+    m_painterPen.reset();
     m_painter.drawText(QPointF(x, y + fitted.baseline), text);
 }
 

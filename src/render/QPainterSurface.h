@@ -5,6 +5,8 @@
 
 #include <QPainter>
 
+#include <optional>
+
 // A DrawingSurface over any QPainter (preview widget, QImage, printer, PDF). Lines are aliased;
 // a dotted pen draws one pixel on, one off. Fonts are fitted to the requested cell height.
 class QPainterSurface : public DrawingSurface
@@ -32,4 +34,5 @@ private:
     QPainter &m_painter;
     FittedFonts m_ownFonts;
     FittedFonts &m_fonts;
+    std::optional<PenState> m_painterPen; // the pen last given to the painter for lines
 };
