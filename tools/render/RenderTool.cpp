@@ -28,29 +28,40 @@ QByteArray renderBytes(const SlipDrawing &drawing, RenderOptions::Format format)
     return QByteArray();
 }
 
+// The record of a slip file, read as the program's "Učitaj" reads it; failures name the file.
+SlipRecord loadSlip(const QString &path)
+{
+    std::optional<SlipRecord> record;
+    try {
+        record = SlipFile::load(path);
+    } catch (const UserError &e) {
+        throw UserError(u"%1: %2"_s.arg(path, e.text()));
+    }
+    if (!record)
+        throw UserError(u"%1: %2"_s.arg(path, SlipFile::loadErrorText()));
+    return *record;
+}
+
 } // namespace
 
 int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &errors)
 {
     RenderOptions options;
-    QByteArray bytes;
     try {
         options = parseRenderOptions(arguments);
-        if (options.helpRequested) {
-            out << renderUsage();
-            return exitDone;
-        }
-        std::optional<SlipRecord> record;
-        try {
-            record = SlipFile::load(options.slipPath);
-        } catch (const UserError &e) {
-            throw UserError(u"%1: %2"_s.arg(options.slipPath, e.text()));
-        }
-        if (!record)
-            throw UserError(u"%1: %2"_s.arg(options.slipPath, SlipFile::loadErrorText()));
-        bytes = renderBytes(SlipDrawing(*record, options), options.format);
     } catch (const UserError &e) {
         errors << "zorprint-render: " << e.text() << '\n' << renderUsage();
+        return exitBadInput;
+    }
+    if (options.helpRequested) {
+        out << renderUsage();
+        return exitDone;
+    }
+    QByteArray bytes;
+    try {
+        bytes = renderBytes(SlipDrawing(loadSlip(options.slipPath), options), options.format);
+    } catch (const UserError &e) {
+        errors << "zorprint-render: " << e.text() << '\n';
         return exitBadInput;
     }
     try {
