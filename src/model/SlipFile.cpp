@@ -90,8 +90,11 @@ std::optional<SlipRecord> load(const QString &path)
     // Read only as far as the 15 lines reach, so a huge file costs no more than its first lines.
     QByteArray bytes;
     constexpr qint64 chunk = 1 << 16;
-    while (!file.atEnd()) {
+    for (;;) {
         const QByteArray part = file.read(chunk);
+        // A read error would pass for a short file and empty the rest of the fields.
+        if (file.error() != QFileDevice::NoError)
+            return std::nullopt;
         if (part.isEmpty())
             break;
         bytes += part;

@@ -23,7 +23,7 @@ void save(const QString &path, const SlipRecord &record);
 std::optional<SlipRecord> fromBytes(const QByteArray &bytes);
 
 // Reads path. Throws UserError with the file error when it cannot be opened; nothing when
-// line 1 names neither kind.
+// line 1 names neither kind or reading fails part-way.
 std::optional<SlipRecord> load(const QString &path);
 
 // What the user is told when a file cannot be loaded as a slip.

@@ -1,5 +1,5 @@
-#include "QtPrinters.h"
 #include "SlipFile.h"
+#include "QtPrinters.h"
 #include "TextFile.h"
 #include "UserError.h"
 
@@ -56,7 +56,8 @@ TEST(SlipFile, RoundTripsByteForByte)
 
 TEST(SlipFile, ReadingRules)
 {
-    const struct {
+    const struct
+    {
         QByteArray bytes;
         bool loads;
         SlipKind kind;
@@ -81,7 +82,8 @@ TEST(SlipFile, ReadingRules)
         if (!record)
             continue;
         EXPECT_EQ(record->kind, c.kind);
-        EXPECT_EQ(record->texts[static_cast<size_t>(c.field)], QString::fromUtf16(c.text)) << c.bytes.toStdString();
+        EXPECT_EQ(record->texts[static_cast<size_t>(c.field)], QString::fromUtf16(c.text))
+            << c.bytes.toStdString();
     }
 }
 
@@ -148,8 +150,12 @@ TEST(TextFile, FailedWriteLeavesTheOldFileWhole)
 
 TEST(MemoOneLine, KeepsHardBreaksOnOneLine)
 {
-    EXPECT_EQ(memoToOneLine(QStringLiteral("a\r\nb\nc")), QStringLiteral("a\x0B" "b\x0B" "c"));
-    EXPECT_EQ(memoFromOneLine(QStringLiteral("a\x0B" "b")), QStringLiteral("a\r\nb"));
+    EXPECT_EQ(memoToOneLine(QStringLiteral("a\r\nb\nc")), QStringLiteral("a\x0B"
+                                                                         "b\x0B"
+                                                                         "c"));
+    EXPECT_EQ(memoFromOneLine(QStringLiteral("a\x0B"
+                                             "b")),
+              QStringLiteral("a\r\nb"));
     EXPECT_EQ(memoToOneLine(QStringLiteral("plain")), QStringLiteral("plain"));
 }
 
