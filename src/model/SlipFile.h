@@ -3,6 +3,7 @@
 #include "SlipData.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <optional>
@@ -21,6 +22,9 @@ void save(const QString &path, const SlipRecord &record);
 // The record held by a file's bytes, or nothing when line 1 names neither kind.
 // Lines end at LF or CR LF, a lone CR is dropped, byte 1A ends the file, missing lines are empty.
 std::optional<SlipRecord> fromBytes(const QByteArray &bytes);
+
+// The record read from a device, or nothing when line 1 names neither kind or reading fails.
+std::optional<SlipRecord> fromDevice(QIODevice &device);
 
 // Reads path. Throws UserError with the file error when it cannot be opened; nothing when
 // line 1 names neither kind or reading fails part-way.

@@ -19,13 +19,15 @@ public:
             return;
         m_groups.resize(static_cast<size_t>(getgroups(0, nullptr)));
         getgroups(static_cast<int>(m_groups.size()), m_groups.data());
-        m_group = getegid();
-        m_switched = setgroups(0, nullptr) == 0 && setegid(nobody) == 0 && seteuid(nobody) == 0;
+        m_group = getgid();
+        // Real and effective ids both change (access() checks the real ones); the saved ones stay root.
+        m_switched = setgroups(0, nullptr) == 0 && setresgid(nobody, nobody, 0) == 0 &&
+                     setresuid(nobody, nobody, 0) == 0;
     }
     ~AsOrdinaryUser()
     {
-        if (m_switched &&
-            (seteuid(0) != 0 || setegid(m_group) != 0 || setgroups(m_groups.size(), m_groups.data()) != 0))
+        if (m_switched && (setresuid(0, 0, 0) != 0 || setresgid(m_group, m_group, 0) != 0 ||
+                           setgroups(m_groups.size(), m_groups.data()) != 0))
             std::abort();
     }
     AsOrdinaryUser(const AsOrdinaryUser &) = delete;
