@@ -1,7 +1,7 @@
 #include "Calibration.h"
 #include "QtPrinters.h"
 #include "TemporaryStore.h"
-#include "UserError.h"
+#include "UserErrorOf.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,12 +22,7 @@ const Calibration measured{7, 7, 3, 3, 2, 9};
 
 QString loadError(const SettingsStore &store, const QString &printer)
 {
-    try {
-        LoadCalibration(store, printer);
-    } catch (const UserError &error) {
-        return error.text();
-    }
-    return QString();
+    return userErrorOf([&] { LoadCalibration(store, printer); });
 }
 
 TEST(PrinterKeyName, CutsBeforeTheFirstOnInAnyCase)
@@ -114,12 +109,10 @@ TEST(Calibration, RefusedSaveLeavesNoHalfRecord)
     t.refuseWritesOf(QStringLiteral("Left"));
 
     for (const QString &printer : {laser, other}) {
-        try {
-            SaveCalibration(t.store(), printer, Calibration{6, 6, 1, 1, 1, 1});
-            ADD_FAILURE() << "the refused write was not reported";
-        } catch (const UserError &error) {
-            EXPECT_EQ(error.text(), QStringLiteral("Failed to set data for 'Left'"));
-        }
+        EXPECT_EQ(userErrorOf([&] {
+                      SaveCalibration(t.store(), printer, Calibration{6, 6, 1, 1, 1, 1});
+                  }),
+                  QStringLiteral("Failed to set data for 'Left'"));
     }
     EXPECT_EQ(LoadCalibration(t.store(), laser), measured) << "the old record stays whole";
     EXPECT_FALSE(t.store().OpenKey(calibrationKeyPath(other), false, KeyAccess::Read)) << "no empty record";

@@ -3,7 +3,7 @@
 #include "QtPrinters.h"
 #include "SlipFields.h"
 #include "TemporaryStore.h"
-#include "UserError.h"
+#include "UserErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -140,12 +140,8 @@ TEST(Defaults, ValueOfAnotherTypeStopsTheLoader)
     key->CloseKey();
 
     FakeSlipFields fields;
-    try {
-        LoadZorvatDefaults(t.store(), fields);
-        ADD_FAILURE() << "the type error was not raised";
-    } catch (const UserError &error) {
-        EXPECT_EQ(error.text(), QStringLiteral("Invalid data type for 'DefZorRacun2'"));
-    }
+    EXPECT_EQ(userErrorOf([&] { LoadZorvatDefaults(t.store(), fields); }),
+              QStringLiteral("Invalid data type for 'DefZorRacun2'"));
     EXPECT_EQ(fields.setOrder, zorvatOrder.first(5));
     EXPECT_EQ(fields.texts[QStringLiteral("Primatelj")], QStringLiteral("Primatelj tekst"));
 }
@@ -154,12 +150,8 @@ TEST(Defaults, RefusedWriteStopsTheGroupAfterTheValuesBeforeIt)
 {
     TemporaryStore t;
     t.refuseWritesOf(QStringLiteral("DefPoziv"));
-    try {
-        StoreDefaults(t.store(), filledFields(), DefaultGroup::SpeedButton4);
-        ADD_FAILURE() << "the refused write was not raised";
-    } catch (const UserError &error) {
-        EXPECT_EQ(error.text(), QStringLiteral("Failed to set data for 'DefPoziv'"));
-    }
+    EXPECT_EQ(userErrorOf([&] { StoreDefaults(t.store(), filledFields(), DefaultGroup::SpeedButton4); }),
+              QStringLiteral("Failed to set data for 'DefPoziv'"));
     EXPECT_EQ(t.store().ReadSetting(QStringLiteral("DefRacun")), QStringLiteral("MaskEdit7 tekst"));
     EXPECT_EQ(t.store().ReadSetting(QStringLiteral("DefPin")), QString());
 }

@@ -1,7 +1,7 @@
 #include "PrintOffsets.h"
 #include "QtPrinters.h"
 #include "TemporaryStore.h"
-#include "UserError.h"
+#include "UserErrorOf.h"
 
 #include <gtest/gtest.h>
 
@@ -55,12 +55,8 @@ TEST(PrintOffsets, StoredIntegerIsATypeErrorNotAZeroOffset)
     ASSERT_TRUE(key);
     key->WriteInteger(QStringLiteral("dY"), 4);
     key->CloseKey();
-    try {
-        ReadPrintOffsets(t.store());
-        ADD_FAILURE() << "the type error was swallowed";
-    } catch (const UserError &error) {
-        EXPECT_EQ(error.text(), QStringLiteral("Invalid data type for 'dY'"));
-    }
+    EXPECT_EQ(userErrorOf([&] { ReadPrintOffsets(t.store()); }),
+              QStringLiteral("Invalid data type for 'dY'"));
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "AsOrdinaryUser.h"
 #include "QtPrinters.h"
 #include "TemporaryStore.h"
-#include "UserError.h"
+#include "UserErrorOf.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,16 +15,6 @@
 namespace {
 
 using namespace std::chrono_literals;
-
-QString userErrorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const UserError &error) {
-        return error.text();
-    }
-    return QString();
-}
 
 TEST(SettingsStore, FirstReadCreatesTheFileAndTheMainKey)
 {

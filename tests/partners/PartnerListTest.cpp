@@ -2,7 +2,7 @@
 #include "AsOrdinaryUser.h"
 #include "PartnerEntry.h"
 #include "QtPrinters.h"
-#include "UserError.h"
+#include "UserErrorOf.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,16 +28,6 @@ void writeFile(const QString &path, const QByteArray &bytes)
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
-}
-
-QString userErrorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const UserError &error) {
-        return error.text();
-    }
-    return QString();
 }
 
 class PartnerListTest : public ::testing::Test
