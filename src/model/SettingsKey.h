@@ -26,13 +26,14 @@ public:
     // and "Invalid data type for '<name>'" when it is not a 32-bit integer.
     qint32 ReadInteger(const QString &name) const;
 
-    // Store a value under name, replacing any value of that name and type. Throw UserError
-    // "Failed to set data for '<name>'" when the store refuses.
+    // Store a value under name, replacing any value of that name whatever its type. Throw UserError
+    // "Failed to set data for '<name>'" when the store refuses or the key was opened for reading.
     void WriteString(const QString &name, const QString &value);
     void WriteInteger(const QString &name, qint32 value);
 
-    // Stores what was written and closes the key. Throws "Failed to set data for '<name>'" (the last
-    // value written) when the store refuses; nothing is stored then.
+    // Stores what was written and closes the key, which is not used afterwards. Throws UserError
+    // "Failed to set data for '<name>'" (the last value written) when the store refuses; nothing is
+    // stored then.
     void CloseKey();
 
 private:

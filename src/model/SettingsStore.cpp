@@ -27,7 +27,7 @@ CREATE TABLE setting_values (
     PRIMARY KEY (key, folded));
 )";
 
-// Makes the tables of a new database; false when the file holds a newer or foreign layout.
+// Makes the tables of a new database; false when the file holds a layout of another version.
 bool ensureSchema(const SqliteDatabase &db)
 {
     SqliteStatement version(db, "PRAGMA user_version");
