@@ -12,20 +12,19 @@ constexpr int schemaVersion = 1;
 
 // Keys form a tree under the root (parent 0); names and value names are matched by their case-folded
 // form. A value's type is the SQLite type of its data: TEXT for strings, INTEGER for integers.
-constexpr const char *createSchema = R"(
-CREATE TABLE setting_keys (
+// SQLite keeps each table's statement as written, which lets a damaged layout be recognised.
+constexpr const char *keysTable = R"(CREATE TABLE setting_keys (
     id INTEGER PRIMARY KEY,
     parent INTEGER NOT NULL,
     name TEXT NOT NULL,
     folded TEXT NOT NULL,
-    UNIQUE (parent, folded));
-CREATE TABLE setting_values (
+    UNIQUE (parent, folded)))";
+constexpr const char *valuesTable = R"(CREATE TABLE setting_values (
     key INTEGER NOT NULL REFERENCES setting_keys (id),
     name TEXT NOT NULL,
     folded TEXT NOT NULL,
     data NOT NULL,
-    PRIMARY KEY (key, folded));
-)";
+    PRIMARY KEY (key, folded)))";
 
 // Makes the tables of a new database; false when the file holds a layout of another version.
 bool ensureSchema(const SqliteDatabase &db)
@@ -37,7 +36,24 @@ bool ensureSchema(const SqliteDatabase &db)
     if (found == schemaVersion)
         return true;
     const QByteArray setVersion = "PRAGMA user_version = " + QByteArray::number(schemaVersion);
-    return found == 0 && db.exec(createSchema) && db.exec(setVersion.constData());
+    return found == 0 && db.exec(keysTable) && db.exec(valuesTable) && db.exec(setVersion.constData());
+}
+
+// False when the file is damaged: SQLite finds it inconsistent, or its tables are not exactly the
+// ones above (none yet is fine). Such a file can take writes that are never read back (a broken
+// index, a lost primary key) or answer with values of another key.
+bool isIntact(const SqliteDatabase &db)
+{
+    SqliteStatement check(db, "PRAGMA integrity_check(1)");
+    if (check.step() != SqliteStatement::Step::Row || check.columnText(0) != QLatin1StringView("ok"))
+        return false;
+    SqliteStatement tables(db, "SELECT sql FROM sqlite_master WHERE type = 'table' ORDER BY name");
+    QStringList found;
+    SqliteStatement::Step step;
+    while ((step = tables.step()) == SqliteStatement::Step::Row)
+        found.append(tables.columnText(0));
+    const QStringList own = {QString::fromLatin1(keysTable), QString::fromLatin1(valuesTable)};
+    return step == SqliteStatement::Step::Done && (found.isEmpty() || found == own);
 }
 
 std::optional<qint64> findChild(const SqliteDatabase &db, qint64 parent, const QString &name)
@@ -104,6 +120,10 @@ std::optional<SettingsKey> SettingsStore::OpenKey(const KeyPath &path, bool crea
     const bool writing = access == KeyAccess::ReadWrite;
     if ((writing && db->isReadOnly()) || !db->exec(writing ? "BEGIN IMMEDIATE" : "BEGIN"))
         return std::nullopt;
+    if (!isIntact(*db)) {
+        db->exec("ROLLBACK");
+        return std::nullopt;
+    }
     const std::optional<qint64> id = resolveKey(*db, path, create);
     if (!id) {
         db->exec("ROLLBACK");

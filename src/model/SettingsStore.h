@@ -16,8 +16,8 @@ using KeyPath = QStringList;
 // with string and 32-bit integer values, kept in an SQLite database file. Nothing is cached: every
 // operation opens the file, handles its value and closes it, so a value written by one running copy
 // of the program is read by another at its next read. A file that cannot be opened (no folder, no
-// permission, not a database, locked past the busy wait) is a key that cannot be opened; it is
-// never replaced or deleted.
+// permission, not a database, damaged, locked past the busy wait) is a key that cannot be opened; it
+// is never replaced or deleted.
 class SettingsStore
 {
 public:
