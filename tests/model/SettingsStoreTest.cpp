@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 #include "AsOrdinaryUser.h"
+#include "Calibration.h"
 #include "QtPrinters.h"
 #include "TemporaryStore.h"
 #include "UserErrorOf.h"
@@ -192,6 +193,12 @@ class UnusableStore : public ::testing::TestWithParam<UnusableFile>
 {
 };
 
+QByteArray testData(const char *name)
+{
+    QFile file(QStringLiteral(ZORVAT_TEST_DATA_DIR "/") + QLatin1StringView(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 TEST_P(UnusableStore, ReadsEmptyWritesNothingAndKeepsTheFile)
 {
     TemporaryStore t;
@@ -204,17 +211,26 @@ TEST_P(UnusableStore, ReadsEmptyWritesNothingAndKeepsTheFile)
     EXPECT_EQ(t.store().ReadSetting(QStringLiteral("dX")), QString());
     EXPECT_NO_THROW(t.store().WriteSetting(QStringLiteral("dX"), QStringLiteral("1")));
     EXPECT_FALSE(t.store().OpenKey(SettingsStore::mainKeyPath(), true, KeyAccess::ReadWrite));
+    const QString printer = QStringLiteral("Laser on LPT1:");
+    EXPECT_NO_THROW(SaveCalibration(t.store(), printer, {7, 7, 3, 3, 2, 9}));
+    EXPECT_EQ(LoadCalibration(t.store(), printer), Calibration{});
     EXPECT_EQ(t.fileBytes(), GetParam().bytes);
     EXPECT_EQ(QDir(QFileInfo(t.path()).path()).entryList(QDir::Files),
               QStringList{QStringLiteral("settings.db")});
 }
 
-INSTANTIATE_TEST_SUITE_P(CorruptFiles, UnusableStore,
-                         ::testing::Values(UnusableFile{"ShortText", QByteArray("not a database")},
-                                           UnusableFile{"Garbage", QByteArray(8192, '\x5A')},
-                                           UnusableFile{"DamagedHeader", QByteArray("SQLite format 3") +
-                                                                             QByteArray(4096, '\xFF')}),
-                         [](const auto &info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    CorruptFiles, UnusableStore,
+    ::testing::Values(UnusableFile{"ShortText", QByteArray("not a database")},
+                      UnusableFile{"Garbage", QByteArray(8192, '\x5A')},
+                      UnusableFile{"DamagedHeader", QByteArray("SQLite format 3") + QByteArray(4096, '\xFF')},
+                      // Damage that SQLite reads without complaint: a key
+                      // missing from the key index, a table statement whose
+                      // primary key is misspelt. Both took writes that were
+                      // never read back.
+                      UnusableFile{"BrokenKeyIndex", testData("damaged/store-broken-key-index.db")},
+                      UnusableFile{"LostPrimaryKey", testData("damaged/store-lost-primary-key.db")}),
+    [](const auto &info) { return std::string(info.param.name); });
 
 TEST(SettingsStore, ReadOnlyStoreIsReadButNeverWritten)
 {
