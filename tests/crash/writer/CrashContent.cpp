@@ -1,0 +1,135 @@
+#include "CrashContent.h"
+
+#include "Calibration.h"
+#include "PartnerEntry.h"
+#include "PartnerList.h"
+#include "SlipFile.h"
+#include "UserError.h"
+
+#include <QFile>
+
+namespace {
+
+// Large enough that a save takes a while and a kill can land inside its writing.
+constexpr int partnerCount = 4000;
+constexpr int memoLength = 150000;
+
+const QString printer = QStringLiteral("Laser on LPT1:");
+
+QStringList partnersOf(int g)
+{
+    QStringList entries;
+    for (int i = 0; i < partnerCount + g % 7 * 50; ++i)
+        entries.append(joinPartner(QStringLiteral("Čistoća %1-%2, Žitnjak bb").arg(g).arg(i),
+                                   QStringLiteral("2360000-11%1").arg(g, 8, 10, QLatin1Char('0')),
+                                   QStringLiteral("05 %1-%2").arg(i).arg(g)));
+    return entries;
+}
+
+SlipRecord slipOf(int g)
+{
+    SlipRecord record = SlipRecord::blank(SlipKind::Uplatnica);
+    const QString number = QString::number(g);
+    for (size_t i = 0; i < record.texts.size(); ++i)
+        record.texts[i] = QStringLiteral("polje %1 naloga %2").arg(i).arg(number);
+    // The payer memo carries the size; its length varies so a cut file cannot pass for another.
+    record.texts[1] = QString(memoLength + g % 11 * 1000, QChar(u'a' + g % 26)) + number;
+    return record;
+}
+
+Calibration calibrationOf(int g)
+{
+    return {g + 1, g + 2, g + 3, g + 4, g + 5, g + 6};
+}
+
+std::optional<int> heldPartners(const QString &path)
+{
+    PartnerList list(path);
+    list.LoadData();
+    if (list.count() == 0)
+        return std::nullopt;
+    const QString account = SplitPartner(list.at(0)).account;
+    bool ok = false;
+    const int g = account.mid(QStringLiteral("2360000-11").size()).toInt(&ok);
+    return ok && list.entries() == partnersOf(g) ? std::optional<int>(g) : std::nullopt;
+}
+
+std::optional<int> heldSlip(const QString &path)
+{
+    const std::optional<SlipRecord> record = SlipFile::load(path);
+    if (!record)
+        return std::nullopt;
+    bool ok = false;
+    const int g = record->texts[0].section(u' ', -1).toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    const SlipRecord expected = slipOf(g);
+    return record->kind == expected.kind && record->texts == expected.texts ? std::optional<int>(g)
+                                                                            : std::nullopt;
+}
+
+std::optional<int> heldCalibration(const QString &path)
+{
+    const Calibration loaded = LoadCalibration(SettingsStore(path), printer);
+    const int g = loaded.RectWidth - 1;
+    return loaded == calibrationOf(g) ? std::optional<int>(g) : std::nullopt;
+}
+
+} // namespace
+
+std::optional<SavedKind> savedKindNamed(const QString &name)
+{
+    for (SavedKind kind : {SavedKind::Partners, SavedKind::SlipFile, SavedKind::Calibration}) {
+        if (savedKindName(kind) == name)
+            return kind;
+    }
+    return std::nullopt;
+}
+
+QString savedKindName(SavedKind kind)
+{
+    switch (kind) {
+    case SavedKind::Partners:
+        return QStringLiteral("partners");
+    case SavedKind::SlipFile:
+        return QStringLiteral("slip");
+    case SavedKind::Calibration:
+        return QStringLiteral("calibration");
+    }
+    return QString();
+}
+
+void saveGeneration(SavedKind kind, const QString &path, int generation)
+{
+    switch (kind) {
+    case SavedKind::Partners: {
+        PartnerList list(path);
+        for (const QString &entry : partnersOf(generation))
+            list.append(entry);
+        list.SaveData();
+        break;
+    }
+    case SavedKind::SlipFile:
+        SlipFile::save(path, slipOf(generation));
+        break;
+    case SavedKind::Calibration:
+        SaveCalibration(SettingsStore(path), printer, calibrationOf(generation));
+        break;
+    }
+}
+
+std::optional<int> generationHeld(SavedKind kind, const QString &path)
+{
+    try {
+        switch (kind) {
+        case SavedKind::Partners:
+            return heldPartners(path);
+        case SavedKind::SlipFile:
+            return heldSlip(path);
+        case SavedKind::Calibration:
+            return heldCalibration(path);
+        }
+    } catch (const UserError &) {
+    }
+    return std::nullopt;
+}
