@@ -50,11 +50,15 @@ TForm2::~TForm2()
 void TForm2::FormCreate()
 {
     m_partners.LoadData();
+    m_fileMayBeReplaced = true;
 }
 
+// A file that could not be read is kept: writing the list over it would lose what it holds.
+// "U redu" still writes, as the user asks for it.
 void TForm2::FormDestroy()
 {
-    m_partners.SaveData();
+    if (m_fileMayBeReplaced)
+        m_partners.SaveData();
 }
 
 void TForm2::ListBox1DrawItem(QPainter &painter, const QRect &row, bool selected, int index) const
@@ -105,6 +109,7 @@ void TForm2::BitBtn4Click()
 {
     hide();
     m_partners.SaveData();
+    m_fileMayBeReplaced = true;
 }
 
 void TForm2::resizeEvent(QResizeEvent *event)

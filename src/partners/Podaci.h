@@ -14,7 +14,8 @@ class TForm2;
 // The partner dialog: shows the program's one partner list and lets the user add, change and
 // delete partners. It is created hidden at start-up, which loads the list from its file, is shown
 // without blocking the main window and lives until the end of the program, when its destruction
-// writes the file. Entries the main window appends meanwhile show at the end of the list at once.
+// writes the file (unless the file could not be read and was never saved since). Entries the main window
+// appends meanwhile show at the end of the list at once.
 class TForm2 : public QWidget
 {
     Q_OBJECT
@@ -53,4 +54,6 @@ private:
     PartnerList &m_partners;
     StepRunner m_runStep;
     EditMode m_editMode = EditMode::Add;
+    // False while the file holds entries the list may lack: its reading failed and nothing was saved since.
+    bool m_fileMayBeReplaced = false;
 };

@@ -1,4 +1,5 @@
 #include "Podaci.h"
+#include "AsOrdinaryUser.h"
 #include "FileBytes.h"
 #include "PartnerEntry.h"
 #include "PartnerList.h"
@@ -138,13 +139,28 @@ TEST_F(PodaciTest, CreationLoadsTheFileIntoAHiddenDialog)
     EXPECT_TRUE(stepErrors.isEmpty());
 }
 
-TEST_F(PodaciTest, CreationWithAnUnreadableFileReportsItAndGoesOnEmpty)
+TEST_F(PodaciTest, UnreadableFileIsReportedAndKeptUnlessUReduIsPressed)
 {
-    QFile::remove(path);
-    QDir().mkpath(path); // a folder where the file should be
-    create();
-    EXPECT_EQ(stepErrors, QStringList{QStringLiteral("Cannot open file %1").arg(path)});
-    EXPECT_EQ(list()->count(), 0);
+    // As an ordinary user may: everyone reads, writes and enters the folder.
+    QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+    for (const bool saved : {false, true}) {
+        writeFile(path, threeEntries);
+        QFile::setPermissions(path, QFileDevice::WriteOwner | QFileDevice::WriteOther);
+        {
+            AsOrdinaryUser user;
+            create();
+            EXPECT_EQ(stepErrors, QStringList{QStringLiteral("Cannot open file %1").arg(path)});
+            EXPECT_EQ(list()->count(), 0);
+            partners.append(QStringLiteral("new"));
+            if (saved)
+                click("BitBtn4");
+            form.reset();
+        }
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(readAll(path), saved ? QByteArray("new\r\n") : threeEntries);
+        EXPECT_EQ(stepErrors.size(), 1) << "nothing else failed";
+        stepErrors.clear();
+    }
 }
 
 TEST_F(PodaciTest, ListAreaKeepsItsHeightAndTheEditAreaTakesTheRest)
