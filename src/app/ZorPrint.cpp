@@ -1,0 +1,287 @@
+#include "ZorPrint.h"
+
+#include "ui_ZorPrint.h"
+
+#include "Clock.h"
+#include "Formats.h"
+#include "Glyphs.h"
+#include "SlipControls.h"
+#include "SlipFile.h"
+#include "UserDialogs.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+using Handler = void (TForm1::*)();
+
+// Which handler each field's change runs; Nacin and sif1 to sif3 repaint nothing.
+struct ChangeRow
+{
+    const char *control;
+    Handler handler;
+};
+constexpr ChangeRow changeHandlers[] = {
+    {"Edit1", &TForm1::repaintUplatnica},        {"Edit2", &TForm1::repaintUplatnica},
+    {"MaskEdit1", &TForm1::repaintUplatnica},    {"Memo1", &TForm1::repaintUplatnica},
+    {"Memo2", &TForm1::repaintUplatnica},        {"Memo3", &TForm1::repaintUplatnica},
+    {"MaskEdit2", &TForm1::repaintUplatnica},    {"MaskEdit3", &TForm1::repaintUplatnica},
+    {"MaskEdit4", &TForm1::repaintUplatnica},    {"MaskEdit5", &TForm1::repaintUplatnica},
+    {"MaskEdit6", &TForm1::repaintUplatnica},    {"Edit3", &TForm1::Edit3Change},
+    {"MaskEdit7", &TForm1::Edit3Change},         {"MaskEdit8", &TForm1::Edit3Change},
+    {"Nalogodavac", &TForm1::NalogodavacChange}, {"SvrhaZorvata", &TForm1::NalogodavacChange},
+    {"Primatelj", &TForm1::NalogodavacChange},   {"pb11", &TForm1::NalogodavacChange},
+    {"pb12", &TForm1::NalogodavacChange},        {"pb21", &TForm1::NalogodavacChange},
+    {"pb22", &TForm1::NalogodavacChange},        {"IznosZorvat", &TForm1::NalogodavacChange},
+    {"Racun2", &TForm1::NalogodavacChange},      {"Racun1", &TForm1::Racun1Change},
+};
+
+// The order in which "Obriši polja" empties each tab's fields.
+constexpr const char *uplatnicaClearOrder[] = {
+    "MaskEdit1", "Memo1",     "Memo2",     "Memo3",     "MaskEdit2", "MaskEdit3", "MaskEdit4",
+    "MaskEdit5", "MaskEdit6", "MaskEdit7", "MaskEdit8", "Edit1",     "Edit2",     "Edit3"};
+constexpr const char *zorvatClearOrder[] = {
+    "Nalogodavac", "SvrhaZorvata", "Primatelj",   "Racun1", "Racun2", "pb11", "pb12",
+    "pb21",        "pb22",         "IznosZorvat", "Nacin",  "sif1",   "sif2", "sif3"};
+
+struct GlyphRow
+{
+    const char *button;
+    Glyph glyph;
+};
+constexpr GlyphRow glyphButtons[] = {
+    {"SpeedButton1", Glyph::Pick},          {"SpeedButton3", Glyph::Pick},
+    {"SpeedButton6", Glyph::Pick},          {"SpeedButton8", Glyph::Pick},
+    {"SpeedButton2", Glyph::StoreDefault},  {"SpeedButton4", Glyph::StoreDefault},
+    {"SpeedButton7", Glyph::StoreDefault},  {"SpeedButton9", Glyph::StoreDefault},
+    {"SpeedButton13", Glyph::StoreDefault}, {"SpeedButton5", Glyph::AddPartner},
+    {"SpeedButton10", Glyph::AddPartner},   {"SpeedButton11", Glyph::AddPartner},
+};
+
+constexpr int fieldsPanelHeight = 269;
+
+QFont windowFont()
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+} // namespace
+
+TForm1::TForm1(const WindowServices &services, QWidget *parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::TForm1>()), m_services(services)
+{
+    setFont(windowFont());
+    m_ui->setupUi(this);
+    m_fields = std::make_unique<SlipControls>(*this);
+    move(180, 123);
+    for (QSplitter *splitter : {m_ui->Splitter1, m_ui->Splitter2}) {
+        splitter->setStretchFactor(0, 0);
+        splitter->setStretchFactor(1, 1);
+        splitter->setSizes({fieldsPanelHeight, height()});
+    }
+    for (QWidget *panel : {m_ui->Panel1, m_ui->Panel2}) {
+        for (QLabel *label : panel->findChildren<QLabel *>())
+            label->adjustSize();
+    }
+    for (const GlyphRow &row : glyphButtons)
+        makeGlyphButton(findChild<QToolButton *>(QLatin1StringView(row.button)), row.glyph);
+    setUpStatusBar();
+    connectHandlers();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer1->start(500);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::setHooks(WindowHooks hooks)
+{
+    m_hooks = std::move(hooks);
+}
+
+void TForm1::setUpStatusBar()
+{
+    const struct
+    {
+        const char *name;
+        int width;
+        Qt::Alignment alignment;
+        QString text;
+    } panels[] = {
+        {"TitlePanel", 300, Qt::AlignCenter, QStringLiteral("ZORVAT Print 1.0 - uplatnice i nalozi")},
+        {"EmptyPanel", 100, Qt::AlignLeft | Qt::AlignVCenter, QString()},
+        {"TimePanel", 55, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("00:00:00")},
+        {"DatePanel", 70, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("xx.xx.xxxx")},
+    };
+    m_ui->StatusBar1->setFixedHeight(19);
+    m_ui->StatusBar1->setSizeGripEnabled(false);
+    for (const auto &p : panels) {
+        auto *label = new QLabel(p.text, m_ui->StatusBar1);
+        label->setObjectName(QLatin1StringView(p.name));
+        label->setFixedWidth(p.width);
+        label->setAlignment(p.alignment);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        m_ui->StatusBar1->addWidget(label);
+    }
+    m_timePanel = m_ui->StatusBar1->findChild<QLabel *>(QStringLiteral("TimePanel"));
+    m_datePanel = m_ui->StatusBar1->findChild<QLabel *>(QStringLiteral("DatePanel"));
+}
+
+void TForm1::connectHandlers()
+{
+    for (const ChangeRow &row : changeHandlers)
+        m_fields->connectChange(QLatin1StringView(row.control), this,
+                                [this, h = row.handler] { (this->*h)(); });
+
+    connect(m_ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+    connect(m_ui->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+
+    const std::pair<QAction *, Handler> menu[] = {
+        {m_ui->Uplatnica1, &TForm1::Uplatnica1Click}, {m_ui->Zorvat1, &TForm1::Zorvat1Click},
+        {m_ui->Uitaj1, &TForm1::Uitaj1Click},         {m_ui->SaveUplatnica, &TForm1::SaveUplatnicaExecute},
+        {m_ui->Ispii1, &TForm1::Ispii1Click},         {m_ui->Podaci2, &TForm1::Podaci2Click},
+        {m_ui->Izlazak1, &TForm1::Izlazak1Click},
+    };
+    for (const auto &[action, handler] : menu)
+        connect(action, &QAction::triggered, this, handler);
+}
+
+SlipKind TForm1::activeKind() const
+{
+    return m_ui->PageControl1->currentWidget() == m_ui->TabSheet1 ? SlipKind::Uplatnica : SlipKind::Zorvat;
+}
+
+UplatnicaData TForm1::uplatnicaData() const
+{
+    return UplatnicaData::fromTexts(m_fields->record(SlipKind::Uplatnica).texts);
+}
+
+ZorvatData TForm1::zorvatData() const
+{
+    return ZorvatData::fromTexts(m_fields->record(SlipKind::Zorvat).texts,
+                                 m_fields->fieldText(QLatin1StringView("Edit2")),
+                                 m_fields->fieldText(QLatin1StringView("Edit1")));
+}
+
+void TForm1::Timer1Timer()
+{
+    const QDateTime now = m_services.clock.now();
+    setPanelText(m_timePanel, Formats::timeText(now.time()));
+    setPanelText(m_datePanel, Formats::shortDateText(now.date()));
+}
+
+void TForm1::setPanelText(QLabel *panel, const QString &text)
+{
+    if (panel->text() != text)
+        panel->setText(text);
+}
+
+void TForm1::repaintUplatnica()
+{
+    m_ui->PaintBox1->update();
+}
+
+void TForm1::Edit3Change()
+{
+    m_ui->PaintBox1->update();
+}
+
+void TForm1::NalogodavacChange()
+{
+    m_ui->PaintBox2->update();
+}
+
+void TForm1::Racun1Change()
+{
+    m_ui->PaintBox2->update();
+}
+
+void TForm1::clearFields(SlipKind kind)
+{
+    const auto clear = [this](const auto &order) {
+        for (const char *control : order)
+            m_fields->setFieldText(QLatin1StringView(control), QString());
+    };
+    if (kind == SlipKind::Uplatnica) {
+        clear(uplatnicaClearOrder);
+    } else {
+        clear(zorvatClearOrder);
+        NalogodavacChange();
+    }
+}
+
+void TForm1::Button1Click()
+{
+    clearFields(SlipKind::Uplatnica);
+}
+
+void TForm1::Button4Click()
+{
+    clearFields(SlipKind::Zorvat);
+}
+
+void TForm1::Uplatnica1Click()
+{
+    clearFields(SlipKind::Uplatnica);
+    m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet1);
+}
+
+void TForm1::Zorvat1Click()
+{
+    clearFields(SlipKind::Zorvat);
+    m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet2);
+}
+
+void TForm1::Uitaj1Click()
+{
+    const std::optional<QString> path = m_services.dialogs.getOpenFileName(QString());
+    if (!path)
+        return;
+    const std::optional<SlipRecord> record = SlipFile::load(*path);
+    if (!record) {
+        m_services.dialogs.showMessage(SlipFile::loadErrorText());
+        return;
+    }
+    m_fields->setRecord(*record);
+}
+
+void TForm1::SaveUplatnicaExecute()
+{
+    const SlipKind kind = activeKind();
+    const QString title = kind == SlipKind::Uplatnica ? QStringLiteral("Odredite naziv za snimanje uplatnice")
+                                                      : QStringLiteral("Odredite naziv za snimanje zorvata");
+    const std::optional<QString> path = m_services.dialogs.getSaveFileName(title);
+    if (path)
+        SlipFile::save(*path, m_fields->record(kind));
+}
+
+void TForm1::Ispii1Click()
+{
+    if (m_hooks.showPrintDialog)
+        m_hooks.showPrintDialog();
+}
+
+void TForm1::Podaci2Click()
+{
+    if (m_hooks.showPartnerDialog)
+        m_hooks.showPartnerDialog();
+}
+
+void TForm1::Izlazak1Click()
+{
+    close();
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    // Closing the main window ends the program even while a dialog is still open.
+    QCoreApplication::exit(0);
+}

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "SlipData.h"
+#include "WindowServices.h"
+
+#include <QMainWindow>
+
+#include <array>
+#include <memory>
+
+class QLabel;
+class QTimer;
+class SlipControls;
+
+namespace Ui {
+class TForm1;
+}
+
+// The main window: the two tabs with the entry fields of both slip records and their live
+// pictures, the menu, the status-bar clock, the pick panel and the small default, pick and add buttons.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(const WindowServices &services, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    void setHooks(WindowHooks hooks);
+
+    // The kind of the active tab: what "Snimi kao" saves and the print dialog prints.
+    SlipKind activeKind() const;
+    UplatnicaData uplatnicaData() const;
+    ZorvatData zorvatData() const;
+    SlipControls &fields() const { return *m_fields; }
+
+public slots:
+    void Timer1Timer();
+    void repaintUplatnica();
+    void Edit3Change();
+    void NalogodavacChange();
+    void Racun1Change();
+    void Button1Click();
+    void Button4Click();
+    void Uplatnica1Click();
+    void Zorvat1Click();
+    void Uitaj1Click();
+    void SaveUplatnicaExecute();
+    void Ispii1Click();
+    void Podaci2Click();
+    void Izlazak1Click();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setUpStatusBar();
+    void connectHandlers();
+    void clearFields(SlipKind kind);
+    void setPanelText(QLabel *panel, const QString &text);
+
+    std::unique_ptr<Ui::TForm1> m_ui;
+    WindowServices m_services;
+    WindowHooks m_hooks;
+    std::unique_ptr<SlipControls> m_fields;
+    QTimer *Timer1 = nullptr;
+    QLabel *m_timePanel = nullptr;
+    QLabel *m_datePanel = nullptr;
+};
