@@ -10,6 +10,7 @@
 #include "UserDialogs.h"
 
 #include <QCloseEvent>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QTimer>
 
@@ -62,10 +63,12 @@ constexpr GlyphRow glyphButtons[] = {
 
 constexpr int fieldsPanelHeight = 269;
 
+// MS Sans Serif 11 px; where that Windows font is missing, Arial (Liberation Sans), whose widths
+// are closest, rather than whatever sans serif font the system would pick.
 QFont windowFont()
 {
-    QFont font;
-    font.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Arial")});
+    const QString family = QStringLiteral("MS Sans Serif");
+    QFont font(QFontDatabase::hasFamily(family) ? family : QStringLiteral("Arial"));
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(11);
     return font;
