@@ -3,15 +3,14 @@
 #include "ui_ZorPrint.h"
 
 #include "Clock.h"
-#include "Formats.h"
 #include "Glyphs.h"
 #include "SlipControls.h"
 #include "SlipFile.h"
+#include "StatusPanels.h"
 #include "UserDialogs.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
-#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -94,7 +93,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     }
     for (const GlyphRow &row : glyphButtons)
         makeGlyphButton(findChild<QToolButton *>(QLatin1StringView(row.button)), row.glyph);
-    setUpStatusBar();
+    m_statusPanels = std::make_unique<StatusPanels>(*m_ui->StatusBar1);
     connectHandlers();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -107,34 +106,6 @@ TForm1::~TForm1() = default;
 void TForm1::setHooks(WindowHooks hooks)
 {
     m_hooks = std::move(hooks);
-}
-
-void TForm1::setUpStatusBar()
-{
-    const struct
-    {
-        const char *name;
-        int width;
-        Qt::Alignment alignment;
-        QString text;
-    } panels[] = {
-        {"TitlePanel", 300, Qt::AlignCenter, QStringLiteral("ZORVAT Print 1.0 - uplatnice i nalozi")},
-        {"EmptyPanel", 100, Qt::AlignLeft | Qt::AlignVCenter, QString()},
-        {"TimePanel", 55, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("00:00:00")},
-        {"DatePanel", 70, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("xx.xx.xxxx")},
-    };
-    m_ui->StatusBar1->setFixedHeight(19);
-    m_ui->StatusBar1->setSizeGripEnabled(false);
-    for (const auto &p : panels) {
-        auto *label = new QLabel(p.text, m_ui->StatusBar1);
-        label->setObjectName(QLatin1StringView(p.name));
-        label->setFixedWidth(p.width);
-        label->setAlignment(p.alignment);
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        m_ui->StatusBar1->addWidget(label);
-    }
-    m_timePanel = m_ui->StatusBar1->findChild<QLabel *>(QStringLiteral("TimePanel"));
-    m_datePanel = m_ui->StatusBar1->findChild<QLabel *>(QStringLiteral("DatePanel"));
 }
 
 void TForm1::connectHandlers()
@@ -175,15 +146,7 @@ ZorvatData TForm1::zorvatData() const
 
 void TForm1::Timer1Timer()
 {
-    const QDateTime now = m_services.clock.now();
-    setPanelText(m_timePanel, Formats::timeText(now.time()));
-    setPanelText(m_datePanel, Formats::shortDateText(now.date()));
-}
-
-void TForm1::setPanelText(QLabel *panel, const QString &text)
-{
-    if (panel->text() != text)
-        panel->setText(text);
+    m_statusPanels->showClock(m_services.clock.now());
 }
 
 void TForm1::repaintUplatnica()

@@ -8,9 +8,9 @@
 #include <array>
 #include <memory>
 
-class QLabel;
 class QTimer;
 class SlipControls;
+class StatusPanels;
 
 namespace Ui {
 class TForm1;
@@ -54,16 +54,13 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
-    void setUpStatusBar();
     void connectHandlers();
     void clearFields(SlipKind kind);
-    void setPanelText(QLabel *panel, const QString &text);
 
     std::unique_ptr<Ui::TForm1> m_ui;
     WindowServices m_services;
     WindowHooks m_hooks;
     std::unique_ptr<SlipControls> m_fields;
+    std::unique_ptr<StatusPanels> m_statusPanels;
     QTimer *Timer1 = nullptr;
-    QLabel *m_timePanel = nullptr;
-    QLabel *m_datePanel = nullptr;
 };
