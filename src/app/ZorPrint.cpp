@@ -248,6 +248,7 @@ void TForm1::Izlazak1Click()
 void TForm1::closeEvent(QCloseEvent *event)
 {
     QMainWindow::closeEvent(event);
-    // Closing the main window ends the program even while a dialog is still open.
-    QCoreApplication::exit(0);
+    // Closing the main window ends the program even while a dialog is still open; queued, so that
+    // the window has closed first. Without a running event loop (tests) this does nothing.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
