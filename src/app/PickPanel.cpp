@@ -1,6 +1,7 @@
 #include "PickPanel.h"
 
 #include "Glyphs.h"
+#include "PartnerItemDelegate.h"
 #include "UserError.h"
 
 #include <QListWidget>
@@ -19,6 +20,7 @@ PickPanel::PickPanel(QWidget *window)
     ListBox1->setFrameStyle(QFrame::Box | QFrame::Plain);
     ListBox1->setUniformItemSizes(true);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setItemDelegate(new PartnerItemDelegate(ListBox1));
 
     SpeedButton12->setObjectName(QStringLiteral("SpeedButton12"));
     SpeedButton12->setGeometry(282, 58, 21, 19);

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "PartnerFields.h"
+
 #include <QFrame>
 #include <QStringList>
 
 class QListWidget;
 class QToolButton;
-
-// Whose fields a partner picked from the list goes to.
-enum class PickTarget { UplatnicaPayer = 1, UplatnicaRecipient = 2, ZorvatPayer = 3, ZorvatRecipient = 4 };
 
 // The panel that floats above the tabs with a copy of the partner list. It stays open until its
 // accept button is pressed; the rest of the window stays usable meanwhile.

@@ -3,7 +3,10 @@
 #include "ui_ZorPrint.h"
 
 #include "Clock.h"
+#include "Defaults.h"
 #include "Glyphs.h"
+#include "PartnerList.h"
+#include "PickPanel.h"
 #include "SlipControls.h"
 #include "SlipFile.h"
 #include "StatusPanels.h"
@@ -60,6 +63,25 @@ constexpr GlyphRow glyphButtons[] = {
     {"SpeedButton10", Glyph::AddPartner},   {"SpeedButton11", Glyph::AddPartner},
 };
 
+constexpr ChangeRow buttonHandlers[] = {
+    {"Button1", &TForm1::Button1Click},
+    {"Button2", &TForm1::Button2Click},
+    {"Button3", &TForm1::Button3Click},
+    {"Button4", &TForm1::Button4Click},
+    {"SpeedButton1", &TForm1::SpeedButton1Click},
+    {"SpeedButton2", &TForm1::SpeedButton2Click},
+    {"SpeedButton3", &TForm1::SpeedButton3Click},
+    {"SpeedButton4", &TForm1::SpeedButton4Click},
+    {"SpeedButton5", &TForm1::SpeedButton5Click},
+    {"SpeedButton6", &TForm1::SpeedButton6Click},
+    {"SpeedButton7", &TForm1::SpeedButton7Click},
+    {"SpeedButton8", &TForm1::SpeedButton8Click},
+    {"SpeedButton9", &TForm1::SpeedButton9Click},
+    {"SpeedButton10", &TForm1::SpeedButton10Click},
+    {"SpeedButton11", &TForm1::SpeedButton11Click},
+    {"SpeedButton13", &TForm1::SpeedButton13Click},
+};
+
 constexpr int fieldsPanelHeight = 269;
 
 // MS Sans Serif 11 px; where that Windows font is missing, Arial (Liberation Sans), whose widths
@@ -94,6 +116,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     for (const GlyphRow &row : glyphButtons)
         makeGlyphButton(findChild<QToolButton *>(QLatin1StringView(row.button)), row.glyph);
     m_statusPanels = std::make_unique<StatusPanels>(*m_ui->StatusBar1);
+    m_pickPanel = new PickPanel(this);
     connectHandlers();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -108,14 +131,24 @@ void TForm1::setHooks(WindowHooks hooks)
     m_hooks = std::move(hooks);
 }
 
+void TForm1::FormCreate()
+{
+    LoadUplatnicaDefaults(m_services.store, *m_fields);
+    LoadZorvatDefaults(m_services.store, *m_fields);
+    if (m_hooks.makeFirstPrinterCurrent)
+        m_hooks.makeFirstPrinterCurrent();
+}
+
 void TForm1::connectHandlers()
 {
     for (const ChangeRow &row : changeHandlers)
         m_fields->connectChange(QLatin1StringView(row.control), this,
                                 [this, h = row.handler] { (this->*h)(); });
 
-    connect(m_ui->Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
-    connect(m_ui->Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
+    for (const ChangeRow &row : buttonHandlers)
+        connect(findChild<QAbstractButton *>(QLatin1StringView(row.control)), &QAbstractButton::clicked, this,
+                row.handler);
+    connect(m_pickPanel, &PickPanel::acceptPressed, this, &TForm1::SpeedButton12Click);
 
     const std::pair<QAction *, Handler> menu[] = {
         {m_ui->Uplatnica1, &TForm1::Uplatnica1Click}, {m_ui->Zorvat1, &TForm1::Zorvat1Click},
@@ -193,15 +226,109 @@ void TForm1::Button4Click()
     clearFields(SlipKind::Zorvat);
 }
 
+void TForm1::Button2Click()
+{
+    LoadUplatnicaDefaults(m_services.store, *m_fields);
+}
+
+void TForm1::Button3Click()
+{
+    LoadZorvatDefaults(m_services.store, *m_fields);
+}
+
+void TForm1::SpeedButton2Click()
+{
+    StoreDefaults(m_services.store, *m_fields, DefaultGroup::SpeedButton2);
+}
+
+void TForm1::SpeedButton4Click()
+{
+    StoreDefaults(m_services.store, *m_fields, DefaultGroup::SpeedButton4);
+}
+
+void TForm1::SpeedButton7Click()
+{
+    StoreDefaults(m_services.store, *m_fields, DefaultGroup::SpeedButton7);
+}
+
+void TForm1::SpeedButton9Click()
+{
+    StoreDefaults(m_services.store, *m_fields, DefaultGroup::SpeedButton9);
+}
+
+void TForm1::SpeedButton13Click()
+{
+    StoreDefaults(m_services.store, *m_fields, DefaultGroup::SpeedButton13);
+}
+
+void TForm1::openPickPanel(const QWidget *button, PickTarget target)
+{
+    // Directly below its button, or above it for the recipient of the payment slip.
+    const QPoint at = button->mapTo(this, QPoint(0, 0));
+    const int top = target == PickTarget::UplatnicaRecipient ? at.y() - m_pickPanel->height() - 2
+                                                             : at.y() + button->height() + 2;
+    m_pickPanel->open(m_services.partners.entries(), QPoint(at.x(), top), target);
+}
+
+void TForm1::SpeedButton1Click()
+{
+    openPickPanel(m_ui->SpeedButton1, PickTarget::UplatnicaPayer);
+}
+
+void TForm1::SpeedButton3Click()
+{
+    openPickPanel(m_ui->SpeedButton3, PickTarget::UplatnicaRecipient);
+}
+
+void TForm1::SpeedButton6Click()
+{
+    openPickPanel(m_ui->SpeedButton6, PickTarget::ZorvatPayer);
+}
+
+void TForm1::SpeedButton8Click()
+{
+    openPickPanel(m_ui->SpeedButton8, PickTarget::ZorvatRecipient);
+}
+
+void TForm1::SpeedButton12Click()
+{
+    m_pickPanel->hide();
+    takePartner(*m_fields, m_pickPanel->target(), m_pickPanel->selectedEntry());
+}
+
+void TForm1::addPartner(PickTarget group)
+{
+    m_services.partners.append(partnerFromFields(*m_fields, group));
+    m_services.dialogs.showMessage(m_fields->fieldText(partnerNameControl(group)) +
+                                   QStringLiteral("  je dodan u bazu!"));
+}
+
+void TForm1::SpeedButton5Click()
+{
+    addPartner(PickTarget::UplatnicaRecipient);
+}
+
+void TForm1::SpeedButton10Click()
+{
+    addPartner(PickTarget::ZorvatRecipient);
+}
+
+void TForm1::SpeedButton11Click()
+{
+    addPartner(PickTarget::ZorvatPayer);
+}
+
 void TForm1::Uplatnica1Click()
 {
     clearFields(SlipKind::Uplatnica);
+    LoadUplatnicaDefaults(m_services.store, *m_fields);
     m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet1);
 }
 
 void TForm1::Zorvat1Click()
 {
     clearFields(SlipKind::Zorvat);
+    LoadZorvatDefaults(m_services.store, *m_fields);
     m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet2);
 }
 

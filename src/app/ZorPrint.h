@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PartnerFields.h"
 #include "SlipData.h"
 #include "WindowServices.h"
 
@@ -9,6 +10,7 @@
 #include <memory>
 
 class QTimer;
+class PickPanel;
 class SlipControls;
 class StatusPanels;
 
@@ -28,6 +30,11 @@ public:
 
     void setHooks(WindowHooks hooks);
 
+    // What creating the window does at start-up: the defaults of both kinds, then the first printer
+    // becomes current. Kept apart from the constructor so that its errors are shown in the error box
+    // while the window itself still comes up.
+    void FormCreate();
+
     // The kind of the active tab: what "Snimi kao" saves and the print dialog prints.
     SlipKind activeKind() const;
     UplatnicaData uplatnicaData() const;
@@ -42,6 +49,21 @@ public slots:
     void Racun1Change();
     void Button1Click();
     void Button4Click();
+    void Button2Click();
+    void Button3Click();
+    void SpeedButton2Click();
+    void SpeedButton4Click();
+    void SpeedButton7Click();
+    void SpeedButton9Click();
+    void SpeedButton13Click();
+    void SpeedButton1Click();
+    void SpeedButton3Click();
+    void SpeedButton6Click();
+    void SpeedButton8Click();
+    void SpeedButton12Click();
+    void SpeedButton5Click();
+    void SpeedButton10Click();
+    void SpeedButton11Click();
     void Uplatnica1Click();
     void Zorvat1Click();
     void Uitaj1Click();
@@ -56,11 +78,14 @@ protected:
 private:
     void connectHandlers();
     void clearFields(SlipKind kind);
+    void openPickPanel(const QWidget *button, PickTarget target);
+    void addPartner(PickTarget group);
 
     std::unique_ptr<Ui::TForm1> m_ui;
     WindowServices m_services;
     WindowHooks m_hooks;
     std::unique_ptr<SlipControls> m_fields;
     std::unique_ptr<StatusPanels> m_statusPanels;
+    PickPanel *m_pickPanel = nullptr;
     QTimer *Timer1 = nullptr;
 };
