@@ -8,7 +8,8 @@
 
 // Start-up in order: the process-wide formats, the main window with its defaults, the partner list;
 // then the event loop. Errors of a start-up step are shown and the program still starts. Ending the
-// program writes the partner file.
+// program writes the partner file, unless it could not be read: writing the part that was read would
+// lose the rest.
 int main(int argc, char **argv)
 {
     ZorvatApplication app(argc, argv);
@@ -23,10 +24,11 @@ int main(int argc, char **argv)
     TForm1 window({store, partners, dialogs, clock});
     dialogs.setParentWindow(&window);
     app.runReportingErrors([&] { window.FormCreate(); });
-    app.runReportingErrors([&] { partners.LoadData(); });
+    const bool partnersLoaded = app.runReportingErrors([&] { partners.LoadData(); });
 
     window.show();
     const int result = ZorvatApplication::exec();
-    app.runReportingErrors([&] { partners.SaveData(); });
+    if (partnersLoaded)
+        app.runReportingErrors([&] { partners.SaveData(); });
     return result;
 }
