@@ -5,8 +5,11 @@
 #include "Clock.h"
 #include "Defaults.h"
 #include "Glyphs.h"
+#include "PaintUplatnica.h"
+#include "PaintZorvat.h"
 #include "PartnerList.h"
 #include "PickPanel.h"
+#include "QPainterSurface.h"
 #include "SlipControls.h"
 #include "SlipFile.h"
 #include "StatusPanels.h"
@@ -149,6 +152,8 @@ void TForm1::connectHandlers()
         connect(findChild<QAbstractButton *>(QLatin1StringView(row.control)), &QAbstractButton::clicked, this,
                 row.handler);
     connect(m_pickPanel, &PickPanel::acceptPressed, this, &TForm1::SpeedButton12Click);
+    m_ui->PaintBox1->setPaintHandler([this](QPainter &painter) { PaintBox1Paint(painter); });
+    m_ui->PaintBox2->setPaintHandler([this](QPainter &painter) { PaintBox2Paint(painter); });
 
     const std::pair<QAction *, Handler> menu[] = {
         {m_ui->Uplatnica1, &TForm1::Uplatnica1Click}, {m_ui->Zorvat1, &TForm1::Zorvat1Click},
@@ -200,6 +205,22 @@ void TForm1::NalogodavacChange()
 void TForm1::Racun1Change()
 {
     m_ui->PaintBox2->update();
+}
+
+void TForm1::PaintBox1Paint(QPainter &painter)
+{
+    QPainterSurface surface(painter, m_uplatnicaFonts);
+    const QWidget *box = m_ui->PaintBox1;
+    PaintUplatnica(surface, FormFrame::preview(box->width(), box->height()), LayoutStyle::preview(),
+                   uplatnicaData());
+}
+
+void TForm1::PaintBox2Paint(QPainter &painter)
+{
+    QPainterSurface surface(painter, m_zorvatFonts);
+    const QWidget *box = m_ui->PaintBox2;
+    PaintZorvat(surface, FormFrame::preview(box->width(), box->height()), LayoutStyle::preview(),
+                zorvatData());
 }
 
 void TForm1::clearFields(SlipKind kind)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FittedFonts.h"
 #include "PartnerFields.h"
 #include "SlipData.h"
 #include "WindowServices.h"
@@ -11,6 +12,7 @@
 
 class QTimer;
 class PickPanel;
+class QPainter;
 class SlipControls;
 class StatusPanels;
 
@@ -47,6 +49,8 @@ public slots:
     void Edit3Change();
     void NalogodavacChange();
     void Racun1Change();
+    void PaintBox1Paint(QPainter &painter);
+    void PaintBox2Paint(QPainter &painter);
     void Button1Click();
     void Button4Click();
     void Button2Click();
@@ -87,5 +91,8 @@ private:
     std::unique_ptr<SlipControls> m_fields;
     std::unique_ptr<StatusPanels> m_statusPanels;
     PickPanel *m_pickPanel = nullptr;
+    // Fonts fitted for each picture, kept from one repaint to the next.
+    FittedFonts m_uplatnicaFonts;
+    FittedFonts m_zorvatFonts;
     QTimer *Timer1 = nullptr;
 };

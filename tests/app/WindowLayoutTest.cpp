@@ -112,4 +112,22 @@ TEST_F(WindowLayout, TabWalksTheFieldsInTheirOrder)
     }
 }
 
+TEST_F(WindowLayout, MenuOpensTheDialogsThroughTheHooksAndIzlazakCloses)
+{
+    QStringList opened;
+    window->setHooks({[&] { opened.append(QStringLiteral("print")); },
+                      [&] { opened.append(QStringLiteral("partners")); },
+                      {}});
+    showWindow();
+    trigger("Ispii1");
+    trigger("Podaci2");
+    EXPECT_EQ(opened, (QStringList{QStringLiteral("print"), QStringLiteral("partners")}));
+    EXPECT_TRUE(window->isVisible());
+
+    window->setHooks({});
+    trigger("Ispii1");
+    trigger("Izlazak1");
+    EXPECT_FALSE(window->isVisible());
+}
+
 } // namespace
