@@ -3,7 +3,6 @@
 #include "ui_ZorPrint.h"
 
 #include "Clock.h"
-#include "Defaults.h"
 #include "Glyphs.h"
 #include "PaintUplatnica.h"
 #include "PaintZorvat.h"
@@ -11,13 +10,15 @@
 #include "PickPanel.h"
 #include "QPainterSurface.h"
 #include "SlipControls.h"
-#include "SlipFile.h"
+#include "SlipFileCommands.h"
 #include "StatusPanels.h"
 #include "UserDialogs.h"
 
 #include <QCloseEvent>
 #include <QFontDatabase>
 #include <QTimer>
+
+#include <optional>
 
 namespace {
 
@@ -44,6 +45,35 @@ constexpr ChangeRow changeHandlers[] = {
     {"Racun2", &TForm1::NalogodavacChange},      {"Racun1", &TForm1::Racun1Change},
 };
 
+// The buttons of both fields panels: their handlers and the glyphs of the small ones.
+struct ButtonRow
+{
+    const char *button;
+    Handler handler;
+    std::optional<Glyph> glyph;
+};
+constexpr ButtonRow buttons[] = {
+    {"Button1", &TForm1::Button1Click, {}},
+    {"Button2", &TForm1::Button2Click, {}},
+    {"Button3", &TForm1::Button3Click, {}},
+    {"Button4", &TForm1::Button4Click, {}},
+    {"SpeedButton1", &TForm1::SpeedButton1Click, Glyph::Pick},
+    {"SpeedButton3", &TForm1::SpeedButton3Click, Glyph::Pick},
+    {"SpeedButton6", &TForm1::SpeedButton6Click, Glyph::Pick},
+    {"SpeedButton8", &TForm1::SpeedButton8Click, Glyph::Pick},
+    {"SpeedButton2", &TForm1::SpeedButton2Click, Glyph::StoreDefault},
+    {"SpeedButton4", &TForm1::SpeedButton4Click, Glyph::StoreDefault},
+    {"SpeedButton7", &TForm1::SpeedButton7Click, Glyph::StoreDefault},
+    {"SpeedButton9", &TForm1::SpeedButton9Click, Glyph::StoreDefault},
+    {"SpeedButton13", &TForm1::SpeedButton13Click, Glyph::StoreDefault},
+    {"SpeedButton5", &TForm1::SpeedButton5Click, Glyph::AddPartner},
+    {"SpeedButton10", &TForm1::SpeedButton10Click, Glyph::AddPartner},
+    {"SpeedButton11", &TForm1::SpeedButton11Click, Glyph::AddPartner},
+};
+
+// The pick button of each target, in target order.
+constexpr const char *pickButtons[] = {"SpeedButton1", "SpeedButton3", "SpeedButton6", "SpeedButton8"};
+
 // The order in which "Obriši polja" empties each tab's fields.
 constexpr const char *uplatnicaClearOrder[] = {
     "MaskEdit1", "Memo1",     "Memo2",     "Memo3",     "MaskEdit2", "MaskEdit3", "MaskEdit4",
@@ -51,39 +81,6 @@ constexpr const char *uplatnicaClearOrder[] = {
 constexpr const char *zorvatClearOrder[] = {
     "Nalogodavac", "SvrhaZorvata", "Primatelj",   "Racun1", "Racun2", "pb11", "pb12",
     "pb21",        "pb22",         "IznosZorvat", "Nacin",  "sif1",   "sif2", "sif3"};
-
-struct GlyphRow
-{
-    const char *button;
-    Glyph glyph;
-};
-constexpr GlyphRow glyphButtons[] = {
-    {"SpeedButton1", Glyph::Pick},          {"SpeedButton3", Glyph::Pick},
-    {"SpeedButton6", Glyph::Pick},          {"SpeedButton8", Glyph::Pick},
-    {"SpeedButton2", Glyph::StoreDefault},  {"SpeedButton4", Glyph::StoreDefault},
-    {"SpeedButton7", Glyph::StoreDefault},  {"SpeedButton9", Glyph::StoreDefault},
-    {"SpeedButton13", Glyph::StoreDefault}, {"SpeedButton5", Glyph::AddPartner},
-    {"SpeedButton10", Glyph::AddPartner},   {"SpeedButton11", Glyph::AddPartner},
-};
-
-constexpr ChangeRow buttonHandlers[] = {
-    {"Button1", &TForm1::Button1Click},
-    {"Button2", &TForm1::Button2Click},
-    {"Button3", &TForm1::Button3Click},
-    {"Button4", &TForm1::Button4Click},
-    {"SpeedButton1", &TForm1::SpeedButton1Click},
-    {"SpeedButton2", &TForm1::SpeedButton2Click},
-    {"SpeedButton3", &TForm1::SpeedButton3Click},
-    {"SpeedButton4", &TForm1::SpeedButton4Click},
-    {"SpeedButton5", &TForm1::SpeedButton5Click},
-    {"SpeedButton6", &TForm1::SpeedButton6Click},
-    {"SpeedButton7", &TForm1::SpeedButton7Click},
-    {"SpeedButton8", &TForm1::SpeedButton8Click},
-    {"SpeedButton9", &TForm1::SpeedButton9Click},
-    {"SpeedButton10", &TForm1::SpeedButton10Click},
-    {"SpeedButton11", &TForm1::SpeedButton11Click},
-    {"SpeedButton13", &TForm1::SpeedButton13Click},
-};
 
 constexpr int fieldsPanelHeight = 269;
 
@@ -105,21 +102,11 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
 {
     setFont(windowFont());
     m_ui->setupUi(this);
-    m_fields = std::make_unique<SlipControls>(*this);
     move(180, 123);
-    for (QSplitter *splitter : {m_ui->Splitter1, m_ui->Splitter2}) {
-        splitter->setStretchFactor(0, 0);
-        splitter->setStretchFactor(1, 1);
-        splitter->setSizes({fieldsPanelHeight, height()});
-    }
-    for (QWidget *panel : {m_ui->Panel1, m_ui->Panel2}) {
-        for (QLabel *label : panel->findChildren<QLabel *>())
-            label->adjustSize();
-    }
-    for (const GlyphRow &row : glyphButtons)
-        makeGlyphButton(findChild<QToolButton *>(QLatin1StringView(row.button)), row.glyph);
+    m_fields = std::make_unique<SlipControls>(*this);
     m_statusPanels = std::make_unique<StatusPanels>(*m_ui->StatusBar1);
     m_pickPanel = new PickPanel(this);
+    setUpControls();
     connectHandlers();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -129,27 +116,30 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
 
 TForm1::~TForm1() = default;
 
-void TForm1::setHooks(WindowHooks hooks)
+void TForm1::setUpControls()
 {
-    m_hooks = std::move(hooks);
-}
-
-void TForm1::FormCreate()
-{
-    LoadUplatnicaDefaults(m_services.store, *m_fields);
-    LoadZorvatDefaults(m_services.store, *m_fields);
-    if (m_hooks.makeFirstPrinterCurrent)
-        m_hooks.makeFirstPrinterCurrent();
+    for (QSplitter *splitter : {m_ui->Splitter1, m_ui->Splitter2}) {
+        splitter->setStretchFactor(0, 0);
+        splitter->setStretchFactor(1, 1);
+        splitter->setSizes({fieldsPanelHeight, height()});
+    }
+    for (QWidget *panel : {m_ui->Panel1, m_ui->Panel2}) {
+        for (QLabel *label : panel->findChildren<QLabel *>())
+            label->adjustSize();
+    }
+    for (const ButtonRow &row : buttons) {
+        if (row.glyph)
+            makeGlyphButton(findChild<QToolButton *>(QLatin1StringView(row.button)), *row.glyph);
+    }
 }
 
 void TForm1::connectHandlers()
 {
     for (const ChangeRow &row : changeHandlers)
         m_fields->connectChange(QLatin1StringView(row.control), this,
-                                [this, h = row.handler] { (this->*h)(); });
-
-    for (const ChangeRow &row : buttonHandlers)
-        connect(findChild<QAbstractButton *>(QLatin1StringView(row.control)), &QAbstractButton::clicked, this,
+                                [this, handler = row.handler] { (this->*handler)(); });
+    for (const ButtonRow &row : buttons)
+        connect(findChild<QAbstractButton *>(QLatin1StringView(row.button)), &QAbstractButton::clicked, this,
                 row.handler);
     connect(m_pickPanel, &PickPanel::acceptPressed, this, &TForm1::SpeedButton12Click);
     m_ui->PaintBox1->setPaintHandler([this](QPainter &painter) { PaintBox1Paint(painter); });
@@ -163,6 +153,24 @@ void TForm1::connectHandlers()
     };
     for (const auto &[action, handler] : menu)
         connect(action, &QAction::triggered, this, handler);
+}
+
+void TForm1::setHooks(WindowHooks hooks)
+{
+    m_hooks = std::move(hooks);
+}
+
+void TForm1::runHook(const std::function<void()> &hook)
+{
+    if (hook)
+        hook();
+}
+
+void TForm1::FormCreate()
+{
+    loadDefaults(SlipKind::Uplatnica);
+    loadDefaults(SlipKind::Zorvat);
+    runHook(m_hooks.makeFirstPrinterCurrent);
 }
 
 SlipKind TForm1::activeKind() const
@@ -192,17 +200,7 @@ void TForm1::repaintUplatnica()
     m_ui->PaintBox1->update();
 }
 
-void TForm1::Edit3Change()
-{
-    m_ui->PaintBox1->update();
-}
-
 void TForm1::NalogodavacChange()
-{
-    m_ui->PaintBox2->update();
-}
-
-void TForm1::Racun1Change()
 {
     m_ui->PaintBox2->update();
 }
@@ -237,78 +235,34 @@ void TForm1::clearFields(SlipKind kind)
     }
 }
 
-void TForm1::Button1Click()
+void TForm1::loadDefaults(SlipKind kind)
 {
-    clearFields(SlipKind::Uplatnica);
+    if (kind == SlipKind::Uplatnica)
+        LoadUplatnicaDefaults(m_services.store, *m_fields);
+    else
+        LoadZorvatDefaults(m_services.store, *m_fields);
 }
 
-void TForm1::Button4Click()
+void TForm1::storeDefaults(DefaultGroup group)
 {
-    clearFields(SlipKind::Zorvat);
+    StoreDefaults(m_services.store, *m_fields, group);
 }
 
-void TForm1::Button2Click()
+void TForm1::newForm(SlipKind kind)
 {
-    LoadUplatnicaDefaults(m_services.store, *m_fields);
+    clearFields(kind);
+    loadDefaults(kind);
+    m_ui->PageControl1->setCurrentWidget(kind == SlipKind::Uplatnica ? m_ui->TabSheet1 : m_ui->TabSheet2);
 }
 
-void TForm1::Button3Click()
-{
-    LoadZorvatDefaults(m_services.store, *m_fields);
-}
-
-void TForm1::SpeedButton2Click()
-{
-    StoreDefaults(m_services.store, *m_fields, DefaultGroup::SpeedButton2);
-}
-
-void TForm1::SpeedButton4Click()
-{
-    StoreDefaults(m_services.store, *m_fields, DefaultGroup::SpeedButton4);
-}
-
-void TForm1::SpeedButton7Click()
-{
-    StoreDefaults(m_services.store, *m_fields, DefaultGroup::SpeedButton7);
-}
-
-void TForm1::SpeedButton9Click()
-{
-    StoreDefaults(m_services.store, *m_fields, DefaultGroup::SpeedButton9);
-}
-
-void TForm1::SpeedButton13Click()
-{
-    StoreDefaults(m_services.store, *m_fields, DefaultGroup::SpeedButton13);
-}
-
-void TForm1::openPickPanel(const QWidget *button, PickTarget target)
+void TForm1::openPickPanel(PickTarget target)
 {
     // Directly below its button, or above it for the recipient of the payment slip.
+    const auto *button = findChild<QWidget *>(QLatin1StringView(pickButtons[static_cast<int>(target) - 1]));
     const QPoint at = button->mapTo(this, QPoint(0, 0));
     const int top = target == PickTarget::UplatnicaRecipient ? at.y() - m_pickPanel->height() - 2
                                                              : at.y() + button->height() + 2;
     m_pickPanel->open(m_services.partners.entries(), QPoint(at.x(), top), target);
-}
-
-void TForm1::SpeedButton1Click()
-{
-    openPickPanel(m_ui->SpeedButton1, PickTarget::UplatnicaPayer);
-}
-
-void TForm1::SpeedButton3Click()
-{
-    openPickPanel(m_ui->SpeedButton3, PickTarget::UplatnicaRecipient);
-}
-
-void TForm1::SpeedButton6Click()
-{
-    openPickPanel(m_ui->SpeedButton6, PickTarget::ZorvatPayer);
-}
-
-void TForm1::SpeedButton8Click()
-{
-    openPickPanel(m_ui->SpeedButton8, PickTarget::ZorvatRecipient);
 }
 
 void TForm1::SpeedButton12Click()
@@ -324,73 +278,14 @@ void TForm1::addPartner(PickTarget group)
                                    QStringLiteral("  je dodan u bazu!"));
 }
 
-void TForm1::SpeedButton5Click()
-{
-    addPartner(PickTarget::UplatnicaRecipient);
-}
-
-void TForm1::SpeedButton10Click()
-{
-    addPartner(PickTarget::ZorvatRecipient);
-}
-
-void TForm1::SpeedButton11Click()
-{
-    addPartner(PickTarget::ZorvatPayer);
-}
-
-void TForm1::Uplatnica1Click()
-{
-    clearFields(SlipKind::Uplatnica);
-    LoadUplatnicaDefaults(m_services.store, *m_fields);
-    m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet1);
-}
-
-void TForm1::Zorvat1Click()
-{
-    clearFields(SlipKind::Zorvat);
-    LoadZorvatDefaults(m_services.store, *m_fields);
-    m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet2);
-}
-
 void TForm1::Uitaj1Click()
 {
-    const std::optional<QString> path = m_services.dialogs.getOpenFileName(QString());
-    if (!path)
-        return;
-    const std::optional<SlipRecord> record = SlipFile::load(*path);
-    if (!record) {
-        m_services.dialogs.showMessage(SlipFile::loadErrorText());
-        return;
-    }
-    m_fields->setRecord(*record);
+    SlipFileCommands::load(m_services.dialogs, *m_fields);
 }
 
 void TForm1::SaveUplatnicaExecute()
 {
-    const SlipKind kind = activeKind();
-    const QString title = kind == SlipKind::Uplatnica ? QStringLiteral("Odredite naziv za snimanje uplatnice")
-                                                      : QStringLiteral("Odredite naziv za snimanje zorvata");
-    const std::optional<QString> path = m_services.dialogs.getSaveFileName(title);
-    if (path)
-        SlipFile::save(*path, m_fields->record(kind));
-}
-
-void TForm1::Ispii1Click()
-{
-    if (m_hooks.showPrintDialog)
-        m_hooks.showPrintDialog();
-}
-
-void TForm1::Podaci2Click()
-{
-    if (m_hooks.showPartnerDialog)
-        m_hooks.showPartnerDialog();
-}
-
-void TForm1::Izlazak1Click()
-{
-    close();
+    SlipFileCommands::save(m_services.dialogs, *m_fields, activeKind());
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Defaults.h"
 #include "FittedFonts.h"
 #include "PartnerFields.h"
 #include "SlipData.h"
@@ -7,12 +8,11 @@
 
 #include <QMainWindow>
 
-#include <array>
 #include <memory>
 
-class QTimer;
 class PickPanel;
 class QPainter;
+class QTimer;
 class SlipControls;
 class StatusPanels;
 
@@ -30,11 +30,12 @@ public:
     explicit TForm1(const WindowServices &services, QWidget *parent = nullptr);
     ~TForm1() override;
 
+    // Where the menu entries "Ispiši" and "Podaci" and the start-up's choice of printer lead.
     void setHooks(WindowHooks hooks);
 
     // What creating the window does at start-up: the defaults of both kinds, then the first printer
-    // becomes current. Kept apart from the constructor so that its errors are shown in the error box
-    // while the window itself still comes up.
+    // becomes current. Apart from the constructor, so that an error it raises is shown in the error
+    // box while the window itself still comes up.
     void FormCreate();
 
     // The kind of the active tab: what "Snimi kao" saves and the print dialog prints.
@@ -46,44 +47,51 @@ public:
 public slots:
     void Timer1Timer();
     void repaintUplatnica();
-    void Edit3Change();
+    void Edit3Change() { repaintUplatnica(); }
     void NalogodavacChange();
-    void Racun1Change();
+    void Racun1Change() { NalogodavacChange(); }
     void PaintBox1Paint(QPainter &painter);
     void PaintBox2Paint(QPainter &painter);
-    void Button1Click();
-    void Button4Click();
-    void Button2Click();
-    void Button3Click();
-    void SpeedButton2Click();
-    void SpeedButton4Click();
-    void SpeedButton7Click();
-    void SpeedButton9Click();
-    void SpeedButton13Click();
-    void SpeedButton1Click();
-    void SpeedButton3Click();
-    void SpeedButton6Click();
-    void SpeedButton8Click();
+
+    void Button1Click() { clearFields(SlipKind::Uplatnica); }
+    void Button4Click() { clearFields(SlipKind::Zorvat); }
+    void Button2Click() { loadDefaults(SlipKind::Uplatnica); }
+    void Button3Click() { loadDefaults(SlipKind::Zorvat); }
+    void SpeedButton2Click() { storeDefaults(DefaultGroup::SpeedButton2); }
+    void SpeedButton4Click() { storeDefaults(DefaultGroup::SpeedButton4); }
+    void SpeedButton7Click() { storeDefaults(DefaultGroup::SpeedButton7); }
+    void SpeedButton9Click() { storeDefaults(DefaultGroup::SpeedButton9); }
+    void SpeedButton13Click() { storeDefaults(DefaultGroup::SpeedButton13); }
+    void SpeedButton1Click() { openPickPanel(PickTarget::UplatnicaPayer); }
+    void SpeedButton3Click() { openPickPanel(PickTarget::UplatnicaRecipient); }
+    void SpeedButton6Click() { openPickPanel(PickTarget::ZorvatPayer); }
+    void SpeedButton8Click() { openPickPanel(PickTarget::ZorvatRecipient); }
     void SpeedButton12Click();
-    void SpeedButton5Click();
-    void SpeedButton10Click();
-    void SpeedButton11Click();
-    void Uplatnica1Click();
-    void Zorvat1Click();
+    void SpeedButton5Click() { addPartner(PickTarget::UplatnicaRecipient); }
+    void SpeedButton10Click() { addPartner(PickTarget::ZorvatRecipient); }
+    void SpeedButton11Click() { addPartner(PickTarget::ZorvatPayer); }
+
+    void Uplatnica1Click() { newForm(SlipKind::Uplatnica); }
+    void Zorvat1Click() { newForm(SlipKind::Zorvat); }
     void Uitaj1Click();
     void SaveUplatnicaExecute();
-    void Ispii1Click();
-    void Podaci2Click();
-    void Izlazak1Click();
+    void Ispii1Click() { runHook(m_hooks.showPrintDialog); }
+    void Podaci2Click() { runHook(m_hooks.showPartnerDialog); }
+    void Izlazak1Click() { close(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void setUpControls();
     void connectHandlers();
     void clearFields(SlipKind kind);
-    void openPickPanel(const QWidget *button, PickTarget target);
+    void loadDefaults(SlipKind kind);
+    void storeDefaults(DefaultGroup group);
+    void newForm(SlipKind kind);
+    void openPickPanel(PickTarget target);
     void addPartner(PickTarget group);
+    static void runHook(const std::function<void()> &hook);
 
     std::unique_ptr<Ui::TForm1> m_ui;
     WindowServices m_services;
