@@ -1,15 +1,16 @@
 #include "Clock.h"
 #include "Formats.h"
 #include "PartnerList.h"
+#include "Podaci.h"
 #include "QtUserDialogs.h"
 #include "SettingsStore.h"
 #include "ZorPrint.h"
 #include "ZorvatApplication.h"
 
-// Start-up in order: the process-wide formats, the main window with its defaults, the partner list;
-// then the event loop. Errors of a start-up step are shown and the program still starts. Ending the
-// program writes the partner file, unless it could not be read: writing the part that was read would
-// lose the rest.
+// Start-up in order: the process-wide formats, the main window with its defaults, the partner dialog
+// (which loads the partner file); then the event loop. Errors of a start-up step are shown and the
+// program still starts. Ending the program destroys the windows, the partner dialog first, which
+// writes the partner file.
 int main(int argc, char **argv)
 {
     ZorvatApplication app(argc, argv);
@@ -24,11 +25,12 @@ int main(int argc, char **argv)
     TForm1 window({store, partners, dialogs, clock});
     dialogs.setParentWindow(&window);
     app.runReportingErrors([&] { window.FormCreate(); });
-    const bool partnersLoaded = app.runReportingErrors([&] { partners.LoadData(); });
+    TForm2 partnerDialog(partners,
+                         [&app](const std::function<void()> &step) { app.runReportingErrors(step); });
+    WindowHooks hooks;
+    hooks.showPartnerDialog = [&partnerDialog] { partnerDialog.showWithoutBlocking(); };
+    window.setHooks(std::move(hooks));
 
     window.show();
-    const int result = ZorvatApplication::exec();
-    if (partnersLoaded)
-        app.runReportingErrors([&] { partners.SaveData(); });
-    return result;
+    return ZorvatApplication::exec();
 }

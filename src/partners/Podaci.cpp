@@ -47,6 +47,13 @@ TForm2::~TForm2()
     m_runStep([this] { FormDestroy(); });
 }
 
+void TForm2::showWithoutBlocking()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
 void TForm2::FormCreate()
 {
     m_partners.LoadData();

@@ -28,6 +28,9 @@ public:
     TForm2(PartnerList &partners, StepRunner runStep, QWidget *parent = nullptr);
     ~TForm2() override;
 
+    // Shows the dialog in front; the main window stays usable meanwhile.
+    void showWithoutBlocking();
+
     // Owner drawing of the list's entry at index.
     void ListBox1DrawItem(QPainter &painter, const QRect &row, bool selected, int index) const;
 
