@@ -19,7 +19,7 @@ int memoTextWidth(int boxWidth)
     return boxWidth - 2 * frame - 2 * documentMargin;
 }
 
-QStringList memoDisplayLines(const QString &text, int boxWidth)
+QStringList memoDisplayLines(const QString &text, int boxWidth, qsizetype maxLines)
 {
     static const QRegularExpression hardBreak(QStringLiteral("\r\n|\n|\r"));
     const QFont font = entryFont();
@@ -29,6 +29,8 @@ QStringList memoDisplayLines(const QString &text, int boxWidth)
 
     QStringList lines;
     for (const QString &paragraph : text.split(hardBreak)) {
+        if (lines.size() >= maxLines)
+            break;
         if (paragraph.isEmpty()) {
             lines.append(QString());
             continue;
@@ -36,7 +38,10 @@ QStringList memoDisplayLines(const QString &text, int boxWidth)
         QTextLayout layout(paragraph, font);
         layout.setTextOption(option);
         layout.beginLayout();
-        for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        // Each line of a long word is found by scanning the rest of it: stopping early keeps a huge
+        // paragraph from costing the square of its length.
+        for (QTextLine line = layout.createLine(); line.isValid() && lines.size() < maxLines;
+             line = layout.createLine()) {
             line.setLineWidth(width);
             lines.append(paragraph.mid(line.textStart(), line.textLength()));
         }
@@ -47,6 +52,6 @@ QStringList memoDisplayLines(const QString &text, int boxWidth)
 
 QString memoDisplayLine(const QString &text, int boxWidth, int n)
 {
-    const QStringList lines = memoDisplayLines(text, boxWidth);
+    const QStringList lines = memoDisplayLines(text, boxWidth, n);
     return n >= 1 && n <= lines.size() ? lines[n - 1] : QString();
 }

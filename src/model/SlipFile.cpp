@@ -9,6 +9,9 @@
 namespace {
 
 constexpr int fileLineCount = 1 + slipFieldCount;
+// A record whose lines do not end within this many bytes is not one the program saved: its fields
+// would hold more text than the window can show without freezing.
+constexpr qsizetype maxRecordBytes = 4 << 20;
 
 // Splits the file's first lines: LF or CR LF ends a line, a lone CR is dropped, 1A ends the file.
 QList<QByteArray> leadingLines(const QByteArray &bytes, int count)
@@ -86,6 +89,7 @@ std::optional<SlipRecord> fromDevice(QIODevice &device)
     // Read only as far as the 15 lines reach, so a huge file costs no more than its first lines.
     QByteArray bytes;
     QByteArray chunk(1 << 16, Qt::Uninitialized);
+    qsizetype lineEnds = 0;
     for (;;) {
         const qint64 count = device.read(chunk.data(), chunk.size());
         // A read error would pass for a short file and empty the rest of the fields.
@@ -95,8 +99,11 @@ std::optional<SlipRecord> fromDevice(QIODevice &device)
             break;
         const QByteArrayView part(chunk.constData(), count);
         bytes += part;
-        if (bytes.count('\n') >= fileLineCount || part.contains('\x1A'))
+        lineEnds += part.count('\n');
+        if (lineEnds >= fileLineCount || part.contains('\x1A'))
             break;
+        if (bytes.size() > maxRecordBytes)
+            return std::nullopt;
     }
     return fromBytes(bytes);
 }

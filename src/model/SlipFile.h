@@ -23,7 +23,8 @@ void save(const QString &path, const SlipRecord &record);
 // Lines end at LF or CR LF, a lone CR is dropped, byte 1A ends the file, missing lines are empty.
 std::optional<SlipRecord> fromBytes(const QByteArray &bytes);
 
-// The record read from a device, or nothing when line 1 names neither kind or reading fails.
+// The record read from a device, or nothing when line 1 names neither kind, reading fails or the
+// record's lines do not end within the first 4 MiB.
 std::optional<SlipRecord> fromDevice(QIODevice &device);
 
 // Reads path. Throws UserError with the file error when it cannot be opened; nothing when

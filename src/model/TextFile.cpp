@@ -57,12 +57,16 @@ void checkReadable(const QString &path)
 QString memoToOneLine(const QString &text)
 {
     static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
+    if (!text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
     QString line = text;
     return line.replace(lineBreak, QString(QChar(lineTabulation)));
 }
 
 QString memoFromOneLine(const QString &line)
 {
+    if (!line.contains(QChar(lineTabulation)))
+        return line;
     QString text = line;
     return text.replace(QChar(lineTabulation), QStringLiteral("\r\n"));
 }

@@ -7,27 +7,30 @@ namespace PartnerFile {
 
 QByteArray toBytes(const QStringList &entries)
 {
-    QByteArray bytes;
+    // One text encoded at once: a converter per entry would cost more than the entries themselves.
+    QString text;
     for (const QString &entry : entries)
-        bytes += Win1250::encode(memoToOneLine(entry)) + "\r\n";
-    return bytes;
+        text += memoToOneLine(entry) + QLatin1StringView("\r\n");
+    return Win1250::encode(text);
 }
 
 QStringList fromBytes(const QByteArray &bytes)
 {
     const qsizetype nul = bytes.indexOf('\0');
-    const qsizetype end = nul < 0 ? bytes.size() : nul;
+    // Windows-1250 gives one character per byte, so the line ends stand where their bytes stood.
+    const QString text = Win1250::decode(nul < 0 ? bytes : bytes.left(nul));
+    const qsizetype end = text.size();
     QStringList entries;
     qsizetype pos = 0;
     while (pos < end) {
         qsizetype stop = pos;
-        while (stop < end && bytes[stop] != '\r' && bytes[stop] != '\n')
+        while (stop < end && text[stop] != u'\r' && text[stop] != u'\n')
             ++stop;
-        entries.append(memoFromOneLine(Win1250::decode(bytes.mid(pos, stop - pos))));
+        entries.append(memoFromOneLine(text.sliced(pos, stop - pos)));
         pos = stop;
-        if (pos < end && bytes[pos] == '\r')
+        if (pos < end && text[pos] == u'\r')
             ++pos;
-        if (pos < end && bytes[pos] == '\n')
+        if (pos < end && text[pos] == u'\n')
             ++pos;
     }
     return entries;
