@@ -16,7 +16,8 @@ public:
 
     // The printer entries, in the order the print dialog lists them.
     virtual QStringList Printers() const = 0;
-    // Index of the current printer in Printers().
+    // Index of the current printer in Printers(). Throws UserError "There is no default printer
+    // currently selected" when the list is empty.
     virtual int PrinterIndex() const = 0;
     // Makes an entry current; -1 selects the platform's default printer.
     virtual void setPrinterIndex(int index) = 0;
@@ -48,3 +49,9 @@ public:
 // The device unit: 12.5 units per millimetre (a 317.5 dpi grid).
 constexpr double deviceUnitsPerMm = 12.5;
 constexpr double deviceUnitsPerInch = 25.4 * deviceUnitsPerMm;
+
+// The current printer's entry; throws like PrinterIndex() when there is none.
+inline QString currentPrinterEntry(const PrinterDevice &printer)
+{
+    return printer.Printers().value(printer.PrinterIndex());
+}

@@ -25,13 +25,9 @@ QString infoField(const QString &info, const QString &name)
     return field.match(info).captured(1).trimmed();
 }
 
-double toMm(double pixels)
-{
-    return pixels / PdfPage::pixelsPerMm;
-}
-
-// Longest run of dark pixels along one line of the raster.
-template <typename Dark> void longestOnLine(int line, int length, Dark dark, InkRun &best, int &bestLength)
+// Longest run of dark pixels along one line of the image.
+template <typename Dark>
+void longestOnLine(int line, int length, Dark dark, double scale, InkRun &best, int &bestLength)
 {
     int start = -1;
     for (int i = 0; i <= length; ++i) {
@@ -41,7 +37,7 @@ template <typename Dark> void longestOnLine(int line, int length, Dark dark, Ink
         if (!isDark && start >= 0) {
             if (i - start > bestLength) {
                 bestLength = i - start;
-                best = {toMm(line + 0.5), toMm(start), toMm(i)};
+                best = {(line + 0.5) / scale, start / scale, i / scale};
             }
             start = -1;
         }
@@ -75,25 +71,27 @@ PdfPage PdfPage::read(const QString &path)
     return page;
 }
 
-InkRun longestHorizontalRun(const QImage &raster)
+InkRun longestHorizontalRun(const QImage &image, double pixelsPerLength)
 {
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     InkRun best;
     int bestLength = 0;
-    for (int y = 0; y < raster.height(); ++y) {
-        const uchar *row = raster.constScanLine(y);
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar *row = grey.constScanLine(y);
         longestOnLine(
-            y, raster.width(), [row](int x) { return row[x] < darkBelow; }, best, bestLength);
+            y, grey.width(), [row](int x) { return row[x] < darkBelow; }, pixelsPerLength, best, bestLength);
     }
     return best;
 }
 
-InkRun longestVerticalRun(const QImage &raster)
+InkRun longestVerticalRun(const QImage &image, double pixelsPerLength)
 {
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
     InkRun best;
     int bestLength = 0;
-    for (int x = 0; x < raster.width(); ++x)
+    for (int x = 0; x < grey.width(); ++x)
         longestOnLine(
-            x, raster.height(), [&raster, x](int y) { return raster.constScanLine(y)[x] < darkBelow; }, best,
-            bestLength);
+            x, grey.height(), [&grey, x](int y) { return grey.constScanLine(y)[x] < darkBelow; },
+            pixelsPerLength, best, bestLength);
     return best;
 }

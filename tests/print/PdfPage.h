@@ -30,5 +30,5 @@ struct InkRun
 };
 
 // The longest unbroken horizontal and vertical runs of dark pixels: the form's solid rules.
-InkRun longestHorizontalRun(const QImage &raster);
-InkRun longestVerticalRun(const QImage &raster);
+InkRun longestHorizontalRun(const QImage &image, double pixelsPerLength = PdfPage::pixelsPerMm);
+InkRun longestVerticalRun(const QImage &image, double pixelsPerLength = PdfPage::pixelsPerMm);
