@@ -81,24 +81,33 @@ std::optional<SlipRecord> fromBytes(const QByteArray &bytes)
     return record;
 }
 
+std::optional<SlipRecord> fromDevice(QIODevice &device)
+{
+    // Read only as far as the 15 lines reach, so a huge file costs no more than its first lines.
+    QByteArray bytes;
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 count = device.read(chunk.data(), chunk.size());
+        // A read error would pass for a short file and empty the rest of the fields.
+        if (count < 0)
+            return std::nullopt;
+        if (count == 0)
+            break;
+        const QByteArrayView part(chunk.constData(), count);
+        bytes += part;
+        if (bytes.count('\n') >= fileLineCount || part.contains('\x1A'))
+            break;
+    }
+    return fromBytes(bytes);
+}
+
 std::optional<SlipRecord> load(const QString &path)
 {
     TextFile::checkReadable(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw UserError(QStringLiteral("File access denied"));
-    // Read only as far as the 15 lines reach, so a huge file costs no more than its first lines.
-    QByteArray bytes;
-    constexpr qint64 chunk = 1 << 16;
-    while (!file.atEnd()) {
-        const QByteArray part = file.read(chunk);
-        if (part.isEmpty())
-            break;
-        bytes += part;
-        if (bytes.count('\n') >= fileLineCount || part.contains('\x1A'))
-            break;
-    }
-    return fromBytes(bytes);
+    return fromDevice(file);
 }
 
 QString loadErrorText()

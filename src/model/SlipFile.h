@@ -3,6 +3,7 @@
 #include "SlipData.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <optional>
@@ -22,8 +23,11 @@ void save(const QString &path, const SlipRecord &record);
 // Lines end at LF or CR LF, a lone CR is dropped, byte 1A ends the file, missing lines are empty.
 std::optional<SlipRecord> fromBytes(const QByteArray &bytes);
 
+// The record read from a device, or nothing when line 1 names neither kind or reading fails.
+std::optional<SlipRecord> fromDevice(QIODevice &device);
+
 // Reads path. Throws UserError with the file error when it cannot be opened; nothing when
-// line 1 names neither kind.
+// line 1 names neither kind or reading fails part-way.
 std::optional<SlipRecord> load(const QString &path);
 
 // What the user is told when a file cannot be loaded as a slip.

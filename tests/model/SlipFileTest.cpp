@@ -1,14 +1,16 @@
-#include "QtPrinters.h"
 #include "SlipFile.h"
+#include "QtPrinters.h"
 #include "TextFile.h"
 #include "UserError.h"
 
 #include <QDir>
 #include <QFile>
+#include <QIODevice>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <csignal>
 #include <sys/resource.h>
 
@@ -56,7 +58,8 @@ TEST(SlipFile, RoundTripsByteForByte)
 
 TEST(SlipFile, ReadingRules)
 {
-    const struct {
+    const struct
+    {
         QByteArray bytes;
         bool loads;
         SlipKind kind;
@@ -81,8 +84,63 @@ TEST(SlipFile, ReadingRules)
         if (!record)
             continue;
         EXPECT_EQ(record->kind, c.kind);
-        EXPECT_EQ(record->texts[static_cast<size_t>(c.field)], QString::fromUtf16(c.text)) << c.bytes.toStdString();
+        EXPECT_EQ(record->texts[static_cast<size_t>(c.field)], QString::fromUtf16(c.text))
+            << c.bytes.toStdString();
     }
+}
+
+TEST(SlipFile, LineEndsOfEitherKindGiveTheSameRecord)
+{
+    SlipRecord zorvat = SlipRecord::blank(SlipKind::Zorvat);
+    for (size_t i = 0; i < zorvat.texts.size(); ++i)
+        zorvat.texts[i] += QString::number(i);
+    zorvat.texts[1] = QStringLiteral("Svrha\r\ndruga linija");
+    for (const SlipRecord &record : {fullUplatnica(), zorvat}) {
+        const QByteArray crLf = SlipFile::toBytes(record);
+        QByteArray lf = crLf;
+        lf.replace("\r\n", "\n");
+        const auto fromCrLf = SlipFile::fromBytes(crLf);
+        const auto fromLf = SlipFile::fromBytes(lf);
+        ASSERT_TRUE(fromCrLf && fromLf);
+        EXPECT_EQ(fromLf->texts, fromCrLf->texts);
+        EXPECT_EQ(fromLf->texts, record.texts);
+    }
+}
+
+TEST(SlipFile, LinesAfterTheFifteenthAreIgnored)
+{
+    QByteArray bytes = SlipFile::toBytes(fullUplatnica());
+    const auto record = SlipFile::fromBytes(bytes + "extra\r\nTIP=ZORVAT\r\n");
+    ASSERT_TRUE(record);
+    EXPECT_EQ(record->texts, fullUplatnica().texts);
+}
+
+// Gives its bytes and then fails, as a disk does when a sector cannot be read.
+class FailingDevice : public QIODevice
+{
+public:
+    explicit FailingDevice(QByteArray first) : m_first(std::move(first)) { open(QIODevice::ReadOnly); }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        if (m_first.isEmpty())
+            return -1;
+        const qint64 count = std::min<qint64>(maxSize, m_first.size());
+        std::copy_n(m_first.constData(), count, data);
+        m_first.clear();
+        return count;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    QByteArray m_first;
+};
+
+TEST(SlipFile, ReadErrorIsNotALoadedRecord)
+{
+    FailingDevice device("TIP=UPLATNICA\r\n12345\r\nIvan\r\n");
+    EXPECT_FALSE(SlipFile::fromDevice(device));
 }
 
 TEST(SlipFile, FiveLineFileEmptiesTheRest)
@@ -148,9 +206,31 @@ TEST(TextFile, FailedWriteLeavesTheOldFileWhole)
 
 TEST(MemoOneLine, KeepsHardBreaksOnOneLine)
 {
-    EXPECT_EQ(memoToOneLine(QStringLiteral("a\r\nb\nc")), QStringLiteral("a\x0B" "b\x0B" "c"));
-    EXPECT_EQ(memoFromOneLine(QStringLiteral("a\x0B" "b")), QStringLiteral("a\r\nb"));
-    EXPECT_EQ(memoToOneLine(QStringLiteral("plain")), QStringLiteral("plain"));
+    const struct
+    {
+        const char16_t *memo, *line, *back;
+    } cases[] = {
+        {u"a\r\nb\nc",
+         u"a\x0B"
+         "b\x0B"
+         "c",
+         u"a\r\nb\r\nc"},
+        {u"a\rb",
+         u"a\x0B"
+         "b",
+         u"a\r\nb"},
+        {u"\r\n\r\n", u"\x0B\x0B", u"\r\n\r\n"},
+        {u"a\n\rb",
+         u"a\x0B\x0B"
+         "b",
+         u"a\r\n\r\nb"},
+        {u"plain text", u"plain text", u"plain text"},
+    };
+    for (const auto &c : cases) {
+        const QString line = memoToOneLine(QString::fromUtf16(c.memo));
+        EXPECT_EQ(line, QString::fromUtf16(c.line));
+        EXPECT_EQ(memoFromOneLine(line), QString::fromUtf16(c.back));
+    }
 }
 
 } // namespace

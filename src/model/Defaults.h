@@ -1,0 +1,31 @@
+#pragma once
+
+#include "SettingsStore.h"
+
+#include <QLatin1StringView>
+#include <QString>
+
+// The entry controls of both tabs, reached by their object names ("Memo1", "pb22", ...).
+// Setting a digit box fits the value into its positions, as a program-set value.
+class SlipFieldAccess
+{
+public:
+    virtual ~SlipFieldAccess() = default;
+    virtual QString fieldText(QLatin1StringView control) const = 0;
+    virtual void setFieldText(QLatin1StringView control, const QString &text) = 0;
+};
+
+// The default loaders. An absent value empties its field; a value of another type stops the loader
+// with UserError "Invalid data type for '<name>'", the fields set before it keeping their texts.
+
+// Fills the payer and recipient of the payment slip, then its account, reference number and model
+// box only when the recipient is not empty.
+void LoadUplatnicaDefaults(const SettingsStore &store, SlipFieldAccess &fields);
+// Fills the transfer order's payer and recipient data and its three code boxes.
+void LoadZorvatDefaults(const SettingsStore &store, SlipFieldAccess &fields);
+
+// The groups stored by the buttons "Postavi kao default vrijednost", named after their buttons.
+enum class DefaultGroup { SpeedButton2, SpeedButton4, SpeedButton7, SpeedButton9, SpeedButton13 };
+
+// Stores the group's current field texts as its defaults, one value after another.
+void StoreDefaults(const SettingsStore &store, const SlipFieldAccess &fields, DefaultGroup group);
