@@ -2,7 +2,7 @@
 #include "AnsweringDialogs.h"
 #include "PdfPage.h"
 #include "QtPrinters.h"
-#include "UserError.h"
+#include "UserErrorOf.h"
 
 #include <QFile>
 #include <QPainter>
@@ -20,16 +20,6 @@ void withoutSpooler()
 {
     qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
     cupsSetServer("/nonexistent/cups.sock");
-}
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const UserError &error) {
-        return error.text();
-    }
-    return {};
 }
 
 // The printable area that a fresh PDF set-up gives, in millimetres on the sheet.
@@ -77,7 +67,7 @@ TEST_F(PlatformPrinterTest, WithoutPlatformPrintersThePdfFileIsTheOnlyAndCurrent
 TEST_F(PlatformPrinterTest, RefusesAnIndexOutsideTheList)
 {
     for (const int index : {-2, 1, 7})
-        EXPECT_EQ(errorOf([&] { printer.setPrinterIndex(index); }),
+        EXPECT_EQ(userErrorOf([&] { printer.setPrinterIndex(index); }),
                   QStringLiteral("Printer index out of range"))
             << index;
     EXPECT_EQ(printer.PrinterIndex(), 0);
@@ -122,7 +112,7 @@ TEST_F(PlatformPrinterTest, CancellingTheFileNamePrintsNothing)
     dialogs.nextFileName.reset();
     EXPECT_FALSE(printer.BeginDoc());
     EXPECT_FALSE(printer.Printing());
-    EXPECT_EQ(errorOf([&] { printer.Canvas(); }), QStringLiteral("Printer is not currently printing"));
+    EXPECT_EQ(userErrorOf([&] { printer.Canvas(); }), QStringLiteral("Printer is not currently printing"));
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
@@ -141,12 +131,12 @@ TEST_F(PlatformPrinterTest, AbortDropsTheDocumentAndTheNextOneStartsClean)
 TEST_F(PlatformPrinterTest, PageOperationsNeedAnOpenDocumentAndOnlyOne)
 {
     const QString notPrinting = QStringLiteral("Printer is not currently printing");
-    EXPECT_EQ(errorOf([&] { printer.Canvas(); }), notPrinting);
-    EXPECT_EQ(errorOf([&] { printer.EndDoc(); }), notPrinting);
+    EXPECT_EQ(userErrorOf([&] { printer.Canvas(); }), notPrinting);
+    EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }), notPrinting);
     printer.Abort();
 
     ASSERT_TRUE(printer.BeginDoc());
-    EXPECT_EQ(errorOf([&] { printer.BeginDoc(); }), QStringLiteral("Printing in progress"));
+    EXPECT_EQ(userErrorOf([&] { printer.BeginDoc(); }), QStringLiteral("Printing in progress"));
     printer.Abort();
 }
 
@@ -155,7 +145,7 @@ TEST_F(PlatformPrinterTest, AFileThatCannotBeWrittenFailsTheJobAndLeavesThePrint
     const QString path = dir.filePath(QStringLiteral("missing/form.pdf"));
     dialogs.nextFileName = path;
     ASSERT_TRUE(printer.BeginDoc());
-    EXPECT_EQ(errorOf([&] { printer.EndDoc(); }), QStringLiteral("Cannot create file ") + path);
+    EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }), QStringLiteral("Cannot create file ") + path);
     EXPECT_FALSE(printer.Printing());
 }
 

@@ -1,8 +1,10 @@
 #include "AnsweringDialogs.h"
+#include "CupsSubmit.h"
 #include "PdfPage.h"
 #include "PlatformPrinter.h"
 #include "QtPrinters.h"
 #include "SpoolerTest.h"
+#include "UserErrorOf.h"
 
 #include <QPainter>
 
@@ -44,6 +46,21 @@ TEST_F(SpoolerTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitScale)
     EXPECT_NEAR(left.at, area.left() + 8.0, 0.3);
     EXPECT_NEAR(left.from, area.top() + 16.0, 0.3);
     EXPECT_NEAR(left.to, area.top() + 56.0, 0.3);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SpoolerTest, AJobTheSpoolerRefusesIsReportedNotLost)
+{
+    const QString error = userErrorOf([] {
+        SubmitToSpooler(QStringLiteral("no_such_queue"), QStringLiteral("Ispis"), QByteArray("%PDF-1.4\n"),
+                        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+    });
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Pisač no_such_queue nije prihvatio ispis: ")))
+        << error.toStdString();
+    EXPECT_GT(error.size(), 41);
 }
 
 } // namespace
