@@ -1,13 +1,34 @@
-#include <QApplication>
-#include <QLabel>
+#include "Clock.h"
+#include "Formats.h"
+#include "PartnerList.h"
+#include "QtUserDialogs.h"
+#include "SettingsStore.h"
+#include "ZorPrint.h"
+#include "ZorvatApplication.h"
 
-// Placeholder start until the main window exists.
+// Start-up in order: the process-wide formats, the main window with its defaults, the partner list;
+// then the event loop. Errors of a start-up step are shown and the program still starts. Ending the
+// program writes the partner file, unless it could not be read: writing the part that was read would
+// lose the rest.
 int main(int argc, char **argv)
 {
-    QApplication app(argc, argv);
-    QLabel window(QStringLiteral("ZORVAT Print 1.0"));
-    window.setWindowTitle(QStringLiteral("ZORVAT Print 1.0"));
-    window.resize(696, 547);
+    ZorvatApplication app(argc, argv);
+    Formats::applyProcessWide();
+
+    QtUserDialogs dialogs;
+    app.setErrorDialogs(&dialogs);
+    const SettingsStore store(SettingsStore::defaultPath());
+    PartnerList partners(PartnerList::defaultFilePath(QCoreApplication::applicationDirPath()));
+    const SystemClock clock;
+
+    TForm1 window({store, partners, dialogs, clock});
+    dialogs.setParentWindow(&window);
+    app.runReportingErrors([&] { window.FormCreate(); });
+    const bool partnersLoaded = app.runReportingErrors([&] { partners.LoadData(); });
+
     window.show();
-    return app.exec();
+    const int result = ZorvatApplication::exec();
+    if (partnersLoaded)
+        app.runReportingErrors([&] { partners.SaveData(); });
+    return result;
 }

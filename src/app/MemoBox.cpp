@@ -1,0 +1,72 @@
+#include "MemoBox.h"
+
+#include "EncodableText.h"
+#include "EntryStyle.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QRegularExpression>
+
+MemoBox::MemoBox(QWidget *parent) : QPlainTextEdit(parent)
+{
+    applyEntryStyle(this);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setTabChangesFocus(true);
+}
+
+void MemoBox::configure(const FieldSpec &)
+{
+    // A memo's only rule is its box size, which the window's layout gives it.
+}
+
+QString MemoBox::fieldText() const
+{
+    return toPlainText().replace(u'\n', QStringLiteral("\r\n"));
+}
+
+void MemoBox::setFieldText(const QString &text)
+{
+    static const QRegularExpression hardBreak(QStringLiteral("\r\n|\r"));
+    const QString plain = encodableOnly(QString(text).replace(hardBreak, QStringLiteral("\n")));
+    if (plain != toPlainText())
+        setPlainText(plain);
+}
+
+void MemoBox::connectChange(QObject *context, std::function<void()> handler)
+{
+    connect(this, &QPlainTextEdit::textChanged, context, [handler = std::move(handler)] { handler(); });
+}
+
+void MemoBox::keyPressEvent(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    if (!typed.isEmpty() && encodableOnly(typed) != typed) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void MemoBox::inputMethodEvent(QInputMethodEvent *event)
+{
+    const QString committed = encodableOnly(event->commitString());
+    if (committed == event->commitString()) {
+        QPlainTextEdit::inputMethodEvent(event);
+        return;
+    }
+    QInputMethodEvent filtered(event->preeditString(), event->attributes());
+    filtered.setCommitString(committed, event->replacementStart(), event->replacementLength());
+    QPlainTextEdit::inputMethodEvent(&filtered);
+}
+
+void MemoBox::insertFromMimeData(const QMimeData *source)
+{
+    if (!source->hasText())
+        return;
+    QMimeData plain;
+    plain.setText(encodableOnly(source->text()));
+    QPlainTextEdit::insertFromMimeData(&plain);
+}

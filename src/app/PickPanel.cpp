@@ -1,0 +1,49 @@
+#include "PickPanel.h"
+
+#include "Glyphs.h"
+#include "PartnerItemDelegate.h"
+#include "UserError.h"
+
+#include <QListWidget>
+#include <QToolButton>
+
+PickPanel::PickPanel(QWidget *window)
+    : QFrame(window), ListBox1(new QListWidget(this)), SpeedButton12(new QToolButton(this))
+{
+    setObjectName(QStringLiteral("PickPanel"));
+    setFrameStyle(QFrame::Panel | QFrame::Raised);
+    setAutoFillBackground(true);
+    resize(305, 79);
+
+    ListBox1->setObjectName(QStringLiteral("ListBox1"));
+    ListBox1->setGeometry(2, 2, 301, 55);
+    ListBox1->setFrameStyle(QFrame::Box | QFrame::Plain);
+    ListBox1->setUniformItemSizes(true);
+    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+    ListBox1->setItemDelegate(new PartnerItemDelegate(ListBox1));
+
+    SpeedButton12->setObjectName(QStringLiteral("SpeedButton12"));
+    SpeedButton12->setGeometry(282, 58, 21, 19);
+    makeGlyphButton(SpeedButton12, Glyph::StoreDefault);
+    connect(SpeedButton12, &QToolButton::clicked, this, &PickPanel::acceptPressed);
+    hide();
+}
+
+void PickPanel::open(const QStringList &entries, QPoint topLeft, PickTarget target)
+{
+    ListBox1->clear();
+    ListBox1->addItems(entries);
+    ListBox1->setCurrentRow(-1);
+    m_target = target;
+    move(topLeft);
+    show();
+    raise();
+}
+
+QString PickPanel::selectedEntry() const
+{
+    const QList<QListWidgetItem *> selected = ListBox1->selectedItems();
+    if (selected.isEmpty())
+        throw UserError(QStringLiteral("List index out of bounds (%1)").arg(-1));
+    return selected.first()->text();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "PartnerFields.h"
+
+#include <QFrame>
+#include <QStringList>
+
+class QListWidget;
+class QToolButton;
+
+// The panel that floats above the tabs with a copy of the partner list. It stays open until its
+// accept button is pressed; the rest of the window stays usable meanwhile.
+class PickPanel : public QFrame
+{
+    Q_OBJECT
+
+public:
+    explicit PickPanel(QWidget *window);
+
+    // Fills the list with entries, none selected, and shows the panel at topLeft for target.
+    void open(const QStringList &entries, QPoint topLeft, PickTarget target);
+    PickTarget target() const { return m_target; }
+    // The selected entry; throws UserError "List index out of bounds (-1)" when none is selected.
+    QString selectedEntry() const;
+
+    QListWidget *list() const { return ListBox1; }
+
+signals:
+    void acceptPressed();
+
+private:
+    QListWidget *ListBox1;
+    QToolButton *SpeedButton12;
+    PickTarget m_target = PickTarget::UplatnicaPayer;
+};

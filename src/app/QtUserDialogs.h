@@ -1,0 +1,21 @@
+#pragma once
+
+#include "UserDialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The program's message boxes and file dialogs as real Qt dialogs over the main window.
+class QtUserDialogs : public UserDialogs
+{
+public:
+    void setParentWindow(QWidget *window);
+
+    void showMessage(const QString &text) override;
+    void showError(const QString &text) override;
+    std::optional<QString> getOpenFileName(const QString &title) override;
+    std::optional<QString> getSaveFileName(const QString &title) override;
+
+private:
+    QPointer<QWidget> m_parent;
+};

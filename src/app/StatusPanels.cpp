@@ -1,0 +1,50 @@
+#include "StatusPanels.h"
+
+#include "Formats.h"
+
+#include <QLabel>
+#include <QStatusBar>
+
+namespace {
+
+void setChangedText(QLabel *panel, const QString &text)
+{
+    if (panel->text() != text)
+        panel->setText(text);
+}
+
+} // namespace
+
+StatusPanels::StatusPanels(QStatusBar &bar)
+{
+    const struct
+    {
+        const char *name;
+        int width;
+        Qt::Alignment alignment;
+        QString text;
+    } panels[] = {
+        {"TitlePanel", 300, Qt::AlignCenter, QStringLiteral("ZORVAT Print 1.0 - uplatnice i nalozi")},
+        {"EmptyPanel", 100, Qt::AlignLeft | Qt::AlignVCenter, QString()},
+        {"TimePanel", 55, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("00:00:00")},
+        {"DatePanel", 70, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("xx.xx.xxxx")},
+    };
+    bar.setFixedHeight(19);
+    bar.setSizeGripEnabled(false);
+    for (const auto &p : panels) {
+        auto *label = new QLabel(p.text, &bar);
+        label->setObjectName(QLatin1StringView(p.name));
+        label->setFixedWidth(p.width);
+        label->setAlignment(p.alignment);
+        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        bar.addWidget(label);
+    }
+    m_time = bar.findChild<QLabel *>(QStringLiteral("TimePanel"));
+    m_date = bar.findChild<QLabel *>(QStringLiteral("DatePanel"));
+}
+
+void StatusPanels::showClock(const QDateTime &now)
+{
+    setChangedText(m_time, Formats::timeText(now.time()));
+    setChangedText(m_date, Formats::shortDateText(now.date()));
+}

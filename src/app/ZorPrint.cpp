@@ -1,0 +1,297 @@
+#include "ZorPrint.h"
+
+#include "ui_ZorPrint.h"
+
+#include "Clock.h"
+#include "Glyphs.h"
+#include "PaintUplatnica.h"
+#include "PaintZorvat.h"
+#include "PartnerList.h"
+#include "PickPanel.h"
+#include "QPainterSurface.h"
+#include "SlipControls.h"
+#include "SlipFileCommands.h"
+#include "StatusPanels.h"
+#include "UserDialogs.h"
+
+#include <QCloseEvent>
+#include <QFontDatabase>
+#include <QTimer>
+
+#include <optional>
+
+namespace {
+
+using Handler = void (TForm1::*)();
+
+// Which handler each field's change runs; Nacin and sif1 to sif3 repaint nothing.
+struct ChangeRow
+{
+    const char *control;
+    Handler handler;
+};
+constexpr ChangeRow changeHandlers[] = {
+    {"Edit1", &TForm1::repaintUplatnica},        {"Edit2", &TForm1::repaintUplatnica},
+    {"MaskEdit1", &TForm1::repaintUplatnica},    {"Memo1", &TForm1::repaintUplatnica},
+    {"Memo2", &TForm1::repaintUplatnica},        {"Memo3", &TForm1::repaintUplatnica},
+    {"MaskEdit2", &TForm1::repaintUplatnica},    {"MaskEdit3", &TForm1::repaintUplatnica},
+    {"MaskEdit4", &TForm1::repaintUplatnica},    {"MaskEdit5", &TForm1::repaintUplatnica},
+    {"MaskEdit6", &TForm1::repaintUplatnica},    {"Edit3", &TForm1::Edit3Change},
+    {"MaskEdit7", &TForm1::Edit3Change},         {"MaskEdit8", &TForm1::Edit3Change},
+    {"Nalogodavac", &TForm1::NalogodavacChange}, {"SvrhaZorvata", &TForm1::NalogodavacChange},
+    {"Primatelj", &TForm1::NalogodavacChange},   {"pb11", &TForm1::NalogodavacChange},
+    {"pb12", &TForm1::NalogodavacChange},        {"pb21", &TForm1::NalogodavacChange},
+    {"pb22", &TForm1::NalogodavacChange},        {"IznosZorvat", &TForm1::NalogodavacChange},
+    {"Racun2", &TForm1::NalogodavacChange},      {"Racun1", &TForm1::Racun1Change},
+};
+
+// The buttons of both fields panels: their handlers and the glyphs of the small ones.
+struct ButtonRow
+{
+    const char *button;
+    Handler handler;
+    std::optional<Glyph> glyph;
+};
+constexpr ButtonRow buttons[] = {
+    {"Button1", &TForm1::Button1Click, {}},
+    {"Button2", &TForm1::Button2Click, {}},
+    {"Button3", &TForm1::Button3Click, {}},
+    {"Button4", &TForm1::Button4Click, {}},
+    {"SpeedButton1", &TForm1::SpeedButton1Click, Glyph::Pick},
+    {"SpeedButton3", &TForm1::SpeedButton3Click, Glyph::Pick},
+    {"SpeedButton6", &TForm1::SpeedButton6Click, Glyph::Pick},
+    {"SpeedButton8", &TForm1::SpeedButton8Click, Glyph::Pick},
+    {"SpeedButton2", &TForm1::SpeedButton2Click, Glyph::StoreDefault},
+    {"SpeedButton4", &TForm1::SpeedButton4Click, Glyph::StoreDefault},
+    {"SpeedButton7", &TForm1::SpeedButton7Click, Glyph::StoreDefault},
+    {"SpeedButton9", &TForm1::SpeedButton9Click, Glyph::StoreDefault},
+    {"SpeedButton13", &TForm1::SpeedButton13Click, Glyph::StoreDefault},
+    {"SpeedButton5", &TForm1::SpeedButton5Click, Glyph::AddPartner},
+    {"SpeedButton10", &TForm1::SpeedButton10Click, Glyph::AddPartner},
+    {"SpeedButton11", &TForm1::SpeedButton11Click, Glyph::AddPartner},
+};
+
+// The pick button of each target, in target order.
+constexpr const char *pickButtons[] = {"SpeedButton1", "SpeedButton3", "SpeedButton6", "SpeedButton8"};
+
+// The order in which "Obriši polja" empties each tab's fields.
+constexpr const char *uplatnicaClearOrder[] = {
+    "MaskEdit1", "Memo1",     "Memo2",     "Memo3",     "MaskEdit2", "MaskEdit3", "MaskEdit4",
+    "MaskEdit5", "MaskEdit6", "MaskEdit7", "MaskEdit8", "Edit1",     "Edit2",     "Edit3"};
+constexpr const char *zorvatClearOrder[] = {
+    "Nalogodavac", "SvrhaZorvata", "Primatelj",   "Racun1", "Racun2", "pb11", "pb12",
+    "pb21",        "pb22",         "IznosZorvat", "Nacin",  "sif1",   "sif2", "sif3"};
+
+constexpr int fieldsPanelHeight = 269;
+
+// MS Sans Serif 11 px; where that Windows font is missing, Arial (Liberation Sans), whose widths
+// are closest, rather than whatever sans serif font the system would pick.
+QFont windowFont()
+{
+    const QString family = QStringLiteral("MS Sans Serif");
+    QFont font(QFontDatabase::hasFamily(family) ? family : QStringLiteral("Arial"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+} // namespace
+
+TForm1::TForm1(const WindowServices &services, QWidget *parent)
+    : QMainWindow(parent), m_ui(std::make_unique<Ui::TForm1>()), m_services(services)
+{
+    setFont(windowFont());
+    m_ui->setupUi(this);
+    move(180, 123);
+    m_fields = std::make_unique<SlipControls>(*this);
+    m_statusPanels = std::make_unique<StatusPanels>(*m_ui->StatusBar1);
+    m_pickPanel = new PickPanel(this);
+    setUpControls();
+    connectHandlers();
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    Timer1->start(500);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::setUpControls()
+{
+    for (QSplitter *splitter : {m_ui->Splitter1, m_ui->Splitter2}) {
+        splitter->setStretchFactor(0, 0);
+        splitter->setStretchFactor(1, 1);
+        splitter->setSizes({fieldsPanelHeight, height()});
+    }
+    for (QWidget *panel : {m_ui->Panel1, m_ui->Panel2}) {
+        for (QLabel *label : panel->findChildren<QLabel *>())
+            label->adjustSize();
+    }
+    for (const ButtonRow &row : buttons) {
+        if (row.glyph)
+            makeGlyphButton(findChild<QToolButton *>(QLatin1StringView(row.button)), *row.glyph);
+    }
+}
+
+void TForm1::connectHandlers()
+{
+    for (const ChangeRow &row : changeHandlers)
+        m_fields->connectChange(QLatin1StringView(row.control), this,
+                                [this, handler = row.handler] { (this->*handler)(); });
+    for (const ButtonRow &row : buttons)
+        connect(findChild<QAbstractButton *>(QLatin1StringView(row.button)), &QAbstractButton::clicked, this,
+                row.handler);
+    connect(m_pickPanel, &PickPanel::acceptPressed, this, &TForm1::SpeedButton12Click);
+    m_ui->PaintBox1->setPaintHandler([this](QPainter &painter) { PaintBox1Paint(painter); });
+    m_ui->PaintBox2->setPaintHandler([this](QPainter &painter) { PaintBox2Paint(painter); });
+
+    const std::pair<QAction *, Handler> menu[] = {
+        {m_ui->Uplatnica1, &TForm1::Uplatnica1Click}, {m_ui->Zorvat1, &TForm1::Zorvat1Click},
+        {m_ui->Uitaj1, &TForm1::Uitaj1Click},         {m_ui->SaveUplatnica, &TForm1::SaveUplatnicaExecute},
+        {m_ui->Ispii1, &TForm1::Ispii1Click},         {m_ui->Podaci2, &TForm1::Podaci2Click},
+        {m_ui->Izlazak1, &TForm1::Izlazak1Click},
+    };
+    for (const auto &[action, handler] : menu)
+        connect(action, &QAction::triggered, this, handler);
+}
+
+void TForm1::setHooks(WindowHooks hooks)
+{
+    m_hooks = std::move(hooks);
+}
+
+void TForm1::runHook(const std::function<void()> &hook)
+{
+    if (hook)
+        hook();
+}
+
+void TForm1::FormCreate()
+{
+    loadDefaults(SlipKind::Uplatnica);
+    loadDefaults(SlipKind::Zorvat);
+    runHook(m_hooks.makeFirstPrinterCurrent);
+}
+
+SlipKind TForm1::activeKind() const
+{
+    return m_ui->PageControl1->currentWidget() == m_ui->TabSheet1 ? SlipKind::Uplatnica : SlipKind::Zorvat;
+}
+
+UplatnicaData TForm1::uplatnicaData() const
+{
+    return UplatnicaData::fromTexts(m_fields->record(SlipKind::Uplatnica).texts);
+}
+
+ZorvatData TForm1::zorvatData() const
+{
+    return ZorvatData::fromTexts(m_fields->record(SlipKind::Zorvat).texts,
+                                 m_fields->fieldText(QLatin1StringView("Edit2")),
+                                 m_fields->fieldText(QLatin1StringView("Edit1")));
+}
+
+void TForm1::Timer1Timer()
+{
+    m_statusPanels->showClock(m_services.clock.now());
+}
+
+void TForm1::repaintUplatnica()
+{
+    m_ui->PaintBox1->update();
+}
+
+void TForm1::NalogodavacChange()
+{
+    m_ui->PaintBox2->update();
+}
+
+void TForm1::PaintBox1Paint(QPainter &painter)
+{
+    QPainterSurface surface(painter, m_uplatnicaFonts);
+    const QWidget *box = m_ui->PaintBox1;
+    PaintUplatnica(surface, FormFrame::preview(box->width(), box->height()), LayoutStyle::preview(),
+                   uplatnicaData());
+}
+
+void TForm1::PaintBox2Paint(QPainter &painter)
+{
+    QPainterSurface surface(painter, m_zorvatFonts);
+    const QWidget *box = m_ui->PaintBox2;
+    PaintZorvat(surface, FormFrame::preview(box->width(), box->height()), LayoutStyle::preview(),
+                zorvatData());
+}
+
+void TForm1::clearFields(SlipKind kind)
+{
+    const auto clear = [this](const auto &order) {
+        for (const char *control : order)
+            m_fields->setFieldText(QLatin1StringView(control), QString());
+    };
+    if (kind == SlipKind::Uplatnica) {
+        clear(uplatnicaClearOrder);
+    } else {
+        clear(zorvatClearOrder);
+        NalogodavacChange();
+    }
+}
+
+void TForm1::loadDefaults(SlipKind kind)
+{
+    if (kind == SlipKind::Uplatnica)
+        LoadUplatnicaDefaults(m_services.store, *m_fields);
+    else
+        LoadZorvatDefaults(m_services.store, *m_fields);
+}
+
+void TForm1::storeDefaults(DefaultGroup group)
+{
+    StoreDefaults(m_services.store, *m_fields, group);
+}
+
+void TForm1::newForm(SlipKind kind)
+{
+    clearFields(kind);
+    loadDefaults(kind);
+    m_ui->PageControl1->setCurrentWidget(kind == SlipKind::Uplatnica ? m_ui->TabSheet1 : m_ui->TabSheet2);
+}
+
+void TForm1::openPickPanel(PickTarget target)
+{
+    // Directly below its button, or above it for the recipient of the payment slip.
+    const auto *button = findChild<QWidget *>(QLatin1StringView(pickButtons[static_cast<int>(target) - 1]));
+    const QPoint at = button->mapTo(this, QPoint(0, 0));
+    const int top = target == PickTarget::UplatnicaRecipient ? at.y() - m_pickPanel->height() - 2
+                                                             : at.y() + button->height() + 2;
+    m_pickPanel->open(m_services.partners.entries(), QPoint(at.x(), top), target);
+}
+
+void TForm1::SpeedButton12Click()
+{
+    m_pickPanel->hide();
+    takePartner(*m_fields, m_pickPanel->target(), m_pickPanel->selectedEntry());
+}
+
+void TForm1::addPartner(PickTarget group)
+{
+    m_services.partners.append(partnerFromFields(*m_fields, group));
+    m_services.dialogs.showMessage(m_fields->fieldText(partnerNameControl(group)) +
+                                   QStringLiteral("  je dodan u bazu!"));
+}
+
+void TForm1::Uitaj1Click()
+{
+    SlipFileCommands::load(m_services.dialogs, *m_fields);
+}
+
+void TForm1::SaveUplatnicaExecute()
+{
+    SlipFileCommands::save(m_services.dialogs, *m_fields, activeKind());
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    // Closing the main window ends the program even while a dialog is still open; queued, so that
+    // the window has closed first. Without a running event loop (tests) this does nothing.
+    QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
+}

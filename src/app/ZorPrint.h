@@ -1,0 +1,106 @@
+#pragma once
+
+#include "Defaults.h"
+#include "FittedFonts.h"
+#include "PartnerFields.h"
+#include "SlipData.h"
+#include "WindowServices.h"
+
+#include <QMainWindow>
+
+#include <memory>
+
+class PickPanel;
+class QPainter;
+class QTimer;
+class SlipControls;
+class StatusPanels;
+
+namespace Ui {
+class TForm1;
+}
+
+// The main window: the two tabs with the entry fields of both slip records and their live
+// pictures, the menu, the status-bar clock, the pick panel and the small default, pick and add buttons.
+class TForm1 : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit TForm1(const WindowServices &services, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    // Where the menu entries "Ispiši" and "Podaci" and the start-up's choice of printer lead.
+    void setHooks(WindowHooks hooks);
+
+    // What creating the window does at start-up: the defaults of both kinds, then the first printer
+    // becomes current. Apart from the constructor, so that an error it raises is shown in the error
+    // box while the window itself still comes up.
+    void FormCreate();
+
+    // The kind of the active tab: what "Snimi kao" saves and the print dialog prints.
+    SlipKind activeKind() const;
+    UplatnicaData uplatnicaData() const;
+    ZorvatData zorvatData() const;
+    SlipControls &fields() const { return *m_fields; }
+
+public slots:
+    void Timer1Timer();
+    void repaintUplatnica();
+    void Edit3Change() { repaintUplatnica(); }
+    void NalogodavacChange();
+    void Racun1Change() { NalogodavacChange(); }
+    void PaintBox1Paint(QPainter &painter);
+    void PaintBox2Paint(QPainter &painter);
+
+    void Button1Click() { clearFields(SlipKind::Uplatnica); }
+    void Button4Click() { clearFields(SlipKind::Zorvat); }
+    void Button2Click() { loadDefaults(SlipKind::Uplatnica); }
+    void Button3Click() { loadDefaults(SlipKind::Zorvat); }
+    void SpeedButton2Click() { storeDefaults(DefaultGroup::SpeedButton2); }
+    void SpeedButton4Click() { storeDefaults(DefaultGroup::SpeedButton4); }
+    void SpeedButton7Click() { storeDefaults(DefaultGroup::SpeedButton7); }
+    void SpeedButton9Click() { storeDefaults(DefaultGroup::SpeedButton9); }
+    void SpeedButton13Click() { storeDefaults(DefaultGroup::SpeedButton13); }
+    void SpeedButton1Click() { openPickPanel(PickTarget::UplatnicaPayer); }
+    void SpeedButton3Click() { openPickPanel(PickTarget::UplatnicaRecipient); }
+    void SpeedButton6Click() { openPickPanel(PickTarget::ZorvatPayer); }
+    void SpeedButton8Click() { openPickPanel(PickTarget::ZorvatRecipient); }
+    void SpeedButton12Click();
+    void SpeedButton5Click() { addPartner(PickTarget::UplatnicaRecipient); }
+    void SpeedButton10Click() { addPartner(PickTarget::ZorvatRecipient); }
+    void SpeedButton11Click() { addPartner(PickTarget::ZorvatPayer); }
+
+    void Uplatnica1Click() { newForm(SlipKind::Uplatnica); }
+    void Zorvat1Click() { newForm(SlipKind::Zorvat); }
+    void Uitaj1Click();
+    void SaveUplatnicaExecute();
+    void Ispii1Click() { runHook(m_hooks.showPrintDialog); }
+    void Podaci2Click() { runHook(m_hooks.showPartnerDialog); }
+    void Izlazak1Click() { close(); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void setUpControls();
+    void connectHandlers();
+    void clearFields(SlipKind kind);
+    void loadDefaults(SlipKind kind);
+    void storeDefaults(DefaultGroup group);
+    void newForm(SlipKind kind);
+    void openPickPanel(PickTarget target);
+    void addPartner(PickTarget group);
+    static void runHook(const std::function<void()> &hook);
+
+    std::unique_ptr<Ui::TForm1> m_ui;
+    WindowServices m_services;
+    WindowHooks m_hooks;
+    std::unique_ptr<SlipControls> m_fields;
+    std::unique_ptr<StatusPanels> m_statusPanels;
+    PickPanel *m_pickPanel = nullptr;
+    // Fonts fitted for each picture, kept from one repaint to the next.
+    FittedFonts m_uplatnicaFonts;
+    FittedFonts m_zorvatFonts;
+    QTimer *Timer1 = nullptr;
+};

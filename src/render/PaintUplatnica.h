@@ -1,0 +1,11 @@
+#pragma once
+
+#include "DrawingSurface.h"
+#include "FormFrame.h"
+#include "LayoutStyle.h"
+#include "SlipData.h"
+
+// Draws the payment slip "POSEBNA UPLATNICA" through the frame: the background, rules and
+// captions when the style draws the form, the record's data when it draws data.
+void PaintUplatnica(DrawingSurface &surface, const FormFrame &frame, const LayoutStyle &style,
+                    const UplatnicaData &data);

@@ -1,0 +1,11 @@
+#pragma once
+
+#include "DrawingSurface.h"
+#include "FormFrame.h"
+#include "LayoutStyle.h"
+#include "SlipData.h"
+
+// Draws the general transfer order "OPĆI NALOG ZA PRIJENOS" through the frame: the background,
+// rules and captions when the style draws the form, the record's data when it draws data.
+void PaintZorvat(DrawingSurface &surface, const FormFrame &frame, const LayoutStyle &style,
+                 const ZorvatData &data);

@@ -1,0 +1,112 @@
+#include "QPainterSurface.h"
+
+#include <QColor>
+#include <QPen>
+#include <QRect>
+
+#include <utility>
+
+namespace {
+
+QColor toQColor(Color color)
+{
+    return QColor::fromRgb(color & 0xFFFFFF);
+}
+
+// The rectangle (x1, y1)-(x2, y2) with its corners in order; right and bottom edges excluded.
+QRect spanned(int x1, int y1, int x2, int y2)
+{
+    if (x2 < x1)
+        std::swap(x1, x2);
+    if (y2 < y1)
+        std::swap(y1, y2);
+    return QRect(x1, y1, x2 - x1, y2 - y1);
+}
+
+} // namespace
+
+QPainterSurface::QPainterSurface(QPainter &painter) : m_painter(painter), m_fonts(m_ownFonts)
+{
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+QPainterSurface::QPainterSurface(QPainter &painter, FittedFonts &fonts) : m_painter(painter), m_fonts(fonts)
+{
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
+}
+
+void QPainterSurface::usePen()
+{
+    const PenState &state = this->state().pen;
+    if (m_painterPen == state)
+        return;
+    m_painterPen = state;
+    QPen pen(toQColor(state.color), state.width);
+    pen.setCapStyle(Qt::FlatCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    if (state.style == PenStyle::psDot)
+        pen.setDashPattern({1.0, 1.0});
+    m_painter.setPen(pen);
+}
+
+void QPainterSurface::paintMove(int, int) {}
+
+void QPainterSurface::paintLine(QPoint from, QPoint to)
+{
+    usePen();
+    m_painter.drawLine(from, to);
+}
+
+void QPainterSurface::paintRectangle(int x1, int y1, int x2, int y2)
+{
+    const QRect area = spanned(x1, y1, x2, y2);
+    if (area.isEmpty())
+        return;
+    if (state().brush.style == BrushStyle::bsSolid)
+        m_painter.fillRect(area, toQColor(state().brush.color));
+    usePen();
+    m_painter.setBrush(Qt::NoBrush);
+    // QPainter outlines a rectangle one pixel wider and higher than its QRect.
+    m_painter.drawRect(area.adjusted(0, 0, -1, -1));
+}
+
+void QPainterSurface::paintFill(int x1, int y1, int x2, int y2)
+{
+    if (state().brush.style == BrushStyle::bsSolid)
+        m_painter.fillRect(spanned(x1, y1, x2, y2), toQColor(state().brush.color));
+}
+
+void QPainterSurface::drawText(int x, int y, const QString &text)
+{
+    const FontState &font = state().font;
+    if (font.height < 1 || text.isEmpty())
+        return;
+    const FittedFont &fitted = m_fonts.fitted(font);
+    m_painter.setFont(fitted.font);
+    m_painter.setPen(toQColor(font.color));
+    m_painterPen.reset();
+    m_painter.drawText(QPointF(x, y + fitted.baseline), text);
+}
+
+void QPainterSurface::paintText(int x, int y, const QString &text)
+{
+    if (state().brush.style == BrushStyle::bsSolid && !text.isEmpty())
+        m_painter.fillRect(QRect(x, y, TextWidth(text), state().font.height), toQColor(state().brush.color));
+    drawText(x, y, text);
+}
+
+void QPainterSurface::paintClippedText(int x1, int y1, int x2, int y2, int x, int y, const QString &text)
+{
+    const QRect clip = spanned(x1, y1, x2, y2);
+    if (state().brush.style == BrushStyle::bsSolid)
+        m_painter.fillRect(clip, toQColor(state().brush.color));
+    m_painter.save();
+    m_painter.setClipRect(clip, m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
+    drawText(x, y, text);
+    m_painter.restore();
+}
+
+int QPainterSurface::measureWidth(const QString &text)
+{
+    return m_fonts.textWidth(state().font, text);
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "UserDialogs.h"
+
+#include <QStringList>
+
+#include <deque>
+
+// Answers the file dialogs from a queue (nothing queued: the user cancels) and records every box.
+class FakeUserDialogs : public UserDialogs
+{
+public:
+    void showMessage(const QString &text) override { messages.append(text); }
+    void showError(const QString &text) override { errors.append(errorBoxText(text)); }
+    std::optional<QString> getOpenFileName(const QString &title) override { return answer(title); }
+    std::optional<QString> getSaveFileName(const QString &title) override { return answer(title); }
+
+    void setNextFileName(const QString &path) { fileNames.push_back(path); }
+
+    QStringList messages;
+    QStringList errors;     // as the error box shows them
+    QStringList fileTitles; // titles of the file dialogs shown
+
+private:
+    std::optional<QString> answer(const QString &title)
+    {
+        fileTitles.append(title);
+        if (fileNames.empty())
+            return std::nullopt;
+        QString path = fileNames.front();
+        fileNames.pop_front();
+        return path;
+    }
+
+    std::deque<QString> fileNames;
+};

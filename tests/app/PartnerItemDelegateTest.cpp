@@ -1,0 +1,50 @@
+#include "PartnerItemDelegate.h"
+#include "PartnerEntry.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Draws one entry into the second of three 13-pixel rows of a red image.
+QImage drawnRow(const QString &entry, bool selected)
+{
+    QImage image(301, 3 * PartnerItemDelegate::rowHeight, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QPainter painter(&image);
+    ListBox1DrawItem(painter, QRect(0, 13, 301, 13), entry, selected);
+    return image;
+}
+
+int pixelsOf(const QImage &image, QRgb colour, int top, int bottom)
+{
+    int count = 0;
+    for (int y = top; y < bottom; ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == colour ? 1 : 0;
+    }
+    return count;
+}
+
+TEST(PartnerItemDelegate, DrawsTheEntryWithinItsRowInTheSelectionColours)
+{
+    const QString entry =
+        joinPartner(QStringLiteral("HEP d.d."), QStringLiteral("2360000-1"), QStringLiteral("01 5"));
+    const struct
+    {
+        bool selected;
+        QRgb background, text;
+    } cases[] = {{true, qRgb(0, 0, 255), qRgb(255, 255, 255)}, {false, qRgb(255, 255, 255), qRgb(0, 0, 0)}};
+    for (const auto &c : cases) {
+        const QImage image = drawnRow(entry, c.selected);
+        EXPECT_EQ(image.pixel(1, 14), c.background) << c.selected;
+        EXPECT_EQ(image.pixel(300, 25), c.background) << c.selected;
+        EXPECT_GT(pixelsOf(image, c.text, 13, 26), 50) << c.selected;
+        EXPECT_EQ(pixelsOf(image, qRgb(255, 0, 0), 0, 13), 301 * 13) << "nothing above the row";
+        EXPECT_EQ(pixelsOf(image, qRgb(255, 0, 0), 26, 39), 301 * 13) << "nothing below the row";
+    }
+}
+
+} // namespace

@@ -1,0 +1,133 @@
+#include "WindowFixture.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolButton>
+
+namespace {
+
+using WindowLayout = WindowFixture;
+
+TEST_F(WindowLayout, MenuHasEveryEntryInOrderWithoutShortcuts)
+{
+    const auto *menu = child<QMenu>("Datoteka1");
+    ASSERT_TRUE(menu);
+    EXPECT_EQ(menu->title(), QStringLiteral("Datoteka"));
+    QStringList entries;
+    for (const QAction *action : menu->actions()) {
+        QString entry = action->isSeparator() ? QStringLiteral("-") : action->text();
+        if (!action->isEnabled())
+            entry += QStringLiteral(" (disabled)");
+        if (action->menu()) {
+            for (const QAction *sub : action->menu()->actions())
+                entry += u' ' + sub->text();
+        }
+        EXPECT_TRUE(action->shortcut().isEmpty()) << entry.toStdString();
+        entries.append(entry);
+    }
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("Novo Uplatnica Zorvat"), QStringLiteral("Učitaj"),
+                                    QStringLiteral("Snimi kao"), QStringLiteral("-"),
+                                    QStringLiteral("Pregled (disabled)"), QStringLiteral("Ispiši"),
+                                    QStringLiteral("-"), QStringLiteral("Podaci"), QStringLiteral("-"),
+                                    QStringLiteral("Opcije... (disabled)"), QStringLiteral("-"),
+                                    QStringLiteral("Izlazak")}));
+}
+
+TEST_F(WindowLayout, StatusBarHasFourPanels)
+{
+    QStringList texts;
+    QList<int> widths;
+    for (const QLabel *panel : child<QStatusBar>("StatusBar1")->findChildren<QLabel *>()) {
+        texts.append(panel->text());
+        widths.append(panel->width());
+    }
+    ASSERT_EQ(texts.size(), 4);
+    EXPECT_FALSE(texts[0].isEmpty());
+    EXPECT_EQ(texts.mid(1),
+              (QStringList{QString(), QStringLiteral("00:00:00"), QStringLiteral("xx.xx.xxxx")}));
+    EXPECT_EQ(widths, (QList<int>{300, 100, 55, 70}));
+}
+
+TEST_F(WindowLayout, PreviewsAndPickPanelHaveTheirSizes)
+{
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("ZORVAT Print 1.0"));
+    EXPECT_EQ(child("PaintBox1")->geometry(), QRect(4, 6, 610, 350));
+    EXPECT_EQ(child("PaintBox2")->geometry(), QRect(6, 6, 610, 350));
+    EXPECT_EQ(child("PickPanel")->size(), QSize(305, 79));
+    EXPECT_FALSE(child("PickPanel")->isVisibleTo(window.get()));
+    EXPECT_EQ(child<QTabWidget>("PageControl1")->currentIndex(), 0);
+}
+
+TEST_F(WindowLayout, SmallButtonsShowTheirHints)
+{
+    const QString pick = QStringLiteral("Izbor iz podataka u bazi");
+    const QString store = QStringLiteral("Postavi kao default vrijednost");
+    const QString add = QStringLiteral("Dodaj primatelja u bazu");
+    const std::pair<const char *, QString> hints[] = {
+        {"SpeedButton1", pick},  {"SpeedButton3", pick},  {"SpeedButton6", pick},
+        {"SpeedButton8", pick},  {"SpeedButton2", store}, {"SpeedButton4", store},
+        {"SpeedButton7", store}, {"SpeedButton9", store}, {"SpeedButton13", store},
+        {"SpeedButton5", add},   {"SpeedButton10", add},  {"SpeedButton11", QString()},
+    };
+    for (const auto &[name, hint] : hints) {
+        const auto *button = child<QToolButton>(name);
+        EXPECT_EQ(button->toolTip(), hint) << name;
+        EXPECT_TRUE(button->autoRaise()) << name;
+        EXPECT_FALSE(button->icon().isNull()) << name;
+    }
+}
+
+TEST_F(WindowLayout, TabWalksTheFieldsInTheirOrder)
+{
+    const std::pair<SlipKind, QStringList> orders[] = {
+        {SlipKind::Uplatnica,
+         {QStringLiteral("Edit1"), QStringLiteral("MaskEdit1"), QStringLiteral("Memo1"),
+          QStringLiteral("Memo2"), QStringLiteral("Memo3"), QStringLiteral("MaskEdit2"),
+          QStringLiteral("MaskEdit3"), QStringLiteral("MaskEdit4"), QStringLiteral("MaskEdit5"),
+          QStringLiteral("MaskEdit6"), QStringLiteral("Edit2"), QStringLiteral("Edit3"),
+          QStringLiteral("MaskEdit7"), QStringLiteral("MaskEdit8"), QStringLiteral("Button1"),
+          QStringLiteral("Button2")}},
+        {SlipKind::Zorvat,
+         {QStringLiteral("Nalogodavac"), QStringLiteral("SvrhaZorvata"), QStringLiteral("Primatelj"),
+          QStringLiteral("Nacin"), QStringLiteral("sif1"), QStringLiteral("sif2"), QStringLiteral("sif3"),
+          QStringLiteral("pb21"), QStringLiteral("pb22"), QStringLiteral("IznosZorvat"),
+          QStringLiteral("pb11"), QStringLiteral("pb12"), QStringLiteral("Racun1"), QStringLiteral("Racun2"),
+          QStringLiteral("Button3"), QStringLiteral("Button4")}},
+    };
+    showWindow();
+    for (const auto &[kind, order] : orders) {
+        selectTab(kind);
+        QWidget *first = child(order.first().toLatin1().constData());
+        first->activateWindow();
+        first->setFocus(Qt::OtherFocusReason);
+        QTRY_COMPARE(QApplication::focusWidget(), first);
+        QStringList visited{first->objectName()};
+        for (qsizetype i = 1; i < order.size(); ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visited.append(QApplication::focusWidget()->objectName());
+        }
+        EXPECT_EQ(visited, order);
+    }
+}
+
+TEST_F(WindowLayout, MenuOpensTheDialogsThroughTheHooksAndIzlazakCloses)
+{
+    QStringList opened;
+    window->setHooks({[&] { opened.append(QStringLiteral("print")); },
+                      [&] { opened.append(QStringLiteral("partners")); },
+                      {}});
+    showWindow();
+    trigger("Ispii1");
+    trigger("Podaci2");
+    EXPECT_EQ(opened, (QStringList{QStringLiteral("print"), QStringLiteral("partners")}));
+    EXPECT_TRUE(window->isVisible());
+
+    window->setHooks({});
+    trigger("Ispii1");
+    trigger("Izlazak1");
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace

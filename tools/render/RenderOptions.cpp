@@ -1,0 +1,128 @@
+#include "RenderOptions.h"
+
+#include "UserError.h"
+#include "WholeNumber.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A pair of whole numbers written "A<separator>B".
+std::pair<int, int> numberPair(const QString &text, QChar separator, const QString &option)
+{
+    const QStringList parts = text.split(separator);
+    if (parts.size() != 2)
+        throw UserError(
+            u"--%1 expects two numbers separated by '%2', not '%3'"_s.arg(option, separator, text));
+    return {StrToInt(parts[0]), StrToInt(parts[1])};
+}
+
+RenderOptions::Format formatOf(const QString &name, const QString &outPath)
+{
+    const QString format = name.isEmpty() ? QFileInfo(outPath).suffix().toLower() : name;
+    if (format == "png"_L1)
+        return RenderOptions::Format::Png;
+    if (format == "pdf"_L1)
+        return RenderOptions::Format::Pdf;
+    if (format == "ops"_L1 || (name.isEmpty() && format == "jsonl"_L1))
+        return RenderOptions::Format::Ops;
+    if (name.isEmpty())
+        throw UserError(u"cannot tell the format from '%1'; use --format png|pdf|ops"_s.arg(outPath));
+    throw UserError(u"unknown format '%1' (png, pdf or ops)"_s.arg(name));
+}
+
+PrintMode modeOf(const QString &name)
+{
+    if (name == "complete"_L1)
+        return PrintMode::Complete;
+    if (name == "template"_L1)
+        return PrintMode::Template;
+    if (name == "data"_L1)
+        return PrintMode::DataOnly;
+    throw UserError(u"unknown mode '%1' (complete, template or data)"_s.arg(name));
+}
+
+} // namespace
+
+QString renderUsage()
+{
+    return u"Usage: zorprint-render [options] SLIPFILE -o OUT\n"
+           "  --format png|pdf|ops        default: from OUT's extension (.png, .pdf; .jsonl for ops)\n"
+           "  --style preview|print       default preview\n"
+           "  --size WxH                  preview frame size in pixels, default 610x350\n"
+           "  --mode complete|template|data   print style only, default complete\n"
+           "  --calibration W,H           print style: RectWidth,RectHeight in mm, default 8,8\n"
+           "  --perforation               print style: shift by 11 mm\n"
+           "  --offset DX,DY              print style: dX device units, dY mm, default 0,0\n"
+           "  --place TEXT --date TEXT    the shared place and date (a transfer-order file does not carry them)\n"_s;
+}
+
+RenderOptions parseRenderOptions(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption out({u"o"_s, u"output"_s}, QString(), u"OUT"_s);
+    const QCommandLineOption format(u"format"_s, QString(), u"FORMAT"_s);
+    const QCommandLineOption style(u"style"_s, QString(), u"STYLE"_s, u"preview"_s);
+    const QCommandLineOption size(u"size"_s, QString(), u"WxH"_s);
+    const QCommandLineOption mode(u"mode"_s, QString(), u"MODE"_s);
+    const QCommandLineOption calibration(u"calibration"_s, QString(), u"W,H"_s);
+    const QCommandLineOption perforation(u"perforation"_s);
+    const QCommandLineOption offset(u"offset"_s, QString(), u"DX,DY"_s);
+    const QCommandLineOption place(u"place"_s, QString(), u"TEXT"_s);
+    const QCommandLineOption date(u"date"_s, QString(), u"TEXT"_s);
+    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
+    parser.addOptions({out, format, style, size, mode, calibration, perforation, offset, place, date, help});
+    if (!parser.parse(arguments))
+        throw UserError(parser.errorText());
+
+    RenderOptions options;
+    if (parser.isSet(help)) {
+        options.helpRequested = true;
+        return options;
+    }
+    if (parser.positionalArguments().size() != 1)
+        throw UserError(u"expected exactly one slip file"_s);
+    if (!parser.isSet(out) || parser.value(out).isEmpty())
+        throw UserError(u"missing -o OUT"_s);
+    options.slipPath = parser.positionalArguments().constFirst();
+    options.outPath = parser.value(out);
+    options.format = formatOf(parser.value(format), options.outPath);
+
+    const QString styleName = parser.value(style);
+    if (styleName == "print"_L1) {
+        options.style = RenderOptions::Style::Print;
+    } else if (styleName != "preview"_L1) {
+        throw UserError(u"unknown style '%1' (preview or print)"_s.arg(styleName));
+    }
+    const bool print = options.style == RenderOptions::Style::Print;
+    for (const QCommandLineOption *printOnly : {&mode, &calibration, &perforation, &offset}) {
+        if (!print && parser.isSet(*printOnly))
+            throw UserError(u"--%1 needs --style print"_s.arg(printOnly->names().constFirst()));
+    }
+    if (print && parser.isSet(size))
+        throw UserError(u"--size is for the preview style; the print frame comes from --calibration"_s);
+
+    if (parser.isSet(size)) {
+        std::tie(options.previewWidth, options.previewHeight) =
+            numberPair(parser.value(size), u'x', u"size"_s);
+        if (options.previewWidth < 0 || options.previewHeight < 0)
+            throw UserError(u"--size must not be negative"_s);
+    }
+    if (parser.isSet(mode))
+        options.mode = modeOf(parser.value(mode));
+    if (parser.isSet(calibration))
+        std::tie(options.rectWidth, options.rectHeight) =
+            numberPair(parser.value(calibration), u',', u"calibration"_s);
+    options.perforation = parser.isSet(perforation);
+    if (parser.isSet(offset))
+        std::tie(options.dX, options.dY) = numberPair(parser.value(offset), u',', u"offset"_s);
+    if (parser.isSet(place))
+        options.place = parser.value(place);
+    if (parser.isSet(date))
+        options.date = parser.value(date);
+    return options;
+}

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "LayoutStyle.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// What zorprint-render was asked to do.
+struct RenderOptions
+{
+    enum class Format { Png, Pdf, Ops };
+    enum class Style { Preview, Print };
+
+    QString slipPath;
+    QString outPath;
+    Format format = Format::Png;
+    Style style = Style::Preview;
+    int previewWidth = 610;
+    int previewHeight = 350;
+    PrintMode mode = PrintMode::Complete;
+    int rectWidth = 8;
+    int rectHeight = 8;
+    bool perforation = false;
+    int dX = 0;
+    int dY = 0;
+    std::optional<QString> place;
+    std::optional<QString> date;
+    bool helpRequested = false;
+};
+
+QString renderUsage();
+
+// Reads the command line (program name first). Throws UserError with what is wrong.
+RenderOptions parseRenderOptions(const QStringList &arguments);

@@ -1,0 +1,96 @@
+#include "RenderOutput.h"
+
+#include "OpsJson.h"
+#include "QPainterSurface.h"
+#include "RecordingSurface.h"
+#include "UserError.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Keeps an image within a few hundred megabytes and a page within what PDF viewers accept.
+constexpr qint64 maxImagePixels = 64'000'000;
+constexpr int maxImageSide = 32'000;
+constexpr double maxPageMillimetres = 5000;
+constexpr int pdfResolution = 1200;
+
+void requireDrawableCanvas(const SlipDrawing &drawing)
+{
+    if (drawing.frame().width < 1 || drawing.frame().height < 1)
+        throw UserError(u"the frame is %1x%2 pixels; an image needs at least 1x1"_s.arg(drawing.frame().width)
+                            .arg(drawing.frame().height));
+}
+
+} // namespace
+
+namespace RenderOutput {
+
+QByteArray png(const SlipDrawing &drawing)
+{
+    requireDrawableCanvas(drawing);
+    const int width = drawing.canvasWidth(), height = drawing.canvasHeight();
+    if (width > maxImageSide || height > maxImageSide || qint64(width) * height > maxImagePixels)
+        throw UserError(u"a %1x%2 image is too large"_s.arg(width).arg(height));
+    QImage image(width, height, QImage::Format_RGB32);
+    if (image.isNull())
+        throw UserError(u"not enough memory for a %1x%2 image"_s.arg(width).arg(height));
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        QPainterSurface surface(painter);
+        drawing.paint(surface);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw UserError(u"the PNG image could not be encoded"_s);
+    return bytes;
+}
+
+QByteArray pdf(const SlipDrawing &drawing)
+{
+    requireDrawableCanvas(drawing);
+    const QSizeF mmPerPixel = drawing.millimetresPerPixel();
+    const QSizeF page(drawing.canvasWidth() * mmPerPixel.width(),
+                      drawing.canvasHeight() * mmPerPixel.height());
+    if (page.width() > maxPageMillimetres || page.height() > maxPageMillimetres)
+        throw UserError(u"a page of %1 x %2 mm is too large"_s.arg(page.width()).arg(page.height()));
+
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(u"zorprint-render"_s);
+        writer.setResolution(pdfResolution);
+        const QPageSize size(page, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+        writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+        QPainter painter(&writer);
+        if (!painter.isActive())
+            throw UserError(u"the PDF page could not be started"_s);
+        constexpr double millimetresPerInch = 25.4;
+        painter.scale(mmPerPixel.width() * pdfResolution / millimetresPerInch,
+                      mmPerPixel.height() * pdfResolution / millimetresPerInch);
+        QPainterSurface surface(painter);
+        drawing.paint(surface);
+    }
+    return bytes;
+}
+
+QByteArray ops(const SlipDrawing &drawing)
+{
+    RecordingSurface surface;
+    drawing.paint(surface);
+    return OpsJson::toJsonLines(surface.ops());
+}
+
+} // namespace RenderOutput

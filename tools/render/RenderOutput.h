@@ -1,0 +1,17 @@
+#pragma once
+
+#include "SlipDrawing.h"
+
+#include <QByteArray>
+
+// The bytes of each output format. Each throws UserError when the drawing cannot be made in it.
+namespace RenderOutput {
+
+// The canvas as a PNG image, white where the form does not reach.
+QByteArray png(const SlipDrawing &drawing);
+// One PDF page holding the canvas at its size on paper.
+QByteArray pdf(const SlipDrawing &drawing);
+// The drawing operations as JSON Lines.
+QByteArray ops(const SlipDrawing &drawing);
+
+} // namespace RenderOutput
