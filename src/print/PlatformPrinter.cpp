@@ -50,7 +50,10 @@ struct PlatformPrinter::Document
     }
 };
 
-PlatformPrinter::PlatformPrinter(UserDialogs &dialogs) : m_dialogs(dialogs) {}
+PlatformPrinter::PlatformPrinter(UserDialogs &dialogs) : m_dialogs(dialogs)
+{
+    Refresh();
+}
 
 PlatformPrinter::~PlatformPrinter() = default;
 
@@ -59,37 +62,34 @@ QString PlatformPrinter::pdfEntry()
     return QStringLiteral("PDF datoteka");
 }
 
-QStringList PlatformPrinter::Printers() const
+void PlatformPrinter::Refresh()
 {
-    QStringList entries = QPrinterInfo::availablePrinterNames();
-    entries.append(pdfEntry());
-    return entries;
+    m_entries = QPrinterInfo::availablePrinterNames();
+    m_entries.append(pdfEntry());
 }
 
 int PlatformPrinter::PrinterIndex() const
 {
-    return int(Printers().indexOf(currentEntry()));
+    return static_cast<int>(m_entries.indexOf(currentEntry()));
 }
 
 void PlatformPrinter::setPrinterIndex(int index)
 {
-    const QStringList entries = Printers();
     if (index == -1) {
         const QString platformDefault = QPrinterInfo::defaultPrinterName();
-        m_current = entries.contains(platformDefault) ? platformDefault : entries.value(0);
+        m_current = m_entries.contains(platformDefault) ? platformDefault : m_entries.value(0);
         return;
     }
-    if (index < -1 || index >= entries.size())
+    if (index < -1 || index >= m_entries.size())
         throw UserError(QStringLiteral("Printer index out of range"));
-    m_current = entries.at(index);
+    m_current = m_entries.at(index);
 }
 
 QString PlatformPrinter::currentEntry() const
 {
-    const QStringList entries = Printers();
-    if (entries.isEmpty())
+    if (m_entries.isEmpty())
         throw UserError(QStringLiteral("There is no default printer currently selected"));
-    return entries.contains(m_current) ? m_current : entries.first();
+    return m_entries.contains(m_current) ? m_current : m_entries.first();
 }
 
 QPrinter &PlatformPrinter::setupOf(const QString &entry) const

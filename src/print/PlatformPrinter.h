@@ -25,7 +25,8 @@ public:
 
     static QString pdfEntry();
 
-    QStringList Printers() const override;
+    QStringList Printers() const override { return m_entries; }
+    void Refresh() override;
     int PrinterIndex() const override;
     void setPrinterIndex(int index) override;
 
@@ -53,7 +54,8 @@ private:
     QRectF printableArea() const;
 
     UserDialogs &m_dialogs;
-    QString m_current; // entry name; empty or vanished means the first entry
+    QStringList m_entries;
+    QString m_current; // entry name; empty or no longer listed means the first entry
     QString m_title;
     mutable std::map<QString, std::unique_ptr<QPrinter>> m_setups;
     std::unique_ptr<Document> m_document;

@@ -77,6 +77,7 @@ std::optional<PrintMode> TForm3::chosenMode() const
 
 void TForm3::FormActivate()
 {
+    m_printer.Refresh();
     m_ui->ComboBox1->clear();
     m_ui->ComboBox1->addItems(m_printer.Printers());
     m_ui->ComboBox1->setCurrentIndex(m_printer.PrinterIndex());

@@ -14,8 +14,12 @@ class PrinterDevice
 public:
     virtual ~PrinterDevice() = default;
 
-    // The printer entries, in the order the print dialog lists them.
+    // The printer entries, in the order the print dialog lists them, as the last Refresh() read
+    // them: indexes keep their meaning until the next Refresh().
     virtual QStringList Printers() const = 0;
+    // Reads the platform's printer list again. The current printer stays current while it is
+    // listed; otherwise the first entry becomes current.
+    virtual void Refresh() = 0;
     // Index of the current printer in Printers(). Throws UserError "There is no default printer
     // currently selected" when the list is empty.
     virtual int PrinterIndex() const = 0;

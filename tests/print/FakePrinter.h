@@ -14,10 +14,17 @@
 class FakePrinter : public PrinterDevice
 {
 public:
-    QStringList Printers() const override { return entries; }
+    FakePrinter() { Refresh(); }
+
+    QStringList Printers() const override { return listed; }
+    void Refresh() override
+    {
+        listed = entries;
+        ++refreshes;
+    }
     int PrinterIndex() const override
     {
-        if (entries.isEmpty())
+        if (listed.isEmpty())
             throw UserError(QStringLiteral("There is no default printer currently selected"));
         return index;
     }
@@ -59,9 +66,12 @@ public:
     bool Printing() const override { return painter.has_value(); }
     int PageWidth() const override { return 2600; }
     int PageHeight() const override { return 1800; }
-    void showSetupDialog(QWidget *) override { log.append(QStringLiteral("setup ") + entries.value(index)); }
+    void showSetupDialog(QWidget *) override { log.append(QStringLiteral("setup ") + listed.value(index)); }
 
+    // What the platform lists; Printers() shows it from the last Refresh() on.
     QStringList entries{QStringLiteral("Laser on LPT1:"), QStringLiteral("PDF datoteka")};
+    QStringList listed;
+    int refreshes = 0;
     int index = 0;
     QString title;
     bool declineNextDocument = false;

@@ -201,6 +201,7 @@ TEST_F(PrintPropTest, EveryActivationRefillsThePrinterBoxAndSelectsTheCurrentPri
 {
     printer.entries = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("PDF datoteka")};
     printer.index = 2;
+    const int refreshes = printer.refreshes;
     QWidget other;
     other.show();
     other.activateWindow();
@@ -210,6 +211,7 @@ TEST_F(PrintPropTest, EveryActivationRefillsThePrinterBoxAndSelectsTheCurrentPri
     QComboBox *box = control<QComboBox>("ComboBox1");
     EXPECT_EQ(box->count(), 3);
     EXPECT_EQ(box->currentText(), QStringLiteral("PDF datoteka"));
+    EXPECT_GT(printer.refreshes, refreshes);
 }
 
 TEST_F(PrintPropTest, KalibracijaMakesTheChosenPrinterCurrentAndShowsItsRecord)

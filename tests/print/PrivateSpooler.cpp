@@ -80,13 +80,9 @@ bool PrivateSpooler::start(QString *whyNot)
     cupsSetServer(QFile::encodeName(socket).constData());
 
     m_queue = QStringLiteral("zorvat_test_%1").arg(getpid());
-    m_output = m_dir + QStringLiteral("/out/") + m_queue + QStringLiteral(".pdf");
+    m_output = outputOf(m_queue);
     QString failure;
-    if (!run(QStringLiteral("lpadmin"),
-             {QStringLiteral("-p"), m_queue, QStringLiteral("-E"), QStringLiteral("-v"),
-              QStringLiteral("file://") + m_output, QStringLiteral("-m"),
-              QStringLiteral("lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd")},
-             nullptr, &failure)) {
+    if (!addQueue(m_queue, &failure)) {
         *whyNot =
             QStringLiteral("no PDF queue could be added to the private CUPS scheduler (%1)").arg(failure);
         return false;
@@ -94,10 +90,29 @@ bool PrivateSpooler::start(QString *whyNot)
     return true;
 }
 
+QString PrivateSpooler::outputOf(const QString &queue) const
+{
+    return m_dir + QStringLiteral("/out/") + queue + QStringLiteral(".pdf");
+}
+
+bool PrivateSpooler::addQueue(const QString &name, QString *failure) const
+{
+    return run(QStringLiteral("lpadmin"),
+               {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
+                QStringLiteral("file://") + outputOf(name), QStringLiteral("-m"),
+                QStringLiteral("lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd")},
+               nullptr, failure);
+}
+
+void PrivateSpooler::removeQueue(const QString &name) const
+{
+    run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), name}, nullptr, nullptr);
+}
+
 PrivateSpooler::~PrivateSpooler()
 {
     if (!m_queue.isEmpty())
-        run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), m_queue}, nullptr, nullptr);
+        removeQueue(m_queue);
     if (m_ownScheduler) {
         run(privateCupsScript(), {QStringLiteral("stop"), m_dir}, nullptr, nullptr);
         QDir(m_dir).removeRecursively();

@@ -29,6 +29,9 @@ public:
     ~PrivateSpooler();
 
     QString queue() const { return m_queue; }
+    // Another queue of the same kind; false when the scheduler refused it.
+    bool addQueue(const QString &name, QString *failure = nullptr) const;
+    void removeQueue(const QString &name) const;
     // Id of the newest job of the queue, 0 when there is none.
     int newestJobId() const;
     // Waits until a job newer than afterJobId has finished and returns it.
@@ -37,6 +40,7 @@ public:
 private:
     PrivateSpooler() = default;
     bool start(QString *whyNot);
+    QString outputOf(const QString &queue) const;
 
     QString m_dir; // the scheduler's folder
     bool m_ownScheduler = false;

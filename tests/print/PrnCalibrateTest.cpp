@@ -177,6 +177,7 @@ TEST_F(PrnCalibrateTest, TheTestPageGoesToTheCurrentPrinterAndTheDialogStaysOpen
 TEST_F(PrnCalibrateTest, WithoutAnyPrinterLoadingReportsIt)
 {
     printer.entries.clear();
+    printer.Refresh();
     EXPECT_EQ(userErrorOf([&] { form.FormCreate(); }),
               QStringLiteral("There is no default printer currently selected"));
 }

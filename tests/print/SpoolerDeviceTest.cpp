@@ -14,7 +14,7 @@ TEST_F(SpoolerTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitScale)
 {
     AnsweringDialogs dialogs;
     PlatformPrinter printer(dialogs);
-    const int index = int(printer.Printers().indexOf(spooler->queue()));
+    const int index = refreshUntil(printer, spooler->queue());
     ASSERT_GE(index, 0) << "the test queue is not listed";
     EXPECT_EQ(printer.Printers().last(), QStringLiteral("PDF datoteka"));
     printer.setPrinterIndex(index);
@@ -61,6 +61,29 @@ TEST_F(SpoolerTest, AJobTheSpoolerRefusesIsReportedNotLost)
     EXPECT_TRUE(error.startsWith(QStringLiteral("Pisač no_such_queue nije prihvatio ispis: ")))
         << error.toStdString();
     EXPECT_GT(error.size(), 41);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SpoolerTest, TheListChangesOnlyAtRefreshAndAVanishedPrinterGivesWayToTheFirst)
+{
+    AnsweringDialogs dialogs;
+    PlatformPrinter printer(dialogs);
+    printer.setPrinterIndex(refreshUntil(printer, spooler->queue()));
+    const QStringList listed = printer.Printers();
+
+    const QString extra = QStringLiteral("zorvat_extra_%1").arg(QCoreApplication::applicationPid());
+    QString failure;
+    ASSERT_TRUE(spooler->addQueue(extra, &failure)) << failure.toStdString();
+    EXPECT_EQ(printer.Printers(), listed);
+
+    printer.setPrinterIndex(refreshUntil(printer, extra));
+    EXPECT_EQ(currentPrinterEntry(printer), extra);
+    spooler->removeQueue(extra);
+    refreshUntil(printer, extra, false);
+    EXPECT_EQ(printer.PrinterIndex(), 0);
 }
 
 } // namespace

@@ -64,8 +64,11 @@ protected:
         TForm4 calibration(printer, store, source);
         TForm3 form(printer, store, source, calibration);
         form.show();
-        form.FormActivate();
         auto *box = form.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            form.FormActivate(); // reads the printer list again, see refreshUntil
+            return box->findText(spooler->queue()) >= 0;
+        }));
         box->setCurrentIndex(box->findText(spooler->queue()));
         form.findChild<QRadioButton *>(QLatin1StringView(c.radio))->setChecked(true);
         form.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->setChecked(c.perforation);
@@ -215,7 +218,7 @@ TEST_F(SpoolerTest, TheCalibrationTestPageHasEightMillimetreSquaresInTheCornersO
     PlatformPrinter printer(dialogs);
     FakePrintSource source;
     TForm4 form(printer, store, source);
-    printer.setPrinterIndex(int(printer.Printers().indexOf(spooler->queue())));
+    printer.setPrinterIndex(refreshUntil(printer, spooler->queue()));
     const int before = spooler->newestJobId();
     form.show();
     QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("BitBtn1")), Qt::LeftButton);
