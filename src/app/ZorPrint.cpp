@@ -13,9 +13,9 @@
 #include "SlipFileCommands.h"
 #include "StatusPanels.h"
 #include "UserDialogs.h"
+#include "WindowFont.h"
 
 #include <QCloseEvent>
-#include <QFontDatabase>
 #include <QTimer>
 
 #include <optional>
@@ -83,17 +83,6 @@ constexpr const char *zorvatClearOrder[] = {
     "pb21",        "pb22",         "IznosZorvat", "Nacin",  "sif1",   "sif2", "sif3"};
 
 constexpr int fieldsPanelHeight = 269;
-
-// MS Sans Serif 11 px; where that Windows font is missing, Arial (Liberation Sans), whose widths
-// are closest, rather than whatever sans serif font the system would pick.
-QFont windowFont()
-{
-    const QString family = QStringLiteral("MS Sans Serif");
-    QFont font(QFontDatabase::hasFamily(family) ? family : QStringLiteral("Arial"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 #include "Formats.h"
 #include "PartnerList.h"
 #include "PlatformPrinter.h"
+#include "Podaci.h"
 #include "PrintDialogs.h"
 #include "QtUserDialogs.h"
 #include "SettingsStore.h"
@@ -9,10 +10,10 @@
 #include "ZorvatApplication.h"
 
 // Start-up in order: the process-wide formats, the main window with its defaults and the first
-// printer made current, the partner list, the print dialog, the calibration dialog with the current
-// printer's calibration; then the event loop. Errors of a start-up step are shown and the program
-// still starts. Ending the program writes the partner file, unless it could not be read: writing the
-// part that was read would lose the rest.
+// printer made current, the partner dialog (which loads the partner file), the print dialog, the
+// calibration dialog with the current printer's calibration; then the event loop. Errors of a
+// start-up step are shown and the program still starts. Ending the program destroys the windows,
+// the partner dialog first, which writes the partner file.
 int main(int argc, char **argv)
 {
     ZorvatApplication app(argc, argv);
@@ -23,22 +24,22 @@ int main(int argc, char **argv)
     const SettingsStore store(SettingsStore::defaultPath());
     PartnerList partners(PartnerList::defaultFilePath(QCoreApplication::applicationDirPath()));
     const SystemClock clock;
-
     PlatformPrinter printer(dialogs);
 
     TForm1 window({store, partners, dialogs, clock});
     dialogs.setParentWindow(&window);
-    PrintDialogs printing(window, printer, store);
-    window.setHooks({.showPrintDialog = [&] { printing.showPrintDialog(); },
-                     .showPartnerDialog = {},
-                     .makeFirstPrinterCurrent = [&] { printer.setPrinterIndex(0); }});
+    WindowHooks hooks;
+    hooks.makeFirstPrinterCurrent = [&printer] { printer.setPrinterIndex(0); };
+    window.setHooks(hooks);
     app.runReportingErrors([&] { window.FormCreate(); });
-    const bool partnersLoaded = app.runReportingErrors([&] { partners.LoadData(); });
+    TForm2 partnerDialog(partners,
+                         [&app](const std::function<void()> &step) { app.runReportingErrors(step); });
+    PrintDialogs printing(window, printer, store);
     app.runReportingErrors([&] { printing.FormCreate(); });
+    hooks.showPartnerDialog = [&partnerDialog] { partnerDialog.showWithoutBlocking(); };
+    hooks.showPrintDialog = [&printing] { printing.showPrintDialog(); };
+    window.setHooks(std::move(hooks));
 
     window.show();
-    const int result = ZorvatApplication::exec();
-    if (partnersLoaded)
-        app.runReportingErrors([&] { partners.SaveData(); });
-    return result;
+    return ZorvatApplication::exec();
 }

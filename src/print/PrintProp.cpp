@@ -2,7 +2,6 @@
 
 #include "ui_PrintProp.h"
 
-#include "DialogFont.h"
 #include "PrintJobs.h"
 #include "PrintOffsets.h"
 #include "PrintSource.h"
@@ -10,6 +9,7 @@
 #include "PrnCalibrate.h"
 #include "UserError.h"
 #include "WholeNumber.h"
+#include "WindowFont.h"
 
 #include <QEvent>
 
@@ -32,7 +32,7 @@ TForm3::TForm3(PrinterDevice &printer, const SettingsStore &store, PrintSource &
     : QDialog(parent), m_ui(std::make_unique<Ui::TForm3>()), m_printer(printer), m_store(store),
       m_source(source), m_calibration(calibration)
 {
-    setFont(dialogFont());
+    setFont(windowFont());
     m_ui->setupUi(this);
     setFixedSize(size());
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);

@@ -3,12 +3,12 @@
 #include "ui_PrnCalibrate.h"
 
 #include "CalibrationPage.h"
-#include "DialogFont.h"
 #include "FormFrame.h"
 #include "PrintSource.h"
 #include "PrinterDevice.h"
 #include "SettingsStore.h"
 #include "WholeNumber.h"
+#include "WindowFont.h"
 
 #include <QEvent>
 
@@ -31,7 +31,7 @@ TForm4::TForm4(PrinterDevice &printer, const SettingsStore &store, PrintSource &
     : QDialog(parent), m_ui(std::make_unique<Ui::TForm4>()), m_printer(printer), m_store(store),
       m_source(source)
 {
-    setFont(dialogFont());
+    setFont(windowFont());
     m_ui->setupUi(this);
     setFixedSize(size());
     connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);

@@ -1,5 +1,6 @@
 #include "PartnerList.h"
 #include "AsOrdinaryUser.h"
+#include "FileBytes.h"
 #include "PartnerEntry.h"
 #include "QtPrinters.h"
 #include "UserErrorOf.h"
@@ -16,19 +17,6 @@
 #include <sys/resource.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class PartnerListTest : public ::testing::Test
 {

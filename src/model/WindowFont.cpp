@@ -1,11 +1,8 @@
-#pragma once
+#include "WindowFont.h"
 
-#include <QFont>
 #include <QFontDatabase>
 
-// The dialogs' font: MS Sans Serif where it is installed, else Arial (fontconfig would otherwise
-// put its default face in place of the missing one), 11 pixels high.
-inline QFont dialogFont()
+QFont windowFont()
 {
     const QString family = QStringLiteral("MS Sans Serif");
     QFont font(QFontDatabase::hasFamily(family) ? family : QStringLiteral("Arial"));

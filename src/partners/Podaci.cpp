@@ -1,0 +1,159 @@
+#include "Podaci.h"
+#include "ui_Podaci.h"
+
+#include "OwnerDrawDelegate.h"
+#include "PartnerEntry.h"
+#include "PartnerList.h"
+#include "PartnerRow.h"
+#include "PartnerTextValidator.h"
+#include "WindowFont.h"
+
+#include <QResizeEvent>
+
+TForm2::TForm2(PartnerList &partners, StepRunner runStep, QWidget *parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::TForm2>()), m_partners(partners),
+      m_runStep(std::move(runStep))
+{
+    setFont(windowFont());
+    m_ui->setupUi(this);
+    for (QLabel *label : findChildren<QLabel *>())
+        label->adjustSize();
+    m_ui->Work->hide();
+
+    QListWidget *list = m_ui->ListBox1;
+    list->setUniformItemSizes(true);
+    list->setItemDelegate(new OwnerDrawDelegate(
+        PartnerRow::height,
+        [this](QPainter &painter, const QRect &row, bool selected, int index) {
+            ListBox1DrawItem(painter, row, selected, index);
+        },
+        list));
+    for (QLineEdit *field : {m_ui->Name, m_ui->Account, m_ui->Poziv})
+        field->setValidator(new PartnerTextValidator(field));
+
+    connect(&m_partners, &PartnerList::changed, this, &TForm2::showEntries);
+    connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+    connect(m_ui->BitBtn2, &QPushButton::clicked, this, &TForm2::BitBtn2Click);
+    connect(m_ui->BitBtn3, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
+    connect(m_ui->Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connect(m_ui->BitBtn4, &QPushButton::clicked, this, &TForm2::BitBtn4Click);
+
+    showEntries();
+    m_runStep([this] { FormCreate(); });
+}
+
+TForm2::~TForm2()
+{
+    m_runStep([this] { FormDestroy(); });
+}
+
+void TForm2::showWithoutBlocking()
+{
+    show();
+    raise();
+    activateWindow();
+}
+
+void TForm2::FormCreate()
+{
+    m_partners.LoadData();
+    m_fileMayBeReplaced = true;
+}
+
+// A file that could not be read is kept: writing the list over it would lose what it holds.
+// "U redu" still writes, as the user asks for it.
+void TForm2::FormDestroy()
+{
+    if (m_fileMayBeReplaced)
+        m_partners.SaveData();
+}
+
+void TForm2::ListBox1DrawItem(QPainter &painter, const QRect &row, bool selected, int index) const
+{
+    PartnerRow::draw(painter, row, selected, m_ui->ListBox1->item(index)->text());
+}
+
+// "Dodaj": the fields keep the texts of the last add or change.
+void TForm2::BitBtn1Click()
+{
+    openWork(EditMode::Add);
+}
+
+// "Obriši": without a question; nothing when no entry is selected.
+void TForm2::BitBtn2Click()
+{
+    const int index = selectedIndex();
+    if (index < 0)
+        return;
+    m_partners.remove(index);
+    m_ui->ListBox1->clearSelection();
+}
+
+// "Promijeni": with no entry selected the list's index error ends the action before anything changes.
+void TForm2::BitBtn3Click()
+{
+    const PartnerParts parts = SplitPartner(m_partners.at(selectedIndex()));
+    m_ui->Name->setText(parts.name);
+    m_ui->Account->setText(parts.account);
+    m_ui->Poziv->setText(parts.reference);
+    openWork(EditMode::Change);
+}
+
+// "Spremi": the list area was disabled while editing, so the selected entry is the one opened.
+void TForm2::Button1Click()
+{
+    const QString entry = joinPartner(m_ui->Name->text(), m_ui->Account->text(), m_ui->Poziv->text());
+    if (m_editMode == EditMode::Add)
+        m_partners.append(entry);
+    else
+        m_partners.replace(selectedIndex(), entry);
+    m_ui->Work->hide();
+    m_ui->Panel1->setEnabled(true);
+}
+
+// "U redu". The window's close button only hides the dialog and writes nothing.
+void TForm2::BitBtn4Click()
+{
+    hide();
+    m_partners.SaveData();
+    m_fileMayBeReplaced = true;
+}
+
+void TForm2::resizeEvent(QResizeEvent *event)
+{
+    // The list area keeps its height across the top; the edit area takes the rest.
+    const QSize size = event->size();
+    const int listAreaHeight = m_ui->Panel1->height();
+    m_ui->Panel1->setGeometry(0, 0, size.width(), listAreaHeight);
+    m_ui->Work->setGeometry(0, listAreaHeight, size.width(), size.height() - listAreaHeight);
+    QWidget::resizeEvent(event);
+}
+
+int TForm2::selectedIndex() const
+{
+    const QModelIndexList selected = m_ui->ListBox1->selectionModel()->selectedIndexes();
+    return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+// Brings the rows in line with the list, row by row, so the selection and the scroll position stay.
+void TForm2::showEntries()
+{
+    QListWidget *list = m_ui->ListBox1;
+    const QStringList entries = m_partners.entries();
+    while (list->count() > entries.size())
+        std::unique_ptr<QListWidgetItem>(list->takeItem(list->count() - 1));
+    for (int i = 0; i < entries.size(); ++i) {
+        if (i < list->count())
+            list->item(i)->setText(entries.at(i));
+        else
+            list->addItem(entries.at(i));
+    }
+}
+
+void TForm2::openWork(EditMode mode)
+{
+    m_ui->Panel1->setEnabled(false);
+    m_ui->Work->show();
+    m_editMode = mode;
+    m_ui->Name->setFocus();
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class PartnerList;
+
+namespace Ui {
+class TForm2;
+}
+
+// The partner dialog: shows the program's one partner list and lets the user add, change and
+// delete partners. It is created hidden at start-up, which loads the list from its file, is shown
+// without blocking the main window and lives until the end of the program, when its destruction
+// writes the file (unless the file could not be read and was never saved since). Entries the main window
+// appends meanwhile show at the end of the list at once.
+class TForm2 : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Runs a step of creating or destroying the dialog and shows an error it raises in the
+    // standard error box; no event handler is running then to carry the error there.
+    using StepRunner = std::function<void(const std::function<void()> &step)>;
+
+    TForm2(PartnerList &partners, StepRunner runStep, QWidget *parent = nullptr);
+    ~TForm2() override;
+
+    // Shows the dialog in front; the main window stays usable meanwhile.
+    void showWithoutBlocking();
+
+    // Owner drawing of the list's entry at index.
+    void ListBox1DrawItem(QPainter &painter, const QRect &row, bool selected, int index) const;
+
+public slots:
+    void FormCreate();
+    void FormDestroy();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void Button1Click();
+    void BitBtn4Click();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    enum class EditMode { Add, Change };
+
+    int selectedIndex() const;
+    void showEntries();
+    void openWork(EditMode mode);
+
+    std::unique_ptr<Ui::TForm2> m_ui;
+    PartnerList &m_partners;
+    StepRunner m_runStep;
+    EditMode m_editMode = EditMode::Add;
+    // False while the file holds entries the list may lack: its reading failed and nothing was saved since.
+    bool m_fileMayBeReplaced = false;
+};

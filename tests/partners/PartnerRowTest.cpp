@@ -1,0 +1,165 @@
+#include "PartnerRow.h"
+#include "PartnerEntry.h"
+
+#include <QImage>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <functional>
+
+namespace {
+
+const QRgb silver = qRgb(0xC0, 0xC0, 0xC0);
+
+// The bounding box of the pixels in region that differ from background.
+QRect inkBounds(const QImage &image, const QRect &region, QRgb background)
+{
+    QRect bounds;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x) {
+            if (image.pixel(x, y) != background)
+                bounds |= QRect(x, y, 1, 1);
+        }
+    }
+    return bounds;
+}
+
+int count(const QImage &image, const QRect &region, const std::function<bool(QRgb)> &matches)
+{
+    int n = 0;
+    for (int y = region.top(); y <= region.bottom(); ++y) {
+        for (int x = region.left(); x <= region.right(); ++x)
+            n += matches(image.pixel(x, y)) ? 1 : 0;
+    }
+    return n;
+}
+
+// Whether pixel is ink of that colour, at least half covered, smoothed onto background.
+bool isInk(QRgb pixel, QRgb background, QRgb ink)
+{
+    const int channels[3][3] = {{qRed(pixel), qRed(background), qRed(ink)},
+                                {qGreen(pixel), qGreen(background), qGreen(ink)},
+                                {qBlue(pixel), qBlue(background), qBlue(ink)}};
+    const auto *widest = std::max_element(std::begin(channels), std::end(channels), [](auto &a, auto &b) {
+        return std::abs(a[2] - a[1]) < std::abs(b[2] - b[1]);
+    });
+    const double coverage = double((*widest)[0] - (*widest)[1]) / ((*widest)[2] - (*widest)[1]);
+    if (coverage < 0.5)
+        return false;
+    return std::all_of(std::begin(channels), std::end(channels), [coverage](auto &c) {
+        return std::abs(c[1] + coverage * (c[2] - c[1]) - c[0]) <= 24;
+    });
+}
+
+// Two rows of the list's width, the first selected, as the dialog's list draws them.
+QImage drawRows(const QString &entry)
+{
+    QImage image(417, 2 * PartnerRow::height, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    PartnerRow::draw(painter, QRect(0, 0, 417, PartnerRow::height), true, entry);
+    PartnerRow::draw(painter, QRect(0, PartnerRow::height, 417, PartnerRow::height), false, entry);
+    return image;
+}
+
+struct RowLook
+{
+    const char *what;
+    int top;
+    QRgb background, name, captions;
+};
+
+const RowLook looks[] = {
+    {"selected", 0, qRgb(0, 0, 0), qRgb(0xFF, 0xFF, 0xFF), qRgb(0xFF, 0xFF, 0x00)},
+    {"not selected", PartnerRow::height, qRgb(0xFF, 0xFF, 0xFF), qRgb(0, 0, 0), qRgb(0, 0, 0xFF)},
+};
+
+TEST(PartnerRow, FillsTheRowAndDrawsASilverLineOverItsLastTwoPixelRows)
+{
+    const QImage image =
+        drawRows(joinPartner(QStringLiteral("Ivan"), QStringLiteral("1"), QStringLiteral("2")));
+    for (const RowLook &look : looks) {
+        const int bottom = look.top + PartnerRow::height;
+        for (const int x : {0, 200, 416}) {
+            EXPECT_EQ(image.pixel(x, bottom - 1), silver) << look.what << " x " << x;
+            EXPECT_EQ(image.pixel(x, bottom - 2), silver) << look.what << " x " << x;
+            EXPECT_EQ(image.pixel(x, bottom - 3), look.background) << look.what << " x " << x;
+            EXPECT_EQ(image.pixel(x, look.top), look.background) << look.what << " x " << x;
+        }
+    }
+}
+
+TEST(PartnerRow, PlacesNameCaptionsAndValuesInTheirColours)
+{
+    const QImage image = drawRows(joinPartner(
+        QStringLiteral("Ivan Horvat"), QStringLiteral("2360000-1101234567"), QStringLiteral("01 12345")));
+    for (const RowLook &look : looks) {
+        const int top = look.top;
+        const auto inkOf = [&look](QRgb colour) {
+            return [&look, colour](QRgb pixel) { return isInk(pixel, look.background, colour); };
+        };
+        const struct
+        {
+            const char *part;
+            QRect region; // where the part's ink must stay
+            int left;     // where its character cells start
+            int cellTop;  // where its first character cell starts
+            QRgb colour;
+        } parts[] = {
+            {"name", {0, top, 417, 18}, 6, top + 2, look.name},
+            {"captions", {0, top + 18, 108, 29}, 10, top + 20, look.captions},
+            {"account and reference", {108, top + 18, 309, 29}, 110, top + 20, look.captions},
+        };
+        for (const auto &part : parts) {
+            const QRect ink = inkBounds(image, part.region, look.background);
+            ASSERT_FALSE(ink.isEmpty()) << look.what << ' ' << part.part;
+            // Glyphs start a pixel or two inside their cell.
+            EXPECT_GE(ink.left(), part.left) << look.what << ' ' << part.part;
+            EXPECT_LE(ink.left(), part.left + 2) << look.what << ' ' << part.part;
+            EXPECT_GE(ink.top(), part.cellTop) << look.what << ' ' << part.part;
+            EXPECT_LE(ink.top(), part.cellTop + 4) << look.what << ' ' << part.part;
+            EXPECT_GT(count(image, part.region, inkOf(part.colour)), 10) << look.what << ' ' << part.part;
+        }
+        // Two lines below the name: the account's line from 30 pixels above the bottom, then the
+        // reference's from 17 above it.
+        const QRect values(108, top + 18, 309, 29);
+        EXPECT_LE(inkBounds(image, values, look.background).bottom(), top + 46) << look.what;
+        EXPECT_GT(count(image, QRect(110, top + 33, 300, 13), inkOf(look.captions)), 5) << look.what;
+        const int upperCaptionEnd = inkBounds(image, QRect(0, top + 19, 108, 14), look.background).right();
+        const int lowerCaptionEnd = inkBounds(image, QRect(0, top + 33, 108, 13), look.background).right();
+        EXPECT_LT(upperCaptionEnd, lowerCaptionEnd)
+            << look.what << ": \"Broj računa :\" above \"Poziv na broj :\"";
+    }
+}
+
+TEST(PartnerRow, ValuesAreRegularWhereCaptionsAreBold)
+{
+    // The account repeats its caption's text, so only the weight tells them apart.
+    const QImage image =
+        drawRows(joinPartner(QStringLiteral("x"), QStringLiteral("Broj računa :"), QStringLiteral("y")));
+    for (const RowLook &look : looks) {
+        const auto ink = [&look](QRgb pixel) { return pixel != look.background; };
+        const int caption = count(image, QRect(0, look.top + 19, 108, 13), ink);
+        const int account = count(image, QRect(108, look.top + 19, 309, 13), ink);
+        EXPECT_LT(account * 10, caption * 9) << look.what << ": bold " << caption << ", regular " << account;
+    }
+}
+
+TEST(PartnerRow, DrawsOnlyInsideItsRow)
+{
+    QImage image(417, 3 * PartnerRow::height, QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    const QString longEntry = joinPartner(QString(200, u'W'), QString(200, u'W'), QString(200, u'W'));
+    PartnerRow::draw(painter, QRect(0, PartnerRow::height, 300, PartnerRow::height), true, longEntry);
+    painter.end();
+    const auto notMagenta = [](QRgb pixel) { return pixel != qRgb(0xFF, 0, 0xFF); };
+    EXPECT_EQ(count(image, QRect(0, 0, 417, PartnerRow::height), notMagenta), 0);
+    EXPECT_EQ(count(image, QRect(0, 2 * PartnerRow::height, 417, PartnerRow::height), notMagenta), 0);
+    EXPECT_EQ(count(image, QRect(300, PartnerRow::height, 117, PartnerRow::height), notMagenta), 0);
+}
+
+} // namespace

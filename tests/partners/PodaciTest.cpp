@@ -1,0 +1,373 @@
+#include "Podaci.h"
+#include "AsOrdinaryUser.h"
+#include "FileBytes.h"
+#include "PartnerEntry.h"
+#include "PartnerList.h"
+#include "QtPrinters.h"
+#include "UserErrorOf.h"
+
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+QString entry(const char16_t *name, const char16_t *account, const char16_t *reference)
+{
+    return joinPartner(QString::fromUtf16(name), QString::fromUtf16(account), QString::fromUtf16(reference));
+}
+
+const QByteArray threeEntries = "Ivan Horvat\x08"
+                                "2360000-1101234567\x08"
+                                "01 12345\r\n"
+                                "Ana\x08"
+                                "111\x08"
+                                "222\r\n"
+                                "Grad \x8Aibenik\x08"
+                                "333\x08"
+                                "99 1-2\r\n";
+
+// Types text as a keyboard would, one character at a time (QTest::keyClicks takes Latin-1 only).
+void typeText(QWidget *widget, const QString &text)
+{
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(widget, &release);
+    }
+}
+
+class PodaciTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { writeFile(path, threeEntries); }
+
+    // The dialog as the program makes it: created hidden, loading the file; errors of creating and
+    // destroying it are collected as the program would show them.
+    void create()
+    {
+        form = std::make_unique<TForm2>(partners, [this](const std::function<void()> &step) {
+            if (const QString error = userErrorOf(step); !error.isEmpty())
+                stepErrors.append(error);
+        });
+    }
+
+    void createAndShow()
+    {
+        create();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    }
+
+    template <typename Widget> Widget *find(const char *name) const
+    {
+        Widget *widget = form->findChild<Widget *>(QLatin1StringView(name));
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+    QListWidget *list() const { return find<QListWidget>("ListBox1"); }
+    QWidget *work() const { return find<QWidget>("Work"); }
+    QLineEdit *field(const char *name) const { return find<QLineEdit>(name); }
+
+    void click(const char *button) { QTest::mouseClick(find<QPushButton>(button), Qt::LeftButton); }
+
+    void clickRow(int row)
+    {
+        QListWidget *rows = list();
+        const QPoint centre = rows->visualItemRect(rows->item(row)).center();
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, Qt::NoModifier, centre);
+    }
+
+    int selectedRow() const
+    {
+        const QList<QListWidgetItem *> selected = list()->selectedItems();
+        return selected.isEmpty() ? -1 : list()->row(selected.first());
+    }
+
+    QStringList rows() const
+    {
+        QStringList texts;
+        for (int i = 0; i < list()->count(); ++i)
+            texts.append(list()->item(i)->text());
+        return texts;
+    }
+
+    void retype(const char *name, const QString &text)
+    {
+        QLineEdit *edit = field(name);
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        typeText(edit, text);
+    }
+
+    void fill(const QString &name, const QString &account, const QString &reference)
+    {
+        retype("Name", name);
+        retype("Account", account);
+        retype("Poziv", reference);
+    }
+
+    bool editing() const { return work()->isVisible() && !list()->isEnabled(); }
+
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("DataZor.dat"));
+    PartnerList partners{path};
+    QStringList stepErrors;
+    std::unique_ptr<TForm2> form;
+};
+
+TEST_F(PodaciTest, CreationLoadsTheFileIntoAHiddenDialog)
+{
+    create();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("Podaci"));
+    EXPECT_EQ(rows(), partners.entries());
+    ASSERT_EQ(partners.count(), 3);
+    EXPECT_EQ(partners.at(2), entry(u"Grad Šibenik", u"333", u"99 1-2"));
+    EXPECT_EQ(selectedRow(), -1);
+    EXPECT_TRUE(stepErrors.isEmpty());
+}
+
+TEST_F(PodaciTest, UnreadableFileIsReportedAndKeptUnlessUReduIsPressed)
+{
+    // As an ordinary user may: everyone reads, writes and enters the folder.
+    QFile::setPermissions(dir.path(), QFileDevice::Permissions(0x7777));
+    for (const bool saved : {false, true}) {
+        writeFile(path, threeEntries);
+        QFile::setPermissions(path, QFileDevice::WriteOwner | QFileDevice::WriteOther);
+        {
+            AsOrdinaryUser user;
+            create();
+            EXPECT_EQ(stepErrors, QStringList{QStringLiteral("Cannot open file %1").arg(path)});
+            EXPECT_EQ(list()->count(), 0);
+            partners.append(QStringLiteral("new"));
+            if (saved)
+                click("BitBtn4");
+            form.reset();
+        }
+        QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_EQ(readAll(path), saved ? QByteArray("new\r\n") : threeEntries);
+        EXPECT_EQ(stepErrors.size(), 1) << "nothing else failed";
+        stepErrors.clear();
+    }
+}
+
+TEST_F(PodaciTest, ListAreaKeepsItsHeightAndTheEditAreaTakesTheRest)
+{
+    createAndShow();
+    EXPECT_EQ(form->size(), QSize(453, 391));
+    EXPECT_EQ(list()->sizeHintForRow(0), 50);
+    form->resize(600, 500);
+    EXPECT_EQ(find<QWidget>("Panel1")->geometry(), QRect(0, 0, 600, 301));
+    EXPECT_EQ(work()->geometry(), QRect(0, 301, 600, 199));
+    EXPECT_EQ(list()->geometry(), QRect(14, 26, 417, 235));
+}
+
+TEST_F(PodaciTest, EditAreaTabsFromNameToAccountToSpremiToPoziv)
+{
+    createAndShow();
+    form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    click("BitBtn1");
+    EXPECT_EQ(QApplication::focusWidget(), field("Name"));
+    for (const char *next : {"Account", "Button1", "Poziv", "Name"}) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), find<QWidget>(next)) << next;
+    }
+}
+
+TEST_F(PodaciTest, DodajAppendsTheTypedEntryAtTheEnd)
+{
+    createAndShow();
+    click("BitBtn1");
+    EXPECT_TRUE(editing());
+    fill(QStringLiteral("Željko Č."), QString(), QStringLiteral("  1 42"));
+    click("Button1");
+
+    EXPECT_FALSE(editing());
+    EXPECT_TRUE(list()->isEnabled());
+    ASSERT_EQ(partners.count(), 4);
+    EXPECT_EQ(partners.at(3), entry(u"Željko Č.", u"", u"  1 42")) << "no field is checked or trimmed";
+    EXPECT_EQ(list()->item(3)->text(), partners.at(3));
+    EXPECT_EQ(readAll(path), threeEntries) << "the file waits for U redu or the end";
+}
+
+TEST_F(PodaciTest, PromijeniFillsTheFieldsAndSpremiReplacesInPlace)
+{
+    createAndShow();
+    clickRow(0);
+    click("BitBtn3");
+    EXPECT_TRUE(editing());
+    EXPECT_EQ(field("Name")->text(), QStringLiteral("Ivan Horvat"));
+    EXPECT_EQ(field("Account")->text(), QStringLiteral("2360000-1101234567"));
+    EXPECT_EQ(field("Poziv")->text(), QStringLiteral("01 12345")) << "model, space and number whole";
+
+    retype("Name", QStringLiteral("Ivan Horvat d.o.o."));
+    click("Button1");
+    EXPECT_FALSE(editing());
+    EXPECT_EQ(partners.count(), 3);
+    EXPECT_EQ(partners.at(0), entry(u"Ivan Horvat d.o.o.", u"2360000-1101234567", u"01 12345"));
+    EXPECT_EQ(partners.at(1), entry(u"Ana", u"111", u"222"));
+    EXPECT_EQ(selectedRow(), 0);
+    EXPECT_EQ(rows(), partners.entries());
+}
+
+TEST_F(PodaciTest, DodajAfterAChangeKeepsItsTextsAndAppendsACopy)
+{
+    createAndShow();
+    clickRow(1);
+    click("BitBtn3");
+    retype("Account", QStringLiteral("999"));
+    click("Button1");
+    click("BitBtn1");
+    EXPECT_EQ(field("Name")->text(), QStringLiteral("Ana"));
+    EXPECT_EQ(field("Account")->text(), QStringLiteral("999"));
+    click("Button1");
+    ASSERT_EQ(partners.count(), 4);
+    EXPECT_EQ(partners.at(1), partners.at(3));
+}
+
+TEST_F(PodaciTest, ListAreaIgnoresClicksWhileTheEditAreaIsOpen)
+{
+    createAndShow();
+    clickRow(2);
+    click("BitBtn3");
+    for (const char *button : {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4"}) {
+        EXPECT_FALSE(find<QPushButton>(button)->isEnabled()) << button;
+        click(button);
+    }
+    clickRow(0);
+    EXPECT_EQ(selectedRow(), 2);
+    EXPECT_EQ(partners.count(), 3);
+    EXPECT_TRUE(form->isVisible());
+
+    retype("Name", QStringLiteral("Šibenik"));
+    click("Button1");
+    EXPECT_EQ(partners.at(2), entry(u"Šibenik", u"333", u"99 1-2"));
+    EXPECT_TRUE(find<QPushButton>("BitBtn2")->isEnabled());
+}
+
+TEST_F(PodaciTest, ObrisiDeletesTheSelectedEntryAtOnce)
+{
+    createAndShow();
+    click("BitBtn2");
+    EXPECT_EQ(partners.count(), 3) << "nothing selected: nothing happens";
+
+    clickRow(1);
+    click("BitBtn2");
+    EXPECT_EQ(partners.entries(), (QStringList{entry(u"Ivan Horvat", u"2360000-1101234567", u"01 12345"),
+                                               entry(u"Grad Šibenik", u"333", u"99 1-2")}));
+    EXPECT_EQ(rows(), partners.entries());
+    EXPECT_EQ(selectedRow(), -1);
+    click("BitBtn2");
+    EXPECT_EQ(partners.count(), 2);
+}
+
+TEST_F(PodaciTest, PromijeniWithNothingSelectedIsAnIndexErrorThatChangesNothing)
+{
+    for (const bool empty : {false, true}) {
+        if (empty)
+            writeFile(path, QByteArray());
+        createAndShow();
+        field("Name")->setText(QStringLiteral("kept"));
+        EXPECT_EQ(userErrorOf([&] { click("BitBtn3"); }), QStringLiteral("List index out of bounds (-1)"));
+        EXPECT_FALSE(work()->isVisible());
+        EXPECT_TRUE(list()->isEnabled());
+        EXPECT_EQ(field("Name")->text(), QStringLiteral("kept"));
+        EXPECT_EQ(rows(), partners.entries());
+        EXPECT_EQ(partners.count(), empty ? 0 : 3);
+    }
+}
+
+TEST_F(PodaciTest, UReduHidesAndWritesTheFile)
+{
+    createAndShow();
+    clickRow(0);
+    click("BitBtn2");
+    click("BitBtn4");
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(readAll(path), QByteArray("Ana\x08"
+                                        "111\x08"
+                                        "222\r\n"
+                                        "Grad \x8Aibenik\x08"
+                                        "333\x08"
+                                        "99 1-2\r\n"));
+}
+
+TEST_F(PodaciTest, CloseButtonOnlyHidesAndAnOpenEditAreaStaysOpen)
+{
+    createAndShow();
+    clickRow(0);
+    click("BitBtn2");
+    click("BitBtn1");
+    form->close();
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(readAll(path), threeEntries);
+
+    form->show();
+    EXPECT_TRUE(editing());
+    click("Button1");
+    EXPECT_EQ(partners.count(), 3);
+}
+
+TEST_F(PodaciTest, EndOfTheProgramWritesTheListEvenIfTheDialogWasNeverShown)
+{
+    create();
+    partners.append(entry(u"Primatelj", u"123", u"    7")); // as the main window's add buttons do
+    form.reset();
+    EXPECT_EQ(readAll(path), threeEntries + "Primatelj\x08"
+                                            "123\x08"
+                                            "    7\r\n");
+    EXPECT_TRUE(stepErrors.isEmpty());
+}
+
+TEST_F(PodaciTest, FailedWriteAtTheEndIsReportedNotThrown)
+{
+    writeFile(dir.filePath(QStringLiteral("blocked")), "x");
+    PartnerList blocked(dir.filePath(QStringLiteral("blocked/DataZor.dat")));
+    auto blockedForm = std::make_unique<TForm2>(
+        blocked, [this](const std::function<void()> &step) { stepErrors.append(userErrorOf(step)); });
+    blockedForm.reset();
+    EXPECT_EQ(stepErrors,
+              (QStringList{QString(), QStringLiteral("Cannot create file %1").arg(blocked.filePath())}))
+        << "loading finds no file; writing cannot create it";
+}
+
+TEST_F(PodaciTest, EntriesAppendedFromOutsideShowAtTheEndAtOnce)
+{
+    createAndShow();
+    clickRow(1);
+    click("BitBtn3");
+    partners.append(entry(u"Novi", u"1", u"2"));
+    EXPECT_EQ(list()->count(), 4);
+    EXPECT_EQ(list()->item(3)->text(), entry(u"Novi", u"1", u"2"));
+    EXPECT_EQ(selectedRow(), 1) << "the entry being changed stays selected";
+    click("Button1");
+    EXPECT_EQ(partners.at(1), entry(u"Ana", u"111", u"222"));
+    EXPECT_EQ(partners.at(3), entry(u"Novi", u"1", u"2"));
+}
+
+TEST_F(PodaciTest, FieldsKeepOnlyWhatAnEntryCanHold)
+{
+    createAndShow();
+    click("BitBtn1");
+    retype("Name", QStringLiteral("A\x08"
+                                  "B"));
+    field("Account")->setText(QStringLiteral("12\u0000\x0B"
+                                             "3\u4E2D"));
+    click("Button1");
+    EXPECT_EQ(partners.at(3), entry(u"AB", u"123", u""));
+}
+
+} // namespace
