@@ -18,9 +18,9 @@ void DigitBox::setPositions(int count, bool reverse)
     setInputMask(QString(count, u'0') + QStringLiteral("; "));
 }
 
-void DigitBox::configure(const FieldSpec &spec)
+void DigitBox::configure(const FieldSpec &fieldRow)
 {
-    setPositions(spec.length, spec.reverse);
+    setPositions(fieldRow.length, fieldRow.reverse);
 }
 
 QString DigitBox::fieldText() const

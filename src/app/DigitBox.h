@@ -17,7 +17,7 @@ public:
     // count positions; with reverse a shorter program-set value stands at the right.
     void setPositions(int count, bool reverse);
 
-    void configure(const FieldSpec &spec) override;
+    void configure(const FieldSpec &fieldRow) override;
     QString fieldText() const override;
     void setFieldText(const QString &text) override;
     void connectChange(QObject *context, std::function<void()> handler) override;

@@ -15,7 +15,7 @@ public:
     virtual ~EntryField() = default;
 
     // Takes the field's rules from its row in the field table (digit positions, typing limit).
-    virtual void configure(const FieldSpec &spec) = 0;
+    virtual void configure(const FieldSpec &fieldRow) = 0;
     // The field's text as the record holds it.
     virtual QString fieldText() const = 0;
     // Sets the text as the program does (a file, a default, a partner); counts as a change.

@@ -27,9 +27,9 @@ void LineBox::setTypingLimit(int length)
     m_typingLimit = length;
 }
 
-void LineBox::configure(const FieldSpec &spec)
+void LineBox::configure(const FieldSpec &fieldRow)
 {
-    setTypingLimit(spec.length);
+    setTypingLimit(fieldRow.length);
 }
 
 void LineBox::setFieldText(const QString &text)

@@ -19,7 +19,7 @@ public:
     void setTypingLimit(int length);
     int typingLimit() const { return m_typingLimit; }
 
-    void configure(const FieldSpec &spec) override;
+    void configure(const FieldSpec &fieldRow) override;
     QString fieldText() const override { return text(); }
     void setFieldText(const QString &text) override;
     void connectChange(QObject *context, std::function<void()> handler) override;

@@ -14,7 +14,7 @@ class MemoBox : public QPlainTextEdit, public EntryField
 public:
     explicit MemoBox(QWidget *parent = nullptr);
 
-    void configure(const FieldSpec &spec) override;
+    void configure(const FieldSpec &fieldRow) override;
     // The whole text with every hard line break as CR LF.
     QString fieldText() const override;
     void setFieldText(const QString &text) override;

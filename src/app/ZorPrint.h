@@ -3,6 +3,7 @@
 #include "Defaults.h"
 #include "FittedFonts.h"
 #include "PartnerFields.h"
+#include "PrintSource.h"
 #include "SlipData.h"
 #include "WindowServices.h"
 
@@ -22,7 +23,8 @@ class TForm1;
 
 // The main window: the two tabs with the entry fields of both slip records and their live
 // pictures, the menu, the status-bar clock, the pick panel and the small default, pick and add buttons.
-class TForm1 : public QMainWindow
+// It also holds the current printer calibration that the print jobs use.
+class TForm1 : public QMainWindow, public PrintSource
 {
     Q_OBJECT
 
@@ -39,9 +41,11 @@ public:
     void FormCreate();
 
     // The kind of the active tab: what "Snimi kao" saves and the print dialog prints.
-    SlipKind activeKind() const;
-    UplatnicaData uplatnicaData() const;
-    ZorvatData zorvatData() const;
+    SlipKind activeKind() const override;
+    UplatnicaData uplatnicaData() const override;
+    ZorvatData zorvatData() const override;
+    Calibration calibration() const override { return m_calibration; }
+    void setCalibration(const Calibration &calibration) override { m_calibration = calibration; }
     SlipControls &fields() const { return *m_fields; }
 
 public slots:
@@ -102,5 +106,6 @@ private:
     // Fonts fitted for each picture, kept from one repaint to the next.
     FittedFonts m_uplatnicaFonts;
     FittedFonts m_zorvatFonts;
+    Calibration m_calibration;
     QTimer *Timer1 = nullptr;
 };

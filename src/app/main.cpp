@@ -1,16 +1,19 @@
 #include "Clock.h"
 #include "Formats.h"
 #include "PartnerList.h"
+#include "PlatformPrinter.h"
 #include "Podaci.h"
+#include "PrintDialogs.h"
 #include "QtUserDialogs.h"
 #include "SettingsStore.h"
 #include "ZorPrint.h"
 #include "ZorvatApplication.h"
 
-// Start-up in order: the process-wide formats, the main window with its defaults, the partner dialog
-// (which loads the partner file); then the event loop. Errors of a start-up step are shown and the
-// program still starts. Ending the program destroys the windows, the partner dialog first, which
-// writes the partner file.
+// Start-up in order: the process-wide formats, the main window with its defaults and the first
+// printer made current, the partner dialog (which loads the partner file), the print dialog, the
+// calibration dialog with the current printer's calibration; then the event loop. Errors of a
+// start-up step are shown and the program still starts. Ending the program destroys the windows,
+// the partner dialog first, which writes the partner file.
 int main(int argc, char **argv)
 {
     ZorvatApplication app(argc, argv);
@@ -21,14 +24,20 @@ int main(int argc, char **argv)
     const SettingsStore store(SettingsStore::defaultPath());
     PartnerList partners(PartnerList::defaultFilePath(QCoreApplication::applicationDirPath()));
     const SystemClock clock;
+    PlatformPrinter printer(dialogs);
 
     TForm1 window({store, partners, dialogs, clock});
     dialogs.setParentWindow(&window);
+    WindowHooks hooks;
+    hooks.makeFirstPrinterCurrent = [&printer] { printer.setPrinterIndex(0); };
+    window.setHooks(hooks);
     app.runReportingErrors([&] { window.FormCreate(); });
     TForm2 partnerDialog(partners,
                          [&app](const std::function<void()> &step) { app.runReportingErrors(step); });
-    WindowHooks hooks;
+    PrintDialogs printing(window, printer, store);
+    app.runReportingErrors([&] { printing.FormCreate(); });
     hooks.showPartnerDialog = [&partnerDialog] { partnerDialog.showWithoutBlocking(); };
+    hooks.showPrintDialog = [&printing] { printing.showPrintDialog(); };
     window.setHooks(std::move(hooks));
 
     window.show();

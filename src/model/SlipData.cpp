@@ -6,8 +6,8 @@ namespace {
 
 template <size_t N> std::array<QString, N> displayLines(const SlipTexts &texts, SlipKind kind, int index)
 {
-    const FieldSpec &spec = slipFields(kind)[static_cast<size_t>(index)];
-    const QStringList lines = memoDisplayLines(texts[static_cast<size_t>(index)], spec.boxWidth, N);
+    const FieldSpec &fieldRow = slipFields(kind)[static_cast<size_t>(index)];
+    const QStringList lines = memoDisplayLines(texts[static_cast<size_t>(index)], fieldRow.boxWidth, N);
     std::array<QString, N> result;
     for (size_t i = 0; i < N && i < static_cast<size_t>(lines.size()); ++i)
         result[i] = lines[static_cast<qsizetype>(i)];

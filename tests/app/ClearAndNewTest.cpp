@@ -7,9 +7,9 @@ SlipRecord filled(SlipKind kind)
     SlipRecord record{kind, {}};
     const SlipFieldTable &table = slipFields(kind);
     for (size_t i = 0; i < table.size(); ++i) {
-        const FieldSpec &spec = table[i];
-        record.texts[i] = spec.kind == FieldKind::DigitBox ? QString(spec.length, u'7')
-                                                           : QStringLiteral("%1 tekst").arg(spec.name());
+        const FieldSpec &fieldRow = table[i];
+        record.texts[i] = fieldRow.kind == FieldKind::DigitBox ? QString(fieldRow.length, u'7')
+                                                           : QStringLiteral("%1 tekst").arg(fieldRow.name());
     }
     return record;
 }

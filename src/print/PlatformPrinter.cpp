@@ -1,0 +1,177 @@
+#include "PlatformPrinter.h"
+
+#include "CupsSubmit.h"
+#include "TextFile.h"
+#include "UserDialogs.h"
+#include "UserError.h"
+
+#include <QBuffer>
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+// The resolution of the painted PDF; the painter scales device units onto it.
+constexpr int pdfResolution = 1200;
+
+int toDeviceUnits(double millimetres)
+{
+    return static_cast<int>(std::floor(millimetres * deviceUnitsPerMm + 1e-9));
+}
+
+[[noreturn]] void notPrinting()
+{
+    throw UserError(QStringLiteral("Printer is not currently printing"));
+}
+
+} // namespace
+
+// One open document: the page painted into memory, and where it goes at EndDoc.
+struct PlatformPrinter::Document
+{
+    QBuffer buffer;
+    QPdfWriter writer{&buffer};
+    QPainter painter;
+    QString queue;                 // spooler queue, or empty for a file
+    std::optional<QString> target; // the PDF file the user named
+    QPageLayout layout;
+
+    // Ends the painting and returns the PDF.
+    QByteArray finish()
+    {
+        painter.end();
+        return buffer.data();
+    }
+};
+
+PlatformPrinter::PlatformPrinter(UserDialogs &dialogs) : m_dialogs(dialogs)
+{
+    Refresh();
+}
+
+PlatformPrinter::~PlatformPrinter() = default;
+
+QString PlatformPrinter::pdfEntry()
+{
+    return QStringLiteral("PDF datoteka");
+}
+
+void PlatformPrinter::Refresh()
+{
+    m_entries = QPrinterInfo::availablePrinterNames();
+    m_entries.append(pdfEntry());
+}
+
+int PlatformPrinter::PrinterIndex() const
+{
+    return static_cast<int>(m_entries.indexOf(currentEntry()));
+}
+
+void PlatformPrinter::setPrinterIndex(int index)
+{
+    if (index == -1) {
+        const QString platformDefault = QPrinterInfo::defaultPrinterName();
+        m_current = m_entries.contains(platformDefault) ? platformDefault : m_entries.value(0);
+        return;
+    }
+    if (index < -1 || index >= m_entries.size())
+        throw UserError(QStringLiteral("Printer index out of range"));
+    m_current = m_entries.at(index);
+}
+
+QString PlatformPrinter::currentEntry() const
+{
+    if (m_entries.isEmpty())
+        throw UserError(QStringLiteral("There is no default printer currently selected"));
+    return m_entries.contains(m_current) ? m_current : m_entries.first();
+}
+
+QPrinter &PlatformPrinter::setupOf(const QString &entry) const
+{
+    std::unique_ptr<QPrinter> &setup = m_setups[entry];
+    if (!setup) {
+        setup = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (entry == pdfEntry())
+            setup->setOutputFormat(QPrinter::PdfFormat);
+        else
+            setup->setPrinterName(entry);
+    }
+    return *setup;
+}
+
+bool PlatformPrinter::BeginDoc()
+{
+    if (m_document)
+        throw UserError(QStringLiteral("Printing in progress"));
+    const QString entry = currentEntry();
+    auto document = std::make_unique<Document>();
+    if (entry == pdfEntry()) {
+        document->target = m_dialogs.getSaveFileName(QStringLiteral("Odredite naziv PDF datoteke"));
+        if (!document->target)
+            return false;
+    } else {
+        document->queue = entry;
+    }
+    document->layout = setupOf(entry).pageLayout();
+    document->writer.setTitle(m_title);
+    document->writer.setCreator(QStringLiteral("Zorvat 1.0"));
+    document->writer.setResolution(pdfResolution);
+    document->writer.setPageLayout(document->layout);
+    if (!document->buffer.open(QIODevice::WriteOnly) || !document->painter.begin(&document->writer))
+        throw UserError(QStringLiteral("Ispis nije moguće započeti."));
+    const qreal scale = pdfResolution / deviceUnitsPerInch;
+    document->painter.scale(scale, scale);
+    m_document = std::move(document);
+    return true;
+}
+
+QPainter &PlatformPrinter::Canvas()
+{
+    if (!m_document)
+        notPrinting();
+    return m_document->painter;
+}
+
+void PlatformPrinter::EndDoc()
+{
+    if (!m_document)
+        notPrinting();
+    const std::unique_ptr<Document> document = std::move(m_document);
+    const QByteArray pdf = document->finish();
+    if (document->target)
+        TextFile::writeAtomically(*document->target, pdf);
+    else
+        SubmitToSpooler(document->queue, m_title, pdf, document->layout);
+}
+
+void PlatformPrinter::Abort()
+{
+    m_document.reset();
+}
+
+QRectF PlatformPrinter::printableArea() const
+{
+    return setupOf(currentEntry()).pageLayout().paintRect(QPageLayout::Millimeter);
+}
+
+int PlatformPrinter::PageWidth() const
+{
+    return toDeviceUnits(printableArea().width());
+}
+
+int PlatformPrinter::PageHeight() const
+{
+    return toDeviceUnits(printableArea().height());
+}
+
+void PlatformPrinter::showSetupDialog(QWidget *parent)
+{
+    QPageSetupDialog dialog(&setupOf(currentEntry()), parent);
+    dialog.exec();
+}

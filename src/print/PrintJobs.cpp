@@ -1,0 +1,62 @@
+#include "PrintJobs.h"
+
+#include "FormFrame.h"
+#include "PaintUplatnica.h"
+#include "PaintZorvat.h"
+#include "PrintDocument.h"
+#include "PrintOffsets.h"
+#include "PrintSource.h"
+#include "QPainterSurface.h"
+
+#include <functional>
+
+namespace {
+
+using PaintForm = std::function<void(DrawingSurface &, const FormFrame &)>;
+
+void printForm(PrinterDevice &printer, const SettingsStore &store, const PrintSource &source,
+               bool perforation, const QString &title, const PaintForm &paint)
+{
+    const PrintOffsets offsets = ReadPrintOffsets(store);
+    const Calibration calibration = source.calibration();
+    // Built before the document begins, so a calibration that gives no frame prints nothing.
+    const FormFrame frame =
+        FormFrame::print(calibration.RectWidth, calibration.RectHeight, perforation, offsets.dX, offsets.dY);
+    PrintOnePage(printer, title, [&](QPainter &canvas) {
+        QPainterSurface surface(canvas);
+        surface.setFontCharset(centralEuropeanCharset);
+        paint(surface, frame);
+    });
+}
+
+} // namespace
+
+QString uplatnicaDocumentTitle()
+{
+    return QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis uplatnice");
+}
+
+QString zorvatDocumentTitle()
+{
+    return QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis zorvata");
+}
+
+void PrintUplatnica(PrinterDevice &printer, const SettingsStore &store, const PrintSource &source,
+                    PrintMode mode, bool perforation)
+{
+    const UplatnicaData data = source.uplatnicaData();
+    printForm(printer, store, source, perforation, uplatnicaDocumentTitle(),
+              [&](DrawingSurface &surface, const FormFrame &frame) {
+                  PaintUplatnica(surface, frame, LayoutStyle::print(mode), data);
+              });
+}
+
+void PrintZorvat(PrinterDevice &printer, const SettingsStore &store, const PrintSource &source,
+                 PrintMode mode, bool perforation)
+{
+    const ZorvatData data = source.zorvatData();
+    printForm(printer, store, source, perforation, zorvatDocumentTitle(),
+              [&](DrawingSurface &surface, const FormFrame &frame) {
+                  PaintZorvat(surface, frame, LayoutStyle::print(mode), data);
+              });
+}

@@ -1,0 +1,130 @@
+#include "PrintProp.h"
+
+#include "ui_PrintProp.h"
+
+#include "PrintJobs.h"
+#include "PrintOffsets.h"
+#include "PrintSource.h"
+#include "PrinterDevice.h"
+#include "PrnCalibrate.h"
+#include "UserError.h"
+#include "WholeNumber.h"
+#include "WindowFont.h"
+
+#include <QEvent>
+
+namespace {
+
+// An offset edit's value; text that is no whole number counts as 0.
+qint32 offsetOf(const QLineEdit *edit)
+{
+    try {
+        return StrToInt(edit->text());
+    } catch (const UserError &) {
+        return 0;
+    }
+}
+
+} // namespace
+
+TForm3::TForm3(PrinterDevice &printer, const SettingsStore &store, PrintSource &source, TForm4 &calibration,
+               QWidget *parent)
+    : QDialog(parent), m_ui(std::make_unique<Ui::TForm3>()), m_printer(printer), m_store(store),
+      m_source(source), m_calibration(calibration)
+{
+    setFont(windowFont());
+    m_ui->setupUi(this);
+    setFixedSize(size());
+    connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
+    connect(m_ui->BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+    connect(m_ui->BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
+    connect(m_ui->BitBtn4, &QPushButton::clicked, this, &TForm3::BitBtn4Click);
+    connect(m_ui->Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
+    connect(m_ui->Edit2, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
+}
+
+TForm3::~TForm3() = default;
+
+int TForm3::chosenPrinterIndex() const
+{
+    const QComboBox *box = m_ui->ComboBox1;
+    const int index = box->currentIndex();
+    return index >= 0 && box->currentText() == box->itemText(index) ? index : -1;
+}
+
+void TForm3::makeChosenPrinterCurrent()
+{
+    m_printer.setPrinterIndex(chosenPrinterIndex());
+}
+
+std::optional<PrintMode> TForm3::chosenMode() const
+{
+    const struct
+    {
+        const QRadioButton *button;
+        PrintMode mode;
+    } modes[] = {
+        {m_ui->RadioButton1, PrintMode::Complete},
+        {m_ui->RadioButton2, PrintMode::Template},
+        {m_ui->RadioButton3, PrintMode::DataOnly},
+    };
+    for (const auto &choice : modes) {
+        if (choice.button->isChecked())
+            return choice.mode;
+    }
+    return std::nullopt;
+}
+
+void TForm3::FormActivate()
+{
+    m_printer.Refresh();
+    m_ui->ComboBox1->clear();
+    m_ui->ComboBox1->addItems(m_printer.Printers());
+    m_ui->ComboBox1->setCurrentIndex(m_printer.PrinterIndex());
+}
+
+void TForm3::BitBtn1Click()
+{
+    makeChosenPrinterCurrent();
+    m_printer.showSetupDialog(this);
+}
+
+void TForm3::BitBtn2Click()
+{
+    makeChosenPrinterCurrent();
+    m_calibration.LoadCalibration(currentPrinterEntry(m_printer));
+    if (const std::optional<PrintMode> mode = chosenMode()) {
+        const bool perforation = m_ui->CheckBox1->isChecked();
+        if (m_source.activeKind() == SlipKind::Uplatnica)
+            PrintUplatnica(m_printer, m_store, m_source, *mode, perforation);
+        else
+            PrintZorvat(m_printer, m_store, m_source, *mode, perforation);
+    }
+    hide();
+}
+
+void TForm3::BitBtn3Click()
+{
+    hide();
+}
+
+void TForm3::BitBtn4Click()
+{
+    makeChosenPrinterCurrent();
+    m_calibration.show();
+    m_calibration.raise();
+    m_calibration.activateWindow();
+}
+
+void TForm3::Edit1Change()
+{
+    WritePrintOffsets(m_store, {offsetOf(m_ui->Edit1), offsetOf(m_ui->Edit2)});
+}
+
+bool TForm3::event(QEvent *event)
+{
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::WindowActivate)
+        FormActivate();
+    return handled;
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "LayoutStyle.h"
+
+#include <QDialog>
+
+#include <memory>
+#include <optional>
+
+class PrintSource;
+class PrinterDevice;
+class SettingsStore;
+class TForm4;
+
+namespace Ui {
+class TForm3;
+}
+
+// The print dialog "Ispis na pisač": the printer, the mode, the perforation and the two offsets,
+// and "Ispiši" for the form of the main window's active tab. Shown without blocking the program;
+// "Ispiši" and "Otkaži" hide it.
+class TForm3 : public QDialog
+{
+    Q_OBJECT
+
+public:
+    TForm3(PrinterDevice &printer, const SettingsStore &store, PrintSource &source, TForm4 &calibration,
+           QWidget *parent = nullptr);
+    ~TForm3() override;
+
+    void FormActivate();
+    void BitBtn1Click();
+    void BitBtn2Click();
+    void BitBtn3Click();
+    void BitBtn4Click();
+    void Edit1Change();
+
+protected:
+    bool event(QEvent *event) override;
+
+private:
+    // The printer box's choice: its index, or -1 when the user typed into the box instead.
+    int chosenPrinterIndex() const;
+    void makeChosenPrinterCurrent();
+    // The print mode of the selected radio button; nothing for the printer-command mode.
+    std::optional<PrintMode> chosenMode() const;
+
+    std::unique_ptr<Ui::TForm3> m_ui;
+    PrinterDevice &m_printer;
+    const SettingsStore &m_store;
+    PrintSource &m_source;
+    TForm4 &m_calibration;
+};

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Calibration.h"
+#include "SlipData.h"
+#include "SlipFields.h"
+
+// What the print dialog and the calibration dialog need from the main window: which form its
+// active tab shows, the two records as they stand, and the current calibration record (the one
+// last loaded, for the printer last loaded), which the print jobs use.
+class PrintSource
+{
+public:
+    virtual ~PrintSource() = default;
+
+    virtual SlipKind activeKind() const = 0;
+    virtual UplatnicaData uplatnicaData() const = 0;
+    virtual ZorvatData zorvatData() const = 0;
+
+    virtual Calibration calibration() const = 0;
+    virtual void setCalibration(const Calibration &calibration) = 0;
+};

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "PrinterDevice.h"
+#include "UserError.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QStringList>
+
+#include <optional>
+
+// A printer whose page is an image of one pixel per device unit. It logs what is done to it:
+// "setIndex <n>", "setup <entry>", "begin <title>", "end", "abort".
+class FakePrinter : public PrinterDevice
+{
+public:
+    FakePrinter() { Refresh(); }
+
+    QStringList Printers() const override { return listed; }
+    void Refresh() override
+    {
+        listed = entries;
+        ++refreshes;
+    }
+    int PrinterIndex() const override
+    {
+        if (listed.isEmpty())
+            throw UserError(QStringLiteral("There is no default printer currently selected"));
+        return index;
+    }
+    void setPrinterIndex(int newIndex) override
+    {
+        log.append(QStringLiteral("setIndex %1").arg(newIndex));
+        index = newIndex < 0 ? 0 : newIndex;
+    }
+    QString Title() const override { return title; }
+    void setTitle(const QString &newTitle) override { title = newTitle; }
+
+    bool BeginDoc() override
+    {
+        log.append(QStringLiteral("begin ") + title);
+        if (declineNextDocument)
+            return false;
+        page = QImage(PageWidth(), PageHeight(), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        painter.emplace(&page);
+        return true;
+    }
+    QPainter &Canvas() override
+    {
+        if (failOnCanvas)
+            throw UserError(QStringLiteral("page failed"));
+        return *painter;
+    }
+    void EndDoc() override
+    {
+        painter.reset();
+        log.append(QStringLiteral("end"));
+        ++pagesPrinted;
+    }
+    void Abort() override
+    {
+        painter.reset();
+        log.append(QStringLiteral("abort"));
+    }
+    bool Printing() const override { return painter.has_value(); }
+    int PageWidth() const override { return 2600; }
+    int PageHeight() const override { return 1800; }
+    void showSetupDialog(QWidget *) override { log.append(QStringLiteral("setup ") + listed.value(index)); }
+
+    // What the platform lists; Printers() shows it from the last Refresh() on.
+    QStringList entries{QStringLiteral("Laser on LPT1:"), QStringLiteral("PDF datoteka")};
+    QStringList listed;
+    int refreshes = 0;
+    int index = 0;
+    QString title;
+    bool declineNextDocument = false;
+    bool failOnCanvas = false;
+    QStringList log;
+    QImage page; // the last page printed
+    int pagesPrinted = 0;
+
+private:
+    std::optional<QPainter> painter;
+};

@@ -1,0 +1,97 @@
+#include "PdfPage.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+namespace {
+
+constexpr int darkBelow = 128;
+
+QString runTool(const QString &program, const QStringList &arguments, QString *error)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        *error =
+            program + QStringLiteral(" failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString infoField(const QString &info, const QString &name)
+{
+    const QRegularExpression field(QStringLiteral("^%1:\\s*(.*)$").arg(name),
+                                   QRegularExpression::MultilineOption);
+    return field.match(info).captured(1).trimmed();
+}
+
+// Longest run of dark pixels along one line of the image.
+template <typename Dark>
+void longestOnLine(int line, int length, Dark dark, double scale, InkRun &best, int &bestLength)
+{
+    int start = -1;
+    for (int i = 0; i <= length; ++i) {
+        const bool isDark = i < length && dark(i);
+        if (isDark && start < 0)
+            start = i;
+        if (!isDark && start >= 0) {
+            if (i - start > bestLength) {
+                bestLength = i - start;
+                best = {(line + 0.5) / scale, start / scale, i / scale};
+            }
+            start = -1;
+        }
+    }
+}
+
+} // namespace
+
+PdfPage PdfPage::read(const QString &path)
+{
+    PdfPage page;
+    const QString info = runTool(QStringLiteral("pdfinfo"), {path}, &page.error);
+    page.title = infoField(info, QStringLiteral("Title"));
+    page.pages = infoField(info, QStringLiteral("Pages")).toInt();
+    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("([\\d.]+) x ([\\d.]+) pts"))
+                                             .match(infoField(info, QStringLiteral("Page size")));
+    page.sizeMm = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble()) * (25.4 / 72.0);
+    page.text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")},
+                        &page.error);
+
+    QTemporaryDir dir;
+    const QString stem = dir.filePath(QStringLiteral("page"));
+    runTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QString::number(pixelsPerMm * 25.4), QStringLiteral("-gray"),
+             QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+             QStringLiteral("1"), path, stem},
+            &page.error);
+    page.raster = QImage(stem + QStringLiteral(".pgm")).convertToFormat(QImage::Format_Grayscale8);
+    if (page.raster.isNull() && page.error.isEmpty())
+        page.error = QStringLiteral("pdftoppm gave no page for ") + path;
+    return page;
+}
+
+InkRun longestHorizontalRun(const QImage &image, double pixelsPerLength)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    InkRun best;
+    int bestLength = 0;
+    for (int y = 0; y < grey.height(); ++y) {
+        const uchar *row = grey.constScanLine(y);
+        longestOnLine(
+            y, grey.width(), [row](int x) { return row[x] < darkBelow; }, pixelsPerLength, best, bestLength);
+    }
+    return best;
+}
+
+InkRun longestVerticalRun(const QImage &image, double pixelsPerLength)
+{
+    const QImage grey = image.convertToFormat(QImage::Format_Grayscale8);
+    InkRun best;
+    int bestLength = 0;
+    for (int x = 0; x < grey.width(); ++x)
+        longestOnLine(
+            x, grey.height(), [&grey, x](int y) { return grey.constScanLine(y)[x] < darkBelow; },
+            pixelsPerLength, best, bestLength);
+    return best;
+}

@@ -1,0 +1,152 @@
+#include "PlatformPrinter.h"
+#include "AnsweringDialogs.h"
+#include "PdfPage.h"
+#include "QtPrinters.h"
+#include "UserErrorOf.h"
+
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryDir>
+
+#include <cups/cups.h>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Points the process at a spooler that does not exist, so the platform lists no printer.
+void withoutSpooler()
+{
+    qputenv("CUPS_SERVER", "/nonexistent/cups.sock");
+    cupsSetServer("/nonexistent/cups.sock");
+}
+
+// The printable area that a fresh PDF set-up gives, in millimetres on the sheet.
+QRectF defaultPdfArea()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    return printer.pageLayout().paintRect(QPageLayout::Millimeter);
+}
+
+class PlatformPrinterTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        withoutSpooler();
+        ASSERT_TRUE(dir.isValid());
+        dialogs.nextFileName = dir.filePath(QStringLiteral("form.pdf"));
+    }
+
+    // Prints one page with a 1000 by 500 unit rectangle at (100, 200) to the PDF entry.
+    void printRectangle()
+    {
+        printer.setTitle(QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis uplatnice"));
+        ASSERT_TRUE(printer.BeginDoc());
+        QPainter &canvas = printer.Canvas();
+        canvas.setPen(QPen(Qt::black, 2));
+        canvas.drawRect(100, 200, 1000, 500);
+        printer.EndDoc();
+    }
+
+    QTemporaryDir dir;
+    AnsweringDialogs dialogs;
+    PlatformPrinter printer{dialogs};
+};
+
+TEST_F(PlatformPrinterTest, WithoutPlatformPrintersThePdfFileIsTheOnlyAndCurrentEntry)
+{
+    EXPECT_EQ(printer.Printers(), QStringList{QStringLiteral("PDF datoteka")});
+    EXPECT_EQ(printer.PrinterIndex(), 0);
+    printer.setPrinterIndex(-1);
+    EXPECT_EQ(printer.PrinterIndex(), 0);
+}
+
+TEST_F(PlatformPrinterTest, RefusesAnIndexOutsideTheList)
+{
+    for (const int index : {-2, 1, 7})
+        EXPECT_EQ(userErrorOf([&] { printer.setPrinterIndex(index); }),
+                  QStringLiteral("Printer index out of range"))
+            << index;
+    EXPECT_EQ(printer.PrinterIndex(), 0);
+}
+
+TEST_F(PlatformPrinterTest, ThePageIsThePrintableAreaInTwelveAndAHalfUnitsPerMillimetre)
+{
+    const QRectF area = defaultPdfArea();
+    EXPECT_EQ(printer.PageWidth(), int(area.width() * 12.5));
+    EXPECT_EQ(printer.PageHeight(), int(area.height() * 12.5));
+}
+
+TEST_F(PlatformPrinterTest, PrintingToThePdfEntryAsksForTheFileAndWritesOneTitledPage)
+{
+    printRectangle();
+
+    EXPECT_EQ(dialogs.titles, QStringList{QStringLiteral("Odredite naziv PDF datoteke")});
+    EXPECT_FALSE(printer.Printing());
+    const PdfPage page = PdfPage::read(*dialogs.nextFileName);
+    ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
+    EXPECT_EQ(page.title, QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis uplatnice"));
+    EXPECT_EQ(page.pages, 1);
+}
+
+TEST_F(PlatformPrinterTest, DeviceUnitsAreOneTwelveAndAHalfthOfAMillimetreFromThePrintableCorner)
+{
+    printRectangle();
+
+    const PdfPage page = PdfPage::read(*dialogs.nextFileName);
+    ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
+    const QRectF area = defaultPdfArea();
+    const InkRun top = longestHorizontalRun(page.raster);
+    const InkRun left = longestVerticalRun(page.raster);
+    EXPECT_NEAR(top.from, area.left() + 8.0, 0.3);
+    EXPECT_NEAR(top.to, area.left() + 88.0, 0.3);
+    EXPECT_NEAR(left.from, area.top() + 16.0, 0.3);
+    EXPECT_NEAR(left.to, area.top() + 56.0, 0.3);
+}
+
+TEST_F(PlatformPrinterTest, CancellingTheFileNamePrintsNothing)
+{
+    dialogs.nextFileName.reset();
+    EXPECT_FALSE(printer.BeginDoc());
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_EQ(userErrorOf([&] { printer.Canvas(); }), QStringLiteral("Printer is not currently printing"));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(PlatformPrinterTest, AbortDropsTheDocumentAndTheNextOneStartsClean)
+{
+    ASSERT_TRUE(printer.BeginDoc());
+    printer.Canvas().drawLine(0, 0, 100, 100);
+    printer.Abort();
+    EXPECT_FALSE(printer.Printing());
+    EXPECT_FALSE(QFile::exists(*dialogs.nextFileName));
+
+    printRectangle();
+    EXPECT_EQ(PdfPage::read(*dialogs.nextFileName).pages, 1);
+}
+
+TEST_F(PlatformPrinterTest, PageOperationsNeedAnOpenDocumentAndOnlyOne)
+{
+    const QString notPrinting = QStringLiteral("Printer is not currently printing");
+    EXPECT_EQ(userErrorOf([&] { printer.Canvas(); }), notPrinting);
+    EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }), notPrinting);
+    printer.Abort();
+
+    ASSERT_TRUE(printer.BeginDoc());
+    EXPECT_EQ(userErrorOf([&] { printer.BeginDoc(); }), QStringLiteral("Printing in progress"));
+    printer.Abort();
+}
+
+TEST_F(PlatformPrinterTest, AFileThatCannotBeWrittenFailsTheJobAndLeavesThePrinterIdle)
+{
+    const QString path = dir.filePath(QStringLiteral("missing/form.pdf"));
+    dialogs.nextFileName = path;
+    ASSERT_TRUE(printer.BeginDoc());
+    EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }), QStringLiteral("Cannot create file ") + path);
+    EXPECT_FALSE(printer.Printing());
+}
+
+} // namespace

@@ -1,0 +1,228 @@
+#include "PrintProp.h"
+#include "Calibration.h"
+#include "FakePrintSource.h"
+#include "FakePrinter.h"
+#include "PdfPage.h"
+#include "PrnCalibrate.h"
+#include "QtPrinters.h"
+#include "SettingsStore.h"
+#include "UserErrorOf.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString uplatnicaTitle = QStringLiteral("begin Ispis na pisač - Zorvat 1.0 - ispis uplatnice");
+const QString zorvatTitle = QStringLiteral("begin Ispis na pisač - Zorvat 1.0 - ispis zorvata");
+
+class PrintPropTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        source.zorvat.Nalogodavac = {QStringLiteral("Ivan Horvat"), {}, {}};
+        form.show();
+        form.FormActivate();
+    }
+
+    template <typename T> T *control(const char *name) const
+    {
+        return form.findChild<T *>(QLatin1StringView(name));
+    }
+    void click(const char *button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    void choose(const char *radio) { control<QRadioButton>(radio)->setChecked(true); }
+    std::pair<QString, QString> storedOffsets() const
+    {
+        return {store.ReadSetting(QStringLiteral("dX")), store.ReadSetting(QStringLiteral("dY"))};
+    }
+    // x of the printed form's vertical rule: where the job put the frame.
+    double ruleX() const { return longestVerticalRun(printer.page, 1.0).at; }
+
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
+    FakePrinter printer;
+    FakePrintSource source;
+    TForm4 calibration{printer, store, source};
+    TForm3 form{printer, store, source, calibration};
+};
+
+TEST_F(PrintPropTest, TypingAnOffsetWritesBothOffsetsAtEveryKeystroke)
+{
+    QLineEdit *edit = control<QLineEdit>("Edit2");
+    edit->clear();
+    std::vector<std::pair<QString, QString>> written{storedOffsets()};
+    for (const char key : {'-', '1', '2'}) {
+        QTest::keyClick(edit, key);
+        written.push_back(storedOffsets());
+    }
+    const std::vector<std::pair<QString, QString>> expected = {
+        {QStringLiteral("0"), QStringLiteral("0")},
+        {QStringLiteral("0"), QStringLiteral("0")},
+        {QStringLiteral("0"), QStringLiteral("-1")},
+        {QStringLiteral("0"), QStringLiteral("-12")},
+    };
+    EXPECT_EQ(written, expected);
+}
+
+TEST_F(PrintPropTest, AnOffsetThatIsNoWholeNumberIsStoredAsZeroAndTheEditKeepsIt)
+{
+    const struct
+    {
+        const char16_t *x, *y;
+        const char16_t *storedX, *storedY;
+    } cases[] = {
+        {u"5", u"-3", u"5", u"-3"},           {u"", u"-3", u"0", u"-3"},
+        {u"abc", u"7", u"0", u"7"},           {u"1,5", u"$10", u"0", u"16"},
+        {u"12", u"99999999999", u"12", u"0"},
+    };
+    for (const auto &c : cases) {
+        control<QLineEdit>("Edit1")->setText(QString::fromUtf16(c.x));
+        control<QLineEdit>("Edit2")->setText(QString::fromUtf16(c.y));
+        EXPECT_EQ(storedOffsets(), std::pair(QString::fromUtf16(c.storedX), QString::fromUtf16(c.storedY)));
+        EXPECT_EQ(control<QLineEdit>("Edit1")->text(), QString::fromUtf16(c.x));
+    }
+}
+
+TEST_F(PrintPropTest, TheOffsetEditsStartAtZeroWhateverIsStored)
+{
+    store.WriteSetting(QStringLiteral("dX"), QStringLiteral("5"));
+    TForm3 next(printer, store, source, calibration);
+    EXPECT_EQ(next.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QStringLiteral("0"));
+    EXPECT_EQ(store.ReadSetting(QStringLiteral("dX")), QStringLiteral("5"));
+}
+
+TEST_F(PrintPropTest, IspisiPrintsTheActiveTabsFormInTheChosenModeAndHides)
+{
+    const struct
+    {
+        const char *radio;
+        SlipKind kind;
+        const QString &title;
+        bool blackRules; // the transfer order's rules are black, its data blue
+    } cases[] = {
+        {"RadioButton1", SlipKind::Uplatnica, uplatnicaTitle, true},
+        {"RadioButton2", SlipKind::Zorvat, zorvatTitle, true},
+        {"RadioButton3", SlipKind::Zorvat, zorvatTitle, false},
+        {"RadioButton1", SlipKind::Zorvat, zorvatTitle, true},
+    };
+    for (const auto &c : cases) {
+        form.show();
+        choose(c.radio);
+        source.kind = c.kind;
+        click("BitBtn2");
+        EXPECT_FALSE(form.isVisible());
+        EXPECT_EQ(printer.log.last(), QStringLiteral("end"));
+        EXPECT_EQ(printer.log[printer.log.size() - 2], c.title) << c.radio;
+        EXPECT_EQ(longestVerticalRun(printer.page, 1.0).length() > 500, c.blackRules) << c.radio;
+    }
+}
+
+TEST_F(PrintPropTest, ThePrinterCommandModeLoadsTheCalibrationPrintsNothingAndHides)
+{
+    source.record = Calibration{7, 7, 3, 3, 2, 9};
+    choose("RadioButton4");
+    click("BitBtn2");
+    EXPECT_EQ(printer.pagesPrinted, 0);
+    EXPECT_EQ(source.record, Calibration{});
+    EXPECT_FALSE(form.isVisible());
+}
+
+TEST_F(PrintPropTest, PerforationShiftsTheFormInEveryMode)
+{
+    for (const char *radio : {"RadioButton1", "RadioButton2", "RadioButton3"}) {
+        source.kind = SlipKind::Zorvat;
+        choose(radio);
+        control<QCheckBox>("CheckBox1")->setChecked(false);
+        click("BitBtn2");
+        const QImage plain = printer.page;
+        control<QCheckBox>("CheckBox1")->setChecked(true);
+        click("BitBtn2");
+        // The whole page moves 138 units right: compare it with the unperforated one shifted.
+        EXPECT_EQ(printer.page.copy(138, 0, 2000, 1250), plain.copy(0, 0, 2000, 1250)) << radio;
+    }
+}
+
+TEST_F(PrintPropTest, IspisiUsesTheCalibrationOfThePrinterChosenInTheBox)
+{
+    SaveCalibration(store, QStringLiteral("PDF datoteka"), Calibration{7, 7, 3, 3, 2, 9});
+    source.kind = SlipKind::Zorvat;
+    choose("RadioButton2");
+    click("BitBtn2");
+    EXPECT_NEAR(ruleX(), 1087, 1.5); // Laser has no record: 8 mm squares
+
+    form.show();
+    control<QComboBox>("ComboBox1")->setCurrentIndex(1);
+    click("BitBtn2");
+    EXPECT_EQ(printer.index, 1);
+    EXPECT_EQ(source.record, (Calibration{7, 7, 3, 3, 2, 9}));
+    EXPECT_NEAR(ruleX(), 2429 * 87 / 170, 1.5);
+}
+
+TEST_F(PrintPropTest, TextTypedIntoThePrinterBoxSelectsTheDefaultPrinter)
+{
+    control<QComboBox>("ComboBox1")->setCurrentIndex(1);
+    control<QComboBox>("ComboBox1")->setEditText(QStringLiteral("Laser"));
+    click("BitBtn1");
+    EXPECT_EQ(printer.log,
+              (QStringList{QStringLiteral("setIndex -1"), QStringLiteral("setup Laser on LPT1:")}));
+}
+
+TEST_F(PrintPropTest, AStoredRecordMissingAValueStopsIspisiBeforeItPrints)
+{
+    std::optional<SettingsKey> key =
+        store.OpenKey(calibrationKeyPath(QStringLiteral("Laser")), true, KeyAccess::ReadWrite);
+    key->WriteInteger(QStringLiteral("RectWidth"), 7);
+    key->CloseKey();
+    EXPECT_EQ(userErrorOf([&] { form.BitBtn2Click(); }),
+              QStringLiteral("Failed to get data for 'RectHeight'"));
+    EXPECT_EQ(printer.pagesPrinted, 0);
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(PrintPropTest, OtkaziOnlyHidesAndKeepsTheCurrentPrinter)
+{
+    control<QComboBox>("ComboBox1")->setCurrentIndex(1);
+    click("BitBtn3");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(printer.index, 0);
+    EXPECT_TRUE(printer.log.isEmpty());
+}
+
+TEST_F(PrintPropTest, EveryActivationRefillsThePrinterBoxAndSelectsTheCurrentPrinter)
+{
+    printer.entries = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("PDF datoteka")};
+    printer.index = 2;
+    const int refreshes = printer.refreshes;
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    QComboBox *box = control<QComboBox>("ComboBox1");
+    EXPECT_EQ(box->count(), 3);
+    EXPECT_EQ(box->currentText(), QStringLiteral("PDF datoteka"));
+    EXPECT_GT(printer.refreshes, refreshes);
+}
+
+TEST_F(PrintPropTest, KalibracijaMakesTheChosenPrinterCurrentAndShowsItsRecord)
+{
+    SaveCalibration(store, QStringLiteral("PDF datoteka"), Calibration{7, 7, 3, 3, 2, 9});
+    control<QComboBox>("ComboBox1")->setCurrentIndex(1);
+    click("BitBtn4");
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&calibration));
+    EXPECT_EQ(printer.index, 1);
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(calibration.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QStringLiteral("7"));
+}
+
+} // namespace

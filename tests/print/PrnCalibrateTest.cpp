@@ -1,0 +1,185 @@
+#include "PrnCalibrate.h"
+#include "Calibration.h"
+#include "FakePrintSource.h"
+#include "FakePrinter.h"
+#include "QtPrinters.h"
+#include "SettingsStore.h"
+#include "UserErrorOf.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const Calibration measured{7, 7, 3, 3, 2, 9};
+
+class PrnCalibrateTest : public ::testing::Test
+{
+protected:
+    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
+
+    QLineEdit *edit(int n) const { return form.findChild<QLineEdit *>(QStringLiteral("Edit%1").arg(n)); }
+    QStringList editTexts() const
+    {
+        QStringList texts;
+        for (int n = 1; n <= 6; ++n)
+            texts.append(edit(n)->text());
+        return texts;
+    }
+    void typeIntoEdits(const QStringList &texts)
+    {
+        for (int n = 1; n <= 6; ++n)
+            edit(n)->setText(texts[n - 1]);
+    }
+    void click(const char *button)
+    {
+        QTest::mouseClick(form.findChild<QPushButton *>(QLatin1StringView(button)), Qt::LeftButton);
+    }
+    // Makes the dialog the active window, as the user's return to it does.
+    void activate()
+    {
+        form.show();
+        form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    }
+    void deactivate()
+    {
+        other.show();
+        other.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+    }
+    // A record holding only the values named, as an interrupted older save could leave it.
+    void storePartialRecord(const QString &entry, const QStringList &names)
+    {
+        std::optional<SettingsKey> key = store.OpenKey(calibrationKeyPath(entry), true, KeyAccess::ReadWrite);
+        ASSERT_TRUE(key.has_value());
+        for (const QString &name : names)
+            key->WriteInteger(name, 9);
+        key->CloseKey();
+    }
+
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
+    FakePrinter printer;
+    FakePrintSource source;
+    TForm4 form{printer, store, source};
+    QWidget other;
+};
+
+TEST_F(PrnCalibrateTest, APrinterWithoutARecordShowsZerosWhileTheWindowGetsTheDefaults)
+{
+    source.record = measured;
+    form.FormCreate();
+    EXPECT_EQ(editTexts(), QStringList(6, QStringLiteral("0")));
+    EXPECT_EQ(source.record, Calibration{});
+}
+
+TEST_F(PrnCalibrateTest, AStoredRecordFillsTheEditsAndTheWindowsRecord)
+{
+    SaveCalibration(store, QStringLiteral("Laser"), measured);
+    form.FormCreate();
+    EXPECT_EQ(editTexts(), (QStringList{QStringLiteral("7"), QStringLiteral("7"), QStringLiteral("3"),
+                                        QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("9")}));
+    EXPECT_EQ(source.record, measured);
+}
+
+TEST_F(PrnCalibrateTest, ARecordMissingAValueReportsItAndKeepsTheDefaultsAndZeros)
+{
+    storePartialRecord(QStringLiteral("Laser"), {QStringLiteral("RectWidth"), QStringLiteral("RectHeight")});
+    source.record = measured;
+    typeIntoEdits(QStringList(6, QStringLiteral("5")));
+    EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QStringLiteral("Failed to get data for 'Left'"));
+    EXPECT_EQ(source.record, Calibration{});
+    EXPECT_EQ(editTexts(), QStringList(6, QStringLiteral("0")));
+}
+
+TEST_F(PrnCalibrateTest, SnimiStoresTheSixEditsUnderThePrinterKeyNameAndHides)
+{
+    form.show();
+    typeIntoEdits({QStringLiteral("7"), QStringLiteral(" 7"), QStringLiteral("$3"), QStringLiteral("3"),
+                   QStringLiteral("2"), QStringLiteral("-9")});
+    click("BitBtn2");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(LoadCalibration(store, QStringLiteral("Laser")), (Calibration{7, 7, 3, 3, 2, -9}));
+    // The window's record changes only at the next load.
+    EXPECT_EQ(source.record, Calibration{});
+}
+
+TEST_F(PrnCalibrateTest, SnimiRefusesWhatIsNoWholeNumberOrNoSquareAndStoresNothing)
+{
+    const struct
+    {
+        int edit;
+        const char16_t *text;
+        const char16_t *error;
+    } cases[] = {
+        {1, u"8,5", u"'8,5' is not a valid integer value"}, {6, u"", u"'' is not a valid integer value"},
+        {4, u"3 ", u"'3 ' is not a valid integer value"},   {1, u"0", u"Neispravna kalibracija pisača"},
+        {2, u"-8", u"Neispravna kalibracija pisača"},
+    };
+    form.show();
+    for (const auto &c : cases) {
+        typeIntoEdits({QStringLiteral("7"), QStringLiteral("7"), QStringLiteral("3"), QStringLiteral("3"),
+                       QStringLiteral("2"), QStringLiteral("9")});
+        edit(c.edit)->setText(QString::fromUtf16(c.text));
+        EXPECT_EQ(userErrorOf([&] { form.BitBtn2Click(); }), QString::fromUtf16(c.error));
+        EXPECT_TRUE(form.isVisible());
+        EXPECT_FALSE(store.OpenKey(calibrationKeyPath(QStringLiteral("Laser")), false, KeyAccess::Read));
+    }
+}
+
+TEST_F(PrnCalibrateTest, OtkaziChangesNothingAndTheNextActivationShowsTheStoredValuesAgain)
+{
+    SaveCalibration(store, QStringLiteral("Laser"), measured);
+    activate();
+    typeIntoEdits(QStringList(6, QStringLiteral("5")));
+    click("BitBtn3");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(LoadCalibration(store, QStringLiteral("Laser")), measured);
+    EXPECT_EQ(source.record, measured);
+
+    deactivate(); // the main window is active again
+    activate();
+    EXPECT_EQ(editTexts()[0], QStringLiteral("7"));
+}
+
+TEST_F(PrnCalibrateTest, EveryActivationReloadsTheCurrentPrintersRecord)
+{
+    SaveCalibration(store, QStringLiteral("Laser"), measured);
+    activate();
+    typeIntoEdits(QStringList(6, QStringLiteral("5")));
+    deactivate();
+    activate();
+    EXPECT_EQ(editTexts()[4], QStringLiteral("2"));
+
+    // Another printer made current meanwhile: its (absent) record is loaded.
+    deactivate();
+    printer.index = 1;
+    activate();
+    EXPECT_EQ(editTexts(), QStringList(6, QStringLiteral("0")));
+    EXPECT_EQ(source.record, Calibration{});
+}
+
+TEST_F(PrnCalibrateTest, TheTestPageGoesToTheCurrentPrinterAndTheDialogStaysOpen)
+{
+    form.show();
+    printer.index = 1;
+    click("BitBtn1");
+    EXPECT_EQ(printer.pagesPrinted, 1);
+    EXPECT_EQ(printer.log.first(), QStringLiteral("begin Zorvat 1.0 kalibracija pisača"));
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(PrnCalibrateTest, WithoutAnyPrinterLoadingReportsIt)
+{
+    printer.entries.clear();
+    printer.Refresh();
+    EXPECT_EQ(userErrorOf([&] { form.FormCreate(); }),
+              QStringLiteral("There is no default printer currently selected"));
+}
+
+} // namespace
