@@ -36,7 +36,7 @@ TEST(HostilePartnerFile, MillionEntriesLoadAndSaveInBoundedTime)
     const Cost load = costOf([&] { list.LoadData(); });
     ASSERT_EQ(list.count(), count);
     EXPECT_EQ(list.at(count - 1),
-              QStringLiteral("Partner 999999 d.o.o., Ilica 1\b2360000-1101234567\b05 123-999999"));
+              QStringLiteral("Partner %1 d.o.o., Ilica 1\b2360000-1101234567\b05 123-%1").arg(count - 1));
     EXPECT_LT(load.time, 5s * sanitizerSlowdown);
     if (peakMemoryIsMeaningful) {
         EXPECT_LT(load.peakGrowthMb, 600);
