@@ -2,6 +2,7 @@
 
 #include "EncodableText.h"
 #include "EntryStyle.h"
+#include "MemoLines.h"
 
 #include <QKeyEvent>
 #include <QMimeData>
@@ -13,8 +14,15 @@ MemoBox::MemoBox(QWidget *parent) : QPlainTextEdit(parent)
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    setWordWrapMode(memoWrapMode(QString()));
     setTabChangesFocus(true);
+    // The document announces a change before it lays the changed text out, so the wrap mode is
+    // already right for a huge word that is typed, pasted, loaded, undone or redone.
+    connect(document(), &QTextDocument::contentsChange, this, [this] {
+        const QTextOption::WrapMode mode = memoWrapMode(toPlainText());
+        if (wordWrapMode() != mode)
+            setWordWrapMode(mode);
+    });
 }
 
 void MemoBox::configure(const FieldSpec &)

@@ -1,6 +1,7 @@
 #include "MemoLines.h"
 
 #include <QRegularExpression>
+#include <QTextBoundaryFinder>
 #include <QTextLayout>
 #include <QTextOption>
 
@@ -19,13 +20,26 @@ int memoTextWidth(int boxWidth)
     return boxWidth - 2 * frame - 2 * documentMargin;
 }
 
+QTextOption::WrapMode memoWrapMode(const QString &text)
+{
+    if (text.size() > longestWrappedRun) {
+        QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text);
+        for (qsizetype previous = 0, next = breaks.toNextBoundary(); next >= 0;
+             previous = next, next = breaks.toNextBoundary()) {
+            if (next - previous > longestWrappedRun)
+                return QTextOption::WrapAnywhere;
+        }
+    }
+    return QTextOption::WrapAtWordBoundaryOrAnywhere;
+}
+
 QStringList memoDisplayLines(const QString &text, int boxWidth, qsizetype maxLines)
 {
     static const QRegularExpression hardBreak(QStringLiteral("\r\n|\n|\r"));
     const QFont font = entryFont();
     const qreal width = memoTextWidth(boxWidth);
     QTextOption option;
-    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    option.setWrapMode(memoWrapMode(text));
 
     QStringList lines;
     for (const QString &paragraph : text.split(hardBreak)) {
@@ -38,8 +52,7 @@ QStringList memoDisplayLines(const QString &text, int boxWidth, qsizetype maxLin
         QTextLayout layout(paragraph, font);
         layout.setTextOption(option);
         layout.beginLayout();
-        // Each line of a long word is found by scanning the rest of it: stopping early keeps a huge
-        // paragraph from costing the square of its length.
+        // Only the lines asked for are laid out, so the pictures of a huge memo stay quick.
         for (QTextLine line = layout.createLine(); line.isValid() && lines.size() < maxLines;
              line = layout.createLine()) {
             line.setLineWidth(width);

@@ -1,4 +1,5 @@
 #include "MemoBox.h"
+#include "Bounds.h"
 #include "MemoLines.h"
 #include "QtPrinters.h"
 #include "TypeText.h"
@@ -37,6 +38,7 @@ TEST(MemoBox, ShowsTheSameLinesAsThePicturesUse)
         QStringLiteral("prvi\r\n\r\ntreći red\r\n"),
         QStringLiteral("tab\tu\ttekstu\tkoji\tje\tdulji\tod\tjednog\treda"),
         QStringLiteral("ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ"),
+        QStringLiteral("aaaaaaaaaaaa bbbbbbbbbbbb cccccccccccc dddddddddddd ") + QString(1200, u'x'),
         QString(),
     };
     for (const int width : {325, 297, 299, 301}) {
@@ -49,6 +51,39 @@ TEST(MemoBox, ShowsTheSameLinesAsThePicturesUse)
             EXPECT_EQ(shownLines(memo), memoDisplayLines(text, width)) << width << " " << text.toStdString();
         }
     }
+}
+
+// A megabyte without a space, loaded, cut, brought back, pasted and typed into, each within a
+// second, and shown broken into full lines.
+TEST(MemoBox, TakesAMegabyteWordWithoutFreezing)
+{
+    using namespace std::chrono_literals;
+    const QString word(1 << 20, u'x');
+    MemoBox memo;
+    memo.resize(325, 57);
+    memo.show();
+    const auto within = [&](const char *what, auto &&action) {
+        const Cost cost = costOf([&] {
+            action();
+            QApplication::processEvents();
+        });
+        EXPECT_LT(cost.time, 1s * sanitizerSlowdown) << what;
+    };
+    within("load", [&] { memo.setFieldText(word); });
+    within("cut", [&] {
+        memo.selectAll();
+        memo.cut();
+    });
+    EXPECT_EQ(memo.fieldText(), QString());
+    within("undo", [&] { memo.undo(); });
+    EXPECT_EQ(memo.fieldText().size(), word.size());
+    within("paste", [&] { memo.paste(); });
+    within("type", [&] { QTest::keyClicks(&memo, QStringLiteral("y")); });
+    EXPECT_EQ(memo.fieldText(), word + word + QStringLiteral("y"));
+
+    const QTextLayout *layout = memo.document()->firstBlock().layout();
+    ASSERT_EQ(layout->lineCount(), ((2 << 20) + 1 + 39) / 40);
+    EXPECT_EQ(layout->lineAt(0).textLength(), 40);
 }
 
 TEST(MemoBox, HardLineBreaksReadAsCrLf)

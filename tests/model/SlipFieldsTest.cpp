@@ -68,6 +68,37 @@ TEST(MemoDisplayLines, BreaksAtHardBreaksAndWrapsAtWords)
     EXPECT_EQ(memoDisplayLine(QStringLiteral("one"), 325, 2), QString());
 }
 
+// A run without a break opportunity longer than longestWrappedRun makes the whole memo wrap
+// anywhere; every other memo keeps wrapping at word boundaries.
+TEST(MemoDisplayLines, ALongUnbreakableRunWrapsTheWholeTextAnywhere)
+{
+    const QString run(longestWrappedRun, u'x');
+    const struct {
+        QString text;
+        QTextOption::WrapMode mode;
+    } cases[] = {
+        {QString(), QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {run, QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {run.left(longestWrappedRun - 1) + QStringLiteral(" ") + run, // a space ends its run
+         QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {QStringLiteral("riječ ").repeated(1000), QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {QStringLiteral("broj-").repeated(1000), QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {run + QStringLiteral("x"), QTextOption::WrapAnywhere},
+        {QStringLiteral("Ivan Horvat\r\n") + run + QStringLiteral("x kraj"), QTextOption::WrapAnywhere},
+        {QStringLiteral("čćđšž").repeated(300), QTextOption::WrapAnywhere},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(memoWrapMode(c.text), c.mode) << c.text.left(30).toStdString() << " " << c.text.size();
+
+    // Twelve-letter words put the fourth word across the 40th column: it moves to the next line,
+    // unless a long run elsewhere in the text makes every word break where the line is full.
+    const QString words = QStringLiteral("aaaaaaaaaaaa bbbbbbbbbbbb cccccccccccc dddddddddddd");
+    EXPECT_EQ(memoDisplayLines(words, 325, 1),
+              QStringList{QStringLiteral("aaaaaaaaaaaa bbbbbbbbbbbb cccccccccccc ")});
+    EXPECT_EQ(memoDisplayLines(words + QStringLiteral("\r\n") + run + QStringLiteral("x"), 325, 1),
+              QStringList{QStringLiteral("aaaaaaaaaaaa bbbbbbbbbbbb cccccccccccc d")});
+}
+
 TEST(SlipData, SnapshotsTakeTheDrawnDisplayLines)
 {
     SlipTexts texts = SlipRecord::blank(SlipKind::Zorvat).texts;
