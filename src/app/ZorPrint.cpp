@@ -4,6 +4,7 @@
 
 #include "Clock.h"
 #include "Glyphs.h"
+#include "HandlerErrors.h"
 #include "PaintUplatnica.h"
 #include "PaintZorvat.h"
 #include "PartnerList.h"
@@ -99,7 +100,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     connectHandlers();
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
+    connectHandler(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
     Timer1->start(500);
 }
 
@@ -126,13 +127,13 @@ void TForm1::connectHandlers()
 {
     for (const ChangeRow &row : changeHandlers)
         m_fields->connectChange(QLatin1StringView(row.control), this,
-                                [this, handler = row.handler] { (this->*handler)(); });
+                                [this, handler = row.handler] { runHandler([&] { (this->*handler)(); }); });
     for (const ButtonRow &row : buttons)
-        connect(findChild<QAbstractButton *>(QLatin1StringView(row.button)), &QAbstractButton::clicked, this,
-                row.handler);
-    connect(m_pickPanel, &PickPanel::acceptPressed, this, &TForm1::SpeedButton12Click);
-    m_ui->PaintBox1->setPaintHandler([this](QPainter &painter) { PaintBox1Paint(painter); });
-    m_ui->PaintBox2->setPaintHandler([this](QPainter &painter) { PaintBox2Paint(painter); });
+        connectHandler(findChild<QAbstractButton *>(QLatin1StringView(row.button)), &QAbstractButton::clicked,
+                       this, row.handler);
+    connectHandler(m_pickPanel, &PickPanel::acceptPressed, this, &TForm1::SpeedButton12Click);
+    m_ui->PaintBox1->setPaintHandler([this](QPainter &painter) { runHandler([&] { PaintBox1Paint(painter); }); });
+    m_ui->PaintBox2->setPaintHandler([this](QPainter &painter) { runHandler([&] { PaintBox2Paint(painter); }); });
 
     const std::pair<QAction *, Handler> menu[] = {
         {m_ui->Uplatnica1, &TForm1::Uplatnica1Click}, {m_ui->Zorvat1, &TForm1::Zorvat1Click},
@@ -141,7 +142,7 @@ void TForm1::connectHandlers()
         {m_ui->Izlazak1, &TForm1::Izlazak1Click},
     };
     for (const auto &[action, handler] : menu)
-        connect(action, &QAction::triggered, this, handler);
+        connectHandler(action, &QAction::triggered, this, handler);
 }
 
 void TForm1::setHooks(WindowHooks hooks)

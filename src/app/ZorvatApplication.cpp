@@ -1,5 +1,6 @@
 #include "ZorvatApplication.h"
 
+#include "HandlerErrors.h"
 #include "UserDialogs.h"
 #include "UserError.h"
 
@@ -37,7 +38,9 @@ void ZorvatApplication::setErrorDialogs(UserDialogs *dialogs)
 bool ZorvatApplication::notify(QObject *receiver, QEvent *event)
 {
     try {
-        return QApplication::notify(receiver, event);
+        const bool handled = QApplication::notify(receiver, event);
+        rethrowHandlerError();
+        return handled;
     } catch (...) {
         reportCurrentException();
         return false;
@@ -48,6 +51,7 @@ bool ZorvatApplication::runReportingErrors(const std::function<void()> &step)
 {
     try {
         step();
+        rethrowHandlerError();
         return true;
     } catch (...) {
         reportCurrentException();

@@ -1,6 +1,7 @@
 #include "Podaci.h"
 #include "ui_Podaci.h"
 
+#include "HandlerErrors.h"
 #include "OwnerDrawDelegate.h"
 #include "PartnerEntry.h"
 #include "PartnerList.h"
@@ -31,12 +32,12 @@ TForm2::TForm2(PartnerList &partners, StepRunner runStep, QWidget *parent)
     for (QLineEdit *field : {m_ui->Name, m_ui->Account, m_ui->Poziv})
         field->setValidator(new PartnerTextValidator(field));
 
-    connect(&m_partners, &PartnerList::changed, this, &TForm2::showEntries);
-    connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
-    connect(m_ui->BitBtn2, &QPushButton::clicked, this, &TForm2::BitBtn2Click);
-    connect(m_ui->BitBtn3, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
-    connect(m_ui->Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
-    connect(m_ui->BitBtn4, &QPushButton::clicked, this, &TForm2::BitBtn4Click);
+    connectHandler(&m_partners, &PartnerList::changed, this, &TForm2::showEntries);
+    connectHandler(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
+    connectHandler(m_ui->BitBtn2, &QPushButton::clicked, this, &TForm2::BitBtn2Click);
+    connectHandler(m_ui->BitBtn3, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
+    connectHandler(m_ui->Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
+    connectHandler(m_ui->BitBtn4, &QPushButton::clicked, this, &TForm2::BitBtn4Click);
 
     showEntries();
     m_runStep([this] { FormCreate(); });

@@ -2,6 +2,7 @@
 
 #include "ui_PrintProp.h"
 
+#include "HandlerErrors.h"
 #include "PrintJobs.h"
 #include "PrintOffsets.h"
 #include "PrintSource.h"
@@ -35,12 +36,12 @@ TForm3::TForm3(PrinterDevice &printer, const SettingsStore &store, PrintSource &
     setFont(windowFont());
     m_ui->setupUi(this);
     setFixedSize(size());
-    connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
-    connect(m_ui->BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
-    connect(m_ui->BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
-    connect(m_ui->BitBtn4, &QPushButton::clicked, this, &TForm3::BitBtn4Click);
-    connect(m_ui->Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
-    connect(m_ui->Edit2, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
+    connectHandler(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
+    connectHandler(m_ui->BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
+    connectHandler(m_ui->BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
+    connectHandler(m_ui->BitBtn4, &QPushButton::clicked, this, &TForm3::BitBtn4Click);
+    connectHandler(m_ui->Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
+    connectHandler(m_ui->Edit2, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
 }
 
 TForm3::~TForm3() = default;

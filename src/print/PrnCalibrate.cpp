@@ -4,6 +4,7 @@
 
 #include "CalibrationPage.h"
 #include "FormFrame.h"
+#include "HandlerErrors.h"
 #include "PrintSource.h"
 #include "PrinterDevice.h"
 #include "SettingsStore.h"
@@ -34,9 +35,9 @@ TForm4::TForm4(PrinterDevice &printer, const SettingsStore &store, PrintSource &
     setFont(windowFont());
     m_ui->setupUi(this);
     setFixedSize(size());
-    connect(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
-    connect(m_ui->BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
-    connect(m_ui->BitBtn3, &QPushButton::clicked, this, &TForm4::BitBtn3Click);
+    connectHandler(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm4::BitBtn1Click);
+    connectHandler(m_ui->BitBtn2, &QPushButton::clicked, this, &TForm4::BitBtn2Click);
+    connectHandler(m_ui->BitBtn3, &QPushButton::clicked, this, &TForm4::BitBtn3Click);
 }
 
 TForm4::~TForm4() = default;

@@ -1,3 +1,4 @@
+#include "HandlerErrors.h"
 #include "UserError.h"
 #include "WindowFixture.h"
 
@@ -20,11 +21,14 @@ TEST_F(ClockAndErrors, ClockShowsTimeAndDateWithinHalfASecond)
     EXPECT_EQ(date->text(), QStringLiteral("01.01.2002."));
 }
 
-TEST_F(ClockAndErrors, AnErrorEscapingAHandlerIsShownAndTheWindowGoesOn)
+// A handler's error is shown once the click has been delivered, and the other handlers of the
+// click still run.
+TEST_F(ClockAndErrors, AnErrorOfAHandlerIsShownAndTheWindowGoesOn)
 {
     auto *button = child<QPushButton>("Button1");
-    QObject::connect(button, &QPushButton::clicked, window.get(),
-                     [] { throw UserError(QStringLiteral("Failed to get data for 'Left'")); });
+    QObject::connect(button, &QPushButton::clicked, window.get(), [] {
+        runHandler([] { throw UserError(QStringLiteral("Failed to get data for 'Left'")); });
+    });
     set("Memo1", QStringLiteral("x"));
     click("Button1");
     EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Failed to get data for 'Left'.")});
@@ -32,6 +36,19 @@ TEST_F(ClockAndErrors, AnErrorEscapingAHandlerIsShownAndTheWindowGoesOn)
 
     click("Button1");
     EXPECT_EQ(dialogs.errors.size(), 2);
+}
+
+// An error that leaves an event handler itself is caught where the event is delivered and shown.
+TEST_F(ClockAndErrors, AnErrorEscapingAnEventIsShown)
+{
+    class Failing : public QObject
+    {
+    protected:
+        bool event(QEvent *) override { throw std::runtime_error("Access violation"); }
+    } receiver;
+    QEvent event(QEvent::User);
+    EXPECT_FALSE(QCoreApplication::sendEvent(&receiver, &event));
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Access violation.")});
 }
 
 TEST_F(ClockAndErrors, ErrorBoxAddsNoSecondFullStop)

@@ -1,9 +1,44 @@
 #include "TestEnvironment.h"
 
+#include "HandlerErrors.h"
+#include "UserError.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QFile>
 #include <QLocale>
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// A test that makes a handler fail must take the error (userErrorOf, or the application reporting
+// it); one left behind would otherwise pass unseen, or be blamed on the next test.
+class UnreportedHandlerErrorCheck : public ::testing::EmptyTestEventListener
+{
+    void OnTestEnd(const ::testing::TestInfo &test) override
+    {
+        try {
+            rethrowHandlerError();
+        } catch (const UserError &error) {
+            fail(test, qUtf8Printable(error.text()));
+        } catch (const std::exception &error) {
+            fail(test, error.what());
+        }
+    }
+
+    static void fail(const ::testing::TestInfo &test, const char *text)
+    {
+        std::fprintf(stderr, "%s.%s left a handler error unreported: %s\n", test.test_suite_name(),
+                     test.name(), text);
+        std::abort();
+    }
+};
+
+} // namespace
 
 void prepareTestEnvironment(const QTemporaryDir &runtimeDir)
 {
@@ -15,4 +50,5 @@ void prepareTestEnvironment(const QTemporaryDir &runtimeDir)
     }
     QLocale::setDefault(QLocale::c());
     QApplication::setAttribute(Qt::AA_Use96Dpi);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new UnreportedHandlerErrorCheck);
 }
