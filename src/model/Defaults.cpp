@@ -48,8 +48,12 @@ std::span<const DefaultValue> groupValues(DefaultGroup group)
 
 void loadValues(const SettingsStore &store, SlipFieldAccess &fields, std::span<const DefaultValue> values)
 {
+    QStringList names;
     for (const DefaultValue &value : values)
-        fields.setFieldText(value.field(), store.ReadSetting(value.name()));
+        names.append(value.name());
+    store.ReadSettings(names, [&](qsizetype index, const QString &text) {
+        fields.setFieldText(values[static_cast<size_t>(index)].field(), text);
+    });
 }
 
 } // namespace

@@ -1,10 +1,13 @@
 #include "SettingsStore.h"
 
 #include "SqliteStatement.h"
+#include "UserError.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+
+#include <exception>
 
 namespace {
 
@@ -140,6 +143,28 @@ QString SettingsStore::ReadSetting(const QString &name) const
     const QString value = key->ReadString(name);
     key->CloseKey();
     return value;
+}
+
+void SettingsStore::ReadSettings(const QStringList &names,
+                                 const std::function<void(qsizetype, const QString &)> &use) const
+{
+    QStringList values;
+    std::exception_ptr failure;
+    if (std::optional<SettingsKey> key = OpenKey(mainKeyPath(), true, KeyAccess::Read)) {
+        try {
+            for (const QString &name : names)
+                values.append(key->ReadString(name));
+        } catch (const UserError &) {
+            failure = std::current_exception();
+        }
+        key->CloseKey();
+    } else {
+        values.resize(names.size());
+    }
+    for (qsizetype i = 0; i < values.size(); ++i)
+        use(i, values[i]);
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void SettingsStore::WriteSetting(const QString &name, const QString &value) const

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
 #include <optional>
 
 // A key's absolute path under the per-user root, one key name per element. A name is never split,
@@ -41,6 +42,11 @@ public:
     // The string stored under name in the main key, or the empty text when it is absent or the
     // key cannot be opened. Throws UserError "Invalid data type for '<name>'".
     QString ReadSetting(const QString &name) const;
+    // ReadSetting for each of names in turn, all in one opening of the store, which start-up needs
+    // to be quick. Each value is handed to use with its index once the store is closed again; a
+    // value that is no string throws after the values before it have been handed over.
+    void ReadSettings(const QStringList &names,
+                      const std::function<void(qsizetype index, const QString &value)> &use) const;
     // Stores value under name in the main key; does nothing when the key cannot be opened.
     // Throws UserError "Failed to set data for '<name>'".
     void WriteSetting(const QString &name, const QString &value) const;

@@ -90,6 +90,17 @@ TEST(SettingsStore, ValueTypesAreToldApart)
 
     EXPECT_EQ(userErrorOf([&] { t.store().ReadSetting(QStringLiteral("Broj")); }),
               QStringLiteral("Invalid data type for 'Broj'"));
+    // Read together, the values before the integer are handed over, then its error is raised.
+    QStringList handed;
+    const QStringList names = {QStringLiteral("Tekst"), QStringLiteral("Nema"), QStringLiteral("Broj"),
+                               QStringLiteral("Tekst")};
+    EXPECT_EQ(userErrorOf([&] {
+                  t.store().ReadSettings(names, [&](qsizetype index, const QString &value) {
+                      handed.append(names[index] + QStringLiteral("=") + value);
+                  });
+              }),
+              QStringLiteral("Invalid data type for 'Broj'"));
+    EXPECT_EQ(handed, (QStringList{QStringLiteral("Tekst=7"), QStringLiteral("Nema=")}));
     // A string written over an integer of the same name replaces it.
     t.store().WriteSetting(QStringLiteral("Broj"), QStringLiteral("8"));
     EXPECT_EQ(t.store().ReadSetting(QStringLiteral("Broj")), QStringLiteral("8"));
@@ -209,6 +220,10 @@ TEST_P(UnusableStore, ReadsEmptyWritesNothingAndKeepsTheFile)
     file.close();
 
     EXPECT_EQ(t.store().ReadSetting(QStringLiteral("dX")), QString());
+    QStringList handed;
+    t.store().ReadSettings({QStringLiteral("dX"), QStringLiteral("dY")},
+                           [&](qsizetype, const QString &value) { handed.append(value); });
+    EXPECT_EQ(handed, QStringList(2));
     EXPECT_NO_THROW(t.store().WriteSetting(QStringLiteral("dX"), QStringLiteral("1")));
     EXPECT_FALSE(t.store().OpenKey(SettingsStore::mainKeyPath(), true, KeyAccess::ReadWrite));
     const QString printer = QStringLiteral("Laser on LPT1:");

@@ -76,22 +76,27 @@ TEST(RecordingSurface, LogsOperationsWithTheirStateAndMovesThePen)
     EXPECT_EQ(s.ops()[3].state.font.height, 17);
 }
 
+// No other size has a closer cell, and a smaller size never has one as close.
 TEST(FittedFonts, PicksThePixelSizeWithTheClosestCellHeight)
 {
     FittedFonts fonts;
     for (const QString &name : {u"Arial"_s, u"Courier New"_s}) {
-        for (int height = 4; height <= 100; ++height) {
-            FontState state;
-            state.name = name;
-            state.height = height;
-            const QFont chosen = fonts.fitted(state).font;
-            const int distance = std::abs(QFontMetrics(chosen).height() - height);
-            QFont other = chosen;
-            for (int size = std::max(1, height / 2); size <= height + 2; ++size) {
-                other.setPixelSize(size);
-                ASSERT_GE(std::abs(QFontMetrics(other).height() - height), distance)
-                    << name.toStdString() << " cell " << height << ": size " << size << " is closer than "
-                    << chosen.pixelSize();
+        for (const bool bold : {false, true}) {
+            for (int height = 1; height <= 100; ++height) {
+                FontState state;
+                state.name = name;
+                state.bold = bold;
+                state.height = height;
+                const QFont chosen = fonts.fitted(state).font;
+                const int distance = std::abs(QFontMetrics(chosen).height() - height);
+                QFont other = chosen;
+                for (int size = std::max(1, height / 2); size <= height + 2; ++size) {
+                    other.setPixelSize(size);
+                    const int otherDistance = std::abs(QFontMetrics(other).height() - height);
+                    ASSERT_TRUE(size < chosen.pixelSize() ? otherDistance > distance : otherDistance >= distance)
+                        << name.toStdString() << (bold ? " bold" : "") << " cell " << height << ": size "
+                        << size << " is as close as " << chosen.pixelSize();
+                }
             }
         }
     }
