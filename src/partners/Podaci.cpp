@@ -143,12 +143,11 @@ void TForm2::showEntries()
     const QStringList entries = m_partners.entries();
     while (list->count() > entries.size())
         std::unique_ptr<QListWidgetItem>(list->takeItem(list->count() - 1));
-    for (int i = 0; i < entries.size(); ++i) {
-        if (i < list->count())
-            list->item(i)->setText(entries.at(i));
-        else
-            list->addItem(entries.at(i));
-    }
+    const int shown = list->count();
+    for (int i = 0; i < shown; ++i)
+        list->item(i)->setText(entries.at(i));
+    // Added in one go: the list lays itself out once, not once per entry.
+    list->addItems(entries.mid(shown));
 }
 
 void TForm2::openWork(EditMode mode)
