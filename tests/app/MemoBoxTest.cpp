@@ -54,7 +54,7 @@ TEST(MemoBox, ShowsTheSameLinesAsThePicturesUse)
 }
 
 // A megabyte without a space, loaded, cut, brought back, pasted and typed into, each within a
-// second, and shown broken into full lines.
+// second, and shown broken into full lines; and pasted with a character that is refused.
 TEST(MemoBox, TakesAMegabyteWordWithoutFreezing)
 {
     using namespace std::chrono_literals;
@@ -84,6 +84,12 @@ TEST(MemoBox, TakesAMegabyteWordWithoutFreezing)
     const QTextLayout *layout = memo.document()->firstBlock().layout();
     ASSERT_EQ(layout->lineCount(), ((2 << 20) + 1 + 39) / 40);
     EXPECT_EQ(layout->lineAt(0).textLength(), 40);
+
+    // A character without a byte makes the paste check each character on its own.
+    memo.setFieldText(QString());
+    QApplication::clipboard()->setText(word + QStringLiteral("Ж"));
+    within("paste with a refused character", [&] { memo.paste(); });
+    EXPECT_EQ(memo.fieldText(), word);
 }
 
 TEST(MemoBox, HardLineBreaksReadAsCrLf)

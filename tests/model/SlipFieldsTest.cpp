@@ -4,6 +4,9 @@
 #include "Win1250.h"
 #include "QtPrinters.h"
 
+#include <QStringDecoder>
+#include <QStringEncoder>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -119,6 +122,28 @@ TEST(Win1250, RoundTripsCroatianLettersAndFlagsOthers)
     EXPECT_TRUE(Win1250::canEncode(croatian));
     EXPECT_FALSE(Win1250::canEncode(QStringLiteral("日本")));
     EXPECT_FALSE(Win1250::canEncode(QChar(u'ñ')));
+}
+
+// The quick tables agree with Qt's converter on every byte and on every character of the basic
+// plane; a character outside that plane never has a byte.
+TEST(Win1250, TablesAgreeWithTheConverter)
+{
+    QByteArray bytes(256, '\0');
+    for (int byte = 0; byte < 256; ++byte)
+        bytes[byte] = static_cast<char>(byte);
+    EXPECT_EQ(Win1250::decode(bytes), QStringDecoder("windows-1250").decode(bytes));
+
+    int encodable = 0;
+    for (int code = 0; code < 0x10000; ++code) {
+        const QChar ch{char16_t(code)};
+        QStringEncoder converter("windows-1250", QStringConverter::Flag::Stateless);
+        const QByteArray converted = converter.encode(QString(ch)); // converts only when kept
+        encodable += !converter.hasError();
+        ASSERT_EQ(Win1250::canEncode(ch), !converter.hasError()) << std::hex << code;
+    }
+    EXPECT_GE(encodable, 250);
+    for (const QString &text : {QStringLiteral("ok\U0001F600"), QStringLiteral("ok") + QChar(u'\xD800')})
+        EXPECT_FALSE(Win1250::canEncode(text));
 }
 
 } // namespace
