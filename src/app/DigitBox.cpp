@@ -1,11 +1,9 @@
 #include "DigitBox.h"
 
-#include "EntryStyle.h"
 #include "SlipFields.h"
 
-DigitBox::DigitBox(QWidget *parent) : QLineEdit(parent)
+DigitBox::DigitBox(QWidget *parent) : EntryLineEdit(parent)
 {
-    applyEntryStyle(this);
     setPositions(3, true);
 }
 

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "EntryField.h"
-
-#include <QLineEdit>
+#include "EntryStyle.h"
 
 // A box of a fixed number of digit positions. Only digits can be typed; a typed digit stays in the
 // position where it was typed, Delete and Backspace leave a blank, and the text always has every
 // position (blanks as spaces). A value set by the program is fitted to the positions first.
-class DigitBox : public QLineEdit, public EntryField
+class DigitBox : public EntryLineEdit, public EntryField
 {
     Q_OBJECT
 

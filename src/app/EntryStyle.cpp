@@ -2,12 +2,44 @@
 
 #include "MemoLines.h"
 
-#include <QWidget>
+#include <QPainter>
+#include <QPlainTextEdit>
 
-void applyEntryStyle(QWidget *control)
+namespace {
+
+void useEntryColours(QWidget *control)
 {
+    const QColor paleYellow(0xFF, 0xFF, 0xCC);
+    QPalette palette = control->palette();
+    palette.setColor(QPalette::Base, paleYellow);
+    palette.setColor(QPalette::Window, paleYellow);
+    palette.setColor(QPalette::WindowText, Qt::black);
+    control->setPalette(palette);
     control->setFont(entryFont());
-    // The border of 1 pixel and no padding keep the memo's text width what the display lines assume.
-    control->setStyleSheet(QStringLiteral("QLineEdit, QPlainTextEdit { background-color: #FFFFCC; "
-                                          "border: 1px solid black; padding: 0px; }"));
+}
+
+} // namespace
+
+EntryLineEdit::EntryLineEdit(QWidget *parent) : QLineEdit(parent)
+{
+    useEntryColours(this);
+    // The style's own frame is rounded; this one is drawn flat over a filled background.
+    setFrame(false);
+    setAutoFillBackground(true);
+    setTextMargins(1, 1, 1, 1);
+}
+
+void EntryLineEdit::paintEvent(QPaintEvent *event)
+{
+    QLineEdit::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(Qt::black);
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+}
+
+void applyEntryStyle(QPlainTextEdit *memo)
+{
+    useEntryColours(memo);
+    memo->setFrameStyle(QFrame::Box | QFrame::Plain);
+    memo->setLineWidth(1);
 }

@@ -1,7 +1,6 @@
 #include "LineBox.h"
 
 #include "EncodableText.h"
-#include "EntryStyle.h"
 #include "SlipFields.h"
 
 // Every edit of the line, typed, pasted, dropped or set, passes through this check.
@@ -15,9 +14,8 @@ private:
     const LineBox *m_box;
 };
 
-LineBox::LineBox(QWidget *parent) : QLineEdit(parent)
+LineBox::LineBox(QWidget *parent) : EntryLineEdit(parent)
 {
-    applyEntryStyle(this);
     setValidator(new EditRule(this));
     connect(this, &QLineEdit::textChanged, this, [this] { m_lengthBefore = text().size(); });
 }

@@ -1,14 +1,14 @@
 #pragma once
 
 #include "EntryField.h"
+#include "EntryStyle.h"
 
-#include <QLineEdit>
 #include <QValidator>
 
 // A single-line entry field. Characters that Windows-1250 cannot hold are refused, typed or pasted.
 // An optional typing limit stops the user from making the text longer than the limit; a value set
 // by the program is kept whole even when it is longer.
-class LineBox : public QLineEdit, public EntryField
+class LineBox : public EntryLineEdit, public EntryField
 {
     Q_OBJECT
 
