@@ -4,6 +4,8 @@
 #include "UserDialogs.h"
 #include "UserError.h"
 
+#include <QProxyStyle>
+
 #include <exception>
 
 namespace {
@@ -21,9 +23,26 @@ QString currentExceptionText()
     }
 }
 
+// The platform's style, except for the overflow buttons of menu bars and tool bars: Qt reads
+// their pictures from files whose format it detects by loading every image plugin, which cost
+// every start-up that much. The main window's one menu never overflows, so no picture is needed.
+class ZorvatStyle : public QProxyStyle
+{
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption *option, const QWidget *widget) const override
+    {
+        if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton)
+            return QIcon();
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
 } // namespace
 
-ZorvatApplication::ZorvatApplication(int &argc, char **argv) : QApplication(argc, argv) {}
+ZorvatApplication::ZorvatApplication(int &argc, char **argv) : QApplication(argc, argv)
+{
+    setStyle(new ZorvatStyle);
+}
 
 QString ZorvatApplication::title()
 {
