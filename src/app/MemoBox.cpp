@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QRegularExpression>
+#include <QScopedValueRollback>
 
 MemoBox::MemoBox(QWidget *parent) : QPlainTextEdit(parent)
 {
@@ -16,13 +17,32 @@ MemoBox::MemoBox(QWidget *parent) : QPlainTextEdit(parent)
     setLineWrapMode(QPlainTextEdit::WidgetWidth);
     setWordWrapMode(memoWrapMode(QString()));
     setTabChangesFocus(true);
-    // The document announces a change before it lays the changed text out, so the wrap mode is
-    // already right for a huge word that is typed, pasted, loaded, undone or redone.
+    // The document announces an edit before it lays the edited text out, so the wrap mode is
+    // already right for a huge word that is typed, undone or redone.
     connect(document(), &QTextDocument::contentsChange, this, [this] {
-        const QTextOption::WrapMode mode = memoWrapMode(toPlainText());
-        if (wordWrapMode() != mode)
-            setWordWrapMode(mode);
+        if (!m_wrapModeKept)
+            wrapLike(toPlainText());
     });
+}
+
+void MemoBox::wrapLike(const QString &text)
+{
+    const QTextOption::WrapMode mode = memoWrapMode(text);
+    if (wordWrapMode() != mode)
+        setWordWrapMode(mode);
+}
+
+void MemoBox::changeWithWrapModeFor(const QString &text, const std::function<void()> &change)
+{
+    // Wrapping anywhere is quick for any text, so it may come first; wrapping at words waits until
+    // the text that needs it is in.
+    if (memoWrapMode(text) == QTextOption::WrapAnywhere)
+        wrapLike(text);
+    {
+        const QScopedValueRollback keep(m_wrapModeKept, true);
+        change();
+    }
+    wrapLike(toPlainText());
 }
 
 void MemoBox::configure(const FieldSpec &)
@@ -39,8 +59,10 @@ void MemoBox::setFieldText(const QString &text)
 {
     static const QRegularExpression hardBreak(QStringLiteral("\r\n|\r"));
     const QString plain = encodableOnly(QString(text).replace(hardBreak, QStringLiteral("\n")));
+    // Replacing the whole text lays the new text out in the middle of the edit, with the mode of
+    // the old (or, once it is cleared, the empty) text.
     if (plain != toPlainText())
-        setPlainText(plain);
+        changeWithWrapModeFor(plain, [&] { setPlainText(plain); });
 }
 
 void MemoBox::connectChange(QObject *context, std::function<void()> handler)
@@ -76,5 +98,8 @@ void MemoBox::insertFromMimeData(const QMimeData *source)
         return;
     QMimeData plain;
     plain.setText(encodableOnly(source->text()));
-    QPlainTextEdit::insertFromMimeData(&plain);
+    const QTextCursor cursor = textCursor();
+    const QString after = toPlainText().replace(cursor.selectionStart(),
+                                                cursor.selectionEnd() - cursor.selectionStart(), plain.text());
+    changeWithWrapModeFor(after, [&] { QPlainTextEdit::insertFromMimeData(&plain); });
 }

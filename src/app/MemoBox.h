@@ -24,4 +24,13 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    // Wraps the box as memoWrapMode says for text; changing the mode lays the whole text out again.
+    void wrapLike(const QString &text);
+    // Runs change, which makes the text text, with a wrap mode that is quick for the old text and
+    // the new: for changes during which the document lays text out before it announces the change.
+    void changeWithWrapModeFor(const QString &text, const std::function<void()> &change);
+
+    bool m_wrapModeKept = false;
 };

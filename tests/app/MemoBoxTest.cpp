@@ -53,7 +53,7 @@ TEST(MemoBox, ShowsTheSameLinesAsThePicturesUse)
     }
 }
 
-// A megabyte without a space, loaded, cut, brought back, pasted and typed into, each within a
+// A megabyte without a space, loaded over another, cut, brought back, pasted and typed into, each within a
 // second, and shown broken into full lines; and pasted with a character that is refused.
 TEST(MemoBox, TakesAMegabyteWordWithoutFreezing)
 {
@@ -70,6 +70,8 @@ TEST(MemoBox, TakesAMegabyteWordWithoutFreezing)
         EXPECT_LT(cost.time, 1s * sanitizerSlowdown) << what;
     };
     within("load", [&] { memo.setFieldText(word); });
+    within("load another", [&] { memo.setFieldText(QString(word.size(), u'7')); });
+    within("load again", [&] { memo.setFieldText(word); });
     within("cut", [&] {
         memo.selectAll();
         memo.cut();
@@ -86,7 +88,7 @@ TEST(MemoBox, TakesAMegabyteWordWithoutFreezing)
     EXPECT_EQ(layout->lineAt(0).textLength(), 40);
 
     // A character without a byte makes the paste check each character on its own.
-    memo.setFieldText(QString());
+    within("clear", [&] { memo.setFieldText(QString()); });
     QApplication::clipboard()->setText(word + QStringLiteral("Ж"));
     within("paste with a refused character", [&] { memo.paste(); });
     EXPECT_EQ(memo.fieldText(), word);

@@ -1,3 +1,4 @@
+#include "Bounds.h"
 #include "WindowFixture.h"
 
 #include <QFile>
@@ -76,6 +77,30 @@ TEST_F(SlipFileCommands, ShortLowerCaseFileFillsWhatItHasAndEmptiesTheRest)
     expected.texts[2] = QStringLiteral("Svrha");
     expected.texts[3] = QStringLiteral("Primatelj");
     EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, expected.texts);
+}
+
+// Files as big as a slip file may be, a quarter of a megabyte in every field, load one over the
+// other and are drawn within a second: letters, then digits (one run without a break), then spaces.
+TEST_F(SlipFileCommands, HugeFieldsLoadAndDrawWithinASecond)
+{
+    using namespace std::chrono_literals;
+    showWindow();
+    for (const char *kind : {"UPLATNICA", "ZORVAT"}) {
+        for (const char fill : {'x', '7', ' '}) {
+            QByteArray bytes = QByteArray("TIP=") + kind + "\r\n";
+            for (int field = 0; field < 14; ++field)
+                bytes += QByteArray(250'000, fill) + "\r\n";
+            writeFile(path("huge"), bytes);
+            const Cost cost = costOf([&] {
+                load(path("huge"));
+                QApplication::processEvents();
+            });
+            EXPECT_LT(cost.time, 1s * sanitizerSlowdown) << kind << " " << fill;
+            const char *memo = kind == std::string_view("UPLATNICA") ? "Memo1" : "Nalogodavac";
+            EXPECT_EQ(text(memo), QString(250'000, QLatin1Char(fill))) << kind << " " << fill;
+        }
+    }
+    EXPECT_EQ(dialogs.errors, QStringList());
 }
 
 TEST_F(SlipFileCommands, BadFilesChangeNothingAndSaySo)
