@@ -13,8 +13,9 @@
 #include <vector>
 
 // Process start to the main window shown on the offscreen platform, for the program (empty store,
-// with and without a 10,000-entry partner file) beside the floor, an empty Qt Widgets window, and an
-// empty window with a line of text, which also sets up the fonts. Each
+// with and without a 10,000-entry partner file) beside the floor, an empty Qt Widgets window; an
+// empty window with a line of text, which also sets up the fonts; and the main window's widgets
+// alone, without the program's data, printers and preview. Each
 // program is a copy in a folder of its own, with its store in the same folder, and ends itself at
 // its first paint.
 namespace {
@@ -88,6 +89,9 @@ BENCHMARK_CAPTURE(startUp, EmptyWindowFloor, STARTUP_FLOOR_PATH, 0)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(startUp, TextWindowFloor, STARTUP_TEXT_FLOOR_PATH, 0)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(startUp, WindowWidgetsAlone, STARTUP_WINDOW_WIDGETS_PATH, 0)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 BENCHMARK_CAPTURE(startUp, ProgramEmptyStore, ZORPRINT_STARTUP_PATH, 0)
