@@ -32,12 +32,12 @@ void MemoBox::wrapLike(const QString &text)
         setWordWrapMode(mode);
 }
 
-void MemoBox::changeWithWrapModeFor(const QString &text, const std::function<void()> &change)
+void MemoBox::changeWithWrapModeFor(const QString &newText, const std::function<void()> &change)
 {
     // Wrapping anywhere is quick for any text, so it may come first; wrapping at words waits until
     // the text that needs it is in.
-    if (memoWrapMode(text) == QTextOption::WrapAnywhere)
-        wrapLike(text);
+    if (memoWrapMode(newText) == QTextOption::WrapAnywhere)
+        wrapLike(newText);
     {
         const QScopedValueRollback keep(m_wrapModeKept, true);
         change();

@@ -28,9 +28,10 @@ protected:
 private:
     // Wraps the box as memoWrapMode says for text; changing the mode lays the whole text out again.
     void wrapLike(const QString &text);
-    // Runs change, which makes the text text, with a wrap mode that is quick for the old text and
-    // the new: for changes during which the document lays text out before it announces the change.
-    void changeWithWrapModeFor(const QString &text, const std::function<void()> &change);
+    // Runs change, which leaves newText in the box, under a wrap mode that is quick for the old
+    // text and for newText: for changes during which the document lays text out before it
+    // announces the change.
+    void changeWithWrapModeFor(const QString &newText, const std::function<void()> &change);
 
     bool m_wrapModeKept = false;
 };

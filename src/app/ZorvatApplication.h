@@ -8,7 +8,8 @@ class UserDialogs;
 
 // The application object. It is the one place where an error that no operation handled is shown:
 // every event handler runs inside notify, and the start-up and closing steps run through
-// runReportingErrors; both also report what a handler kept through runHandler. The user sees the standard error box and the program goes on.
+// runReportingErrors; both also report the error a handler kept through runHandler. The user sees
+// the standard error box and the program goes on.
 class ZorvatApplication : public QApplication
 {
     Q_OBJECT

@@ -23,8 +23,9 @@ constexpr qsizetype longestWrappedRun = 1000;
 QTextOption::WrapMode memoWrapMode(const QString &text);
 
 // The display lines of a memo text as a box of that outer width shows them: broken at every hard
-// line break (CR LF, LF or CR) and each paragraph wrapped by memoWrapMode in the entry font. The lines hold no line-break characters.
-// With maxLines only the first lines are found, which the pictures need.
+// line break (CR LF, LF or CR) and each paragraph wrapped by memoWrapMode in the entry font. The
+// lines hold no line-break characters. With maxLines only the first lines are found, which the
+// pictures need.
 QStringList memoDisplayLines(const QString &text, int boxWidth,
                              qsizetype maxLines = std::numeric_limits<qsizetype>::max());
 
