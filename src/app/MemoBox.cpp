@@ -99,7 +99,7 @@ void MemoBox::insertFromMimeData(const QMimeData *source)
     QMimeData plain;
     plain.setText(encodableOnly(source->text()));
     const QTextCursor cursor = textCursor();
-    const QString after = toPlainText().replace(cursor.selectionStart(),
-                                                cursor.selectionEnd() - cursor.selectionStart(), plain.text());
+    const QString after = toPlainText().replace(
+        cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart(), plain.text());
     changeWithWrapModeFor(after, [&] { QPlainTextEdit::insertFromMimeData(&plain); });
 }

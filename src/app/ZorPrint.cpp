@@ -132,8 +132,10 @@ void TForm1::connectHandlers()
         connectHandler(findChild<QAbstractButton *>(QLatin1StringView(row.button)), &QAbstractButton::clicked,
                        this, row.handler);
     connectHandler(m_pickPanel, &PickPanel::acceptPressed, this, &TForm1::SpeedButton12Click);
-    m_ui->PaintBox1->setPaintHandler([this](QPainter &painter) { runHandler([&] { PaintBox1Paint(painter); }); });
-    m_ui->PaintBox2->setPaintHandler([this](QPainter &painter) { runHandler([&] { PaintBox2Paint(painter); }); });
+    m_ui->PaintBox1->setPaintHandler(
+        [this](QPainter &painter) { runHandler([&] { PaintBox1Paint(painter); }); });
+    m_ui->PaintBox2->setPaintHandler(
+        [this](QPainter &painter) { runHandler([&] { PaintBox2Paint(painter); }); });
 
     const std::pair<QAction *, Handler> menu[] = {
         {m_ui->Uplatnica1, &TForm1::Uplatnica1Click}, {m_ui->Zorvat1, &TForm1::Zorvat1Click},

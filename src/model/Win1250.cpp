@@ -25,7 +25,8 @@ struct CodePage
             bytes[byte] = static_cast<char>(byte);
         const QString characters = QStringDecoder(codecName).decode(bytes);
         for (int byte = 0; byte < 256; ++byte) {
-            const QChar ch = byte < characters.size() ? characters.at(byte) : QChar(QChar::ReplacementCharacter);
+            const QChar ch =
+                byte < characters.size() ? characters.at(byte) : QChar(QChar::ReplacementCharacter);
             characterOf[static_cast<size_t>(byte)] = ch.unicode();
             // A byte the code page leaves undefined decodes to a character that has no byte.
             QStringEncoder encoder(codecName, QStringConverter::Flag::Stateless);

@@ -1,8 +1,8 @@
-#include "MemoLines.h"
-#include "SlipData.h"
 #include "SlipFields.h"
-#include "Win1250.h"
+#include "MemoLines.h"
 #include "QtPrinters.h"
+#include "SlipData.h"
+#include "Win1250.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -13,16 +13,17 @@ namespace {
 
 TEST(FitDigitBox, FitsProgramSetValuesIntoTheirPositions)
 {
-    const struct {
+    const struct
+    {
         const char16_t *value;
         int n;
         bool reverse;
         const char16_t *fitted;
     } cases[] = {
-        {u"7", 3, true, u"  7"},   {u"7", 15, false, u"7              "},
+        {u"7", 3, true, u"  7"},     {u"7", 15, false, u"7              "},
         {u"12345", 3, true, u"345"}, {u"1234567890123456789", 15, false, u"123456789012345"},
-        {u"", 3, true, u"   "},    {u"", 15, false, u"               "},
-        {u"01 ", 3, true, u"01 "}, {u"abc", 5, true, u"  abc"},
+        {u"", 3, true, u"   "},      {u"", 15, false, u"               "},
+        {u"01 ", 3, true, u"01 "},   {u"abc", 5, true, u"  abc"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(fitDigitBox(QString::fromUtf16(c.value), c.n, c.reverse), QString::fromUtf16(c.fitted));
@@ -30,8 +31,9 @@ TEST(FitDigitBox, FitsProgramSetValuesIntoTheirPositions)
 
 TEST(SlipFields, TablesHoldTheCanonicalOrder)
 {
-    const char *uplatnica[] = {"MaskEdit1", "Memo1",     "Memo2",     "Memo3", "Edit2",     "Edit1",     "MaskEdit2",
-                               "MaskEdit3", "MaskEdit4", "MaskEdit5", "Edit3", "MaskEdit7", "MaskEdit6", "MaskEdit8"};
+    const char *uplatnica[] = {"MaskEdit1", "Memo1",     "Memo2",     "Memo3",     "Edit2",
+                               "Edit1",     "MaskEdit2", "MaskEdit3", "MaskEdit4", "MaskEdit5",
+                               "Edit3",     "MaskEdit7", "MaskEdit6", "MaskEdit8"};
     const char *zorvat[] = {"Nalogodavac", "SvrhaZorvata", "Primatelj", "Racun1", "pb11", "pb12", "Nacin",
                             "IznosZorvat", "Racun2",       "pb21",      "pb22",   "sif1", "sif2", "sif3"};
     for (int i = 0; i < slipFieldCount; ++i) {
@@ -55,12 +57,14 @@ TEST(MemoDisplayLines, BreaksAtHardBreaksAndWrapsAtWords)
 {
     // 325-pixel boxes hold 40 characters of Courier New 13 px on a line.
     const QString longWord(45, u'x');
-    const struct {
+    const struct
+    {
         QString text;
         QStringList lines;
     } cases[] = {
         {QString(), {QString()}},
-        {QStringLiteral("Ivan\r\nHorvat, Ilica 1"), {QStringLiteral("Ivan"), QStringLiteral("Horvat, Ilica 1")}},
+        {QStringLiteral("Ivan\r\nHorvat, Ilica 1"),
+         {QStringLiteral("Ivan"), QStringLiteral("Horvat, Ilica 1")}},
         {QStringLiteral("a\nb\rc"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}},
         {QStringLiteral("aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee"),
          {QStringLiteral("aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd "), QStringLiteral("eeeeeeeee")}},
@@ -76,7 +80,8 @@ TEST(MemoDisplayLines, BreaksAtHardBreaksAndWrapsAtWords)
 TEST(MemoDisplayLines, ALongUnbreakableRunWrapsTheWholeTextAnywhere)
 {
     const QString run(longestWrappedRun, u'x');
-    const struct {
+    const struct
+    {
         QString text;
         QTextOption::WrapMode mode;
     } cases[] = {

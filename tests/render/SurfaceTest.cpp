@@ -93,7 +93,8 @@ TEST(FittedFonts, PicksThePixelSizeWithTheClosestCellHeight)
                 for (int size = std::max(1, height / 2); size <= height + 2; ++size) {
                     other.setPixelSize(size);
                     const int otherDistance = std::abs(QFontMetrics(other).height() - height);
-                    ASSERT_TRUE(size < chosen.pixelSize() ? otherDistance > distance : otherDistance >= distance)
+                    ASSERT_TRUE(size < chosen.pixelSize() ? otherDistance > distance
+                                                          : otherDistance >= distance)
                         << name.toStdString() << (bold ? " bold" : "") << " cell " << height << ": size "
                         << size << " is as close as " << chosen.pixelSize();
                 }
