@@ -24,11 +24,19 @@ namespace TextFile {
 
 void writeAtomically(const QString &path, const QByteArray &bytes)
 {
+    // Only a regular file is ever replaced: a device or a pipe under the name would otherwise be
+    // swapped for a new regular file.
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile())
+        throw UserError(QStringLiteral("Cannot create file %1").arg(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw UserError(QStringLiteral("Cannot create file %1").arg(path));
+    // The save file buffers small writes and its commit does not report a failed final flush:
+    // it would rename an empty or cut temporary file over the old one. Each step is flushed and
+    // checked here, so the temporary file is dropped and the old file kept when one fails.
     errno = 0;
-    if (file.write(bytes) != bytes.size()) {
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
         const int error = errno;
         file.cancelWriting();
         errno = error;
@@ -39,11 +47,30 @@ void writeAtomically(const QString &path, const QByteArray &bytes)
         writeFailed();
 }
 
+void writeOutput(const QString &path, const QByteArray &bytes)
+{
+    const QFileInfo target(path);
+    if (!target.exists() || target.isFile()) {
+        writeAtomically(path, bytes);
+        return;
+    }
+    // A character device or a pipe (a terminal, /dev/stdout, a FIFO) takes the bytes as they come.
+    QFile stream(path);
+    if (target.isDir() || !stream.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw UserError(QStringLiteral("Cannot create file %1").arg(path));
+    errno = 0;
+    if (stream.write(bytes) != bytes.size())
+        writeFailed();
+}
+
 void checkReadable(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
         throw UserError(QStringLiteral("File not found"));
+    // A pipe or a device would block the open until another process writes into it.
+    if (!info.isFile())
+        throw UserError(QStringLiteral("Cannot open file %1").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (file.error() == QFileDevice::PermissionsError || !info.isReadable())

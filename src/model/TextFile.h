@@ -7,12 +7,17 @@
 namespace TextFile {
 
 // Writes bytes to path through a temporary file in the same folder that replaces the old file only
-// when everything is written, so a failure leaves any earlier file whole. Throws UserError
-// "Cannot create file <path>", "Disk full" or "Stream write error".
+// when everything is written and flushed, so a failure (a full disk included) leaves any earlier
+// file byte for byte as it was. Throws UserError "Cannot create file <path>" (also when path names
+// anything but a regular file), "Disk full" or "Stream write error".
 void writeAtomically(const QString &path, const QByteArray &bytes);
 
+// Writes an output file of the command-line tools: a regular or new file as writeAtomically does,
+// a character device or a pipe (such as /dev/stdout) straight, without replacing it.
+void writeOutput(const QString &path, const QByteArray &bytes);
+
 // Opens path for reading or throws UserError "File not found", "File access denied" or
-// "Cannot open file <path>".
+// "Cannot open file <path>" (also for anything but a regular file, which could block the open).
 void checkReadable(const QString &path);
 
 } // namespace TextFile

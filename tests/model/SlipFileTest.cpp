@@ -1,4 +1,5 @@
 #include "SlipFile.h"
+#include "NearlyFullDisk.h"
 #include "QtPrinters.h"
 #include "TextFile.h"
 #include "UserError.h"
@@ -11,8 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace {
 
@@ -190,15 +189,10 @@ TEST(TextFile, FailedWriteLeavesTheOldFileWhole)
     const QByteArray before = readAll(path);
 
     const QByteArray big(1 << 20, 'x');
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = old;
-    limited.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    EXPECT_THROW(TextFile::writeAtomically(path, big), UserError);
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        const FileSizeLimit limit(4096);
+        EXPECT_THROW(TextFile::writeAtomically(path, big), UserError);
+    }
 
     EXPECT_EQ(readAll(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("slip")});

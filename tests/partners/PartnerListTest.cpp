@@ -1,6 +1,7 @@
 #include "PartnerList.h"
 #include "AsOrdinaryUser.h"
 #include "FileBytes.h"
+#include "NearlyFullDisk.h"
 #include "PartnerEntry.h"
 #include "QtPrinters.h"
 #include "UserErrorOf.h"
@@ -12,9 +13,7 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -138,20 +137,39 @@ TEST_F(PartnerListTest, FailedSaveLeavesTheOldFileWhole)
         list.append(QString(40, u'x'));
 
     // A file-size limit makes the write fail part-way, as a full disk would.
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit limited = old;
-    limited.rlim_cur = 4096;
-    setrlimit(RLIMIT_FSIZE, &limited);
-    const QString error = userErrorOf([&] { list.SaveData(); });
-    setrlimit(RLIMIT_FSIZE, &old);
-    std::signal(SIGXFSZ, oldHandler);
+    const QString error = [&] {
+        const FileSizeLimit limit(4096);
+        return userErrorOf([&] { list.SaveData(); });
+    }();
 
     EXPECT_EQ(error, QStringLiteral("Stream write error"));
     EXPECT_EQ(readAll(path), QByteArray("old\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("DataZor.dat")});
     EXPECT_EQ(list.count(), 2000) << "the list in memory is kept";
+}
+
+TEST(PartnerListOnAFullDisk, ASaveThatDoesNotFitFailsAndKeepsTheOldFile)
+{
+    // 50 partners fit in the write buffer (lost at the final flush before), 160 do not.
+    const struct
+    {
+        int partners;
+        qint64 freeBytes;
+    } cases[] = {{50, 0}, {160, 4096}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.partners);
+        NearlyFullDisk disk;
+        const QString path = disk.filePath(QStringLiteral("DataZor.dat"));
+        writeFile(path, "old\x08" "1234567-1234567890\x08" "01\r\n");
+        const QByteArray before = readAll(path);
+        PartnerList list(path);
+        list.LoadData();
+        for (int i = 0; i < c.partners; ++i)
+            list.append(QStringLiteral("Partner %1\x08" "2360000-1101234567\x08" "01 1234-5678").arg(i));
+        disk.fill(c.freeBytes);
+        EXPECT_EQ(userErrorOf([&] { list.SaveData(); }), QStringLiteral("Stream write error"));
+        EXPECT_EQ(readAll(path), before);
+    }
 }
 
 TEST_F(PartnerListTest, FileLivesBesideAWritableProgramOnly)

@@ -1,4 +1,5 @@
 #include "RenderTool.h"
+#include "NearlyFullDisk.h"
 
 #include <QDir>
 #include <QFile>
@@ -9,6 +10,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
 
 namespace {
 
@@ -162,6 +166,41 @@ TEST(RenderTool, ProgramKeepsItsOwnOptionsAwayFromQt)
     ASSERT_TRUE(tool.waitForFinished(30000));
     EXPECT_EQ(tool.exitCode(), 2);
     EXPECT_FALSE(QFile::exists(ops + u".png"_s));
+}
+
+TEST(RenderTool, AnOutputThatDoesNotFitFailsAndLeavesNoFile)
+{
+    const QString full = dataDir + u"/uplatnica-full.txt"_s;
+    for (const QString &name : {u"x.png"_s, u"x.pdf"_s, u"x.jsonl"_s}) {
+        SCOPED_TRACE(name.toStdString());
+        NearlyFullDisk disk;
+        disk.fill(0);
+        const ToolRun run = render({full, u"-o"_s, disk.filePath(name)});
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.errors.contains(disk.isRealDisk() ? u"Disk full"_s : u"Stream write error"_s))
+            << run.errors.toStdString();
+        EXPECT_FALSE(QFile::exists(disk.filePath(name)));
+    }
+}
+
+TEST(RenderTool, WritesIntoADeviceWithoutReplacingIt)
+{
+    QTemporaryDir out;
+    const QString null = out.filePath(u"null"_s), full = out.filePath(u"full"_s);
+    // Private twins of /dev/null and /dev/full; only root may make them.
+    if (mknod(QFile::encodeName(null).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
+        mknod(QFile::encodeName(full).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
+        GTEST_SKIP() << "device files can only be made by root";
+    const QString slip = dataDir + u"/zorvat-full.txt"_s;
+    EXPECT_EQ(render({slip, u"-o"_s, null, u"--format"_s, u"png"_s}).status, 0);
+    const ToolRun onFull = render({slip, u"-o"_s, full, u"--format"_s, u"png"_s});
+    EXPECT_EQ(onFull.status, 1);
+    EXPECT_TRUE(onFull.errors.contains(u"Disk full"_s)) << onFull.errors.toStdString();
+    for (const QString &device : {null, full}) {
+        struct stat info{};
+        ASSERT_EQ(stat(QFile::encodeName(device).constData(), &info), 0);
+        EXPECT_TRUE(S_ISCHR(info.st_mode)) << device.toStdString() << " was replaced";
+    }
 }
 
 } // namespace

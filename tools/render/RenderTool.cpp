@@ -65,7 +65,7 @@ int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &e
         return exitBadInput;
     }
     try {
-        TextFile::writeAtomically(options.outPath, bytes);
+        TextFile::writeOutput(options.outPath, bytes);
     } catch (const UserError &e) {
         errors << "zorprint-render: " << options.outPath << ": " << e.text() << '\n';
         return exitNotWritten;

@@ -1,0 +1,123 @@
+#include "NearlyFullDisk.h"
+#include "SlipFile.h"
+#include "TextFile.h"
+#include "UserErrorOf.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
+namespace {
+
+QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+std::string sha256(const QByteArray &bytes)
+{
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
+}
+
+void writePlain(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(bytes), bytes.size());
+}
+
+TEST(SafeWrite, AFullDiskKeepsTheOldFileByteForByteAndSaysWhy)
+{
+    // Small contents fit in the write buffer and used to be lost at the final flush; large ones
+    // fail while being written. Both must fail the save and keep what was there.
+    const struct
+    {
+        const char *name;
+        qsizetype newSize;
+        qint64 freeBytes;
+        bool fileExists;
+    } cases[] = {
+        {"300 bytes over an old file, no room", 300, 0, true},
+        {"300 bytes under a new name, no room", 300, 0, false},
+        {"10 KB over an old file, 4 KiB free", 10'000, 4096, true},
+        {"10 KB under a new name, 4 KiB free", 10'000, 4096, false},
+        {"1 MB over an old file, 4 KiB free", 1 << 20, 4096, true},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        NearlyFullDisk disk;
+        const QString path = disk.filePath(QStringLiteral("slip.txt"));
+        const QByteArray old = SlipFile::toBytes(SlipRecord::blank(SlipKind::Uplatnica));
+        if (c.fileExists)
+            writePlain(path, old);
+        disk.fill(c.freeBytes);
+
+        const QString error = userErrorOf([&] { TextFile::writeAtomically(path, QByteArray(c.newSize, 'n')); });
+
+        EXPECT_EQ(error, disk.isRealDisk() ? QStringLiteral("Disk full") : QStringLiteral("Stream write error"));
+        if (c.fileExists)
+            EXPECT_EQ(sha256(readAll(path)), sha256(old));
+        else
+            EXPECT_FALSE(QFile::exists(path));
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), c.fileExists ? QStringList{QStringLiteral("slip.txt")}
+                                                                         : QStringList{});
+    }
+}
+
+TEST(SafeWrite, ASlipSaveOnAFullDiskFailsAndAFitOneSucceeds)
+{
+    NearlyFullDisk disk;
+    const QString path = disk.filePath(QStringLiteral("slip.txt"));
+    SlipRecord record = SlipRecord::blank(SlipKind::Zorvat);
+    record.texts[1] = QStringLiteral("Ivan Horvat");
+    SlipFile::save(path, record);
+    disk.fill(0);
+    EXPECT_FALSE(userErrorOf([&] { SlipFile::save(path, SlipRecord::blank(SlipKind::Uplatnica)); }).isEmpty());
+    EXPECT_EQ(readAll(path), SlipFile::toBytes(record));
+}
+
+TEST(SafeWrite, OnlyRegularFilesAreReplacedOrRead)
+{
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString folder = dir.filePath(QStringLiteral("folder"));
+    ASSERT_TRUE(QDir().mkdir(folder));
+    QStringList specials{fifo, folder};
+    // A private character device (the same numbers as /dev/null) when the test may make one.
+    const QString device = dir.filePath(QStringLiteral("null"));
+    if (mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0)
+        specials.append(device);
+
+    for (const QString &special : specials) {
+        SCOPED_TRACE(special.toStdString());
+        EXPECT_EQ(userErrorOf([&] { TextFile::writeAtomically(special, "x"); }),
+                  QStringLiteral("Cannot create file %1").arg(special));
+        // Reading refuses at once instead of waiting for a writer to open the pipe.
+        EXPECT_EQ(userErrorOf([&] { SlipFile::load(special); }), QStringLiteral("Cannot open file %1").arg(special));
+        struct stat info{};
+        ASSERT_EQ(stat(QFile::encodeName(special).constData(), &info), 0);
+        EXPECT_FALSE(S_ISREG(info.st_mode)) << "the special file was replaced";
+    }
+}
+
+TEST(SafeWrite, AnOutputIntoADeviceGoesStraightIn)
+{
+    EXPECT_EQ(userErrorOf([] { TextFile::writeOutput(QStringLiteral("/dev/null"), "bytes"); }), QString());
+    struct stat info{};
+    ASSERT_EQ(stat("/dev/null", &info), 0);
+    EXPECT_TRUE(S_ISCHR(info.st_mode));
+    if (QFile::exists(QStringLiteral("/dev/full"))) {
+        EXPECT_EQ(userErrorOf([] { TextFile::writeOutput(QStringLiteral("/dev/full"), "bytes"); }),
+                  QStringLiteral("Disk full"));
+    }
+}
+
+} // namespace
