@@ -23,15 +23,16 @@ void ListBox1DrawItem(QPainter &painter, const QRect &row, const QString &entry,
     painter.fillRect(row, selected ? QColor(0, 0, 255) : QColor(Qt::white));
     painter.setPen(selected ? Qt::white : Qt::black);
     const PartnerParts parts = SplitPartner(entry);
+    const QString name = partnerTextOnOneRow(parts.name);
 
     const QFont nameFont = arial(11, true);
     const QFontMetrics nameMetrics(nameFont);
     painter.setFont(nameFont);
-    painter.drawText(row.left() + 4, row.top() + nameMetrics.ascent(), parts.name);
+    painter.drawText(row.left() + 4, row.top() + nameMetrics.ascent(), name);
 
     const QFont detailFont = arial(9, false);
     painter.setFont(detailFont);
-    painter.drawText(row.left() + nameMetrics.horizontalAdvance(parts.name) + 10,
+    painter.drawText(row.left() + nameMetrics.horizontalAdvance(name) + 10,
                      row.top() + 2 + QFontMetrics(detailFont).ascent(),
                      QStringLiteral("Broj računa :") + parts.account + QStringLiteral("  Poziv na broj :") +
                          parts.reference);

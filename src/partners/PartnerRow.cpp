@@ -46,7 +46,7 @@ void PartnerRow::draw(QPainter &painter, const QRect &row, bool selected, const 
 
     painter.setFont(arial(namePixels, true));
     painter.setPen(selected ? Qt::white : Qt::black);
-    textOut(painter, left + 6, top + 2, parts.name);
+    textOut(painter, left + 6, top + 2, partnerTextOnOneRow(parts.name));
 
     painter.setFont(arial(captionPixels, true));
     painter.setPen(selected ? QColor(0xFF, 0xFF, 0x00) : QColor(0x00, 0x00, 0xFF));
