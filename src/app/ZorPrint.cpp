@@ -267,6 +267,7 @@ void TForm1::addPartner(PickTarget group)
     m_services.partners.append(partnerFromFields(*m_fields, group));
     m_services.dialogs.showMessage(m_fields->fieldText(partnerNameControl(group)) +
                                    QStringLiteral("  je dodan u bazu!"));
+    m_services.partners.warnIfNotSavedAtExit();
 }
 
 void TForm1::Uitaj1Click()

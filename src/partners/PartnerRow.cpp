@@ -48,7 +48,7 @@ void PartnerRow::draw(QPainter &painter, const QRect &row, bool selected, const 
 
     painter.setFont(arial(namePixels, true));
     painter.setPen(selected ? Qt::white : Qt::black);
-    textOut(painter, left + 6, top + 2, parts.name);
+    textOut(painter, left + 6, top + 2, partnerTextOnOneRow(parts.name));
 
     painter.setFont(arial(captionPixels, true));
     painter.setPen(selected ? QColor(0xFF, 0xFF, 0x00) : QColor(0x00, 0x00, 0xFF));
@@ -64,16 +64,17 @@ void PartnerRow::draw(QPainter &painter, const QRect &row, bool selected, const 
 void PartnerRow::drawPick(QPainter &painter, const QRect &row, bool selected, const QString &entry)
 {
     const PartnerParts parts = SplitPartner(entry);
+    const QString name = partnerTextOnOneRow(parts.name);
 
     painter.save();
     painter.fillRect(row, selected ? QColor(0, 0, 255) : QColor(Qt::white));
     painter.setPen(selected ? Qt::white : Qt::black);
     const QFont nameFont = arial(pickNamePixels, true);
     painter.setFont(nameFont);
-    textOut(painter, row.left() + 4, row.top(), parts.name);
+    textOut(painter, row.left() + 4, row.top(), name);
 
     painter.setFont(arial(pickDetailPixels, false));
-    textOut(painter, row.left() + QFontMetrics(nameFont).horizontalAdvance(parts.name) + 10, row.top() + 2,
+    textOut(painter, row.left() + QFontMetrics(nameFont).horizontalAdvance(name) + 10, row.top() + 2,
             QStringLiteral("Broj računa :") + parts.account + QStringLiteral("  Poziv na broj :") +
                 parts.reference);
     painter.restore();

@@ -197,7 +197,9 @@ TEST(RenderTool, WritesIntoADeviceWithoutReplacingIt)
     EXPECT_EQ(onFull.status, 1);
     EXPECT_TRUE(onFull.errors.contains(u"Disk full"_s)) << onFull.errors.toStdString();
     for (const QString &device : {null, full}) {
-        struct stat info{};
+        struct stat info
+        {
+        };
         ASSERT_EQ(stat(QFile::encodeName(device).constData(), &info), 0);
         EXPECT_TRUE(S_ISCHR(info.st_mode)) << device.toStdString() << " was replaced";
     }
