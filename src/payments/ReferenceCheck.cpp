@@ -141,11 +141,6 @@ std::optional<QString> spanError(const ModelRule &rule, const CheckSpan &span, c
     return checkDigitError(prefix, run, method);
 }
 
-QString modelName(int number)
-{
-    return QStringLiteral("HR%1").arg(number, 2, 10, QLatin1Char('0'));
-}
-
 std::optional<QString> structureError(const ModelRule &rule, const QString &reference,
                                       const QStringList &elements)
 {

@@ -94,6 +94,11 @@ const ModelRule *findModelRule(int number)
     return found == std::end(models) ? nullptr : found;
 }
 
+QString modelName(int number)
+{
+    return QStringLiteral("HR%1").arg(number, 2, 10, QLatin1Char('0'));
+}
+
 std::optional<int> parseModel(const QString &text)
 {
     QString digits = text.trimmed().toUpper();

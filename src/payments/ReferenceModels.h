@@ -2,6 +2,8 @@
 
 #include "CheckDigits.h"
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -47,6 +49,9 @@ struct ModelRule
 
 // The rule of model HRnn, or nothing for a model that does not exist.
 const ModelRule *findModelRule(int number);
+
+// "HR01" for model 1.
+QString modelName(int number);
 
 // The model number of a model text as the forms give it (" 01", "01", "1") or written in full
 // ("HR01"), or nothing when the text is no model.
