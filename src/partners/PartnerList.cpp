@@ -30,8 +30,12 @@ PartnerList::PartnerList(const QString &filePath) : m_filePath(filePath) {}
 
 QString PartnerList::defaultFilePath(const QString &programDirectory)
 {
+    // An installed program sits in <prefix>/bin beside <prefix>/share; it keeps nothing beside
+    // itself even when its user may write there (root running the program from /usr/bin).
     const QFileInfo program(programDirectory);
-    if (program.isDir() && program.isWritable())
+    const bool installed = program.fileName() == QLatin1StringView("bin") &&
+                           QFileInfo(program.dir().filePath(QStringLiteral("share"))).isDir();
+    if (program.isDir() && program.isWritable() && !installed)
         return QDir(programDirectory).filePath(fileName);
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
     return QDir(dataFolder).filePath(QStringLiteral("ZorvatPrint/") + fileName);

@@ -14,7 +14,7 @@ public:
     explicit PartnerList(const QString &filePath);
 
     // "DataZor.dat" beside the program when its folder is writable (a build or portable folder),
-    // otherwise in the per-user data folder, as an installed program cannot write beside itself.
+    // otherwise, and always for a program installed in <prefix>/bin, in the per-user data folder.
     static QString defaultFilePath(const QString &programDirectory);
 
     QString filePath() const { return m_filePath; }
