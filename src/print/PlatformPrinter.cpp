@@ -1,12 +1,12 @@
 #include "PlatformPrinter.h"
 
 #include "CupsSubmit.h"
+#include "PageSetup.h"
 #include "TextFile.h"
 #include "UserDialogs.h"
 #include "UserError.h"
 
 #include <QBuffer>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -23,6 +23,15 @@ constexpr int pdfResolution = 1200;
 int toDeviceUnits(double millimetres)
 {
     return static_cast<int>(std::floor(millimetres * deviceUnitsPerMm + 1e-9));
+}
+
+// A queue's page starts as the spooler's default paper for it, at the margins it can print.
+void useQueueDefaults(QPrinter &setup, const QString &queue)
+{
+    setup.setPrinterName(queue);
+    const QPageSize paper = QPrinterInfo::printerInfo(queue).defaultPageSize();
+    if (paper.isValid())
+        setup.setPageSize(paper);
 }
 
 [[noreturn]] void notPrinting()
@@ -100,7 +109,7 @@ QPrinter &PlatformPrinter::setupOf(const QString &entry) const
         if (entry == pdfEntry())
             setup->setOutputFormat(QPrinter::PdfFormat);
         else
-            setup->setPrinterName(entry);
+            useQueueDefaults(*setup, entry);
     }
     return *setup;
 }
@@ -172,6 +181,5 @@ int PlatformPrinter::PageHeight() const
 
 void PlatformPrinter::showSetupDialog(QWidget *parent)
 {
-    QPageSetupDialog dialog(&setupOf(currentEntry()), parent);
-    dialog.exec();
+    runPageSetup(setupOf(currentEntry()), parent);
 }

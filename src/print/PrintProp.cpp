@@ -36,6 +36,14 @@ TForm3::TForm3(PrinterDevice &printer, const SettingsStore &store, PrintSource &
     setFont(windowFont());
     m_ui->setupUi(this);
     setFixedSize(size());
+    // The boxes show the offsets the jobs will use, filled before their change handler is set.
+    try {
+        const PrintOffsets stored = ReadPrintOffsets(m_store);
+        m_ui->Edit1->setText(QString::number(stored.dX));
+        m_ui->Edit2->setText(QString::number(stored.dY));
+    } catch (const UserError &) {
+        // A stored offset of another type: the boxes keep "0", as the jobs then report.
+    }
     connectHandler(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
     connectHandler(m_ui->BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
     connectHandler(m_ui->BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
