@@ -2,6 +2,7 @@
 
 #include "CupsSubmit.h"
 #include "PageSetup.h"
+#include "SpoolerConnection.h"
 #include "TextFile.h"
 #include "UserDialogs.h"
 #include "UserError.h"
@@ -61,7 +62,12 @@ struct PlatformPrinter::Document
 
 PlatformPrinter::PlatformPrinter(UserDialogs &dialogs) : m_dialogs(dialogs)
 {
-    Refresh();
+    m_entries = {pdfEntry()};
+    try {
+        Refresh();
+    } catch (const UserError &) {
+        // A spooler that does not answer at start-up leaves the PDF file; the print dialog says why.
+    }
 }
 
 PlatformPrinter::~PlatformPrinter() = default;
@@ -73,8 +79,10 @@ QString PlatformPrinter::pdfEntry()
 
 void PlatformPrinter::Refresh()
 {
-    m_entries = QPrinterInfo::availablePrinterNames();
+    const SpoolerQueues queues = ListSpoolerQueues();
+    m_entries = queues.names;
     m_entries.append(pdfEntry());
+    m_defaultQueue = queues.defaultQueue;
 }
 
 int PlatformPrinter::PrinterIndex() const
@@ -85,8 +93,7 @@ int PlatformPrinter::PrinterIndex() const
 void PlatformPrinter::setPrinterIndex(int index)
 {
     if (index == -1) {
-        const QString platformDefault = QPrinterInfo::defaultPrinterName();
-        m_current = m_entries.contains(platformDefault) ? platformDefault : m_entries.value(0);
+        m_current = m_entries.contains(m_defaultQueue) ? m_defaultQueue : m_entries.value(0);
         return;
     }
     if (index < -1 || index >= m_entries.size())
@@ -105,6 +112,8 @@ QPrinter &PlatformPrinter::setupOf(const QString &entry) const
 {
     std::unique_ptr<QPrinter> &setup = m_setups[entry];
     if (!setup) {
+        if (entry != pdfEntry())
+            EnsureSpoolerAnswers(); // the queue's page set-up is read from the spooler
         setup = std::make_unique<QPrinter>(QPrinter::HighResolution);
         if (entry == pdfEntry())
             setup->setOutputFormat(QPrinter::PdfFormat);

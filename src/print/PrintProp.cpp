@@ -86,7 +86,16 @@ std::optional<PrintMode> TForm3::chosenMode() const
 
 void TForm3::FormActivate()
 {
-    m_printer.Refresh();
+    // A spooler that did not answer is asked again only at the next opening, so that clicks
+    // into the dialog do not each wait for it.
+    if (m_spoolerSilent)
+        return;
+    try {
+        m_printer.Refresh();
+    } catch (const UserError &) {
+        m_spoolerSilent = true;
+        throw;
+    }
     m_ui->ComboBox1->clear();
     m_ui->ComboBox1->addItems(m_printer.Printers());
     m_ui->ComboBox1->setCurrentIndex(m_printer.PrinterIndex());
@@ -128,6 +137,12 @@ void TForm3::BitBtn4Click()
 void TForm3::Edit1Change()
 {
     WritePrintOffsets(m_store, {offsetOf(m_ui->Edit1), offsetOf(m_ui->Edit2)});
+}
+
+void TForm3::hideEvent(QHideEvent *event)
+{
+    m_spoolerSilent = false;
+    QDialog::hideEvent(event);
 }
 
 bool TForm3::event(QEvent *event)
