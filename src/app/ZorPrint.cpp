@@ -3,6 +3,7 @@
 #include "ui_ZorPrint.h"
 
 #include "Clock.h"
+#include "FileDrop.h"
 #include "Glyphs.h"
 #include "HandlerErrors.h"
 #include "PaintUplatnica.h"
@@ -98,6 +99,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     m_pickPanel = new PickPanel(this);
     setUpControls();
     connectHandlers();
+    new FileDrop(this, [this](const QStringList &paths) { runHandler([&] { openFiles(paths); }); });
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connectHandler(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -126,8 +128,7 @@ void TForm1::setUpControls()
 void TForm1::connectHandlers()
 {
     for (const ChangeRow &row : changeHandlers)
-        m_fields->connectChange(QLatin1StringView(row.control), this,
-                                [this, handler = row.handler] { runHandler([&] { (this->*handler)(); }); });
+        m_fields->connectChange(QLatin1StringView(row.control), this, handlerCall(this, row.handler));
     for (const ButtonRow &row : buttons)
         connectHandler(findChild<QAbstractButton *>(QLatin1StringView(row.button)), &QAbstractButton::clicked,
                        this, row.handler);
@@ -268,11 +269,18 @@ void TForm1::addPartner(PickTarget group)
     m_services.partners.append(partnerFromFields(*m_fields, group));
     m_services.dialogs.showMessage(m_fields->fieldText(partnerNameControl(group)) +
                                    QStringLiteral("  je dodan u bazu!"));
+    m_services.partners.warnIfNotSavedAtExit();
 }
 
 void TForm1::Uitaj1Click()
 {
     SlipFileCommands::load(m_services.dialogs, *m_fields);
+}
+
+void TForm1::openFiles(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        SlipFileCommands::loadFile(m_services.dialogs, *m_fields, path);
 }
 
 void TForm1::SaveUplatnicaExecute()

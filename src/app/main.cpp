@@ -3,6 +3,7 @@
 #include "PartnerList.h"
 #include "PlatformPrinter.h"
 #include "Podaci.h"
+#include "PreviewPicture.h"
 #include "PrintDialogs.h"
 #include "QtUserDialogs.h"
 #include "SettingsStore.h"
@@ -11,9 +12,10 @@
 
 // Start-up in order: the process-wide formats, the main window with its defaults and the first
 // printer made current, the partner dialog (which loads the partner file), the print dialog, the
-// calibration dialog with the current printer's calibration; then the event loop. Errors of a
-// start-up step are shown and the program still starts. Ending the program destroys the windows,
-// the partner dialog first, which writes the partner file.
+// calibration dialog with the current printer's calibration; the window shown and the saved forms
+// named on the command line opened; then the event loop. Errors of a start-up step are shown and
+// the program still starts. Ending the program destroys the windows, the partner dialog first,
+// which writes the partner file.
 int main(int argc, char **argv)
 {
     ZorvatApplication app(argc, argv);
@@ -22,7 +24,7 @@ int main(int argc, char **argv)
     QtUserDialogs dialogs;
     app.setErrorDialogs(&dialogs);
     const SettingsStore store(SettingsStore::defaultPath());
-    PartnerList partners(PartnerList::defaultFilePath(QCoreApplication::applicationDirPath()));
+    PartnerList partners(PartnerFilePlaces::forProgramIn(QCoreApplication::applicationDirPath()));
     const SystemClock clock;
     PlatformPrinter printer(dialogs);
 
@@ -40,6 +42,8 @@ int main(int argc, char **argv)
     hooks.showPrintDialog = [&printing] { printing.showPrintDialog(); };
     window.setHooks(std::move(hooks));
 
+    writePreviewPictureWhenAsked(window);
     window.show();
+    app.runReportingErrors([&] { window.openFiles(QCoreApplication::arguments().mid(1)); });
     return ZorvatApplication::exec();
 }
