@@ -33,8 +33,9 @@ PartnerFilePlaces PartnerFilePlaces::forProgramIn(const QString &programDirector
     // An installed program sits in <prefix>/bin beside <prefix>/share; it keeps nothing beside
     // itself even when its user may write there (root running the program from /usr/bin).
     const QFileInfo program(programDirectory);
-    if (program.fileName() == QLatin1StringView("bin") &&
-        QFileInfo(program.dir().filePath(QStringLiteral("share"))).isDir())
+    const bool installed = program.fileName() == QLatin1StringView("bin") &&
+                           QFileInfo(program.dir().filePath(QStringLiteral("share"))).isDir();
+    if (installed)
         return PartnerFilePlaces(perUser);
     return {QDir(programDirectory).filePath(fileName), perUser};
 }
