@@ -1,4 +1,5 @@
 #include "Clock.h"
+#include "HandlerApplication.h"
 #include "PartnerList.h"
 #include "SettingsStore.h"
 #include "SlipControls.h"
@@ -6,10 +7,10 @@
 #include "ZorPrint.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
-#include <QDeadlineTimer>
 #include <QWindow>
 
 #include <benchmark/benchmark.h>
@@ -97,7 +98,7 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QApplication app(argc, argv);
+    HandlerApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

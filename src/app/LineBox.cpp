@@ -1,7 +1,7 @@
 #include "LineBox.h"
 
-#include "EncodableText.h"
 #include "SlipFields.h"
+#include "TextFilter.h"
 
 // Every edit of the line, typed, pasted, dropped or set, passes through this check.
 class LineBox::EditRule : public QValidator

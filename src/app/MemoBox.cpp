@@ -1,8 +1,8 @@
 #include "MemoBox.h"
 
-#include "EncodableText.h"
 #include "EntryStyle.h"
 #include "MemoLines.h"
+#include "TextFilter.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

@@ -1,7 +1,8 @@
 #include "PickPanel.h"
 
 #include "Glyphs.h"
-#include "PartnerItemDelegate.h"
+#include "OwnerDrawDelegate.h"
+#include "PartnerRow.h"
 #include "UserError.h"
 
 #include <QListWidget>
@@ -20,7 +21,12 @@ PickPanel::PickPanel(QWidget *window)
     ListBox1->setFrameStyle(QFrame::Box | QFrame::Plain);
     ListBox1->setUniformItemSizes(true);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setItemDelegate(new PartnerItemDelegate(ListBox1));
+    ListBox1->setItemDelegate(new OwnerDrawDelegate(
+        PartnerRow::pickHeight,
+        [list = ListBox1](QPainter &painter, const QRect &row, bool selected, int index) {
+            PartnerRow::drawPick(painter, row, selected, list->item(index)->text());
+        },
+        ListBox1));
 
     SpeedButton12->setObjectName(QStringLiteral("SpeedButton12"));
     SpeedButton12->setGeometry(282, 58, 21, 19);

@@ -126,8 +126,7 @@ void TForm1::setUpControls()
 void TForm1::connectHandlers()
 {
     for (const ChangeRow &row : changeHandlers)
-        m_fields->connectChange(QLatin1StringView(row.control), this,
-                                [this, handler = row.handler] { runHandler([&] { (this->*handler)(); }); });
+        m_fields->connectChange(QLatin1StringView(row.control), this, handlerCall(this, row.handler));
     for (const ButtonRow &row : buttons)
         connectHandler(findChild<QAbstractButton *>(QLatin1StringView(row.button)), &QAbstractButton::clicked,
                        this, row.handler);
@@ -268,6 +267,7 @@ void TForm1::addPartner(PickTarget group)
     m_services.partners.append(partnerFromFields(*m_fields, group));
     m_services.dialogs.showMessage(m_fields->fieldText(partnerNameControl(group)) +
                                    QStringLiteral("  je dodan u bazu!"));
+    m_services.partners.warnIfNotSavedAtExit();
 }
 
 void TForm1::Uitaj1Click()

@@ -39,7 +39,7 @@ public:
 
 } // namespace
 
-ZorvatApplication::ZorvatApplication(int &argc, char **argv) : QApplication(argc, argv)
+ZorvatApplication::ZorvatApplication(int &argc, char **argv) : HandlerApplication(argc, argv)
 {
     setStyle(new ZorvatStyle);
 }

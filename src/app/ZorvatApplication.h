@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QApplication>
+#include "HandlerApplication.h"
 
 #include <functional>
 
@@ -10,7 +10,7 @@ class UserDialogs;
 // every event handler runs inside notify, and the start-up and closing steps run through
 // runReportingErrors; both also report the error a handler kept through runHandler. The user sees
 // the standard error box and the program goes on.
-class ZorvatApplication : public QApplication
+class ZorvatApplication : public HandlerApplication
 {
     Q_OBJECT
 

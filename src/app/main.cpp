@@ -22,7 +22,7 @@ int main(int argc, char **argv)
     QtUserDialogs dialogs;
     app.setErrorDialogs(&dialogs);
     const SettingsStore store(SettingsStore::defaultPath());
-    PartnerList partners(PartnerList::defaultFilePath(QCoreApplication::applicationDirPath()));
+    PartnerList partners(PartnerFilePlaces::forProgramIn(QCoreApplication::applicationDirPath()));
     const SystemClock clock;
     PlatformPrinter printer(dialogs);
 

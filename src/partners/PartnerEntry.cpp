@@ -18,3 +18,25 @@ QString joinPartner(const QString &name, const QString &account, const QString &
 {
     return name + partnerSeparator + account + partnerSeparator + reference;
 }
+
+QString referenceForEditing(const QString &reference)
+{
+    QString shown = reference;
+    return shown.replace(partnerSeparator, shownSeparator);
+}
+
+QString referenceFromEditing(const QString &shown)
+{
+    QString reference = shown;
+    return reference.replace(shownSeparator, partnerSeparator);
+}
+
+QString partnerTextOnOneRow(const QString &text)
+{
+    if (!text.contains(u'\r') && !text.contains(u'\n'))
+        return text;
+    QString row = text;
+    row.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    row.replace(u'\r', u' ');
+    return row.replace(u'\n', u' ');
+}

@@ -17,3 +17,12 @@ struct PartnerParts
 PartnerParts SplitPartner(const QString &entry);
 
 QString joinPartner(const QString &name, const QString &account, const QString &reference);
+
+// A visible stand-in for a separator inside a reference while it is edited ("¦", which a reference
+// never holds otherwise); the edit's text maps back to the separator when it is saved.
+constexpr QChar shownSeparator{u'\u00A6'};
+QString referenceForEditing(const QString &reference);
+QString referenceFromEditing(const QString &shown);
+
+// A text of an entry on one row of a list: its line breaks become spaces.
+QString partnerTextOnOneRow(const QString &text);

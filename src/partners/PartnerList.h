@@ -1,5 +1,9 @@
 #pragma once
 
+#include "PartnerFilePlaces.h"
+
+#include <QByteArray>
+#include <QList>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -12,12 +16,14 @@ class PartnerList : public QObject
 
 public:
     explicit PartnerList(const QString &filePath);
+    explicit PartnerList(const PartnerFilePlaces &places);
 
-    // "DataZor.dat" beside the program when its folder is writable (a build or portable folder),
-    // otherwise in the per-user data folder, as an installed program cannot write beside itself.
+    // Where the first save goes when no partner file exists yet: beside the program when its folder
+    // is writable (a build or portable folder), otherwise in the per-user data folder.
     static QString defaultFilePath(const QString &programDirectory);
 
-    QString filePath() const { return m_filePath; }
+    // Where the next save goes.
+    QString filePath() const { return m_places.savePath(); }
 
     QStringList entries() const { return m_entries; }
     int count() const { return static_cast<int>(m_entries.size()); }
@@ -31,16 +37,43 @@ public:
     // Empties the list and reads the file's lines into it; a missing file leaves it empty.
     // Throws UserError "Cannot open file <path>" or "Stream read error".
     void LoadData();
+    // False when the last LoadData failed or stopped early (at a NUL byte): the file then holds
+    // what the list lacks. loadError says why.
+    bool loadedWhole() const { return m_loadError.isEmpty(); }
+    QString loadError() const { return m_loadError; }
+    // Throws UserError saying that the list will not be saved at the end of the program, and why,
+    // when the file did not load whole; does nothing otherwise.
+    void warnIfNotSavedAtExit() const;
+
     // Writes the whole list to the file, making its folder when needed; a failed save leaves the old
-    // file whole. Throws UserError "Cannot create file <path>" or "Stream write error".
-    void SaveData() const;
+    // file whole. When another running copy saved the file since this one read it, the two lists
+    // are merged; a list that this copy did not change is then not written at all. Throws
+    // UserError "Cannot create file <path>" or "Stream write error".
+    void SaveData();
 
 signals:
     void changed();
 
 private:
-    void checkIndex(int index) const;
+    struct Save
+    {
+        QStringList list;
+        bool write;
+    };
 
-    QString m_filePath;
+    void checkIndex(int index) const;
+    Save saveFor(const QString &target) const;
+    void remember(const QString &path, const QStringList &entries, const QByteArray &bytes);
+
+    PartnerFilePlaces m_places;
     QStringList m_entries;
+    // For each entry, its line in the file as last read or saved, or -1 for an entry added since.
+    QList<qsizetype> m_readLines;
+    bool m_edited = false;
+    // The file as last read or saved: where, its entries and a digest of its bytes (empty when
+    // there was no file).
+    QString m_readFrom;
+    QStringList m_asRead;
+    QByteArray m_readDigest;
+    QString m_loadError;
 };

@@ -8,9 +8,11 @@
 
 namespace {
 
-// Arial 9 and 8 points at 96 dots per inch.
+// Arial 9 and 8 points at 96 dots per inch in the dialog, 8 and 7 points in the pick list.
 constexpr int namePixels = 12;
 constexpr int captionPixels = 11;
+constexpr int pickNamePixels = 11;
+constexpr int pickDetailPixels = 9;
 
 QFont arial(int pixelSize, bool bold)
 {
@@ -46,7 +48,7 @@ void PartnerRow::draw(QPainter &painter, const QRect &row, bool selected, const 
 
     painter.setFont(arial(namePixels, true));
     painter.setPen(selected ? Qt::white : Qt::black);
-    textOut(painter, left + 6, top + 2, parts.name);
+    textOut(painter, left + 6, top + 2, partnerTextOnOneRow(parts.name));
 
     painter.setFont(arial(captionPixels, true));
     painter.setPen(selected ? QColor(0xFF, 0xFF, 0x00) : QColor(0x00, 0x00, 0xFF));
@@ -56,5 +58,24 @@ void PartnerRow::draw(QPainter &painter, const QRect &row, bool selected, const 
     painter.setFont(arial(captionPixels, false));
     textOut(painter, left + 110, bottom - 30, parts.account);
     textOut(painter, left + 110, bottom - 17, parts.reference);
+    painter.restore();
+}
+
+void PartnerRow::drawPick(QPainter &painter, const QRect &row, bool selected, const QString &entry)
+{
+    const PartnerParts parts = SplitPartner(entry);
+    const QString name = partnerTextOnOneRow(parts.name);
+
+    painter.save();
+    painter.fillRect(row, selected ? QColor(0, 0, 255) : QColor(Qt::white));
+    painter.setPen(selected ? Qt::white : Qt::black);
+    const QFont nameFont = arial(pickNamePixels, true);
+    painter.setFont(nameFont);
+    textOut(painter, row.left() + 4, row.top(), name);
+
+    painter.setFont(arial(pickDetailPixels, false));
+    textOut(painter, row.left() + QFontMetrics(nameFont).horizontalAdvance(name) + 10, row.top() + 2,
+            QStringLiteral("Broj računa :") + parts.account + QStringLiteral("  Poziv na broj :") +
+                parts.reference);
     painter.restore();
 }

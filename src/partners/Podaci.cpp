@@ -7,6 +7,7 @@
 #include "PartnerList.h"
 #include "PartnerRow.h"
 #include "PartnerTextValidator.h"
+#include "UserError.h"
 #include "WindowFont.h"
 
 #include <QResizeEvent>
@@ -58,14 +59,13 @@ void TForm2::showWithoutBlocking()
 void TForm2::FormCreate()
 {
     m_partners.LoadData();
-    m_fileMayBeReplaced = true;
 }
 
-// A file that could not be read is kept: writing the list over it would lose what it holds.
-// "U redu" still writes, as the user asks for it.
+// A file that could not be read, or not whole, is kept: writing the list over it would lose what it
+// holds. "U redu" still writes, as the user asks for it.
 void TForm2::FormDestroy()
 {
-    if (m_fileMayBeReplaced)
+    if (m_partners.loadedWhole())
         m_partners.SaveData();
 }
 
@@ -90,26 +90,44 @@ void TForm2::BitBtn2Click()
     m_ui->ListBox1->clearSelection();
 }
 
-// "Promijeni": with no entry selected the list's index error ends the action before anything changes.
+// "Promijeni": with no entry selected the list's index error ends the action before anything
+// changes; so does an entry with a text longer than its field can hold, which the edit would cut.
 void TForm2::BitBtn3Click()
 {
-    const PartnerParts parts = SplitPartner(m_partners.at(selectedIndex()));
+    const QString entry = m_partners.at(selectedIndex());
+    const PartnerParts parts = SplitPartner(entry);
+    const QString reference = referenceForEditing(parts.reference);
+    for (const auto &[field, text] :
+         {std::pair{m_ui->Name, parts.name}, std::pair{m_ui->Account, parts.account},
+          std::pair{m_ui->Poziv, reference}}) {
+        if (text.size() > field->maxLength())
+            throw UserError(QStringLiteral("Zapis je predug za promjenu: polje prima najviše %1 znakova.")
+                                .arg(field->maxLength()));
+    }
     m_ui->Name->setText(parts.name);
     m_ui->Account->setText(parts.account);
-    m_ui->Poziv->setText(parts.reference);
+    m_ui->Poziv->setText(reference);
+    m_opened = {entry, m_ui->Name->text(), m_ui->Account->text(), m_ui->Poziv->text()};
     openWork(EditMode::Change);
 }
 
-// "Spremi": the list area was disabled while editing, so the selected entry is the one opened.
+// "Spremi": the list area was disabled while editing, so the selected entry is the one opened. An
+// entry whose fields were not changed is kept as it was, byte for byte.
 void TForm2::Button1Click()
 {
-    const QString entry = joinPartner(m_ui->Name->text(), m_ui->Account->text(), m_ui->Poziv->text());
+    const QString name = m_ui->Name->text(), account = m_ui->Account->text(), shown = m_ui->Poziv->text();
+    const bool unchanged = m_editMode == EditMode::Change && name == m_opened.name &&
+                           account == m_opened.account && shown == m_opened.reference;
+    const QString entry =
+        unchanged ? m_opened.entry : joinPartner(name, account, referenceFromEditing(shown));
     if (m_editMode == EditMode::Add)
         m_partners.append(entry);
-    else
+    else if (!unchanged)
         m_partners.replace(selectedIndex(), entry);
     m_ui->Work->hide();
     m_ui->Panel1->setEnabled(true);
+    if (!unchanged)
+        m_partners.warnIfNotSavedAtExit();
 }
 
 // "U redu". The window's close button only hides the dialog and writes nothing.
@@ -117,7 +135,6 @@ void TForm2::BitBtn4Click()
 {
     hide();
     m_partners.SaveData();
-    m_fileMayBeReplaced = true;
 }
 
 void TForm2::resizeEvent(QResizeEvent *event)

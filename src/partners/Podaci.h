@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QWidget>
 
 #include <functional>
@@ -57,6 +58,9 @@ private:
     PartnerList &m_partners;
     StepRunner m_runStep;
     EditMode m_editMode = EditMode::Add;
-    // False while the file holds entries the list may lack: its reading failed and nothing was saved since.
-    bool m_fileMayBeReplaced = false;
+    // The entry "Promijeni" opened and its fields as shown.
+    struct OpenedEntry
+    {
+        QString entry, name, account, reference;
+    } m_opened;
 };

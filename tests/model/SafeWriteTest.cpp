@@ -59,15 +59,17 @@ TEST(SafeWrite, AFullDiskKeepsTheOldFileByteForByteAndSaysWhy)
             writePlain(path, old);
         disk.fill(c.freeBytes);
 
-        const QString error = userErrorOf([&] { TextFile::writeAtomically(path, QByteArray(c.newSize, 'n')); });
+        const QString error =
+            userErrorOf([&] { TextFile::writeAtomically(path, QByteArray(c.newSize, 'n')); });
 
-        EXPECT_EQ(error, disk.isRealDisk() ? QStringLiteral("Disk full") : QStringLiteral("Stream write error"));
+        EXPECT_EQ(error,
+                  disk.isRealDisk() ? QStringLiteral("Disk full") : QStringLiteral("Stream write error"));
         if (c.fileExists)
             EXPECT_EQ(sha256(readAll(path)), sha256(old));
         else
             EXPECT_FALSE(QFile::exists(path));
-        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files), c.fileExists ? QStringList{QStringLiteral("slip.txt")}
-                                                                         : QStringList{});
+        EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files),
+                  c.fileExists ? QStringList{QStringLiteral("slip.txt")} : QStringList{});
     }
 }
 
@@ -79,7 +81,8 @@ TEST(SafeWrite, ASlipSaveOnAFullDiskFailsAndAFitOneSucceeds)
     record.texts[1] = QStringLiteral("Ivan Horvat");
     SlipFile::save(path, record);
     disk.fill(0);
-    EXPECT_FALSE(userErrorOf([&] { SlipFile::save(path, SlipRecord::blank(SlipKind::Uplatnica)); }).isEmpty());
+    EXPECT_FALSE(
+        userErrorOf([&] { SlipFile::save(path, SlipRecord::blank(SlipKind::Uplatnica)); }).isEmpty());
     EXPECT_EQ(readAll(path), SlipFile::toBytes(record));
 }
 
@@ -101,8 +104,11 @@ TEST(SafeWrite, OnlyRegularFilesAreReplacedOrRead)
         EXPECT_EQ(userErrorOf([&] { TextFile::writeAtomically(special, "x"); }),
                   QStringLiteral("Cannot create file %1").arg(special));
         // Reading refuses at once instead of waiting for a writer to open the pipe.
-        EXPECT_EQ(userErrorOf([&] { SlipFile::load(special); }), QStringLiteral("Cannot open file %1").arg(special));
-        struct stat info{};
+        EXPECT_EQ(userErrorOf([&] { SlipFile::load(special); }),
+                  QStringLiteral("Cannot open file %1").arg(special));
+        struct stat info
+        {
+        };
         ASSERT_EQ(stat(QFile::encodeName(special).constData(), &info), 0);
         EXPECT_FALSE(S_ISREG(info.st_mode)) << "the special file was replaced";
     }
@@ -111,13 +117,25 @@ TEST(SafeWrite, OnlyRegularFilesAreReplacedOrRead)
 TEST(SafeWrite, AnOutputIntoADeviceGoesStraightIn)
 {
     EXPECT_EQ(userErrorOf([] { TextFile::writeOutput(QStringLiteral("/dev/null"), "bytes"); }), QString());
-    struct stat info{};
+    struct stat info
+    {
+    };
     ASSERT_EQ(stat("/dev/null", &info), 0);
     EXPECT_TRUE(S_ISCHR(info.st_mode));
     if (QFile::exists(QStringLiteral("/dev/full"))) {
         EXPECT_EQ(userErrorOf([] { TextFile::writeOutput(QStringLiteral("/dev/full"), "bytes"); }),
                   QStringLiteral("Disk full"));
     }
+}
+
+TEST(SafeWrite, ANameTooLongForTheFilesystemSaysSo)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString(300, u'n') + QStringLiteral(".txt"));
+    EXPECT_EQ(userErrorOf([&] { TextFile::writeAtomically(path, "x"); }),
+              QStringLiteral("Naziv datoteke je predugačak: %1").arg(path));
+    const QString longest = dir.filePath(QString(255, u'n'));
+    EXPECT_EQ(userErrorOf([&] { TextFile::writeAtomically(longest, "x"); }), QString());
 }
 
 } // namespace

@@ -8,12 +8,15 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -160,15 +163,101 @@ TEST(PartnerListOnAFullDisk, ASaveThatDoesNotFitFailsAndKeepsTheOldFile)
         SCOPED_TRACE(c.partners);
         NearlyFullDisk disk;
         const QString path = disk.filePath(QStringLiteral("DataZor.dat"));
-        writeFile(path, "old\x08" "1234567-1234567890\x08" "01\r\n");
+        writeFile(path, "old\x08"
+                        "1234567-1234567890\x08"
+                        "01\r\n");
         const QByteArray before = readAll(path);
         PartnerList list(path);
         list.LoadData();
         for (int i = 0; i < c.partners; ++i)
-            list.append(QStringLiteral("Partner %1\x08" "2360000-1101234567\x08" "01 1234-5678").arg(i));
+            list.append(QStringLiteral("Partner %1\x08"
+                                       "2360000-1101234567\x08"
+                                       "01 1234-5678")
+                            .arg(i));
         disk.fill(c.freeBytes);
         EXPECT_EQ(userErrorOf([&] { list.SaveData(); }), QStringLiteral("Stream write error"));
         EXPECT_EQ(readAll(path), before);
+    }
+}
+
+TEST_F(PartnerListTest, TwoRunningCopiesKeepEachOthersChanges)
+{
+    writeFile(path, "old 1\r\nold 2\r\n");
+    // A adds, B deletes one entry and adds, C changes nothing; they save in that order.
+    const QList<QStringList> changes = {
+        {QStringLiteral("+Partner A")}, {QStringLiteral("-0"), QStringLiteral("+Partner B")}, {}};
+    std::vector<std::unique_ptr<QProcess>> copies;
+    for (const QStringList &change : changes) {
+        copies.push_back(std::make_unique<QProcess>());
+        copies.back()->start(QStringLiteral(PARTNER_COPY_PATH), QStringList{path} + change);
+        ASSERT_TRUE(copies.back()->waitForReadyRead(30000));
+        ASSERT_EQ(copies.back()->readLine(), QByteArray("ready\n"));
+    }
+    for (const auto &copy : copies) {
+        copy->write("\n");
+        ASSERT_TRUE(copy->waitForFinished(30000));
+        EXPECT_EQ(copy->exitCode(), 0) << copy->readAllStandardError().toStdString();
+    }
+    EXPECT_EQ(readAll(path), QByteArray("old 2\r\nPartner A\r\nPartner B\r\n"));
+}
+
+TEST_F(PartnerListTest, ACopyThatChangedNothingWritesNothing)
+{
+    writeFile(path, "a\r\n");
+    PartnerList idle(path);
+    idle.LoadData();
+    writeFile(path, "a\r\nfrom another copy\r\n");
+    idle.SaveData();
+    EXPECT_EQ(readAll(path), QByteArray("a\r\nfrom another copy\r\n"));
+    EXPECT_EQ(idle.entries(), (QStringList{QStringLiteral("a"), QStringLiteral("from another copy")}));
+}
+
+TEST_F(PartnerListTest, AFileCutShortAtANulByteDidNotLoadWhole)
+{
+    writeFile(path, QByteArray("a\r\nb\0c\r\n", 8));
+    PartnerList list(path);
+    list.LoadData();
+    EXPECT_EQ(list.entries(), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    EXPECT_FALSE(list.loadedWhole());
+    EXPECT_TRUE(userErrorOf([&] { list.warnIfNotSavedAtExit(); }).contains(QStringLiteral("NUL")));
+    list.SaveData();
+    EXPECT_TRUE(list.loadedWhole()) << "a saved list is whole in its file";
+    EXPECT_EQ(userErrorOf([&] { list.warnIfNotSavedAtExit(); }), QString());
+}
+
+TEST_F(PartnerListTest, AFileBesideAReadOnlyProgramIsReadAndSavesGoToTheUserFile)
+{
+    // The program folder is not writable; in one case the file in it is (a save there would still
+    // need a temporary file beside it).
+    for (const bool fileWritable : {false, true}) {
+        SCOPED_TRACE(fileWritable);
+        QTemporaryDir root;
+        const QString program = root.filePath(QStringLiteral("bin"));
+        const QString beside = program + QStringLiteral("/DataZor.dat");
+        const QString perUser = root.filePath(QStringLiteral("share/ZorvatPrint/DataZor.dat"));
+        QDir().mkpath(program);
+        QDir().mkpath(root.filePath(QStringLiteral("share")));
+        writeFile(beside, "kept\r\n");
+        QFile::setPermissions(beside, fileWritable ? QFileDevice::Permissions(0x6666)
+                                                   : QFileDevice::Permissions(0x4444));
+        QFile::setPermissions(program, QFileDevice::Permissions(0x5555));
+        QFile::setPermissions(root.filePath(QStringLiteral("share")), QFileDevice::Permissions(0x7777));
+        QFile::setPermissions(root.path(), QFileDevice::Permissions(0x7755));
+        {
+            AsOrdinaryUser user;
+            PartnerList list(PartnerFilePlaces(beside, perUser));
+            list.LoadData();
+            EXPECT_EQ(list.entries(), QStringList{QStringLiteral("kept")});
+            list.append(QStringLiteral("new"));
+            EXPECT_EQ(userErrorOf([&] { list.SaveData(); }), QString());
+
+            PartnerList next(PartnerFilePlaces(beside, perUser));
+            next.LoadData();
+            EXPECT_EQ(next.entries(), (QStringList{QStringLiteral("kept"), QStringLiteral("new")}))
+                << "the user file wins once it exists";
+        }
+        EXPECT_EQ(readAll(beside), QByteArray("kept\r\n"));
+        EXPECT_EQ(readAll(perUser), QByteArray("kept\r\nnew\r\n"));
     }
 }
 

@@ -162,4 +162,18 @@ TEST(PartnerRow, DrawsOnlyInsideItsRow)
     EXPECT_EQ(count(image, QRect(300, PartnerRow::height, 117, PartnerRow::height), notMagenta), 0);
 }
 
+TEST(PartnerRow, ANameWithLineBreaksIsDrawnWithSpaces)
+{
+    const auto drawn = [](const QString &name) {
+        QImage image(400, 40, QImage::Format_RGB32);
+        QPainter painter(&image);
+        PartnerRow::draw(painter, image.rect(), false,
+                         joinPartner(name, QStringLiteral("1"), QStringLiteral("2")));
+        return image;
+    };
+    const QImage spaced = drawn(QStringLiteral("Dva Reda i tri"));
+    EXPECT_EQ(drawn(QStringLiteral("Dva\r\nReda\ni tri")), spaced);
+    EXPECT_NE(drawn(QStringLiteral("DvaReda i tri")), spaced);
+}
+
 } // namespace

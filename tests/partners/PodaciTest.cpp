@@ -370,4 +370,63 @@ TEST_F(PodaciTest, FieldsKeepOnlyWhatAnEntryCanHold)
     EXPECT_EQ(partners.at(3), entry(u"AB", u"123", u""));
 }
 
+TEST_F(PodaciTest, PromijeniAndSpremiWithoutTypingKeepTheEntryByteForByte)
+{
+    // Separators inside a reference show as "¦" while it is edited and go back when it is saved.
+    const QByteArray withSeparators = "n\x08"
+                                      "a\x08"
+                                      "r1\x08"
+                                      "r2\r\n";
+    writeFile(path, withSeparators);
+    createAndShow();
+    clickRow(0);
+    click("BitBtn3");
+    EXPECT_EQ(field("Poziv")->text(), QStringLiteral("r1¦r2"));
+    click("Button1");
+    click("BitBtn4");
+    EXPECT_EQ(readAll(path), withSeparators);
+
+    form->show();
+    clickRow(0);
+    click("BitBtn3");
+    retype("Name", QStringLiteral("m"));
+    click("Button1");
+    EXPECT_EQ(partners.at(0), QStringLiteral("m\x08"
+                                             "a\x08"
+                                             "r1\x08"
+                                             "r2"));
+}
+
+TEST_F(PodaciTest, AnEntryLongerThanAFieldIsNotCutByPromijeni)
+{
+    writeFile(path, QByteArray(40'000, 'n') + "\x08"
+                                              "1\x08"
+                                              "2\r\n");
+    createAndShow();
+    clickRow(0);
+    EXPECT_TRUE(userErrorOf([&] { click("BitBtn3"); }).startsWith(QStringLiteral("Zapis je predug")));
+    EXPECT_FALSE(editing());
+    EXPECT_EQ(partners.at(0).size(), 40'000 + 4);
+}
+
+TEST_F(PodaciTest, AFileThatDidNotLoadWholeIsKeptAtTheEndAndAnAddSaysSo)
+{
+    const QByteArray cutShort("a\r\n\0hidden\r\n", 12);
+    for (const bool saved : {false, true}) {
+        writeFile(path, cutShort);
+        create();
+        click("BitBtn1");
+        fill(QStringLiteral("novi"), QString(), QString());
+        const QString warning = userErrorOf([&] { click("Button1"); });
+        EXPECT_TRUE(warning.startsWith(QStringLiteral("Popis partnera neće se spremiti")))
+            << warning.toStdString();
+        EXPECT_EQ(partners.count(), 2) << "the add itself is done";
+        if (saved)
+            click("BitBtn4");
+        form.reset();
+        EXPECT_EQ(readAll(path), saved ? QByteArray("a\r\nnovi\x08\x08\r\n") : cutShort);
+        EXPECT_TRUE(stepErrors.isEmpty());
+    }
+}
+
 } // namespace

@@ -30,7 +30,8 @@ NearlyFullDisk::NearlyFullDisk(qint64 sizeBytes)
     if (geteuid() != 0)
         return;
     const QByteArray options = "size=" + QByteArray::number(sizeBytes) + ",mode=0777";
-    m_mounted = mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, options.constData()) == 0;
+    m_mounted =
+        mount("tmpfs", QFile::encodeName(m_dir.path()).constData(), "tmpfs", 0, options.constData()) == 0;
 }
 
 NearlyFullDisk::~NearlyFullDisk()
@@ -42,7 +43,9 @@ NearlyFullDisk::~NearlyFullDisk()
 
 qint64 NearlyFullDisk::freeBytes() const
 {
-    struct statvfs stats{};
+    struct statvfs stats
+    {
+    };
     if (statvfs(QFile::encodeName(m_dir.path()).constData(), &stats) != 0)
         return -1;
     return qint64(stats.f_bavail) * qint64(stats.f_frsize);

@@ -1,6 +1,5 @@
+#include "HandlerApplication.h"
 #include "TestEnvironment.h"
-
-#include <QApplication>
 
 #include <gtest/gtest.h>
 
@@ -8,7 +7,7 @@ int main(int argc, char **argv)
 {
     QTemporaryDir runtimeDir;
     prepareTestEnvironment(runtimeDir);
-    QApplication app(argc, argv);
+    HandlerApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

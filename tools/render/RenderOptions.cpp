@@ -121,6 +121,10 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
             numberPair(parser.value(size), u'x', u"size"_s);
         if (options.previewWidth < 0 || options.previewHeight < 0)
             throw UserError(u"--size must not be negative"_s);
+        // Larger frames would ask for fonts thousands of pixels high and images no viewer opens.
+        constexpr int largestSide = 32000;
+        if (options.previewWidth > largestSide || options.previewHeight > largestSide)
+            throw UserError(u"--size must be at most %1x%1"_s.arg(largestSide));
     }
     if (parser.isSet(mode))
         options.mode = modeOf(parser.value(mode));

@@ -103,7 +103,11 @@ void saveGeneration(SavedKind kind, const QString &path, int generation)
 {
     switch (kind) {
     case SavedKind::Partners: {
+        // As the program does: read the file, change the list, save it.
         PartnerList list(path);
+        list.LoadData();
+        for (int i = list.count() - 1; i >= 0; --i)
+            list.remove(i);
         for (const QString &entry : partnersOf(generation))
             list.append(entry);
         list.SaveData();

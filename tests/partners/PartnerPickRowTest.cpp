@@ -1,5 +1,5 @@
-#include "PartnerItemDelegate.h"
 #include "PartnerEntry.h"
+#include "PartnerRow.h"
 
 #include <QImage>
 #include <QPainter>
@@ -11,10 +11,10 @@ namespace {
 // Draws one entry into the second of three 13-pixel rows of a red image.
 QImage drawnRow(const QString &entry, bool selected)
 {
-    QImage image(301, 3 * PartnerItemDelegate::rowHeight, QImage::Format_RGB32);
+    QImage image(301, 3 * PartnerRow::pickHeight, QImage::Format_RGB32);
     image.fill(Qt::red);
     QPainter painter(&image);
-    ListBox1DrawItem(painter, QRect(0, 13, 301, 13), entry, selected);
+    PartnerRow::drawPick(painter, QRect(0, 13, 301, 13), selected, entry);
     return image;
 }
 
@@ -28,7 +28,7 @@ int pixelsOf(const QImage &image, QRgb colour, int top, int bottom)
     return count;
 }
 
-TEST(PartnerItemDelegate, DrawsTheEntryWithinItsRowInTheSelectionColours)
+TEST(PartnerPickRow, DrawsTheEntryWithinItsRowInTheSelectionColours)
 {
     const QString entry =
         joinPartner(QStringLiteral("HEP d.d."), QStringLiteral("2360000-1"), QStringLiteral("01 5"));

@@ -1,19 +1,7 @@
 #pragma once
 
 #include "SettingsStore.h"
-
-#include <QLatin1StringView>
-#include <QString>
-
-// The entry controls of both tabs, reached by their object names ("Memo1", "pb22", ...).
-// Setting a digit box fits the value into its positions, as a program-set value.
-class SlipFieldAccess
-{
-public:
-    virtual ~SlipFieldAccess() = default;
-    virtual QString fieldText(QLatin1StringView control) const = 0;
-    virtual void setFieldText(QLatin1StringView control, const QString &text) = 0;
-};
+#include "SlipFieldAccess.h"
 
 // The default loaders. An absent value empties its field; a value of another type stops the loader
 // with UserError "Invalid data type for '<name>'", the fields set before it keeping their texts.

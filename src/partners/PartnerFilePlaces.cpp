@@ -1,0 +1,48 @@
+#include "PartnerFilePlaces.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <unistd.h>
+
+namespace {
+
+const QString fileName = QStringLiteral("DataZor.dat");
+
+bool folderTakesASave(const QString &path)
+{
+    // access() asks with the real user's rights; QFileInfo::isWritable gives root its override only
+    // when it is root, so either does, but access() also sees read-only mounts.
+    const QString folder = QFileInfo(path).absolutePath();
+    return ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) == 0 &&
+           (!QFileInfo::exists(path) || ::access(QFile::encodeName(path).constData(), W_OK) == 0);
+}
+
+} // namespace
+
+PartnerFilePlaces::PartnerFilePlaces(const QString &besideProgram, const QString &perUser)
+    : m_besideProgram(besideProgram), m_perUser(perUser)
+{
+}
+
+PartnerFilePlaces PartnerFilePlaces::forProgramIn(const QString &programDirectory)
+{
+    const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    return {QDir(programDirectory).filePath(fileName),
+            QDir(dataFolder).filePath(QStringLiteral("ZorvatPrint/") + fileName)};
+}
+
+QString PartnerFilePlaces::readPath() const
+{
+    if (QFileInfo::exists(m_perUser) || !QFileInfo::exists(m_besideProgram))
+        return savePath();
+    return m_besideProgram;
+}
+
+QString PartnerFilePlaces::savePath() const
+{
+    if (QFileInfo::exists(m_perUser))
+        return m_perUser;
+    return folderTakesASave(m_besideProgram) ? m_besideProgram : m_perUser;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// Where "DataZor.dat" is read from and saved to: beside the program (a build or portable folder)
+// or in the per-user data folder (an installed program cannot write beside itself). A file beside
+// the program is always read; once a save had to go to the per-user file, that file wins.
+class PartnerFilePlaces
+{
+public:
+    // One file for both reading and saving.
+    explicit PartnerFilePlaces(const QString &path) : PartnerFilePlaces(path, path) {}
+    PartnerFilePlaces(const QString &besideProgram, const QString &perUser);
+    static PartnerFilePlaces forProgramIn(const QString &programDirectory);
+
+    // The per-user file when it exists, else the one beside the program when that exists, else
+    // where the first save will go.
+    QString readPath() const;
+    // The per-user file when it exists; else the one beside the program when its folder takes a
+    // save (a save writes a temporary file beside the old one); else the per-user file.
+    QString savePath() const;
+
+private:
+    QString m_besideProgram, m_perUser;
+};

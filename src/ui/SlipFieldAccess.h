@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QLatin1StringView>
+#include <QString>
+
+// The entry controls of both tabs, reached by their object names ("Memo1", "pb22", ...).
+// Setting a digit box fits the value into its positions, as a program-set value.
+class SlipFieldAccess
+{
+public:
+    virtual ~SlipFieldAccess() = default;
+    virtual QString fieldText(QLatin1StringView control) const = 0;
+    virtual void setFieldText(QLatin1StringView control, const QString &text) = 0;
+};
