@@ -8,6 +8,7 @@
 #include "PaintUplatnica.h"
 #include "PaintZorvat.h"
 #include "PartnerList.h"
+#include "PaymentHints.h"
 #include "PickPanel.h"
 #include "QPainterSurface.h"
 #include "SlipControls.h"
@@ -98,6 +99,8 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     m_pickPanel = new PickPanel(this);
     setUpControls();
     connectHandlers();
+    m_paymentHints = std::make_unique<PaymentHints>(
+        *this, *m_fields, [this](const QString &hint) { m_statusPanels->showFieldHint(hint); });
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connectHandler(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
