@@ -2,6 +2,7 @@
 
 #include "CheckMark.h"
 #include "PaymentFields.h"
+#include "SlipControlTable.h"
 #include "SlipControls.h"
 
 #include <QEvent>
@@ -54,23 +55,28 @@ PaymentHints::PaymentHints(QWidget &window, SlipControls &fields,
 {
     for (const SlipKind kind : {SlipKind::Uplatnica, SlipKind::Zorvat}) {
         for (const PaymentField &field : paymentFields(kind)) {
-            auto *control = window.findChild<QWidget *>(field.controlName());
-            QWidget *modelControl = field.isReference()
-                                        ? window.findChild<QWidget *>(QLatin1StringView(field.modelControl))
-                                        : nullptr;
+            const QLatin1StringView controlName = controlOf(kind, field.fieldName());
+            const QLatin1StringView modelControlName =
+                field.isReference() ? controlOf(kind, QLatin1StringView(field.modelField))
+                                    : QLatin1StringView();
+            auto *control = window.findChild<QWidget *>(controlName);
+            QWidget *modelControl =
+                field.isReference() ? window.findChild<QWidget *>(modelControlName) : nullptr;
             CheckMark *mark = placeMark(window, control);
-            mark->setObjectName(field.controlName() + QStringLiteral("Check"));
-            m_hints.push_back({&field, control, modelControl, mark});
+            mark->setObjectName(controlName + QStringLiteral("Check"));
+            m_hints.push_back({&field, controlName, modelControlName, control, modelControl, mark});
         }
     }
     // Connected once the list is whole, so the hints keep their places.
     for (size_t i = 0; i < m_hints.size(); ++i) {
         const Hint &hint = m_hints[i];
-        for (const char *control : {hint.field->control, hint.field->modelControl}) {
-            if (!control)
-                continue;
-            window.findChild<QWidget *>(QLatin1StringView(control))->installEventFilter(this);
-            m_fields.connectChange(QLatin1StringView(control), this, [this, i] { recheck(m_hints[i]); });
+        for (QWidget *control : {hint.control, hint.modelControl}) {
+            if (control)
+                control->installEventFilter(this);
+        }
+        for (const QLatin1StringView name : {hint.controlName, hint.modelControlName}) {
+            if (!name.isEmpty())
+                m_fields.connectChange(name, this, [this, i] { recheck(m_hints[i]); });
         }
         recheck(m_hints[i]);
     }
@@ -78,10 +84,8 @@ PaymentHints::PaymentHints(QWidget &window, SlipControls &fields,
 
 void PaymentHints::recheck(Hint &hint)
 {
-    const QString model =
-        hint.modelControl ? m_fields.fieldText(QLatin1StringView(hint.field->modelControl)) : QString();
-    const CheckResult result =
-        checkPaymentField(*hint.field, m_fields.fieldText(hint.field->controlName()), model);
+    const QString model = hint.modelControl ? m_fields.fieldText(hint.modelControlName) : QString();
+    const CheckResult result = checkPaymentField(*hint.field, m_fields.fieldText(hint.controlName), model);
     hint.mark->setResult(result);
     if (hint.control->hasFocus() || (hint.modelControl && hint.modelControl->hasFocus()))
         m_showHint(result.message);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLatin1StringView>
 #include <QObject>
 
 #include <functional>
@@ -29,6 +30,7 @@ private:
     struct Hint
     {
         const PaymentField *field;
+        QLatin1StringView controlName, modelControlName; // the model's is empty for an account
         QWidget *control;
         QWidget *modelControl;
         CheckMark *mark;

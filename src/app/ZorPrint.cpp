@@ -3,6 +3,7 @@
 #include "ui_ZorPrint.h"
 
 #include "Clock.h"
+#include "FileDrop.h"
 #include "Glyphs.h"
 #include "HandlerErrors.h"
 #include "PaintUplatnica.h"
@@ -101,6 +102,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     connectHandlers();
     m_paymentHints = std::make_unique<PaymentHints>(
         *this, *m_fields, [this](const QString &hint) { m_statusPanels->showFieldHint(hint); });
+    new FileDrop(this, [this](const QStringList &paths) { runHandler([&] { openFiles(paths); }); });
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connectHandler(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -276,6 +278,12 @@ void TForm1::addPartner(PickTarget group)
 void TForm1::Uitaj1Click()
 {
     SlipFileCommands::load(m_services.dialogs, *m_fields);
+}
+
+void TForm1::openFiles(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        SlipFileCommands::loadFile(m_services.dialogs, *m_fields, path);
 }
 
 void TForm1::SaveUplatnicaExecute()

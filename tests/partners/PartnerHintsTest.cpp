@@ -30,7 +30,7 @@ class PartnerHintsTest : public ::testing::Test
 protected:
     QTemporaryDir dir;
     PartnerList partners{dir.filePath(QStringLiteral("DataZor.dat"))};
-    TForm2 form{partners, [](const std::function<void()> &step) { step(); }};
+    TForm2 form{partners};
 
     QLineEdit *field(const char *name) const { return form.findChild<QLineEdit *>(QLatin1StringView(name)); }
     CheckMark *mark(const char *name) const

@@ -16,11 +16,11 @@ SlipRecord recordWith(SlipKind kind, std::initializer_list<std::pair<const char 
 TEST(PaymentFields, ChecksEveryAccountAndReferenceOfBothKinds)
 {
     const QList<CheckedField> zorvat =
-        checkRecord(recordWith(SlipKind::Zorvat, {{"Racun1", u"1001005-1863000160"},
-                                                  {"pb11", u" 01"},
-                                                  {"pb12", u"12345-678"},
-                                                  {"pb21", u" 06"},
-                                                  {"pb22", u"102 3057 89015 "}}));
+        checkRecord(recordWith(SlipKind::Zorvat, {{"payerAccount", u"1001005-1863000160"},
+                                                  {"payerReferenceModel", u" 01"},
+                                                  {"payerReference", u"12345-678"},
+                                                  {"recipientReferenceModel", u" 06"},
+                                                  {"recipientReference", u"102 3057 89015 "}}));
     ASSERT_EQ(zorvat.size(), 4);
     const struct
     {
@@ -41,8 +41,8 @@ TEST(PaymentFields, ChecksEveryAccountAndReferenceOfBothKinds)
         EXPECT_EQ(zorvat[i].result.status, e.status) << e.name;
     }
 
-    const QList<CheckedField> uplatnica = checkRecord(recordWith(
-        SlipKind::Uplatnica, {{"MaskEdit7", u"HR1210010051863000160"}, {"MaskEdit8", u"102 3057"}}));
+    const QList<CheckedField> uplatnica = checkRecord(
+        recordWith(SlipKind::Uplatnica, {{"account", u"HR1210010051863000160"}, {"reference", u"102 3057"}}));
     ASSERT_EQ(uplatnica.size(), 2);
     EXPECT_EQ(uplatnica[0].result.iban, QStringLiteral("HR1210010051863000160"));
     EXPECT_EQ(uplatnica[1].result.message, QStringLiteral("upišite model poziva na broj"))
