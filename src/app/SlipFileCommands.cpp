@@ -9,9 +9,13 @@ namespace SlipFileCommands {
 void load(UserDialogs &dialogs, SlipControls &fields)
 {
     const std::optional<QString> path = dialogs.getOpenFileName(QString());
-    if (!path)
-        return;
-    const std::optional<SlipRecord> record = SlipFile::load(*path);
+    if (path)
+        loadFile(dialogs, fields, *path);
+}
+
+void loadFile(UserDialogs &dialogs, SlipControls &fields, const QString &path)
+{
+    const std::optional<SlipRecord> record = SlipFile::load(path);
     if (!record) {
         dialogs.showMessage(SlipFile::loadErrorText());
         return;

@@ -13,6 +13,9 @@ namespace SlipFileCommands {
 // Throws UserError when the file cannot be opened.
 void load(UserDialogs &dialogs, SlipControls &fields);
 
+// Loads path as load does with a chosen file: the program's command line and a dropped file.
+void loadFile(UserDialogs &dialogs, SlipControls &fields, const QString &path);
+
 // Asks for a file name and replaces that file with the record of kind. Throws UserError when the
 // file cannot be written.
 void save(UserDialogs &dialogs, const SlipControls &fields, SlipKind kind);

@@ -3,6 +3,7 @@
 #include "ui_ZorPrint.h"
 
 #include "Clock.h"
+#include "FileDrop.h"
 #include "Glyphs.h"
 #include "HandlerErrors.h"
 #include "PaintUplatnica.h"
@@ -98,6 +99,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     m_pickPanel = new PickPanel(this);
     setUpControls();
     connectHandlers();
+    new FileDrop(this, [this](const QStringList &paths) { runHandler([&] { openFiles(paths); }); });
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
     connectHandler(Timer1, &QTimer::timeout, this, &TForm1::Timer1Timer);
@@ -273,6 +275,12 @@ void TForm1::addPartner(PickTarget group)
 void TForm1::Uitaj1Click()
 {
     SlipFileCommands::load(m_services.dialogs, *m_fields);
+}
+
+void TForm1::openFiles(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        SlipFileCommands::loadFile(m_services.dialogs, *m_fields, path);
 }
 
 void TForm1::SaveUplatnicaExecute()

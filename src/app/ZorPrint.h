@@ -48,6 +48,10 @@ public:
     void setCalibration(const Calibration &calibration) override { m_calibration = calibration; }
     SlipControls &fields() const { return *m_fields; }
 
+    // Opens each saved form in turn as "Učitaj" opens a chosen file: the program's command line
+    // and files dropped onto the window.
+    void openFiles(const QStringList &paths);
+
 public slots:
     void Timer1Timer();
     void repaintUplatnica();

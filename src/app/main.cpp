@@ -3,6 +3,7 @@
 #include "PartnerList.h"
 #include "PlatformPrinter.h"
 #include "Podaci.h"
+#include "PreviewPicture.h"
 #include "PrintDialogs.h"
 #include "PrnCalibrate.h"
 #include "QtUserDialogs.h"
@@ -13,9 +14,10 @@
 // Start-up in order: the process-wide formats and the services, then every window made hidden and
 // wired, then each window's FormCreate: the main window's (its defaults, the first printer made
 // current), the partner dialog's (which loads the partner file), the calibration dialog's (the
-// current printer's calibration); then the event loop. Errors of a start-up step are shown and the
-// program still starts. Ending the program destroys the windows, the partner dialog first, which
-// writes the partner file; an error of that write is shown too.
+// current printer's calibration); the window shown and the saved forms named on the command line
+// opened; then the event loop. Errors of a start-up step are shown and the program still starts.
+// Ending the program destroys the windows, the partner dialog first, which writes the partner
+// file; an error of that write is shown too.
 int main(int argc, char **argv)
 {
     ZorvatApplication app(argc, argv);
@@ -44,7 +46,9 @@ int main(int argc, char **argv)
         app.runReportingErrors([&] { partnerDialog.FormCreate(); });
         app.runReportingErrors([&] { printing.calibrationDialog().FormCreate(); });
 
+        writePreviewPictureWhenAsked(window);
         window.show();
+        app.runReportingErrors([&] { window.openFiles(QCoreApplication::arguments().mid(1)); });
         exitCode = ZorvatApplication::exec();
     }
     // Shows an error the windows kept while closing: the partner dialog's write of its file.

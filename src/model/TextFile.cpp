@@ -18,12 +18,23 @@ constexpr char16_t lineTabulation = u'\x0B';
     throw UserError(errno == ENOSPC ? QStringLiteral("Disk full") : QStringLiteral("Stream write error"));
 }
 
+// Linux takes names of up to 255 bytes; the save's temporary file would otherwise fail later with
+// a stream error that does not say why.
+void requireShortEnoughName(const QString &path)
+{
+    constexpr qsizetype maxNameBytes = 255, maxPathBytes = 4095;
+    if (QFile::encodeName(QFileInfo(path).fileName()).size() > maxNameBytes ||
+        QFile::encodeName(path).size() > maxPathBytes)
+        throw UserError(QStringLiteral("Naziv datoteke je predugačak: %1").arg(path));
+}
+
 } // namespace
 
 namespace TextFile {
 
 void writeAtomically(const QString &path, const QByteArray &bytes)
 {
+    requireShortEnoughName(path);
     // Only a regular file is ever replaced: a device or a pipe under the name would otherwise be
     // swapped for a new regular file.
     const QFileInfo target(path);

@@ -9,7 +9,8 @@ namespace TextFile {
 // Writes bytes to path through a temporary file in the same folder that replaces the old file only
 // when everything is written and flushed, so a failure (a full disk included) leaves any earlier
 // file byte for byte as it was. Throws UserError "Cannot create file <path>" (also when path names
-// anything but a regular file), "Disk full" or "Stream write error".
+// anything but a regular file), "Naziv datoteke je predugačak: <path>", "Disk full" or
+// "Stream write error".
 void writeAtomically(const QString &path, const QByteArray &bytes);
 
 // Writes an output file of the command-line tools: a regular or new file as writeAtomically does,

@@ -29,8 +29,15 @@ PartnerFilePlaces::PartnerFilePlaces(const QString &besideProgram, const QString
 PartnerFilePlaces PartnerFilePlaces::forProgramIn(const QString &programDirectory)
 {
     const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    return {QDir(programDirectory).filePath(fileName),
-            QDir(dataFolder).filePath(QStringLiteral("ZorvatPrint/") + fileName)};
+    const QString perUser = QDir(dataFolder).filePath(QStringLiteral("ZorvatPrint/") + fileName);
+    // An installed program sits in <prefix>/bin beside <prefix>/share; it keeps nothing beside
+    // itself even when its user may write there (root running the program from /usr/bin).
+    const QFileInfo program(programDirectory);
+    const bool installed = program.fileName() == QLatin1StringView("bin") &&
+                           QFileInfo(program.dir().filePath(QStringLiteral("share"))).isDir();
+    if (installed)
+        return PartnerFilePlaces(perUser);
+    return {QDir(programDirectory).filePath(fileName), perUser};
 }
 
 QString PartnerFilePlaces::readPath() const

@@ -19,7 +19,8 @@ public:
     explicit PartnerList(const PartnerFilePlaces &places);
 
     // Where the first save goes when no partner file exists yet: beside the program when its folder
-    // is writable (a build or portable folder), otherwise in the per-user data folder.
+    // is writable (a build or portable folder), otherwise, and always for a program installed in
+    // <prefix>/bin, in the per-user data folder.
     static QString defaultFilePath(const QString &programDirectory);
 
     // Where the next save goes.

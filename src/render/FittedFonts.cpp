@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
@@ -22,23 +23,49 @@ int cellHeightAt(QFont font, int pixelSize)
     return QFontMetrics(font).height();
 }
 
+// The smallest size in [low, high] whose cell reaches cellHeight, or high when none does, by
+// halving: cells grow with the size.
+int smallestSizeReaching(const QFont &font, int cellHeight, int low, int high)
+{
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        if (cellHeightAt(font, middle) >= cellHeight)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    return high;
+}
+
 // The pixel size whose cell height is closest to the one asked for; a tie takes the smaller
 // size, so the text never overfills its cell. Cells grow with the size, about 1.14 times as fast
 // (Arial 1.149, Courier New 1.133), so from that estimate a step or two finds the two sizes whose
-// cells bracket the height asked for. Each size tried loads a font, which start-up pays for.
+// cells bracket the height asked for. Each size tried loads a font, which start-up pays for; where
+// the estimate is further off (huge cells), halving the range bounds the sizes tried.
 int closestPixelSize(const QFont &font, int cellHeight)
 {
     constexpr qreal typicalCellPerPixel = 1.14;
-    // A face whose cells stop growing ends the walk at this size.
-    const int largest = 4 * cellHeight + 8;
-    int upper = std::max(1, qRound(cellHeight / typicalCellPerPixel));
+    constexpr int maxSteps = 8;
+    // A face whose cells stop growing ends the search at this size; so does the font engine's
+    // limit, beyond which its metrics overflow (about 16,000 pixels).
+    constexpr int largestUsable = 10000;
+    const int largest = std::min(4 * cellHeight + 8, largestUsable);
+    int upper = std::clamp(qRound(cellHeight / typicalCellPerPixel), 1, largest);
     int upperHeight = cellHeightAt(font, upper);
     int lowerHeight = 0;
     if (upperHeight >= cellHeight) {
         // Step down to the smallest size whose cell still reaches the height.
-        for (;;) {
+        for (int step = 0;; ++step) {
             if (upper == 1)
                 return 1;
+            if (step == maxSteps) {
+                upper = smallestSizeReaching(font, cellHeight, 1, upper);
+                if (upper == 1)
+                    return 1;
+                upperHeight = cellHeightAt(font, upper);
+                lowerHeight = cellHeightAt(font, upper - 1);
+                break;
+            }
             lowerHeight = cellHeightAt(font, upper - 1);
             if (lowerHeight < cellHeight)
                 break;
@@ -47,7 +74,14 @@ int closestPixelSize(const QFont &font, int cellHeight)
         }
     } else {
         // Step up to the first size whose cell reaches it.
+        int step = 0;
         do {
+            if (++step > maxSteps) {
+                upper = smallestSizeReaching(font, cellHeight, upper + 1, largest);
+                upperHeight = cellHeightAt(font, upper);
+                lowerHeight = cellHeightAt(font, upper - 1);
+                break;
+            }
             lowerHeight = upperHeight;
             ++upper;
             upperHeight = cellHeightAt(font, upper);

@@ -44,6 +44,13 @@ FormFrame FormFrame::print(int rectWidth, int rectHeight, bool perforation, int 
     const long long shift = perforation ? roundToFrame(11.0L * hscale) : 0;
     frame.originX = roundToFrame(static_cast<long double>(shift + dX));
     frame.originY = roundToFrame(static_cast<long double>(dY) * vscale);
+    // The layouts place things up to a frame's size beyond its edges (captions, the perforation
+    // marks); every such coordinate must stay an int, or the page would get wrapped positions.
+    for (const long long edge : {static_cast<long long>(frame.originX) - frame.width,
+                                 static_cast<long long>(frame.originX) + 2LL * frame.width,
+                                 static_cast<long long>(frame.originY) - frame.height,
+                                 static_cast<long long>(frame.originY) + 2LL * frame.height})
+        roundToFrame(static_cast<long double>(edge));
     return frame;
 }
 

@@ -128,4 +128,14 @@ TEST(SafeWrite, AnOutputIntoADeviceGoesStraightIn)
     }
 }
 
+TEST(SafeWrite, ANameTooLongForTheFilesystemSaysSo)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QString(300, u'n') + QStringLiteral(".txt"));
+    EXPECT_EQ(userErrorOf([&] { TextFile::writeAtomically(path, "x"); }),
+              QStringLiteral("Naziv datoteke je predugačak: %1").arg(path));
+    const QString longest = dir.filePath(QString(255, u'n'));
+    EXPECT_EQ(userErrorOf([&] { TextFile::writeAtomically(longest, "x"); }), QString());
+}
+
 } // namespace

@@ -277,6 +277,10 @@ TEST_F(PartnerListTest, FileLivesBesideAWritableProgramOnly)
         AsOrdinaryUser user;
         EXPECT_EQ(PartnerList::defaultFilePath(installed), userFile);
     }
+    // Installed beside <prefix>/share: the per-user file even when the bin folder is writable.
+    QFile::setPermissions(installed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    QDir().mkpath(dir.filePath(QStringLiteral("share")));
+    EXPECT_EQ(PartnerList::defaultFilePath(installed), userFile);
     qunsetenv("XDG_DATA_HOME");
 }
 

@@ -96,7 +96,16 @@ TEST(FormFrame, PrintFrameRefusesCalibrationsThatGiveNoUsableFrame)
     const struct
     {
         int rectWidth, rectHeight, dX, dY;
-    } cases[] = {{0, 8, 0, 0}, {8, 0, 0, 0}, {-8, 8, 0, 0}, {8, -1, 0, 0}, {8, 8, big, 0}, {8, 1, 0, big}};
+    } cases[] = {{0, 8, 0, 0},
+                 {8, 0, 0, 0},
+                 {-8, 8, 0, 0},
+                 {8, -1, 0, 0},
+                 {8, 8, big, 0},
+                 {8, 1, 0, big},
+                 // An origin that fits, with a right or bottom edge that would not.
+                 {8, 8, 2147483000, 0},
+                 {8, 8, -2147483000, 0},
+                 {8, 8, 0, 171798600}};
     for (const auto &c : cases) {
         EXPECT_THROW(FormFrame::print(c.rectWidth, c.rectHeight, true, c.dX, c.dY), UserError)
             << c.rectWidth << "," << c.rectHeight << " " << c.dX << "," << c.dY;

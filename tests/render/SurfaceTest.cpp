@@ -103,6 +103,25 @@ TEST(FittedFonts, PicksThePixelSizeWithTheClosestCellHeight)
     }
 }
 
+TEST(FittedFonts, HugeCellsGetTheClosestSizeToo)
+{
+    // Far from the estimate the search halves the range instead of stepping one size at a time.
+    FittedFonts fonts;
+    for (const int height : {1000, 5003, 9000}) {
+        FontState state;
+        state.name = u"Arial"_s;
+        state.height = height;
+        const QFont chosen = fonts.fitted(state).font;
+        const int distance = std::abs(QFontMetrics(chosen).height() - height);
+        for (const int size : {chosen.pixelSize() - 1, chosen.pixelSize() + 1}) {
+            QFont other = chosen;
+            other.setPixelSize(size);
+            EXPECT_GE(std::abs(QFontMetrics(other).height() - height), distance)
+                << height << " px, size " << size;
+        }
+    }
+}
+
 TEST(FittedFonts, WidthsAreTheRoundedAdvance)
 {
     FittedFonts fonts;

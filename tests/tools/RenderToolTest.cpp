@@ -132,6 +132,7 @@ TEST(RenderTool, RefusesBadInputWithStatusTwoAndNoOutput)
         {{full, u"--style"_s, u"print"_s, u"--calibration"_s, u"0,8"_s}, u"kalibracija"_s},
         {{full, u"--style"_s, u"print"_s, u"--offset"_s, u"a,1"_s}, u"'a' is not a valid integer value"_s},
         {{full, u"--size"_s, u"0x350"_s}, u"at least 1x1"_s},
+        {{full, u"--size"_s, u"610x1000000"_s}, u"at most 32000x32000"_s},
         {{full, u"--format"_s, u"gif"_s}, u"gif"_s},
         {{full, u"extra.txt"_s}, u"exactly one slip file"_s},
     };

@@ -50,6 +50,8 @@ PrintMode modeOf(const QString &name)
 QString renderUsage()
 {
     return u"Usage: zorprint-render [options] SLIPFILE -o OUT\n"
+           "       zorprint-render SLIPFILE --check   one JSON line per account and reference; exit 1 if one "
+           "is wrong\n"
            "  --format png|pdf|ops        default: from OUT's extension (.png, .pdf; .jsonl for ops)\n"
            "  --style preview|print       default preview\n"
            "  --size WxH                  preview frame size in pixels, default 610x350\n"
@@ -75,7 +77,9 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
     const QCommandLineOption place(u"place"_s, QString(), u"TEXT"_s);
     const QCommandLineOption date(u"date"_s, QString(), u"TEXT"_s);
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
-    parser.addOptions({out, format, style, size, mode, calibration, perforation, offset, place, date, help});
+    const QCommandLineOption check(u"check"_s);
+    parser.addOptions(
+        {out, format, style, size, mode, calibration, perforation, offset, place, date, help, check});
     if (!parser.parse(arguments))
         throw UserError(parser.errorText());
 
@@ -86,9 +90,15 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
     }
     if (parser.positionalArguments().size() != 1)
         throw UserError(u"expected exactly one slip file"_s);
+    options.slipPath = parser.positionalArguments().constFirst();
+    if (parser.isSet(check)) {
+        if (parser.isSet(out))
+            throw UserError(u"--check writes to standard output; it takes no -o"_s);
+        options.check = true;
+        return options;
+    }
     if (!parser.isSet(out) || parser.value(out).isEmpty())
         throw UserError(u"missing -o OUT"_s);
-    options.slipPath = parser.positionalArguments().constFirst();
     options.outPath = parser.value(out);
     options.format = formatOf(parser.value(format), options.outPath);
 
@@ -111,6 +121,10 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
             numberPair(parser.value(size), u'x', u"size"_s);
         if (options.previewWidth < 0 || options.previewHeight < 0)
             throw UserError(u"--size must not be negative"_s);
+        // Larger frames would ask for fonts thousands of pixels high and images no viewer opens.
+        constexpr int largestSide = 32000;
+        if (options.previewWidth > largestSide || options.previewHeight > largestSide)
+            throw UserError(u"--size must be at most %1x%1"_s.arg(largestSide));
     }
     if (parser.isSet(mode))
         options.mode = modeOf(parser.value(mode));

@@ -28,6 +28,7 @@ struct RenderOptions
     std::optional<QString> place;
     std::optional<QString> date;
     bool helpRequested = false;
+    bool check = false; // check the payment fields instead of drawing
 };
 
 QString renderUsage();

@@ -1,5 +1,6 @@
 #include "RenderTool.h"
 
+#include "CheckOutput.h"
 #include "RenderOptions.h"
 #include "RenderOutput.h"
 #include "SlipDrawing.h"
@@ -13,6 +14,7 @@ namespace {
 
 constexpr int exitDone = 0;
 constexpr int exitNotWritten = 1;
+constexpr int exitCheckFailed = 1;
 constexpr int exitBadInput = 2;
 
 QByteArray renderBytes(const SlipDrawing &drawing, RenderOptions::Format format)
@@ -59,6 +61,11 @@ int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &e
     }
     QByteArray bytes;
     try {
+        if (options.check) {
+            const CheckOutput checked = CheckOutput::of(loadSlip(options.slipPath));
+            out << QString::fromUtf8(checked.lines);
+            return checked.anyInvalid ? exitCheckFailed : exitDone;
+        }
         bytes = renderBytes(SlipDrawing(loadSlip(options.slipPath), options), options.format);
     } catch (const UserError &e) {
         errors << "zorprint-render: " << e.text() << '\n';

@@ -1,0 +1,20 @@
+# The Debian package, built by scripts/package: everything the install rules put under /usr, with
+# the shared-library dependencies read from the binaries by dpkg-shlibdeps.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME zorvat-print)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "ZORVAT Print developers")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fill in and print Croatian payment slips and transfer orders")
+set(CPACK_PACKAGE_DESCRIPTION
+    "ZORVAT Print fills in and prints the payment slip and the general transfer order, complete on
+plain paper, as a blank template or as data onto a pre-printed form, placed by a calibration of
+each printer. zorprint-render draws a saved form as PNG, PDF or a list of drawing operations.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The layouts ask for Arial and Courier New by name; these are the fonts with their metrics.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+include(CPack)

@@ -1,0 +1,44 @@
+#include "AccountCheck.h"
+
+#include "CheckDigits.h"
+#include "Iban.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// Compares a part's last digit with the one the digits before it call for.
+std::optional<int> wrongCheckDigit(QStringView part)
+{
+    const int expected = *expectedCheckDigit(CheckMethod::Iso7064, part.chopped(1));
+    if (part.back().unicode() - u'0' == expected)
+        return std::nullopt;
+    return expected;
+}
+
+CheckResult checkOldForm(const QString &bank, const QString &account)
+{
+    if (const auto expected = wrongCheckDigit(bank))
+        return CheckResult::invalid(QStringLiteral("kontrolni broj banke treba biti %1").arg(*expected));
+    if (const auto expected = wrongCheckDigit(account))
+        return CheckResult::invalid(QStringLiteral("kontrolni broj računa treba biti %1").arg(*expected));
+    const QString iban = ibanFromBban(bank + account);
+    return CheckResult::valid(QStringLiteral("IBAN: ") + groupIban(iban), iban);
+}
+
+} // namespace
+
+CheckResult checkAccount(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty())
+        return CheckResult::empty();
+    if (trimmed.size() >= 2 && trimmed[0].isLetter() && trimmed[1].isLetter())
+        return checkIban(trimmed);
+    static const QRegularExpression oldForm(QStringLiteral("^([0-9]{7})-([0-9]{10})$"));
+    const QRegularExpressionMatch match = oldForm.match(trimmed);
+    if (!match.hasMatch())
+        return CheckResult::unchecked(
+            QStringLiteral("račun nije IBAN ni u obliku 7 znamenaka, crtica, 10 znamenaka"));
+    return checkOldForm(match.captured(1), match.captured(2));
+}

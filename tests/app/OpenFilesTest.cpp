@@ -1,0 +1,146 @@
+#include "SlipFile.h"
+#include "WindowFixture.h"
+
+#include <QDropEvent>
+#include <QFile>
+#include <QMimeData>
+#include <QUrl>
+
+namespace {
+
+QString dataFile(const char *name)
+{
+    return QStringLiteral(ZORVAT_TEST_DATA_DIR "/") + QLatin1StringView(name);
+}
+
+SlipTexts recordTexts(const QString &path)
+{
+    const std::optional<SlipRecord> record = SlipFile::load(path);
+    EXPECT_TRUE(record.has_value()) << path.toStdString();
+    return record ? record->texts : SlipTexts();
+}
+
+// The ways a saved form reaches the window besides "Učitaj".
+enum class Arrival { CommandLine, DropOnPicture, DropOnEntryField };
+
+class OpenFiles : public WindowFixture, public ::testing::WithParamInterface<Arrival>
+{
+protected:
+    // Delivers the files as the platform would, through the application, so a handler's error
+    // reaches the error box.
+    void open(const QStringList &paths)
+    {
+        if (GetParam() == Arrival::CommandLine) {
+            app()->runReportingErrors([&] { window->openFiles(paths); });
+            return;
+        }
+        QList<QUrl> urls;
+        for (const QString &path : paths)
+            urls.append(QUrl::fromLocalFile(path));
+        QMimeData data;
+        data.setUrls(urls);
+        showWindow();
+        EXPECT_TRUE(dragAndDrop(
+            dropTarget(child(GetParam() == Arrival::DropOnPicture ? "PaintBox1" : "Memo1")), data));
+    }
+
+    // The widget that the platform gives a drag over the middle of control: the one there that
+    // takes drops, or the nearest of its parents that does.
+    static QWidget *dropTarget(QWidget *control)
+    {
+        QWidget *target = control->childAt(control->rect().center());
+        if (target == nullptr)
+            target = control;
+        while (target != nullptr && !target->acceptDrops())
+            target = target->parentWidget();
+        return target;
+    }
+
+    // Enters target with data and drops it there when the drag is accepted; whether it was.
+    static bool dragAndDrop(QWidget *target, const QMimeData &data)
+    {
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &enter);
+        if (!enter.isAccepted())
+            return false;
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(target, &drop);
+        return drop.isAccepted();
+    }
+};
+
+TEST_P(OpenFiles, SavedFormsFillTheirKindsInTurnAndTheTabStays)
+{
+    const QString slip = dataFile("uplatnica-full.txt");
+    const QString order = dataFile("zorvat-full.txt");
+    selectTab(SlipKind::Zorvat);
+    open({slip, order});
+    EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, recordTexts(slip));
+    EXPECT_EQ(window->fields().record(SlipKind::Zorvat).texts, recordTexts(order));
+    EXPECT_EQ(window->activeKind(), SlipKind::Zorvat);
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_P(OpenFiles, FileThatIsNoSavedFormGivesTheLoadMessageAndChangesNothing)
+{
+    const QString other = dir.filePath(QStringLiteral("notes.txt"));
+    QFile file(other);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("Popis za trgovinu\r\nkruh\r\n");
+    file.close();
+    set("Memo1", QStringLiteral("Ivan Horvat"));
+    const SlipRecord before = window->fields().record(SlipKind::Uplatnica);
+
+    open({other});
+    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Pogreška pri učitavanju zapisa!")});
+    EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, before.texts);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_P(OpenFiles, MissingFileGivesTheFileErrorInTheErrorBox)
+{
+    open({dir.filePath(QStringLiteral("missing"))});
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("File not found.")});
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+std::string arrivalName(const ::testing::TestParamInfo<Arrival> &info)
+{
+    constexpr const char *names[] = {"CommandLine", "DropOnPicture", "DropOnEntryField"};
+    return names[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(Arrivals, OpenFiles,
+                         ::testing::Values(Arrival::CommandLine, Arrival::DropOnPicture,
+                                           Arrival::DropOnEntryField),
+                         arrivalName);
+
+using FileDropFixture = WindowFixture;
+
+TEST_F(FileDropFixture, DraggedTextStillGoesIntoTheEntryField)
+{
+    QMimeData data;
+    data.setText(QStringLiteral("Zagreb"));
+    showWindow();
+    QWidget *field = child("Edit2");
+    ASSERT_TRUE(field->acceptDrops());
+    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(field, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(field, &drop);
+    EXPECT_EQ(text("Edit2"), QStringLiteral("Zagreb"));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(FileDropFixture, DragOfWebAddressesIsNotTaken)
+{
+    QMimeData data;
+    data.setUrls({QUrl(QStringLiteral("https://example.org/slip"))});
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(window.get(), &enter);
+    EXPECT_FALSE(enter.isAccepted());
+}
+
+} // namespace

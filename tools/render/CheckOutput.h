@@ -1,0 +1,16 @@
+#pragma once
+
+#include "SlipData.h"
+
+#include <QByteArray>
+
+// The payment checks of a slip record as JSON Lines: one object per account or reference that
+// holds something, {"field", "value", "valid", "message", "iban"}. "valid" is null for a value
+// the checks cannot judge (an account in neither the IBAN nor the 7-10 digit form).
+struct CheckOutput
+{
+    QByteArray lines;
+    bool anyInvalid = false;
+
+    static CheckOutput of(const SlipRecord &record);
+};
