@@ -57,9 +57,9 @@ BENCHMARK(BM_LoadZorvatDefaults)->Unit(benchmark::kMicrosecond);
 void BM_LoadCalibration(benchmark::State &state)
 {
     BenchStore b;
-    SaveCalibration(b.store, QStringLiteral("Laser on LPT1:"), Calibration{7, 7, 3, 3, 2, 9});
+    storeCalibration(b.store, QStringLiteral("Laser on LPT1:"), Calibration{7, 7, 3, 3, 2, 9});
     for (auto _ : state)
-        benchmark::DoNotOptimize(LoadCalibration(b.store, QStringLiteral("Laser on LPT1:")));
+        benchmark::DoNotOptimize(readStoredCalibration(b.store, QStringLiteral("Laser on LPT1:")));
 }
 BENCHMARK(BM_LoadCalibration)->Unit(benchmark::kMicrosecond);
 
@@ -68,7 +68,7 @@ void BM_SaveCalibration(benchmark::State &state)
     BenchStore b;
     qint32 n = 0;
     for (auto _ : state)
-        SaveCalibration(b.store, QStringLiteral("Laser on LPT1:"), Calibration{7, 7, 3, 3, 2, ++n});
+        storeCalibration(b.store, QStringLiteral("Laser on LPT1:"), Calibration{7, 7, 3, 3, 2, ++n});
 }
 BENCHMARK(BM_SaveCalibration)->Unit(benchmark::kMicrosecond);
 

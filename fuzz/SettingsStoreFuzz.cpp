@@ -61,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     storeOperation([&] { LoadZorvatDefaults(store, fields); });
     storeOperation([&] { ReadPrintOffsets(store); });
     storeOperation([&] {
-        const Calibration loaded = LoadCalibration(store, printer);
+        const Calibration loaded = readStoredCalibration(store, printer);
         fuzzCheck(loaded.RectWidth > 0 && loaded.RectHeight > 0, "a loaded calibration divides");
     });
 
@@ -77,9 +77,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Calibration calibration{7, 7, 3, 3, 2, 9};
     const bool printerWritable =
         store.OpenKey(calibrationKeyPath(printer), true, KeyAccess::ReadWrite).has_value();
-    if (storeOperation([&] { SaveCalibration(store, printer, calibration); }) && printerWritable) {
+    if (storeOperation([&] { storeCalibration(store, printer, calibration); }) && printerWritable) {
         Calibration back;
-        storeOperation([&] { back = LoadCalibration(store, printer); });
+        storeOperation([&] { back = readStoredCalibration(store, printer); });
         fuzzCheck(back == calibration, "a calibration the store took reads back");
     }
     return 0;

@@ -42,7 +42,7 @@ KeyPath calibrationKeyPath(const QString &printerEntry)
     return SettingsStore::mainKeyPath() << QStringLiteral("Calibration") << PrinterKeyName(printerEntry);
 }
 
-Calibration LoadCalibration(const SettingsStore &store, const QString &printerEntry)
+Calibration readStoredCalibration(const SettingsStore &store, const QString &printerEntry)
 {
     Calibration calibration;
     std::optional<SettingsKey> key = store.OpenKey(calibrationKeyPath(printerEntry), false, KeyAccess::Read);
@@ -59,7 +59,7 @@ Calibration LoadCalibration(const SettingsStore &store, const QString &printerEn
     return calibration;
 }
 
-void SaveCalibration(const SettingsStore &store, const QString &printerEntry, const Calibration &calibration)
+void storeCalibration(const SettingsStore &store, const QString &printerEntry, const Calibration &calibration)
 {
     std::optional<SettingsKey> key =
         store.OpenKey(calibrationKeyPath(printerEntry), true, KeyAccess::ReadWrite);

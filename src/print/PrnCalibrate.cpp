@@ -54,7 +54,7 @@ void TForm4::LoadCalibration(const QString &printerEntry)
         edit->setText(QStringLiteral("0"));
     if (!hasStoredRecord(m_store, printerEntry))
         return;
-    const Calibration stored = ::LoadCalibration(m_store, printerEntry);
+    const Calibration stored = readStoredCalibration(m_store, printerEntry);
     m_source.setCalibration(stored);
     for (std::size_t i = 0; i < editFields.size(); ++i)
         edits()[i]->setText(QString::number(stored.*editFields[i]));
@@ -67,7 +67,7 @@ void TForm4::SaveCalibration(const QString &printerEntry)
         measured.*editFields[i] = StrToInt(edits()[i]->text());
     // The same check the print jobs make: a square of 0 mm or less gives no print frame.
     FormFrame::print(measured.RectWidth, measured.RectHeight, false, 0, 0);
-    ::SaveCalibration(m_store, printerEntry, measured);
+    storeCalibration(m_store, printerEntry, measured);
 }
 
 void TForm4::FormCreate()

@@ -92,7 +92,7 @@ TEST_P(SpoolerPrintTest, TheFormComesOutOfTheSpoolerWhereTheFrameSaysOnOnePage)
 {
     const SpoolCase &c = GetParam();
     if (c.square != 8)
-        SaveCalibration(store, spooler->queue(), Calibration{c.square, c.square, 4, 4, 2, 10});
+        storeCalibration(store, spooler->queue(), Calibration{c.square, c.square, 4, 4, 2, 10});
 
     const std::optional<SpooledJob> job = printWithDialog(c);
     ASSERT_TRUE(job.has_value()) << "the spooler did not finish the job";
