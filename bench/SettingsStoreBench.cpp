@@ -1,5 +1,6 @@
 #include "Calibration.h"
 #include "Defaults.h"
+#include "FakeSlipFields.h"
 #include "SettingsStore.h"
 
 #include <QMap>
@@ -9,17 +10,6 @@
 
 // The cost of the store's open-handle-close per value, on a database in a temporary folder.
 namespace {
-
-class MapFields : public SlipFieldAccess
-{
-public:
-    QString fieldText(QLatin1StringView control) const override { return texts.value(QString(control)); }
-    void setFieldText(QLatin1StringView control, const QString &text) override
-    {
-        texts[QString(control)] = text;
-    }
-    QMap<QString, QString> texts;
-};
 
 struct BenchStore
 {
@@ -48,7 +38,7 @@ BENCHMARK(BM_WriteSetting)->Unit(benchmark::kMicrosecond);
 void BM_LoadZorvatDefaults(benchmark::State &state)
 {
     BenchStore b;
-    MapFields fields;
+    FakeSlipFields fields;
     for (auto _ : state)
         LoadZorvatDefaults(b.store, fields);
 }

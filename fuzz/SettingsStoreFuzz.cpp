@@ -1,5 +1,6 @@
 #include "Calibration.h"
 #include "Defaults.h"
+#include "FakeSlipFields.h"
 #include "FuzzCheck.h"
 #include "PrintOffsets.h"
 #include "SettingsStore.h"
@@ -11,17 +12,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-class FieldMap : public SlipFieldAccess
-{
-public:
-    QString fieldText(QLatin1StringView control) const override { return texts.value(QString(control)); }
-    void setFieldText(QLatin1StringView control, const QString &text) override
-    {
-        texts[QString(control)] = text;
-    }
-    QHash<QString, QString> texts;
-};
 
 // Runs a store operation; only the store's own errors may come out of it.
 template <typename Operation> bool storeOperation(Operation &&operation)
@@ -56,7 +46,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const SettingsStore store(path, std::chrono::milliseconds(0));
 
-    FieldMap fields;
+    FakeSlipFields fields;
     storeOperation([&] { LoadUplatnicaDefaults(store, fields); });
     storeOperation([&] { LoadZorvatDefaults(store, fields); });
     storeOperation([&] { ReadPrintOffsets(store); });

@@ -1,6 +1,6 @@
-#include "AnsweringDialogs.h"
 #include "Calibration.h"
 #include "FakePrintSource.h"
+#include "FakeUserDialogs.h"
 #include "FrameNumbers.h"
 #include "PdfPage.h"
 #include "PlatformPrinter.h"
@@ -83,7 +83,7 @@ protected:
 
     QTemporaryDir dir;
     SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
-    AnsweringDialogs dialogs;
+    FakeUserDialogs dialogs;
     PlatformPrinter printer{dialogs};
     FakePrintSource source;
 };
@@ -214,7 +214,7 @@ TEST_F(SpoolerTest, TheCalibrationTestPageHasEightMillimetreSquaresInTheCornersO
 {
     QTemporaryDir dir;
     SettingsStore store(dir.filePath(QStringLiteral("settings.db")));
-    AnsweringDialogs dialogs;
+    FakeUserDialogs dialogs;
     PlatformPrinter printer(dialogs);
     FakePrintSource source;
     TForm4 form(printer, store, source);
