@@ -26,6 +26,8 @@ QString opName(OpKind kind)
         return QStringLiteral("TextOut");
     case OpKind::TextRect:
         return QStringLiteral("TextRect");
+    case OpKind::Barcode:
+        return QStringLiteral("Barcode");
     }
     return QString();
 }
@@ -98,6 +100,11 @@ QJsonObject toJson(const RecordedOp &op)
         break;
     case OpKind::TextOut:
         addText(json, op);
+        break;
+    case OpKind::Barcode:
+        addRect(json, op);
+        json[QLatin1StringView("payload")] = QString::fromUtf8(op.payload);
+        json[QLatin1StringView("penColor")] = colorText(op.state.pen.color);
         break;
     }
     return json;
