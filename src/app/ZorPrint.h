@@ -65,11 +65,11 @@ public slots:
     void Button4Click() { clearFields(SlipKind::Zorvat); }
     void Button2Click() { loadDefaults(SlipKind::Uplatnica); }
     void Button3Click() { loadDefaults(SlipKind::Zorvat); }
-    void SpeedButton2Click() { storeDefaults(DefaultGroup::SpeedButton2); }
-    void SpeedButton4Click() { storeDefaults(DefaultGroup::SpeedButton4); }
-    void SpeedButton7Click() { storeDefaults(DefaultGroup::SpeedButton7); }
-    void SpeedButton9Click() { storeDefaults(DefaultGroup::SpeedButton9); }
-    void SpeedButton13Click() { storeDefaults(DefaultGroup::SpeedButton13); }
+    void SpeedButton2Click() { storeDefaults(DefaultGroup::UplatnicaPayer); }
+    void SpeedButton4Click() { storeDefaults(DefaultGroup::UplatnicaRecipient); }
+    void SpeedButton7Click() { storeDefaults(DefaultGroup::ZorvatPayer); }
+    void SpeedButton9Click() { storeDefaults(DefaultGroup::ZorvatRecipient); }
+    void SpeedButton13Click() { storeDefaults(DefaultGroup::ZorvatCodes); }
     void SpeedButton1Click() { openPickPanel(PickTarget::UplatnicaPayer); }
     void SpeedButton3Click() { openPickPanel(PickTarget::UplatnicaRecipient); }
     void SpeedButton6Click() { openPickPanel(PickTarget::ZorvatPayer); }

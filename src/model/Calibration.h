@@ -4,6 +4,9 @@
 
 #include <QString>
 
+#include <array>
+#include <optional>
+
 // A printer's calibration in whole millimetres: the measured size of the test page's corner squares
 // (100 device units a side) and the distances of its edge marks from the sheet's edges.
 struct Calibration
@@ -19,6 +22,20 @@ QString PrinterKeyName(const QString &printerEntry);
 
 // "\Software\Tembrulo\Nerovant\Zorvat\Calibration\" and the printer's key name as one key.
 KeyPath calibrationKeyPath(const QString &printerEntry);
+
+// What a printer's stored record holds, value by value in the order of Calibration's fields:
+// each value that could be read, and the error of the first that could not (empty when the
+// record is whole or there is none).
+struct StoredCalibration
+{
+    bool exists = false;
+    std::array<std::optional<qint32>, 6> values;
+    QString error;
+
+    // The values read, the defaults in place of the others.
+    Calibration withDefaults() const;
+};
+StoredCalibration ReadStoredCalibration(const SettingsStore &store, const QString &printerEntry);
 
 // The printer's stored record, or the defaults when it has none or the store cannot be opened.
 // A stored square size of zero or less is replaced by its default, as it would divide by zero.

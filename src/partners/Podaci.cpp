@@ -12,9 +12,8 @@
 
 #include <QResizeEvent>
 
-TForm2::TForm2(PartnerList &partners, StepRunner runStep, QWidget *parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::TForm2>()), m_partners(partners),
-      m_runStep(std::move(runStep))
+TForm2::TForm2(PartnerList &partners, QWidget *parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::TForm2>()), m_partners(partners)
 {
     setFont(windowFont());
     m_ui->setupUi(this);
@@ -41,12 +40,11 @@ TForm2::TForm2(PartnerList &partners, StepRunner runStep, QWidget *parent)
     connectHandler(m_ui->BitBtn4, &QPushButton::clicked, this, &TForm2::BitBtn4Click);
 
     showEntries();
-    m_runStep([this] { FormCreate(); });
 }
 
 TForm2::~TForm2()
 {
-    m_runStep([this] { FormDestroy(); });
+    runHandler([this] { FormDestroy(); });
 }
 
 void TForm2::showWithoutBlocking()
