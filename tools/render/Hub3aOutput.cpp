@@ -1,0 +1,93 @@
+#include "Hub3aOutput.h"
+
+#include "OpsJson.h"
+#include "PaintHub3a.h"
+#include "QPainterSurface.h"
+#include "RecordingSurface.h"
+#include "UserError.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr double slipWidthMm = 210, slipHeightMm = 99;
+constexpr double unitsPerMm = 100;
+constexpr int pixelsPerMm = 8;
+constexpr int pdfResolution = 1200;
+constexpr int maxImageSide = 32'000;
+
+} // namespace
+
+namespace Hub3aOutput {
+
+QSize defaultSize()
+{
+    return QSize(slipWidthMm * pixelsPerMm, slipHeightMm * pixelsPerMm);
+}
+
+QByteArray png(const Hub3aRecord &record, PrintMode mode, QSize size)
+{
+    if (size.isEmpty() || size.width() > maxImageSide || size.height() > maxImageSide)
+        throw UserError(
+            u"a HUB-3A picture of %1x%2 pixels cannot be drawn"_s.arg(size.width()).arg(size.height()));
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        throw UserError(u"not enough memory for a %1x%2 image"_s.arg(size.width()).arg(size.height()));
+    const double xScale = size.width() / slipWidthMm, yScale = size.height() / slipHeightMm;
+    // The barcode sizes its modules by the picture's resolution.
+    image.setDotsPerMeterX(qRound(xScale * 1000));
+    image.setDotsPerMeterY(qRound(yScale * 1000));
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        painter.scale(xScale / unitsPerMm, yScale / unitsPerMm);
+        QPainterSurface surface(painter);
+        PaintHub3a(surface, mode, record);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw UserError(u"the PNG image could not be encoded"_s);
+    return bytes;
+}
+
+QByteArray pdf(const Hub3aRecord &record, PrintMode mode)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(u"zorprint-render"_s);
+        writer.setResolution(pdfResolution);
+        const QPageSize size(QSizeF(slipWidthMm, slipHeightMm), QPageSize::Millimeter, QString(),
+                             QPageSize::ExactMatch);
+        writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+        QPainter painter(&writer);
+        if (!painter.isActive())
+            throw UserError(u"the PDF page could not be started"_s);
+        constexpr double millimetresPerInch = 25.4;
+        const double scale = pdfResolution / millimetresPerInch / unitsPerMm;
+        painter.scale(scale, scale);
+        QPainterSurface surface(painter);
+        PaintHub3a(surface, mode, record);
+    }
+    return bytes;
+}
+
+QByteArray ops(const Hub3aRecord &record, PrintMode mode)
+{
+    RecordingSurface surface;
+    PaintHub3a(surface, mode, record);
+    return OpsJson::toJsonLines(surface.ops());
+}
+
+} // namespace Hub3aOutput
