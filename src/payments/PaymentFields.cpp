@@ -7,20 +7,20 @@
 namespace {
 
 constexpr PaymentField uplatnicaFields[] = {
-    {"recipientAccount", "MaskEdit7", nullptr},
-    {"recipientReference", "MaskEdit8", "MaskEdit6"},
+    {"recipientAccount", "account", nullptr},
+    {"recipientReference", "reference", "referenceModel"},
 };
 
 constexpr PaymentField zorvatFields[] = {
-    {"payerAccount", "Racun1", nullptr},
-    {"payerReference", "pb12", "pb11"},
-    {"recipientAccount", "Racun2", nullptr},
-    {"recipientReference", "pb22", "pb21"},
+    {"payerAccount", "payerAccount", nullptr},
+    {"payerReference", "payerReference", "payerReferenceModel"},
+    {"recipientAccount", "recipientAccount", nullptr},
+    {"recipientReference", "recipientReference", "recipientReferenceModel"},
 };
 
-const QString &fieldText(const SlipRecord &record, const char *control)
+const QString &fieldText(const SlipRecord &record, const char *field)
 {
-    return record.texts[static_cast<size_t>(slipFieldIndex(record.kind, QLatin1StringView(control)))];
+    return record.texts[static_cast<size_t>(slipFieldIndex(record.kind, QLatin1StringView(field)))];
 }
 
 } // namespace
@@ -41,9 +41,8 @@ QList<CheckedField> checkRecord(const SlipRecord &record)
 {
     QList<CheckedField> checked;
     for (const PaymentField &field : paymentFields(record.kind)) {
-        const QString text = fieldText(record, field.control).trimmed();
-        const QString model =
-            field.isReference() ? fieldText(record, field.modelControl).trimmed() : QString();
+        const QString text = fieldText(record, field.field).trimmed();
+        const QString model = field.isReference() ? fieldText(record, field.modelField).trimmed() : QString();
         const std::optional<int> modelNumber = parseModel(model);
         const QString modelText = modelNumber ? modelName(*modelNumber) : model;
         const QString value = modelText.isEmpty() ? text : (modelText + u' ' + text).trimmed();

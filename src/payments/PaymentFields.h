@@ -10,12 +10,12 @@
 // A field of a slip that the payment checks look at: an account, or a reference with its model.
 struct PaymentField
 {
-    const char *name;         // what the field is, as reports name it ("recipientAccount")
-    const char *control;      // the control holding the account or the reference
-    const char *modelControl; // the control holding the reference's model; null for an account
+    const char *name;       // what the field is, as reports name it ("recipientAccount")
+    const char *field;      // the record field holding the account or the reference
+    const char *modelField; // the record field holding the reference's model; null for an account
 
-    QLatin1StringView controlName() const { return QLatin1StringView(control); }
-    bool isReference() const { return modelControl != nullptr; }
+    QLatin1StringView fieldName() const { return QLatin1StringView(field); }
+    bool isReference() const { return modelField != nullptr; }
 };
 
 // The payment fields of each kind of slip.
