@@ -228,8 +228,9 @@ void drawCaptions(DrawingSurface &surface)
 
 void drawPerforation(DrawingSurface &surface)
 {
+    // Dots as long as the pen is wide: 0.18 mm, visible at preview sizes and in print.
     surface.setPenStyle(PenStyle::psDot);
-    surface.setPenWidth(hairline);
+    surface.setPenWidth(halfPoint);
     surface.setPenColor(clBlack);
     line(surface, 150.00, 0.44, 150.00, 98.74);
     surface.setPenStyle(PenStyle::psSolid);

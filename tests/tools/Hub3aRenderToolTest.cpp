@@ -1,5 +1,5 @@
 #include "BarcodeReadBack.h"
-#include "RenderTool.h"
+#include "ToolRun.h"
 
 #include <QFile>
 #include <QImage>
@@ -15,32 +15,6 @@ namespace {
 using namespace Qt::StringLiterals;
 
 const QString hub3aDir = QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a");
-
-struct ToolRun
-{
-    int status;
-    QString out, errors;
-};
-
-ToolRun render(const QStringList &arguments)
-{
-    ToolRun run;
-    QTextStream out(&run.out), errors(&run.errors);
-    run.status = runRenderTool(QStringList{u"zorprint-render"_s} + arguments, out, errors);
-    return run;
-}
-
-QList<QJsonObject> opsOf(const QString &path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    QList<QJsonObject> ops;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (!line.isEmpty())
-            ops.append(QJsonDocument::fromJson(line).object());
-    }
-    return ops;
-}
 
 QImage pdfRaster(const QString &pdf, int dpi)
 {
@@ -84,7 +58,7 @@ TEST(Hub3aRenderTool, RendersEachTestFileToPngPdfAndOpsWhoseBarcodeReadsBack)
             EXPECT_EQ(readBarcodeBytes(barcodeCell(raster)), expected) << name << ' ' << dpi;
         }
 
-        const QList<QJsonObject> ops = opsOf(base + u".jsonl"_s);
+        const QList<QJsonObject> ops = readOps(base + u".jsonl"_s);
         const auto barcode = std::find_if(ops.begin(), ops.end(),
                                           [](const QJsonObject &op) { return op[u"op"] == u"Barcode"_s; });
         ASSERT_NE(barcode, ops.end()) << name;
@@ -100,7 +74,7 @@ TEST(Hub3aRenderTool, OpsAreHundredthsOfAMillimetreFromTheSlipsCorner)
     const QString ops = out.filePath(u"slip.jsonl"_s);
     ASSERT_EQ(render({hub3aDir + u"/full.txt"_s, u"-o"_s, ops}).status, 0);
     int frameCorners = 0;
-    for (const QJsonObject &op : opsOf(ops)) {
+    for (const QJsonObject &op : readOps(ops)) {
         // The order part's frame ends at 147.81 x 81.92 mm.
         if (op[u"op"] == u"LineTo"_s && op[u"x"].toInt() == 14781 && op[u"y"].toInt() == 8192)
             ++frameCorners;
@@ -117,7 +91,7 @@ TEST(Hub3aRenderTool, SizeAndModeAndRefusals)
 
     const QString data = out.filePath(u"d.jsonl"_s);
     ASSERT_EQ(render({slip, u"--style"_s, u"print"_s, u"--mode"_s, u"data"_s, u"-o"_s, data}).status, 0);
-    for (const QJsonObject &op : opsOf(data))
+    for (const QJsonObject &op : readOps(data))
         EXPECT_NE(op[u"op"].toString(), u"Rectangle"_s);
 
     EXPECT_EQ(render({slip, u"--payload"_s, u"-o"_s, data}).status, 2);

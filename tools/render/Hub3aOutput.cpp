@@ -4,14 +4,11 @@
 #include "PaintHub3a.h"
 #include "QPainterSurface.h"
 #include "RecordingSurface.h"
+#include "RenderOutput.h"
 #include "UserError.h"
 
-#include <QBuffer>
 #include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 
 using namespace Qt::StringLiterals;
 
@@ -20,7 +17,6 @@ namespace {
 constexpr double slipWidthMm = 210, slipHeightMm = 99;
 constexpr double unitsPerMm = 100;
 constexpr int pixelsPerMm = 8;
-constexpr int pdfResolution = 1200;
 constexpr int maxImageSide = 32'000;
 
 } // namespace
@@ -51,36 +47,14 @@ QByteArray png(const Hub3aRecord &record, PrintMode mode, QSize size)
         QPainterSurface surface(painter);
         PaintHub3a(surface, mode, record);
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        throw UserError(u"the PNG image could not be encoded"_s);
-    return bytes;
+    return RenderOutput::pngBytes(image);
 }
 
 QByteArray pdf(const Hub3aRecord &record, PrintMode mode)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(u"zorprint-render"_s);
-        writer.setResolution(pdfResolution);
-        const QPageSize size(QSizeF(slipWidthMm, slipHeightMm), QPageSize::Millimeter, QString(),
-                             QPageSize::ExactMatch);
-        writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
-        QPainter painter(&writer);
-        if (!painter.isActive())
-            throw UserError(u"the PDF page could not be started"_s);
-        constexpr double millimetresPerInch = 25.4;
-        const double scale = pdfResolution / millimetresPerInch / unitsPerMm;
-        painter.scale(scale, scale);
-        QPainterSurface surface(painter);
-        PaintHub3a(surface, mode, record);
-    }
-    return bytes;
+    constexpr double mmPerUnit = 1 / unitsPerMm;
+    return RenderOutput::pdfPage(QSizeF(slipWidthMm, slipHeightMm), QSizeF(mmPerUnit, mmPerUnit),
+                                 [&](DrawingSurface &surface) { PaintHub3a(surface, mode, record); });
 }
 
 QByteArray ops(const Hub3aRecord &record, PrintMode mode)
