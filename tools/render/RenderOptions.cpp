@@ -50,9 +50,10 @@ PrintMode modeOf(const QString &name)
 QString renderUsage()
 {
     return u"Usage: zorprint-render [options] SLIPFILE -o OUT\n"
-           "       zorprint-render SLIPFILE --check   one JSON line per account and reference; exit 1 if one "
-           "is wrong\n"
-           "       zorprint-render HUB3AFILE --payload  the text of the HUB-3A barcode\n"
+           "       zorprint-render SLIPFILE --check\n"
+           "       zorprint-render HUB3AFILE --payload\n"
+           "  --check                     a JSON line per account and reference; exit 1 if one is wrong\n"
+           "  --payload                   a HUB-3A file's barcode text (UTF-8) on standard output\n"
            "  --format png|pdf|ops        default: from OUT's extension (.png, .pdf; .jsonl for ops)\n"
            "  --style preview|print       default preview\n"
            "  --size WxH                  preview frame size in pixels, default 610x350 (HUB-3A: 1680x792)\n"
