@@ -1,6 +1,6 @@
 // The HUB-3A preview's cost per keystroke and the cost of reading one printed barcode back.
-#include "BarcodeReadBack.h"
 #include "FittedFonts.h"
+#include "Hub3aBarcodeCheck.h"
 #include "Hub3aPayload.h"
 #include "PaintHub3a.h"
 #include "QPainterSurface.h"
@@ -62,23 +62,12 @@ void BM_Hub3aKeystrokeRepaint(benchmark::State &state)
 }
 BENCHMARK(BM_Hub3aKeystrokeRepaint)->Unit(benchmark::kMicrosecond);
 
-// The barcode cell as a 600 dpi printer gets it, decoded and compared with the payload.
+// The check before printing: the barcode drawn as a 600 dpi printer prints it, read back and compared.
 void BM_Hub3aReadBack(benchmark::State &state)
 {
     const QByteArray payload = *hub3aPayloadBytes(fullRecord());
-    constexpr double dotsPerMm = 600 / 25.4;
-    QImage cell(qRound(60 * dotsPerMm), qRound(28 * dotsPerMm), QImage::Format_RGB32);
-    cell.setDotsPerMeterX(qRound(dotsPerMm * 1000));
-    cell.setDotsPerMeterY(qRound(dotsPerMm * 1000));
-    cell.fill(Qt::white);
-    {
-        QPainter painter(&cell);
-        painter.scale(dotsPerMm / 100, dotsPerMm / 100);
-        QPainterSurface surface(painter);
-        surface.Barcode(100, 100, 5955, 2738, payload);
-    }
     for (auto _ : state)
-        requireBarcodeReadsBack(cell, payload);
+        checkPrintedBarcode(payload, 600);
 }
 BENCHMARK(BM_Hub3aReadBack)->Unit(benchmark::kMillisecond);
 

@@ -1,4 +1,5 @@
 #include "BarcodeReadBack.h"
+#include "Hub3aBarcodeCheck.h"
 #include "Hub3aPayload.h"
 #include "QPainterSurface.h"
 #include "UserError.h"
@@ -168,6 +169,16 @@ TEST(BarcodeReadBack, PdfModulesAreWholeDotsAt300Dpi)
         }
     }
     EXPECT_GT(runs, 40);
+}
+
+TEST(BarcodeReadBack, PrintCheckPassesAtPrinterResolutionsAndRefusesAnUnreadableOne)
+{
+    for (const QByteArray &payload : testPayloads()) {
+        for (const double dpi : {300.0, 360.0, 600.0, 1200.0})
+            EXPECT_NO_THROW(checkPrintedBarcode(payload, dpi)) << dpi << ' ' << payload.toStdString();
+    }
+    // At 50 dpi the symbol is squeezed to half a dot a module and cannot be read.
+    EXPECT_THROW(checkPrintedBarcode(testPayloads()[1], 50), UserError);
 }
 
 TEST(BarcodeReadBack, ADifferentOrMissingBarcodeIsRefused)
