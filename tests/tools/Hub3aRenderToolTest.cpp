@@ -100,4 +100,22 @@ TEST(Hub3aRenderTool, SizeAndModeAndRefusals)
     EXPECT_TRUE(old.errors.contains(u"--payload reads HUB-3A slip files"_s));
 }
 
+TEST(Hub3aRenderTool, ChecksTheIbansAndReferencesOfAHub3aFile)
+{
+    const ToolRun full = render({hub3aDir + u"/full.txt"_s, u"--check"_s});
+    EXPECT_EQ(full.status, 0) << full.out.toStdString();
+    EXPECT_EQ(full.out.count(u"\"valid\":true"_s), 4) << full.out.toStdString();
+    EXPECT_TRUE(full.out.contains(u"\"value\":\"HR00 2024-0815\""_s));
+
+    QTemporaryDir dir;
+    const QString wrong = dir.filePath(u"wrong.txt"_s);
+    QFile file(wrong);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("TIP=HUB3A\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nHR1210010051863000161\r\n");
+    file.close();
+    const ToolRun checked = render({wrong, u"--check"_s});
+    EXPECT_EQ(checked.status, 1);
+    EXPECT_TRUE(checked.out.contains(u"\"field\":\"recipientAccount\""_s)) << checked.out.toStdString();
+}
+
 } // namespace

@@ -102,8 +102,11 @@ int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &e
                 out << hub3aPayload(*hub3a, options.slipPath);
                 return exitDone;
             }
-            if (options.check)
-                throw UserError(u"%1: --check reads the two older forms"_s.arg(options.slipPath));
+            if (options.check) {
+                const CheckOutput checked = CheckOutput::of(*hub3a);
+                out << QString::fromUtf8(checked.lines);
+                return checked.anyInvalid ? exitCheckFailed : exitDone;
+            }
             bytes = renderHub3a(*hub3a, options);
         } else if (options.payload) {
             throw UserError(u"%1: --payload reads HUB-3A slip files"_s.arg(options.slipPath));
