@@ -26,6 +26,7 @@ public:
     void setFontBold(bool bold) { m_state.font.bold = bold; }
     void setFontColor(Color color) { m_state.font.color = color; }
     void setFontCharset(int charset) { m_state.font.charset = charset; }
+    void setFontOrientation(int tenthsOfDegree) { m_state.font.orientation = tenthsOfDegree; }
 
     const CanvasState &state() const { return m_state; }
     QPoint penPos() const { return m_penPos; }

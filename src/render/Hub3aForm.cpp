@@ -224,6 +224,12 @@ void drawCaptions(DrawingSurface &surface)
         textAtBaseline(surface, units(caption.x), units(caption.baseline), QString::fromUtf16(caption.text),
                        sansAscent);
     }
+    // The form's name runs upward along the left edge, its baseline at x 4.00 mm, from y 82.06 mm.
+    surface.setFontBold(true);
+    surface.setFontOrientation(900);
+    surface.TextOut(units(4.00) - static_cast<int>(std::lround(sansAscent * captionHeight)), units(82.06),
+                    u"Obr. HUB 3A"_s);
+    surface.setFontOrientation(0);
 }
 
 void drawPerforation(DrawingSurface &surface)

@@ -66,6 +66,8 @@ void addText(QJsonObject &json, const RecordedOp &op)
     json[QLatin1StringView("bold")] = font.bold;
     json[QLatin1StringView("color")] = colorText(font.color);
     json[QLatin1StringView("charset")] = font.charset;
+    if (font.orientation != 0)
+        json[QLatin1StringView("orientation")] = font.orientation;
     json[QLatin1StringView("tw")] = op.tw;
     addBrush(json, op.state.brush);
 }

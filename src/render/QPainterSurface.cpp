@@ -89,7 +89,15 @@ void QPainterSurface::drawText(int x, int y, const QString &text)
     m_painter.setFont(fitted.font);
     m_painter.setPen(toQColor(font.color));
     m_painterPen.reset();
-    m_painter.drawText(QPointF(x, y + fitted.baseline), text);
+    if (font.orientation == 0) {
+        m_painter.drawText(QPointF(x, y + fitted.baseline), text);
+        return;
+    }
+    m_painter.save();
+    m_painter.translate(x, y);
+    m_painter.rotate(-font.orientation / 10.0);
+    m_painter.drawText(QPointF(0, fitted.baseline), text);
+    m_painter.restore();
 }
 
 void QPainterSurface::paintText(int x, int y, const QString &text)

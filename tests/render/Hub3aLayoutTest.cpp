@@ -107,7 +107,15 @@ TEST(PaintHub3a, EveryCaptionInRedInk)
          {u"NALOG ZA NACIONALNA PLAĆANJA", u"PLATITELJ", u"PRIMATELJ", u"Iznos:", u"Šifra namjene:",
           u"Datum izvršenja:", u"Potpis korisnika PU", u"IBAN (račun) platitelja ili Platitelj:", u"Ovjera"})
         EXPECT_TRUE(captions.contains(QString::fromUtf16(text))) << QString::fromUtf16(text).toStdString();
-    EXPECT_EQ(captions.size(), 30);
+    EXPECT_EQ(captions.size(), 31);
+    const auto formName = std::find_if(ops.begin(), ops.end(),
+                                       [](const RecordedOp &op) { return op.text == u"Obr. HUB 3A"_s; });
+    ASSERT_NE(formName, ops.end());
+    EXPECT_EQ(formName->state.font.orientation, 900);
+    EXPECT_EQ(formName->y, 8206);
+    EXPECT_TRUE(std::all_of(ops.begin(), ops.end(), [&](const RecordedOp &op) {
+        return &op == &*formName || op.state.font.orientation == 0;
+    }));
 }
 
 TEST(PaintHub3a, BoxedDataOneCharacterCentredInEachCell)
