@@ -26,14 +26,15 @@ namespace {
 
 using Handler = void (TForm1::*)();
 
-// Which handler each field's change runs; Nacin and sif1 to sif3 repaint nothing.
+// Which handler each field's change runs: every change repaints each preview that draws the
+// field; the place and date (Edit2, Edit1) are drawn by both.
 struct ChangeRow
 {
     const char *control;
     Handler handler;
 };
 constexpr ChangeRow changeHandlers[] = {
-    {"Edit1", &TForm1::repaintUplatnica},        {"Edit2", &TForm1::repaintUplatnica},
+    {"Edit1", &TForm1::repaintBothPreviews},     {"Edit2", &TForm1::repaintBothPreviews},
     {"MaskEdit1", &TForm1::repaintUplatnica},    {"Memo1", &TForm1::repaintUplatnica},
     {"Memo2", &TForm1::repaintUplatnica},        {"Memo3", &TForm1::repaintUplatnica},
     {"MaskEdit2", &TForm1::repaintUplatnica},    {"MaskEdit3", &TForm1::repaintUplatnica},
@@ -45,6 +46,8 @@ constexpr ChangeRow changeHandlers[] = {
     {"pb12", &TForm1::NalogodavacChange},        {"pb21", &TForm1::NalogodavacChange},
     {"pb22", &TForm1::NalogodavacChange},        {"IznosZorvat", &TForm1::NalogodavacChange},
     {"Racun2", &TForm1::NalogodavacChange},      {"Racun1", &TForm1::Racun1Change},
+    {"Nacin", &TForm1::NalogodavacChange},       {"sif1", &TForm1::NalogodavacChange},
+    {"sif2", &TForm1::NalogodavacChange},        {"sif3", &TForm1::NalogodavacChange},
 };
 
 // The buttons of both fields panels: their handlers and the glyphs of the small ones.
@@ -191,6 +194,12 @@ void TForm1::Timer1Timer()
 void TForm1::repaintUplatnica()
 {
     m_ui->PaintBox1->update();
+}
+
+void TForm1::repaintBothPreviews()
+{
+    repaintUplatnica();
+    NalogodavacChange();
 }
 
 void TForm1::NalogodavacChange()

@@ -55,6 +55,8 @@ public:
 public slots:
     void Timer1Timer();
     void repaintUplatnica();
+    // The place and date are drawn on both forms.
+    void repaintBothPreviews();
     void Edit3Change() { repaintUplatnica(); }
     void NalogodavacChange();
     void Racun1Change() { NalogodavacChange(); }
