@@ -3,6 +3,7 @@
 #include "ui_ZorPrint.h"
 
 #include "Clock.h"
+#include "EntryField.h"
 #include "FileDrop.h"
 #include "Glyphs.h"
 #include "HandlerErrors.h"
@@ -18,6 +19,7 @@
 #include "WindowFont.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QTimer>
 
 #include <optional>
@@ -136,6 +138,7 @@ void TForm1::connectHandlers()
         connectHandler(findChild<QAbstractButton *>(QLatin1StringView(row.button)), &QAbstractButton::clicked,
                        this, row.handler);
     connectHandler(m_pickPanel, &PickPanel::acceptPressed, this, &TForm1::SpeedButton12Click);
+    connect(m_ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::focusFirstField);
     m_ui->PaintBox1->setPaintHandler(
         [this](QPainter &painter) { runHandler([&] { PaintBox1Paint(painter); }); });
     m_ui->PaintBox2->setPaintHandler(
@@ -295,6 +298,25 @@ void TForm1::openFiles(const QStringList &paths)
 void TForm1::SaveUplatnicaExecute()
 {
     SlipFileCommands::save(m_services.dialogs, *m_fields, activeKind());
+}
+
+void TForm1::focusFirstField()
+{
+    QWidget *page = m_ui->PageControl1->currentWidget();
+    for (QWidget *next = page->nextInFocusChain(); next && next != page; next = next->nextInFocusChain()) {
+        if (page->isAncestorOf(next) && dynamic_cast<EntryField *>(next) &&
+            (next->focusPolicy() & Qt::TabFocus) && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        focusFirstField();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

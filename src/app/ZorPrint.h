@@ -55,6 +55,8 @@ public:
 public slots:
     void Timer1Timer();
     void repaintUplatnica();
+    // Puts the focus in the first field of the active tab's tab order, so typing goes there.
+    void focusFirstField();
     // The place and date are drawn on both forms.
     void repaintBothPreviews();
     void Edit3Change() { repaintUplatnica(); }
@@ -90,6 +92,7 @@ public slots:
     void Izlazak1Click() { close(); }
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
