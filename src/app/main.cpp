@@ -10,9 +10,9 @@
 #include "ZorPrint.h"
 #include "ZorvatApplication.h"
 
-// Start-up in order: the process-wide formats, the main window with its defaults and the first
-// printer made current, the partner dialog (which loads the partner file), the print dialog, the
-// calibration dialog with the current printer's calibration; the window shown and the saved forms
+// Start-up in order: the process-wide formats and Qt's Croatian translations, the main window with its
+// defaults and the first printer made current, the partner dialog (which loads the partner file), the print
+// dialog, the calibration dialog with the current printer's calibration; the window shown and the saved forms
 // named on the command line opened; then the event loop. Errors of a start-up step are shown and
 // the program still starts. Ending the program destroys the windows, the partner dialog first,
 // which writes the partner file.
@@ -20,6 +20,7 @@ int main(int argc, char **argv)
 {
     ZorvatApplication app(argc, argv);
     Formats::applyProcessWide();
+    Formats::installCroatianTranslations();
 
     QtUserDialogs dialogs;
     app.setErrorDialogs(&dialogs);
