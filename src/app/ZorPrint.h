@@ -113,8 +113,8 @@ private:
     std::unique_ptr<StatusPanels> m_statusPanels;
     PickPanel *m_pickPanel = nullptr;
     // Fonts fitted for each picture, kept from one repaint to the next.
-    FittedFonts m_uplatnicaFonts;
-    FittedFonts m_zorvatFonts;
+    FittedFonts m_uplatnicaFonts{FittedFonts::Widths::Proportional};
+    FittedFonts m_zorvatFonts{FittedFonts::Widths::Proportional};
     Calibration m_calibration;
     QTimer *Timer1 = nullptr;
 };
