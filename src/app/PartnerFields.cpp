@@ -2,58 +2,70 @@
 
 #include "Defaults.h"
 #include "PartnerEntry.h"
-#include "SlipFields.h"
+#include "SlipControlTable.h"
 
 namespace {
 
-struct PartnerControls
+// The fields of a partner in one slip kind, by name.
+struct PartnerFieldNames
 {
+    SlipKind kind;
     const char *name;
     const char *account; // nullptr: the target takes the name only
     const char *model;
     const char *number;
 };
 
-const PartnerControls &controlsOf(PickTarget target)
+// The controls of a target's partner fields; those the target lacks are empty.
+struct PartnerControls
 {
-    static constexpr PartnerControls table[] = {
-        {"Memo1", nullptr, nullptr, nullptr},
-        {"Memo3", "MaskEdit7", "MaskEdit6", "MaskEdit8"},
-        {"Nalogodavac", "Racun1", "pb11", "pb12"},
-        {"Primatelj", "Racun2", "pb21", "pb22"},
+    QLatin1StringView name, account, model, number;
+};
+
+PartnerControls controlsOf(PickTarget target)
+{
+    static constexpr PartnerFieldNames table[] = {
+        {SlipKind::Uplatnica, "payer", nullptr, nullptr, nullptr},
+        {SlipKind::Uplatnica, "recipient", "account", "referenceModel", "reference"},
+        {SlipKind::Zorvat, "payer", "payerAccount", "payerReferenceModel", "payerReference"},
+        {SlipKind::Zorvat, "recipient", "recipientAccount", "recipientReferenceModel", "recipientReference"},
     };
-    return table[static_cast<int>(target) - 1];
+    const PartnerFieldNames &fields = table[static_cast<int>(target) - 1];
+    const auto control = [&fields](const char *field) {
+        return field ? controlOf(fields.kind, QLatin1StringView(field)) : QLatin1StringView();
+    };
+    return {control(fields.name), control(fields.account), control(fields.model), control(fields.number)};
 }
 
 } // namespace
 
 QLatin1StringView partnerNameControl(PickTarget target)
 {
-    return QLatin1StringView(controlsOf(target).name);
+    return controlsOf(target).name;
 }
 
 void takePartner(SlipFieldAccess &fields, PickTarget target, const QString &entry)
 {
-    const PartnerControls &c = controlsOf(target);
+    const PartnerControls c = controlsOf(target);
     const PartnerParts parts = SplitPartner(entry);
-    fields.setFieldText(QLatin1StringView(c.name), parts.name);
-    if (!c.account)
+    fields.setFieldText(c.name, parts.name);
+    if (c.account.isEmpty())
         return;
-    fields.setFieldText(QLatin1StringView(c.account), parts.account);
+    fields.setFieldText(c.account, parts.account);
     const qsizetype space = parts.reference.indexOf(u' ');
     if (space >= 0) {
-        fields.setFieldText(QLatin1StringView(c.model), parts.reference.left(space));
-        fields.setFieldText(QLatin1StringView(c.number), parts.reference.mid(space + 1));
+        fields.setFieldText(c.model, parts.reference.left(space));
+        fields.setFieldText(c.number, parts.reference.mid(space + 1));
     } else {
-        fields.setFieldText(QLatin1StringView(c.number), parts.reference);
+        fields.setFieldText(c.number, parts.reference);
     }
 }
 
 QString partnerFromFields(const SlipFieldAccess &fields, PickTarget target)
 {
-    const PartnerControls &c = controlsOf(target);
-    const auto text = [&fields](const char *control) {
-        return control ? fields.fieldText(QLatin1StringView(control)) : QString();
+    const PartnerControls c = controlsOf(target);
+    const auto text = [&fields](QLatin1StringView control) {
+        return control.isEmpty() ? QString() : fields.fieldText(control);
     };
     return joinPartner(text(c.name), text(c.account), joinReference(text(c.model), text(c.number)));
 }

@@ -10,11 +10,6 @@ PrintDialogs::PrintDialogs(TForm1 &window, PrinterDevice &printer, const Setting
 {
 }
 
-void PrintDialogs::FormCreate()
-{
-    m_calibration->FormCreate();
-}
-
 void PrintDialogs::showPrintDialog()
 {
     m_print->show();

@@ -16,8 +16,6 @@ public:
     TForm3 &printDialog() const { return *m_print; }
     TForm4 &calibrationDialog() const { return *m_calibration; }
 
-    // What creating the dialogs does at start-up: the current printer's calibration is loaded.
-    void FormCreate();
     // The main window's "Ispiši": shows the print dialog, or brings it to the front.
     void showPrintDialog();
 

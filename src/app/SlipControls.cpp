@@ -1,6 +1,7 @@
 #include "SlipControls.h"
 
 #include "EntryField.h"
+#include "SlipControlTable.h"
 
 #include <QWidget>
 
@@ -22,9 +23,10 @@ SlipControls::SlipControls(QWidget &window)
     for (const SlipKind kind : kinds) {
         const SlipFieldTable &table = slipFields(kind);
         for (size_t i = 0; i < table.size(); ++i) {
-            auto *field = dynamic_cast<EntryField *>(window.findChild<QWidget *>(table[i].name()));
+            const QLatin1StringView control = controlOf(kind, static_cast<int>(i));
+            auto *field = dynamic_cast<EntryField *>(window.findChild<QWidget *>(control));
             if (!field)
-                throw std::logic_error("the window has no entry control " + std::string(table[i].control));
+                throw std::logic_error("the window has no entry control " + std::string(control.data()));
             field->configure(table[i]);
             m_fields[kindIndex(kind)][i] = field;
         }
@@ -34,7 +36,7 @@ SlipControls::SlipControls(QWidget &window)
 EntryField &SlipControls::field(QLatin1StringView control) const
 {
     for (const SlipKind kind : kinds) {
-        const int index = slipFieldIndex(kind, control);
+        const int index = fieldIndexOfControl(kind, control);
         if (index >= 0)
             return *m_fields[kindIndex(kind)][static_cast<size_t>(index)];
     }

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class PaymentHints;
 class PickPanel;
 class QPainter;
 class QTimer;
@@ -69,11 +70,11 @@ public slots:
     void Button4Click() { clearFields(SlipKind::Zorvat); }
     void Button2Click() { loadDefaults(SlipKind::Uplatnica); }
     void Button3Click() { loadDefaults(SlipKind::Zorvat); }
-    void SpeedButton2Click() { storeDefaults(DefaultGroup::SpeedButton2); }
-    void SpeedButton4Click() { storeDefaults(DefaultGroup::SpeedButton4); }
-    void SpeedButton7Click() { storeDefaults(DefaultGroup::SpeedButton7); }
-    void SpeedButton9Click() { storeDefaults(DefaultGroup::SpeedButton9); }
-    void SpeedButton13Click() { storeDefaults(DefaultGroup::SpeedButton13); }
+    void SpeedButton2Click() { storeDefaults(DefaultGroup::UplatnicaPayer); }
+    void SpeedButton4Click() { storeDefaults(DefaultGroup::UplatnicaRecipient); }
+    void SpeedButton7Click() { storeDefaults(DefaultGroup::ZorvatPayer); }
+    void SpeedButton9Click() { storeDefaults(DefaultGroup::ZorvatRecipient); }
+    void SpeedButton13Click() { storeDefaults(DefaultGroup::ZorvatCodes); }
     void SpeedButton1Click() { openPickPanel(PickTarget::UplatnicaPayer); }
     void SpeedButton3Click() { openPickPanel(PickTarget::UplatnicaRecipient); }
     void SpeedButton6Click() { openPickPanel(PickTarget::ZorvatPayer); }
@@ -111,6 +112,7 @@ private:
     WindowHooks m_hooks;
     std::unique_ptr<SlipControls> m_fields;
     std::unique_ptr<StatusPanels> m_statusPanels;
+    std::unique_ptr<PaymentHints> m_paymentHints; // after the panels it writes to, so it goes first
     PickPanel *m_pickPanel = nullptr;
     // Fonts fitted for each picture, kept from one repaint to the next.
     FittedFonts m_uplatnicaFonts{FittedFonts::Widths::Proportional};

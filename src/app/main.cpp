@@ -5,17 +5,18 @@
 #include "Podaci.h"
 #include "PreviewPicture.h"
 #include "PrintDialogs.h"
+#include "PrnCalibrate.h"
 #include "QtUserDialogs.h"
 #include "SettingsStore.h"
 #include "ZorPrint.h"
 #include "ZorvatApplication.h"
 
-// Start-up in order: the process-wide formats and Qt's Croatian translations, the main window with its
-// defaults and the first printer made current, the partner dialog (which loads the partner file), the print
-// dialog, the calibration dialog with the current printer's calibration; the window shown and the saved forms
-// named on the command line opened; then the event loop. Errors of a start-up step are shown and
-// the program still starts. Ending the program destroys the windows, the partner dialog first,
-// which writes the partner file.
+// Start-up in order: the process-wide formats, Qt's Croatian translations and the services, then every window
+// made hidden and wired, then each window's FormCreate: the main window's (its defaults, the first printer
+// made current), the partner dialog's (which loads the partner file), the calibration dialog's (the current
+// printer's calibration); the window shown and the saved forms named on the command line opened; then the
+// event loop. Errors of a start-up step are shown and the program still starts. Ending the program destroys
+// the windows, the partner dialog first, which writes the partner file; an error of that write is shown too.
 int main(int argc, char **argv)
 {
     ZorvatApplication app(argc, argv);
@@ -29,22 +30,28 @@ int main(int argc, char **argv)
     const SystemClock clock;
     PlatformPrinter printer(dialogs);
 
-    TForm1 window({store, partners, dialogs, clock});
-    dialogs.setParentWindow(&window);
-    WindowHooks hooks;
-    hooks.makeFirstPrinterCurrent = [&printer] { printer.setPrinterIndex(0); };
-    window.setHooks(hooks);
-    app.runReportingErrors([&] { window.FormCreate(); });
-    TForm2 partnerDialog(partners,
-                         [&app](const std::function<void()> &step) { app.runReportingErrors(step); });
-    PrintDialogs printing(window, printer, store);
-    app.runReportingErrors([&] { printing.FormCreate(); });
-    hooks.showPartnerDialog = [&partnerDialog] { partnerDialog.showWithoutBlocking(); };
-    hooks.showPrintDialog = [&printing] { printing.showPrintDialog(); };
-    window.setHooks(std::move(hooks));
+    int exitCode = 0;
+    {
+        TForm1 window({store, partners, dialogs, clock});
+        dialogs.setParentWindow(&window);
+        TForm2 partnerDialog(partners);
+        PrintDialogs printing(window, printer, store);
+        window.setHooks({
+            .showPrintDialog = [&printing] { printing.showPrintDialog(); },
+            .showPartnerDialog = [&partnerDialog] { partnerDialog.showWithoutBlocking(); },
+            .makeFirstPrinterCurrent = [&printer] { printer.setPrinterIndex(0); },
+        });
 
-    writePreviewPictureWhenAsked(window);
-    window.show();
-    app.runReportingErrors([&] { window.openFiles(QCoreApplication::arguments().mid(1)); });
-    return ZorvatApplication::exec();
+        app.runReportingErrors([&] { window.FormCreate(); });
+        app.runReportingErrors([&] { partnerDialog.FormCreate(); });
+        app.runReportingErrors([&] { printing.calibrationDialog().FormCreate(); });
+
+        writePreviewPictureWhenAsked(window);
+        window.show();
+        app.runReportingErrors([&] { window.openFiles(QCoreApplication::arguments().mid(1)); });
+        exitCode = ZorvatApplication::exec();
+    }
+    // Shows an error the windows kept while closing: the partner dialog's write of its file.
+    app.runReportingErrors([] {});
+    return exitCode;
 }

@@ -2,16 +2,41 @@
 
 #include "MemoLines.h"
 
+#include <variant>
+
 namespace {
 
-template <size_t N> std::array<QString, N> displayLines(const SlipTexts &texts, SlipKind kind, int index)
+// Where a field of the record goes in its snapshot: a text, or a memo's display lines.
+template <typename Data>
+using FieldTarget =
+    std::variant<QString Data::*, std::array<QString, 2> Data::*, std::array<QString, 3> Data::*>;
+
+template <typename Data, size_t N>
+void fillLines(std::array<QString, N> &lines, const QString &text, const FieldSpec &field)
 {
-    const FieldSpec &fieldRow = slipFields(kind)[static_cast<size_t>(index)];
-    const QStringList lines = memoDisplayLines(texts[static_cast<size_t>(index)], fieldRow.boxWidth, N);
-    std::array<QString, N> result;
-    for (size_t i = 0; i < N && i < static_cast<size_t>(lines.size()); ++i)
-        result[i] = lines[static_cast<qsizetype>(i)];
-    return result;
+    const QStringList shown = memoDisplayLines(text, field.boxWidth, field.drawnLines);
+    for (size_t i = 0; i < N && i < static_cast<size_t>(shown.size()); ++i)
+        lines[i] = shown[static_cast<qsizetype>(i)];
+}
+
+// Fills data from the texts, each field through its row of the kind's field table; targets are in
+// the table's canonical order.
+template <typename Data>
+void fillFromTexts(Data &data, const SlipTexts &texts, SlipKind kind,
+                   const std::array<FieldTarget<Data>, slipFieldCount> &targets)
+{
+    const SlipFieldTable &table = slipFields(kind);
+    for (size_t i = 0; i < targets.size(); ++i) {
+        std::visit(
+            [&](auto member) {
+                auto &target = data.*member;
+                if constexpr (std::is_same_v<std::decay_t<decltype(target)>, QString>)
+                    target = texts[i];
+                else
+                    fillLines<Data>(target, texts[i], table[i]);
+            },
+            targets[i]);
+    }
 }
 
 } // namespace
@@ -27,46 +52,26 @@ SlipRecord SlipRecord::blank(SlipKind kind)
     return record;
 }
 
-UplatnicaData UplatnicaData::fromTexts(const SlipTexts &t)
+UplatnicaData UplatnicaData::fromTexts(const SlipTexts &texts)
 {
-    constexpr SlipKind k = SlipKind::Uplatnica;
-    UplatnicaData d;
-    d.MaskEdit1 = t[0];
-    d.Memo1 = displayLines<2>(t, k, 1);
-    d.Memo2 = displayLines<3>(t, k, 2);
-    d.Memo3 = displayLines<2>(t, k, 3);
-    d.Edit2 = t[4];
-    d.Edit1 = t[5];
-    d.MaskEdit2 = t[6];
-    d.MaskEdit3 = t[7];
-    d.MaskEdit4 = t[8];
-    d.MaskEdit5 = t[9];
-    d.Edit3 = t[10];
-    d.MaskEdit7 = t[11];
-    d.MaskEdit6 = t[12];
-    d.MaskEdit8 = t[13];
-    return d;
+    using D = UplatnicaData;
+    UplatnicaData data;
+    fillFromTexts<D>(data, texts, SlipKind::Uplatnica,
+                     {&D::postcode, &D::payer, &D::purpose, &D::recipient, &D::place, &D::date,
+                      &D::executionCode, &D::code1, &D::code2, &D::code3, &D::amount, &D::account,
+                      &D::referenceModel, &D::reference});
+    return data;
 }
 
-ZorvatData ZorvatData::fromTexts(const SlipTexts &t, const QString &place, const QString &date)
+ZorvatData ZorvatData::fromTexts(const SlipTexts &texts, const QString &place, const QString &date)
 {
-    constexpr SlipKind k = SlipKind::Zorvat;
-    ZorvatData d;
-    d.Nalogodavac = displayLines<3>(t, k, 0);
-    d.SvrhaZorvata = displayLines<3>(t, k, 1);
-    d.Primatelj = displayLines<3>(t, k, 2);
-    d.Racun1 = t[3];
-    d.pb11 = t[4];
-    d.pb12 = t[5];
-    d.Nacin = t[6];
-    d.IznosZorvat = t[7];
-    d.Racun2 = t[8];
-    d.pb21 = t[9];
-    d.pb22 = t[10];
-    d.sif1 = t[11];
-    d.sif2 = t[12];
-    d.sif3 = t[13];
-    d.Edit2 = place;
-    d.Edit1 = date;
-    return d;
+    using D = ZorvatData;
+    ZorvatData data;
+    fillFromTexts<D>(data, texts, SlipKind::Zorvat,
+                     {&D::payer, &D::purpose, &D::recipient, &D::payerAccount, &D::payerReferenceModel,
+                      &D::payerReference, &D::executionCode, &D::amount, &D::recipientAccount,
+                      &D::recipientReferenceModel, &D::recipientReference, &D::code1, &D::code2, &D::code3});
+    data.place = place;
+    data.date = date;
+    return data;
 }

@@ -10,7 +10,8 @@
 using SlipTexts = std::array<QString, slipFieldCount>;
 
 // A record's texts as read from the controls at one moment, with its kind.
-struct SlipRecord {
+struct SlipRecord
+{
     SlipKind kind = SlipKind::Uplatnica;
     SlipTexts texts;
 
@@ -18,25 +19,28 @@ struct SlipRecord {
     static SlipRecord blank(SlipKind kind);
 };
 
-// Snapshot of the payment slip that the layouts, print jobs and files take.
-// Field members carry their controls' names; the memo members hold their display lines.
-struct UplatnicaData {
-    QString MaskEdit1, Edit2, Edit1, MaskEdit2, MaskEdit3, MaskEdit4, MaskEdit5;
-    QString Edit3, MaskEdit7, MaskEdit6, MaskEdit8;
-    std::array<QString, 2> Memo1; // payer, display lines 1 and 2
-    std::array<QString, 3> Memo2; // purpose, display lines 1 to 3
-    std::array<QString, 2> Memo3; // recipient, display lines 1 and 2
+// Snapshot of the payment slip that the layouts, print jobs and files take. The memo fields hold
+// their display lines.
+struct UplatnicaData
+{
+    QString postcode, place, date, executionCode, code1, code2, code3;
+    QString amount, account, referenceModel, reference;
+    std::array<QString, 2> payer;     // display lines 1 and 2
+    std::array<QString, 3> purpose;   // display lines 1 to 3
+    std::array<QString, 2> recipient; // display lines 1 and 2
 
     static UplatnicaData fromTexts(const SlipTexts &texts);
 };
 
 // Snapshot of the transfer order, with the place and date shared with the payment slip tab.
-struct ZorvatData {
-    std::array<QString, 3> Nalogodavac;  // payer, display lines 1 to 3
-    std::array<QString, 3> SvrhaZorvata; // purpose
-    std::array<QString, 3> Primatelj;    // recipient
-    QString Racun1, pb11, pb12, Nacin, IznosZorvat, Racun2, pb21, pb22, sif1, sif2, sif3;
-    QString Edit2, Edit1; // place and date from the payment slip tab
+struct ZorvatData
+{
+    std::array<QString, 3> payer;     // display lines 1 to 3
+    std::array<QString, 3> purpose;   // display lines 1 to 3
+    std::array<QString, 3> recipient; // display lines 1 to 3
+    QString payerAccount, payerReferenceModel, payerReference, executionCode, amount;
+    QString recipientAccount, recipientReferenceModel, recipientReference, code1, code2, code3;
+    QString place, date; // from the payment slip tab
 
     static ZorvatData fromTexts(const SlipTexts &texts, const QString &place, const QString &date);
 };

@@ -10,9 +10,10 @@ enum class SlipKind { Uplatnica, Zorvat };
 
 enum class FieldKind { Memo, Line, DigitBox };
 
-// One field of a slip record: the control that holds it and how it is entered.
-struct FieldSpec {
-    const char *control;   // object name of the entry control
+// One field of a slip record: its name and how it is entered.
+struct FieldSpec
+{
+    const char *field;     // what the field is: "payer", "amount", ...
     const char16_t *label; // caption beside it on screen
     FieldKind kind;
     int length;   // digit box: its N positions; line: its maximum length (0 = no limit); memo: 0
@@ -21,7 +22,7 @@ struct FieldSpec {
     int boxHeight;
     int drawnLines; // memo: how many display lines the picture uses
 
-    QLatin1StringView name() const { return QLatin1StringView(control); }
+    QLatin1StringView name() const { return QLatin1StringView(field); }
     QString caption() const { return QStringView(label).toString(); }
 };
 
@@ -31,8 +32,8 @@ using SlipFieldTable = std::array<FieldSpec, slipFieldCount>;
 // The 14 fields of each kind in canonical order (the order of a slip file).
 const SlipFieldTable &slipFields(SlipKind kind);
 
-// Index of a control in its kind's table, or -1.
-int slipFieldIndex(SlipKind kind, QLatin1StringView control);
+// Index of a field, by its name, in its kind's table, or -1.
+int slipFieldIndex(SlipKind kind, QLatin1StringView field);
 
 // The tab name and file tag word of each kind: "Uplatnica"/"UPLATNICA", "Zorvat"/"ZORVAT".
 QString slipKindName(SlipKind kind);

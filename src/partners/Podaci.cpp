@@ -1,20 +1,22 @@
 #include "Podaci.h"
 #include "ui_Podaci.h"
 
+#include "AccountCheck.h"
+#include "CheckMark.h"
 #include "HandlerErrors.h"
 #include "OwnerDrawDelegate.h"
 #include "PartnerEntry.h"
 #include "PartnerList.h"
 #include "PartnerRow.h"
 #include "PartnerTextValidator.h"
+#include "PaymentFields.h"
 #include "UserError.h"
 #include "WindowFont.h"
 
 #include <QResizeEvent>
 
-TForm2::TForm2(PartnerList &partners, StepRunner runStep, QWidget *parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::TForm2>()), m_partners(partners),
-      m_runStep(std::move(runStep))
+TForm2::TForm2(PartnerList &partners, QWidget *parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::TForm2>()), m_partners(partners)
 {
     setFont(windowFont());
     m_ui->setupUi(this);
@@ -32,6 +34,9 @@ TForm2::TForm2(PartnerList &partners, StepRunner runStep, QWidget *parent)
         list));
     for (QLineEdit *field : {m_ui->Name, m_ui->Account, m_ui->Poziv})
         field->setValidator(new PartnerTextValidator(field));
+    CheckMark::beside(m_ui->Account, checkAccount);
+    CheckMark::beside(m_ui->Poziv,
+                      [](const QString &shown) { return checkJoinedReference(referenceFromEditing(shown)); });
 
     connectHandler(&m_partners, &PartnerList::changed, this, &TForm2::showEntries);
     connectHandler(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);
@@ -41,12 +46,11 @@ TForm2::TForm2(PartnerList &partners, StepRunner runStep, QWidget *parent)
     connectHandler(m_ui->BitBtn4, &QPushButton::clicked, this, &TForm2::BitBtn4Click);
 
     showEntries();
-    m_runStep([this] { FormCreate(); });
 }
 
 TForm2::~TForm2()
 {
-    m_runStep([this] { FormDestroy(); });
+    runHandler([this] { FormDestroy(); });
 }
 
 void TForm2::showWithoutBlocking()

@@ -3,7 +3,6 @@
 #include <QString>
 #include <QWidget>
 
-#include <functional>
 #include <memory>
 
 class PartnerList;
@@ -13,20 +12,17 @@ class TForm2;
 }
 
 // The partner dialog: shows the program's one partner list and lets the user add, change and
-// delete partners. It is created hidden at start-up, which loads the list from its file, is shown
-// without blocking the main window and lives until the end of the program, when its destruction
-// writes the file (unless the file could not be read and was never saved since). Entries the main window
+// delete partners. It is created hidden at start-up, where FormCreate loads the list from its file,
+// is shown without blocking the main window and lives until the end of the program, when its
+// destruction writes the file (unless the file could not be read and was never saved since); an
+// error of that write is kept like a handler's, for the application to show. Entries the main window
 // appends meanwhile show at the end of the list at once.
 class TForm2 : public QWidget
 {
     Q_OBJECT
 
 public:
-    // Runs a step of creating or destroying the dialog and shows an error it raises in the
-    // standard error box; no event handler is running then to carry the error there.
-    using StepRunner = std::function<void(const std::function<void()> &step)>;
-
-    TForm2(PartnerList &partners, StepRunner runStep, QWidget *parent = nullptr);
+    explicit TForm2(PartnerList &partners, QWidget *parent = nullptr);
     ~TForm2() override;
 
     // Shows the dialog in front; the main window stays usable meanwhile.
@@ -56,7 +52,6 @@ private:
 
     std::unique_ptr<Ui::TForm2> m_ui;
     PartnerList &m_partners;
-    StepRunner m_runStep;
     EditMode m_editMode = EditMode::Add;
     // The entry "Promijeni" opened and its fields as shown.
     struct OpenedEntry

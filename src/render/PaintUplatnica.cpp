@@ -149,30 +149,30 @@ void drawData(DrawingSurface &s, const Geometry &g, const LayoutStyle &style, co
     FormBlocks::beginData(s, style.uplatnicaDataColor);
 
     s.setFontHeight(g.Y(units.postalDigit));
-    drawPostalNumber(s, g, d.MaskEdit1);
+    drawPostalNumber(s, g, d.postcode);
 
     // First lines start after the printed caption, later ones at L + X(3); nothing wraps or clips.
     s.setFontHeight(g.Y(units.text));
     const PlacedText memoLines[] = {
-        {d.Memo1[0], L + g.X(15), T + g.Y(12)}, {d.Memo1[1], L + g.X(3), T + g.Y(17)},
-        {d.Memo2[0], L + g.X(24), T + g.Y(25)}, {d.Memo2[1], L + g.X(3), T + g.Y(30)},
-        {d.Memo2[2], L + g.X(3), T + g.Y(35)},  {d.Memo3[0], L + g.X(15), T + g.Y(46)},
-        {d.Memo3[1], L + g.X(3), T + g.Y(51)},
+        {d.payer[0], L + g.X(15), T + g.Y(12)},    {d.payer[1], L + g.X(3), T + g.Y(17)},
+        {d.purpose[0], L + g.X(24), T + g.Y(25)},  {d.purpose[1], L + g.X(3), T + g.Y(30)},
+        {d.purpose[2], L + g.X(3), T + g.Y(35)},   {d.recipient[0], L + g.X(15), T + g.Y(46)},
+        {d.recipient[1], L + g.X(3), T + g.Y(51)},
     };
     drawTexts(s, memoLines);
-    s.TextOut(centredOn(L + g.X(21), s.TextWidth(d.Edit2)), T + g.Y(75), d.Edit2);
-    s.TextOut(centredOn(L + g.X(65), s.TextWidth(d.Edit1)), T + g.Y(75), d.Edit1);
-    FormBlocks::drawCodeTexts(s, g.f, g.Ey, g.Cy, {d.MaskEdit2, d.MaskEdit3, d.MaskEdit4, d.MaskEdit5});
+    s.TextOut(centredOn(L + g.X(21), s.TextWidth(d.place)), T + g.Y(75), d.place);
+    s.TextOut(centredOn(L + g.X(65), s.TextWidth(d.date)), T + g.Y(75), d.date);
+    FormBlocks::drawCodeTexts(s, g.f, g.Ey, g.Cy, {d.executionCode, d.code1, d.code2, d.code3});
 
     s.setFontHeight(g.Y(units.amount));
-    FormBlocks::drawAmount(s, g.f, g.Ay, d.Edit3);
-    s.TextOut(centredIn(g.Kx, g.kw, s.TextWidth(d.MaskEdit7)),
-              centredIn(g.Ky, g.s, s.TextHeight(d.MaskEdit7)), d.MaskEdit7);
+    FormBlocks::drawAmount(s, g.f, g.Ay, d.amount);
+    s.TextOut(centredIn(g.Kx, g.kw, s.TextWidth(d.account)), centredIn(g.Ky, g.s, s.TextHeight(d.account)),
+              d.account);
 
     s.setFontHeight(g.Y(units.reference));
-    const int referenceY = centredIn(g.Py, g.s, s.TextHeight(d.MaskEdit6));
-    s.TextOut(centredIn(g.Px, g.r, s.TextWidth(d.MaskEdit6)), referenceY, d.MaskEdit6);
-    s.TextOut(g.Px + g.X(8) + half(g.r), referenceY, d.MaskEdit8);
+    const int referenceY = centredIn(g.Py, g.s, s.TextHeight(d.referenceModel));
+    s.TextOut(centredIn(g.Px, g.r, s.TextWidth(d.referenceModel)), referenceY, d.referenceModel);
+    s.TextOut(g.Px + g.X(8) + half(g.r), referenceY, d.reference);
 }
 
 } // namespace

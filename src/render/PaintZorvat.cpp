@@ -139,33 +139,33 @@ void drawData(DrawingSurface &s, const Geometry &g, const LayoutStyle &style, co
     // or clips.
     s.setFontHeight(g.Y(units.text));
     const PlacedText memoLines[] = {
-        {d.Nalogodavac[0], L + g.X(44), Y0 + g.Y(17)}, {d.Nalogodavac[1], L + g.X(3), Y0 + g.Y(21)},
-        {d.Nalogodavac[2], L + g.X(3), Y0 + g.Y(25)},  {d.SvrhaZorvata[0], L + g.X(24), Y0 + g.Y(38)},
-        {d.SvrhaZorvata[1], L + g.X(3), Y0 + g.Y(42)}, {d.SvrhaZorvata[2], L + g.X(3), Y0 + g.Y(46)},
-        {d.Primatelj[0], L + g.X(25), Y0 + g.Y(59)},   {d.Primatelj[1], L + g.X(3), Y0 + g.Y(63)},
-        {d.Primatelj[2], L + g.X(3), Y0 + g.Y(67)},
+        {d.payer[0], L + g.X(44), Y0 + g.Y(17)},     {d.payer[1], L + g.X(3), Y0 + g.Y(21)},
+        {d.payer[2], L + g.X(3), Y0 + g.Y(25)},      {d.purpose[0], L + g.X(24), Y0 + g.Y(38)},
+        {d.purpose[1], L + g.X(3), Y0 + g.Y(42)},    {d.purpose[2], L + g.X(3), Y0 + g.Y(46)},
+        {d.recipient[0], L + g.X(25), Y0 + g.Y(59)}, {d.recipient[1], L + g.X(3), Y0 + g.Y(63)},
+        {d.recipient[2], L + g.X(3), Y0 + g.Y(67)},
     };
     drawTexts(s, memoLines);
-    s.TextOut(centredOn(L + g.X(21), s.TextWidth(d.Edit2)), T + g.Y(75), d.Edit2);
-    s.TextOut(centredOn(L + g.X(65), s.TextWidth(d.Edit1)), T + g.Y(75), d.Edit1);
-    FormBlocks::drawCodeTexts(s, g.f, g.Ey, g.Cy, {d.Nacin, d.sif1, d.sif2, d.sif3});
+    s.TextOut(centredOn(L + g.X(21), s.TextWidth(d.place)), T + g.Y(75), d.place);
+    s.TextOut(centredOn(L + g.X(65), s.TextWidth(d.date)), T + g.Y(75), d.date);
+    FormBlocks::drawCodeTexts(s, g.f, g.Ey, g.Cy, {d.executionCode, d.code1, d.code2, d.code3});
 
     s.setFontHeight(g.Y(units.amount));
-    FormBlocks::drawAmount(s, g.f, g.Ay, d.IznosZorvat);
-    const int accountX1 = centredIn(g.Kx, g.kw, s.TextWidth(d.Racun1));
-    s.TextOut(accountX1, centredIn(g.K1y, g.s, s.TextHeight(d.Racun1)), d.Racun1);
-    const int accountX2 = centredIn(g.Kx, g.kw, s.TextWidth(d.Racun2));
-    s.TextOut(accountX2, centredIn(g.K2y, g.s, s.TextHeight(d.Racun2)), d.Racun2);
+    FormBlocks::drawAmount(s, g.f, g.Ay, d.amount);
+    const int accountX1 = centredIn(g.Kx, g.kw, s.TextWidth(d.payerAccount));
+    s.TextOut(accountX1, centredIn(g.K1y, g.s, s.TextHeight(d.payerAccount)), d.payerAccount);
+    const int accountX2 = centredIn(g.Kx, g.kw, s.TextWidth(d.recipientAccount));
+    s.TextOut(accountX2, centredIn(g.K2y, g.s, s.TextHeight(d.recipientAccount)), d.recipientAccount);
 
     // The numbers of both rows start at the same x, inside their boxes.
     s.setFontHeight(g.Y(units.reference));
     const int numberX = g.Px + g.X(11) + half(g.r);
-    const int row1 = centredIn(g.P1y, g.s, s.TextHeight(d.pb11));
-    const int row2 = centredIn(g.P2y, g.s, s.TextHeight(d.pb21));
-    s.TextOut(centredIn(g.Px + g.X(1), g.r, s.TextWidth(d.pb11)), row1, d.pb11);
-    s.TextOut(numberX, row1, d.pb12);
-    s.TextOut(centredIn(g.Px, g.r, s.TextWidth(d.pb21)), row2, d.pb21);
-    s.TextOut(numberX, row2, d.pb22);
+    const int row1 = centredIn(g.P1y, g.s, s.TextHeight(d.payerReferenceModel));
+    const int row2 = centredIn(g.P2y, g.s, s.TextHeight(d.recipientReferenceModel));
+    s.TextOut(centredIn(g.Px + g.X(1), g.r, s.TextWidth(d.payerReferenceModel)), row1, d.payerReferenceModel);
+    s.TextOut(numberX, row1, d.payerReference);
+    s.TextOut(centredIn(g.Px, g.r, s.TextWidth(d.recipientReferenceModel)), row2, d.recipientReferenceModel);
+    s.TextOut(numberX, row2, d.recipientReference);
 }
 
 } // namespace

@@ -1,58 +1,72 @@
 #include "Defaults.h"
 
+#include "SlipControlTable.h"
+
 #include <span>
 
 namespace {
 
-// A stored default and the control it fills and is taken from.
+// A stored default and the field it fills and is taken from.
 struct DefaultValue
 {
     const char *valueName;
-    const char *control;
+    const char *field;
 
     QString name() const { return QLatin1StringView(valueName); }
-    QLatin1StringView field() const { return QLatin1StringView(control); }
+};
+
+struct Group
+{
+    SlipKind kind;
+    std::span<const DefaultValue> values;
 };
 
 // The value names are fixed: stored data depends on them. The payment slip calls the reference
 // number "DefPoziv" and its model "DefPin"; the transfer order the other way round.
-constexpr DefaultValue speedButton2[] = {{"DefUplatitelj", "Memo1"}};
-constexpr DefaultValue speedButton4[] = {
-    {"DefPrimatelj", "Memo3"}, {"DefRacun", "MaskEdit7"}, {"DefPoziv", "MaskEdit8"}, {"DefPin", "MaskEdit6"}};
-constexpr DefaultValue speedButton7[] = {{"DefZorUplatitelj", "Nalogodavac"},
-                                         {"DefZorRacun1", "Racun1"},
-                                         {"DefZorPoziv1", "pb11"},
-                                         {"DefZorPin1", "pb12"}};
-constexpr DefaultValue speedButton9[] = {{"DefZorPrimatelj", "Primatelj"},
-                                         {"DefZorRacun2", "Racun2"},
-                                         {"DefZorPoziv2", "pb21"},
-                                         {"DefZorPin2", "pb22"}};
-constexpr DefaultValue speedButton13[] = {{"ZorSif1", "sif1"}, {"ZorSif2", "sif2"}, {"ZorSif3", "sif3"}};
+constexpr DefaultValue uplatnicaPayer[] = {{"DefUplatitelj", "payer"}};
+constexpr DefaultValue uplatnicaRecipient[] = {{"DefPrimatelj", "recipient"},
+                                               {"DefRacun", "account"},
+                                               {"DefPoziv", "reference"},
+                                               {"DefPin", "referenceModel"}};
+constexpr DefaultValue zorvatPayer[] = {{"DefZorUplatitelj", "payer"},
+                                        {"DefZorRacun1", "payerAccount"},
+                                        {"DefZorPoziv1", "payerReferenceModel"},
+                                        {"DefZorPin1", "payerReference"}};
+constexpr DefaultValue zorvatRecipient[] = {{"DefZorPrimatelj", "recipient"},
+                                            {"DefZorRacun2", "recipientAccount"},
+                                            {"DefZorPoziv2", "recipientReferenceModel"},
+                                            {"DefZorPin2", "recipientReference"}};
+constexpr DefaultValue zorvatCodes[] = {{"ZorSif1", "code1"}, {"ZorSif2", "code2"}, {"ZorSif3", "code3"}};
 
-std::span<const DefaultValue> groupValues(DefaultGroup group)
+Group groupOf(DefaultGroup group)
 {
     switch (group) {
-    case DefaultGroup::SpeedButton2:
-        return speedButton2;
-    case DefaultGroup::SpeedButton4:
-        return speedButton4;
-    case DefaultGroup::SpeedButton7:
-        return speedButton7;
-    case DefaultGroup::SpeedButton9:
-        return speedButton9;
-    case DefaultGroup::SpeedButton13:
-        return speedButton13;
+    case DefaultGroup::UplatnicaPayer:
+        return {SlipKind::Uplatnica, uplatnicaPayer};
+    case DefaultGroup::UplatnicaRecipient:
+        return {SlipKind::Uplatnica, uplatnicaRecipient};
+    case DefaultGroup::ZorvatPayer:
+        return {SlipKind::Zorvat, zorvatPayer};
+    case DefaultGroup::ZorvatRecipient:
+        return {SlipKind::Zorvat, zorvatRecipient};
+    case DefaultGroup::ZorvatCodes:
+        return {SlipKind::Zorvat, zorvatCodes};
     }
     return {};
 }
 
-void loadValues(const SettingsStore &store, SlipFieldAccess &fields, std::span<const DefaultValue> values)
+QLatin1StringView controlOf(const Group &group, const DefaultValue &value)
+{
+    return controlOf(group.kind, QLatin1StringView(value.field));
+}
+
+void loadValues(const SettingsStore &store, SlipFieldAccess &fields, const Group &group)
 {
     QStringList names;
-    for (const DefaultValue &value : values)
+    for (const DefaultValue &value : group.values)
         names.append(value.name());
     store.ReadSettings(names, [&](qsizetype index, const QString &text) {
-        fields.setFieldText(values[static_cast<size_t>(index)].field(), text);
+        fields.setFieldText(controlOf(group, group.values[static_cast<size_t>(index)]), text);
     });
 }
 
@@ -60,24 +74,24 @@ void loadValues(const SettingsStore &store, SlipFieldAccess &fields, std::span<c
 
 void LoadUplatnicaDefaults(const SettingsStore &store, SlipFieldAccess &fields)
 {
-    loadValues(store, fields, groupValues(DefaultGroup::SpeedButton2));
-    const std::span<const DefaultValue> recipientGroup = groupValues(DefaultGroup::SpeedButton4);
-    const DefaultValue &recipient = recipientGroup.front();
-    loadValues(store, fields, recipientGroup.first(1));
-    if (fields.fieldText(recipient.field()).isEmpty())
+    loadValues(store, fields, groupOf(DefaultGroup::UplatnicaPayer));
+    const Group recipientGroup = groupOf(DefaultGroup::UplatnicaRecipient);
+    loadValues(store, fields, {recipientGroup.kind, recipientGroup.values.first(1)});
+    if (fields.fieldText(controlOf(recipientGroup, recipientGroup.values.front())).isEmpty())
         return;
-    loadValues(store, fields, recipientGroup.subspan(1));
+    loadValues(store, fields, {recipientGroup.kind, recipientGroup.values.subspan(1)});
 }
 
 void LoadZorvatDefaults(const SettingsStore &store, SlipFieldAccess &fields)
 {
     for (const DefaultGroup group :
-         {DefaultGroup::SpeedButton7, DefaultGroup::SpeedButton9, DefaultGroup::SpeedButton13})
-        loadValues(store, fields, groupValues(group));
+         {DefaultGroup::ZorvatPayer, DefaultGroup::ZorvatRecipient, DefaultGroup::ZorvatCodes})
+        loadValues(store, fields, groupOf(group));
 }
 
 void StoreDefaults(const SettingsStore &store, const SlipFieldAccess &fields, DefaultGroup group)
 {
-    for (const DefaultValue &value : groupValues(group))
-        store.WriteSetting(value.name(), fields.fieldText(value.field()));
+    const Group values = groupOf(group);
+    for (const DefaultValue &value : values.values)
+        store.WriteSetting(value.name(), fields.fieldText(controlOf(values, value)));
 }

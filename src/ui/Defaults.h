@@ -12,8 +12,8 @@ void LoadUplatnicaDefaults(const SettingsStore &store, SlipFieldAccess &fields);
 // Fills the transfer order's payer and recipient data and its three code boxes.
 void LoadZorvatDefaults(const SettingsStore &store, SlipFieldAccess &fields);
 
-// The groups stored by the buttons "Postavi kao default vrijednost", named after their buttons.
-enum class DefaultGroup { SpeedButton2, SpeedButton4, SpeedButton7, SpeedButton9, SpeedButton13 };
+// The groups of fields that the buttons "Postavi kao default vrijednost" store.
+enum class DefaultGroup { UplatnicaPayer, UplatnicaRecipient, ZorvatPayer, ZorvatRecipient, ZorvatCodes };
 
 // Stores the group's current field texts as its defaults, one value after another.
 void StoreDefaults(const SettingsStore &store, const SlipFieldAccess &fields, DefaultGroup group);

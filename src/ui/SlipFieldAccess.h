@@ -3,7 +3,7 @@
 #include <QLatin1StringView>
 #include <QString>
 
-// The entry controls of both tabs, reached by their object names ("Memo1", "pb22", ...).
+// The entry controls of both tabs, reached by their object names (SlipControlTable.h).
 // Setting a digit box fits the value into its positions, as a program-set value.
 class SlipFieldAccess
 {

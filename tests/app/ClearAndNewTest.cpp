@@ -8,8 +8,9 @@ SlipRecord filled(SlipKind kind)
     const SlipFieldTable &table = slipFields(kind);
     for (size_t i = 0; i < table.size(); ++i) {
         const FieldSpec &fieldRow = table[i];
-        record.texts[i] = fieldRow.kind == FieldKind::DigitBox ? QString(fieldRow.length, u'7')
-                                                           : QStringLiteral("%1 tekst").arg(fieldRow.name());
+        record.texts[i] = fieldRow.kind == FieldKind::DigitBox
+                              ? QString(fieldRow.length, u'7')
+                              : QStringLiteral("%1 tekst").arg(fieldRow.name());
     }
     return record;
 }
@@ -39,7 +40,7 @@ TEST_F(ClearAndNew, ObrisiPoljaOnZorvatKeepsThePlaceAndDate)
     click("Button4");
     EXPECT_EQ(record(SlipKind::Zorvat).texts, SlipRecord::blank(SlipKind::Zorvat).texts);
     EXPECT_EQ(record(SlipKind::Uplatnica).texts, filled(SlipKind::Uplatnica).texts);
-    EXPECT_EQ(window->zorvatData().Edit2, QStringLiteral("Edit2 tekst"));
+    EXPECT_EQ(window->zorvatData().place, QStringLiteral("place tekst"));
 }
 
 TEST_F(ClearAndNew, NovoClearsLoadsTheDefaultsAndShowsTheTab)

@@ -20,11 +20,16 @@ protected:
                    "111\x08"
                    "222\r\n");
         file.close();
-        partnerDialog = std::make_unique<TForm2>(
-            partners, [](const std::function<void()> &step) { app()->runReportingErrors(step); });
+        partnerDialog = std::make_unique<TForm2>(partners);
+        app()->runReportingErrors([this] { partnerDialog->FormCreate(); });
         WindowHooks hooks;
         hooks.showPartnerDialog = [this] { partnerDialog->showWithoutBlocking(); };
         window->setHooks(std::move(hooks));
+    }
+
+    ~PartnerDialogWiring() override
+    {
+        app()->runReportingErrors([this] { partnerDialog.reset(); });
     }
 
     QListWidget *dialogList() const
@@ -77,7 +82,7 @@ TEST_F(PartnerDialogWiring, ProgramEndWritesWhatTheMainWindowAddedToANeverOpened
     EXPECT_EQ(fileBytes(), QByteArray("Ana\x08"
                                       "111\x08"
                                       "222\r\n"));
-    partnerDialog.reset();
+    app()->runReportingErrors([this] { partnerDialog.reset(); });
     EXPECT_EQ(fileBytes(), QByteArray("Ana\x08"
                                       "111\x08"
                                       "222\r\n"

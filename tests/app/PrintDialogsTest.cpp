@@ -17,7 +17,8 @@ QString pdfTool(const char *tool, const QString &path)
 {
     QProcess process;
     const bool toText = qstrcmp(tool, "pdftotext") == 0;
-    process.start(QLatin1StringView(tool), toText ? QStringList{path, QStringLiteral("-")} : QStringList{path});
+    process.start(QLatin1StringView(tool),
+                  toText ? QStringList{path, QStringLiteral("-")} : QStringList{path});
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -67,7 +68,7 @@ TEST_F(PrintDialogsTest, StartUpLoadsTheFirstPrintersCalibrationIntoTheWindow)
     SaveCalibration(store, printer.Printers().first(), Calibration{7, 7, 3, 3, 2, 9});
     printer.setPrinterIndex(int(printer.Printers().size()) - 1);
     window->FormCreate();
-    printing.FormCreate();
+    printing.calibrationDialog().FormCreate();
     EXPECT_EQ(printer.PrinterIndex(), 0);
     EXPECT_EQ(window->calibration(), (Calibration{7, 7, 3, 3, 2, 9}));
     EXPECT_EQ(printing.calibrationDialog().findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(),

@@ -89,7 +89,7 @@ TEST(HostileInput, MegabyteMemoIsSavedLoadedAndDrawnInBoundedTime)
         EXPECT_LT(drawCost.time, 2s * sanitizerSlowdown);
         const QStringList expected =
             memoDisplayLines(memo.left(400), slipFields(SlipKind::Uplatnica)[2].boxWidth, 3);
-        EXPECT_EQ(QStringList(data.Memo2.begin(), data.Memo2.end()), expected);
+        EXPECT_EQ(QStringList(data.purpose.begin(), data.purpose.end()), expected);
     }
 }
 

@@ -31,16 +31,28 @@ TEST(FitDigitBox, FitsProgramSetValuesIntoTheirPositions)
 
 TEST(SlipFields, TablesHoldTheCanonicalOrder)
 {
-    const char *uplatnica[] = {"MaskEdit1", "Memo1",     "Memo2",     "Memo3",     "Edit2",
-                               "Edit1",     "MaskEdit2", "MaskEdit3", "MaskEdit4", "MaskEdit5",
-                               "Edit3",     "MaskEdit7", "MaskEdit6", "MaskEdit8"};
-    const char *zorvat[] = {"Nalogodavac", "SvrhaZorvata", "Primatelj", "Racun1", "pb11", "pb12", "Nacin",
-                            "IznosZorvat", "Racun2",       "pb21",      "pb22",   "sif1", "sif2", "sif3"};
+    const char *uplatnica[] = {"postcode", "payer",         "purpose",        "recipient", "place",
+                               "date",     "executionCode", "code1",          "code2",     "code3",
+                               "amount",   "account",       "referenceModel", "reference"};
+    const char *zorvat[] = {"payer",
+                            "purpose",
+                            "recipient",
+                            "payerAccount",
+                            "payerReferenceModel",
+                            "payerReference",
+                            "executionCode",
+                            "amount",
+                            "recipientAccount",
+                            "recipientReferenceModel",
+                            "recipientReference",
+                            "code1",
+                            "code2",
+                            "code3"};
     for (int i = 0; i < slipFieldCount; ++i) {
-        EXPECT_STREQ(slipFields(SlipKind::Uplatnica)[static_cast<size_t>(i)].control, uplatnica[i]);
-        EXPECT_STREQ(slipFields(SlipKind::Zorvat)[static_cast<size_t>(i)].control, zorvat[i]);
+        EXPECT_STREQ(slipFields(SlipKind::Uplatnica)[static_cast<size_t>(i)].field, uplatnica[i]);
+        EXPECT_STREQ(slipFields(SlipKind::Zorvat)[static_cast<size_t>(i)].field, zorvat[i]);
     }
-    EXPECT_EQ(slipFieldIndex(SlipKind::Zorvat, QLatin1StringView("pb22")), 10);
+    EXPECT_EQ(slipFieldIndex(SlipKind::Zorvat, QLatin1StringView("recipientReference")), 10);
     EXPECT_FALSE(slipFields(SlipKind::Zorvat)[10].reverse);
     EXPECT_EQ(slipFields(SlipKind::Zorvat)[10].length, 15);
 }
@@ -113,9 +125,9 @@ TEST(SlipData, SnapshotsTakeTheDrawnDisplayLines)
     texts[0] = QStringLiteral("A\r\nB\r\nC\r\nD");
     texts[10] = QStringLiteral("123            ");
     const ZorvatData d = ZorvatData::fromTexts(texts, QStringLiteral("Zagreb"), QStringLiteral("1.1.2002"));
-    EXPECT_EQ(d.Nalogodavac[2], QStringLiteral("C"));
-    EXPECT_EQ(d.pb22, texts[10]);
-    EXPECT_EQ(d.Edit2, QStringLiteral("Zagreb"));
+    EXPECT_EQ(d.payer[2], QStringLiteral("C"));
+    EXPECT_EQ(d.recipientReference, texts[10]);
+    EXPECT_EQ(d.place, QStringLiteral("Zagreb"));
 }
 
 TEST(Win1250, RoundTripsCroatianLettersAndFlagsOthers)

@@ -53,14 +53,25 @@ class PodaciTest : public ::testing::Test
 protected:
     void SetUp() override { writeFile(path, threeEntries); }
 
+    ~PodaciTest() override { destroy(); }
+
     // The dialog as the program makes it: created hidden, loading the file; errors of creating and
     // destroying it are collected as the program would show them.
     void create()
     {
-        form = std::make_unique<TForm2>(partners, [this](const std::function<void()> &step) {
-            if (const QString error = userErrorOf(step); !error.isEmpty())
-                stepErrors.append(error);
-        });
+        form = std::make_unique<TForm2>(partners);
+        collectError([this] { form->FormCreate(); });
+    }
+
+    void destroy()
+    {
+        collectError([this] { form.reset(); });
+    }
+
+    template <typename Step> void collectError(Step &&step)
+    {
+        if (const QString error = userErrorOf(step); !error.isEmpty())
+            stepErrors.append(error);
     }
 
     void createAndShow()
@@ -154,7 +165,7 @@ TEST_F(PodaciTest, UnreadableFileIsReportedAndKeptUnlessUReduIsPressed)
             partners.append(QStringLiteral("new"));
             if (saved)
                 click("BitBtn4");
-            form.reset();
+            destroy();
         }
         QFile::setPermissions(path, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
         EXPECT_EQ(readAll(path), saved ? QByteArray("new\r\n") : threeEntries);
@@ -325,7 +336,7 @@ TEST_F(PodaciTest, EndOfTheProgramWritesTheListEvenIfTheDialogWasNeverShown)
 {
     create();
     partners.append(entry(u"Primatelj", u"123", u"    7")); // as the main window's add buttons do
-    form.reset();
+    destroy();
     EXPECT_EQ(readAll(path), threeEntries + "Primatelj\x08"
                                             "123\x08"
                                             "    7\r\n");
@@ -336,9 +347,9 @@ TEST_F(PodaciTest, FailedWriteAtTheEndIsReportedNotThrown)
 {
     writeFile(dir.filePath(QStringLiteral("blocked")), "x");
     PartnerList blocked(dir.filePath(QStringLiteral("blocked/DataZor.dat")));
-    auto blockedForm = std::make_unique<TForm2>(
-        blocked, [this](const std::function<void()> &step) { stepErrors.append(userErrorOf(step)); });
-    blockedForm.reset();
+    auto blockedForm = std::make_unique<TForm2>(blocked);
+    stepErrors.append(userErrorOf([&] { blockedForm->FormCreate(); }));
+    stepErrors.append(userErrorOf([&] { blockedForm.reset(); }));
     EXPECT_EQ(stepErrors,
               (QStringList{QString(), QStringLiteral("Cannot create file %1").arg(blocked.filePath())}))
         << "loading finds no file; writing cannot create it";
@@ -423,7 +434,7 @@ TEST_F(PodaciTest, AFileThatDidNotLoadWholeIsKeptAtTheEndAndAnAddSaysSo)
         EXPECT_EQ(partners.count(), 2) << "the add itself is done";
         if (saved)
             click("BitBtn4");
-        form.reset();
+        destroy();
         EXPECT_EQ(readAll(path), saved ? QByteArray("a\r\nnovi\x08\x08\r\n") : cutShort);
         EXPECT_TRUE(stepErrors.isEmpty());
     }

@@ -39,11 +39,11 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        source.uplatnica.Memo1 = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1")};
-        source.uplatnica.Edit3 = QStringLiteral("100");
-        source.zorvat.Nalogodavac = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1"), {}};
-        source.zorvat.IznosZorvat = QStringLiteral("100");
-        source.zorvat.Racun1 = QStringLiteral("2360000-1101234567");
+        source.uplatnica.payer = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1")};
+        source.uplatnica.amount = QStringLiteral("100");
+        source.zorvat.payer = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1"), {}};
+        source.zorvat.amount = QStringLiteral("100");
+        source.zorvat.payerAccount = QStringLiteral("2360000-1101234567");
     }
 
     QTemporaryDir dir;

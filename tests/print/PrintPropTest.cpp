@@ -30,7 +30,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        source.zorvat.Nalogodavac = {QStringLiteral("Ivan Horvat"), {}, {}};
+        source.zorvat.payer = {QStringLiteral("Ivan Horvat"), {}, {}};
         form.show();
         form.FormActivate();
     }

@@ -48,14 +48,14 @@ protected:
         if (IsSkipped())
             return;
         ASSERT_TRUE(dir.isValid());
-        source.uplatnica.Memo1 = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1, Zagreb")};
-        source.uplatnica.Memo3 = {QStringLiteral("Vodovod d.o.o."), {}};
-        source.uplatnica.Edit3 = QStringLiteral("1234,5");
-        source.uplatnica.MaskEdit7 = QStringLiteral("2360000-1101234567");
-        source.zorvat.Nalogodavac = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1, Zagreb"), {}};
-        source.zorvat.Primatelj = {QStringLiteral("Vodovod d.o.o."), {}, {}};
-        source.zorvat.IznosZorvat = QStringLiteral("1234,5");
-        source.zorvat.Racun1 = QStringLiteral("2360000-1101234567");
+        source.uplatnica.payer = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1, Zagreb")};
+        source.uplatnica.recipient = {QStringLiteral("Vodovod d.o.o."), {}};
+        source.uplatnica.amount = QStringLiteral("1234,5");
+        source.uplatnica.account = QStringLiteral("2360000-1101234567");
+        source.zorvat.payer = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1, Zagreb"), {}};
+        source.zorvat.recipient = {QStringLiteral("Vodovod d.o.o."), {}, {}};
+        source.zorvat.amount = QStringLiteral("1234,5");
+        source.zorvat.payerAccount = QStringLiteral("2360000-1101234567");
     }
 
     // Prints with the dialog and returns what the spooler made of it.

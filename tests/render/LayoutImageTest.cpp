@@ -43,10 +43,10 @@ template <typename Paint> QImage paintPreview(Paint paint, const LayoutStyle &st
 TEST(LayoutImage, PaymentSlipPreviewAndPrintColours)
 {
     UplatnicaData d;
-    d.MaskEdit1 = u"10000"_s;
-    d.Memo1 = {u"Ivan Horvat"_s, u"Ilica 1"_s};
-    d.Edit3 = u"1234,5"_s;
-    d.MaskEdit7 = u"2360000-1101234567"_s;
+    d.postcode = u"10000"_s;
+    d.payer = {u"Ivan Horvat"_s, u"Ilica 1"_s};
+    d.amount = u"1234,5"_s;
+    d.account = u"2360000-1101234567"_s;
     const auto paint = [&](DrawingSurface &s, const FormFrame &f, const LayoutStyle &st) {
         PaintUplatnica(s, f, st, d);
     };
@@ -68,8 +68,8 @@ TEST(LayoutImage, PaymentSlipPreviewAndPrintColours)
 TEST(LayoutImage, TransferOrderDataOnlyLeavesTheFormOut)
 {
     ZorvatData d;
-    d.Nalogodavac = {u"Firma d.o.o."_s, QString(), QString()};
-    d.IznosZorvat = u"abc"_s;
+    d.payer = {u"Firma d.o.o."_s, QString(), QString()};
+    d.amount = u"abc"_s;
     const auto paint = [&](DrawingSurface &s, const FormFrame &f, const LayoutStyle &st) {
         PaintZorvat(s, f, st, d);
     };

@@ -9,20 +9,20 @@ using namespace Qt::StringLiterals;
 UplatnicaData fullSlip()
 {
     UplatnicaData d;
-    d.MaskEdit1 = u"1 345"_s;
-    d.Memo1 = {u"Ivan Horvat"_s, u"Ilica 1"_s};
-    d.Memo2 = {u"Račun"_s, QString(), u"treći red"_s};
-    d.Memo3 = {u"HEP d.d."_s, QString()};
-    d.Edit2 = u"Zagreb"_s;
-    d.Edit1 = u"06.12.2001."_s;
-    d.MaskEdit2 = u"  1"_s;
-    d.MaskEdit3 = u"123"_s;
-    d.MaskEdit4 = u" 45"_s;
-    d.MaskEdit5 = u"999"_s;
-    d.Edit3 = u"1234,5"_s;
-    d.MaskEdit7 = u"2360000-1101234567"_s;
-    d.MaskEdit6 = u" 01"_s;
-    d.MaskEdit8 = u"12345-678"_s;
+    d.postcode = u"1 345"_s;
+    d.payer = {u"Ivan Horvat"_s, u"Ilica 1"_s};
+    d.purpose = {u"Račun"_s, QString(), u"treći red"_s};
+    d.recipient = {u"HEP d.d."_s, QString()};
+    d.place = u"Zagreb"_s;
+    d.date = u"06.12.2001."_s;
+    d.executionCode = u"  1"_s;
+    d.code1 = u"123"_s;
+    d.code2 = u" 45"_s;
+    d.code3 = u"999"_s;
+    d.amount = u"1234,5"_s;
+    d.account = u"2360000-1101234567"_s;
+    d.referenceModel = u" 01"_s;
+    d.reference = u"12345-678"_s;
     return d;
 }
 
@@ -75,7 +75,7 @@ TEST(PaintUplatnica, PostalDigitsOnePerCellStandingOnTheLowerEdge)
     }
 
     UplatnicaData shortNumber = fullSlip();
-    shortNumber.MaskEdit1 = u"12"_s;
+    shortNumber.postcode = u"12"_s;
     LayoutRecording shortRec;
     PaintUplatnica(shortRec.surface, FormFrame::preview(610, 350), LayoutStyle::print(PrintMode::DataOnly),
                    shortNumber);
@@ -135,7 +135,7 @@ TEST(PaintUplatnica, AmountBoxShowsZeroForEmptyAndTheMarkerForBrokenAmounts)
     } cases[] = {{QString(), u"0,00"_s}, {u"1.234.567,89"_s, u"POGREŠAN UNOS!!!"_s}, {u"-5"_s, u"-5,00"_s}};
     for (const auto &c : cases) {
         UplatnicaData d = fullSlip();
-        d.Edit3 = c.typed;
+        d.amount = c.typed;
         for (const LayoutStyle &style : {LayoutStyle::preview(), LayoutStyle::print(PrintMode::DataOnly)}) {
             const LayoutRecording rec = record(FormFrame::preview(610, 350), style, d);
             EXPECT_EQ(rec.text(c.drawn).x, 589 - 17 - 10 * static_cast<int>(c.drawn.size()))

@@ -9,22 +9,22 @@ using namespace Qt::StringLiterals;
 ZorvatData fullOrder()
 {
     ZorvatData d;
-    d.Nalogodavac = {u"Firma d.o.o."_s, u"Ilica 1"_s, u"Zagreb"_s};
-    d.SvrhaZorvata = {u"Račun 15"_s, QString(), QString()};
-    d.Primatelj = {u"HEP d.d."_s, u"Ulica 2"_s, u"Split"_s};
-    d.Racun1 = u"2330003-1100012345"_s;
-    d.pb11 = u" 01"_s;
-    d.pb12 = u"2002-0315"_s;
-    d.Nacin = u"  1"_s;
-    d.IznosZorvat = u"12,5"_s;
-    d.Racun2 = u"2360000-1101234567"_s;
-    d.pb21 = u" 05"_s;
-    d.pb22 = u"123456789012345"_s;
-    d.sif1 = u"100"_s;
-    d.sif2 = u"200"_s;
-    d.sif3 = u"300"_s;
-    d.Edit2 = u"Zagreb"_s;
-    d.Edit1 = u"1.1.2002."_s;
+    d.payer = {u"Firma d.o.o."_s, u"Ilica 1"_s, u"Zagreb"_s};
+    d.purpose = {u"Račun 15"_s, QString(), QString()};
+    d.recipient = {u"HEP d.d."_s, u"Ulica 2"_s, u"Split"_s};
+    d.payerAccount = u"2330003-1100012345"_s;
+    d.payerReferenceModel = u" 01"_s;
+    d.payerReference = u"2002-0315"_s;
+    d.executionCode = u"  1"_s;
+    d.amount = u"12,5"_s;
+    d.recipientAccount = u"2360000-1101234567"_s;
+    d.recipientReferenceModel = u" 05"_s;
+    d.recipientReference = u"123456789012345"_s;
+    d.code1 = u"100"_s;
+    d.code2 = u"200"_s;
+    d.code3 = u"300"_s;
+    d.place = u"Zagreb"_s;
+    d.date = u"1.1.2002."_s;
     return d;
 }
 

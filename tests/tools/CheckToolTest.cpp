@@ -123,9 +123,9 @@ TEST(CheckTool, PassesValidFieldsAndFailsOnAnyWrongOne)
 {
     QTemporaryDir dir;
     const QString valid = saveRecord(dir, SlipKind::Uplatnica,
-                                     {{"MaskEdit7", u"HR1210010051863000160"_s},
-                                      {"MaskEdit6", u" 01"_s},
-                                      {"MaskEdit8", u"102-3057-89016"_s}});
+                                     {{"account", u"HR1210010051863000160"_s},
+                                      {"referenceModel", u" 01"_s},
+                                      {"reference", u"102-3057-89016"_s}});
     const CheckRun passing = check(valid);
     EXPECT_EQ(passing.status, 0);
     expectLines(passing, {
@@ -135,19 +135,20 @@ TEST(CheckTool, PassesValidFieldsAndFailsOnAnyWrongOne)
                               u"poziv na broj odgovara modelu HR01", ""},
                          });
 
-    const QString wrong = saveRecord(
-        dir, SlipKind::Zorvat,
-        {{"Racun1", u"30101-601-25434"_s}, {"pb21", u" 01"_s}, {"pb22", u"7269-68949637676-00019"_s}});
+    const QString wrong = saveRecord(dir, SlipKind::Zorvat,
+                                     {{"payerAccount", u"30101-601-25434"_s},
+                                      {"recipientReferenceModel", u" 01"_s},
+                                      {"recipientReference", u"7269-68949637676-00019"_s}});
     const CheckRun failing = check(wrong);
     EXPECT_EQ(failing.status, 1);
     expectLines(failing, {
                              {"payerAccount", u"30101-601-25434", "null",
-                              u"račun nije IBAN ni u obliku 7 znamenaka, crtica, 10 znamenaka", ""},
+                              u"nepoznat oblik računa, nije provjeren", ""},
                              {"recipientReference", u"HR01 7269-68949637676-00019", "false",
                               u"kontrolni broj treba biti 8", ""},
                          });
 
-    const QString unknown = saveRecord(dir, SlipKind::Zorvat, {{"Racun2", u"30101-601-25434"_s}});
+    const QString unknown = saveRecord(dir, SlipKind::Zorvat, {{"recipientAccount", u"30101-601-25434"_s}});
     EXPECT_EQ(check(unknown).status, 0);
 }
 

@@ -1,7 +1,7 @@
 #include "Defaults.h"
 #include "FakeSlipFields.h"
 #include "QtPrinters.h"
-#include "SlipFields.h"
+#include "SlipControlTable.h"
 #include "TemporaryStore.h"
 #include "UserErrorOf.h"
 
@@ -37,8 +37,8 @@ FakeSlipFields filledFields()
 void storeAll(const SettingsStore &store, const SlipFieldAccess &fields)
 {
     for (const DefaultGroup group :
-         {DefaultGroup::SpeedButton2, DefaultGroup::SpeedButton4, DefaultGroup::SpeedButton7,
-          DefaultGroup::SpeedButton9, DefaultGroup::SpeedButton13})
+         {DefaultGroup::UplatnicaPayer, DefaultGroup::UplatnicaRecipient, DefaultGroup::ZorvatPayer,
+          DefaultGroup::ZorvatRecipient, DefaultGroup::ZorvatCodes})
         StoreDefaults(store, fields, group);
 }
 
@@ -100,8 +100,8 @@ TEST(Defaults, StoredEmptyRecipientLeavesAccountReferenceAndModel)
     TemporaryStore t;
     FakeSlipFields stored = filledFields();
     stored.texts[QStringLiteral("Memo3")] = QString();
-    StoreDefaults(t.store(), stored, DefaultGroup::SpeedButton2);
-    StoreDefaults(t.store(), stored, DefaultGroup::SpeedButton4);
+    StoreDefaults(t.store(), stored, DefaultGroup::UplatnicaPayer);
+    StoreDefaults(t.store(), stored, DefaultGroup::UplatnicaRecipient);
     EXPECT_EQ(t.store().ReadSetting(QStringLiteral("DefRacun")), QStringLiteral("MaskEdit7 tekst"));
 
     FakeSlipFields fields;
@@ -121,12 +121,12 @@ TEST(Defaults, LoadersNeverTouchTheOtherTab)
     FakeSlipFields fields;
     LoadUplatnicaDefaults(t.store(), fields);
     for (const QString &control : fields.setOrder)
-        EXPECT_GE(slipFieldIndex(SlipKind::Uplatnica, QLatin1StringView(control.toLatin1())), 0)
+        EXPECT_GE(fieldIndexOfControl(SlipKind::Uplatnica, QLatin1StringView(control.toLatin1())), 0)
             << control.toStdString();
     fields.setOrder.clear();
     LoadZorvatDefaults(t.store(), fields);
     for (const QString &control : fields.setOrder)
-        EXPECT_GE(slipFieldIndex(SlipKind::Zorvat, QLatin1StringView(control.toLatin1())), 0)
+        EXPECT_GE(fieldIndexOfControl(SlipKind::Zorvat, QLatin1StringView(control.toLatin1())), 0)
             << control.toStdString();
 }
 
@@ -150,8 +150,9 @@ TEST(Defaults, RefusedWriteStopsTheGroupAfterTheValuesBeforeIt)
 {
     TemporaryStore t;
     t.refuseWritesOf(QStringLiteral("DefPoziv"));
-    EXPECT_EQ(userErrorOf([&] { StoreDefaults(t.store(), filledFields(), DefaultGroup::SpeedButton4); }),
-              QStringLiteral("Failed to set data for 'DefPoziv'"));
+    EXPECT_EQ(
+        userErrorOf([&] { StoreDefaults(t.store(), filledFields(), DefaultGroup::UplatnicaRecipient); }),
+        QStringLiteral("Failed to set data for 'DefPoziv'"));
     EXPECT_EQ(t.store().ReadSetting(QStringLiteral("DefRacun")), QStringLiteral("MaskEdit7 tekst"));
     EXPECT_EQ(t.store().ReadSetting(QStringLiteral("DefPin")), QString());
 }

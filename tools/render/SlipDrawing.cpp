@@ -29,8 +29,8 @@ void SlipDrawing::paint(DrawingSurface &surface) const
 {
     if (m_record.kind == SlipKind::Uplatnica) {
         UplatnicaData data = UplatnicaData::fromTexts(m_record.texts);
-        data.Edit2 = m_options.place.value_or(data.Edit2);
-        data.Edit1 = m_options.date.value_or(data.Edit1);
+        data.place = m_options.place.value_or(data.place);
+        data.date = m_options.date.value_or(data.date);
         PaintUplatnica(surface, m_frame, m_style, data);
     } else {
         const ZorvatData data = ZorvatData::fromTexts(m_record.texts, m_options.place.value_or(QString()),
