@@ -9,6 +9,19 @@
 
 namespace {
 
+// Presses keys on a box: '<' is Backspace, '>' Delete, anything else typed as it is.
+void pressKeys(DigitBox &box, const char16_t *keys)
+{
+    for (const QChar key : QString::fromUtf16(keys)) {
+        if (key == u'<')
+            QTest::keyClick(&box, Qt::Key_Backspace);
+        else if (key == u'>')
+            QTest::keyClick(&box, Qt::Key_Delete);
+        else
+            QTest::keyClicks(&box, QString(key));
+    }
+}
+
 TEST(DigitBox, ProgramSetValuesAreFittedToThePositions)
 {
     const struct
@@ -68,14 +81,7 @@ TEST(DigitBox, TypedDigitsStayInTheirPositions)
         box.setCursorPosition(c.cursor);
         if (c.selected > 0)
             box.setSelection(c.cursor, c.selected);
-        for (const QChar key : QString::fromUtf16(c.typed)) {
-            if (key == u'<')
-                QTest::keyClick(&box, Qt::Key_Backspace);
-            else if (key == u'>')
-                QTest::keyClick(&box, Qt::Key_Delete);
-            else
-                QTest::keyClicks(&box, QString(key));
-        }
+        pressKeys(box, c.typed);
         EXPECT_EQ(box.fieldText(), QString::fromUtf16(c.expected)) << c.name;
     }
 }
@@ -103,14 +109,7 @@ TEST(DigitBox, AProgramSetValueWithOtherCharactersIsKeptUntilEditedThenDigitsSta
         box.setFieldText(QString::fromUtf16(c.start));
         EXPECT_EQ(box.text(), QString::fromUtf16(c.start)) << c.name << ": shown as set";
         box.setCursorPosition(c.cursor);
-        for (const QChar key : QString::fromUtf16(c.typed)) {
-            if (key == u'<')
-                QTest::keyClick(&box, Qt::Key_Backspace);
-            else if (key == u'>')
-                QTest::keyClick(&box, Qt::Key_Delete);
-            else
-                QTest::keyClicks(&box, QString(key));
-        }
+        pressKeys(box, c.typed);
         EXPECT_EQ(box.fieldText(), QString::fromUtf16(c.expected)) << c.name;
     }
     // After an edit the box takes digits only again, and a digits-only value set later is shown
