@@ -1,9 +1,10 @@
 #include "Clock.h"
+#include "FakeUserDialogs.h"
 #include "HandlerApplication.h"
+#include "PaintCounter.h"
 #include "PartnerList.h"
 #include "SettingsStore.h"
 #include "SlipControls.h"
-#include "UserDialogs.h"
 #include "ZorPrint.h"
 
 #include <QApplication>
@@ -17,29 +18,6 @@
 #include <benchmark/benchmark.h>
 
 namespace {
-
-class SilentDialogs : public UserDialogs
-{
-public:
-    void showMessage(const QString &) override {}
-    void showError(const QString &) override {}
-    std::optional<QString> getOpenFileName(const QString &) override { return std::nullopt; }
-    std::optional<QString> getSaveFileName(const QString &) override { return std::nullopt; }
-};
-
-class PaintCounter : public QObject
-{
-public:
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
-};
 
 const QString typicalPurpose = QStringLiteral("Uplata po računu broj 12345 za isporučenu robu\r\ni usluge");
 
@@ -60,7 +38,7 @@ struct ShownWindow
     QTemporaryDir dir;
     const SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
     PartnerList partners{dir.filePath(QStringLiteral("DataZor.dat"))};
-    SilentDialogs dialogs;
+    FakeUserDialogs dialogs;
     const SystemClock clock;
     TForm1 window{{store, partners, dialogs, clock}};
 };

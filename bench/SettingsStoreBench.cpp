@@ -1,5 +1,6 @@
 #include "Calibration.h"
 #include "Defaults.h"
+#include "FakeSlipFields.h"
 #include "SettingsStore.h"
 
 #include <QMap>
@@ -9,17 +10,6 @@
 
 // The cost of the store's open-handle-close per value, on a database in a temporary folder.
 namespace {
-
-class MapFields : public SlipFieldAccess
-{
-public:
-    QString fieldText(QLatin1StringView control) const override { return texts.value(QString(control)); }
-    void setFieldText(QLatin1StringView control, const QString &text) override
-    {
-        texts[QString(control)] = text;
-    }
-    QMap<QString, QString> texts;
-};
 
 struct BenchStore
 {
@@ -48,7 +38,7 @@ BENCHMARK(BM_WriteSetting)->Unit(benchmark::kMicrosecond);
 void BM_LoadZorvatDefaults(benchmark::State &state)
 {
     BenchStore b;
-    MapFields fields;
+    FakeSlipFields fields;
     for (auto _ : state)
         LoadZorvatDefaults(b.store, fields);
 }
@@ -57,9 +47,9 @@ BENCHMARK(BM_LoadZorvatDefaults)->Unit(benchmark::kMicrosecond);
 void BM_LoadCalibration(benchmark::State &state)
 {
     BenchStore b;
-    SaveCalibration(b.store, QStringLiteral("Laser on LPT1:"), Calibration{7, 7, 3, 3, 2, 9});
+    storeCalibration(b.store, QStringLiteral("Laser on LPT1:"), Calibration{7, 7, 3, 3, 2, 9});
     for (auto _ : state)
-        benchmark::DoNotOptimize(LoadCalibration(b.store, QStringLiteral("Laser on LPT1:")));
+        benchmark::DoNotOptimize(readStoredCalibration(b.store, QStringLiteral("Laser on LPT1:")));
 }
 BENCHMARK(BM_LoadCalibration)->Unit(benchmark::kMicrosecond);
 
@@ -68,7 +58,7 @@ void BM_SaveCalibration(benchmark::State &state)
     BenchStore b;
     qint32 n = 0;
     for (auto _ : state)
-        SaveCalibration(b.store, QStringLiteral("Laser on LPT1:"), Calibration{7, 7, 3, 3, 2, ++n});
+        storeCalibration(b.store, QStringLiteral("Laser on LPT1:"), Calibration{7, 7, 3, 3, 2, ++n});
 }
 BENCHMARK(BM_SaveCalibration)->Unit(benchmark::kMicrosecond);
 

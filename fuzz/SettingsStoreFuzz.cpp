@@ -1,5 +1,6 @@
 #include "Calibration.h"
 #include "Defaults.h"
+#include "FakeSlipFields.h"
 #include "FuzzCheck.h"
 #include "PrintOffsets.h"
 #include "SettingsStore.h"
@@ -11,17 +12,6 @@
 #include <QTemporaryDir>
 
 namespace {
-
-class FieldMap : public SlipFieldAccess
-{
-public:
-    QString fieldText(QLatin1StringView control) const override { return texts.value(QString(control)); }
-    void setFieldText(QLatin1StringView control, const QString &text) override
-    {
-        texts[QString(control)] = text;
-    }
-    QHash<QString, QString> texts;
-};
 
 // Runs a store operation; only the store's own errors may come out of it.
 template <typename Operation> bool storeOperation(Operation &&operation)
@@ -56,12 +46,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     }
     const SettingsStore store(path, std::chrono::milliseconds(0));
 
-    FieldMap fields;
+    FakeSlipFields fields;
     storeOperation([&] { LoadUplatnicaDefaults(store, fields); });
     storeOperation([&] { LoadZorvatDefaults(store, fields); });
     storeOperation([&] { ReadPrintOffsets(store); });
     storeOperation([&] {
-        const Calibration loaded = LoadCalibration(store, printer);
+        const Calibration loaded = readStoredCalibration(store, printer);
         fuzzCheck(loaded.RectWidth > 0 && loaded.RectHeight > 0, "a loaded calibration divides");
     });
 
@@ -77,9 +67,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const Calibration calibration{7, 7, 3, 3, 2, 9};
     const bool printerWritable =
         store.OpenKey(calibrationKeyPath(printer), true, KeyAccess::ReadWrite).has_value();
-    if (storeOperation([&] { SaveCalibration(store, printer, calibration); }) && printerWritable) {
+    if (storeOperation([&] { storeCalibration(store, printer, calibration); }) && printerWritable) {
         Calibration back;
-        storeOperation([&] { back = LoadCalibration(store, printer); });
+        storeOperation([&] { back = readStoredCalibration(store, printer); });
         fuzzCheck(back == calibration, "a calibration the store took reads back");
     }
     return 0;

@@ -54,42 +54,73 @@ public:
     void openFiles(const QStringList &paths);
 
 public slots:
+    // The status bar's clock ticks.
     void Timer1Timer();
+    // Any payment slip field changes: its picture is drawn again.
     void repaintUplatnica();
     // Puts the focus in the first field of the active tab's tab order, so typing goes there.
     void focusFirstField();
     // The place and date are drawn on both forms.
     void repaintBothPreviews();
+    // "Iznos (kn) :" of the payment slip changes.
     void Edit3Change() { repaintUplatnica(); }
+    // "Nalogodavac:" changes.
     void NalogodavacChange();
+    // "Broj računa :" of the transfer order's payer changes.
     void Racun1Change() { NalogodavacChange(); }
+    // The payment slip's picture.
     void PaintBox1Paint(QPainter &painter);
+    // The transfer order's picture.
     void PaintBox2Paint(QPainter &painter);
 
+    // "Obriši polja" on the payment slip tab.
     void Button1Click() { clearFields(SlipKind::Uplatnica); }
+    // "Obriši polja" on the transfer order tab.
     void Button4Click() { clearFields(SlipKind::Zorvat); }
+    // "Default" on the payment slip tab.
     void Button2Click() { loadDefaults(SlipKind::Uplatnica); }
+    // "Default" on the transfer order tab.
     void Button3Click() { loadDefaults(SlipKind::Zorvat); }
+    // "Postavi kao default vrijednost" by the payment slip's payer.
     void SpeedButton2Click() { storeDefaults(DefaultGroup::UplatnicaPayer); }
+    // "Postavi kao default vrijednost" by the payment slip's recipient.
     void SpeedButton4Click() { storeDefaults(DefaultGroup::UplatnicaRecipient); }
+    // "Postavi kao default vrijednost" by the transfer order's payer.
     void SpeedButton7Click() { storeDefaults(DefaultGroup::ZorvatPayer); }
+    // "Postavi kao default vrijednost" by the transfer order's recipient.
     void SpeedButton9Click() { storeDefaults(DefaultGroup::ZorvatRecipient); }
+    // "Postavi kao default vrijednost" by the transfer order's codes.
     void SpeedButton13Click() { storeDefaults(DefaultGroup::ZorvatCodes); }
+    // "Izbor iz podataka u bazi" by the payment slip's payer.
     void SpeedButton1Click() { openPickPanel(PickTarget::UplatnicaPayer); }
+    // "Izbor iz podataka u bazi" by the payment slip's recipient.
     void SpeedButton3Click() { openPickPanel(PickTarget::UplatnicaRecipient); }
+    // "Izbor iz podataka u bazi" by the transfer order's payer.
     void SpeedButton6Click() { openPickPanel(PickTarget::ZorvatPayer); }
+    // "Izbor iz podataka u bazi" by the transfer order's recipient.
     void SpeedButton8Click() { openPickPanel(PickTarget::ZorvatRecipient); }
+    // The pick list's accept button.
     void SpeedButton12Click();
+    // "Dodaj primatelja u bazu" on the payment slip tab.
     void SpeedButton5Click() { addPartner(PickTarget::UplatnicaRecipient); }
+    // "Dodaj primatelja u bazu" on the transfer order tab.
     void SpeedButton10Click() { addPartner(PickTarget::ZorvatRecipient); }
+    // The transfer order payer's add button, without a hint.
     void SpeedButton11Click() { addPartner(PickTarget::ZorvatPayer); }
 
+    // "Novo" > "Uplatnica"
     void Uplatnica1Click() { newForm(SlipKind::Uplatnica); }
+    // "Novo" > "Zorvat"
     void Zorvat1Click() { newForm(SlipKind::Zorvat); }
+    // "Učitaj"
     void Uitaj1Click();
+    // "Snimi kao"
     void SaveUplatnicaExecute();
+    // "Ispiši"
     void Ispii1Click() { runHook(m_hooks.showPrintDialog); }
+    // "Podaci"
     void Podaci2Click() { runHook(m_hooks.showPartnerDialog); }
+    // "Izlazak"
     void Izlazak1Click() { close(); }
 
 protected:

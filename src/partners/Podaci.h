@@ -32,12 +32,19 @@ public:
     void ListBox1DrawItem(QPainter &painter, const QRect &row, bool selected, int index) const;
 
 public slots:
+    // Made at start-up: loads the partner file.
     void FormCreate();
+    // Destroyed at the end: writes the partner file.
     void FormDestroy();
+    // "Dodaj"
     void BitBtn1Click();
+    // "Obriši"
     void BitBtn2Click();
+    // "Promijeni"
     void BitBtn3Click();
+    // "Spremi"
     void Button1Click();
+    // "U redu"
     void BitBtn4Click();
 
 protected:

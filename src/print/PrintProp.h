@@ -28,11 +28,17 @@ public:
            QWidget *parent = nullptr);
     ~TForm3() override;
 
+    // The dialog comes to the front.
     void FormActivate();
+    // "Postavke"
     void BitBtn1Click();
+    // "Ispiši"
     void BitBtn2Click();
+    // "Otkaži"
     void BitBtn3Click();
+    // "Kalibracija pisača"
     void BitBtn4Click();
+    // "Pomak X :" and "Pomak Y :" change.
     void Edit1Change();
 
 protected:

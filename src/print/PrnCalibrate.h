@@ -40,9 +40,13 @@ public:
 
     // The creator runs this once, after constructing the dialog, where it can report failures.
     void FormCreate();
+    // The dialog comes to the front.
     void FormActivate();
+    // "Započni kalibraciju pisača"
     void BitBtn1Click();
+    // "Snimi"
     void BitBtn2Click();
+    // "Otkaži"
     void BitBtn3Click();
 
 protected:

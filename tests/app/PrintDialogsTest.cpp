@@ -65,7 +65,7 @@ TEST_F(PrintDialogsTest, IspisiShowsThePrintDialogWithoutBlockingTheWindow)
 
 TEST_F(PrintDialogsTest, StartUpLoadsTheFirstPrintersCalibrationIntoTheWindow)
 {
-    SaveCalibration(store, printer.Printers().first(), Calibration{7, 7, 3, 3, 2, 9});
+    storeCalibration(store, printer.Printers().first(), Calibration{7, 7, 3, 3, 2, 9});
     printer.setPrinterIndex(int(printer.Printers().size()) - 1);
     window->FormCreate();
     printing.calibrationDialog().FormCreate();

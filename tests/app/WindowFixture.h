@@ -2,6 +2,7 @@
 
 #include "Clock.h"
 #include "FakeUserDialogs.h"
+#include "PaintCounter.h"
 #include "PartnerList.h"
 #include "QtPrinters.h"
 #include "SettingsStore.h"
@@ -23,22 +24,6 @@ class FixedClock : public Clock
 public:
     QDateTime now() const override { return time; }
     QDateTime time{QDate(2001, 12, 6), QTime(9, 5, 3)};
-};
-
-// Counts the paint events a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    explicit PaintCounter(QWidget *widget) { widget->installEventFilter(this); }
-    int count = 0;
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint)
-            ++count;
-        return false;
-    }
 };
 
 // A main window over a settings store and a partner file in a fresh temporary folder, with dialogs

@@ -22,7 +22,7 @@ const Calibration measured{7, 7, 3, 3, 2, 9};
 
 QString loadError(const SettingsStore &store, const QString &printer)
 {
-    return userErrorOf([&] { LoadCalibration(store, printer); });
+    return userErrorOf([&] { readStoredCalibration(store, printer); });
 }
 
 TEST(PrinterKeyName, CutsBeforeTheFirstOnInAnyCase)
@@ -47,17 +47,17 @@ TEST(PrinterKeyName, CutsBeforeTheFirstOnInAnyCase)
 TEST(Calibration, PrinterWithoutRecordGetsTheDefaults)
 {
     TemporaryStore t;
-    EXPECT_EQ(LoadCalibration(t.store(), laser), Calibration{});
+    EXPECT_EQ(readStoredCalibration(t.store(), laser), Calibration{});
     EXPECT_FALSE(QFile::exists(t.path())) << "loading must not create the store";
 }
 
 TEST(Calibration, SavedRecordComesBackForEveryPortOfThatPrinterOnly)
 {
     TemporaryStore t;
-    SaveCalibration(t.store(), laser, measured);
-    EXPECT_EQ(LoadCalibration(t.store(), laser), measured);
-    EXPECT_EQ(LoadCalibration(t.store(), QStringLiteral("LASER ON LPT2:")), measured);
-    EXPECT_EQ(LoadCalibration(t.store(), QStringLiteral("Ink Jet on USB001")), Calibration{});
+    storeCalibration(t.store(), laser, measured);
+    EXPECT_EQ(readStoredCalibration(t.store(), laser), measured);
+    EXPECT_EQ(readStoredCalibration(t.store(), QStringLiteral("LASER ON LPT2:")), measured);
+    EXPECT_EQ(readStoredCalibration(t.store(), QStringLiteral("Ink Jet on USB001")), Calibration{});
 
     auto key = t.store().OpenKey(SettingsStore::mainKeyPath()
                                      << QStringLiteral("Calibration") << QStringLiteral("Laser"),
@@ -70,17 +70,17 @@ TEST(Calibration, PrinterNamesWithTheSeparatorKeepSeparateRecords)
 {
     TemporaryStore t;
     const QString shared = QStringLiteral("\\\\server\\Laser");
-    SaveCalibration(t.store(), shared, measured);
-    SaveCalibration(t.store(), QStringLiteral("Laser"), Calibration{9, 9, 1, 1, 1, 1});
-    EXPECT_EQ(LoadCalibration(t.store(), shared), measured);
-    EXPECT_EQ(LoadCalibration(t.store(), QStringLiteral("server")), Calibration{});
+    storeCalibration(t.store(), shared, measured);
+    storeCalibration(t.store(), QStringLiteral("Laser"), Calibration{9, 9, 1, 1, 1, 1});
+    EXPECT_EQ(readStoredCalibration(t.store(), shared), measured);
+    EXPECT_EQ(readStoredCalibration(t.store(), QStringLiteral("server")), Calibration{});
 }
 
 TEST(Calibration, SquareSizesOfZeroOrLessBecomeTheDefaults)
 {
     TemporaryStore t;
-    SaveCalibration(t.store(), laser, Calibration{0, -5, 3, 3, 2, 9});
-    EXPECT_EQ(LoadCalibration(t.store(), laser), (Calibration{8, 8, 3, 3, 2, 9}));
+    storeCalibration(t.store(), laser, Calibration{0, -5, 3, 3, 2, 9});
+    EXPECT_EQ(readStoredCalibration(t.store(), laser), (Calibration{8, 8, 3, 3, 2, 9}));
 }
 
 TEST(Calibration, IncompleteOrMistypedRecordReportsTheValue)
@@ -105,16 +105,16 @@ TEST(Calibration, RefusedSaveLeavesNoHalfRecord)
 {
     TemporaryStore t;
     const QString other = QStringLiteral("Ink Jet");
-    SaveCalibration(t.store(), laser, measured);
+    storeCalibration(t.store(), laser, measured);
     t.refuseWritesOf(QStringLiteral("Left"));
 
     for (const QString &printer : {laser, other}) {
         EXPECT_EQ(userErrorOf([&] {
-                      SaveCalibration(t.store(), printer, Calibration{6, 6, 1, 1, 1, 1});
+                      storeCalibration(t.store(), printer, Calibration{6, 6, 1, 1, 1, 1});
                   }),
                   QStringLiteral("Failed to set data for 'Left'"));
     }
-    EXPECT_EQ(LoadCalibration(t.store(), laser), measured) << "the old record stays whole";
+    EXPECT_EQ(readStoredCalibration(t.store(), laser), measured) << "the old record stays whole";
     EXPECT_FALSE(t.store().OpenKey(calibrationKeyPath(other), false, KeyAccess::Read)) << "no empty record";
     EXPECT_EQ(loadError(t.store(), other), QString());
 }
@@ -127,8 +127,8 @@ TEST(Calibration, UnusableStoreGivesDefaultsAndTakesNoSave)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QByteArray(4096, '\x01'));
     file.close();
-    EXPECT_NO_THROW(SaveCalibration(t.store(), laser, measured));
-    EXPECT_EQ(LoadCalibration(t.store(), laser), Calibration{});
+    EXPECT_NO_THROW(storeCalibration(t.store(), laser, measured));
+    EXPECT_EQ(readStoredCalibration(t.store(), laser), Calibration{});
     EXPECT_EQ(t.fileBytes(), QByteArray(4096, '\x01'));
 }
 

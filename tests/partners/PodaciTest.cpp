@@ -4,6 +4,7 @@
 #include "PartnerEntry.h"
 #include "PartnerList.h"
 #include "QtPrinters.h"
+#include "TypeText.h"
 #include "UserErrorOf.h"
 
 #include <QDir>
@@ -36,17 +37,6 @@ const QByteArray threeEntries = "Ivan Horvat\x08"
                                 "Grad \x8Aibenik\x08"
                                 "333\x08"
                                 "99 1-2\r\n";
-
-// Types text as a keyboard would, one character at a time (QTest::keyClicks takes Latin-1 only).
-void typeText(QWidget *widget, const QString &text)
-{
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(widget, &release);
-    }
-}
 
 class PodaciTest : public ::testing::Test
 {

@@ -1,5 +1,5 @@
 #include "PlatformPrinter.h"
-#include "AnsweringDialogs.h"
+#include "FakeUserDialogs.h"
 #include "PdfPage.h"
 #include "QtPrinters.h"
 #include "UserErrorOf.h"
@@ -37,7 +37,7 @@ protected:
     {
         withoutSpooler();
         ASSERT_TRUE(dir.isValid());
-        dialogs.nextFileName = dir.filePath(QStringLiteral("form.pdf"));
+        dialogs.everyFileName = dir.filePath(QStringLiteral("form.pdf"));
     }
 
     // Prints one page with a 1000 by 500 unit rectangle at (100, 200) to the PDF entry.
@@ -52,7 +52,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    AnsweringDialogs dialogs;
+    FakeUserDialogs dialogs;
     PlatformPrinter printer{dialogs};
 };
 
@@ -84,9 +84,9 @@ TEST_F(PlatformPrinterTest, PrintingToThePdfEntryAsksForTheFileAndWritesOneTitle
 {
     printRectangle();
 
-    EXPECT_EQ(dialogs.titles, QStringList{QStringLiteral("Odredite naziv PDF datoteke")});
+    EXPECT_EQ(dialogs.fileTitles, QStringList{QStringLiteral("Odredite naziv PDF datoteke")});
     EXPECT_FALSE(printer.Printing());
-    const PdfPage page = PdfPage::read(*dialogs.nextFileName);
+    const PdfPage page = PdfPage::read(*dialogs.everyFileName);
     ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
     EXPECT_EQ(page.title, QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis uplatnice"));
     EXPECT_EQ(page.pages, 1);
@@ -96,7 +96,7 @@ TEST_F(PlatformPrinterTest, DeviceUnitsAreOneTwelveAndAHalfthOfAMillimetreFromTh
 {
     printRectangle();
 
-    const PdfPage page = PdfPage::read(*dialogs.nextFileName);
+    const PdfPage page = PdfPage::read(*dialogs.everyFileName);
     ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
     const QRectF area = defaultPdfArea();
     const InkRun top = longestHorizontalRun(page.raster);
@@ -109,7 +109,7 @@ TEST_F(PlatformPrinterTest, DeviceUnitsAreOneTwelveAndAHalfthOfAMillimetreFromTh
 
 TEST_F(PlatformPrinterTest, CancellingTheFileNamePrintsNothing)
 {
-    dialogs.nextFileName.reset();
+    dialogs.everyFileName.reset();
     EXPECT_FALSE(printer.BeginDoc());
     EXPECT_FALSE(printer.Printing());
     EXPECT_EQ(userErrorOf([&] { printer.Canvas(); }), QStringLiteral("Printer is not currently printing"));
@@ -122,10 +122,10 @@ TEST_F(PlatformPrinterTest, AbortDropsTheDocumentAndTheNextOneStartsClean)
     printer.Canvas().drawLine(0, 0, 100, 100);
     printer.Abort();
     EXPECT_FALSE(printer.Printing());
-    EXPECT_FALSE(QFile::exists(*dialogs.nextFileName));
+    EXPECT_FALSE(QFile::exists(*dialogs.everyFileName));
 
     printRectangle();
-    EXPECT_EQ(PdfPage::read(*dialogs.nextFileName).pages, 1);
+    EXPECT_EQ(PdfPage::read(*dialogs.everyFileName).pages, 1);
 }
 
 TEST_F(PlatformPrinterTest, PageOperationsNeedAnOpenDocumentAndOnlyOne)
@@ -143,7 +143,7 @@ TEST_F(PlatformPrinterTest, PageOperationsNeedAnOpenDocumentAndOnlyOne)
 TEST_F(PlatformPrinterTest, AFileThatCannotBeWrittenFailsTheJobAndLeavesThePrinterIdle)
 {
     const QString path = dir.filePath(QStringLiteral("missing/form.pdf"));
-    dialogs.nextFileName = path;
+    dialogs.everyFileName = path;
     ASSERT_TRUE(printer.BeginDoc());
     EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }), QStringLiteral("Cannot create file ") + path);
     EXPECT_FALSE(printer.Printing());

@@ -195,7 +195,7 @@ TEST_F(PrintPropTest, PerforationShiftsTheFormInEveryMode)
 
 TEST_F(PrintPropTest, IspisiUsesTheCalibrationOfThePrinterChosenInTheBox)
 {
-    SaveCalibration(store, QStringLiteral("PDF datoteka"), Calibration{7, 7, 3, 3, 2, 9});
+    storeCalibration(store, QStringLiteral("PDF datoteka"), Calibration{7, 7, 3, 3, 2, 9});
     source.kind = SlipKind::Zorvat;
     choose("RadioButton2");
     click("BitBtn2");
@@ -258,7 +258,7 @@ TEST_F(PrintPropTest, EveryActivationRefillsThePrinterBoxAndSelectsTheCurrentPri
 
 TEST_F(PrintPropTest, KalibracijaMakesTheChosenPrinterCurrentAndShowsItsRecord)
 {
-    SaveCalibration(store, QStringLiteral("PDF datoteka"), Calibration{7, 7, 3, 3, 2, 9});
+    storeCalibration(store, QStringLiteral("PDF datoteka"), Calibration{7, 7, 3, 3, 2, 9});
     control<QComboBox>("ComboBox1")->setCurrentIndex(1);
     click("BitBtn4");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&calibration));

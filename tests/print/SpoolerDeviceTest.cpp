@@ -1,5 +1,5 @@
-#include "AnsweringDialogs.h"
 #include "CupsSubmit.h"
+#include "FakeUserDialogs.h"
 #include "PdfPage.h"
 #include "PlatformPrinter.h"
 #include "QtPrinters.h"
@@ -12,7 +12,7 @@ namespace {
 
 TEST_F(SpoolerTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitScale)
 {
-    AnsweringDialogs dialogs;
+    FakeUserDialogs dialogs;
     PlatformPrinter printer(dialogs);
     const int index = refreshUntil(printer, spooler->queue());
     ASSERT_GE(index, 0) << "the test queue is not listed";
@@ -32,7 +32,7 @@ TEST_F(SpoolerTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitScale)
     EXPECT_TRUE(job->completed);
     EXPECT_EQ(job->title, title);
     EXPECT_EQ(job->pages, 1);
-    EXPECT_TRUE(dialogs.titles.isEmpty());
+    EXPECT_TRUE(dialogs.fileTitles.isEmpty());
 
     const PdfPage page = PdfPage::read(job->outputPdf);
     ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
@@ -69,7 +69,7 @@ namespace {
 
 TEST_F(SpoolerTest, TheListChangesOnlyAtRefreshAndAVanishedPrinterGivesWayToTheFirst)
 {
-    AnsweringDialogs dialogs;
+    FakeUserDialogs dialogs;
     PlatformPrinter printer(dialogs);
     printer.setPrinterIndex(refreshUntil(printer, spooler->queue()));
     const QStringList listed = printer.Printers();

@@ -1,6 +1,6 @@
-#include "AnsweringDialogs.h"
 #include "Calibration.h"
 #include "FakePrintSource.h"
+#include "FakeUserDialogs.h"
 #include "FrameNumbers.h"
 #include "PdfPage.h"
 #include "PlatformPrinter.h"
@@ -83,7 +83,7 @@ protected:
 
     QTemporaryDir dir;
     SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
-    AnsweringDialogs dialogs;
+    FakeUserDialogs dialogs;
     PlatformPrinter printer{dialogs};
     FakePrintSource source;
 };
@@ -92,7 +92,7 @@ TEST_P(SpoolerPrintTest, TheFormComesOutOfTheSpoolerWhereTheFrameSaysOnOnePage)
 {
     const SpoolCase &c = GetParam();
     if (c.square != 8)
-        SaveCalibration(store, spooler->queue(), Calibration{c.square, c.square, 4, 4, 2, 10});
+        storeCalibration(store, spooler->queue(), Calibration{c.square, c.square, 4, 4, 2, 10});
 
     const std::optional<SpooledJob> job = printWithDialog(c);
     ASSERT_TRUE(job.has_value()) << "the spooler did not finish the job";
@@ -214,7 +214,7 @@ TEST_F(SpoolerTest, TheCalibrationTestPageHasEightMillimetreSquaresInTheCornersO
 {
     QTemporaryDir dir;
     SettingsStore store(dir.filePath(QStringLiteral("settings.db")));
-    AnsweringDialogs dialogs;
+    FakeUserDialogs dialogs;
     PlatformPrinter printer(dialogs);
     FakePrintSource source;
     TForm4 form(printer, store, source);

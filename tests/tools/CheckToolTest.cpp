@@ -112,8 +112,8 @@ QString saveRecord(const QTemporaryDir &dir, SlipKind kind,
                    std::initializer_list<std::pair<const char *, QString>> fields)
 {
     SlipRecord record = SlipRecord::blank(kind);
-    for (const auto &[control, text] : fields)
-        record.texts[static_cast<size_t>(slipFieldIndex(kind, QLatin1StringView(control)))] = text;
+    for (const auto &[field, text] : fields)
+        record.texts[static_cast<size_t>(slipFieldIndex(kind, QLatin1StringView(field)))] = text;
     const QString path = dir.filePath(u"slip.txt"_s);
     SlipFile::save(path, record);
     return path;

@@ -70,7 +70,7 @@ std::optional<int> heldSlip(const QString &path)
 
 std::optional<int> heldCalibration(const QString &path)
 {
-    const Calibration loaded = LoadCalibration(SettingsStore(path), printer);
+    const Calibration loaded = readStoredCalibration(SettingsStore(path), printer);
     const int g = loaded.RectWidth - 1;
     return loaded == calibrationOf(g) ? std::optional<int>(g) : std::nullopt;
 }
@@ -117,7 +117,7 @@ void saveGeneration(SavedKind kind, const QString &path, int generation)
         SlipFile::save(path, slipOf(generation));
         break;
     case SavedKind::Calibration:
-        SaveCalibration(SettingsStore(path), printer, calibrationOf(generation));
+        storeCalibration(SettingsStore(path), printer, calibrationOf(generation));
         break;
     }
 }

@@ -5,8 +5,10 @@
 #include <QStringList>
 
 #include <deque>
+#include <optional>
 
-// Answers the file dialogs from a queue (nothing queued: the user cancels) and records every box.
+// Answers the file dialogs from a queue, then with everyFileName (nothing: the user cancels), and
+// records every box.
 class FakeUserDialogs : public UserDialogs
 {
 public:
@@ -20,13 +22,14 @@ public:
     QStringList messages;
     QStringList errors;     // as the error box shows them
     QStringList fileTitles; // titles of the file dialogs shown
+    std::optional<QString> everyFileName;
 
 private:
     std::optional<QString> answer(const QString &title)
     {
         fileTitles.append(title);
         if (fileNames.empty())
-            return std::nullopt;
+            return everyFileName;
         QString path = fileNames.front();
         fileNames.pop_front();
         return path;

@@ -1,11 +1,12 @@
 #pragma once
 
-#include "Defaults.h"
+#include "SlipFieldAccess.h"
 
 #include <QMap>
 #include <QStringList>
 
-// The entry controls as a map from control name to text, logging every field that is set.
+// The entry controls as a map from control name to text, logging every field that is set; for
+// tests, benchmarks and fuzzers.
 class FakeSlipFields : public SlipFieldAccess
 {
 public:
