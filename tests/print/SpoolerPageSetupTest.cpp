@@ -1,5 +1,5 @@
-#include "AnsweringDialogs.h"
 #include "FakePrintSource.h"
+#include "FakeUserDialogs.h"
 #include "PdfPage.h"
 #include "PlatformPrinter.h"
 #include "PrintProp.h"
@@ -98,7 +98,7 @@ protected:
 
     QTemporaryDir dir;
     SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
-    AnsweringDialogs dialogs;
+    FakeUserDialogs dialogs;
     PlatformPrinter printer{dialogs};
     FakePrintSource source;
     TForm4 calibration{printer, store, source};

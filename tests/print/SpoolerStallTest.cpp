@@ -1,5 +1,5 @@
-#include "AnsweringDialogs.h"
 #include "FakePrintSource.h"
+#include "FakeUserDialogs.h"
 #include "PlatformPrinter.h"
 #include "PrintProp.h"
 #include "PrnCalibrate.h"
@@ -111,7 +111,7 @@ TEST_F(StallingSpoolerTest, AStoppedSchedulerHoldsTheDialogAtMostFiveSecondsAndC
 {
     QTemporaryDir storeDir;
     SettingsStore store(storeDir.filePath(QStringLiteral("settings.db")));
-    AnsweringDialogs dialogs;
+    FakeUserDialogs dialogs;
     PlatformPrinter printer(dialogs);
     FakePrintSource source;
     TForm4 calibration(printer, store, source);
