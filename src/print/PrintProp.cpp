@@ -2,6 +2,7 @@
 
 #include "ui_PrintProp.h"
 
+#include "FormFrame.h"
 #include "HandlerErrors.h"
 #include "PrintJobs.h"
 #include "PrintOffsets.h"
@@ -136,7 +137,12 @@ void TForm3::BitBtn4Click()
 
 void TForm3::Edit1Change()
 {
-    WritePrintOffsets(m_store, {offsetOf(m_ui->Edit1), offsetOf(m_ui->Edit2)});
+    const PrintOffsets offsets{offsetOf(m_ui->Edit1), offsetOf(m_ui->Edit2)};
+    // An offset that would carry the form beyond the page's coordinates is refused here as a print
+    // would refuse it, at the default calibration; the stored offsets stay as they were.
+    const Calibration standard;
+    FormFrame::print(standard.RectWidth, standard.RectHeight, true, offsets.dX, offsets.dY);
+    WritePrintOffsets(m_store, offsets);
 }
 
 void TForm3::hideEvent(QHideEvent *event)

@@ -93,6 +93,24 @@ TEST_F(PrintPropTest, AnOffsetThatIsNoWholeNumberIsStoredAsZeroAndTheEditKeepsIt
     }
 }
 
+TEST_F(PrintPropTest, AnOffsetBeyondThePagesCoordinatesIsRefusedAndNotStored)
+{
+    control<QLineEdit>("Edit1")->setText(QStringLiteral("25"));
+    control<QLineEdit>("Edit2")->setText(QStringLiteral("4"));
+    const struct
+    {
+        const char *edit;
+        const char16_t *refused, *kept;
+    } cases[] = {{"Edit1", u"2147483000", u"25"}, {"Edit2", u"-171798600", u"4"}};
+    for (const auto &c : cases) {
+        const QString error =
+            userErrorOf([&] { control<QLineEdit>(c.edit)->setText(QString::fromUtf16(c.refused)); });
+        EXPECT_EQ(error, QStringLiteral("Neispravna kalibracija ili pomak ispisa")) << c.edit;
+        EXPECT_EQ(storedOffsets(), std::pair(QStringLiteral("25"), QStringLiteral("4"))) << c.edit;
+        control<QLineEdit>(c.edit)->setText(QString::fromUtf16(c.kept));
+    }
+}
+
 TEST_F(PrintPropTest, TheOffsetEditsShowTheStoredOffsetsThePrintUses)
 {
     const struct
