@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QWindow>
@@ -20,26 +21,39 @@ namespace {
 
 const QString typicalPurpose = QStringLiteral("Uplata po računu broj 12345 za isporučenu robu\r\ni usluge");
 
+// The main window over a store and partner file of its own, with some fields filled, shown and
+// exposed; exposed() is false when it could not be shown.
+struct ShownWindow
+{
+    explicit ShownWindow(std::initializer_list<std::pair<const char *, QString>> fields)
+    {
+        for (const auto &[control, text] : fields)
+            window.fields().setFieldText(QLatin1StringView(control), text);
+        window.show();
+        for (QDeadlineTimer deadline(5000); !exposed() && !deadline.hasExpired();)
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    bool exposed() const { return window.windowHandle()->isExposed(); }
+
+    QTemporaryDir dir;
+    const SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
+    PartnerList partners{dir.filePath(QStringLiteral("DataZor.dat"))};
+    FakeUserDialogs dialogs;
+    const SystemClock clock;
+    TForm1 window{{store, partners, dialogs, clock}};
+};
+
 // One key typed into Memo2 until the payment slip preview has been painted again.
 void Memo2KeystrokeToRepaintedPreview(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    const SettingsStore store(dir.filePath(QStringLiteral("settings.db")));
-    PartnerList partners(dir.filePath(QStringLiteral("DataZor.dat")));
-    FakeUserDialogs dialogs;
-    const SystemClock clock;
-    TForm1 window({store, partners, dialogs, clock});
-    window.fields().setFieldText(QLatin1StringView("Memo1"),
-                                 QStringLiteral("Ivan Horvat\r\nIlica 1, Zagreb"));
-    window.fields().setFieldText(QLatin1StringView("Memo3"), QStringLiteral("HEP d.d."));
-    window.fields().setFieldText(QLatin1StringView("Edit3"), QStringLiteral("1234,56"));
-    window.show();
-    for (QDeadlineTimer deadline(5000); !window.windowHandle()->isExposed() && !deadline.hasExpired();)
-        QApplication::processEvents(QEventLoop::AllEvents, 50);
-    if (!window.windowHandle()->isExposed()) {
+    ShownWindow shown({{"Memo1", QStringLiteral("Ivan Horvat\r\nIlica 1, Zagreb")},
+                       {"Memo3", QStringLiteral("HEP d.d.")},
+                       {"Edit3", QStringLiteral("1234,56")}});
+    if (!shown.exposed()) {
         state.SkipWithError("the window was not exposed");
         return;
     }
+    TForm1 &window = shown.window;
     auto *memo = window.findChild<QPlainTextEdit *>(QStringLiteral("Memo2"));
     PaintCounter paints;
     window.findChild<QWidget *>(QStringLiteral("PaintBox1"))->installEventFilter(&paints);
@@ -68,9 +82,45 @@ void Memo2KeystrokeToRepaintedPreview(benchmark::State &state)
         benchmark::Counter(static_cast<double>(keyPaints), benchmark::Counter::kAvgIterations);
 }
 
+// One digit typed into a line of the payment slip until the preview has been painted again: the
+// amount (Edit3), which nothing checks, or the reference (MaskEdit8), whose model and check digit
+// the payment hints check on every key.
+void LineKeystrokeToRepaintedPreview(benchmark::State &state)
+{
+    const QLatin1StringView control(state.range(0) == 0 ? "Edit3" : "MaskEdit8");
+    state.SetLabel(control.data());
+    ShownWindow shown({{"Memo3", QStringLiteral("HEP d.d.")},
+                       {"MaskEdit7", QStringLiteral("2360000-1101234565")},
+                       {"MaskEdit6", QStringLiteral(" 01")}});
+    if (!shown.exposed()) {
+        state.SkipWithError("the window was not exposed");
+        return;
+    }
+    TForm1 &window = shown.window;
+    auto *line = window.findChild<QLineEdit *>(control);
+    line->setFocus();
+    int typed = 0;
+    for (auto _ : state) {
+        if (typed % 10 == 0) {
+            state.PauseTiming();
+            window.fields().setFieldText(control, QStringLiteral("1234-"));
+            line->end(false);
+            QApplication::processEvents();
+            state.ResumeTiming();
+        }
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+        QApplication::sendEvent(line, &press);
+        QKeyEvent release(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
+        QApplication::sendEvent(line, &release);
+        QApplication::processEvents();
+        ++typed;
+    }
+}
+
 } // namespace
 
 BENCHMARK(Memo2KeystrokeToRepaintedPreview)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(LineKeystrokeToRepaintedPreview)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 int main(int argc, char **argv)
 {

@@ -1,8 +1,8 @@
 #include "PreviewPicture.h"
 
+#include "PreviewBox.h"
 #include "TextFile.h"
 #include "UserError.h"
-#include "ZorPrint.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
@@ -26,19 +26,21 @@ QByteArray pngOf(QWidget &box)
     return bytes;
 }
 
+// Watches the window's previews; the first one to paint is the shown one.
 class PreviewPicture : public QObject
 {
 public:
-    PreviewPicture(QWidget &box, QString path) : QObject(&box), m_box(box), m_path(std::move(path))
+    PreviewPicture(QWidget &window, QString path) : QObject(&window), m_path(std::move(path))
     {
-        box.installEventFilter(this);
+        for (PreviewBox *box : window.findChildren<PreviewBox *>())
+            box->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *, QEvent *event) override
+    bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (event->type() == QEvent::Paint && !m_queued) {
-            m_queued = true;
+        if (event->type() == QEvent::Paint && m_box == nullptr) {
+            m_box = static_cast<QWidget *>(watched);
             // After this paint, and after anything queued before it such as the opening of files.
             QMetaObject::invokeMethod(this, &PreviewPicture::writeAndQuit, Qt::QueuedConnection);
         }
@@ -49,7 +51,7 @@ private:
     void writeAndQuit()
     {
         try {
-            TextFile::writeOutput(m_path, pngOf(m_box));
+            TextFile::writeOutput(m_path, pngOf(*m_box));
             QCoreApplication::exit(0);
         } catch (const UserError &e) {
             QTextStream(stderr) << m_path << ": " << e.text() << '\n';
@@ -57,18 +59,15 @@ private:
         }
     }
 
-    QWidget &m_box;
     QString m_path;
-    bool m_queued = false;
+    QWidget *m_box = nullptr;
 };
 
 } // namespace
 
-void writePreviewPictureWhenAsked(TForm1 &window)
+void writePreviewPictureWhenAsked(QWidget &window)
 {
     const QString path = qEnvironmentVariable("ZORPRINT_PREVIEW_PICTURE");
-    if (path.isEmpty())
-        return;
-    const char *box = window.activeKind() == SlipKind::Uplatnica ? "PaintBox1" : "PaintBox2";
-    new PreviewPicture(*window.findChild<QWidget *>(QLatin1StringView(box)), path);
+    if (!path.isEmpty())
+        new PreviewPicture(window, path);
 }

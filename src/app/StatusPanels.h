@@ -14,7 +14,11 @@ public:
     // Shows the time as "hh:mm:ss" and the date as "dd.mm.yyyy.", each only when its text changes.
     void showClock(const QDateTime &now);
 
+    // Shows a field's hint in the first panel in place of the title; an empty hint brings the title back.
+    void showFieldHint(const QString &hint);
+
 private:
+    QLabel *m_title = nullptr;
     QLabel *m_time = nullptr;
     QLabel *m_date = nullptr;
 };

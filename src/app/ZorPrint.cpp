@@ -9,6 +9,7 @@
 #include "PaintUplatnica.h"
 #include "PaintZorvat.h"
 #include "PartnerList.h"
+#include "PaymentHints.h"
 #include "PickPanel.h"
 #include "QPainterSurface.h"
 #include "SlipControls.h"
@@ -99,6 +100,8 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     m_pickPanel = new PickPanel(this);
     setUpControls();
     connectHandlers();
+    m_paymentHints = std::make_unique<PaymentHints>(
+        *this, *m_fields, [this](const QString &hint) { m_statusPanels->showFieldHint(hint); });
     new FileDrop(this, [this](const QStringList &paths) { runHandler([&] { openFiles(paths); }); });
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

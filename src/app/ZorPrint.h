@@ -11,6 +11,7 @@
 
 #include <memory>
 
+class PaymentHints;
 class PickPanel;
 class QPainter;
 class QTimer;
@@ -137,6 +138,7 @@ private:
     WindowHooks m_hooks;
     std::unique_ptr<SlipControls> m_fields;
     std::unique_ptr<StatusPanels> m_statusPanels;
+    std::unique_ptr<PaymentHints> m_paymentHints; // after the panels it writes to, so it goes first
     PickPanel *m_pickPanel = nullptr;
     // Fonts fitted for each picture, kept from one repaint to the next.
     FittedFonts m_uplatnicaFonts;

@@ -42,6 +42,8 @@ public:
 ZorvatApplication::ZorvatApplication(int &argc, char **argv) : HandlerApplication(argc, argv)
 {
     setStyle(new ZorvatStyle);
+    // Lets the desktop match the windows to the program's desktop entry and show its icon.
+    setDesktopFileName(QStringLiteral(ZORVAT_APP_ID));
 }
 
 QString ZorvatApplication::title()

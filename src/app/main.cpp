@@ -16,8 +16,8 @@
 // current), the partner dialog's (which loads the partner file), the calibration dialog's (the
 // current printer's calibration); the window shown and the saved forms named on the command line
 // opened; then the event loop. Errors of a start-up step are shown and the program still starts.
-// Ending the program destroys the windows, the partner dialog first, which writes the partner
-// file; an error of that write is shown too.
+// Ending the program destroys the windows, the partner dialog first, which writes the partner file;
+// an error of that write is shown too.
 int main(int argc, char **argv)
 {
     ZorvatApplication app(argc, argv);

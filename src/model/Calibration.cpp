@@ -1,5 +1,7 @@
 #include "Calibration.h"
 
+#include "UserError.h"
+
 #include <QLatin1StringView>
 
 namespace {
@@ -42,15 +44,41 @@ KeyPath calibrationKeyPath(const QString &printerEntry)
     return SettingsStore::mainKeyPath() << QStringLiteral("Calibration") << PrinterKeyName(printerEntry);
 }
 
-Calibration readStoredCalibration(const SettingsStore &store, const QString &printerEntry)
+Calibration StoredCalibration::withDefaults() const
 {
     Calibration calibration;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i])
+            calibration.*calibrationValues[i].field = *values[i];
+    }
+    return calibration;
+}
+
+StoredCalibration ReadStoredCalibration(const SettingsStore &store, const QString &printerEntry)
+{
+    StoredCalibration stored;
     std::optional<SettingsKey> key = store.OpenKey(calibrationKeyPath(printerEntry), false, KeyAccess::Read);
     if (!key)
-        return calibration;
-    for (const CalibrationValue &value : calibrationValues)
-        calibration.*value.field = key->ReadInteger(value.name);
+        return stored;
+    stored.exists = true;
+    for (std::size_t i = 0; i < stored.values.size(); ++i) {
+        try {
+            stored.values[i] = key->ReadInteger(calibrationValues[i].name);
+        } catch (const UserError &error) {
+            if (stored.error.isEmpty())
+                stored.error = error.text();
+        }
+    }
     key->CloseKey();
+    return stored;
+}
+
+Calibration calibrationFor(const SettingsStore &store, const QString &printerEntry)
+{
+    const StoredCalibration stored = ReadStoredCalibration(store, printerEntry);
+    if (!stored.error.isEmpty())
+        throw UserError(stored.error);
+    Calibration calibration = stored.withDefaults();
     const Calibration defaults;
     if (calibration.RectWidth <= 0)
         calibration.RectWidth = defaults.RectWidth;

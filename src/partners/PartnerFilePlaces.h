@@ -11,6 +11,8 @@ public:
     // One file for both reading and saving.
     explicit PartnerFilePlaces(const QString &path) : PartnerFilePlaces(path, path) {}
     PartnerFilePlaces(const QString &besideProgram, const QString &perUser);
+    // The two places for a program in programDirectory; only the per-user file for a program
+    // installed in <prefix>/bin.
     static PartnerFilePlaces forProgramIn(const QString &programDirectory);
 
     // The per-user file when it exists, else the one beside the program when that exists, else

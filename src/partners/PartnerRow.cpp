@@ -1,6 +1,9 @@
 #include "PartnerRow.h"
 
+#include "AccountCheck.h"
+#include "CheckMark.h"
 #include "PartnerEntry.h"
+#include "PaymentFields.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -77,5 +80,10 @@ void PartnerRow::drawPick(QPainter &painter, const QRect &row, bool selected, co
     textOut(painter, row.left() + QFontMetrics(nameFont).horizontalAdvance(name) + 10, row.top() + 2,
             QStringLiteral("Broj računa :") + parts.account + QStringLiteral("  Poziv na broj :") +
                 parts.reference);
+    if (checkAccount(parts.account).failed() || checkJoinedReference(parts.reference).failed()) {
+        const QRect square(row.right() + 1 - row.height(), row.top(), row.height(), row.height());
+        painter.fillRect(square, selected ? QColor(0, 0, 255) : QColor(Qt::white));
+        CheckMark::paintMark(painter, square, CheckStatus::Invalid);
+    }
     painter.restore();
 }

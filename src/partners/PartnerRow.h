@@ -15,7 +15,8 @@ constexpr int height = 50;
 void draw(QPainter &painter, const QRect &row, bool selected, const QString &entry);
 
 // The main window's pick list row: the name in bold, then the account and the reference in a
-// smaller font on the same line; the selected entry white on blue.
+// smaller font on the same line; the selected entry white on blue. A red cross at the row's end
+// marks an entry whose account or reference does not check out.
 constexpr int pickHeight = 13;
 void drawPick(QPainter &painter, const QRect &row, bool selected, const QString &entry);
 

@@ -1,12 +1,15 @@
 #include "Podaci.h"
 #include "ui_Podaci.h"
 
+#include "AccountCheck.h"
+#include "CheckMark.h"
 #include "HandlerErrors.h"
 #include "OwnerDrawDelegate.h"
 #include "PartnerEntry.h"
 #include "PartnerList.h"
 #include "PartnerRow.h"
 #include "PartnerTextValidator.h"
+#include "PaymentFields.h"
 #include "UserError.h"
 #include "WindowFont.h"
 
@@ -31,6 +34,9 @@ TForm2::TForm2(PartnerList &partners, QWidget *parent)
         list));
     for (QLineEdit *field : {m_ui->Name, m_ui->Account, m_ui->Poziv})
         field->setValidator(new PartnerTextValidator(field));
+    CheckMark::beside(m_ui->Account, checkAccount);
+    CheckMark::beside(m_ui->Poziv,
+                      [](const QString &shown) { return checkJoinedReference(referenceFromEditing(shown)); });
 
     connectHandler(&m_partners, &PartnerList::changed, this, &TForm2::showEntries);
     connectHandler(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm2::BitBtn1Click);

@@ -38,7 +38,6 @@ CheckResult checkAccount(const QString &text)
     static const QRegularExpression oldForm(QStringLiteral("^([0-9]{7})-([0-9]{10})$"));
     const QRegularExpressionMatch match = oldForm.match(trimmed);
     if (!match.hasMatch())
-        return CheckResult::unchecked(
-            QStringLiteral("račun nije IBAN ni u obliku 7 znamenaka, crtica, 10 znamenaka"));
+        return CheckResult::unchecked(QStringLiteral("nepoznat oblik računa, nije provjeren"));
     return checkOldForm(match.captured(1), match.captured(2));
 }

@@ -4,6 +4,8 @@
 #include "ReferenceCheck.h"
 #include "ReferenceModels.h"
 
+#include <QRegularExpression>
+
 namespace {
 
 constexpr PaymentField uplatnicaFields[] = {
@@ -15,12 +17,23 @@ constexpr PaymentField zorvatFields[] = {
     {"payerAccount", "payerAccount", nullptr},
     {"payerReference", "payerReference", "payerReferenceModel"},
     {"recipientAccount", "recipientAccount", nullptr},
-    {"recipientReference", "recipientReference", "recipientReferenceModel"},
+    {"recipientReference", "recipientReference", "recipientReferenceModel", true},
 };
 
 const QString &fieldText(const SlipRecord &record, const char *field)
 {
     return record.texts[static_cast<size_t>(slipFieldIndex(record.kind, QLatin1StringView(field)))];
+}
+
+// The reference as the checks read it: boxed digits with blank boxes between them become
+// elements separated by "-".
+QString referenceText(const PaymentField &field, const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    if (!field.boxed)
+        return trimmed;
+    static const QRegularExpression blanks(QStringLiteral(" +"));
+    return QString(trimmed).replace(blanks, QStringLiteral("-"));
 }
 
 } // namespace
@@ -34,14 +47,28 @@ std::span<const PaymentField> paymentFields(SlipKind kind)
 
 CheckResult checkPaymentField(const PaymentField &field, const QString &text, const QString &model)
 {
-    return field.isReference() ? checkReference(model, text) : checkAccount(text);
+    return field.isReference() ? checkReference(model, referenceText(field, text)) : checkAccount(text);
+}
+
+CheckResult checkJoinedReference(const QString &joined)
+{
+    // The model is what stands before the first space after any leading blanks of an empty
+    // model box; a text without that space is a number without a model.
+    qsizetype start = 0;
+    while (start < joined.size() && joined[start] == u' ')
+        ++start;
+    const QString text = joined.mid(start);
+    const qsizetype space = text.indexOf(u' ');
+    if (space < 0)
+        return checkReference(QString(), text);
+    return checkReference(text.left(space), text.mid(space + 1));
 }
 
 QList<CheckedField> checkRecord(const SlipRecord &record)
 {
     QList<CheckedField> checked;
     for (const PaymentField &field : paymentFields(record.kind)) {
-        const QString text = fieldText(record, field.field).trimmed();
+        const QString text = referenceText(field, fieldText(record, field.field));
         const QString model = field.isReference() ? fieldText(record, field.modelField).trimmed() : QString();
         const std::optional<int> modelNumber = parseModel(model);
         const QString modelText = modelNumber ? modelName(*modelNumber) : model;

@@ -144,8 +144,6 @@ std::optional<QString> spanError(const ModelRule &rule, const CheckSpan &span, c
 std::optional<QString> structureError(const ModelRule &rule, const QString &reference,
                                       const QStringList &elements)
 {
-    if (reference.size() > longestReference)
-        return QStringLiteral("poziv na broj ima najviše 22 znaka");
     if (!std::all_of(reference.begin(), reference.end(), [](QChar c) { return isDigit(c) || c == u'-'; }))
         return QStringLiteral("poziv na broj ima samo znamenke i crtice");
     if (std::any_of(elements.begin(), elements.end(), [](const QString &e) { return e.isEmpty(); }))
@@ -191,6 +189,8 @@ CheckResult checkReference(const QString &model, const QString &reference)
     }
     if (number.isEmpty())
         return CheckResult::invalid(QStringLiteral("upišite poziv na broj (bez njega model je HR99)"));
+    if (number.size() > longestReference)
+        return CheckResult::invalid(QStringLiteral("poziv na broj ima najviše 22 znaka"));
     const QStringList elements = number.split(u'-');
     if (auto error = structureError(*rule, number, elements))
         return CheckResult::invalid(*error);

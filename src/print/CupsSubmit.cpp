@@ -1,10 +1,9 @@
 #include "CupsSubmit.h"
 
+#include "SpoolerConnection.h"
 #include "UserError.h"
 
 #include <QPageSize>
-
-#include <cups/cups.h>
 
 namespace {
 
@@ -41,8 +40,10 @@ QString spoolerError()
 
 } // namespace
 
-void SubmitToSpooler(const QString &queue, const QString &title, const QByteArray &pdf,
-                     const QPageLayout &layout)
+namespace {
+
+void submit(const QString &queue, const QString &title, const QByteArray &pdf, const QPageLayout &layout,
+            const std::atomic<bool> &abandoned)
 {
     JobOptions options;
     options.add("media", layout.pageSize().key().toUtf8());
@@ -50,19 +51,38 @@ void SubmitToSpooler(const QString &queue, const QString &title, const QByteArra
     if (layout.orientation() == QPageLayout::Landscape)
         options.add("landscape", QByteArrayLiteral("true"));
 
+    const SpoolerConnection connection;
+    http_t *const http = connection.http();
     const QByteArray name = queue.toUtf8();
     const QByteArray jobName = title.toUtf8();
-    const int job = cupsCreateJob(CUPS_HTTP_DEFAULT, name.constData(), jobName.constData(), options.count(),
-                                  options.options());
+    const int job =
+        http ? cupsCreateJob(http, name.constData(), jobName.constData(), options.count(), options.options())
+             : 0;
+    if (connection.timedOut())
+        SpoolerConnection::notAnswering();
     if (job == 0)
         refused(queue, spoolerError());
-    const bool sent = cupsStartDocument(CUPS_HTTP_DEFAULT, name.constData(), job, jobName.constData(),
-                                        CUPS_FORMAT_PDF, 1) == HTTP_STATUS_CONTINUE &&
-                      cupsWriteRequestData(CUPS_HTTP_DEFAULT, pdf.constData(),
-                                           static_cast<size_t>(pdf.size())) == HTTP_STATUS_CONTINUE;
-    if (cupsFinishDocument(CUPS_HTTP_DEFAULT, name.constData()) != IPP_STATUS_OK || !sent) {
+    const bool sent =
+        !abandoned &&
+        cupsStartDocument(http, name.constData(), job, jobName.constData(), CUPS_FORMAT_PDF, 1) ==
+            HTTP_STATUS_CONTINUE &&
+        cupsWriteRequestData(http, pdf.constData(), static_cast<size_t>(pdf.size())) == HTTP_STATUS_CONTINUE;
+    const bool finished = cupsFinishDocument(http, name.constData()) == IPP_STATUS_OK;
+    // The user was told the print failed: a job the spooler took only later must not print.
+    if (!finished || !sent || abandoned) {
         const QString reason = spoolerError();
-        cupsCancelJob2(CUPS_HTTP_DEFAULT, name.constData(), job, 0);
+        cupsCancelJob2(http, name.constData(), job, 0);
         refused(queue, reason);
     }
+}
+
+} // namespace
+
+void SubmitToSpooler(const QString &queue, const QString &title, const QByteArray &pdf,
+                     const QPageLayout &layout)
+{
+    callSpooler<bool>([=](const std::atomic<bool> &abandoned) {
+        submit(queue, title, pdf, layout, abandoned);
+        return true;
+    });
 }

@@ -1,12 +1,13 @@
 #include "PlatformPrinter.h"
 
 #include "CupsSubmit.h"
+#include "PageSetup.h"
+#include "SpoolerConnection.h"
 #include "TextFile.h"
 #include "UserDialogs.h"
 #include "UserError.h"
 
 #include <QBuffer>
-#include <QPageSetupDialog>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -23,6 +24,15 @@ constexpr int pdfResolution = 1200;
 int toDeviceUnits(double millimetres)
 {
     return static_cast<int>(std::floor(millimetres * deviceUnitsPerMm + 1e-9));
+}
+
+// A queue's page starts as the spooler's default paper for it, at the margins it can print.
+void useQueueDefaults(QPrinter &setup, const QString &queue)
+{
+    setup.setPrinterName(queue);
+    const QPageSize paper = QPrinterInfo::printerInfo(queue).defaultPageSize();
+    if (paper.isValid())
+        setup.setPageSize(paper);
 }
 
 [[noreturn]] void notPrinting()
@@ -52,7 +62,12 @@ struct PlatformPrinter::Document
 
 PlatformPrinter::PlatformPrinter(UserDialogs &dialogs) : m_dialogs(dialogs)
 {
-    Refresh();
+    m_entries = {pdfEntry()};
+    try {
+        Refresh();
+    } catch (const UserError &) {
+        // A spooler that does not answer at start-up leaves the PDF file; the print dialog says why.
+    }
 }
 
 PlatformPrinter::~PlatformPrinter() = default;
@@ -64,8 +79,10 @@ QString PlatformPrinter::pdfEntry()
 
 void PlatformPrinter::Refresh()
 {
-    m_entries = QPrinterInfo::availablePrinterNames();
+    const SpoolerQueues queues = ListSpoolerQueues();
+    m_entries = queues.names;
     m_entries.append(pdfEntry());
+    m_defaultQueue = queues.defaultQueue;
 }
 
 int PlatformPrinter::PrinterIndex() const
@@ -76,8 +93,7 @@ int PlatformPrinter::PrinterIndex() const
 void PlatformPrinter::setPrinterIndex(int index)
 {
     if (index == -1) {
-        const QString platformDefault = QPrinterInfo::defaultPrinterName();
-        m_current = m_entries.contains(platformDefault) ? platformDefault : m_entries.value(0);
+        m_current = m_entries.contains(m_defaultQueue) ? m_defaultQueue : m_entries.value(0);
         return;
     }
     if (index < -1 || index >= m_entries.size())
@@ -96,11 +112,13 @@ QPrinter &PlatformPrinter::setupOf(const QString &entry) const
 {
     std::unique_ptr<QPrinter> &setup = m_setups[entry];
     if (!setup) {
+        if (entry != pdfEntry())
+            EnsureSpoolerAnswers(); // the queue's page set-up is read from the spooler
         setup = std::make_unique<QPrinter>(QPrinter::HighResolution);
         if (entry == pdfEntry())
             setup->setOutputFormat(QPrinter::PdfFormat);
         else
-            setup->setPrinterName(entry);
+            useQueueDefaults(*setup, entry);
     }
     return *setup;
 }
@@ -172,6 +190,5 @@ int PlatformPrinter::PageHeight() const
 
 void PlatformPrinter::showSetupDialog(QWidget *parent)
 {
-    QPageSetupDialog dialog(&setupOf(currentEntry()), parent);
-    dialog.exec();
+    runPageSetup(setupOf(currentEntry()), parent);
 }

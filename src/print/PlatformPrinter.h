@@ -11,8 +11,10 @@
 class QPrinter;
 class UserDialogs;
 
-// The printers of the platform's spooler (CUPS, as QPrinterInfo lists them), followed by one
-// entry more, "PDF datoteka", which writes the page to a PDF file that the user names.
+// The printers of the platform's spooler (CUPS), followed by one entry more, "PDF datoteka",
+// which writes the page to a PDF file that the user names. No call waits for the spooler longer
+// than five seconds: one that would throws UserError "Poslužitelj ispisa ne odgovara." and
+// changes nothing.
 //
 // A page is painted into an in-memory PDF and leaves the program only at EndDoc, so Abort
 // really drops it. Each printer keeps its page set-up for the run; the printable area of that
@@ -56,6 +58,7 @@ private:
     UserDialogs &m_dialogs;
     QStringList m_entries;
     QString m_current; // entry name; empty or no longer listed means the first entry
+    QString m_defaultQueue;
     QString m_title;
     mutable std::map<QString, std::unique_ptr<QPrinter>> m_setups;
     std::unique_ptr<Document> m_document;

@@ -1,9 +1,9 @@
 #include "PrintJobs.h"
 
-#include "FormFrame.h"
 #include "PaintUplatnica.h"
 #include "PaintZorvat.h"
 #include "PrintDocument.h"
+#include "PrintFrame.h"
 #include "PrintOffsets.h"
 #include "PrintSource.h"
 #include "QPainterSurface.h"
@@ -20,8 +20,7 @@ void printForm(PrinterDevice &printer, const SettingsStore &store, const PrintSo
     const PrintOffsets offsets = ReadPrintOffsets(store);
     const Calibration calibration = source.calibration();
     // Built before the document begins, so a calibration that gives no frame prints nothing.
-    const FormFrame frame =
-        FormFrame::print(calibration.RectWidth, calibration.RectHeight, perforation, offsets.dX, offsets.dY);
+    const FormFrame frame = printFrame(calibration, perforation, offsets.dX, offsets.dY);
     PrintOnePage(printer, title, [&](QPainter &canvas) {
         QPainterSurface surface(canvas);
         surface.setFontCharset(centralEuropeanCharset);

@@ -36,6 +36,14 @@ TForm3::TForm3(PrinterDevice &printer, const SettingsStore &store, PrintSource &
     setFont(windowFont());
     m_ui->setupUi(this);
     setFixedSize(size());
+    // The boxes show the offsets the jobs will use, filled before their change handler is set.
+    try {
+        const PrintOffsets stored = ReadPrintOffsets(m_store);
+        m_ui->Edit1->setText(QString::number(stored.dX));
+        m_ui->Edit2->setText(QString::number(stored.dY));
+    } catch (const UserError &) {
+        // A stored offset of another type: the boxes keep "0", as the jobs then report.
+    }
     connectHandler(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
     connectHandler(m_ui->BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
     connectHandler(m_ui->BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
@@ -78,7 +86,16 @@ std::optional<PrintMode> TForm3::chosenMode() const
 
 void TForm3::FormActivate()
 {
-    m_printer.Refresh();
+    // A spooler that did not answer is asked again only at the next opening, so that clicks
+    // into the dialog do not each wait for it.
+    if (m_spoolerSilent)
+        return;
+    try {
+        m_printer.Refresh();
+    } catch (const UserError &) {
+        m_spoolerSilent = true;
+        throw;
+    }
     m_ui->ComboBox1->clear();
     m_ui->ComboBox1->addItems(m_printer.Printers());
     m_ui->ComboBox1->setCurrentIndex(m_printer.PrinterIndex());
@@ -120,6 +137,12 @@ void TForm3::BitBtn4Click()
 void TForm3::Edit1Change()
 {
     WritePrintOffsets(m_store, {offsetOf(m_ui->Edit1), offsetOf(m_ui->Edit2)});
+}
+
+void TForm3::hideEvent(QHideEvent *event)
+{
+    m_spoolerSilent = false;
+    QDialog::hideEvent(event);
 }
 
 bool TForm3::event(QEvent *event)

@@ -43,6 +43,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     // The printer box's choice: its index, or -1 when the user typed into the box instead.
@@ -56,4 +57,5 @@ private:
     const SettingsStore &m_store;
     PrintSource &m_source;
     TForm4 &m_calibration;
+    bool m_spoolerSilent = false; // the printer list went unanswered since the dialog was shown
 };

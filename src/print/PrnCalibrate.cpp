@@ -3,11 +3,12 @@
 #include "ui_PrnCalibrate.h"
 
 #include "CalibrationPage.h"
-#include "FormFrame.h"
 #include "HandlerErrors.h"
+#include "PrintFrame.h"
 #include "PrintSource.h"
 #include "PrinterDevice.h"
 #include "SettingsStore.h"
+#include "UserError.h"
 #include "WholeNumber.h"
 #include "WindowFont.h"
 
@@ -20,11 +21,6 @@ constexpr std::array<qint32 Calibration::*, 6> editFields = {
     &Calibration::RectWidth, &Calibration::RectHeight, &Calibration::Left,
     &Calibration::Right,     &Calibration::Top,        &Calibration::Bottom,
 };
-
-bool hasStoredRecord(const SettingsStore &store, const QString &printerEntry)
-{
-    return store.OpenKey(calibrationKeyPath(printerEntry), false, KeyAccess::Read).has_value();
-}
 
 } // namespace
 
@@ -49,15 +45,24 @@ std::array<QLineEdit *, 6> TForm4::edits() const
 
 void TForm4::LoadCalibration(const QString &printerEntry)
 {
+    const QString caption = QStringLiteral("Kalibracija pisača");
+    setWindowTitle(printerEntry.isEmpty() ? caption : caption + QStringLiteral(" - ") + printerEntry);
     m_source.setCalibration(Calibration{});
     for (QLineEdit *edit : edits())
         edit->setText(QStringLiteral("0"));
-    if (!hasStoredRecord(m_store, printerEntry))
+    const StoredCalibration stored = ReadStoredCalibration(m_store, printerEntry);
+    if (!stored.exists)
         return;
-    const Calibration stored = readStoredCalibration(m_store, printerEntry);
-    m_source.setCalibration(stored);
-    for (std::size_t i = 0; i < editFields.size(); ++i)
-        edits()[i]->setText(QString::number(stored.*editFields[i]));
+    // A damaged record shows what could be read, so that the user can complete it and save.
+    for (std::size_t i = 0; i < stored.values.size(); ++i) {
+        if (stored.values[i])
+            edits()[i]->setText(QString::number(*stored.values[i]));
+    }
+    if (!stored.error.isEmpty()) {
+        m_source.setCalibration(stored.withDefaults());
+        throw UserError(stored.error);
+    }
+    m_source.setCalibration(calibrationFor(m_store, printerEntry));
 }
 
 void TForm4::SaveCalibration(const QString &printerEntry)
@@ -65,8 +70,8 @@ void TForm4::SaveCalibration(const QString &printerEntry)
     Calibration measured;
     for (std::size_t i = 0; i < editFields.size(); ++i)
         measured.*editFields[i] = StrToInt(edits()[i]->text());
-    // The same check the print jobs make: a square of 0 mm or less gives no print frame.
-    FormFrame::print(measured.RectWidth, measured.RectHeight, false, 0, 0);
+    // The same check the print jobs make, before anything is stored.
+    printFrame(measured, false, 0, 0);
     storeCalibration(m_store, printerEntry, measured);
 }
 
@@ -77,7 +82,17 @@ void TForm4::FormCreate()
 
 void TForm4::FormActivate()
 {
-    LoadCalibration(currentPrinterEntry(m_printer));
+    const QString entry = currentPrinterEntry(m_printer);
+    // A damaged record is reported once while the dialog is open; later activations keep what the
+    // user is typing to repair it.
+    if (m_damagedEntry == entry)
+        return;
+    try {
+        LoadCalibration(entry);
+    } catch (const UserError &) {
+        m_damagedEntry = entry;
+        throw;
+    }
 }
 
 void TForm4::BitBtn1Click()
@@ -94,6 +109,12 @@ void TForm4::BitBtn2Click()
 void TForm4::BitBtn3Click()
 {
     hide();
+}
+
+void TForm4::hideEvent(QHideEvent *event)
+{
+    m_damagedEntry.reset();
+    QDialog::hideEvent(event);
 }
 
 bool TForm4::event(QEvent *event)

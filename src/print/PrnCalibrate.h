@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class PrintSource;
 class PrinterDevice;
@@ -30,7 +31,8 @@ public:
 
     // The record of a printer entry: the main window's record is set to the defaults and the
     // edits to "0", then both show the stored record when the printer has one. A record that
-    // lacks a value throws and leaves the defaults and "0".
+    // lacks a value shows the values it has (the rest "0" in the edits, defaults in the record)
+    // and throws. The caption names the printer.
     void LoadCalibration(const QString &printerEntry);
     // Stores the six edits for a printer entry; an edit that is not a whole number, or a square
     // size of 0 mm or less, throws before anything is stored.
@@ -49,6 +51,7 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     std::array<QLineEdit *, 6> edits() const;
@@ -57,4 +60,6 @@ private:
     PrinterDevice &m_printer;
     const SettingsStore &m_store;
     PrintSource &m_source;
+    // The printer whose damaged record was reported since the dialog was last shown.
+    std::optional<QString> m_damagedEntry;
 };

@@ -20,6 +20,30 @@ SlipTexts recordTexts(const QString &path)
     return record ? record->texts : SlipTexts();
 }
 
+// The widget that the platform gives a drag over the middle of control: the one there that
+// takes drops, or the nearest of its parents that does.
+QWidget *dropTarget(QWidget *control)
+{
+    QWidget *target = control->childAt(control->rect().center());
+    if (target == nullptr)
+        target = control;
+    while (target != nullptr && !target->acceptDrops())
+        target = target->parentWidget();
+    return target;
+}
+
+// Enters target with data and drops it there when the drag is accepted; whether it was.
+bool dragAndDrop(QWidget *target, const QMimeData &data)
+{
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted())
+        return false;
+    QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+}
+
 // The ways a saved form reaches the window besides "Učitaj".
 enum class Arrival { CommandLine, DropOnPicture, DropOnEntryField };
 
@@ -42,30 +66,6 @@ protected:
         showWindow();
         EXPECT_TRUE(dragAndDrop(
             dropTarget(child(GetParam() == Arrival::DropOnPicture ? "PaintBox1" : "Memo1")), data));
-    }
-
-    // The widget that the platform gives a drag over the middle of control: the one there that
-    // takes drops, or the nearest of its parents that does.
-    static QWidget *dropTarget(QWidget *control)
-    {
-        QWidget *target = control->childAt(control->rect().center());
-        if (target == nullptr)
-            target = control;
-        while (target != nullptr && !target->acceptDrops())
-            target = target->parentWidget();
-        return target;
-    }
-
-    // Enters target with data and drops it there when the drag is accepted; whether it was.
-    static bool dragAndDrop(QWidget *target, const QMimeData &data)
-    {
-        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &enter);
-        if (!enter.isAccepted())
-            return false;
-        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(target, &drop);
-        return drop.isAccepted();
     }
 };
 
@@ -124,12 +124,8 @@ TEST_F(FileDropFixture, DraggedTextStillGoesIntoTheEntryField)
     data.setText(QStringLiteral("Zagreb"));
     showWindow();
     QWidget *field = child("Edit2");
-    ASSERT_TRUE(field->acceptDrops());
-    QDragEnterEvent enter(QPoint(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(field, &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(2, 2), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(field, &drop);
+    ASSERT_EQ(dropTarget(field), field);
+    ASSERT_TRUE(dragAndDrop(field, data));
     EXPECT_EQ(text("Edit2"), QStringLiteral("Zagreb"));
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -138,9 +134,9 @@ TEST_F(FileDropFixture, DragOfWebAddressesIsNotTaken)
 {
     QMimeData data;
     data.setUrls({QUrl(QStringLiteral("https://example.org/slip"))});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(window.get(), &enter);
-    EXPECT_FALSE(enter.isAccepted());
+    EXPECT_FALSE(dragAndDrop(window.get(), data));
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 } // namespace

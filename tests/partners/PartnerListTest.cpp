@@ -277,10 +277,15 @@ TEST_F(PartnerListTest, FileLivesBesideAWritableProgramOnly)
         AsOrdinaryUser user;
         EXPECT_EQ(PartnerList::defaultFilePath(installed), userFile);
     }
-    // Installed beside <prefix>/share: the per-user file even when the bin folder is writable.
+    // Installed beside <prefix>/share: only the per-user file, even when the bin folder is writable
+    // and holds a partner file.
     QFile::setPermissions(installed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     QDir().mkpath(dir.filePath(QStringLiteral("share")));
+    QFile beside(installed + QStringLiteral("/DataZor.dat"));
+    ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
+    beside.close();
     EXPECT_EQ(PartnerList::defaultFilePath(installed), userFile);
+    EXPECT_EQ(PartnerFilePlaces::forProgramIn(installed).readPath(), userFile);
     qunsetenv("XDG_DATA_HOME");
 }
 

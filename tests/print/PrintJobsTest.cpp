@@ -150,15 +150,26 @@ TEST_F(PrintJobsTest, TemplatePrintsNoDataAndDataOnlyNoRules)
     }
 }
 
-TEST_F(PrintJobsTest, ASquareSizeOfZeroOrLessIsRefusedBeforeTheDocumentBegins)
+TEST_F(PrintJobsTest, ACalibrationGivingAFormUnder10MmOrOver1MIsRefusedBeforeTheDocumentBegins)
 {
-    for (const auto &[width, height] : {std::pair{0, 8}, {8, 0}, {-7, 8}, {8, -1}}) {
+    // Form sides on paper: 170 mm * 8 / RectWidth, 100 mm * 8 / RectHeight, in whole device units.
+    for (const auto &[width, height] :
+         {std::pair{0, 8}, {8, 0}, {-7, 8}, {8, -1}, {2147483647, 1}, {1, 8}, {137, 8}, {8, 81}}) {
         source.record.RectWidth = width;
         source.record.RectHeight = height;
         EXPECT_EQ(userErrorOf([&] { PrintUplatnica(printer, store, source, PrintMode::Complete, false); }),
                   QStringLiteral("Neispravna kalibracija pisača"));
     }
     EXPECT_TRUE(printer.log.isEmpty());
+
+    // The sides closest to the limits still print: 680 mm, 10 mm.
+    for (const auto &[width, height] : {std::pair{2, 80}, {136, 1}}) {
+        source.record.RectWidth = width;
+        source.record.RectHeight = height;
+        EXPECT_EQ(userErrorOf([&] { PrintUplatnica(printer, store, source, PrintMode::Complete, false); }),
+                  QString())
+            << width << " x " << height;
+    }
 }
 
 TEST_F(PrintJobsTest, ADeclinedOutputFilePrintsNothingAndIsNoError)

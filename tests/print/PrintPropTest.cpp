@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -92,12 +93,53 @@ TEST_F(PrintPropTest, AnOffsetThatIsNoWholeNumberIsStoredAsZeroAndTheEditKeepsIt
     }
 }
 
-TEST_F(PrintPropTest, TheOffsetEditsStartAtZeroWhateverIsStored)
+TEST_F(PrintPropTest, TheOffsetEditsShowTheStoredOffsetsThePrintUses)
 {
-    store.WriteSetting(QStringLiteral("dX"), QStringLiteral("5"));
+    const struct
+    {
+        const char16_t *storedX, *storedY;
+        const char16_t *shownX, *shownY;
+    } cases[] = {
+        {u"25", u"4", u"25", u"4"},
+        {u"-7", u"0", u"-7", u"0"},
+        {u"abc", u"4", u"0", u"0"}, // the job then uses 0 for both
+        {u"", u"", u"0", u"0"},
+    };
+    for (const auto &c : cases) {
+        store.WriteSetting(QStringLiteral("dX"), QString::fromUtf16(c.storedX));
+        store.WriteSetting(QStringLiteral("dY"), QString::fromUtf16(c.storedY));
+        TForm3 next(printer, store, source, calibration);
+        EXPECT_EQ(next.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QString::fromUtf16(c.shownX));
+        EXPECT_EQ(next.findChild<QLineEdit *>(QStringLiteral("Edit2"))->text(), QString::fromUtf16(c.shownY));
+        // Showing them stores nothing.
+        EXPECT_EQ(store.ReadSetting(QStringLiteral("dX")), QString::fromUtf16(c.storedX));
+    }
+
+    store.WriteSetting(QStringLiteral("dX"), QStringLiteral("25"));
+    store.WriteSetting(QStringLiteral("dY"), QStringLiteral("4"));
     TForm3 next(printer, store, source, calibration);
-    EXPECT_EQ(next.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QStringLiteral("0"));
-    EXPECT_EQ(store.ReadSetting(QStringLiteral("dX")), QStringLiteral("5"));
+    next.findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->setChecked(true);
+    source.kind = SlipKind::Zorvat;
+    next.BitBtn2Click();
+    EXPECT_NEAR(ruleX(), 25 + 1087, 1.5);
+}
+
+TEST_F(PrintPropTest, EachOffsetBoxSaysItsUnitBesideIt)
+{
+    const struct
+    {
+        const char *edit, *unit;
+        const char16_t *text;
+    } cases[] = {{"Edit1", "unitX", u"točke pisača (0,08 mm)"}, {"Edit2", "unitY", u"milimetri"}};
+    for (const auto &c : cases) {
+        const QLabel *unit = control<QLabel>(c.unit);
+        ASSERT_NE(unit, nullptr) << c.unit;
+        EXPECT_EQ(unit->text(), QString::fromUtf16(c.text));
+        const QRect box = control<QLineEdit>(c.edit)->geometry();
+        EXPECT_LE(std::abs(unit->geometry().top() - box.bottom()), 2) << c.unit;
+        EXPECT_GE(unit->geometry().right(), box.right() - 2) << c.unit;
+        EXPECT_TRUE(unit->isVisible());
+    }
 }
 
 TEST_F(PrintPropTest, IspisiPrintsTheActiveTabsFormInTheChosenModeAndHides)

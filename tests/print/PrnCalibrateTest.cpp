@@ -87,14 +87,50 @@ TEST_F(PrnCalibrateTest, AStoredRecordFillsTheEditsAndTheWindowsRecord)
     EXPECT_EQ(source.record, measured);
 }
 
-TEST_F(PrnCalibrateTest, ARecordMissingAValueReportsItAndKeepsTheDefaultsAndZeros)
+TEST_F(PrnCalibrateTest, ARecordMissingAValueReportsItAndShowsWhatItHasTheRestZero)
 {
     storePartialRecord(QStringLiteral("Laser"), {QStringLiteral("RectWidth"), QStringLiteral("RectHeight")});
     source.record = measured;
     typeIntoEdits(QStringList(6, QStringLiteral("5")));
     EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QStringLiteral("Failed to get data for 'Left'"));
-    EXPECT_EQ(source.record, Calibration{});
-    EXPECT_EQ(editTexts(), QStringList(6, QStringLiteral("0")));
+    EXPECT_EQ(source.record, (Calibration{9, 9, 4, 4, 2, 10}));
+    EXPECT_EQ(editTexts(), (QStringList{QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("0"),
+                                        QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")}));
+}
+
+TEST_F(PrnCalibrateTest, ADamagedRecordIsReportedOncePerOpeningAndSnimiRepairsIt)
+{
+    storePartialRecord(QStringLiteral("Laser"),
+                       {QStringLiteral("RectWidth"), QStringLiteral("RectHeight"), QStringLiteral("Left"),
+                        QStringLiteral("Right"), QStringLiteral("Top")});
+    form.show();
+    EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QStringLiteral("Failed to get data for 'Bottom'"));
+    edit(6)->setText(QStringLiteral("11"));
+    // Clicks back into the dialog while it is open neither report again nor undo the typing.
+    for (int click = 0; click < 3; ++click)
+        EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QString());
+    EXPECT_EQ(editTexts(), (QStringList{QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9"),
+                                        QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("11")}));
+
+    // Opened again, the still damaged record is reported again.
+    form.hide();
+    form.show();
+    EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QStringLiteral("Failed to get data for 'Bottom'"));
+    edit(6)->setText(QStringLiteral("11"));
+    click("BitBtn2");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(calibrationFor(store, QStringLiteral("Laser")), (Calibration{9, 9, 9, 9, 9, 11}));
+    form.show();
+    EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QString());
+    EXPECT_EQ(source.record, (Calibration{9, 9, 9, 9, 9, 11}));
+}
+
+TEST_F(PrnCalibrateTest, TheCaptionNamesThePrinterBeingCalibrated)
+{
+    form.FormCreate();
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Kalibracija pisača - Laser on LPT1:"));
+    form.LoadCalibration(QString());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Kalibracija pisača"));
 }
 
 TEST_F(PrnCalibrateTest, SnimiStoresTheSixEditsUnderThePrinterKeyNameAndHides)
@@ -104,7 +140,7 @@ TEST_F(PrnCalibrateTest, SnimiStoresTheSixEditsUnderThePrinterKeyNameAndHides)
                    QStringLiteral("2"), QStringLiteral("-9")});
     click("BitBtn2");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(readStoredCalibration(store, QStringLiteral("Laser")), (Calibration{7, 7, 3, 3, 2, -9}));
+    EXPECT_EQ(calibrationFor(store, QStringLiteral("Laser")), (Calibration{7, 7, 3, 3, 2, -9}));
     // The window's record changes only at the next load.
     EXPECT_EQ(source.record, Calibration{});
 }
@@ -117,9 +153,16 @@ TEST_F(PrnCalibrateTest, SnimiRefusesWhatIsNoWholeNumberOrNoSquareAndStoresNothi
         const char16_t *text;
         const char16_t *error;
     } cases[] = {
-        {1, u"8,5", u"'8,5' is not a valid integer value"}, {6, u"", u"'' is not a valid integer value"},
-        {4, u"3 ", u"'3 ' is not a valid integer value"},   {1, u"0", u"Neispravna kalibracija pisača"},
+        {1, u"8,5", u"'8,5' is not a valid integer value"},
+        {6, u"", u"'' is not a valid integer value"},
+        {4, u"3 ", u"'3 ' is not a valid integer value"},
+        {1, u"0", u"Neispravna kalibracija pisača"},
         {2, u"-8", u"Neispravna kalibracija pisača"},
+        // Squares that give a form under 10 mm or over 1 m on paper.
+        {1, u"2147483647", u"Neispravna kalibracija pisača"},
+        {1, u"1", u"Neispravna kalibracija pisača"},
+        {1, u"137", u"Neispravna kalibracija pisača"},
+        {2, u"81", u"Neispravna kalibracija pisača"},
     };
     form.show();
     for (const auto &c : cases) {
@@ -139,7 +182,7 @@ TEST_F(PrnCalibrateTest, OtkaziChangesNothingAndTheNextActivationShowsTheStoredV
     typeIntoEdits(QStringList(6, QStringLiteral("5")));
     click("BitBtn3");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(readStoredCalibration(store, QStringLiteral("Laser")), measured);
+    EXPECT_EQ(calibrationFor(store, QStringLiteral("Laser")), measured);
     EXPECT_EQ(source.record, measured);
 
     deactivate(); // the main window is active again

@@ -4,6 +4,7 @@
 #include "PrivateSpooler.h"
 
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QRectF>
 #include <QTest>
 
@@ -21,12 +22,15 @@ protected:
             GTEST_SKIP() << "End-to-end print test skipped: " << whyNot.toStdString();
     }
 
-    // Where the test queue's printable area lies on the sheet, in millimetres.
-    QRectF queueArea() const
+    // Where the test queue's printable area lies on its default paper, in millimetres.
+    QRectF queueArea() const { return queuePage().paintRect(QPageLayout::Millimeter); }
+    // The test queue's default paper at the margins it prints.
+    QPageLayout queuePage() const
     {
         QPrinter printer(QPrinter::HighResolution);
         printer.setPrinterName(spooler->queue());
-        return printer.pageLayout().paintRect(QPageLayout::Millimeter);
+        printer.setPageSize(QPrinterInfo::printerInfo(spooler->queue()).defaultPageSize());
+        return printer.pageLayout();
     }
 
     // Refreshes the printer's list until it shows queue (or no longer shows it), and returns the

@@ -143,7 +143,7 @@ TEST(CheckTool, PassesValidFieldsAndFailsOnAnyWrongOne)
     EXPECT_EQ(failing.status, 1);
     expectLines(failing, {
                              {"payerAccount", u"30101-601-25434", "null",
-                              u"račun nije IBAN ni u obliku 7 znamenaka, crtica, 10 znamenaka", ""},
+                              u"nepoznat oblik računa, nije provjeren", ""},
                              {"recipientReference", u"HR01 7269-68949637676-00019", "false",
                               u"kontrolni broj treba biti 8", ""},
                          });

@@ -50,8 +50,8 @@ PrintMode modeOf(const QString &name)
 QString renderUsage()
 {
     return u"Usage: zorprint-render [options] SLIPFILE -o OUT\n"
-           "       zorprint-render SLIPFILE --check   one JSON line per account and reference; exit 1 if one "
-           "is wrong\n"
+           "       zorprint-render SLIPFILE --check\n"
+           "  --check                     a JSON line per account and reference; exit 1 if one is wrong\n"
            "  --format png|pdf|ops        default: from OUT's extension (.png, .pdf; .jsonl for ops)\n"
            "  --style preview|print       default preview\n"
            "  --size WxH                  preview frame size in pixels, default 610x350\n"

@@ -1,0 +1,112 @@
+#include "PaymentHints.h"
+
+#include "CheckMark.h"
+#include "PaymentFields.h"
+#include "SlipControlTable.h"
+#include "SlipControls.h"
+
+#include <QEvent>
+#include <QLineEdit>
+
+namespace {
+
+// Where each field's mark stands: right of `after` (the field, or the button beside it), level
+// with the field; with no `after` there is no room to the right, and the mark stands inside the
+// field's right end, the text kept clear of it.
+struct MarkPlace
+{
+    const char *control;
+    const char *after;
+};
+constexpr MarkPlace places[] = {
+    {"MaskEdit7", "SpeedButton5"}, {"MaskEdit8", "MaskEdit8"}, {"Racun1", "SpeedButton11"}, {"pb12", nullptr},
+    {"Racun2", "SpeedButton10"},   {"pb22", "pb22"},
+};
+
+constexpr int gap = 3;
+
+CheckMark *placeMark(QWidget &window, QWidget *control)
+{
+    const auto place = std::find_if(std::begin(places), std::end(places), [control](const MarkPlace &p) {
+        return control->objectName() == QLatin1StringView(p.control);
+    });
+    Q_ASSERT(place != std::end(places));
+    const QRect field = control->geometry();
+    if (!place->after) {
+        auto *mark = new CheckMark(control);
+        mark->move(field.width() - CheckMark::side - gap, (field.height() - CheckMark::side) / 2);
+        if (auto *line = qobject_cast<QLineEdit *>(control)) {
+            const QMargins margins = line->textMargins();
+            line->setTextMargins(margins.left(), margins.top(), CheckMark::side + 2 * gap, margins.bottom());
+        }
+        return mark;
+    }
+    const auto *after = window.findChild<QWidget *>(QLatin1StringView(place->after));
+    auto *mark = new CheckMark(control->parentWidget());
+    mark->move(after->geometry().right() + gap, field.top() + (field.height() - CheckMark::side) / 2);
+    return mark;
+}
+
+} // namespace
+
+PaymentHints::PaymentHints(QWidget &window, SlipControls &fields,
+                           std::function<void(const QString &)> showHint)
+    : m_fields(fields), m_showHint(std::move(showHint))
+{
+    for (const SlipKind kind : {SlipKind::Uplatnica, SlipKind::Zorvat}) {
+        for (const PaymentField &field : paymentFields(kind)) {
+            const QLatin1StringView controlName = controlOf(kind, field.fieldName());
+            const QLatin1StringView modelControlName =
+                field.isReference() ? controlOf(kind, QLatin1StringView(field.modelField))
+                                    : QLatin1StringView();
+            auto *control = window.findChild<QWidget *>(controlName);
+            QWidget *modelControl =
+                field.isReference() ? window.findChild<QWidget *>(modelControlName) : nullptr;
+            CheckMark *mark = placeMark(window, control);
+            mark->setObjectName(controlName + QStringLiteral("Check"));
+            m_hints.push_back({&field, controlName, modelControlName, control, modelControl, mark});
+        }
+    }
+    // Connected once the list is whole, so the hints keep their places.
+    for (size_t i = 0; i < m_hints.size(); ++i) {
+        const Hint &hint = m_hints[i];
+        for (QWidget *control : {hint.control, hint.modelControl}) {
+            if (control)
+                control->installEventFilter(this);
+        }
+        for (const QLatin1StringView name : {hint.controlName, hint.modelControlName}) {
+            if (!name.isEmpty())
+                m_fields.connectChange(name, this, [this, i] { recheck(m_hints[i]); });
+        }
+        recheck(m_hints[i]);
+    }
+}
+
+void PaymentHints::recheck(Hint &hint)
+{
+    const QString model = hint.modelControl ? m_fields.fieldText(hint.modelControlName) : QString();
+    const CheckResult result = checkPaymentField(*hint.field, m_fields.fieldText(hint.controlName), model);
+    hint.mark->setResult(result);
+    if (hint.control->hasFocus() || (hint.modelControl && hint.modelControl->hasFocus()))
+        m_showHint(result.message);
+}
+
+const PaymentHints::Hint *PaymentHints::hintOf(const QObject *control) const
+{
+    for (const Hint &hint : m_hints) {
+        if (hint.control == control || hint.modelControl == control)
+            return &hint;
+    }
+    return nullptr;
+}
+
+bool PaymentHints::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        if (const Hint *hint = hintOf(watched))
+            m_showHint(hint->mark->message());
+    } else if (event->type() == QEvent::FocusOut) {
+        m_showHint(QString());
+    }
+    return false;
+}

@@ -1,0 +1,98 @@
+#include "CheckMark.h"
+#include "TypeText.h"
+#include "WindowFixture.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+class PaymentHintsTest : public WindowFixture
+{
+protected:
+    CheckMark *mark(const char *control) const
+    {
+        return child<CheckMark>((QByteArray(control) + "Check").constData());
+    }
+    QString statusText() const { return child<QLabel>("TitlePanel")->text(); }
+    void typeInto(const char *control, const QString &text)
+    {
+        auto *edit = child<QLineEdit>(control);
+        edit->setFocus();
+        typeText(edit, text);
+    }
+};
+
+TEST_F(PaymentHintsTest, MarksFollowTypingInBothTabs)
+{
+    const struct
+    {
+        const char *model; // the model control and what it is set to, or null for an account
+        const char16_t *modelText;
+        const char *control;
+        const char16_t *typed;
+        CheckStatus status;
+        const char16_t *reason;
+    } cases[] = {
+        {nullptr, u"", "MaskEdit7", u"1001005-1863000160", CheckStatus::Valid,
+         u"IBAN: HR12 1001 0051 8630 0016 0"},
+        {"MaskEdit6", u" 01", "MaskEdit8", u"12345-678", CheckStatus::Invalid,
+         u"kontrolni broj treba biti 9"},
+        {nullptr, u"", "Racun1", u"HR1210010051863000161", CheckStatus::Invalid,
+         u"kontrolni broj treba biti 82"},
+        {"pb11", u" 68", "pb12", u"8214-12345678903", CheckStatus::Valid,
+         u"poziv na broj odgovara modelu HR68"},
+        {nullptr, u"", "Racun2", u"30101-601-25434", CheckStatus::Unchecked,
+         u"nepoznat oblik računa, nije provjeren"},
+        {"pb21", u" 01", "pb22", u"10230578", CheckStatus::Invalid, u"kontrolni broj treba biti 2"},
+    };
+    showWindow();
+    for (const auto &c : cases) {
+        if (c.model)
+            set(c.model, QString::fromUtf16(c.modelText));
+        EXPECT_EQ(mark(c.control)->status(), c.model ? CheckStatus::Invalid : CheckStatus::Empty)
+            << c.control << ": a model without a reference is incomplete, an empty account shows nothing";
+        typeInto(c.control, QString::fromUtf16(c.typed));
+        EXPECT_EQ(text(c.control).trimmed(), QString::fromUtf16(c.typed)) << "the hint changes nothing";
+        EXPECT_EQ(mark(c.control)->status(), c.status) << c.control;
+        EXPECT_EQ(mark(c.control)->toolTip(), QString::fromUtf16(c.reason)) << c.control;
+        EXPECT_FALSE(mark(c.control)->isHidden()) << c.control;
+    }
+}
+
+TEST_F(PaymentHintsTest, TheModelCountsAsMuchAsTheReference)
+{
+    set("MaskEdit8", QStringLiteral("102-3057-89016"));
+    EXPECT_EQ(mark("MaskEdit8")->status(), CheckStatus::Invalid);
+    set("MaskEdit6", QStringLiteral(" 01"));
+    EXPECT_EQ(mark("MaskEdit8")->status(), CheckStatus::Valid);
+    set("MaskEdit6", QStringLiteral(" 02"));
+    EXPECT_EQ(mark("MaskEdit8")->toolTip(), QStringLiteral("P2: kontrolni broj treba biti 0"));
+    click("Button1");
+    EXPECT_TRUE(mark("MaskEdit8")->isHidden()) << "cleared fields show no mark";
+}
+
+TEST_F(PaymentHintsTest, StatusBarShowsTheReasonWhileTheFieldHasFocus)
+{
+    showWindow();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const QString title = statusText();
+    set("MaskEdit6", QStringLiteral(" 01"));
+    typeInto("MaskEdit8", QStringLiteral("12345-678"));
+    EXPECT_EQ(statusText(), QStringLiteral("kontrolni broj treba biti 9"));
+    typeText(child<QLineEdit>("MaskEdit8"), QStringLiteral("9"));
+    EXPECT_EQ(statusText(), QStringLiteral("poziv na broj odgovara modelu HR01")) << "follows each key";
+    child<QLineEdit>("MaskEdit6")->setFocus();
+    EXPECT_EQ(statusText(), QStringLiteral("poziv na broj odgovara modelu HR01"))
+        << "the model shows its reference's";
+    child<QLineEdit>("Edit3")->setFocus();
+    EXPECT_EQ(statusText(), title);
+    typeInto("MaskEdit7", QStringLiteral("1001005-1863000160"));
+    EXPECT_EQ(statusText(), QStringLiteral("IBAN: HR12 1001 0051 8630 0016 0"));
+    selectTab(SlipKind::Zorvat);
+    child<QLineEdit>("Racun2")->setFocus();
+    EXPECT_EQ(statusText(), title) << "an empty field has nothing to say";
+}
+
+} // namespace

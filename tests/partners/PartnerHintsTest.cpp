@@ -1,0 +1,131 @@
+#include "CheckMark.h"
+#include "PartnerEntry.h"
+#include "PartnerList.h"
+#include "PartnerRow.h"
+#include "Podaci.h"
+
+#include <QApplication>
+#include <QImage>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void typeInto(QLineEdit *edit, const QString &text)
+{
+    edit->selectAll();
+    edit->del();
+    for (const QChar ch : text) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
+        QApplication::sendEvent(edit, &press);
+    }
+}
+
+class PartnerHintsTest : public ::testing::Test
+{
+protected:
+    QTemporaryDir dir;
+    PartnerList partners{dir.filePath(QStringLiteral("DataZor.dat"))};
+    TForm2 form{partners};
+
+    QLineEdit *field(const char *name) const { return form.findChild<QLineEdit *>(QLatin1StringView(name)); }
+    CheckMark *mark(const char *name) const
+    {
+        return form.findChild<CheckMark *>(QLatin1StringView(name) + QStringLiteral("Check"));
+    }
+};
+
+TEST_F(PartnerHintsTest, MarksTheAccountAndReferenceBeingEdited)
+{
+    const struct
+    {
+        const char *field;
+        const char16_t *typed;
+        CheckStatus status;
+        const char16_t *tooltip;
+    } cases[] = {
+        {"Account", u"1001005-1863000160", CheckStatus::Valid, u"IBAN: HR12 1001 0051 8630 0016 0"},
+        {"Account", u"1001005-1863000161", CheckStatus::Invalid, u"kontrolni broj računa treba biti 0"},
+        {"Account", u"30101-601-25434", CheckStatus::Unchecked, u"nepoznat oblik računa, nije provjeren"},
+        {"Account", u"", CheckStatus::Empty, u""},
+        {"Poziv", u"01 12345-679", CheckStatus::Valid, u"poziv na broj odgovara modelu HR01"},
+        {"Poziv", u"01 12345-678", CheckStatus::Invalid, u"kontrolni broj treba biti 9"},
+        {"Poziv", u" 99 ", CheckStatus::Valid, u"model HR99: bez poziva na broj"},
+        {"Poziv", u"12345", CheckStatus::Invalid, u"upišite model poziva na broj"},
+        {"Poziv", u"123 12345", CheckStatus::Invalid, u"model je HR i dvije znamenke, od HR00 do HR99"},
+    };
+    form.BitBtn1Click();
+    for (const auto &c : cases) {
+        const QString typed = QString::fromUtf16(c.typed);
+        typeInto(field(c.field), typed);
+        EXPECT_EQ(field(c.field)->text(), typed) << "the hint changes nothing";
+        EXPECT_EQ(mark(c.field)->status(), c.status) << typed.toStdString();
+        EXPECT_EQ(mark(c.field)->toolTip(), QString::fromUtf16(c.tooltip)) << typed.toStdString();
+        EXPECT_EQ(mark(c.field)->isVisibleTo(&form), c.status != CheckStatus::Empty) << typed.toStdString();
+    }
+}
+
+TEST_F(PartnerHintsTest, SpremiKeepsAnEntryThatDoesNotCheckOut)
+{
+    form.BitBtn1Click();
+    typeInto(field("Name"), QStringLiteral("Krivi d.o.o."));
+    typeInto(field("Account"), QStringLiteral("2360000-1101234567"));
+    typeInto(field("Poziv"), QStringLiteral("01 12345-678"));
+    ASSERT_EQ(mark("Account")->status(), CheckStatus::Invalid);
+    form.Button1Click();
+    ASSERT_EQ(partners.count(), 1);
+    EXPECT_EQ(partners.at(0),
+              joinPartner(QStringLiteral("Krivi d.o.o."), QStringLiteral("2360000-1101234567"),
+                          QStringLiteral("01 12345-678")));
+}
+
+// Red pixels in the square at the right end of a pick row.
+int redAtRowEnd(const QString &entry, bool selected)
+{
+    QImage image(301, PartnerRow::pickHeight, QImage::Format_RGB32);
+    image.fill(Qt::gray);
+    {
+        QPainter painter(&image);
+        PartnerRow::drawPick(painter, image.rect(), selected, entry);
+    }
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = image.width() - PartnerRow::pickHeight; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            red += c.red() > 150 && c.green() < 80 && c.blue() < 80 ? 1 : 0;
+        }
+    }
+    return red;
+}
+
+TEST(PickRow, MarksEntriesWhoseAccountOrReferenceDoesNotCheckOut)
+{
+    const struct
+    {
+        const char16_t *account;
+        const char16_t *reference;
+        bool marked;
+    } cases[] = {
+        {u"1001005-1863000160", u" 01 102-3057-89016", false},
+        {u"HR1210010051863000160", u"    ", false},
+        {u"", u"", false},
+        {u"30101-601-25434", u"", false},
+        {u"2360000-1101234567", u" 01 102-3057-89016", true},
+        {u"1001005-1863000160", u" 01 12345-678", true},
+        {u"1001005-1863000160", u" 20 12345", true},
+    };
+    for (const auto &c : cases) {
+        const QString entry = joinPartner(QStringLiteral("Partner"), QString::fromUtf16(c.account),
+                                          QString::fromUtf16(c.reference));
+        for (const bool selected : {false, true})
+            EXPECT_EQ(redAtRowEnd(entry, selected) > 4, c.marked)
+                << QString::fromUtf16(c.account).toStdString() << " / "
+                << QString::fromUtf16(c.reference).toStdString();
+    }
+}
+
+} // namespace

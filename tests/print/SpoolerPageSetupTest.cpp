@@ -1,0 +1,167 @@
+#include "FakePrintSource.h"
+#include "FakeUserDialogs.h"
+#include "PdfPage.h"
+#include "PlatformPrinter.h"
+#include "PrintProp.h"
+#include "PrnCalibrate.h"
+#include "SettingsStore.h"
+#include "SpoolerTest.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QPageSetupDialog>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+
+// What the page set-up dialog showed when it opened, in millimetres.
+struct ShownPage
+{
+    QString paper;
+    bool landscape = false;
+    QMarginsF margins;
+};
+
+// Answers the next modal page set-up dialog: records what it shows, lets `choose` change it, then
+// confirms it.
+void answerPageSetup(ShownPage &shown, const std::function<void(QPageSetupDialog &)> &choose)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, &shown, choose] {
+        auto *dialog = qobject_cast<QPageSetupDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        const auto spin = [&](const char *name) {
+            return dialog->findChild<QDoubleSpinBox *>(QLatin1StringView(name));
+        };
+        auto *units = dialog->findChild<QComboBox *>(QStringLiteral("unitCombo"));
+        units->setCurrentIndex(units->findData(QVariant::fromValue(QPageLayout::Millimeter)));
+        Q_EMIT units->activated(units->currentIndex());
+        shown.paper = dialog->findChild<QComboBox *>(QStringLiteral("pageSizeCombo"))->currentText();
+        shown.landscape = dialog->findChild<QRadioButton *>(QStringLiteral("landscape"))->isChecked();
+        shown.margins = {spin("leftMargin")->value(), spin("topMargin")->value(),
+                         spin("rightMargin")->value(), spin("bottomMargin")->value()};
+        choose(*dialog);
+        dialog->accept();
+    });
+    timer->start(20);
+}
+
+void choosePaper(QPageSetupDialog &dialog, const QString &paper)
+{
+    auto *sizes = dialog.findChild<QComboBox *>(QStringLiteral("pageSizeCombo"));
+    sizes->setCurrentIndex(sizes->findText(paper));
+}
+
+struct PaperCase
+{
+    const char *name;
+    const char *paper;
+    bool landscape;
+    double left, top; // margins typed in mm; 0 keeps the least the queue prints
+    QSizeF sheetMm;   // the spooled page
+};
+
+void PrintTo(const PaperCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class SpoolerPageSetupTest : public SpoolerTest, public ::testing::WithParamInterface<PaperCase>
+{
+protected:
+    void SetUp() override
+    {
+        SpoolerTest::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(dir.isValid());
+        form.show();
+        ASSERT_TRUE(QTest::qWaitFor([&] {
+            form.FormActivate();
+            return box()->findText(spooler->queue()) >= 0;
+        }));
+        box()->setCurrentIndex(box()->findText(spooler->queue()));
+        form.findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->setChecked(true);
+    }
+
+    QComboBox *box() const { return form.findChild<QComboBox *>(QStringLiteral("ComboBox1")); }
+    void click(const char *name) { form.findChild<QPushButton *>(QLatin1StringView(name))->click(); }
+
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
+    FakeUserDialogs dialogs;
+    PlatformPrinter printer{dialogs};
+    FakePrintSource source;
+    TForm4 calibration{printer, store, source};
+    TForm3 form{printer, store, source, calibration};
+};
+
+TEST_P(SpoolerPageSetupTest, ThePaperOrientationAndMarginsConfirmedInPostavkeReachTheSpooledPage)
+{
+    const PaperCase &c = GetParam();
+    ShownPage first;
+    answerPageSetup(first, [&](QPageSetupDialog &dialog) {
+        choosePaper(dialog, QLatin1StringView(c.paper));
+        if (c.landscape)
+            dialog.findChild<QRadioButton *>(QStringLiteral("landscape"))->click();
+        if (c.left > 0)
+            dialog.findChild<QDoubleSpinBox *>(QStringLiteral("leftMargin"))->setValue(c.left);
+        if (c.top > 0)
+            dialog.findChild<QDoubleSpinBox *>(QStringLiteral("topMargin"))->setValue(c.top);
+    });
+    click("BitBtn1");
+
+    // The first opening shows the queue's own default paper at the margins it prints.
+    const QPageLayout queueDefault = queuePage();
+    EXPECT_EQ(first.paper, queueDefault.pageSize().name());
+    EXPECT_FALSE(first.landscape);
+    const QMarginsF least = queueDefault.margins(QPageLayout::Millimeter);
+    EXPECT_NEAR(first.margins.left(), least.left(), 0.01);
+    EXPECT_NEAR(first.margins.top(), least.top(), 0.01);
+    EXPECT_GT(first.margins.top(), 0.0);
+
+    // Opening it again shows what was confirmed.
+    ShownPage second;
+    answerPageSetup(second, [](QPageSetupDialog &) {});
+    click("BitBtn1");
+    EXPECT_EQ(second.paper, QLatin1StringView(c.paper));
+    EXPECT_EQ(second.landscape, c.landscape);
+    if (c.left > 0) {
+        EXPECT_NEAR(second.margins.left(), c.left, 0.01);
+    }
+
+    const int before = spooler->newestJobId();
+    click("BitBtn2");
+    const std::optional<SpooledJob> job = spooler->waitForJobAfter(before);
+    ASSERT_TRUE(job.has_value() && job->completed);
+    const PdfPage page = PdfPage::read(job->outputPdf);
+    ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
+    EXPECT_NEAR(page.sizeMm.width(), c.sheetMm.width(), 1.0);
+    EXPECT_NEAR(page.sizeMm.height(), c.sheetMm.height(), 1.0);
+
+    // The form's middle rule sits 87 mm right of the printable area's left edge (the spooler
+    // turns a landscape page on the sheet, so only upright pages are measured).
+    if (!c.landscape) {
+        const double left = c.left > 0 ? c.left : least.left();
+        EXPECT_NEAR(longestVerticalRun(page.raster).at, left + 87.0, 0.3);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Papers, SpoolerPageSetupTest,
+                         ::testing::Values(PaperCase{"a5Portrait", "A5", false, 0, 0, {148, 210}},
+                                           PaperCase{"a4Landscape", "A4", true, 0, 0, {297, 210}},
+                                           PaperCase{"a4WideMargins", "A4", false, 20, 30, {210, 297}}),
+                         [](const ::testing::TestParamInfo<PaperCase> &info) {
+                             return std::string(info.param.name);
+                         });
+
+} // namespace

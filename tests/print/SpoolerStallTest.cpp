@@ -1,0 +1,173 @@
+#include "FakeUserDialogs.h"
+#include "FakePrintSource.h"
+#include "PlatformPrinter.h"
+#include "PrintProp.h"
+#include "PrnCalibrate.h"
+#include "SettingsStore.h"
+#include "UserErrorOf.h"
+
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cups/cups.h>
+
+#include <csignal>
+
+#include <unistd.h>
+
+namespace {
+
+const QString notAnswering = QStringLiteral("Poslužitelj ispisa ne odgovara.");
+constexpr qint64 longestAllowedMs = 5000;
+
+bool run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}
+
+// A scheduler of this test alone, so that stopping it holds up no other test program; the
+// process's spooler calls go to it while the test runs.
+class StallingSpoolerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (geteuid() != 0)
+            GTEST_SKIP() << "End-to-end print test skipped: the private CUPS scheduler needs root";
+        ASSERT_TRUE(dir.isValid());
+        QFile::setPermissions(dir.path(),
+                              QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther);
+        schedulerDir = dir.filePath(QStringLiteral("cups"));
+        if (!run(QStringLiteral(ZORVAT_SOURCE_DIR "/scripts/private-cups"),
+                 {QStringLiteral("start"), schedulerDir}))
+            GTEST_SKIP() << "End-to-end print test skipped: the private CUPS scheduler could not start";
+        started = true;
+        previousServer = qgetenv("CUPS_SERVER");
+        const QByteArray socket = QFile::encodeName(schedulerDir + QStringLiteral("/cups.sock"));
+        qputenv("CUPS_SERVER", socket);
+        cupsSetServer(socket.constData());
+        for (const QString &queue : queues) {
+            ASSERT_TRUE(run(QStringLiteral("lpadmin"),
+                            {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                             QStringLiteral("file://") + schedulerDir + QStringLiteral("/out/") + queue,
+                             QStringLiteral("-m"),
+                             QStringLiteral("lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd")}));
+        }
+        QFile pidFile(schedulerDir + QStringLiteral("/cupsd.pid"));
+        ASSERT_TRUE(pidFile.open(QIODevice::ReadOnly));
+        pid = pidFile.readAll().trimmed().toInt();
+        ASSERT_GT(pid, 0);
+    }
+
+    void TearDown() override
+    {
+        if (!started)
+            return;
+        if (pid > 0)
+            kill(pid, SIGCONT);
+        run(QStringLiteral(ZORVAT_SOURCE_DIR "/scripts/private-cups"),
+            {QStringLiteral("stop"), schedulerDir});
+        if (previousServer.isNull()) {
+            qunsetenv("CUPS_SERVER");
+            cupsSetServer(nullptr);
+        } else {
+            qputenv("CUPS_SERVER", previousServer);
+            cupsSetServer(previousServer.constData());
+        }
+    }
+
+    // Runs a handler against the stopped scheduler; its error text, and how long it took.
+    template <typename Handler> QString timed(Handler handler, qint64 &elapsedMs)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        const QString error = userErrorOf(handler);
+        elapsedMs = clock.elapsed();
+        longestMs = std::max(longestMs, elapsedMs);
+        return error;
+    }
+
+    QTemporaryDir dir{QDir::temp().filePath(QStringLiteral("zorvat-stall-XXXXXX"))};
+    QString schedulerDir;
+    bool started = false;
+    QByteArray previousServer;
+    pid_t pid = 0;
+    const QStringList queues{QStringLiteral("stall_a"), QStringLiteral("stall_b")};
+    qint64 longestMs = 0;
+};
+
+TEST_F(StallingSpoolerTest, AStoppedSchedulerHoldsTheDialogAtMostFiveSecondsAndChangesNothing)
+{
+    QTemporaryDir storeDir;
+    SettingsStore store(storeDir.filePath(QStringLiteral("settings.db")));
+    FakeUserDialogs dialogs;
+    PlatformPrinter printer(dialogs);
+    FakePrintSource source;
+    TForm4 calibration(printer, store, source);
+    TForm3 form(printer, store, source, calibration);
+    form.show();
+    auto *box = form.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        form.FormActivate();
+        return box->findText(queues[1]) >= 0;
+    }));
+    const QStringList listed = printer.Printers();
+    form.findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->setChecked(true);
+    // stall_a has printed before, so its page set-up is known; stall_b has not.
+    printer.setPrinterIndex(int(listed.indexOf(queues[0])));
+    printer.PageWidth();
+
+    ASSERT_EQ(kill(pid, SIGSTOP), 0);
+    const struct
+    {
+        const char *what;
+        std::function<void()> handler;
+    } calls[] = {
+        {"printer list", [&] { form.FormActivate(); }},
+        {"print to a known queue",
+         [&] {
+             box->setCurrentIndex(box->findText(queues[0]));
+             form.BitBtn2Click();
+         }},
+        {"print to a new queue",
+         [&] {
+             box->setCurrentIndex(box->findText(queues[1]));
+             form.BitBtn2Click();
+         }},
+        {"printer list again", [&] { printer.Refresh(); }},
+    };
+    for (const auto &call : calls) {
+        qint64 elapsedMs = 0;
+        EXPECT_EQ(timed(call.handler, elapsedMs), notAnswering) << call.what;
+        EXPECT_LE(elapsedMs, longestAllowedMs) << call.what;
+        EXPECT_TRUE(form.isVisible()) << call.what;
+        EXPECT_EQ(printer.Printers(), listed) << call.what;
+        EXPECT_EQ(box->count(), listed.size()) << call.what;
+        std::cout << "[ blocked  ] " << call.what << ": " << elapsedMs << " ms\n";
+    }
+    std::cout << "[ longest  ] " << longestMs << " ms\n";
+
+    // Clicks back into the dialog do not wait again; the next opening asks again.
+    qint64 elapsedMs = 0;
+    EXPECT_EQ(timed([&] { form.FormActivate(); }, elapsedMs), QString());
+    EXPECT_LT(elapsedMs, 1000);
+
+    ASSERT_EQ(kill(pid, SIGCONT), 0);
+    form.hide();
+    form.show();
+    EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QString());
+    EXPECT_EQ(box->count(), listed.size());
+}
+
+} // namespace
