@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     storeOperation([&] { LoadZorvatDefaults(store, fields); });
     storeOperation([&] { ReadPrintOffsets(store); });
     storeOperation([&] {
-        const Calibration loaded = calibrationFor(store, printer);
+        const Calibration loaded = readStoredCalibration(store, printer);
         fuzzCheck(loaded.RectWidth > 0 && loaded.RectHeight > 0, "a loaded calibration divides");
     });
 
@@ -69,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         store.OpenKey(calibrationKeyPath(printer), true, KeyAccess::ReadWrite).has_value();
     if (storeOperation([&] { storeCalibration(store, printer, calibration); }) && printerWritable) {
         Calibration back;
-        storeOperation([&] { back = calibrationFor(store, printer); });
+        storeOperation([&] { back = readStoredCalibration(store, printer); });
         fuzzCheck(back == calibration, "a calibration the store took reads back");
     }
     return 0;

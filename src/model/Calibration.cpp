@@ -54,7 +54,7 @@ Calibration StoredCalibration::withDefaults() const
     return calibration;
 }
 
-StoredCalibration ReadStoredCalibration(const SettingsStore &store, const QString &printerEntry)
+StoredCalibration readCalibrationRecord(const SettingsStore &store, const QString &printerEntry)
 {
     StoredCalibration stored;
     std::optional<SettingsKey> key = store.OpenKey(calibrationKeyPath(printerEntry), false, KeyAccess::Read);
@@ -73,9 +73,9 @@ StoredCalibration ReadStoredCalibration(const SettingsStore &store, const QStrin
     return stored;
 }
 
-Calibration calibrationFor(const SettingsStore &store, const QString &printerEntry)
+Calibration readStoredCalibration(const SettingsStore &store, const QString &printerEntry)
 {
-    const StoredCalibration stored = ReadStoredCalibration(store, printerEntry);
+    const StoredCalibration stored = readCalibrationRecord(store, printerEntry);
     if (!stored.error.isEmpty())
         throw UserError(stored.error);
     Calibration calibration = stored.withDefaults();

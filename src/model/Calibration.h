@@ -35,13 +35,13 @@ struct StoredCalibration
     // The values read, the defaults in place of the others.
     Calibration withDefaults() const;
 };
-StoredCalibration ReadStoredCalibration(const SettingsStore &store, const QString &printerEntry);
+StoredCalibration readCalibrationRecord(const SettingsStore &store, const QString &printerEntry);
 
 // The printer's stored record, or the defaults when it has none or the store cannot be opened.
 // A stored square size of zero or less is replaced by its default, as it would divide by zero.
 // Throws UserError "Failed to get data for '<name>'" or "Invalid data type for '<name>'" when the
 // record lacks a value or holds one of another type.
-Calibration calibrationFor(const SettingsStore &store, const QString &printerEntry);
+Calibration readStoredCalibration(const SettingsStore &store, const QString &printerEntry);
 
 // Stores all six values for the printer in one step: either the whole record is stored or, when the
 // store refuses (UserError "Failed to set data for '<name>'"), nothing changes. Does nothing when

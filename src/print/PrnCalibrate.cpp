@@ -50,7 +50,7 @@ void TForm4::LoadCalibration(const QString &printerEntry)
     m_source.setCalibration(Calibration{});
     for (QLineEdit *edit : edits())
         edit->setText(QStringLiteral("0"));
-    const StoredCalibration stored = ReadStoredCalibration(m_store, printerEntry);
+    const StoredCalibration stored = readCalibrationRecord(m_store, printerEntry);
     if (!stored.exists)
         return;
     // A damaged record shows what could be read, so that the user can complete it and save.
@@ -62,7 +62,7 @@ void TForm4::LoadCalibration(const QString &printerEntry)
         m_source.setCalibration(stored.withDefaults());
         throw UserError(stored.error);
     }
-    m_source.setCalibration(calibrationFor(m_store, printerEntry));
+    m_source.setCalibration(readStoredCalibration(m_store, printerEntry));
 }
 
 void TForm4::SaveCalibration(const QString &printerEntry)

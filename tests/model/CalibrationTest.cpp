@@ -22,7 +22,7 @@ const Calibration measured{7, 7, 3, 3, 2, 9};
 
 QString loadError(const SettingsStore &store, const QString &printer)
 {
-    return userErrorOf([&] { calibrationFor(store, printer); });
+    return userErrorOf([&] { readStoredCalibration(store, printer); });
 }
 
 TEST(PrinterKeyName, CutsBeforeTheFirstOnInAnyCase)
@@ -47,7 +47,7 @@ TEST(PrinterKeyName, CutsBeforeTheFirstOnInAnyCase)
 TEST(Calibration, PrinterWithoutRecordGetsTheDefaults)
 {
     TemporaryStore t;
-    EXPECT_EQ(calibrationFor(t.store(), laser), Calibration{});
+    EXPECT_EQ(readStoredCalibration(t.store(), laser), Calibration{});
     EXPECT_FALSE(QFile::exists(t.path())) << "loading must not create the store";
 }
 
@@ -55,9 +55,9 @@ TEST(Calibration, SavedRecordComesBackForEveryPortOfThatPrinterOnly)
 {
     TemporaryStore t;
     storeCalibration(t.store(), laser, measured);
-    EXPECT_EQ(calibrationFor(t.store(), laser), measured);
-    EXPECT_EQ(calibrationFor(t.store(), QStringLiteral("LASER ON LPT2:")), measured);
-    EXPECT_EQ(calibrationFor(t.store(), QStringLiteral("Ink Jet on USB001")), Calibration{});
+    EXPECT_EQ(readStoredCalibration(t.store(), laser), measured);
+    EXPECT_EQ(readStoredCalibration(t.store(), QStringLiteral("LASER ON LPT2:")), measured);
+    EXPECT_EQ(readStoredCalibration(t.store(), QStringLiteral("Ink Jet on USB001")), Calibration{});
 
     auto key = t.store().OpenKey(SettingsStore::mainKeyPath()
                                      << QStringLiteral("Calibration") << QStringLiteral("Laser"),
@@ -72,15 +72,15 @@ TEST(Calibration, PrinterNamesWithTheSeparatorKeepSeparateRecords)
     const QString shared = QStringLiteral("\\\\server\\Laser");
     storeCalibration(t.store(), shared, measured);
     storeCalibration(t.store(), QStringLiteral("Laser"), Calibration{9, 9, 1, 1, 1, 1});
-    EXPECT_EQ(calibrationFor(t.store(), shared), measured);
-    EXPECT_EQ(calibrationFor(t.store(), QStringLiteral("server")), Calibration{});
+    EXPECT_EQ(readStoredCalibration(t.store(), shared), measured);
+    EXPECT_EQ(readStoredCalibration(t.store(), QStringLiteral("server")), Calibration{});
 }
 
 TEST(Calibration, SquareSizesOfZeroOrLessBecomeTheDefaults)
 {
     TemporaryStore t;
     storeCalibration(t.store(), laser, Calibration{0, -5, 3, 3, 2, 9});
-    EXPECT_EQ(calibrationFor(t.store(), laser), (Calibration{8, 8, 3, 3, 2, 9}));
+    EXPECT_EQ(readStoredCalibration(t.store(), laser), (Calibration{8, 8, 3, 3, 2, 9}));
 }
 
 TEST(Calibration, IncompleteOrMistypedRecordReportsTheValue)
@@ -114,7 +114,7 @@ TEST(Calibration, RefusedSaveLeavesNoHalfRecord)
                   }),
                   QStringLiteral("Failed to set data for 'Left'"));
     }
-    EXPECT_EQ(calibrationFor(t.store(), laser), measured) << "the old record stays whole";
+    EXPECT_EQ(readStoredCalibration(t.store(), laser), measured) << "the old record stays whole";
     EXPECT_FALSE(t.store().OpenKey(calibrationKeyPath(other), false, KeyAccess::Read)) << "no empty record";
     EXPECT_EQ(loadError(t.store(), other), QString());
 }
@@ -128,7 +128,7 @@ TEST(Calibration, UnusableStoreGivesDefaultsAndTakesNoSave)
     file.write(QByteArray(4096, '\x01'));
     file.close();
     EXPECT_NO_THROW(storeCalibration(t.store(), laser, measured));
-    EXPECT_EQ(calibrationFor(t.store(), laser), Calibration{});
+    EXPECT_EQ(readStoredCalibration(t.store(), laser), Calibration{});
     EXPECT_EQ(t.fileBytes(), QByteArray(4096, '\x01'));
 }
 

@@ -228,7 +228,7 @@ TEST_P(UnusableStore, ReadsEmptyWritesNothingAndKeepsTheFile)
     EXPECT_FALSE(t.store().OpenKey(SettingsStore::mainKeyPath(), true, KeyAccess::ReadWrite));
     const QString printer = QStringLiteral("Laser on LPT1:");
     EXPECT_NO_THROW(storeCalibration(t.store(), printer, {7, 7, 3, 3, 2, 9}));
-    EXPECT_EQ(calibrationFor(t.store(), printer), Calibration{});
+    EXPECT_EQ(readStoredCalibration(t.store(), printer), Calibration{});
     EXPECT_EQ(t.fileBytes(), GetParam().bytes);
     EXPECT_EQ(QDir(QFileInfo(t.path()).path()).entryList(QDir::Files),
               QStringList{QStringLiteral("settings.db")});

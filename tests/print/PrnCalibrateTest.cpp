@@ -119,7 +119,7 @@ TEST_F(PrnCalibrateTest, ADamagedRecordIsReportedOncePerOpeningAndSnimiRepairsIt
     edit(6)->setText(QStringLiteral("11"));
     click("BitBtn2");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(calibrationFor(store, QStringLiteral("Laser")), (Calibration{9, 9, 9, 9, 9, 11}));
+    EXPECT_EQ(readStoredCalibration(store, QStringLiteral("Laser")), (Calibration{9, 9, 9, 9, 9, 11}));
     form.show();
     EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QString());
     EXPECT_EQ(source.record, (Calibration{9, 9, 9, 9, 9, 11}));
@@ -140,7 +140,7 @@ TEST_F(PrnCalibrateTest, SnimiStoresTheSixEditsUnderThePrinterKeyNameAndHides)
                    QStringLiteral("2"), QStringLiteral("-9")});
     click("BitBtn2");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(calibrationFor(store, QStringLiteral("Laser")), (Calibration{7, 7, 3, 3, 2, -9}));
+    EXPECT_EQ(readStoredCalibration(store, QStringLiteral("Laser")), (Calibration{7, 7, 3, 3, 2, -9}));
     // The window's record changes only at the next load.
     EXPECT_EQ(source.record, Calibration{});
 }
@@ -182,7 +182,7 @@ TEST_F(PrnCalibrateTest, OtkaziChangesNothingAndTheNextActivationShowsTheStoredV
     typeIntoEdits(QStringList(6, QStringLiteral("5")));
     click("BitBtn3");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(calibrationFor(store, QStringLiteral("Laser")), measured);
+    EXPECT_EQ(readStoredCalibration(store, QStringLiteral("Laser")), measured);
     EXPECT_EQ(source.record, measured);
 
     deactivate(); // the main window is active again

@@ -70,7 +70,7 @@ std::optional<int> heldSlip(const QString &path)
 
 std::optional<int> heldCalibration(const QString &path)
 {
-    const Calibration loaded = calibrationFor(SettingsStore(path), printer);
+    const Calibration loaded = readStoredCalibration(SettingsStore(path), printer);
     const int g = loaded.RectWidth - 1;
     return loaded == calibrationOf(g) ? std::optional<int>(g) : std::nullopt;
 }
