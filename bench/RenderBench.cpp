@@ -139,6 +139,8 @@ std::vector<Command> resolve(const Layout &layout)
         case OpKind::FillRect:
             commands.emplace_back(Fill{area, brush});
             break;
+        case OpKind::Barcode: // the two forms replayed here draw none
+            break;
         case OpKind::TextOut:
         case OpKind::TextRect: {
             const FittedFont &font = fonts.fitted(op.state.font);

@@ -9,6 +9,7 @@
 namespace {
 
 constexpr int fileLineCount = 1 + slipFieldCount;
+constexpr int hub3aFileLineCount = 1 + hub3aFieldCount;
 // A record whose lines do not end within this many bytes is not one the program saved: its fields
 // would hold more text than the window can show without freezing.
 constexpr qsizetype maxRecordBytes = 4 << 20;
@@ -46,6 +47,46 @@ QByteArray upperAscii(QByteArray line)
             c = static_cast<char>(c - 'a' + 'A');
     }
     return line;
+}
+
+// A file's bytes up to its first lineCount lines, or nothing when reading fails or the lines do not
+// end within maxRecordBytes. Reads only as far as the lines reach, so a huge file costs no more than
+// its first lines.
+std::optional<QByteArray> leadingBytes(QIODevice &device, int lineCount)
+{
+    QByteArray bytes;
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    qsizetype lineEnds = 0;
+    for (;;) {
+        const qint64 count = device.read(chunk.data(), chunk.size());
+        // A read error would pass for a short file and empty the rest of the fields.
+        if (count < 0)
+            return std::nullopt;
+        if (count == 0)
+            break;
+        const QByteArrayView part(chunk.constData(), count);
+        bytes += part;
+        lineEnds += part.count('\n');
+        if (lineEnds >= lineCount || part.contains('\x1A'))
+            break;
+        if (bytes.size() > maxRecordBytes)
+            return std::nullopt;
+    }
+    return bytes;
+}
+
+std::optional<QByteArray> leadingBytes(const QString &path, int lineCount)
+{
+    TextFile::checkReadable(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw UserError(QStringLiteral("File access denied"));
+    return leadingBytes(file, lineCount);
+}
+
+QString hub3aTag()
+{
+    return QStringLiteral("HUB3A");
 }
 
 } // namespace
@@ -86,35 +127,44 @@ std::optional<SlipRecord> fromBytes(const QByteArray &bytes)
 
 std::optional<SlipRecord> fromDevice(QIODevice &device)
 {
-    // Read only as far as the 15 lines reach, so a huge file costs no more than its first lines.
-    QByteArray bytes;
-    QByteArray chunk(1 << 16, Qt::Uninitialized);
-    qsizetype lineEnds = 0;
-    for (;;) {
-        const qint64 count = device.read(chunk.data(), chunk.size());
-        // A read error would pass for a short file and empty the rest of the fields.
-        if (count < 0)
-            return std::nullopt;
-        if (count == 0)
-            break;
-        const QByteArrayView part(chunk.constData(), count);
-        bytes += part;
-        lineEnds += part.count('\n');
-        if (lineEnds >= fileLineCount || part.contains('\x1A'))
-            break;
-        if (bytes.size() > maxRecordBytes)
-            return std::nullopt;
-    }
-    return fromBytes(bytes);
+    const std::optional<QByteArray> bytes = leadingBytes(device, fileLineCount);
+    return bytes ? fromBytes(*bytes) : std::nullopt;
 }
 
 std::optional<SlipRecord> load(const QString &path)
 {
-    TextFile::checkReadable(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("File access denied"));
-    return fromDevice(file);
+    const std::optional<QByteArray> bytes = leadingBytes(path, fileLineCount);
+    return bytes ? fromBytes(*bytes) : std::nullopt;
+}
+
+QByteArray toBytes(const Hub3aRecord &record)
+{
+    QByteArray bytes = "TIP=" + Win1250::encode(hub3aTag()) + "\r\n";
+    for (const QString &text : record.texts)
+        bytes += Win1250::encode(text) + "\r\n";
+    return bytes;
+}
+
+void save(const QString &path, const Hub3aRecord &record)
+{
+    TextFile::writeAtomically(path, toBytes(record));
+}
+
+std::optional<Hub3aRecord> hub3aFromBytes(const QByteArray &bytes)
+{
+    const QList<QByteArray> lines = leadingLines(bytes, hub3aFileLineCount);
+    if (upperAscii(lines[0]).trimmed() != "TIP=" + hub3aTag().toLatin1())
+        return std::nullopt;
+    Hub3aRecord record;
+    for (int i = 0; i < hub3aFieldCount; ++i)
+        record.set(static_cast<Hub3aField>(i), Win1250::decode(lines[i + 1]));
+    return record;
+}
+
+std::optional<Hub3aRecord> loadHub3a(const QString &path)
+{
+    const std::optional<QByteArray> bytes = leadingBytes(path, hub3aFileLineCount);
+    return bytes ? hub3aFromBytes(*bytes) : std::nullopt;
 }
 
 QString loadErrorText()

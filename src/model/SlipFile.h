@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Hub3aRecord.h"
 #include "SlipData.h"
 
 #include <QByteArray>
@@ -30,6 +31,19 @@ std::optional<SlipRecord> fromDevice(QIODevice &device);
 // Reads path. Throws UserError with the file error when it cannot be opened; nothing when
 // line 1 names neither kind or reading fails part-way.
 std::optional<SlipRecord> load(const QString &path);
+
+// HUB-3A slip files: a tag line "TIP=HUB3A", then the 17 fields in the order of Hub3aField, one
+// line each ("1" or nothing for urgent), Windows-1250 with CR LF.
+QByteArray toBytes(const Hub3aRecord &record);
+void save(const QString &path, const Hub3aRecord &record);
+
+// The HUB-3A record held by a file's bytes, or nothing when line 1 is not its tag. Lines split as
+// for the other kinds; each field keeps what it takes (cleanHub3aText).
+std::optional<Hub3aRecord> hub3aFromBytes(const QByteArray &bytes);
+
+// Reads path as loadHub3a reads it: UserError when it cannot be opened, nothing when line 1 is not
+// the HUB-3A tag or reading fails part-way.
+std::optional<Hub3aRecord> loadHub3a(const QString &path);
 
 // What the user is told when a file cannot be loaded as a slip.
 QString loadErrorText();

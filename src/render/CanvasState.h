@@ -39,6 +39,7 @@ struct FontState
     bool bold = false;
     Color color = clBlack;
     int charset = 1;
+    int orientation = 0; // tenths of a degree counter-clockwise; TextOut turns about its (x, y)
     bool operator==(const FontState &) const = default;
 };
 

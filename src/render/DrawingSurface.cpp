@@ -51,3 +51,8 @@ int DrawingSurface::TextHeight(const QString &) const
 {
     return m_state.font.height;
 }
+
+void DrawingSurface::Barcode(int x1, int y1, int x2, int y2, const QByteArray &payload)
+{
+    paintBarcode(x1, y1, x2, y2, payload);
+}

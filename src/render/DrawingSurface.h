@@ -2,6 +2,7 @@
 
 #include "CanvasState.h"
 
+#include <QByteArray>
 #include <QPoint>
 #include <QString>
 
@@ -25,6 +26,7 @@ public:
     void setFontBold(bool bold) { m_state.font.bold = bold; }
     void setFontColor(Color color) { m_state.font.color = color; }
     void setFontCharset(int charset) { m_state.font.charset = charset; }
+    void setFontOrientation(int tenthsOfDegree) { m_state.font.orientation = tenthsOfDegree; }
 
     const CanvasState &state() const { return m_state; }
     QPoint penPos() const { return m_penPos; }
@@ -36,6 +38,9 @@ public:
     void TextOut(int x, int y, const QString &text);
     void TextRect(int x1, int y1, int x2, int y2, int x, int y, const QString &text);
     int TextWidth(const QString &text);
+    // The HUB-3A barcode of payload in the pen's colour, inside the cell (x1, y1)-(x2, y2) with its
+    // quiet zones; the surface sizes the modules for its device (see placeBarcode).
+    void Barcode(int x1, int y1, int x2, int y2, const QByteArray &payload);
     int TextHeight(const QString &text) const;
 
 protected:
@@ -46,6 +51,7 @@ protected:
     virtual void paintText(int x, int y, const QString &text) = 0;
     virtual void paintClippedText(int x1, int y1, int x2, int y2, int x, int y, const QString &text) = 0;
     virtual int measureWidth(const QString &text) = 0;
+    virtual void paintBarcode(int x1, int y1, int x2, int y2, const QByteArray &payload) = 0;
 
 private:
     CanvasState m_state;

@@ -26,6 +26,8 @@ QString opName(OpKind kind)
         return QStringLiteral("TextOut");
     case OpKind::TextRect:
         return QStringLiteral("TextRect");
+    case OpKind::Barcode:
+        return QStringLiteral("Barcode");
     }
     return QString();
 }
@@ -64,6 +66,8 @@ void addText(QJsonObject &json, const RecordedOp &op)
     json[QLatin1StringView("bold")] = font.bold;
     json[QLatin1StringView("color")] = colorText(font.color);
     json[QLatin1StringView("charset")] = font.charset;
+    if (font.orientation != 0)
+        json[QLatin1StringView("orientation")] = font.orientation;
     json[QLatin1StringView("tw")] = op.tw;
     addBrush(json, op.state.brush);
 }
@@ -98,6 +102,11 @@ QJsonObject toJson(const RecordedOp &op)
         break;
     case OpKind::TextOut:
         addText(json, op);
+        break;
+    case OpKind::Barcode:
+        addRect(json, op);
+        json[QLatin1StringView("payload")] = QString::fromUtf8(op.payload);
+        json[QLatin1StringView("penColor")] = colorText(op.state.pen.color);
         break;
     }
     return json;

@@ -1,6 +1,10 @@
 #include "QPainterSurface.h"
 
+#include "BarcodePlacement.h"
+#include "BarcodeSymbol.h"
+
 #include <QColor>
+#include <QPaintEngine>
 #include <QPen>
 #include <QRect>
 
@@ -85,7 +89,15 @@ void QPainterSurface::drawText(int x, int y, const QString &text)
     m_painter.setFont(fitted.font);
     m_painter.setPen(toQColor(font.color));
     m_painterPen.reset();
-    m_painter.drawText(QPointF(x, y + fitted.baseline), text);
+    if (font.orientation == 0) {
+        m_painter.drawText(QPointF(x, y + fitted.baseline), text);
+        return;
+    }
+    m_painter.save();
+    m_painter.translate(x, y);
+    m_painter.rotate(-font.orientation / 10.0);
+    m_painter.drawText(QPointF(0, fitted.baseline), text);
+    m_painter.restore();
 }
 
 void QPainterSurface::paintText(int x, int y, const QString &text)
@@ -109,4 +121,35 @@ void QPainterSurface::paintClippedText(int x1, int y1, int x2, int y2, int x, in
 int QPainterSurface::measureWidth(const QString &text)
 {
     return m_fonts.textWidth(state().font, text);
+}
+
+void QPainterSurface::paintBarcode(int x1, int y1, int x2, int y2, const QByteArray &payload)
+{
+    const BarcodeSymbol symbol = BarcodeSymbol::hub3a(payload);
+    // Modules are placed in device units, where pixels and printer dots are whole.
+    const QRectF cell = m_painter.deviceTransform().mapRect(QRectF(spanned(x1, y1, x2, y2)));
+    const BarcodeDevice device = m_painter.paintEngine()->type() == QPaintEngine::Raster
+                                     ? BarcodeDevice::Raster
+                                     : BarcodeDevice::Vector;
+    const BarcodePlacement placement =
+        placeBarcode(symbol.width(), symbol.rows(), cell, m_painter.device()->logicalDpiX(), device);
+    const QColor ink = toQColor(state().pen.color);
+    m_painter.save();
+    m_painter.resetTransform();
+    for (int row = 0; row < symbol.rows(); ++row) {
+        const double top = placement.origin.y() + row * placement.rowHeight;
+        for (int column = 0; column < symbol.width();) {
+            if (!symbol.dark(row, column)) {
+                ++column;
+                continue;
+            }
+            const int first = column;
+            while (column < symbol.width() && symbol.dark(row, column))
+                ++column;
+            const double left = placement.origin.x() + first * placement.module;
+            m_painter.fillRect(QRectF(left, top, (column - first) * placement.module, placement.rowHeight),
+                               ink);
+        }
+    }
+    m_painter.restore();
 }

@@ -26,6 +26,7 @@ protected:
     void paintText(int x, int y, const QString &text) override;
     void paintClippedText(int x1, int y1, int x2, int y2, int x, int y, const QString &text) override;
     int measureWidth(const QString &text) override;
+    void paintBarcode(int x1, int y1, int x2, int y2, const QByteArray &payload) override;
 
 private:
     void usePen();

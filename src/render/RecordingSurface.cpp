@@ -75,3 +75,13 @@ int RecordingSurface::measureWidth(const QString &text)
 {
     return m_measure->textWidth(state().font, text);
 }
+
+void RecordingSurface::paintBarcode(int x1, int y1, int x2, int y2, const QByteArray &payload)
+{
+    RecordedOp &op = add(OpKind::Barcode);
+    op.x1 = x1;
+    op.y1 = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    op.payload = payload;
+}

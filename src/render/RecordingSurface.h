@@ -8,11 +8,11 @@
 #include <memory>
 #include <vector>
 
-enum class OpKind { MoveTo, LineTo, Rectangle, FillRect, TextOut, TextRect };
+enum class OpKind { MoveTo, LineTo, Rectangle, FillRect, TextOut, TextRect, Barcode };
 
 // One drawing operation as a layout issued it, with the canvas state it was drawn in.
 // MoveTo and LineTo use x, y; Rectangle and FillRect x1..y2; TextOut x, y, text and tw (its
-// TextWidth); TextRect all of them, x1..y2 being the clip.
+// TextWidth); TextRect all of them, x1..y2 being the clip; Barcode x1..y2 (its cell) and payload.
 struct RecordedOp
 {
     OpKind kind = OpKind::MoveTo;
@@ -20,6 +20,7 @@ struct RecordedOp
     int x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     QString text;
     int tw = 0;
+    QByteArray payload;
     CanvasState state;
 };
 
@@ -41,6 +42,7 @@ protected:
     void paintText(int x, int y, const QString &text) override;
     void paintClippedText(int x1, int y1, int x2, int y2, int x, int y, const QString &text) override;
     int measureWidth(const QString &text) override;
+    void paintBarcode(int x1, int y1, int x2, int y2, const QByteArray &payload) override;
 
 private:
     RecordedOp &add(OpKind kind);

@@ -1,5 +1,5 @@
-#include "FakeUserDialogs.h"
 #include "FakePrintSource.h"
+#include "FakeUserDialogs.h"
 #include "PlatformPrinter.h"
 #include "PrintProp.h"
 #include "PrnCalibrate.h"

@@ -1,5 +1,5 @@
-#include "RenderTool.h"
 #include "NearlyFullDisk.h"
+#include "ToolRun.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,35 +19,6 @@ namespace {
 using namespace Qt::StringLiterals;
 
 const QString dataDir = QStringLiteral(ZORVAT_TEST_DATA_DIR);
-
-struct ToolRun
-{
-    int status;
-    QString out, errors;
-};
-
-ToolRun render(const QStringList &arguments)
-{
-    ToolRun run;
-    QTextStream out(&run.out), errors(&run.errors);
-    run.status = runRenderTool(QStringList{u"zorprint-render"_s} + arguments, out, errors);
-    return run;
-}
-
-QList<QJsonObject> readOps(const QString &path)
-{
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    QList<QJsonObject> ops;
-    for (const QByteArray &line : file.readAll().split('\n')) {
-        if (line.isEmpty())
-            continue;
-        const QJsonDocument doc = QJsonDocument::fromJson(line);
-        EXPECT_TRUE(doc.isObject()) << line.toStdString();
-        ops.append(doc.object());
-    }
-    return ops;
-}
 
 TEST(RenderTool, RendersEverySampleToPngPdfAndOps)
 {

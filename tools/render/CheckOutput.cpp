@@ -1,6 +1,6 @@
 #include "CheckOutput.h"
 
-#include "PaymentFields.h"
+#include "Hub3aChecks.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -32,8 +32,18 @@ QByteArray jsonLine(std::initializer_list<std::pair<const char *, QJsonValue>> m
 
 CheckOutput CheckOutput::of(const SlipRecord &record)
 {
+    return of(checkRecord(record));
+}
+
+CheckOutput CheckOutput::of(const Hub3aRecord &record)
+{
+    return of(checkHub3aRecord(record));
+}
+
+CheckOutput CheckOutput::of(const QList<CheckedField> &fields)
+{
     CheckOutput output;
-    for (const CheckedField &field : checkRecord(record)) {
+    for (const CheckedField &field : fields) {
         const CheckStatus status = field.result.status;
         if (status == CheckStatus::Empty)
             continue;

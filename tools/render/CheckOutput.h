@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Hub3aRecord.h"
+#include "PaymentFields.h"
 #include "SlipData.h"
 
 #include <QByteArray>
@@ -13,4 +15,6 @@ struct CheckOutput
     bool anyInvalid = false;
 
     static CheckOutput of(const SlipRecord &record);
+    static CheckOutput of(const Hub3aRecord &record);
+    static CheckOutput of(const QList<CheckedField> &fields);
 };

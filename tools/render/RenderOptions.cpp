@@ -51,10 +51,12 @@ QString renderUsage()
 {
     return u"Usage: zorprint-render [options] SLIPFILE -o OUT\n"
            "       zorprint-render SLIPFILE --check\n"
+           "       zorprint-render HUB3AFILE --payload\n"
            "  --check                     a JSON line per account and reference; exit 1 if one is wrong\n"
+           "  --payload                   a HUB-3A file's barcode text (UTF-8) on standard output\n"
            "  --format png|pdf|ops        default: from OUT's extension (.png, .pdf; .jsonl for ops)\n"
            "  --style preview|print       default preview\n"
-           "  --size WxH                  preview frame size in pixels, default 610x350\n"
+           "  --size WxH                  preview frame size in pixels, default 610x350 (HUB-3A: 1680x792)\n"
            "  --mode complete|template|data   print style only, default complete\n"
            "  --calibration W,H           print style: RectWidth,RectHeight in mm, default 8,8\n"
            "  --perforation               print style: shift by 11 mm\n"
@@ -78,8 +80,9 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
     const QCommandLineOption date(u"date"_s, QString(), u"TEXT"_s);
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
     const QCommandLineOption check(u"check"_s);
-    parser.addOptions(
-        {out, format, style, size, mode, calibration, perforation, offset, place, date, help, check});
+    const QCommandLineOption payload(u"payload"_s);
+    parser.addOptions({out, format, style, size, mode, calibration, perforation, offset, place, date, help,
+                       check, payload});
     if (!parser.parse(arguments))
         throw UserError(parser.errorText());
 
@@ -95,6 +98,12 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
         if (parser.isSet(out))
             throw UserError(u"--check writes to standard output; it takes no -o"_s);
         options.check = true;
+        return options;
+    }
+    if (parser.isSet(payload)) {
+        if (parser.isSet(out))
+            throw UserError(u"--payload writes to standard output; it takes no -o"_s);
+        options.payload = true;
         return options;
     }
     if (!parser.isSet(out) || parser.value(out).isEmpty())
@@ -117,6 +126,7 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
         throw UserError(u"--size is for the preview style; the print frame comes from --calibration"_s);
 
     if (parser.isSet(size)) {
+        options.sizeGiven = true;
         std::tie(options.previewWidth, options.previewHeight) =
             numberPair(parser.value(size), u'x', u"size"_s);
         if (options.previewWidth < 0 || options.previewHeight < 0)

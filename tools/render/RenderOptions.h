@@ -28,7 +28,9 @@ struct RenderOptions
     std::optional<QString> place;
     std::optional<QString> date;
     bool helpRequested = false;
-    bool check = false; // check the payment fields instead of drawing
+    bool check = false;   // check the payment fields instead of drawing
+    bool payload = false; // write the HUB-3A barcode's text instead of drawing
+    bool sizeGiven = false;
 };
 
 QString renderUsage();

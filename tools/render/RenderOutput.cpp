@@ -48,12 +48,7 @@ QByteArray png(const SlipDrawing &drawing)
         QPainterSurface surface(painter);
         drawing.paint(surface);
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG"))
-        throw UserError(u"the PNG image could not be encoded"_s);
-    return bytes;
+    return pngBytes(image);
 }
 
 QByteArray pdf(const SlipDrawing &drawing)
@@ -65,25 +60,7 @@ QByteArray pdf(const SlipDrawing &drawing)
     if (page.width() > maxPageMillimetres || page.height() > maxPageMillimetres)
         throw UserError(u"a page of %1 x %2 mm is too large"_s.arg(page.width()).arg(page.height()));
 
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setCreator(u"zorprint-render"_s);
-        writer.setResolution(pdfResolution);
-        const QPageSize size(page, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
-        writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
-        QPainter painter(&writer);
-        if (!painter.isActive())
-            throw UserError(u"the PDF page could not be started"_s);
-        constexpr double millimetresPerInch = 25.4;
-        painter.scale(mmPerPixel.width() * pdfResolution / millimetresPerInch,
-                      mmPerPixel.height() * pdfResolution / millimetresPerInch);
-        QPainterSurface surface(painter);
-        drawing.paint(surface);
-    }
-    return bytes;
+    return pdfPage(page, mmPerPixel, [&drawing](DrawingSurface &surface) { drawing.paint(surface); });
 }
 
 QByteArray ops(const SlipDrawing &drawing)
@@ -91,6 +68,39 @@ QByteArray ops(const SlipDrawing &drawing)
     RecordingSurface surface;
     drawing.paint(surface);
     return OpsJson::toJsonLines(surface.ops());
+}
+
+QByteArray pngBytes(const QImage &image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG"))
+        throw UserError(u"the PNG image could not be encoded"_s);
+    return bytes;
+}
+
+QByteArray pdfPage(QSizeF pageMm, QSizeF mmPerUnit, const std::function<void(DrawingSurface &)> &paint)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setCreator(u"zorprint-render"_s);
+        writer.setResolution(pdfResolution);
+        const QPageSize size(pageMm, QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+        writer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+        QPainter painter(&writer);
+        if (!painter.isActive())
+            throw UserError(u"the PDF page could not be started"_s);
+        constexpr double millimetresPerInch = 25.4;
+        painter.scale(mmPerUnit.width() * pdfResolution / millimetresPerInch,
+                      mmPerUnit.height() * pdfResolution / millimetresPerInch);
+        QPainterSurface surface(painter);
+        paint(surface);
+    }
+    return bytes;
 }
 
 } // namespace RenderOutput

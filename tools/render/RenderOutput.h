@@ -3,6 +3,10 @@
 #include "SlipDrawing.h"
 
 #include <QByteArray>
+#include <QImage>
+#include <QSizeF>
+
+#include <functional>
 
 // The bytes of each output format. Each throws UserError when the drawing cannot be made in it.
 namespace RenderOutput {
@@ -13,5 +17,10 @@ QByteArray png(const SlipDrawing &drawing);
 QByteArray pdf(const SlipDrawing &drawing);
 // The drawing operations as JSON Lines.
 QByteArray ops(const SlipDrawing &drawing);
+
+// An image's PNG bytes.
+QByteArray pngBytes(const QImage &image);
+// One PDF page of pageMm whose painter draws in units of mmPerUnit millimetres.
+QByteArray pdfPage(QSizeF pageMm, QSizeF mmPerUnit, const std::function<void(DrawingSurface &)> &paint);
 
 } // namespace RenderOutput

@@ -1,6 +1,8 @@
 #include "RenderTool.h"
 
 #include "CheckOutput.h"
+#include "Hub3aOutput.h"
+#include "Hub3aPayload.h"
 #include "RenderOptions.h"
 #include "RenderOutput.h"
 #include "SlipDrawing.h"
@@ -44,6 +46,40 @@ SlipRecord loadSlip(const QString &path)
     return *record;
 }
 
+// The HUB-3A record of a slip file, or nothing when the file holds another kind.
+std::optional<Hub3aRecord> loadHub3a(const QString &path)
+{
+    try {
+        return SlipFile::loadHub3a(path);
+    } catch (const UserError &e) {
+        throw UserError(u"%1: %2"_s.arg(path, e.text()));
+    }
+}
+
+// The barcode's text of a HUB-3A record; a UserError naming the file when its amount is not one.
+QString hub3aPayload(const Hub3aRecord &record, const QString &path)
+{
+    const std::optional<QString> text = hub3aPayloadText(record);
+    if (!text)
+        throw UserError(u"%1: the amount '%2' is not an amount"_s.arg(path, record[Hub3aField::Amount]));
+    return *text;
+}
+
+QByteArray renderHub3a(const Hub3aRecord &record, const RenderOptions &options)
+{
+    switch (options.format) {
+    case RenderOptions::Format::Png:
+        return Hub3aOutput::png(record, options.mode,
+                                options.sizeGiven ? QSize(options.previewWidth, options.previewHeight)
+                                                  : Hub3aOutput::defaultSize());
+    case RenderOptions::Format::Pdf:
+        return Hub3aOutput::pdf(record, options.mode);
+    case RenderOptions::Format::Ops:
+        return Hub3aOutput::ops(record, options.mode);
+    }
+    return QByteArray();
+}
+
 } // namespace
 
 int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &errors)
@@ -61,12 +97,26 @@ int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &e
     }
     QByteArray bytes;
     try {
-        if (options.check) {
+        if (const std::optional<Hub3aRecord> hub3a = loadHub3a(options.slipPath)) {
+            if (options.payload) {
+                out << hub3aPayload(*hub3a, options.slipPath);
+                return exitDone;
+            }
+            if (options.check) {
+                const CheckOutput checked = CheckOutput::of(*hub3a);
+                out << QString::fromUtf8(checked.lines);
+                return checked.anyInvalid ? exitCheckFailed : exitDone;
+            }
+            bytes = renderHub3a(*hub3a, options);
+        } else if (options.payload) {
+            throw UserError(u"%1: --payload reads HUB-3A slip files"_s.arg(options.slipPath));
+        } else if (options.check) {
             const CheckOutput checked = CheckOutput::of(loadSlip(options.slipPath));
             out << QString::fromUtf8(checked.lines);
             return checked.anyInvalid ? exitCheckFailed : exitDone;
+        } else {
+            bytes = renderBytes(SlipDrawing(loadSlip(options.slipPath), options), options.format);
         }
-        bytes = renderBytes(SlipDrawing(loadSlip(options.slipPath), options), options.format);
     } catch (const UserError &e) {
         errors << "zorprint-render: " << e.text() << '\n';
         return exitBadInput;

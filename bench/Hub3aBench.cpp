@@ -1,0 +1,85 @@
+// The HUB-3A preview's cost per keystroke and the cost of reading one printed barcode back.
+#include "FittedFonts.h"
+#include "Hub3aBarcodeCheck.h"
+#include "Hub3aPayload.h"
+#include "PaintHub3a.h"
+#include "QPainterSurface.h"
+#include "SlipFile.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+Hub3aRecord fullRecord()
+{
+    QFile file(QStringLiteral(ZORVAT_HUB3A_SAMPLE));
+    file.open(QIODevice::ReadOnly);
+    return SlipFile::hub3aFromBytes(file.readAll()).value_or(Hub3aRecord());
+}
+
+// One character more typed into the description: a new barcode every time.
+void typeInDescription(Hub3aRecord &record, const QString &base, int &keystroke)
+{
+    record.set(Hub3aField::Description, base + QString::number(keystroke++ % 100000));
+}
+
+QImage previewImage()
+{
+    // 4 pixels per millimetre.
+    QImage image(840, 396, QImage::Format_RGB32);
+    image.setDotsPerMeterX(4000);
+    image.setDotsPerMeterY(4000);
+    image.fill(Qt::white);
+    return image;
+}
+
+void paint(QImage &image, FittedFonts &fonts, PrintMode mode, const Hub3aRecord &record)
+{
+    QPainter painter(&image);
+    painter.scale(image.width() / 21000.0, image.height() / 9900.0);
+    QPainterSurface surface(painter, fonts);
+    PaintHub3a(surface, mode, record);
+}
+
+// The whole slip repainted, fonts kept from one repaint to the next as a preview keeps them.
+void BM_Hub3aKeystrokeRepaint(benchmark::State &state)
+{
+    Hub3aRecord record = fullRecord();
+    QImage image = previewImage();
+    FittedFonts fonts;
+    const QString base = record[Hub3aField::Description].left(20);
+    int keystroke = 0;
+    for (auto _ : state) {
+        typeInDescription(record, base, keystroke);
+        image.fill(Qt::white);
+        paint(image, fonts, PrintMode::Complete, record);
+    }
+}
+BENCHMARK(BM_Hub3aKeystrokeRepaint)->Unit(benchmark::kMicrosecond);
+
+// The check before printing: the barcode drawn as a 600 dpi printer prints it, read back and compared.
+void BM_Hub3aReadBack(benchmark::State &state)
+{
+    const QByteArray payload = *hub3aPayloadBytes(fullRecord());
+    for (auto _ : state)
+        checkPrintedBarcode(payload, 600);
+}
+BENCHMARK(BM_Hub3aReadBack)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,95 @@
+#include "Hub3aFields.h"
+
+namespace {
+
+constexpr Hub3aFieldTable fieldTable = {{
+    {Hub3aField::PayerName, "payerName", 30, Hub3aCharset::Text},
+    {Hub3aField::PayerStreet, "payerStreet", 27, Hub3aCharset::Text},
+    {Hub3aField::PayerPlace, "payerPlace", 27, Hub3aCharset::Text},
+    {Hub3aField::RecipientName, "recipientName", 25, Hub3aCharset::Text},
+    {Hub3aField::RecipientStreet, "recipientStreet", 25, Hub3aCharset::Text},
+    {Hub3aField::RecipientPlace, "recipientPlace", 27, Hub3aCharset::Text},
+    {Hub3aField::PayerIban, "payerIban", 21, Hub3aCharset::Account},
+    {Hub3aField::PayerModel, "payerModel", 4, Hub3aCharset::Model},
+    {Hub3aField::PayerReference, "payerReference", 22, Hub3aCharset::Reference},
+    {Hub3aField::RecipientIban, "recipientIban", 21, Hub3aCharset::Account},
+    {Hub3aField::RecipientModel, "recipientModel", 4, Hub3aCharset::Model},
+    {Hub3aField::RecipientReference, "recipientReference", 22, Hub3aCharset::Reference},
+    {Hub3aField::PurposeCode, "purposeCode", 4, Hub3aCharset::Purpose},
+    {Hub3aField::Description, "description", 35, Hub3aCharset::Text},
+    // "9.999.999.999.999,99" is the largest amount the 15 digits of the barcode hold.
+    {Hub3aField::Amount, "amount", 20, Hub3aCharset::Amount},
+    {Hub3aField::ExecutionDate, "executionDate", 8, Hub3aCharset::Digits},
+    {Hub3aField::Urgent, "urgent", 1, Hub3aCharset::Flag},
+}};
+
+bool isDigit(QChar ch)
+{
+    return ch >= u'0' && ch <= u'9';
+}
+
+bool isCapital(QChar ch)
+{
+    return ch >= u'A' && ch <= u'Z';
+}
+
+bool isTextCharacter(QChar ch)
+{
+    static const QString others = QStringLiteral("ČĆĐŠŽčćđšž ,.:-+?'/()");
+    return isDigit(ch) || isCapital(ch) || (ch >= u'a' && ch <= u'z') || others.contains(ch);
+}
+
+bool isCodedCharset(Hub3aCharset charset)
+{
+    return charset == Hub3aCharset::Account || charset == Hub3aCharset::Model ||
+           charset == Hub3aCharset::Purpose;
+}
+
+} // namespace
+
+const Hub3aFieldTable &hub3aFields()
+{
+    return fieldTable;
+}
+
+const Hub3aFieldSpec &hub3aField(Hub3aField field)
+{
+    return fieldTable[static_cast<size_t>(field)];
+}
+
+bool hub3aAccepts(Hub3aCharset charset, QChar ch)
+{
+    switch (charset) {
+    case Hub3aCharset::Text:
+        return isTextCharacter(ch);
+    case Hub3aCharset::Account:
+    case Hub3aCharset::Model:
+        return isCapital(ch) || isDigit(ch);
+    case Hub3aCharset::Reference:
+        return isDigit(ch) || ch == u'-';
+    case Hub3aCharset::Purpose:
+        return isCapital(ch);
+    case Hub3aCharset::Amount:
+        return isDigit(ch) || ch == u'.' || ch == u',';
+    case Hub3aCharset::Digits:
+        return isDigit(ch);
+    case Hub3aCharset::Flag:
+        return ch == u'1';
+    }
+    return false;
+}
+
+QString cleanHub3aText(Hub3aField field, const QString &text)
+{
+    const Hub3aFieldSpec &spec = hub3aField(field);
+    QString kept;
+    for (QChar ch : text) {
+        if (isCodedCharset(spec.charset) && ch >= u'a' && ch <= u'z')
+            ch = QChar(ch.unicode() - u'a' + u'A');
+        if (hub3aAccepts(spec.charset, ch))
+            kept += ch;
+        if (kept.size() == spec.maxLength)
+            break;
+    }
+    return kept;
+}

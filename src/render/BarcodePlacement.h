@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QRectF>
+
+// Where a barcode's modules go on a device: the top-left corner of its first module, a module's
+// width and a row's height, all in device units.
+struct BarcodePlacement
+{
+    QPointF origin;
+    double module = 0;
+    double rowHeight = 0;
+    bool scaled = false; // the module had to shrink below the device's 0.254 mm (the picture may not scan)
+};
+
+// How a device draws modules: raster devices in whole pixels, vector devices (PDF) in exact units.
+enum class BarcodeDevice { Raster, Vector };
+
+// Places a symbol of `width` x `rows` modules with its quiet zones in `cell` (device units).
+// The module is 0.254 mm (1/100 inch) at dotsPerInch: on a raster device the nearest whole number of
+// pixels that keeps the symbol in the cell, down to 1, and below that the symbol is scaled into the
+// cell; on a vector device exactly 1/100 inch with the origin on a multiple of the module from the
+// device's (0, 0). Rows are 3 modules high, or 2 when 3 do not fit the cell. The symbol is centred
+// across the cell and stands 0.84 mm under its top, or centred down the cell when that space is
+// not there.
+BarcodePlacement placeBarcode(int width, int rows, const QRectF &cell, double dotsPerInch,
+                              BarcodeDevice device);

@@ -1,0 +1,147 @@
+#include "PaintHub3a.h"
+
+#include "Hub3aForm.h"
+#include "Hub3aPayload.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+using namespace Hub3aForm;
+
+namespace {
+
+constexpr Color dataInk = clBlack;
+constexpr int boxedHeight = 360;   // monospace 9 pt
+constexpr int lineHeight = 320;    // monospace 8 pt
+constexpr int addressHeight = 315; // sans 8 pt
+constexpr int stubHeight = 276;    // sans 7 pt
+constexpr double baselineAboveBox = 0.90;
+
+enum class Align { Left, Right };
+
+// One character per cell, centred on each cell, the text standing at the left or right end.
+void drawInCells(DrawingSurface &surface, const CellBox &box, const QString &text, Align align)
+{
+    const int shown = std::min<int>(static_cast<int>(text.size()), box.cells);
+    const int firstCell = align == Align::Left ? 0 : box.cells - shown;
+    const int baseline = units(box.y1 - baselineAboveBox);
+    for (int i = 0; i < shown; ++i) {
+        const QString ch = text.mid(i, 1);
+        const int centre = units(box.x0 + (firstCell + i + 0.5) * box.pitch());
+        textAtBaseline(surface, centre - surface.TextWidth(ch) / 2, baseline, ch, monoAscent);
+    }
+}
+
+// Names and addresses: the font shrinks until the line ends before maxRight.
+void drawFitted(DrawingSurface &surface, int x, int baseline, int maxRight, const QString &text)
+{
+    int height = addressHeight;
+    surface.setFontHeight(height);
+    while (height > 100 && x + surface.TextWidth(text) > maxRight)
+        surface.setFontHeight(height -= 10);
+    textAtBaseline(surface, x, baseline, text, sansAscent);
+}
+
+void drawRight(DrawingSurface &surface, int right, int baseline, const QString &text)
+{
+    textAtBaseline(surface, right - surface.TextWidth(text), baseline, text, sansAscent);
+}
+
+// The amount box: the cents' digits right-aligned, the last two in the decimal cells, "=" in
+// the cell before the first digit when there is one.
+QString amountCells(qint64 cents)
+{
+    const QString digits = QString::number(cents).rightJustified(3, u'0');
+    return digits.size() < amountBox.cells ? u'=' + digits : digits;
+}
+
+QString reference(const QString &model, const QString &number)
+{
+    return model.isEmpty() ? number : number.isEmpty() ? model : model + u' ' + number;
+}
+
+void drawAddresses(DrawingSurface &surface, const Hub3aRecord &r)
+{
+    using F = Hub3aField;
+    surface.setFontName(u"Arial"_s);
+    const F payer[] = {F::PayerName, F::PayerStreet, F::PayerPlace};
+    const F recipient[] = {F::RecipientName, F::RecipientStreet, F::RecipientPlace};
+    const double payerBaselines[] = {11.0, 15.2, 19.4};
+    const double recipientBaselines[] = {37.2, 41.4, 45.6};
+    for (int i = 0; i < 3; ++i) {
+        drawFitted(surface, units(6.50), units(payerBaselines[i]), units(48.0), r[payer[i]]);
+        drawFitted(surface, units(6.50), units(recipientBaselines[i]), units(48.0), r[recipient[i]]);
+    }
+}
+
+void drawBoxedFields(DrawingSurface &surface, const Hub3aRecord &r)
+{
+    using F = Hub3aField;
+    surface.setFontName(u"Courier New"_s);
+    surface.setFontHeight(boxedHeight);
+    const std::optional<qint64> cents = hub3aAmountCents(r[F::Amount]);
+    if (cents && !r[F::Amount].isEmpty())
+        drawInCells(surface, amountBox, amountCells(*cents), Align::Right);
+    drawInCells(surface, currencyBox, u"EUR"_s, Align::Left);
+    if (r.urgent())
+        drawInCells(surface, urgentBox, u"X"_s, Align::Left);
+    const struct
+    {
+        const CellBox &box;
+        F field;
+    } boxed[] = {
+        {payerIbanBox, F::PayerIban},           {payerModelBox, F::PayerModel},
+        {payerReferenceBox, F::PayerReference}, {recipientIbanBox, F::RecipientIban},
+        {recipientModelBox, F::RecipientModel}, {recipientReferenceBox, F::RecipientReference},
+        {purposeBox, F::PurposeCode},           {dateBox, F::ExecutionDate},
+    };
+    for (const auto &b : boxed)
+        drawInCells(surface, b.box, r[b.field], Align::Left);
+    surface.setFontHeight(lineHeight);
+    textAtBaseline(surface, units(83.60), units(42.2), r[F::Description], monoAscent);
+}
+
+void drawStub(DrawingSurface &surface, const Hub3aRecord &r)
+{
+    using F = Hub3aField;
+    surface.setFontName(u"Arial"_s);
+    surface.setFontHeight(stubHeight);
+    const int right = units(206.20);
+    const std::optional<qint64> cents = hub3aAmountCents(r[F::Amount]);
+    if (cents && !r[F::Amount].isEmpty())
+        drawRight(surface, right, units(9.6), u"EUR "_s + hub3aAmountText(*cents));
+    const QString payer = r[F::PayerIban].isEmpty() ? r[F::PayerName] : r[F::PayerIban];
+    drawRight(surface, right, units(15.65), payer);
+    drawRight(surface, right, units(23.65), reference(r[F::PayerModel], r[F::PayerReference]));
+    drawRight(surface, right, units(29.65), r[F::RecipientIban]);
+    drawRight(surface, right, units(37.65), reference(r[F::RecipientModel], r[F::RecipientReference]));
+    textAtBaseline(surface, units(153.80), units(44.3), r[F::Description], sansAscent);
+}
+
+void drawBarcode(DrawingSurface &surface, const Hub3aRecord &r)
+{
+    const std::optional<QByteArray> payload = hub3aPayloadBytes(r);
+    if (!payload)
+        return;
+    surface.setPenColor(dataInk);
+    surface.Barcode(units(barcodeLeft), units(barcodeTop), units(barcodeRight), units(barcodeBottom),
+                    *payload);
+}
+
+} // namespace
+
+void PaintHub3a(DrawingSurface &surface, PrintMode mode, const Hub3aRecord &record)
+{
+    if (mode != PrintMode::DataOnly)
+        Hub3aForm::draw(surface);
+    if (mode == PrintMode::Template)
+        return;
+    surface.setBrushStyle(BrushStyle::bsClear);
+    surface.setFontColor(dataInk);
+    surface.setFontBold(false);
+    surface.setFontCharset(centralEuropeanCharset);
+    drawAddresses(surface, record);
+    drawBoxedFields(surface, record);
+    drawStub(surface, record);
+    drawBarcode(surface, record);
+}

@@ -1,0 +1,210 @@
+#include "Hub3aRecord.h"
+#include "Hub3aPayload.h"
+#include "SlipFile.h"
+
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Hub3aRecord record(std::initializer_list<std::pair<Hub3aField, QString>> fields)
+{
+    Hub3aRecord r;
+    for (const auto &[field, text] : fields)
+        r.set(field, text);
+    return r;
+}
+
+Hub3aRecord sampleRecord()
+{
+    using F = Hub3aField;
+    return record({{F::PayerName, u"Ivana Horvat"_s},
+                   {F::PayerStreet, u"Ilica 1"_s},
+                   {F::PayerPlace, u"10000 Zagreb"_s},
+                   {F::RecipientName, u"Udruga Šapica"_s},
+                   {F::RecipientStreet, u"Franjčevićeva 43"_s},
+                   {F::RecipientPlace, u"10361 Dumovec"_s},
+                   {F::PayerIban, u"HR7023400091510946338"_s},
+                   {F::PayerModel, u"HR01"_s},
+                   {F::PayerReference, u"102-3057-89016"_s},
+                   {F::RecipientIban, u"HR1210010051863000160"_s},
+                   {F::RecipientModel, u"HR00"_s},
+                   {F::RecipientReference, u"2024-0815"_s},
+                   {F::PurposeCode, u"OTHR"_s},
+                   {F::Description, u"Donacija za hranu i lijekove"_s},
+                   {F::Amount, u"1.234,56"_s},
+                   {F::ExecutionDate, u"15012026"_s},
+                   {F::Urgent, u"1"_s}});
+}
+
+QByteArray dataFile(const char *name)
+{
+    QFile file(QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a/") + QLatin1StringView(name));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(Hub3aAmount, ReadsTheProgramsAmountFormatIntoCents)
+{
+    const struct
+    {
+        const char16_t *text;
+        std::optional<qint64> cents;
+    } cases[] = {
+        {u"", 0},
+        {u"0,01", 1},
+        {u"123,55", 12355},
+        {u"1.234,56", 123456},
+        {u"1234,5", 123450},
+        {u"7", 700},
+        {u",5", 50},
+        {u"9.999.999.999.999,99", 999999999999999},
+        {u"9999999999999,99", 999999999999999},
+        {u"10.000.000.000.000,00", std::nullopt},
+        {u"1,234", std::nullopt},
+        {u"12.34", std::nullopt},
+        {u"1.2345", std::nullopt},
+        {u".123", std::nullopt},
+        {u"1,2,3", std::nullopt},
+        {u",", std::nullopt},
+        {u"1 000", std::nullopt},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(hub3aAmountCents(QString::fromUtf16(c.text)), c.cents)
+            << QString::fromUtf16(c.text).toStdString();
+}
+
+TEST(Hub3aAmount, WritesCentsInTheProgramsAmountFormat)
+{
+    EXPECT_EQ(hub3aAmountText(0), u"0,00"_s);
+    EXPECT_EQ(hub3aAmountText(5), u"0,05"_s);
+    EXPECT_EQ(hub3aAmountText(123456), u"1.234,56"_s);
+    EXPECT_EQ(hub3aAmountText(100000), u"1.000,00"_s);
+    EXPECT_EQ(hub3aAmountText(999999999999999), u"9.999.999.999.999,99"_s);
+}
+
+TEST(Hub3aFields, KeepOnlyWhatEachFieldTakesWithinItsLength)
+{
+    using F = Hub3aField;
+    const struct
+    {
+        F field;
+        const char16_t *typed, *kept;
+    } cases[] = {
+        {F::PayerName, u"Đurđa Žužić & sin_d.o.o.", u"Đurđa Žužić  sind.o.o."},
+        {F::PayerName, u"a=b@c", u"abc"},
+        {F::Description, u"Račun (QWXY) 1/2: ok? + 'x' - kraj.!", u"Račun (QWXY) 1/2: ok? + 'x' - kraj."},
+        {F::Description, u"äöü€ß\t\n", u""},
+        {F::RecipientIban, u"hr12 1001 0051 8630 0016 0", u"HR1210010051863000160"},
+        {F::RecipientModel, u"hr01x", u"HR01"},
+        {F::RecipientReference, u"12 34-5a/6", u"1234-56"},
+        {F::PurposeCode, u"co5st", u"COST"},
+        {F::Amount, u"1.234,56 EUR", u"1.234,56"},
+        {F::ExecutionDate, u"15.01.2026", u"15012026"},
+        {F::Urgent, u"x1", u"1"},
+        {F::PayerName, u"123456789012345678901234567890X", u"123456789012345678901234567890"},
+        {F::RecipientName, u"ČČČČČČČČČČČČČČČČČČČČČČČČČČ", u"ČČČČČČČČČČČČČČČČČČČČČČČČČ"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(cleanHub3aText(c.field, QString::fromUtf16(c.typed)), QString::fromUtf16(c.kept))
+            << hub3aField(c.field).key;
+}
+
+TEST(Hub3aFields, LengthsFollowTheFormsCells)
+{
+    const int expected[] = {30, 27, 27, 25, 25, 27, 21, 4, 22, 21, 4, 22, 4, 35, 20, 8, 1};
+    for (int i = 0; i < hub3aFieldCount; ++i) {
+        EXPECT_EQ(hub3aFields()[static_cast<size_t>(i)].maxLength, expected[i]) << i;
+        EXPECT_EQ(static_cast<int>(hub3aFields()[static_cast<size_t>(i)].field), i);
+    }
+}
+
+TEST(Hub3aPayload, HoldsTheFourteenFieldsEachEndedByLf)
+{
+    EXPECT_EQ(hub3aPayloadText(sampleRecord()),
+              u"HRVHUB30\nEUR\n000000000123456\nIvana Horvat\nIlica 1\n"
+              u"10000 Zagreb\nUdruga Šapica\nFranjčevićeva 43\n10361 Dumovec\n"
+              u"HR1210010051863000160\nHR00\n2024-0815\nOTHR\n"
+              u"Donacija za hranu i lijekove\n"_s);
+    EXPECT_EQ(hub3aPayloadText(Hub3aRecord()), u"HRVHUB30\nEUR\n000000000000000\n\n\n\n\n\n\n\n\n\n\n\n"_s);
+}
+
+TEST(Hub3aPayload, AmountIsFifteenDigitsOfCents)
+{
+    const struct
+    {
+        const char16_t *amount;
+        const char *line;
+    } cases[] = {{u"123,55", "000000000012355"},
+                 {u"0,01", "000000000000001"},
+                 {u"9.999.999.999.999,99", "999999999999999"}};
+    for (const auto &c : cases) {
+        const auto bytes = hub3aPayloadBytes(record({{Hub3aField::Amount, QString::fromUtf16(c.amount)}}));
+        ASSERT_TRUE(bytes.has_value());
+        EXPECT_EQ(bytes->split('\n')[2], c.line);
+    }
+    EXPECT_FALSE(hub3aPayloadBytes(record({{Hub3aField::Amount, u"12.34"_s}})).has_value());
+}
+
+TEST(Hub3aPayload, CarriesUtf8WithoutAnyCharacterSetMarker)
+{
+    const auto bytes = hub3aPayloadBytes(record({{Hub3aField::Description, u"č Đ"_s}}));
+    ASSERT_TRUE(bytes.has_value());
+    EXPECT_TRUE(bytes->startsWith("HRVHUB30\nEUR\n"));
+    EXPECT_TRUE(bytes->endsWith("\n\xC4\x8D \xC4\x90\n"));
+}
+
+TEST(Hub3aPayload, LeavesPrintedOnlyFieldsOut)
+{
+    const QString text = *hub3aPayloadText(sampleRecord());
+    for (const char16_t *printedOnly : {u"HR7023400091510946338", u"102-3057-89016", u"15012026", u"HR01"})
+        EXPECT_FALSE(text.contains(QString::fromUtf16(printedOnly)))
+            << QString::fromUtf16(printedOnly).toStdString();
+}
+
+TEST(Hub3aSlipFile, WritesTagAndSeventeenFieldsInWindows1250WithCrLf)
+{
+    const QByteArray bytes = SlipFile::toBytes(sampleRecord());
+    EXPECT_TRUE(bytes.startsWith("TIP=HUB3A\r\nIvana Horvat\r\nIlica 1\r\n10000 Zagreb\r\nUdruga \x8A"
+                                 "apica\r\nFranj\xE8"
+                                 "evi\xE6"
+                                 "eva 43\r\n"));
+    EXPECT_TRUE(bytes.endsWith("\r\nOTHR\r\nDonacija za hranu i lijekove\r\n1.234,56\r\n15012026\r\n1\r\n"));
+    EXPECT_EQ(bytes.count("\r\n"), 18);
+    EXPECT_EQ(bytes, dataFile("full.txt"));
+}
+
+TEST(Hub3aSlipFile, RoundTripsTheTestFiles)
+{
+    for (const char *name : {"empty.txt", "full.txt", "limits.txt"}) {
+        const QByteArray bytes = dataFile(name);
+        const auto record = SlipFile::hub3aFromBytes(bytes);
+        ASSERT_TRUE(record.has_value()) << name;
+        EXPECT_EQ(SlipFile::toBytes(*record), bytes) << name;
+    }
+}
+
+TEST(Hub3aSlipFile, TagsDecideTheKind)
+{
+    const QByteArray hub3a = SlipFile::toBytes(sampleRecord());
+    EXPECT_TRUE(SlipFile::hub3aFromBytes("tip=hub3a\n").has_value());
+    EXPECT_FALSE(SlipFile::fromBytes(hub3a).has_value());
+    EXPECT_FALSE(SlipFile::hub3aFromBytes("TIP=UPLATNICA\r\n10000\r\n").has_value());
+    EXPECT_FALSE(SlipFile::hub3aFromBytes("TIP=HUB3\r\n").has_value());
+    EXPECT_FALSE(SlipFile::hub3aFromBytes("").has_value());
+}
+
+TEST(Hub3aSlipFile, ReadingKeepsWhatEachFieldTakes)
+{
+    const auto record = SlipFile::hub3aFromBytes("TIP=HUB3A\nAna & Ivo\n\n\n\n\n\nhr70 2340 0091 5109 46338\n"
+                                                 "\n\n\n\n\n\n\n\n\nda\n");
+    ASSERT_TRUE(record.has_value());
+    EXPECT_EQ((*record)[Hub3aField::PayerName], u"Ana  Ivo"_s);
+    EXPECT_EQ((*record)[Hub3aField::PayerIban], u"HR7023400091510946338"_s);
+    EXPECT_FALSE(record->urgent());
+    EXPECT_TRUE(sampleRecord().urgent());
+}
+
+} // namespace

@@ -1,0 +1,196 @@
+#include "BarcodeReadBack.h"
+#include "Hub3aBarcodeCheck.h"
+#include "Hub3aPayload.h"
+#include "QPainterSurface.h"
+#include "UserError.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The barcode cell inside its lines, in hundredths of a millimetre from the slip's corner.
+constexpr int cellLeft = 536, cellTop = 5536, cellRight = 6391, cellBottom = 8174;
+constexpr double slipWidthMm = 210, slipHeightMm = 99;
+
+QString repeated(const QString &pattern, int length)
+{
+    return pattern.repeated(length / pattern.size() + 1).left(length);
+}
+
+Hub3aRecord filled(const QString &pattern, const QString &amount)
+{
+    Hub3aRecord record;
+    for (const Hub3aFieldSpec &spec : hub3aFields()) {
+        if (spec.charset == Hub3aCharset::Text)
+            record.set(spec.field, repeated(pattern, spec.maxLength));
+    }
+    record.set(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
+    record.set(Hub3aField::RecipientModel, u"HR00"_s);
+    record.set(Hub3aField::RecipientReference, u"1234567890123-12345678"_s);
+    record.set(Hub3aField::PurposeCode, u"OTHR"_s);
+    record.set(Hub3aField::Amount, amount);
+    return record;
+}
+
+// Payloads with Croatian letters in every field, every field at its limit, empty optional fields
+// and the smallest and largest amounts.
+std::vector<QByteArray> testPayloads()
+{
+    Hub3aRecord sample = filled(u"Šime Žužić"_s, u"1.234,56"_s);
+    sample.set(Hub3aField::PayerName, u"Đurđica Čačić"_s);
+    const Hub3aRecord records[] = {
+        Hub3aRecord(),
+        filled(u"čćđšžČĆĐŠŽ"_s, u"9.999.999.999.999,99"_s),
+        filled(u"Ab1 ,.:-+?'/()"_s, u"0,01"_s),
+        filled(u"Ž"_s, u"0,00"_s),
+        filled(u"x"_s, u"7"_s),
+        sample,
+    };
+    std::vector<QByteArray> payloads;
+    for (const Hub3aRecord &record : records)
+        payloads.push_back(*hub3aPayloadBytes(record));
+    return payloads;
+}
+
+void drawBarcode(QPainter &painter, double dotsPerMm, const QByteArray &payload)
+{
+    painter.scale(dotsPerMm / 100, dotsPerMm / 100);
+    QPainterSurface surface(painter);
+    surface.setPenColor(0x000000);
+    surface.Barcode(cellLeft, cellTop, cellRight, cellBottom, payload);
+}
+
+// The barcode cell of a slip picture with 1 mm around it: the part a read-back looks at.
+QImage barcodeCell(const QImage &slip, double dotsPerMm)
+{
+    const QRectF cellMm(QPointF(cellLeft / 100.0 - 1, cellTop / 100.0 - 1),
+                        QPointF(cellRight / 100.0 + 1, cellBottom / 100.0 + 1));
+    const QRectF area(cellMm.topLeft() * dotsPerMm, cellMm.bottomRight() * dotsPerMm);
+    return slip.copy(area.toRect());
+}
+
+// A slip-sized PNG with the barcode drawn at dotsPerMm, read back from its file bytes.
+QImage pngOf(const QByteArray &payload, double dotsPerMm)
+{
+    QImage image(qRound(slipWidthMm * dotsPerMm), qRound(slipHeightMm * dotsPerMm), QImage::Format_RGB32);
+    image.setDotsPerMeterX(qRound(dotsPerMm * 1000));
+    image.setDotsPerMeterY(qRound(dotsPerMm * 1000));
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        drawBarcode(painter, dotsPerMm, payload);
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return QImage::fromData(bytes, "PNG");
+}
+
+void writePdf(const QString &path, const QByteArray &payload)
+{
+    constexpr int resolution = 1200;
+    QPdfWriter writer(path);
+    writer.setResolution(resolution);
+    writer.setPageLayout(QPageLayout(
+        QPageSize(QSizeF(slipWidthMm, slipHeightMm), QPageSize::Millimeter, QString(), QPageSize::ExactMatch),
+        QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+    QPainter painter(&writer);
+    drawBarcode(painter, resolution / 25.4, payload);
+}
+
+QImage rasterOfPdf(const QString &pdf, int dpi)
+{
+    const QString base = pdf + u"-"_s + QString::number(dpi);
+    QProcess pdftoppm;
+    pdftoppm.start(u"pdftoppm"_s,
+                   {u"-r"_s, QString::number(dpi), u"-gray"_s, u"-png"_s, u"-singlefile"_s, pdf, base});
+    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0)
+        return QImage();
+    return QImage(base + u".png"_s);
+}
+
+TEST(BarcodeReadBack, EveryPayloadReadsBackFromPng)
+{
+    for (const QByteArray &payload : testPayloads()) {
+        for (const double dotsPerMm : {8.0, 300 / 25.4, 600 / 25.4}) {
+            const QImage png = pngOf(payload, dotsPerMm);
+            ASSERT_FALSE(png.isNull());
+            EXPECT_EQ(readBarcodeBytes(barcodeCell(png, dotsPerMm)), payload) << dotsPerMm << ' ' << payload.toStdString();
+        }
+    }
+}
+
+TEST(BarcodeReadBack, EveryPayloadReadsBackFromPdfAt300And600Dpi)
+{
+    QTemporaryDir dir;
+    int index = 0;
+    for (const QByteArray &payload : testPayloads()) {
+        const QString pdf = dir.filePath(u"slip%1.pdf"_s.arg(index++));
+        writePdf(pdf, payload);
+        for (const int dpi : {300, 600}) {
+            const QImage raster = rasterOfPdf(pdf, dpi);
+            ASSERT_FALSE(raster.isNull()) << dpi;
+            EXPECT_EQ(readBarcodeBytes(barcodeCell(raster, dpi / 25.4)), payload) << dpi << ' ' << payload.toStdString();
+        }
+    }
+}
+
+TEST(BarcodeReadBack, PdfModulesAreWholeDotsAt300Dpi)
+{
+    // At 300 dpi a 0.254 mm module is 3 dots: every run of dark dots across a row is a multiple of 3.
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"slip.pdf"_s);
+    writePdf(pdf, testPayloads()[1]);
+    const QImage raster = rasterOfPdf(pdf, 300).convertToFormat(QImage::Format_Grayscale8);
+    ASSERT_FALSE(raster.isNull());
+    const int row = qRound(60.0 / 25.4 * 300);
+    const uchar *line = raster.constScanLine(row);
+    int runs = 0;
+    for (int x = 0, start = -1; x <= raster.width(); ++x) {
+        const bool dark = x < raster.width() && line[x] < 128;
+        if (dark && start < 0)
+            start = x;
+        if (!dark && start >= 0) {
+            EXPECT_EQ((x - start) % 3, 0) << "run at " << start;
+            EXPECT_TRUE(line[start - 1] > 200 && line[x] > 200) << "grey edge at " << start;
+            ++runs;
+            start = -1;
+        }
+    }
+    EXPECT_GT(runs, 40);
+}
+
+TEST(BarcodeReadBack, PrintCheckPassesAtPrinterResolutionsAndRefusesAnUnreadableOne)
+{
+    for (const QByteArray &payload : testPayloads()) {
+        for (const double dpi : {300.0, 360.0, 600.0, 1200.0})
+            EXPECT_NO_THROW(checkPrintedBarcode(payload, dpi)) << dpi << ' ' << payload.toStdString();
+    }
+    // At 50 dpi the symbol is squeezed to half a dot a module and cannot be read.
+    EXPECT_THROW(checkPrintedBarcode(testPayloads()[1], 50), UserError);
+}
+
+TEST(BarcodeReadBack, ADifferentOrMissingBarcodeIsRefused)
+{
+    const QByteArray payload = testPayloads()[5];
+    const QImage png = pngOf(payload, 8);
+    EXPECT_NO_THROW(requireBarcodeReadsBack(png, payload));
+    EXPECT_THROW(requireBarcodeReadsBack(png, payload + "x"), UserError);
+    QImage blank(400, 200, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    EXPECT_EQ(readBarcodeBytes(blank), std::nullopt);
+    EXPECT_THROW(requireBarcodeReadsBack(blank, payload), UserError);
+}
+
+} // namespace
