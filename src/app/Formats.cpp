@@ -1,6 +1,9 @@
 #include "Formats.h"
 
+#include <QCoreApplication>
+#include <QLibraryInfo>
 #include <QLocale>
+#include <QTranslator>
 
 namespace Formats {
 
@@ -9,6 +12,18 @@ void applyProcessWide()
     QLocale croatian(QLocale::Croatian, QLocale::Croatia);
     croatian.setNumberOptions(QLocale::DefaultNumberOptions);
     QLocale::setDefault(croatian);
+}
+
+QTranslator *installCroatianTranslations()
+{
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    if (!translator->load(QLocale(QLocale::Croatian, QLocale::Croatia), QStringLiteral("qt"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        delete translator;
+        return nullptr;
+    }
+    QCoreApplication::installTranslator(translator);
+    return translator;
 }
 
 QString timeText(const QTime &time)

@@ -3,6 +3,8 @@
 #include "SlipFields.h"
 #include "TextFilter.h"
 
+#include <algorithm>
+
 // Every edit of the line, typed, pasted, dropped or set, passes through this check.
 class LineBox::EditRule : public QValidator
 {
@@ -42,6 +44,32 @@ void LineBox::connectChange(QObject *context, std::function<void()> handler)
     connect(this, &QLineEdit::textChanged, context, [handler = std::move(handler)] { handler(); });
 }
 
+namespace {
+
+// A line break (CR LF counting as one) or tab becomes one space; returns how many characters
+// before pos went.
+int breaksToSpaces(QString &input, int pos)
+{
+    int removedBeforePos = 0;
+    QString spaced;
+    spaced.reserve(input.size());
+    for (qsizetype i = 0; i < input.size(); ++i) {
+        const QChar ch = input[i];
+        if (ch == u'\r' && i + 1 < input.size() && input[i + 1] == u'\n') {
+            if (i + 1 < pos)
+                ++removedBeforePos;
+            continue; // the LF that follows becomes the space
+        }
+        const bool gap = ch == u'\r' || ch == u'\n' || ch == u'\t' || ch == u'\v' || ch == u'\f' ||
+                         ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator;
+        spaced.append(gap ? QChar(u' ') : ch);
+    }
+    input = spaced;
+    return removedBeforePos;
+}
+
+} // namespace
+
 QValidator::State LineBox::checkEdit(QString &input, int &pos) const
 {
     const QString kept = encodableOnly(input);
@@ -49,10 +77,19 @@ QValidator::State LineBox::checkEdit(QString &input, int &pos) const
         pos -= static_cast<int>(input.left(pos).size() - encodableOnly(input.left(pos)).size());
         input = kept;
     }
-    // Like a limit on typing only: an edit may not grow the text past the limit, but a longer text
-    // set by the program stays whole and can still be shortened.
-    if (!m_settingByProgram && m_typingLimit > 0 && input.size() > m_typingLimit &&
-        input.size() > m_lengthBefore)
-        return QValidator::Invalid;
+    if (m_settingByProgram)
+        return QValidator::Acceptable;
+    pos -= breaksToSpaces(input, pos);
+    // Like a limit on typing only: an edit may not grow the text past the limit (a paste is cut to
+    // the room left, its end dropped), but a longer text set by the program stays whole and can
+    // still be shortened.
+    if (m_typingLimit > 0 && input.size() > m_typingLimit && input.size() > m_lengthBefore) {
+        const qsizetype excess = input.size() - std::max<qsizetype>(m_typingLimit, m_lengthBefore);
+        const qsizetype cut = std::min<qsizetype>(excess, pos);
+        input.remove(pos - cut, cut);
+        pos -= static_cast<int>(cut);
+        if (input.size() > std::max<qsizetype>(m_typingLimit, m_lengthBefore))
+            return QValidator::Invalid;
+    }
     return QValidator::Acceptable;
 }

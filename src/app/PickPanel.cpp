@@ -6,6 +6,7 @@
 #include "UserError.h"
 
 #include <QListWidget>
+#include <QShortcut>
 #include <QToolButton>
 
 PickPanel::PickPanel(QWidget *window)
@@ -20,6 +21,8 @@ PickPanel::PickPanel(QWidget *window)
     ListBox1->setGeometry(2, 2, 301, 55);
     ListBox1->setFrameStyle(QFrame::Box | QFrame::Plain);
     ListBox1->setUniformItemSizes(true);
+    // The rows fit the width: a horizontal bar would take a row's height away, leaving 3 of 4.
+    ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     ListBox1->setItemDelegate(new OwnerDrawDelegate(
         PartnerRow::pickHeight,
@@ -32,6 +35,10 @@ PickPanel::PickPanel(QWidget *window)
     SpeedButton12->setGeometry(282, 58, 21, 19);
     makeGlyphButton(SpeedButton12, Glyph::StoreDefault);
     connect(SpeedButton12, &QToolButton::clicked, this, &PickPanel::acceptPressed);
+    // Escape closes the panel without choosing, wherever in the window the focus is.
+    auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    close->setContext(Qt::WindowShortcut);
+    connect(close, &QShortcut::activated, this, &QWidget::hide);
     hide();
 }
 

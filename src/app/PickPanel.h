@@ -8,8 +8,8 @@
 class QListWidget;
 class QToolButton;
 
-// The panel that floats above the tabs with a copy of the partner list. It stays open until its
-// accept button is pressed; the rest of the window stays usable meanwhile.
+// The panel that floats above the tabs with a copy of the partner list, four rows high. It stays
+// open until its accept button or Escape is pressed; the rest of the window stays usable meanwhile.
 class PickPanel : public QFrame
 {
     Q_OBJECT

@@ -42,7 +42,6 @@ std::optional<QString> QtUserDialogs::getOpenFileName(const QString &title)
 
 std::optional<QString> QtUserDialogs::getSaveFileName(const QString &title)
 {
-    // The user is never asked: an existing file is replaced.
-    return chosen(QFileDialog::getSaveFileName(m_parent, title, QString(), QString(), nullptr,
-                                               QFileDialog::DontConfirmOverwrite));
+    // Saving over an existing file asks first, with the dialog's own confirmation.
+    return chosen(QFileDialog::getSaveFileName(m_parent, title));
 }

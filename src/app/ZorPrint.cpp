@@ -3,6 +3,7 @@
 #include "ui_ZorPrint.h"
 
 #include "Clock.h"
+#include "EntryField.h"
 #include "FileDrop.h"
 #include "Glyphs.h"
 #include "HandlerErrors.h"
@@ -19,6 +20,7 @@
 #include "WindowFont.h"
 
 #include <QCloseEvent>
+#include <QShowEvent>
 #include <QTimer>
 
 #include <optional>
@@ -27,14 +29,15 @@ namespace {
 
 using Handler = void (TForm1::*)();
 
-// Which handler each field's change runs; Nacin and sif1 to sif3 repaint nothing.
+// Which handler each field's change runs: every change repaints each preview that draws the
+// field; the place and date (Edit2, Edit1) are drawn by both.
 struct ChangeRow
 {
     const char *control;
     Handler handler;
 };
 constexpr ChangeRow changeHandlers[] = {
-    {"Edit1", &TForm1::repaintUplatnica},        {"Edit2", &TForm1::repaintUplatnica},
+    {"Edit1", &TForm1::repaintBothPreviews},     {"Edit2", &TForm1::repaintBothPreviews},
     {"MaskEdit1", &TForm1::repaintUplatnica},    {"Memo1", &TForm1::repaintUplatnica},
     {"Memo2", &TForm1::repaintUplatnica},        {"Memo3", &TForm1::repaintUplatnica},
     {"MaskEdit2", &TForm1::repaintUplatnica},    {"MaskEdit3", &TForm1::repaintUplatnica},
@@ -46,6 +49,8 @@ constexpr ChangeRow changeHandlers[] = {
     {"pb12", &TForm1::NalogodavacChange},        {"pb21", &TForm1::NalogodavacChange},
     {"pb22", &TForm1::NalogodavacChange},        {"IznosZorvat", &TForm1::NalogodavacChange},
     {"Racun2", &TForm1::NalogodavacChange},      {"Racun1", &TForm1::Racun1Change},
+    {"Nacin", &TForm1::NalogodavacChange},       {"sif1", &TForm1::NalogodavacChange},
+    {"sif2", &TForm1::NalogodavacChange},        {"sif3", &TForm1::NalogodavacChange},
 };
 
 // The buttons of both fields panels: their handlers and the glyphs of the small ones.
@@ -136,6 +141,7 @@ void TForm1::connectHandlers()
         connectHandler(findChild<QAbstractButton *>(QLatin1StringView(row.button)), &QAbstractButton::clicked,
                        this, row.handler);
     connectHandler(m_pickPanel, &PickPanel::acceptPressed, this, &TForm1::SpeedButton12Click);
+    connect(m_ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::focusFirstField);
     m_ui->PaintBox1->setPaintHandler(
         [this](QPainter &painter) { runHandler([&] { PaintBox1Paint(painter); }); });
     m_ui->PaintBox2->setPaintHandler(
@@ -194,6 +200,12 @@ void TForm1::Timer1Timer()
 void TForm1::repaintUplatnica()
 {
     m_ui->PaintBox1->update();
+}
+
+void TForm1::repaintBothPreviews()
+{
+    repaintUplatnica();
+    NalogodavacChange();
 }
 
 void TForm1::NalogodavacChange()
@@ -289,6 +301,25 @@ void TForm1::openFiles(const QStringList &paths)
 void TForm1::SaveUplatnicaExecute()
 {
     SlipFileCommands::save(m_services.dialogs, *m_fields, activeKind());
+}
+
+void TForm1::focusFirstField()
+{
+    QWidget *page = m_ui->PageControl1->currentWidget();
+    for (QWidget *next = page->nextInFocusChain(); next && next != page; next = next->nextInFocusChain()) {
+        if (page->isAncestorOf(next) && dynamic_cast<EntryField *>(next) &&
+            (next->focusPolicy() & Qt::TabFocus) && next->isEnabled()) {
+            next->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        focusFirstField();
 }
 
 void TForm1::closeEvent(QCloseEvent *event)

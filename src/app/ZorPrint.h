@@ -58,6 +58,10 @@ public slots:
     void Timer1Timer();
     // Any payment slip field changes: its picture is drawn again.
     void repaintUplatnica();
+    // Puts the focus in the first field of the active tab's tab order, so typing goes there.
+    void focusFirstField();
+    // The place and date are drawn on both forms.
+    void repaintBothPreviews();
     // "Iznos (kn) :" of the payment slip changes.
     void Edit3Change() { repaintUplatnica(); }
     // "Nalogodavac:" changes.
@@ -120,6 +124,7 @@ public slots:
     void Izlazak1Click() { close(); }
 
 protected:
+    void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
@@ -141,8 +146,8 @@ private:
     std::unique_ptr<PaymentHints> m_paymentHints; // after the panels it writes to, so it goes first
     PickPanel *m_pickPanel = nullptr;
     // Fonts fitted for each picture, kept from one repaint to the next.
-    FittedFonts m_uplatnicaFonts;
-    FittedFonts m_zorvatFonts;
+    FittedFonts m_uplatnicaFonts{FittedFonts::Widths::Proportional};
+    FittedFonts m_zorvatFonts{FittedFonts::Widths::Proportional};
     Calibration m_calibration;
     QTimer *Timer1 = nullptr;
 };

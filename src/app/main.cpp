@@ -11,17 +11,17 @@
 #include "ZorPrint.h"
 #include "ZorvatApplication.h"
 
-// Start-up in order: the process-wide formats and the services, then every window made hidden and
-// wired, then each window's FormCreate: the main window's (its defaults, the first printer made
-// current), the partner dialog's (which loads the partner file), the calibration dialog's (the
-// current printer's calibration); the window shown and the saved forms named on the command line
-// opened; then the event loop. Errors of a start-up step are shown and the program still starts.
-// Ending the program destroys the windows, the partner dialog first, which writes the partner file;
-// an error of that write is shown too.
+// Start-up in order: the process-wide formats, Qt's Croatian translations and the services, then every window
+// made hidden and wired, then each window's FormCreate: the main window's (its defaults, the first printer
+// made current), the partner dialog's (which loads the partner file), the calibration dialog's (the current
+// printer's calibration); the window shown and the saved forms named on the command line opened; then the
+// event loop. Errors of a start-up step are shown and the program still starts. Ending the program destroys
+// the windows, the partner dialog first, which writes the partner file; an error of that write is shown too.
 int main(int argc, char **argv)
 {
     ZorvatApplication app(argc, argv);
     Formats::applyProcessWide();
+    Formats::installCroatianTranslations();
 
     QtUserDialogs dialogs;
     app.setErrorDialogs(&dialogs);

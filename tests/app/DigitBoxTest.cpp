@@ -9,6 +9,19 @@
 
 namespace {
 
+// Presses keys on a box: '<' is Backspace, '>' Delete, anything else typed as it is.
+void pressKeys(DigitBox &box, const char16_t *keys)
+{
+    for (const QChar key : QString::fromUtf16(keys)) {
+        if (key == u'<')
+            QTest::keyClick(&box, Qt::Key_Backspace);
+        else if (key == u'>')
+            QTest::keyClick(&box, Qt::Key_Delete);
+        else
+            QTest::keyClicks(&box, QString(key));
+    }
+}
+
 TEST(DigitBox, ProgramSetValuesAreFittedToThePositions)
 {
     const struct
@@ -26,6 +39,11 @@ TEST(DigitBox, ProgramSetValuesAreFittedToThePositions)
         {5, true, u"10000", u"10000"},
         {15, false, u"7", u"7              "},
         {15, false, u"12345678901234567", u"123456789012345"},
+        // Nothing checks that a program-set value is digits.
+        {5, true, u"abcde", u"abcde"},
+        {3, true, u"x1y", u"x1y"},
+        {3, true, u"HR01", u"R01"},
+        {15, false, u"1234-5678", u"1234-5678      "},
     };
     for (const auto &c : cases) {
         DigitBox box;
@@ -63,16 +81,77 @@ TEST(DigitBox, TypedDigitsStayInTheirPositions)
         box.setCursorPosition(c.cursor);
         if (c.selected > 0)
             box.setSelection(c.cursor, c.selected);
-        for (const QChar key : QString::fromUtf16(c.typed)) {
-            if (key == u'<')
-                QTest::keyClick(&box, Qt::Key_Backspace);
-            else if (key == u'>')
-                QTest::keyClick(&box, Qt::Key_Delete);
-            else
-                QTest::keyClicks(&box, QString(key));
-        }
+        pressKeys(box, c.typed);
         EXPECT_EQ(box.fieldText(), QString::fromUtf16(c.expected)) << c.name;
     }
+}
+
+// A value the program set with other characters is kept until the user edits the box; then only
+// its digits stay, each in its place.
+TEST(DigitBox, AProgramSetValueWithOtherCharactersIsKeptUntilEditedThenDigitsStayInPlace)
+{
+    const struct
+    {
+        const char *name;
+        const char16_t *start;
+        int cursor;
+        const char16_t *typed; // '<' Backspace, '>' Delete
+        const char16_t *expected;
+    } cases[] = {
+        {"letters alone change nothing", u"x1y", 0, u"ab-", u"x1y"},
+        {"a digit", u"x1y", 0, u"5", u"51 "},
+        {"Delete", u"a2c", 1, u">", u"   "},
+        {"Backspace", u"a23", 3, u"<", u" 2 "},
+        {"a digit past the last position", u"1-2", 3, u"7", u"1 2"},
+    };
+    for (const auto &c : cases) {
+        DigitBox box;
+        box.setFieldText(QString::fromUtf16(c.start));
+        EXPECT_EQ(box.text(), QString::fromUtf16(c.start)) << c.name << ": shown as set";
+        box.setCursorPosition(c.cursor);
+        pressKeys(box, c.typed);
+        EXPECT_EQ(box.fieldText(), QString::fromUtf16(c.expected)) << c.name;
+    }
+    // After an edit the box takes digits only again, and a digits-only value set later is shown
+    // through the digit positions.
+    DigitBox box;
+    box.setFieldText(QStringLiteral("abc"));
+    box.setFieldText(QStringLiteral("1 2"));
+    box.setCursorPosition(1);
+    QTest::keyClicks(&box, QStringLiteral("x9"));
+    EXPECT_EQ(box.fieldText(), QStringLiteral("192"));
+}
+
+TEST(DigitBox, AClickPutsTheCursorOnTheCellClickedAtMostTheLast)
+{
+    DigitBox box;
+    box.setPositions(5, true);
+    box.resize(200, 20);
+    box.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&box));
+    box.setCursorPosition(0);
+    const int left = box.inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+    const int cell = box.fontMetrics().horizontalAdvance(u'0');
+    const struct
+    {
+        int x;
+        int expected;
+    } clicks[] = {
+        {left + 1, 0},
+        {left + cell - 2, 0}, // the right half of the first cell
+        {left + 2 * cell + 1, 2},
+        {left + 3 * cell - 2, 2},
+        {left + 5 * cell - 2, 4},
+        {left + 5 * cell + 3, 4}, // past the last cell
+        {box.width() - 3, 4},
+    };
+    for (const auto &c : clicks) {
+        QTest::mouseClick(&box, Qt::LeftButton, Qt::NoModifier, QPoint(c.x, box.height() / 2));
+        EXPECT_EQ(box.cursorPosition(), c.expected) << "x " << c.x;
+    }
+    // Typing there enters the digit in that cell.
+    QTest::keyClicks(&box, QStringLiteral("7"));
+    EXPECT_EQ(box.fieldText(), QStringLiteral("    7"));
 }
 
 TEST(DigitBox, PastedTextKeepsOnlyDigitsInPlace)

@@ -23,6 +23,39 @@ TEST(LineBox, TypingStopsAtTheLimit)
     EXPECT_EQ(box.fieldText(), QStringLiteral("123456789012345678"));
 }
 
+TEST(LineBox, APasteIsCutToTheRoomLeftAndBreaksAndTabsBecomeSpaces)
+{
+    const struct
+    {
+        const char *name;
+        const char16_t *start;
+        int cursor, selected;
+        const char16_t *pasted;
+        const char16_t *expected;
+        int cursorAfter;
+    } cases[] = {
+        {"21 characters into an empty box", u"", 0, 0, u"123456789012345678901", u"123456789012345678", 18},
+        {"into the middle of a text", u"abcdefghijklmnop", 2, 0, u"XYZW", u"abXYcdefghijklmnop", 4},
+        {"over a selection", u"abcdefghijklmnop", 0, 3, u"123456", u"12345defghijklmnop", 5},
+        {"a line break and a tab", u"", 0, 0, u"Ilica 1\r\nZagreb\tHR", u"Ilica 1 Zagreb HR", 17},
+        {"line feeds and a carriage return", u"ab", 1, 0, u"\n\rx\n", u"a  x b", 5},
+        {"breaks count after they became spaces", u"1234567890123456", 16, 0, u"\r\n7\n",
+         u"1234567890123456 7", 18},
+    };
+    for (const auto &c : cases) {
+        LineBox box;
+        box.setTypingLimit(18);
+        box.setFieldText(QString::fromUtf16(c.start));
+        box.setCursorPosition(c.cursor);
+        if (c.selected > 0)
+            box.setSelection(c.cursor, c.selected);
+        QApplication::clipboard()->setText(QString::fromUtf16(c.pasted));
+        box.paste();
+        EXPECT_EQ(box.fieldText(), QString::fromUtf16(c.expected)) << c.name;
+        EXPECT_EQ(box.cursorPosition(), c.cursorAfter) << c.name;
+    }
+}
+
 TEST(LineBox, KeepsALongerValueSetByTheProgramAndLetsItShrink)
 {
     LineBox box;

@@ -2,6 +2,7 @@
 #include "WindowFixture.h"
 
 #include <QListWidget>
+#include <QScrollBar>
 
 namespace {
 
@@ -131,6 +132,44 @@ TEST_F(PartnerFlows, AnAddedRecipientPicksBackTheSame)
     EXPECT_EQ(text("Memo3"), QStringLiteral("HEP d.d."));
     EXPECT_EQ(text("MaskEdit6"), QStringLiteral("   "));
     EXPECT_EQ(text("MaskEdit8"), QStringLiteral("   12345"));
+}
+
+} // namespace
+
+namespace {
+
+using PickList = PartnerFlows;
+
+TEST_F(PickList, ShowsFourRowsWithoutAHorizontalBarAndEscapeClosesItWithoutChoosing)
+{
+    for (const int count : {5, 30, 4}) {
+        while (partners.count() > 0)
+            partners.remove(0);
+        for (int i = 0; i < count; ++i)
+            partners.append(
+                entry(QStringLiteral("Partner d.o.o. broj %1 iz Zagreba").arg(i), QString(), QString()));
+        showWindow();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        set("Memo1", QStringLiteral("prije"));
+        click("SpeedButton1");
+        auto *list = child<QListWidget>("ListBox1");
+        QApplication::processEvents();
+        EXPECT_FALSE(list->horizontalScrollBar()->isVisible()) << count;
+        EXPECT_EQ(list->verticalScrollBar()->isVisible(), count > 4) << count;
+        int whole = 0;
+        for (int row = 0; row < count; ++row) {
+            if (list->viewport()->rect().contains(list->visualItemRect(list->item(row))))
+                ++whole;
+        }
+        EXPECT_EQ(whole, 4) << count;
+
+        list->setCurrentRow(1);
+        child("Memo1")->setFocus(); // Escape works wherever the focus is in the window
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+        EXPECT_FALSE(child("PickPanel")->isVisible()) << count;
+        EXPECT_EQ(text("Memo1"), QStringLiteral("prije"));
+    }
 }
 
 } // namespace
