@@ -1,0 +1,73 @@
+#include "Hub3aTransfer.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+SlipRecord oldForm(SlipKind kind, std::initializer_list<std::pair<const char *, QString>> fields)
+{
+    SlipRecord record = SlipRecord::blank(kind);
+    for (const auto &[field, text] : fields)
+        record.texts[static_cast<size_t>(slipFieldIndex(kind, QLatin1StringView(field)))] = text;
+    return record;
+}
+
+TEST(Hub3aTransfer, KunaGoesToEuroAtTheFixedRateRoundedToTheCent)
+{
+    const struct
+    {
+        qint64 kuna, euro;
+    } cases[] = {{10000, 1327}, {100000, 13272}, {753, 100}, {123456, 16385}, {0, 0}, {37, 5}, {38, 5}};
+    for (const auto &c : cases)
+        EXPECT_EQ(kunaToEuroCents(c.kuna), c.euro) << c.kuna;
+}
+
+TEST(Hub3aTransfer, FillsTheSlipFromThePaymentSlipAndSaysWhatItConverted)
+{
+    const Hub3aTransfer t =
+        transferToHub3a(oldForm(SlipKind::Uplatnica, {{"payer", u"Ivan Horvat\r\nIlica 1\r\n10000 Zagreb"_s},
+                                                      {"purpose", u"Račun za struju\r\nza prosinac"_s},
+                                                      {"recipient", u"HEP d.d.\r\nUlica grada Vukovara 37"_s},
+                                                      {"amount", u"1.234,56"_s},
+                                                      {"account", u"1001005-1863000160"_s},
+                                                      {"referenceModel", u" 01"_s},
+                                                      {"reference", u"102-3057-89016"_s}}));
+    using F = Hub3aField;
+    const Hub3aRecord &r = t.record;
+    EXPECT_EQ(r[F::PayerName], u"Ivan Horvat"_s);
+    EXPECT_EQ(r[F::PayerStreet], u"Ilica 1"_s);
+    EXPECT_EQ(r[F::PayerPlace], u"10000 Zagreb"_s);
+    EXPECT_EQ(r[F::RecipientName], u"HEP d.d."_s);
+    EXPECT_EQ(r[F::RecipientStreet], u"Ulica grada Vukovara 37"_s);
+    EXPECT_EQ(r[F::RecipientPlace], QString());
+    EXPECT_EQ(r[F::Description], u"Račun za struju za prosinac"_s);
+    EXPECT_EQ(r[F::RecipientIban], u"HR1210010051863000160"_s);
+    EXPECT_EQ(r[F::RecipientModel], u"HR01"_s);
+    EXPECT_EQ(r[F::RecipientReference], u"102-3057-89016"_s);
+    EXPECT_EQ(r[F::Amount], u"163,85"_s);
+    EXPECT_EQ(t.converted, (QStringList{u"račun 1001005-1863000160 → HR1210010051863000160"_s,
+                                        u"1.234,56 kn = 163,85 EUR"_s}));
+    EXPECT_TRUE(t.notConverted.isEmpty());
+}
+
+TEST(Hub3aTransfer, LeavesEmptyAndNamesWhatDoesNotConvert)
+{
+    const Hub3aTransfer t =
+        transferToHub3a(oldForm(SlipKind::Zorvat, {{"payerAccount", u"12345"_s},
+                                                   {"payerReferenceModel", u" 7x"_s},
+                                                   {"payerReference", u"1234"_s},
+                                                   {"recipientAccount", u"HR1210010051863000160"_s},
+                                                   {"amount", u"dvjesto"_s}}));
+    using F = Hub3aField;
+    EXPECT_EQ(t.record[F::PayerIban], QString());
+    EXPECT_EQ(t.record[F::PayerModel], QString());
+    EXPECT_EQ(t.record[F::Amount], QString());
+    EXPECT_EQ(t.record[F::RecipientIban], u"HR1210010051863000160"_s);
+    EXPECT_EQ(t.notConverted,
+              (QStringList{u"račun platitelja"_s, u"poziv na broj platitelja"_s, u"iznos"_s}));
+    EXPECT_TRUE(t.converted.isEmpty());
+}
+
+} // namespace
