@@ -24,13 +24,13 @@ void drawAmountBox(DrawingSurface &surface, const FormFrame &frame, int Ay)
 
 void drawCodeCells(DrawingSurface &surface, const FormFrame &frame, int Ey, int Cy)
 {
-    const int R = frame.R(), r = frame.r(), s = frame.s(), g = frame.X(2);
+    const int R = frame.R(), cellWidth = frame.r(), boxHeight = frame.s(), gap = frame.X(2);
     surface.setPenWidth(1);
-    surface.Rectangle(R - r, Ey, R, Ey + s);
-    surface.Rectangle(R - 2 * r, Cy, R, Cy + s);
-    surface.MoveTo(R - r, Cy);
-    surface.LineTo(R - r, Cy + s);
-    surface.Rectangle(R - 3 * r - g, Cy, R - 2 * r - g, Cy + s);
+    surface.Rectangle(R - cellWidth, Ey, R, Ey + boxHeight);
+    surface.Rectangle(R - 2 * cellWidth, Cy, R, Cy + boxHeight);
+    surface.MoveTo(R - cellWidth, Cy);
+    surface.LineTo(R - cellWidth, Cy + boxHeight);
+    surface.Rectangle(R - 3 * cellWidth - gap, Cy, R - 2 * cellWidth - gap, Cy + boxHeight);
 }
 
 void beginData(DrawingSurface &surface, Color color)
@@ -43,14 +43,16 @@ void beginData(DrawingSurface &surface, Color color)
 
 void drawCodeTexts(DrawingSurface &surface, const FormFrame &frame, int Ey, int Cy, const CodeTexts &codes)
 {
-    const int R = frame.R(), r = frame.r(), s = frame.s(), g = frame.X(2);
-    const int th = surface.TextHeight(codes.method);
-    surface.TextOut(centredOn(R - half(r), surface.TextWidth(codes.method)), centredIn(Ey, s, th),
-                    codes.method);
-    const int y = centredIn(Cy, s, th);
-    surface.TextOut(centredOn(R - half(r), surface.TextWidth(codes.third)), y, codes.third);
-    surface.TextOut(centredOn((R - half(r)) - r, surface.TextWidth(codes.second)), y, codes.second);
-    surface.TextOut(centredOn(R - 3 * r - g + half(r), surface.TextWidth(codes.first)), y, codes.first);
+    const int R = frame.R(), cellWidth = frame.r(), boxHeight = frame.s(), gap = frame.X(2);
+    const int textHeight = surface.TextHeight(codes.method);
+    const int lastCellMiddle = R - half(cellWidth);
+    surface.TextOut(centredOn(lastCellMiddle, surface.TextWidth(codes.method)),
+                    centredIn(Ey, boxHeight, textHeight), codes.method);
+    const int y = centredIn(Cy, boxHeight, textHeight);
+    surface.TextOut(centredOn(lastCellMiddle, surface.TextWidth(codes.third)), y, codes.third);
+    surface.TextOut(centredOn(lastCellMiddle - cellWidth, surface.TextWidth(codes.second)), y, codes.second);
+    surface.TextOut(centredOn(R - 3 * cellWidth - gap + half(cellWidth), surface.TextWidth(codes.first)), y,
+                    codes.first);
 }
 
 void drawAmount(DrawingSurface &surface, const FormFrame &frame, int Ay, const QString &typedAmount)
