@@ -81,14 +81,14 @@ bool hub3aAccepts(Hub3aCharset charset, QChar ch)
 
 QString cleanHub3aText(Hub3aField field, const QString &text)
 {
-    const Hub3aFieldSpec &spec = hub3aField(field);
+    const Hub3aFieldSpec &rules = hub3aField(field);
     QString kept;
     for (QChar ch : text) {
-        if (isCodedCharset(spec.charset) && ch >= u'a' && ch <= u'z')
+        if (isCodedCharset(rules.charset) && ch >= u'a' && ch <= u'z')
             ch = QChar(ch.unicode() - u'a' + u'A');
-        if (hub3aAccepts(spec.charset, ch))
+        if (hub3aAccepts(rules.charset, ch))
             kept += ch;
-        if (kept.size() == spec.maxLength)
+        if (kept.size() == rules.maxLength)
             break;
     }
     return kept;

@@ -30,9 +30,9 @@ QString repeated(const QString &pattern, int length)
 Hub3aRecord filled(const QString &pattern, const QString &amount)
 {
     Hub3aRecord record;
-    for (const Hub3aFieldSpec &spec : hub3aFields()) {
-        if (spec.charset == Hub3aCharset::Text)
-            record.set(spec.field, repeated(pattern, spec.maxLength));
+    for (const Hub3aFieldSpec &rules : hub3aFields()) {
+        if (rules.charset == Hub3aCharset::Text)
+            record.set(rules.field, repeated(pattern, rules.maxLength));
     }
     record.set(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
     record.set(Hub3aField::RecipientModel, u"HR00"_s);
