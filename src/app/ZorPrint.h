@@ -146,8 +146,8 @@ private:
     std::unique_ptr<PaymentHints> m_paymentHints; // after the panels it writes to, so it goes first
     PickPanel *m_pickPanel = nullptr;
     // Fonts fitted for each picture, kept from one repaint to the next.
-    FittedFonts m_uplatnicaFonts{FittedFonts::Widths::Proportional};
-    FittedFonts m_zorvatFonts{FittedFonts::Widths::Proportional};
+    FittedFonts m_uplatnicaFonts;
+    FittedFonts m_zorvatFonts;
     Calibration m_calibration;
     QTimer *Timer1 = nullptr;
 };

@@ -44,11 +44,8 @@ QByteArray png(const SlipDrawing &drawing)
         throw UserError(u"not enough memory for a %1x%2 image"_s.arg(width).arg(height));
     image.fill(Qt::white);
     {
-        // The preview picture is drawn as the window draws it, with the same fonts.
-        FittedFonts fonts(drawing.isPreview() ? FittedFonts::Widths::Proportional
-                                              : FittedFonts::Widths::WholePixelSize);
         QPainter painter(&image);
-        QPainterSurface surface(painter, fonts);
+        QPainterSurface surface(painter);
         drawing.paint(surface);
     }
     return pngBytes(image);

@@ -25,8 +25,6 @@ public:
     // Millimetres on paper per surface pixel: the printer device unit, or the preview frame
     // stretched to 170 x 100 mm.
     QSizeF millimetresPerPixel() const;
-    // Whether it draws the window's preview picture, whose fonts keep the print's text widths.
-    bool isPreview() const { return m_options.style == RenderOptions::Style::Preview; }
 
 private:
     SlipRecord m_record;
