@@ -1,10 +1,10 @@
 // The HUB-3A preview's cost per keystroke and the cost of reading one printed barcode back.
-#include "FittedFonts.h"
-#include "Hub3aBarcodeCheck.h"
-#include "Hub3aPayload.h"
-#include "PaintHub3a.h"
-#include "QPainterSurface.h"
-#include "SlipFile.h"
+#include "model/Hub3aPayload.h"
+#include "model/SlipFile.h"
+#include "print/Hub3aBarcodeCheck.h"
+#include "render/FittedFonts.h"
+#include "render/PaintHub3a.h"
+#include "render/QPainterSurface.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -1,11 +1,11 @@
-#include "Clock.h"
 #include "FakeUserDialogs.h"
-#include "HandlerApplication.h"
 #include "PaintCounter.h"
-#include "PartnerList.h"
-#include "SettingsStore.h"
-#include "SlipControls.h"
-#include "ZorPrint.h"
+#include "app/SlipControls.h"
+#include "app/ZorPrint.h"
+#include "model/Clock.h"
+#include "model/SettingsStore.h"
+#include "partners/PartnerList.h"
+#include "ui/HandlerApplication.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

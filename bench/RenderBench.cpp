@@ -1,10 +1,10 @@
 // Drawing the two forms in the preview style at 610 x 350 into a QImage, against the floor of
 // replaying the same operations, already resolved to Qt pens, fonts and points, onto a QPainter.
-#include "FittedFonts.h"
-#include "PaintUplatnica.h"
-#include "PaintZorvat.h"
-#include "QPainterSurface.h"
-#include "RecordingSurface.h"
+#include "render/FittedFonts.h"
+#include "render/PaintUplatnica.h"
+#include "render/PaintZorvat.h"
+#include "render/QPainterSurface.h"
+#include "render/RecordingSurface.h"
 
 #include <QGuiApplication>
 #include <QImage>

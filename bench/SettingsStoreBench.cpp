@@ -1,7 +1,7 @@
-#include "Calibration.h"
-#include "Defaults.h"
 #include "FakeSlipFields.h"
-#include "SettingsStore.h"
+#include "model/Calibration.h"
+#include "model/SettingsStore.h"
+#include "ui/Defaults.h"
 
 #include <QMap>
 #include <QTemporaryDir>

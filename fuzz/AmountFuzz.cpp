@@ -1,6 +1,6 @@
-#include "Amount.h"
 #include "FuzzCheck.h"
-#include "Win1250.h"
+#include "model/Amount.h"
+#include "model/Win1250.h"
 
 #include <cmath>
 #include <cstring>

@@ -1,6 +1,6 @@
 #include "FuzzCheck.h"
-#include "Hub3aPayload.h"
-#include "SlipFile.h"
+#include "model/Hub3aPayload.h"
+#include "model/SlipFile.h"
 
 // Any bytes as a HUB-3A slip file: a record once read saves and reads back unchanged, and its
 // barcode text, when it has one, is UTF-8 that decodes back to the same text.

@@ -1,6 +1,6 @@
 #include "FuzzCheck.h"
-#include "PartnerEntry.h"
-#include "PartnerFile.h"
+#include "partners/PartnerEntry.h"
+#include "partners/PartnerFile.h"
 
 // Any bytes as a partner file: every entry splits into parts that join back into it, and the list
 // once read is saved and read back unchanged.

@@ -1,8 +1,8 @@
-#include "AccountCheck.h"
 #include "FuzzCheck.h"
-#include "Iban.h"
-#include "Oib.h"
-#include "ReferenceCheck.h"
+#include "payments/AccountCheck.h"
+#include "payments/Iban.h"
+#include "payments/Oib.h"
+#include "payments/ReferenceCheck.h"
 
 #include <QRegularExpression>
 #include <QStringList>

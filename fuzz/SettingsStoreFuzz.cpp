@@ -1,10 +1,10 @@
-#include "Calibration.h"
-#include "Defaults.h"
 #include "FakeSlipFields.h"
 #include "FuzzCheck.h"
-#include "PrintOffsets.h"
-#include "SettingsStore.h"
-#include "UserError.h"
+#include "model/Calibration.h"
+#include "model/PrintOffsets.h"
+#include "model/SettingsStore.h"
+#include "model/UserError.h"
+#include "ui/Defaults.h"
 
 #include <QDir>
 #include <QFile>

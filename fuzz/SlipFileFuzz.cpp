@@ -1,5 +1,5 @@
 #include "FuzzCheck.h"
-#include "SlipFile.h"
+#include "model/SlipFile.h"
 
 #include <QBuffer>
 

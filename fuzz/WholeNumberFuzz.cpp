@@ -1,6 +1,6 @@
 #include "FuzzCheck.h"
-#include "UserError.h"
-#include "WholeNumber.h"
+#include "model/UserError.h"
+#include "model/WholeNumber.h"
 
 #include <cstdint>
 

@@ -1,5 +1,5 @@
 #include "FuzzCheck.h"
-#include "Win1250.h"
+#include "model/Win1250.h"
 
 // Windows-1250 both ways: bytes decode to one character each, and a text that the encoding can hold
 // encodes to one byte a character and decodes back to itself.

@@ -1,6 +1,6 @@
-#include "DigitBox.h"
+#include "app/DigitBox.h"
 
-#include "SlipFields.h"
+#include "model/SlipFields.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EntryField.h"
-#include "EntryStyle.h"
+#include "app/EntryField.h"
+#include "app/EntryStyle.h"
 
 // A box of a fixed number of digit positions. Only digits can be typed; a typed digit stays in the
 // position where it was typed, Delete and Backspace leave a blank, and the text always has every

@@ -1,6 +1,6 @@
-#include "EntryStyle.h"
+#include "app/EntryStyle.h"
 
-#include "MemoLines.h"
+#include "model/MemoLines.h"
 
 #include <QPainter>
 #include <QPlainTextEdit>

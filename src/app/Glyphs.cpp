@@ -1,4 +1,4 @@
-#include "Glyphs.h"
+#include "app/Glyphs.h"
 
 #include <QImage>
 #include <QPixmap>

@@ -1,7 +1,7 @@
-#include "LineBox.h"
+#include "app/LineBox.h"
 
-#include "SlipFields.h"
-#include "TextFilter.h"
+#include "model/SlipFields.h"
+#include "ui/TextFilter.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "EntryField.h"
-#include "EntryStyle.h"
+#include "app/EntryField.h"
+#include "app/EntryStyle.h"
 
 #include <QValidator>
 

@@ -1,8 +1,8 @@
-#include "MemoBox.h"
+#include "app/MemoBox.h"
 
-#include "EntryStyle.h"
-#include "MemoLines.h"
-#include "TextFilter.h"
+#include "app/EntryStyle.h"
+#include "model/MemoLines.h"
+#include "ui/TextFilter.h"
 
 #include <QKeyEvent>
 #include <QMimeData>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "EntryField.h"
+#include "app/EntryField.h"
 
 #include <QPlainTextEdit>
 

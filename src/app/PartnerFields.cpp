@@ -1,8 +1,8 @@
-#include "PartnerFields.h"
+#include "app/PartnerFields.h"
 
-#include "Defaults.h"
-#include "PartnerEntry.h"
-#include "SlipControlTable.h"
+#include "partners/PartnerEntry.h"
+#include "ui/Defaults.h"
+#include "ui/SlipControlTable.h"
 
 namespace {
 

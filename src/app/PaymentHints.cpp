@@ -1,9 +1,9 @@
-#include "PaymentHints.h"
+#include "app/PaymentHints.h"
 
-#include "CheckMark.h"
-#include "PaymentFields.h"
-#include "SlipControlTable.h"
-#include "SlipControls.h"
+#include "app/SlipControls.h"
+#include "payments/PaymentFields.h"
+#include "ui/CheckMark.h"
+#include "ui/SlipControlTable.h"
 
 #include <QEvent>
 #include <QLineEdit>

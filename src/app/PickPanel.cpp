@@ -1,9 +1,9 @@
-#include "PickPanel.h"
+#include "app/PickPanel.h"
 
-#include "Glyphs.h"
-#include "OwnerDrawDelegate.h"
-#include "PartnerRow.h"
-#include "UserError.h"
+#include "app/Glyphs.h"
+#include "model/UserError.h"
+#include "partners/OwnerDrawDelegate.h"
+#include "partners/PartnerRow.h"
 
 #include <QListWidget>
 #include <QShortcut>

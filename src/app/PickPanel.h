@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PartnerFields.h"
+#include "app/PartnerFields.h"
 
 #include <QFrame>
 #include <QStringList>

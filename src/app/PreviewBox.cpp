@@ -1,4 +1,4 @@
-#include "PreviewBox.h"
+#include "app/PreviewBox.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
-#include "PreviewPicture.h"
+#include "app/PreviewPicture.h"
 
-#include "PreviewBox.h"
-#include "TextFile.h"
-#include "UserError.h"
+#include "app/PreviewBox.h"
+#include "model/TextFile.h"
+#include "model/UserError.h"
 
 #include <QBuffer>
 #include <QCoreApplication>

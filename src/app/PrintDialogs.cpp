@@ -1,8 +1,8 @@
-#include "PrintDialogs.h"
+#include "app/PrintDialogs.h"
 
-#include "PrintProp.h"
-#include "PrnCalibrate.h"
-#include "ZorPrint.h"
+#include "app/ZorPrint.h"
+#include "print/PrintProp.h"
+#include "print/PrnCalibrate.h"
 
 PrintDialogs::PrintDialogs(TForm1 &window, PrinterDevice &printer, const SettingsStore &store)
     : m_calibration(new TForm4(printer, store, window, &window)),

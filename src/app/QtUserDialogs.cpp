@@ -1,6 +1,6 @@
-#include "QtUserDialogs.h"
+#include "app/QtUserDialogs.h"
 
-#include "ZorvatApplication.h"
+#include "app/ZorvatApplication.h"
 
 #include <QFileDialog>
 #include <QMessageBox>

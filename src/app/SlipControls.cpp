@@ -1,7 +1,7 @@
-#include "SlipControls.h"
+#include "app/SlipControls.h"
 
-#include "EntryField.h"
-#include "SlipControlTable.h"
+#include "app/EntryField.h"
+#include "ui/SlipControlTable.h"
 
 #include <QWidget>
 

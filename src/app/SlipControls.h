@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Defaults.h"
-#include "SlipData.h"
+#include "model/SlipData.h"
+#include "ui/Defaults.h"
 
 #include <QLatin1StringView>
 

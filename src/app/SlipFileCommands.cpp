@@ -1,8 +1,8 @@
-#include "SlipFileCommands.h"
+#include "app/SlipFileCommands.h"
 
-#include "SlipControls.h"
-#include "SlipFile.h"
-#include "UserDialogs.h"
+#include "app/SlipControls.h"
+#include "model/SlipFile.h"
+#include "ui/UserDialogs.h"
 
 namespace SlipFileCommands {
 

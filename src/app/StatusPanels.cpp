@@ -1,6 +1,6 @@
-#include "StatusPanels.h"
+#include "app/StatusPanels.h"
 
-#include "Formats.h"
+#include "app/Formats.h"
 
 #include <QLabel>
 #include <QStatusBar>

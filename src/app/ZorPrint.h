@@ -1,11 +1,11 @@
 #pragma once
 
-#include "Defaults.h"
-#include "FittedFonts.h"
-#include "PartnerFields.h"
-#include "PrintSource.h"
-#include "SlipData.h"
-#include "WindowServices.h"
+#include "app/PartnerFields.h"
+#include "app/WindowServices.h"
+#include "model/SlipData.h"
+#include "print/PrintSource.h"
+#include "render/FittedFonts.h"
+#include "ui/Defaults.h"
 
 #include <QMainWindow>
 

@@ -1,8 +1,8 @@
-#include "ZorvatApplication.h"
+#include "app/ZorvatApplication.h"
 
-#include "HandlerErrors.h"
-#include "UserDialogs.h"
-#include "UserError.h"
+#include "model/UserError.h"
+#include "ui/HandlerErrors.h"
+#include "ui/UserDialogs.h"
 
 #include <QProxyStyle>
 

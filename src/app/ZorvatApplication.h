@@ -1,6 +1,6 @@
 #pragma once
 
-#include "HandlerApplication.h"
+#include "ui/HandlerApplication.h"
 
 #include <functional>
 

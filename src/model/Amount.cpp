@@ -1,4 +1,4 @@
-#include "Amount.h"
+#include "model/Amount.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -24,7 +24,8 @@ locale_t cLocale()
     return locale;
 }
 
-struct NumberText {
+struct NumberText
+{
     std::string intDigits, fracDigits;
     long exponent = 0;
     bool negative = false;

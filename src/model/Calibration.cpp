@@ -1,6 +1,6 @@
-#include "Calibration.h"
+#include "model/Calibration.h"
 
-#include "UserError.h"
+#include "model/UserError.h"
 
 #include <QLatin1StringView>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsStore.h"
+#include "model/SettingsStore.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "Hub3aFields.h"
+#include "model/Hub3aFields.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "Hub3aPayload.h"
+#include "model/Hub3aPayload.h"
 
 std::optional<QString> hub3aPayloadText(const Hub3aRecord &record)
 {

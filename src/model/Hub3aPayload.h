@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Hub3aRecord.h"
+#include "model/Hub3aRecord.h"
 
 #include <QByteArray>
 #include <QString>

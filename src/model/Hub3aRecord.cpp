@@ -1,4 +1,4 @@
-#include "Hub3aRecord.h"
+#include "model/Hub3aRecord.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Hub3aFields.h"
+#include "model/Hub3aFields.h"
 
 #include <QString>
 

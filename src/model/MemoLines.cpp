@@ -1,4 +1,4 @@
-#include "MemoLines.h"
+#include "model/MemoLines.h"
 
 #include <QRegularExpression>
 #include <QTextBoundaryFinder>

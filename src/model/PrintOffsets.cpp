@@ -1,7 +1,7 @@
-#include "PrintOffsets.h"
+#include "model/PrintOffsets.h"
 
-#include "UserError.h"
-#include "WholeNumber.h"
+#include "model/UserError.h"
+#include "model/WholeNumber.h"
 
 namespace {
 const QString dXName = QStringLiteral("dX");

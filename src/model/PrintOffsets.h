@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsStore.h"
+#include "model/SettingsStore.h"
 
 // The user's print offsets, stored as decimal texts "dX" (device units) and "dY" (millimetres).
 struct PrintOffsets

@@ -1,7 +1,7 @@
-#include "SettingsKey.h"
+#include "model/SettingsKey.h"
 
-#include "SqliteStatement.h"
-#include "UserError.h"
+#include "model/SqliteStatement.h"
+#include "model/UserError.h"
 
 #include <limits>
 #include <utility>

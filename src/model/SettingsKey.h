@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SqliteDatabase.h"
+#include "model/SqliteDatabase.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "SettingsStore.h"
+#include "model/SettingsStore.h"
 
-#include "SqliteStatement.h"
-#include "UserError.h"
+#include "model/SqliteStatement.h"
+#include "model/UserError.h"
 
 #include <QDir>
 #include <QFileInfo>

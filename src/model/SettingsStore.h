@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SettingsKey.h"
+#include "model/SettingsKey.h"
 
 #include <QString>
 #include <QStringList>

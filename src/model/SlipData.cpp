@@ -1,6 +1,6 @@
-#include "SlipData.h"
+#include "model/SlipData.h"
 
-#include "MemoLines.h"
+#include "model/MemoLines.h"
 
 #include <variant>
 

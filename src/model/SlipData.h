@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SlipFields.h"
+#include "model/SlipFields.h"
 
 #include <QString>
 

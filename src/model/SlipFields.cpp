@@ -1,4 +1,4 @@
-#include "SlipFields.h"
+#include "model/SlipFields.h"
 
 namespace {
 

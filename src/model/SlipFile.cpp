@@ -1,8 +1,8 @@
-#include "SlipFile.h"
+#include "model/SlipFile.h"
 
-#include "TextFile.h"
-#include "UserError.h"
-#include "Win1250.h"
+#include "model/TextFile.h"
+#include "model/UserError.h"
+#include "model/Win1250.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "SqliteDatabase.h"
+#include "model/SqliteDatabase.h"
 
 #include <QFile>
 

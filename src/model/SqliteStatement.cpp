@@ -1,6 +1,6 @@
-#include "SqliteStatement.h"
+#include "model/SqliteStatement.h"
 
-#include "SqliteDatabase.h"
+#include "model/SqliteDatabase.h"
 
 #include <sqlite3.h>
 

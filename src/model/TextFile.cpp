@@ -1,6 +1,6 @@
-#include "TextFile.h"
+#include "model/TextFile.h"
 
-#include "UserError.h"
+#include "model/UserError.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
-#include "WholeNumber.h"
+#include "model/WholeNumber.h"
 
-#include "UserError.h"
+#include "model/UserError.h"
 
 namespace {
 

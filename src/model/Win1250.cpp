@@ -1,4 +1,4 @@
-#include "Win1250.h"
+#include "model/Win1250.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,4 +1,4 @@
-#include "OwnerDrawDelegate.h"
+#include "partners/OwnerDrawDelegate.h"
 
 OwnerDrawDelegate::OwnerDrawDelegate(int rowHeight, DrawItem drawItem, QObject *parent)
     : QStyledItemDelegate(parent), m_rowHeight(rowHeight), m_drawItem(std::move(drawItem))

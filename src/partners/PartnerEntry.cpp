@@ -1,4 +1,4 @@
-#include "PartnerEntry.h"
+#include "partners/PartnerEntry.h"
 
 PartnerParts SplitPartner(const QString &entry)
 {

@@ -1,7 +1,7 @@
-#include "PartnerFile.h"
+#include "partners/PartnerFile.h"
 
-#include "TextFile.h"
-#include "Win1250.h"
+#include "model/TextFile.h"
+#include "model/Win1250.h"
 
 namespace PartnerFile {
 

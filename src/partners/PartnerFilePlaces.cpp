@@ -1,4 +1,4 @@
-#include "PartnerFilePlaces.h"
+#include "partners/PartnerFilePlaces.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,9 +1,9 @@
-#include "PartnerList.h"
+#include "partners/PartnerList.h"
 
-#include "PartnerFile.h"
-#include "PartnerMerge.h"
-#include "TextFile.h"
-#include "UserError.h"
+#include "model/TextFile.h"
+#include "model/UserError.h"
+#include "partners/PartnerFile.h"
+#include "partners/PartnerMerge.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PartnerFilePlaces.h"
+#include "partners/PartnerFilePlaces.h"
 
 #include <QByteArray>
 #include <QList>

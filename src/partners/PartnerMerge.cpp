@@ -1,4 +1,4 @@
-#include "PartnerMerge.h"
+#include "partners/PartnerMerge.h"
 
 #include <QHash>
 

@@ -1,9 +1,9 @@
-#include "PartnerRow.h"
+#include "partners/PartnerRow.h"
 
-#include "AccountCheck.h"
-#include "CheckMark.h"
-#include "PartnerEntry.h"
-#include "PaymentFields.h"
+#include "partners/PartnerEntry.h"
+#include "payments/AccountCheck.h"
+#include "payments/PaymentFields.h"
+#include "ui/CheckMark.h"
 
 #include <QFont>
 #include <QFontMetrics>

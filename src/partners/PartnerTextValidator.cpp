@@ -1,6 +1,6 @@
-#include "PartnerTextValidator.h"
+#include "partners/PartnerTextValidator.h"
 
-#include "TextFilter.h"
+#include "ui/TextFilter.h"
 
 QValidator::State PartnerTextValidator::validate(QString &input, int &pos) const
 {

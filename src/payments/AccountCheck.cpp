@@ -1,7 +1,7 @@
-#include "AccountCheck.h"
+#include "payments/AccountCheck.h"
 
-#include "CheckDigits.h"
-#include "Iban.h"
+#include "payments/CheckDigits.h"
+#include "payments/Iban.h"
 
 #include <QRegularExpression>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckResult.h"
+#include "payments/CheckResult.h"
 
 #include <QString>
 

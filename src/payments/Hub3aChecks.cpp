@@ -1,7 +1,7 @@
-#include "Hub3aChecks.h"
+#include "payments/Hub3aChecks.h"
 
-#include "AccountCheck.h"
-#include "ReferenceCheck.h"
+#include "payments/AccountCheck.h"
+#include "payments/ReferenceCheck.h"
 
 QList<CheckedField> checkHub3aRecord(const Hub3aRecord &record)
 {

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Hub3aRecord.h"
-#include "PaymentFields.h"
+#include "model/Hub3aRecord.h"
+#include "payments/PaymentFields.h"
 
 #include <QList>
 

@@ -1,8 +1,8 @@
-#include "Hub3aTransfer.h"
+#include "payments/Hub3aTransfer.h"
 
-#include "AccountCheck.h"
-#include "Amount.h"
-#include "ReferenceModels.h"
+#include "model/Amount.h"
+#include "payments/AccountCheck.h"
+#include "payments/ReferenceModels.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Hub3aRecord.h"
-#include "SlipData.h"
+#include "model/Hub3aRecord.h"
+#include "model/SlipData.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "Iban.h"
+#include "payments/Iban.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "Oib.h"
+#include "payments/Oib.h"
 
-#include "CheckDigits.h"
+#include "payments/CheckDigits.h"
 
 CheckResult checkOib(const QString &text)
 {

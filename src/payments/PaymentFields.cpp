@@ -1,8 +1,8 @@
-#include "PaymentFields.h"
+#include "payments/PaymentFields.h"
 
-#include "AccountCheck.h"
-#include "ReferenceCheck.h"
-#include "ReferenceModels.h"
+#include "payments/AccountCheck.h"
+#include "payments/ReferenceCheck.h"
+#include "payments/ReferenceModels.h"
 
 #include <QRegularExpression>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "CheckResult.h"
-#include "SlipData.h"
+#include "model/SlipData.h"
+#include "payments/CheckResult.h"
 
 #include <QList>
 

@@ -1,6 +1,6 @@
-#include "ReferenceCheck.h"
+#include "payments/ReferenceCheck.h"
 
-#include "ReferenceModels.h"
+#include "payments/ReferenceModels.h"
 
 #include <QStringList>
 

@@ -1,4 +1,4 @@
-#include "ReferenceModels.h"
+#include "payments/ReferenceModels.h"
 
 #include <QString>
 

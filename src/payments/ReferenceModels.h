@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CheckDigits.h"
+#include "payments/CheckDigits.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "BarcodeReadBack.h"
+#include "print/BarcodeReadBack.h"
 
-#include "UserError.h"
+#include "model/UserError.h"
 
 #include <ZXing/ReadBarcode.h>
 

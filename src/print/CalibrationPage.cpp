@@ -1,8 +1,8 @@
-#include "CalibrationPage.h"
+#include "print/CalibrationPage.h"
 
-#include "PrintDocument.h"
-#include "PrinterDevice.h"
-#include "QPainterSurface.h"
+#include "print/PrintDocument.h"
+#include "print/PrinterDevice.h"
+#include "render/QPainterSurface.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "CupsSubmit.h"
+#include "print/CupsSubmit.h"
 
-#include "SpoolerConnection.h"
-#include "UserError.h"
+#include "model/UserError.h"
+#include "print/SpoolerConnection.h"
 
 #include <QPageSize>
 

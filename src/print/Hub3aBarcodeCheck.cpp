@@ -1,8 +1,8 @@
-#include "Hub3aBarcodeCheck.h"
+#include "print/Hub3aBarcodeCheck.h"
 
-#include "BarcodeReadBack.h"
-#include "Hub3aForm.h"
-#include "QPainterSurface.h"
+#include "print/BarcodeReadBack.h"
+#include "render/Hub3aForm.h"
+#include "render/QPainterSurface.h"
 
 #include <QPainter>
 

@@ -1,4 +1,4 @@
-#include "PageSetup.h"
+#include "print/PageSetup.h"
 
 #include <QComboBox>
 #include <QDoubleSpinBox>

@@ -1,11 +1,11 @@
-#include "PlatformPrinter.h"
+#include "print/PlatformPrinter.h"
 
-#include "CupsSubmit.h"
-#include "PageSetup.h"
-#include "SpoolerConnection.h"
-#include "TextFile.h"
-#include "UserDialogs.h"
-#include "UserError.h"
+#include "model/TextFile.h"
+#include "model/UserError.h"
+#include "print/CupsSubmit.h"
+#include "print/PageSetup.h"
+#include "print/SpoolerConnection.h"
+#include "ui/UserDialogs.h"
 
 #include <QBuffer>
 #include <QPainter>

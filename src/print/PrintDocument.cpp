@@ -1,6 +1,6 @@
-#include "PrintDocument.h"
+#include "print/PrintDocument.h"
 
-#include "PrinterDevice.h"
+#include "print/PrinterDevice.h"
 
 bool PrintOnePage(PrinterDevice &printer, const QString &title,
                   const std::function<void(QPainter &)> &paintPage)

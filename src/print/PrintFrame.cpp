@@ -1,7 +1,7 @@
-#include "PrintFrame.h"
+#include "print/PrintFrame.h"
 
-#include "PrinterDevice.h"
-#include "UserError.h"
+#include "model/UserError.h"
+#include "print/PrinterDevice.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Calibration.h"
-#include "FormFrame.h"
+#include "model/Calibration.h"
+#include "render/FormFrame.h"
 
 // The print frame of a calibration, perforation and offsets. Throws UserError "Neispravna
 // kalibracija pisača" for a calibration whose form would be under 10 mm or over 1 m on paper on

@@ -1,12 +1,12 @@
-#include "PrintJobs.h"
+#include "print/PrintJobs.h"
 
-#include "PaintUplatnica.h"
-#include "PaintZorvat.h"
-#include "PrintDocument.h"
-#include "PrintFrame.h"
-#include "PrintOffsets.h"
-#include "PrintSource.h"
-#include "QPainterSurface.h"
+#include "model/PrintOffsets.h"
+#include "print/PrintDocument.h"
+#include "print/PrintFrame.h"
+#include "print/PrintSource.h"
+#include "render/PaintUplatnica.h"
+#include "render/PaintZorvat.h"
+#include "render/QPainterSurface.h"
 
 #include <functional>
 

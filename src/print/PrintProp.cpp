@@ -1,17 +1,17 @@
-#include "PrintProp.h"
+#include "print/PrintProp.h"
 
 #include "ui_PrintProp.h"
 
-#include "FormFrame.h"
-#include "HandlerErrors.h"
-#include "PrintJobs.h"
-#include "PrintOffsets.h"
-#include "PrintSource.h"
-#include "PrinterDevice.h"
-#include "PrnCalibrate.h"
-#include "UserError.h"
-#include "WholeNumber.h"
-#include "WindowFont.h"
+#include "model/PrintOffsets.h"
+#include "model/UserError.h"
+#include "model/WholeNumber.h"
+#include "print/PrintJobs.h"
+#include "print/PrintSource.h"
+#include "print/PrinterDevice.h"
+#include "print/PrnCalibrate.h"
+#include "render/FormFrame.h"
+#include "ui/HandlerErrors.h"
+#include "ui/WindowFont.h"
 
 #include <QEvent>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Calibration.h"
-#include "SlipData.h"
-#include "SlipFields.h"
+#include "model/Calibration.h"
+#include "model/SlipData.h"
+#include "model/SlipFields.h"
 
 // What the print dialog and the calibration dialog need from the main window: which form its
 // active tab shows, the two records as they stand, and the current calibration record (the one

@@ -1,16 +1,16 @@
-#include "PrnCalibrate.h"
+#include "print/PrnCalibrate.h"
 
 #include "ui_PrnCalibrate.h"
 
-#include "CalibrationPage.h"
-#include "HandlerErrors.h"
-#include "PrintFrame.h"
-#include "PrintSource.h"
-#include "PrinterDevice.h"
-#include "SettingsStore.h"
-#include "UserError.h"
-#include "WholeNumber.h"
-#include "WindowFont.h"
+#include "model/SettingsStore.h"
+#include "model/UserError.h"
+#include "model/WholeNumber.h"
+#include "print/CalibrationPage.h"
+#include "print/PrintFrame.h"
+#include "print/PrintSource.h"
+#include "print/PrinterDevice.h"
+#include "ui/HandlerErrors.h"
+#include "ui/WindowFont.h"
 
 #include <QEvent>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Calibration.h"
+#include "model/Calibration.h"
 
 #include <QDialog>
 

@@ -1,6 +1,6 @@
-#include "SpoolerConnection.h"
+#include "print/SpoolerConnection.h"
 
-#include "UserError.h"
+#include "model/UserError.h"
 
 #include <cerrno>
 

@@ -1,6 +1,6 @@
-#include "BarcodePlacement.h"
+#include "render/BarcodePlacement.h"
 
-#include "BarcodeSymbol.h"
+#include "render/BarcodeSymbol.h"
 
 #include <algorithm>
 #include <cmath>

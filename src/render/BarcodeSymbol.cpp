@@ -1,6 +1,6 @@
-#include "BarcodeSymbol.h"
+#include "render/BarcodeSymbol.h"
 
-#include "UserError.h"
+#include "model/UserError.h"
 
 #include <zint.h>
 

@@ -1,4 +1,4 @@
-#include "DrawingSurface.h"
+#include "render/DrawingSurface.h"
 
 void DrawingSurface::setBrushColor(Color color)
 {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CanvasState.h"
+#include "render/CanvasState.h"
 
 #include <QByteArray>
 #include <QPoint>

@@ -1,4 +1,4 @@
-#include "FittedFonts.h"
+#include "render/FittedFonts.h"
 
 #include <QFontMetrics>
 #include <QFontMetricsF>

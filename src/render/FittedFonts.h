@@ -1,6 +1,6 @@
 #pragma once
 
-#include "TextMeasure.h"
+#include "render/TextMeasure.h"
 
 #include <QFont>
 #include <QHash>

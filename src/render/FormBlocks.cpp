@@ -1,7 +1,7 @@
-#include "FormBlocks.h"
+#include "render/FormBlocks.h"
 
-#include "Amount.h"
-#include "TextPlacement.h"
+#include "model/Amount.h"
+#include "render/TextPlacement.h"
 
 using namespace Qt::StringLiterals;
 constexpr auto half = FormFrame::half;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DrawingSurface.h"
-#include "FormFrame.h"
+#include "render/DrawingSurface.h"
+#include "render/FormFrame.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
-#include "FormFrame.h"
+#include "render/FormFrame.h"
 
-#include "UserError.h"
+#include "model/UserError.h"
 
 #include <cmath>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "Hub3aForm.h"
+#include "render/Hub3aForm.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "LayoutRows.h"
+#include "render/LayoutRows.h"
 
-#include "TextPlacement.h"
+#include "render/TextPlacement.h"
 
 void drawDottedLines(DrawingSurface &surface, std::span<const DottedLine> lines)
 {

@@ -1,4 +1,4 @@
-#include "LayoutStyle.h"
+#include "render/LayoutStyle.h"
 
 namespace {
 

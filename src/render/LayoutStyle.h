@@ -1,6 +1,6 @@
 #pragma once
 
-#include "CanvasState.h"
+#include "render/CanvasState.h"
 
 enum class PrintMode { Complete = 0, Template = 1, DataOnly = 2 };
 

@@ -1,4 +1,4 @@
-#include "OpsJson.h"
+#include "render/OpsJson.h"
 
 #include <QJsonDocument>
 

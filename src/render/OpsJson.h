@@ -1,6 +1,6 @@
 #pragma once
 
-#include "RecordingSurface.h"
+#include "render/RecordingSurface.h"
 
 #include <QByteArray>
 #include <QJsonObject>

@@ -1,7 +1,7 @@
-#include "PaintHub3a.h"
+#include "render/PaintHub3a.h"
 
-#include "Hub3aForm.h"
-#include "Hub3aPayload.h"
+#include "model/Hub3aPayload.h"
+#include "render/Hub3aForm.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "DrawingSurface.h"
-#include "Hub3aRecord.h"
-#include "LayoutStyle.h"
+#include "model/Hub3aRecord.h"
+#include "render/DrawingSurface.h"
+#include "render/LayoutStyle.h"
 
 // Draws the HUB-3A slip in hundredths of a millimetre from its top-left corner (the surface's
 // transform takes them to the device): Complete the red form with the data and barcode in black,

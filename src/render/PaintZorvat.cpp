@@ -1,8 +1,8 @@
-#include "PaintZorvat.h"
+#include "render/PaintZorvat.h"
 
-#include "FormBlocks.h"
-#include "LayoutRows.h"
-#include "TextPlacement.h"
+#include "render/FormBlocks.h"
+#include "render/LayoutRows.h"
+#include "render/TextPlacement.h"
 
 using namespace Qt::StringLiterals;
 using namespace TextPlacement;

@@ -1,7 +1,7 @@
-#include "QPainterSurface.h"
+#include "render/QPainterSurface.h"
 
-#include "BarcodePlacement.h"
-#include "BarcodeSymbol.h"
+#include "render/BarcodePlacement.h"
+#include "render/BarcodeSymbol.h"
 
 #include <QColor>
 #include <QPaintEngine>

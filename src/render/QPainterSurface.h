@@ -1,7 +1,7 @@
 #pragma once
 
-#include "DrawingSurface.h"
-#include "FittedFonts.h"
+#include "render/DrawingSurface.h"
+#include "render/FittedFonts.h"
 
 #include <QPainter>
 

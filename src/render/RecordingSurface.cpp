@@ -1,4 +1,4 @@
-#include "RecordingSurface.h"
+#include "render/RecordingSurface.h"
 
 RecordingSurface::RecordingSurface()
     : m_ownFonts(std::make_unique<FittedFonts>()), m_measure(m_ownFonts.get())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "FormFrame.h"
+#include "render/FormFrame.h"
 
 // Where a text of width tw (or a cell of height th) starts when it is aligned. The order of the
 // operations matters for odd sizes: a cell's centre is halved first, then the text's half taken.

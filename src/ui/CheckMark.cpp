@@ -1,4 +1,4 @@
-#include "CheckMark.h"
+#include "ui/CheckMark.h"
 
 #include <QLineEdit>
 #include <QPainter>

@@ -1,6 +1,6 @@
-#include "Defaults.h"
+#include "ui/Defaults.h"
 
-#include "SlipControlTable.h"
+#include "ui/SlipControlTable.h"
 
 #include <span>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SettingsStore.h"
-#include "SlipFieldAccess.h"
+#include "model/SettingsStore.h"
+#include "ui/SlipFieldAccess.h"
 
 // The default loaders. An absent value empties its field; a value of another type stops the loader
 // with UserError "Invalid data type for '<name>'", the fields set before it keeping their texts.

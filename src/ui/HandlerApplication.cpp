@@ -1,4 +1,4 @@
-#include "HandlerApplication.h"
+#include "ui/HandlerApplication.h"
 
 #include <utility>
 

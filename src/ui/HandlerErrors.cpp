@@ -1,6 +1,6 @@
-#include "HandlerErrors.h"
+#include "ui/HandlerErrors.h"
 
-#include "HandlerApplication.h"
+#include "ui/HandlerApplication.h"
 
 #include <QtGlobal>
 

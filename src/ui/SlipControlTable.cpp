@@ -1,4 +1,4 @@
-#include "SlipControlTable.h"
+#include "ui/SlipControlTable.h"
 
 #include <array>
 #include <stdexcept>

@@ -1,6 +1,6 @@
-#include "TextFilter.h"
+#include "ui/TextFilter.h"
 
-#include "Win1250.h"
+#include "model/Win1250.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "WindowFont.h"
+#include "ui/WindowFont.h"
 
 #include <QFontDatabase>
 

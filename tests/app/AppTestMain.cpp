@@ -1,5 +1,5 @@
 #include "TestEnvironment.h"
-#include "ZorvatApplication.h"
+#include "app/ZorvatApplication.h"
 
 #include <gtest/gtest.h>
 

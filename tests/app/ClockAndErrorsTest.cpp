@@ -1,6 +1,6 @@
-#include "HandlerErrors.h"
-#include "UserError.h"
 #include "WindowFixture.h"
+#include "model/UserError.h"
+#include "ui/HandlerErrors.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -1,6 +1,6 @@
-#include "Formats.h"
 #include "QtPrinters.h"
-#include "QtUserDialogs.h"
+#include "app/Formats.h"
+#include "app/QtUserDialogs.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "DigitBox.h"
+#include "app/DigitBox.h"
 #include "QtPrinters.h"
 
 #include <QApplication>

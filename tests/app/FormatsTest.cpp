@@ -1,4 +1,4 @@
-#include "Formats.h"
+#include "app/Formats.h"
 #include "QtPrinters.h"
 
 #include <QLocale>

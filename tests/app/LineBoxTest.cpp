@@ -1,4 +1,4 @@
-#include "LineBox.h"
+#include "app/LineBox.h"
 #include "QtPrinters.h"
 #include "TypeText.h"
 

@@ -1,8 +1,8 @@
-#include "MemoBox.h"
+#include "app/MemoBox.h"
 #include "Bounds.h"
-#include "MemoLines.h"
 #include "QtPrinters.h"
 #include "TypeText.h"
+#include "model/MemoLines.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -1,5 +1,5 @@
-#include "SlipFile.h"
 #include "WindowFixture.h"
+#include "model/SlipFile.h"
 
 #include <QDropEvent>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "PartnerEntry.h"
-#include "Podaci.h"
 #include "WindowFixture.h"
+#include "partners/PartnerEntry.h"
+#include "partners/Podaci.h"
 
 #include <QFile>
 #include <QListWidget>

@@ -1,5 +1,5 @@
-#include "PartnerEntry.h"
 #include "WindowFixture.h"
+#include "partners/PartnerEntry.h"
 
 #include <QListWidget>
 #include <QScrollBar>

@@ -1,6 +1,6 @@
-#include "CheckMark.h"
 #include "TypeText.h"
 #include "WindowFixture.h"
+#include "ui/CheckMark.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,9 +1,9 @@
-#include "PrintDialogs.h"
-#include "Calibration.h"
-#include "PlatformPrinter.h"
-#include "PrintProp.h"
-#include "PrnCalibrate.h"
+#include "app/PrintDialogs.h"
 #include "WindowFixture.h"
+#include "model/Calibration.h"
+#include "print/PlatformPrinter.h"
+#include "print/PrintProp.h"
+#include "print/PrnCalibrate.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "Clock.h"
 #include "FakeUserDialogs.h"
 #include "PaintCounter.h"
-#include "PartnerList.h"
 #include "QtPrinters.h"
-#include "SettingsStore.h"
-#include "SlipControls.h"
-#include "ZorPrint.h"
-#include "ZorvatApplication.h"
+#include "app/SlipControls.h"
+#include "app/ZorPrint.h"
+#include "app/ZorvatApplication.h"
+#include "model/Clock.h"
+#include "model/SettingsStore.h"
+#include "partners/PartnerList.h"
 
 #include <QAbstractButton>
 #include <QTabWidget>

@@ -1,4 +1,4 @@
-#include "Calibration.h"
+#include "model/Calibration.h"
 #include "QtPrinters.h"
 #include "TemporaryStore.h"
 #include "UserErrorOf.h"

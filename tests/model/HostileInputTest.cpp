@@ -1,9 +1,9 @@
-#include "Amount.h"
 #include "Bounds.h"
-#include "MemoLines.h"
 #include "QtPrinters.h"
-#include "SlipData.h"
-#include "SlipFile.h"
+#include "model/Amount.h"
+#include "model/MemoLines.h"
+#include "model/SlipData.h"
+#include "model/SlipFile.h"
 
 #include <QTemporaryDir>
 

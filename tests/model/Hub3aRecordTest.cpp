@@ -1,6 +1,6 @@
-#include "Hub3aRecord.h"
-#include "Hub3aPayload.h"
-#include "SlipFile.h"
+#include "model/Hub3aRecord.h"
+#include "model/Hub3aPayload.h"
+#include "model/SlipFile.h"
 
 #include <QFile>
 

@@ -1,4 +1,4 @@
-#include "PrintOffsets.h"
+#include "model/PrintOffsets.h"
 #include "QtPrinters.h"
 #include "TemporaryStore.h"
 #include "UserErrorOf.h"

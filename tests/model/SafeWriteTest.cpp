@@ -1,7 +1,7 @@
 #include "NearlyFullDisk.h"
-#include "SlipFile.h"
-#include "TextFile.h"
 #include "UserErrorOf.h"
+#include "model/SlipFile.h"
+#include "model/TextFile.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "SettingsStore.h"
+#include "model/SettingsStore.h"
 #include "AsOrdinaryUser.h"
-#include "Calibration.h"
 #include "QtPrinters.h"
 #include "TemporaryStore.h"
 #include "UserErrorOf.h"
+#include "model/Calibration.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,8 +1,8 @@
-#include "SlipFields.h"
-#include "MemoLines.h"
+#include "model/SlipFields.h"
 #include "QtPrinters.h"
-#include "SlipData.h"
-#include "Win1250.h"
+#include "model/MemoLines.h"
+#include "model/SlipData.h"
+#include "model/Win1250.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

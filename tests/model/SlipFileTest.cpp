@@ -1,8 +1,8 @@
-#include "SlipFile.h"
+#include "model/SlipFile.h"
 #include "NearlyFullDisk.h"
 #include "QtPrinters.h"
-#include "TextFile.h"
-#include "UserError.h"
+#include "model/TextFile.h"
+#include "model/UserError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "UserError.h"
-#include "WholeNumber.h"
+#include "model/WholeNumber.h"
+#include "model/UserError.h"
 
 #include <gtest/gtest.h>
 
@@ -7,14 +7,24 @@ namespace {
 
 TEST(StrToInt, AcceptsDecimalAndHexadecimalForms)
 {
-    const struct {
+    const struct
+    {
         const char16_t *text;
         qint32 value;
     } cases[] = {
-        {u"0", 0},           {u"5", 5},           {u"-3", -3},        {u"+7", 7},
-        {u"   42", 42},      {u"007", 7},         {u"2147483647", 2147483647},
-        {u"-2147483648", -2147483647 - 1},        {u"$FF", 255},       {u"x1a", 26},
-        {u"0x10", 16},       {u"0X7fffffff", 2147483647},              {u"$FFFFFFFF", -1},
+        {u"0", 0},
+        {u"5", 5},
+        {u"-3", -3},
+        {u"+7", 7},
+        {u"   42", 42},
+        {u"007", 7},
+        {u"2147483647", 2147483647},
+        {u"-2147483648", -2147483647 - 1},
+        {u"$FF", 255},
+        {u"x1a", 26},
+        {u"0x10", 16},
+        {u"0X7fffffff", 2147483647},
+        {u"$FFFFFFFF", -1},
     };
     for (const auto &c : cases)
         EXPECT_EQ(StrToInt(QString::fromUtf16(c.text)), c.value) << QString::fromUtf16(c.text).toStdString();

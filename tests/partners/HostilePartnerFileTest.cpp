@@ -1,7 +1,7 @@
 #include "Bounds.h"
-#include "PartnerFile.h"
-#include "PartnerList.h"
 #include "QtPrinters.h"
+#include "partners/PartnerFile.h"
+#include "partners/PartnerList.h"
 
 #include <QFile>
 #include <QRandomGenerator>

@@ -1,6 +1,6 @@
-#include "PartnerFile.h"
-#include "PartnerEntry.h"
+#include "partners/PartnerFile.h"
 #include "QtPrinters.h"
+#include "partners/PartnerEntry.h"
 
 #include <gtest/gtest.h>
 

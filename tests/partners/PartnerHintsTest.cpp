@@ -1,8 +1,8 @@
-#include "CheckMark.h"
-#include "PartnerEntry.h"
-#include "PartnerList.h"
-#include "PartnerRow.h"
-#include "Podaci.h"
+#include "partners/PartnerEntry.h"
+#include "partners/PartnerList.h"
+#include "partners/PartnerRow.h"
+#include "partners/Podaci.h"
+#include "ui/CheckMark.h"
 
 #include <QApplication>
 #include <QImage>

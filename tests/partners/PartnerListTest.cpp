@@ -1,10 +1,10 @@
-#include "PartnerList.h"
+#include "partners/PartnerList.h"
 #include "AsOrdinaryUser.h"
 #include "FileBytes.h"
 #include "NearlyFullDisk.h"
-#include "PartnerEntry.h"
 #include "QtPrinters.h"
 #include "UserErrorOf.h"
+#include "partners/PartnerEntry.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,5 +1,5 @@
-#include "PartnerEntry.h"
-#include "PartnerRow.h"
+#include "partners/PartnerEntry.h"
+#include "partners/PartnerRow.h"
 
 #include <QImage>
 #include <QPainter>

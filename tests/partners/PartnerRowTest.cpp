@@ -1,5 +1,5 @@
-#include "PartnerRow.h"
-#include "PartnerEntry.h"
+#include "partners/PartnerRow.h"
+#include "partners/PartnerEntry.h"
 
 #include <QImage>
 #include <QPainter>

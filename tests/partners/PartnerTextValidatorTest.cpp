@@ -1,6 +1,6 @@
-#include "PartnerTextValidator.h"
+#include "partners/PartnerTextValidator.h"
 #include "QtPrinters.h"
-#include "TextFilter.h"
+#include "ui/TextFilter.h"
 
 #include <QLineEdit>
 

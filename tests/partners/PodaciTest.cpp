@@ -1,11 +1,11 @@
-#include "Podaci.h"
+#include "partners/Podaci.h"
 #include "AsOrdinaryUser.h"
 #include "FileBytes.h"
-#include "PartnerEntry.h"
-#include "PartnerList.h"
 #include "QtPrinters.h"
 #include "TypeText.h"
 #include "UserErrorOf.h"
+#include "partners/PartnerEntry.h"
+#include "partners/PartnerList.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "AccountCheck.h"
-#include "Iban.h"
-#include "Oib.h"
+#include "payments/AccountCheck.h"
+#include "payments/Iban.h"
+#include "payments/Oib.h"
 
 #include <gtest/gtest.h>
 
@@ -54,8 +54,7 @@ TEST(CheckAccount, GivesTheIbanOfAnOldFormAccountAndNamesAWrongCheckDigit)
         {u" 1001005-1863000160 ", Valid, u"IBAN: HR12 1001 0051 8630 0016 0", u"HR1210010051863000160"},
         {u"1001006-1863000160", Invalid, u"kontrolni broj banke treba biti 5", u""},
         {u"1001005-1863000161", Invalid, u"kontrolni broj računa treba biti 0", u""},
-        {u"30101-601-25434", Unchecked, u"nepoznat oblik računa, nije provjeren",
-         u""},
+        {u"30101-601-25434", Unchecked, u"nepoznat oblik računa, nije provjeren", u""},
         {u"1001005-18630", Unchecked, u"nepoznat oblik računa, nije provjeren", u""},
     };
     for (const Case &c : cases)

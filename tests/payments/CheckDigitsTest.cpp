@@ -1,4 +1,4 @@
-#include "CheckDigits.h"
+#include "payments/CheckDigits.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Hub3aChecks.h"
+#include "payments/Hub3aChecks.h"
 
 #include <gtest/gtest.h>
 

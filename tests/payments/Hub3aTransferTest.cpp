@@ -1,4 +1,4 @@
-#include "Hub3aTransfer.h"
+#include "payments/Hub3aTransfer.h"
 
 #include <gtest/gtest.h>
 

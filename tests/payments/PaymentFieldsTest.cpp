@@ -1,4 +1,4 @@
-#include "PaymentFields.h"
+#include "payments/PaymentFields.h"
 
 #include <gtest/gtest.h>
 

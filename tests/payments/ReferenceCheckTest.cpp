@@ -1,5 +1,5 @@
-#include "ReferenceCheck.h"
-#include "ReferenceModels.h"
+#include "payments/ReferenceCheck.h"
+#include "payments/ReferenceModels.h"
 
 #include <gtest/gtest.h>
 

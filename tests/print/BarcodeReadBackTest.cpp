@@ -1,8 +1,8 @@
-#include "BarcodeReadBack.h"
-#include "Hub3aBarcodeCheck.h"
-#include "Hub3aPayload.h"
-#include "QPainterSurface.h"
-#include "UserError.h"
+#include "print/BarcodeReadBack.h"
+#include "model/Hub3aPayload.h"
+#include "model/UserError.h"
+#include "print/Hub3aBarcodeCheck.h"
+#include "render/QPainterSurface.h"
 
 #include <QBuffer>
 #include <QPageLayout>
@@ -126,7 +126,8 @@ TEST(BarcodeReadBack, EveryPayloadReadsBackFromPng)
         for (const double dotsPerMm : {8.0, 300 / 25.4, 600 / 25.4}) {
             const QImage png = pngOf(payload, dotsPerMm);
             ASSERT_FALSE(png.isNull());
-            EXPECT_EQ(readBarcodeBytes(barcodeCell(png, dotsPerMm)), payload) << dotsPerMm << ' ' << payload.toStdString();
+            EXPECT_EQ(readBarcodeBytes(barcodeCell(png, dotsPerMm)), payload)
+                << dotsPerMm << ' ' << payload.toStdString();
         }
     }
 }
@@ -141,7 +142,8 @@ TEST(BarcodeReadBack, EveryPayloadReadsBackFromPdfAt300And600Dpi)
         for (const int dpi : {300, 600}) {
             const QImage raster = rasterOfPdf(pdf, dpi);
             ASSERT_FALSE(raster.isNull()) << dpi;
-            EXPECT_EQ(readBarcodeBytes(barcodeCell(raster, dpi / 25.4)), payload) << dpi << ' ' << payload.toStdString();
+            EXPECT_EQ(readBarcodeBytes(barcodeCell(raster, dpi / 25.4)), payload)
+                << dpi << ' ' << payload.toStdString();
         }
     }
 }

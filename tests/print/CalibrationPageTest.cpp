@@ -1,7 +1,7 @@
-#include "CalibrationPage.h"
+#include "print/CalibrationPage.h"
 #include "FakePrinter.h"
 #include "QtPrinters.h"
-#include "RecordingSurface.h"
+#include "render/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

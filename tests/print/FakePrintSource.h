@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PrintSource.h"
+#include "print/PrintSource.h"
 
 // The main window's side of printing: a chosen tab, fixed records and the calibration record.
 class FakePrintSource : public PrintSource

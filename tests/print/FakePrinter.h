@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PrinterDevice.h"
-#include "UserError.h"
+#include "model/UserError.h"
+#include "print/PrinterDevice.h"
 
 #include <QImage>
 #include <QPainter>

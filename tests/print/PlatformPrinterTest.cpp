@@ -1,4 +1,4 @@
-#include "PlatformPrinter.h"
+#include "print/PlatformPrinter.h"
 #include "FakeUserDialogs.h"
 #include "PdfPage.h"
 #include "QtPrinters.h"

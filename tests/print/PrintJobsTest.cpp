@@ -1,11 +1,11 @@
-#include "PrintJobs.h"
+#include "print/PrintJobs.h"
 #include "FakePrintSource.h"
 #include "FakePrinter.h"
 #include "FrameNumbers.h"
 #include "PdfPage.h"
 #include "QtPrinters.h"
-#include "SettingsStore.h"
 #include "UserErrorOf.h"
+#include "model/SettingsStore.h"
 
 #include <QTemporaryDir>
 

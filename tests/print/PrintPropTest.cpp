@@ -1,12 +1,12 @@
-#include "PrintProp.h"
-#include "Calibration.h"
+#include "print/PrintProp.h"
 #include "FakePrintSource.h"
 #include "FakePrinter.h"
 #include "PdfPage.h"
-#include "PrnCalibrate.h"
 #include "QtPrinters.h"
-#include "SettingsStore.h"
 #include "UserErrorOf.h"
+#include "model/Calibration.h"
+#include "model/SettingsStore.h"
+#include "print/PrnCalibrate.h"
 
 #include <QCheckBox>
 #include <QComboBox>

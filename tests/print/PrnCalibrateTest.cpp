@@ -1,10 +1,10 @@
-#include "PrnCalibrate.h"
-#include "Calibration.h"
+#include "print/PrnCalibrate.h"
 #include "FakePrintSource.h"
 #include "FakePrinter.h"
 #include "QtPrinters.h"
-#include "SettingsStore.h"
 #include "UserErrorOf.h"
+#include "model/Calibration.h"
+#include "model/SettingsStore.h"
 
 #include <QLineEdit>
 #include <QPushButton>

@@ -1,10 +1,10 @@
-#include "CupsSubmit.h"
 #include "FakeUserDialogs.h"
 #include "PdfPage.h"
-#include "PlatformPrinter.h"
 #include "QtPrinters.h"
 #include "SpoolerTest.h"
 #include "UserErrorOf.h"
+#include "print/CupsSubmit.h"
+#include "print/PlatformPrinter.h"
 
 #include <QPainter>
 

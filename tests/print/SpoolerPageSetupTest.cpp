@@ -1,11 +1,11 @@
 #include "FakePrintSource.h"
 #include "FakeUserDialogs.h"
 #include "PdfPage.h"
-#include "PlatformPrinter.h"
-#include "PrintProp.h"
-#include "PrnCalibrate.h"
-#include "SettingsStore.h"
 #include "SpoolerTest.h"
+#include "model/SettingsStore.h"
+#include "print/PlatformPrinter.h"
+#include "print/PrintProp.h"
+#include "print/PrnCalibrate.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -1,14 +1,14 @@
-#include "Calibration.h"
 #include "FakePrintSource.h"
 #include "FakeUserDialogs.h"
 #include "FrameNumbers.h"
 #include "PdfPage.h"
-#include "PlatformPrinter.h"
-#include "PrintProp.h"
-#include "PrnCalibrate.h"
 #include "QtPrinters.h"
-#include "SettingsStore.h"
 #include "SpoolerTest.h"
+#include "model/Calibration.h"
+#include "model/SettingsStore.h"
+#include "print/PlatformPrinter.h"
+#include "print/PrintProp.h"
+#include "print/PrnCalibrate.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,11 +1,11 @@
 #include "Bounds.h"
 #include "FakePrintSource.h"
 #include "FakeUserDialogs.h"
-#include "PlatformPrinter.h"
-#include "PrintProp.h"
-#include "PrnCalibrate.h"
-#include "SettingsStore.h"
 #include "UserErrorOf.h"
+#include "model/SettingsStore.h"
+#include "print/PlatformPrinter.h"
+#include "print/PrintProp.h"
+#include "print/PrnCalibrate.h"
 
 #include <QComboBox>
 #include <QDir>

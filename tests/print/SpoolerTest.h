@@ -1,7 +1,7 @@
 #pragma once
 
-#include "PrinterDevice.h"
 #include "PrivateSpooler.h"
+#include "print/PrinterDevice.h"
 
 #include <QPrinter>
 #include <QPrinterInfo>

@@ -1,8 +1,8 @@
-#include "BarcodePlacement.h"
-#include "BarcodeSymbol.h"
-#include "OpsJson.h"
-#include "RecordingSurface.h"
-#include "UserError.h"
+#include "model/UserError.h"
+#include "render/BarcodePlacement.h"
+#include "render/BarcodeSymbol.h"
+#include "render/OpsJson.h"
+#include "render/RecordingSurface.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "FormFrame.h"
-#include "UserError.h"
+#include "render/FormFrame.h"
+#include "model/UserError.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 #include "FixedTextMeasure.h"
-#include "Hub3aPayload.h"
-#include "PaintHub3a.h"
-#include "RecordingSurface.h"
-#include "SlipFile.h"
+#include "model/Hub3aPayload.h"
+#include "model/SlipFile.h"
+#include "render/PaintHub3a.h"
+#include "render/RecordingSurface.h"
 
 #include <QFile>
 

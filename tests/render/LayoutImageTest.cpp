@@ -1,6 +1,6 @@
-#include "PaintUplatnica.h"
-#include "PaintZorvat.h"
-#include "QPainterSurface.h"
+#include "render/PaintUplatnica.h"
+#include "render/PaintZorvat.h"
+#include "render/QPainterSurface.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "FixedTextMeasure.h"
-#include "PaintUplatnica.h"
-#include "PaintZorvat.h"
-#include "RecordingSurface.h"
+#include "render/PaintUplatnica.h"
+#include "render/PaintZorvat.h"
+#include "render/RecordingSurface.h"
 
 #include <QString>
 

@@ -1,5 +1,5 @@
 #include "LayoutRecording.h"
-#include "SlipData.h"
+#include "model/SlipData.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "FittedFonts.h"
 #include "QtPrinters.h"
+#include "render/FittedFonts.h"
 
 #include <gtest/gtest.h>
 

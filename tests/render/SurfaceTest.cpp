@@ -1,8 +1,8 @@
-#include "FittedFonts.h"
 #include "FixedTextMeasure.h"
-#include "OpsJson.h"
-#include "QPainterSurface.h"
-#include "RecordingSurface.h"
+#include "render/FittedFonts.h"
+#include "render/OpsJson.h"
+#include "render/QPainterSurface.h"
+#include "render/RecordingSurface.h"
 
 #include <QFontMetrics>
 #include <QImage>

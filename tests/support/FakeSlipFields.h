@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SlipFieldAccess.h"
+#include "ui/SlipFieldAccess.h"
 
 #include <QMap>
 #include <QStringList>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "SettingsStore.h"
-#include "SqliteDatabase.h"
+#include "model/SettingsStore.h"
+#include "model/SqliteDatabase.h"
 
 #include <QByteArray>
 #include <QFile>

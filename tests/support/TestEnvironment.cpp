@@ -1,7 +1,7 @@
 #include "TestEnvironment.h"
 
-#include "HandlerErrors.h"
-#include "UserError.h"
+#include "model/UserError.h"
+#include "ui/HandlerErrors.h"
 
 #include <QApplication>
 #include <QByteArray>

@@ -1,5 +1,5 @@
-#include "HandlerApplication.h"
 #include "TestEnvironment.h"
+#include "ui/HandlerApplication.h"
 
 #include <gtest/gtest.h>
 

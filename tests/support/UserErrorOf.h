@@ -1,7 +1,7 @@
 #pragma once
 
-#include "HandlerErrors.h"
-#include "UserError.h"
+#include "model/UserError.h"
+#include "ui/HandlerErrors.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "RenderTool.h"
 
-#include "SlipFile.h"
+#include "model/SlipFile.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

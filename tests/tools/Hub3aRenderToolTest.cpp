@@ -1,5 +1,5 @@
-#include "BarcodeReadBack.h"
 #include "ToolRun.h"
+#include "print/BarcodeReadBack.h"
 
 #include <QFile>
 #include <QImage>

@@ -1,9 +1,9 @@
-#include "Defaults.h"
+#include "ui/Defaults.h"
 #include "FakeSlipFields.h"
 #include "QtPrinters.h"
-#include "SlipControlTable.h"
 #include "TemporaryStore.h"
 #include "UserErrorOf.h"
+#include "ui/SlipControlTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "HandlerErrors.h"
-#include "UserError.h"
+#include "ui/HandlerErrors.h"
 #include "UserErrorOf.h"
+#include "model/UserError.h"
 
 #include <gtest/gtest.h>
 

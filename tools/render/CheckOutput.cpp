@@ -1,6 +1,6 @@
 #include "CheckOutput.h"
 
-#include "Hub3aChecks.h"
+#include "payments/Hub3aChecks.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Hub3aRecord.h"
-#include "PaymentFields.h"
-#include "SlipData.h"
+#include "model/Hub3aRecord.h"
+#include "model/SlipData.h"
+#include "payments/PaymentFields.h"
 
 #include <QByteArray>
 

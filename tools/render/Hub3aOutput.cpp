@@ -1,11 +1,11 @@
 #include "Hub3aOutput.h"
 
-#include "OpsJson.h"
-#include "PaintHub3a.h"
-#include "QPainterSurface.h"
-#include "RecordingSurface.h"
 #include "RenderOutput.h"
-#include "UserError.h"
+#include "model/UserError.h"
+#include "render/OpsJson.h"
+#include "render/PaintHub3a.h"
+#include "render/QPainterSurface.h"
+#include "render/RecordingSurface.h"
 
 #include <QImage>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Hub3aRecord.h"
-#include "LayoutStyle.h"
+#include "model/Hub3aRecord.h"
+#include "render/LayoutStyle.h"
 
 #include <QByteArray>
 #include <QSize>

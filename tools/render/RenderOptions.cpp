@@ -1,7 +1,7 @@
 #include "RenderOptions.h"
 
-#include "UserError.h"
-#include "WholeNumber.h"
+#include "model/UserError.h"
+#include "model/WholeNumber.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

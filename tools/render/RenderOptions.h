@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LayoutStyle.h"
+#include "render/LayoutStyle.h"
 
 #include <QString>
 #include <QStringList>

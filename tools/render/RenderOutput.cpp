@@ -1,9 +1,9 @@
 #include "RenderOutput.h"
 
-#include "OpsJson.h"
-#include "QPainterSurface.h"
-#include "RecordingSurface.h"
-#include "UserError.h"
+#include "model/UserError.h"
+#include "render/OpsJson.h"
+#include "render/QPainterSurface.h"
+#include "render/RecordingSurface.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -2,13 +2,13 @@
 
 #include "CheckOutput.h"
 #include "Hub3aOutput.h"
-#include "Hub3aPayload.h"
 #include "RenderOptions.h"
 #include "RenderOutput.h"
 #include "SlipDrawing.h"
-#include "SlipFile.h"
-#include "TextFile.h"
-#include "UserError.h"
+#include "model/Hub3aPayload.h"
+#include "model/SlipFile.h"
+#include "model/TextFile.h"
+#include "model/UserError.h"
 
 using namespace Qt::StringLiterals;
 

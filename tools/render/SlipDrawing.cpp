@@ -1,7 +1,7 @@
 #include "SlipDrawing.h"
 
-#include "PaintUplatnica.h"
-#include "PaintZorvat.h"
+#include "render/PaintUplatnica.h"
+#include "render/PaintZorvat.h"
 
 #include <algorithm>
 

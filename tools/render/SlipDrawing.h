@@ -1,10 +1,10 @@
 #pragma once
 
-#include "DrawingSurface.h"
-#include "FormFrame.h"
-#include "LayoutStyle.h"
 #include "RenderOptions.h"
-#include "SlipData.h"
+#include "model/SlipData.h"
+#include "render/DrawingSurface.h"
+#include "render/FormFrame.h"
+#include "render/LayoutStyle.h"
 
 #include <QSizeF>
 

@@ -1,10 +1,10 @@
 #include "CrashContent.h"
 
-#include "Calibration.h"
-#include "PartnerEntry.h"
-#include "PartnerList.h"
-#include "SlipFile.h"
-#include "UserError.h"
+#include "model/Calibration.h"
+#include "model/SlipFile.h"
+#include "model/UserError.h"
+#include "partners/PartnerEntry.h"
+#include "partners/PartnerList.h"
 
 #include <QFile>
 

@@ -1,5 +1,5 @@
 #include "CrashContent.h"
-#include "UserError.h"
+#include "model/UserError.h"
 
 #include <sys/prctl.h>
 #include <unistd.h>

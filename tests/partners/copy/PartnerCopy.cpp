@@ -1,8 +1,8 @@
 // One running copy of the program as far as the partner file goes: loads the list, makes the changes
 // given ("+entry" adds, "-N" deletes entry N), says "ready", and after a line on its standard input
 // saves as the end of the program does.
-#include "PartnerList.h"
-#include "UserError.h"
+#include "model/UserError.h"
+#include "partners/PartnerList.h"
 
 #include <QCoreApplication>
 #include <QString>
