@@ -192,6 +192,16 @@ ZorvatData TForm1::zorvatData() const
                                  m_fields->fieldText(QLatin1StringView("Edit1")));
 }
 
+bool TForm1::hub3aActive() const
+{
+    return false;
+}
+
+Hub3aRecord TForm1::hub3aData() const
+{
+    return {};
+}
+
 void TForm1::Timer1Timer()
 {
     m_statusPanels->showClock(m_services.clock.now());

@@ -45,6 +45,8 @@ public:
     SlipKind activeKind() const override;
     UplatnicaData uplatnicaData() const override;
     ZorvatData zorvatData() const override;
+    bool hub3aActive() const override;
+    Hub3aRecord hub3aData() const override;
     Calibration calibration() const override { return m_calibration; }
     void setCalibration(const Calibration &calibration) override { m_calibration = calibration; }
     SlipControls &fields() const { return *m_fields; }

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "model/Calibration.h"
+#include "model/Hub3aRecord.h"
 #include "model/SlipData.h"
 #include "model/SlipFields.h"
 
 // What the print dialog and the calibration dialog need from the main window: which form its
-// active tab shows, the two records as they stand, and the current calibration record (the one
+// active tab shows, the records as they stand, and the current calibration record (the one
 // last loaded, for the printer last loaded), which the print jobs use.
 class PrintSource
 {
@@ -15,6 +16,9 @@ public:
     virtual SlipKind activeKind() const = 0;
     virtual UplatnicaData uplatnicaData() const = 0;
     virtual ZorvatData zorvatData() const = 0;
+    // True when the active tab is the HUB-3A slip's; activeKind() then names no form to print.
+    virtual bool hub3aActive() const = 0;
+    virtual Hub3aRecord hub3aData() const = 0;
 
     virtual Calibration calibration() const = 0;
     virtual void setCalibration(const Calibration &calibration) = 0;
