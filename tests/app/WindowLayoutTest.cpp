@@ -27,12 +27,12 @@ TEST_F(WindowLayout, MenuHasEveryEntryInOrderWithoutShortcuts)
         EXPECT_TRUE(action->shortcut().isEmpty()) << entry.toStdString();
         entries.append(entry);
     }
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("Novo Uplatnica Zorvat"), QStringLiteral("Učitaj"),
-                                    QStringLiteral("Snimi kao"), QStringLiteral("-"),
-                                    QStringLiteral("Pregled (disabled)"), QStringLiteral("Ispiši"),
-                                    QStringLiteral("-"), QStringLiteral("Podaci"), QStringLiteral("-"),
-                                    QStringLiteral("Opcije... (disabled)"), QStringLiteral("-"),
-                                    QStringLiteral("Izlazak")}));
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("Novo Uplatnica Zorvat HUB-3A"), QStringLiteral("Učitaj"),
+                                    QStringLiteral("Snimi kao"), QStringLiteral("Prenesi u HUB-3A"),
+                                    QStringLiteral("-"), QStringLiteral("Pregled (disabled)"),
+                                    QStringLiteral("Ispiši"), QStringLiteral("-"), QStringLiteral("Podaci"),
+                                    QStringLiteral("-"), QStringLiteral("Opcije... (disabled)"),
+                                    QStringLiteral("-"), QStringLiteral("Izlazak")}));
 }
 
 TEST_F(WindowLayout, StatusBarHasFourPanels)
