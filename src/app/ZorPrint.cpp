@@ -277,7 +277,10 @@ void TForm1::loadDefaults(SlipKind kind)
 
 void TForm1::storeDefaults(DefaultGroup group)
 {
-    StoreDefaults(m_services.store, *m_fields, group);
+    if (group == DefaultGroup::Hub3aPayer)
+        StoreDefaults(m_services.store, *m_hub3a, group);
+    else
+        StoreDefaults(m_services.store, *m_fields, group);
 }
 
 void TForm1::newForm(SlipKind kind)
