@@ -115,7 +115,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     connectHandlers();
     m_hub3a = new Hub3aTab(*this, *m_ui->PaintBox3, [this](const QString &text) { showStatus(text); });
     m_paymentHints = std::make_unique<PaymentHints>(
-        *this, *m_fields, [this](const QString &hint) { m_statusPanels->showFieldHint(hint); });
+        *this, *m_fields, *m_hub3a, [this](const QString &hint) { m_statusPanels->showFieldHint(hint); });
     new FileDrop(this, [this](const QStringList &paths) { runHandler([&] { openFiles(paths); }); });
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));

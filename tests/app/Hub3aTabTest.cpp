@@ -8,6 +8,7 @@
 #include "model/SlipFile.h"
 #include "model/Win1250.h"
 #include "partners/PartnerEntry.h"
+#include "ui/CheckMark.h"
 #include "ui/Hub3aControlTable.h"
 
 #include <QCheckBox>
@@ -299,6 +300,42 @@ TEST_F(Hub3aTabTest, EveryFieldRepaintsThePreviewOnce)
         EXPECT_EQ(preview.count, 1) << spec.key;
     }
     EXPECT_EQ(window->hub3aData().texts, Hub3aRecord().texts);
+}
+
+TEST_F(Hub3aTabTest, PaymentHintsMarkTheIbansAndReferencesWhileTheyAreTyped)
+{
+    const struct
+    {
+        F model; // set first, or Urgent for an account
+        const char16_t *modelText;
+        F field;
+        const char16_t *typed;
+        CheckStatus status;
+        const char16_t *reason;
+    } cases[] = {
+        {F::Urgent, u"", F::PayerIban, u"HR1210010051863000160", CheckStatus::Valid, u"IBAN je ispravan"},
+        {F::Urgent, u"", F::RecipientIban, u"HR1210010051863000161", CheckStatus::Invalid,
+         u"kontrolni broj treba biti 82"},
+        {F::PayerModel, u"HR01", F::PayerReference, u"12345-678", CheckStatus::Invalid,
+         u"kontrolni broj treba biti 9"},
+        {F::RecipientModel, u"HR68", F::RecipientReference, u"8214-12345678903", CheckStatus::Valid,
+         u"poziv na broj odgovara modelu HR68"},
+    };
+    showWindow();
+    selectHub3aTab();
+    for (const auto &c : cases) {
+        const QByteArray control = hub3aControlOf(c.field).data();
+        auto *mark = child<CheckMark>((control + "Check").constData());
+        if (c.model != F::Urgent)
+            tab().setText(c.model, QString::fromUtf16(c.modelText));
+        LineBox *line = box(c.field);
+        line->setFocus();
+        typeText(line, QString::fromUtf16(c.typed));
+        EXPECT_EQ(hub(c.field), QString::fromUtf16(c.typed)) << control.constData();
+        EXPECT_EQ(mark->status(), c.status) << control.constData();
+        EXPECT_EQ(mark->toolTip(), QString::fromUtf16(c.reason)) << control.constData();
+        EXPECT_EQ(status(), QString::fromUtf16(c.reason)) << control.constData();
+    }
 }
 
 } // namespace
