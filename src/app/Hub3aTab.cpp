@@ -63,7 +63,6 @@ Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(cons
     }
     for (const Hub3aFieldSpec &spec : hub3aFields())
         connectChange(spec.field, this, [this] { m_preview.update(); });
-    m_preview.setPaintHandler([this](QPainter &painter) { paintPreview(painter); });
 }
 
 LineBox *Hub3aTab::line(Hub3aField field) const
@@ -121,6 +120,7 @@ void Hub3aTab::connectChange(Hub3aField field, QObject *context, std::function<v
 
 void Hub3aTab::paintPreview(QPainter &painter)
 {
+    painter.fillRect(m_preview.rect(), Qt::white); // the paper
     painter.scale(m_preview.width() / formWidth, m_preview.height() / formHeight);
     QPainterSurface surface(painter, m_fonts);
     PaintHub3a(surface, PrintMode::Complete, record());

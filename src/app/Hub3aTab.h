@@ -38,7 +38,7 @@ public:
 
     void connectChange(Hub3aField field, QObject *context, std::function<void()> handler);
 
-    // The picture: the whole form with the fields' data and barcode, stretched to the box.
+    // The picture: the whole form with the fields' data and barcode on white, stretched to the box.
     void paintPreview(QPainter &painter);
 
 private:

@@ -111,9 +111,9 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     m_fields = std::make_unique<SlipControls>(*this);
     m_statusPanels = std::make_unique<StatusPanels>(*m_ui->StatusBar1);
     m_pickPanel = new PickPanel(this);
+    m_hub3a = new Hub3aTab(*this, *m_ui->PaintBox3, [this](const QString &text) { showStatus(text); });
     setUpControls();
     connectHandlers();
-    m_hub3a = new Hub3aTab(*this, *m_ui->PaintBox3, [this](const QString &text) { showStatus(text); });
     m_paymentHints = std::make_unique<PaymentHints>(
         *this, *m_fields, *m_hub3a, [this](const QString &hint) { m_statusPanels->showFieldHint(hint); });
     new FileDrop(this, [this](const QStringList &paths) { runHandler([&] { openFiles(paths); }); });
@@ -158,6 +158,8 @@ void TForm1::connectHandlers()
         [this](QPainter &painter) { runHandler([&] { PaintBox1Paint(painter); }); });
     m_ui->PaintBox2->setPaintHandler(
         [this](QPainter &painter) { runHandler([&] { PaintBox2Paint(painter); }); });
+    m_ui->PaintBox3->setPaintHandler(
+        [this](QPainter &painter) { runHandler([&] { m_hub3a->paintPreview(painter); }); });
 
     const std::pair<QAction *, Handler> menu[] = {
         {m_ui->Uplatnica1, &TForm1::Uplatnica1Click}, {m_ui->Zorvat1, &TForm1::Zorvat1Click},

@@ -6,8 +6,8 @@
 #include "app/Hub3aTab.h"
 #include "app/LineBox.h"
 #include "model/SlipFile.h"
-#include "model/Win1250.h"
 #include "partners/PartnerEntry.h"
+#include "render/Hub3aForm.h"
 #include "ui/CheckMark.h"
 #include "ui/Hub3aControlTable.h"
 
@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QListWidget>
 #include <QStatusBar>
@@ -335,7 +336,43 @@ TEST_F(Hub3aTabTest, PaymentHintsMarkTheIbansAndReferencesWhileTheyAreTyped)
         EXPECT_EQ(mark->status(), c.status) << control.constData();
         EXPECT_EQ(mark->toolTip(), QString::fromUtf16(c.reason)) << control.constData();
         EXPECT_EQ(status(), QString::fromUtf16(c.reason)) << control.constData();
+        EXPECT_TRUE(mark->isVisibleTo(window.get())) << control.constData();
+        EXPECT_TRUE(mark->geometry().left() > line->geometry().right()) << control.constData();
     }
+    // A loaded slip marks its fields as typing does.
+    tab().setRecord(sample());
+    for (const char *control : {"Hub3aPayerIbanCheck", "Hub3aRecipientReferenceCheck"})
+        EXPECT_TRUE(child<CheckMark>(control)->isVisibleTo(window.get())) << control;
+}
+
+// The picture is drawn inside the window, away from the window's corner: the barcode must stand in
+// its own cell there too, not shifted by the box's place in the window.
+TEST_F(Hub3aTabTest, PreviewDrawsTheBarcodeInItsCellInsideTheWindow)
+{
+    tab().setRecord(sample());
+    window->resize(688, 760); // room for the whole picture
+    showWindow();
+    selectHub3aTab();
+    QApplication::processEvents();
+    QWidget *box = child("PaintBox3");
+    ASSERT_FALSE(box->visibleRegion().isEmpty());
+    ASSERT_EQ(box->visibleRegion().boundingRect(), box->rect());
+    const QImage shot = window->grab().toImage();
+    using namespace Hub3aForm;
+    const double xScale = box->width() / 210.0, yScale = box->height() / 99.0;
+    const QPoint corner = box->mapTo(window.get(), QPoint(0, 0));
+    const QRect cell = QRectF(QPointF(barcodeLeft * xScale, barcodeTop * yScale),
+                              QPointF(barcodeRight * xScale, barcodeBottom * yScale))
+                           .toRect()
+                           .translated(corner)
+                           .intersected(shot.rect());
+    ASSERT_FALSE(cell.isEmpty());
+    int black = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            black += qGray(shot.pixel(x, y)) < 64 ? 1 : 0;
+    }
+    EXPECT_GT(black, cell.width() * cell.height() / 5) << "the barcode's bars fill much of its cell";
 }
 
 } // namespace
