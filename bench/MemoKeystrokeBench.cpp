@@ -23,6 +23,16 @@ namespace {
 
 const QString typicalPurpose = QStringLiteral("Uplata po računu broj 12345 za isporučenu robu\r\ni usluge");
 
+// Types one key into target and lets the window repaint.
+void typeKey(QWidget *target, Qt::Key key, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+    QApplication::processEvents();
+}
+
 // The main window over a store and partner file of its own, with some fields filled, shown and
 // exposed; exposed() is false when it could not be shown.
 struct ShownWindow
@@ -72,11 +82,7 @@ void Memo2KeystrokeToRepaintedPreview(benchmark::State &state)
             state.ResumeTiming();
         }
         const int paintsBefore = paints.count;
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QApplication::sendEvent(memo, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QApplication::sendEvent(memo, &release);
-        QApplication::processEvents();
+        typeKey(memo, Qt::Key_A, QStringLiteral("a"));
         keyPaints += paints.count - paintsBefore;
         ++typed;
     }
@@ -110,11 +116,7 @@ void LineKeystrokeToRepaintedPreview(benchmark::State &state)
             QApplication::processEvents();
             state.ResumeTiming();
         }
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
-        QApplication::sendEvent(line, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
-        QApplication::sendEvent(line, &release);
-        QApplication::processEvents();
+        typeKey(line, Qt::Key_7, QStringLiteral("7"));
         ++typed;
     }
 }
@@ -157,11 +159,7 @@ void Hub3aDescriptionKeystrokeToRepaintedPreview(benchmark::State &state)
             state.ResumeTiming();
         }
         const int paintsBefore = paints.count;
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QApplication::sendEvent(line, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QApplication::sendEvent(line, &release);
-        QApplication::processEvents();
+        typeKey(line, Qt::Key_A, QStringLiteral("a"));
         keyPaints += paints.count - paintsBefore;
         ++typed;
     }
