@@ -5,12 +5,14 @@
 #include "app/Hub3aPartner.h"
 #include "app/Hub3aTab.h"
 #include "app/LineBox.h"
+#include "app/PurposeCodeBox.h"
 #include "model/SlipFile.h"
 #include "partners/PartnerEntry.h"
 #include "render/Hub3aForm.h"
 #include "ui/CheckMark.h"
 #include "ui/Hub3aControlTable.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -373,6 +375,35 @@ TEST_F(Hub3aTabTest, PreviewDrawsTheBarcodeInItsCellInsideTheWindow)
             black += qGray(shot.pixel(x, y)) < 64 ? 1 : 0;
     }
     EXPECT_GT(black, cell.width() * cell.height() / 5) << "the barcode's bars fill much of its cell";
+}
+
+TEST_F(Hub3aTabTest, PurposeListOffersTheCommonCodesWithCroatianNamesAndPutsTheCodeInTheBox)
+{
+    const struct
+    {
+        const char *code;
+        const char16_t *name;
+    } expected[] = {
+        {"COST", u"Plaćanje troškova"},   {"OTHR", u"Ostala plaćanja"}, {"SALA", u"Plaća"},
+        {"SUPP", u"Plaćanje dobavljaču"}, {"GOVT", u"Plaćanje državi"}, {"TAXS", u"Plaćanje poreza"},
+    };
+    auto *box = child<QComboBox>("Hub3aPurpose");
+    for (const auto &e : expected) {
+        const int index = box->findText(QLatin1StringView(e.code));
+        ASSERT_GE(index, 0) << e.code;
+        QStyleOptionViewItem option;
+        option.initFrom(box->view());
+        const QModelIndex item = box->model()->index(index, 0);
+        const QSize shown = box->itemDelegate()->sizeHint(option, item);
+        EXPECT_GT(shown.width(), box->fontMetrics().horizontalAdvance(QString::fromUtf16(e.name))) << e.code;
+        EXPECT_EQ(box->itemData(index, Qt::ToolTipRole).toString(), QString::fromUtf16(e.name)) << e.code;
+        box->setCurrentIndex(index);
+        EXPECT_EQ(hub(F::PurposeCode), QLatin1StringView(e.code));
+    }
+    for (const PurposeCode &code : purposeCodes()) {
+        EXPECT_EQ(cleanHub3aText(F::PurposeCode, QLatin1StringView(code.code)), QLatin1StringView(code.code))
+            << "every listed code is four capitals";
+    }
 }
 
 } // namespace
