@@ -36,11 +36,11 @@ Hub3aField fieldOfControl(QLatin1StringView control)
 
 } // namespace
 
-QString refusedCharactersText(const QString &characters)
+QString refusedCharactersText(const QStringList &characters)
 {
     QStringList named;
-    for (const QChar ch : characters)
-        named.append(ch == u' ' ? QStringLiteral("razmak") : QString(ch));
+    for (const QString &character : characters)
+        named.append(character == u" " ? QStringLiteral("razmak") : character);
     return QStringLiteral("Polje ne prima znakove %1: izostavljeni su.").arg(named.join(u' '));
 }
 
@@ -57,8 +57,9 @@ Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(cons
         box->setTypingLimit(spec.maxLength);
         box->setCharacterFilter(
             [field = spec.field](const QString &text) { return hub3aCharactersOnly(field, text); });
-        connect(box, &LineBox::charactersRefused, this,
-                [showStatus](const QString &characters) { showStatus(refusedCharactersText(characters)); });
+        connect(box, &LineBox::charactersRefused, this, [showStatus](const QStringList &characters) {
+            showStatus(refusedCharactersText(characters));
+        });
         m_lines[static_cast<size_t>(spec.field)] = box;
     }
     for (const Hub3aFieldSpec &spec : hub3aFields())

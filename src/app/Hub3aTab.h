@@ -52,4 +52,4 @@ private:
 };
 
 // What the status bar says when an edit drops characters that a HUB-3A field does not take.
-QString refusedCharactersText(const QString &characters);
+QString refusedCharactersText(const QStringList &characters);

@@ -86,6 +86,8 @@ TEST_F(Hub3aTabTest, TypingAndPastingKeepTheLimitAndTheRepertoireAndSayWhatWasDr
         {F::Description, true, u"Račun@2024#€ za ožujak", u"Račun2024 za ožujak",
          u"Polje ne prima znakove @ # €: izostavljeni su."},
         {F::Description, false, u"a_b", u"ab", u"Polje ne prima znakove _: izostavljeni su."},
+        {F::RecipientPlace, true, u"Zagreb 😀 Ω", u"Zagreb  ",
+         u"Polje ne prima znakove 😀 Ω: izostavljeni su."},
         {F::PayerIban, true, u"hr12 1001 0051 8630 0016 0", u"HR1210010051863000160",
          u"Polje ne prima znakove razmak: izostavljeni su."},
         {F::RecipientModel, false, u"hr001", u"HR00", u""},
