@@ -5,10 +5,12 @@
 #include "app/PurposeCodeBox.h"
 #include "render/PaintHub3a.h"
 #include "render/QPainterSurface.h"
+#include "ui/CheckMark.h"
 #include "ui/Hub3aControlTable.h"
 #include "ui/TextFilter.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QPainter>
 
 #include <stdexcept>
@@ -24,6 +26,21 @@ template <typename T> T *findControl(QWidget &window, Hub3aField field)
         throw std::logic_error("the window has no HUB-3A control " +
                                std::string(hub3aControlOf(field).data()));
     return control;
+}
+
+// An amount the barcode cannot carry, or a date that is none, is marked; a good one is not.
+CheckResult checkAmount(const QString &text)
+{
+    if (hub3aAmountCents(text))
+        return CheckResult::empty();
+    return CheckResult::invalid(QStringLiteral("iznos se piše kao 1.234,56, najviše 9.999.999.999.999,99"));
+}
+
+CheckResult checkExecutionDate(const QString &text)
+{
+    if (text.isEmpty() || QDate::fromString(text, QStringLiteral("ddMMyyyy")).isValid())
+        return CheckResult::empty();
+    return CheckResult::invalid(QStringLiteral("datum izvršenja se piše kao DDMMGGGG, npr. 15012026"));
 }
 
 Hub3aField fieldOfControl(QLatin1StringView control)
@@ -64,6 +81,8 @@ Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(cons
     }
     for (const Hub3aFieldSpec &spec : hub3aFields())
         connectChange(spec.field, this, [this] { m_preview.update(); });
+    CheckMark::beside(line(Hub3aField::Amount), checkAmount);
+    CheckMark::beside(line(Hub3aField::ExecutionDate), checkExecutionDate);
 }
 
 LineBox *Hub3aTab::line(Hub3aField field) const

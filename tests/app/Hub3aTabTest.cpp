@@ -408,4 +408,33 @@ TEST_F(Hub3aTabTest, PurposeListOffersTheCommonCodesWithCroatianNamesAndPutsTheC
     }
 }
 
+TEST_F(Hub3aTabTest, AnAmountOrDateThatCannotBeUsedIsMarked)
+{
+    const struct
+    {
+        F field;
+        const char16_t *text;
+        bool marked;
+    } cases[] = {
+        {F::Amount, u"", false},
+        {F::Amount, u"1.234,56", false},
+        {F::Amount, u"9.999.999.999.999,99", false},
+        {F::Amount, u"10.000.000.000.000,00", true},
+        {F::Amount, u"12,345", true},
+        {F::Amount, u"1.23,4", true},
+        {F::ExecutionDate, u"", false},
+        {F::ExecutionDate, u"29022024", false},
+        {F::ExecutionDate, u"29022023", true},
+        {F::ExecutionDate, u"1501202", true},
+    };
+    showWindow();
+    selectHub3aTab();
+    for (const auto &c : cases) {
+        tab().setText(c.field, QString::fromUtf16(c.text));
+        auto *mark = child<CheckMark>((QByteArray(hub3aControlOf(c.field).data()) + "Check").constData());
+        EXPECT_EQ(mark->isVisibleTo(window.get()), c.marked) << QString::fromUtf16(c.text).toStdString();
+        EXPECT_EQ(mark->status(), c.marked ? CheckStatus::Invalid : CheckStatus::Empty);
+    }
+}
+
 } // namespace
