@@ -202,9 +202,9 @@ TEST_F(Hub3aTabTest, PartnerPickFillsTheRecipient)
         {u"Vodovod\nSplit", u"HR12 1001 0051 8630 0016 0", u" 01 1234 5", u"Vodovod", u"Split", u"",
          u"HR1210010051863000160", u"HR01", u"1234-5", u""},
         {u"Udruga\r\nA\r\nB\r\nC", u"2340009-1510946338", u"HR00 99", u"Udruga", u"A", u"B C",
-         u"HR7023400091510946338", u"HR00", u"99", u""},
+         u"HR7023400091510946338", u"HR00", u"99", u"račun 2340009-1510946338 → HR7023400091510946338"},
         {u"Nepoznat", u"30101-601-25434", u"12345", u"Nepoznat", u"", u"", u"", u"HR99", u"12345",
-         u"Nije preuzeto: račun primatelja"},
+         u"nije preuzeto: račun primatelja"},
     };
     selectHub3aTab();
     for (const auto &c : cases) {
