@@ -7,32 +7,68 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QToolButton>
+
+#include <stdexcept>
+#include <string>
 
 namespace {
 
-// Where each field's mark stands: right of `after` (the field, or the button beside it), level
-// with the field; with no `after` there is no room to the right, and the mark stands inside the
-// field's right end, the text kept clear of it.
-struct MarkPlace
+// Where a field's mark stands: right of the field, right of the tool button beside the field
+// on its row, or, where a caption leaves no room to the right, inside the field's right end with
+// the text kept clear of it. Level with the field in each case.
+enum class MarkPlace { AfterField, AfterButton, Inside };
+
+struct FieldMark
 {
-    const char *control;
-    const char *after;
+    SlipKind kind;
+    const char *field;
+    MarkPlace place;
 };
-constexpr MarkPlace places[] = {
-    {"MaskEdit7", "SpeedButton5"}, {"MaskEdit8", "MaskEdit8"}, {"Racun1", "SpeedButton11"}, {"pb12", nullptr},
-    {"Racun2", "SpeedButton10"},   {"pb22", "pb22"},
+
+constexpr FieldMark fieldMarks[] = {
+    {SlipKind::Uplatnica, "account", MarkPlace::AfterButton},
+    {SlipKind::Uplatnica, "reference", MarkPlace::AfterField},
+    {SlipKind::Zorvat, "payerAccount", MarkPlace::AfterButton},
+    {SlipKind::Zorvat, "payerReference", MarkPlace::Inside},
+    {SlipKind::Zorvat, "recipientAccount", MarkPlace::AfterButton},
+    {SlipKind::Zorvat, "recipientReference", MarkPlace::AfterField},
 };
 
 constexpr int gap = 3;
 
-CheckMark *placeMark(QWidget &window, QWidget *control)
+MarkPlace markPlace(SlipKind kind, QLatin1StringView field)
 {
-    const auto place = std::find_if(std::begin(places), std::end(places), [control](const MarkPlace &p) {
-        return control->objectName() == QLatin1StringView(p.control);
-    });
-    Q_ASSERT(place != std::end(places));
+    for (const FieldMark &mark : fieldMarks) {
+        if (mark.kind == kind && field == QLatin1StringView(mark.field))
+            return mark.place;
+    }
+    throw std::logic_error("no place for the mark of " +
+                           std::string(field.data(), static_cast<size_t>(field.size())));
+}
+
+// The nearest tool button right of the field that shares its row.
+const QWidget *buttonBeside(const QWidget *control)
+{
     const QRect field = control->geometry();
-    if (!place->after) {
+    const QWidget *nearest = nullptr;
+    for (const QToolButton *button :
+         control->parentWidget()->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
+        const QRect place = button->geometry();
+        const bool sameRow = place.top() <= field.bottom() && place.bottom() >= field.top();
+        if (sameRow && place.left() > field.right() &&
+            (!nearest || place.left() < nearest->geometry().left()))
+            nearest = button;
+    }
+    if (!nearest)
+        throw std::logic_error("no button beside " + control->objectName().toStdString());
+    return nearest;
+}
+
+CheckMark *placeMark(QWidget *control, MarkPlace place)
+{
+    const QRect field = control->geometry();
+    if (place == MarkPlace::Inside) {
         auto *mark = new CheckMark(control);
         mark->move(field.width() - CheckMark::side - gap, (field.height() - CheckMark::side) / 2);
         if (auto *line = qobject_cast<QLineEdit *>(control)) {
@@ -41,7 +77,7 @@ CheckMark *placeMark(QWidget &window, QWidget *control)
         }
         return mark;
     }
-    const auto *after = window.findChild<QWidget *>(QLatin1StringView(place->after));
+    const QWidget *after = place == MarkPlace::AfterButton ? buttonBeside(control) : control;
     auto *mark = new CheckMark(control->parentWidget());
     mark->move(after->geometry().right() + gap, field.top() + (field.height() - CheckMark::side) / 2);
     return mark;
@@ -62,7 +98,7 @@ PaymentHints::PaymentHints(QWidget &window, SlipControls &fields,
             auto *control = window.findChild<QWidget *>(controlName);
             QWidget *modelControl =
                 field.isReference() ? window.findChild<QWidget *>(modelControlName) : nullptr;
-            CheckMark *mark = placeMark(window, control);
+            CheckMark *mark = placeMark(control, markPlace(kind, field.fieldName()));
             mark->setObjectName(controlName + QStringLiteral("Check"));
             m_hints.push_back({&field, controlName, modelControlName, control, modelControl, mark});
         }
