@@ -137,6 +137,7 @@ void PaintHub3a(DrawingSurface &surface, PrintMode mode, const Hub3aRecord &reco
         Hub3aForm::draw(surface);
     if (mode == PrintMode::Template)
         return;
+    // The data state of the slip forms; each block below names its own font.
     FormBlocks::beginData(surface, dataInk);
     surface.setFontCharset(centralEuropeanCharset);
     drawAddresses(surface, record);
