@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "ui/SlipControlTable.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -76,6 +77,20 @@ TEST_F(WindowLayout, SmallButtonsShowTheirHints)
         EXPECT_EQ(button->toolTip(), hint) << name;
         EXPECT_TRUE(button->autoRaise()) << name;
         EXPECT_FALSE(button->icon().isNull()) << name;
+    }
+}
+
+TEST_F(WindowLayout, EachTabShowsTheLabelsOfItsFields)
+{
+    for (const SlipKind kind : {SlipKind::Uplatnica, SlipKind::Zorvat}) {
+        QSet<QString> fieldLabels;
+        for (const FieldSpec &field : slipFields(kind))
+            fieldLabels.insert(field.caption());
+        const QWidget *panel = child(controlOf(kind, 0).data())->parentWidget();
+        QSet<QString> shown;
+        for (const QLabel *label : panel->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+            shown.insert(label->text());
+        EXPECT_EQ(shown, fieldLabels) << slipKindName(kind).toStdString();
     }
 }
 
