@@ -43,7 +43,7 @@ inline std::vector<Hub3aRecord> testRecords()
 {
     Hub3aRecord sample = filled(u"Šime Žužić"_s, u"1.234,56"_s);
     sample.set(Hub3aField::PayerName, u"Đurđica Čačić"_s);
-    return {
+    std::vector<Hub3aRecord> records = {
         Hub3aRecord(),
         filled(u"čćđšžČĆĐŠŽ"_s, u"9.999.999.999.999,99"_s),
         filled(u"Ab1 ,.:-+?'/()"_s, u"0,01"_s),
@@ -51,6 +51,28 @@ inline std::vector<Hub3aRecord> testRecords()
         filled(u"x"_s, u"7"_s),
         sample,
     };
+    // Only the recipient's account and one text field, at its limit in Croatian letters.
+    for (const Hub3aFieldSpec &rules : hub3aFields()) {
+        if (rules.charset != Hub3aCharset::Text)
+            continue;
+        Hub3aRecord one;
+        one.set(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
+        one.set(Hub3aField::Amount, u"13,27"_s);
+        one.set(rules.field, repeated(u"ĐžćČšŠ đ"_s, rules.maxLength));
+        records.push_back(one);
+    }
+    // The form's own fields, which the barcode does not carry, filled to their limits.
+    Hub3aRecord formFields = sample;
+    formFields.set(Hub3aField::PayerIban, u"HR7023400091510946338"_s);
+    formFields.set(Hub3aField::PayerModel, u"HR01"_s);
+    formFields.set(Hub3aField::PayerReference, u"1234567890123-12345678"_s);
+    formFields.set(Hub3aField::RecipientModel, u"HR99"_s);
+    formFields.set(Hub3aField::RecipientReference, QString());
+    formFields.set(Hub3aField::PurposeCode, QString());
+    formFields.set(Hub3aField::ExecutionDate, u"31122026"_s);
+    formFields.set(Hub3aField::Urgent, u"1"_s);
+    records.push_back(formFields);
+    return records;
 }
 
 inline std::vector<QByteArray> testPayloads()
