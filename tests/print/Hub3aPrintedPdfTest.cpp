@@ -58,7 +58,30 @@ TEST_F(Hub3aPdfFile, EveryPayloadReadsBackFromTheFileAt300And600DpiOnASlipSizedP
         // The writer gives pages whole points: 595 x 281 pt, the slip's top-left corner exact.
         EXPECT_NEAR(page.sizeMm.width(), 210, halfPointMm);
         EXPECT_NEAR(page.sizeMm.height(), 99, halfPointMm);
-        expectBarcodeReadsBack(pdf, 0, *hub3aPayloadBytes(records[i]), "payload " + std::to_string(i));
+        expectBarcodeReadsBack(pdf, QPointF(), *hub3aPayloadBytes(records[i]),
+                               "payload " + std::to_string(i));
+    }
+}
+
+TEST_F(Hub3aPdfFile, TheBarcodeReadsBackOnPaperWhereverTheOffsetsAndTheCalibrationCarryTheSlip)
+{
+    const struct
+    {
+        int dX, dY;    // device units, millimetres
+        qint32 square; // the calibration's square in mm (8 is the default)
+    } cases[] = {{13, 2, 8}, {-7, -1, 8}, {1, 0, 9}, {5, 1, 7}};
+    const Hub3aRecord record = testRecords()[1];
+    for (const auto &c : cases) {
+        store.WriteSetting(u"dX"_s, QString::number(c.dX));
+        store.WriteSetting(u"dY"_s, QString::number(c.dY));
+        source.record = Calibration{c.square, c.square, 4, 4, 2, 10};
+        const QString pdf = print(record, PrintMode::DataOnly, u"moved%1.pdf"_s.arg(c.dX));
+        // The printer prints 100 device units as `square` millimetres: the slip's corner on paper.
+        const double paperScale = c.square / 8.0;
+        const QPointF corner(c.dX / 12.5 * paperScale, qRound(c.dY * 100.0 / c.square) / 12.5 * paperScale);
+        expectBarcodeReadsBack(
+            pdf, corner, *hub3aPayloadBytes(record),
+            std::to_string(c.dX) + ", " + std::to_string(c.dY) + ", " + std::to_string(c.square), paperScale);
     }
 }
 

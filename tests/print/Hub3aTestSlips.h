@@ -87,8 +87,9 @@ inline std::vector<QByteArray> testPayloads()
 // picture of dotsPerMm: the part a read-back looks at.
 inline QImage barcodeCell(const QImage &page, double dotsPerMm, QPointF slipCornerMm = {})
 {
-    const QRectF cellMm(QPointF(cellLeft / 100.0 - 1, cellTop / 100.0 - 1) + slipCornerMm,
-                        QPointF(cellRight / 100.0 + 1, cellBottom / 100.0 + 1) + slipCornerMm);
+    const QPointF margin(1, 1);
+    const QRectF cellMm(QPointF(cellLeft, cellTop) / 100 + slipCornerMm - margin,
+                        QPointF(cellRight, cellBottom) / 100 + slipCornerMm + margin);
     const QRectF area(cellMm.topLeft() * dotsPerMm, cellMm.bottomRight() * dotsPerMm);
     return page.copy(area.toRect());
 }

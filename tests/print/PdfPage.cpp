@@ -65,7 +65,7 @@ PdfPage PdfPage::read(const QString &path)
     return page;
 }
 
-QImage pdfRaster(const QString &path, int dotsPerInch, QString *error)
+QImage pdfRaster(const QString &path, double dotsPerInch, QString *error)
 {
     QString failure;
     QTemporaryDir dir;

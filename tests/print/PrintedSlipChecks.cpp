@@ -66,15 +66,14 @@ void expectFrameCorners(const QString &pdf, double topMm, const char *what)
     }
 }
 
-void expectBarcodeReadsBack(const QString &pdf, double topMm, const QByteArray &payload,
-                            const std::string &what)
+void expectBarcodeReadsBack(const QString &pdf, QPointF cornerMm, const QByteArray &payload,
+                            const std::string &what, double paperScale)
 {
     for (const int dpi : {300, 600}) {
         QString error;
-        const QImage raster = pdfRaster(pdf, dpi, &error);
+        const QImage raster = pdfRaster(pdf, dpi * paperScale, &error);
         ASSERT_FALSE(raster.isNull()) << error.toStdString();
-        EXPECT_EQ(readBarcodeBytes(Hub3aTestSlips::barcodeCell(raster, dpi / 25.4, QPointF(0, topMm))),
-                  payload)
+        EXPECT_EQ(readBarcodeBytes(Hub3aTestSlips::barcodeCell(raster, dpi / 25.4, cornerMm)), payload)
             << what << " at " << dpi << " dpi";
     }
 }

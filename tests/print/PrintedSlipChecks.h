@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPointF>
 #include <QString>
 
 #include <string>
@@ -13,6 +14,8 @@
 void expectFrameCorners(const QString &pdf, double topMm, const char *what);
 
 // Reads the barcode back from rasters of the PDF at 300 and 600 dpi, as office printers print it,
-// and expects payload byte for byte.
-void expectBarcodeReadsBack(const QString &pdf, double topMm, const QByteArray &payload,
-                            const std::string &what);
+// and expects payload byte for byte. The slip's corner lies at cornerMm on paper. A printer whose
+// calibration is not the default prints the page paperScale times as large: its dots are then
+// rasters of the PDF at paperScale times their resolution.
+void expectBarcodeReadsBack(const QString &pdf, QPointF cornerMm, const QByteArray &payload,
+                            const std::string &what, double paperScale = 1);

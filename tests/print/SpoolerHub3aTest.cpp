@@ -80,7 +80,7 @@ TEST_F(Hub3aSpoolerTest, EveryPayloadReadsBackFromTheSpooledA4SheetAtItsPlace)
         ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
         EXPECT_NEAR(page.sizeMm.width(), 210, 0.5);
         EXPECT_NEAR(page.sizeMm.height(), 297, 0.5);
-        expectBarcodeReadsBack(job->outputPdf, slipTopMm(place), *hub3aPayloadBytes(records[i]),
+        expectBarcodeReadsBack(job->outputPdf, QPointF(0, slipTopMm(place)), *hub3aPayloadBytes(records[i]),
                                "payload " + std::to_string(i));
     }
 }
@@ -108,7 +108,7 @@ TEST_F(Hub3aSpoolerTest, ADataOnlySlipCarriesItsBarcodeAndNoArtwork)
     const PdfPage page = PdfPage::read(job->outputPdf);
     EXPECT_FALSE(page.text.contains(u"NALOG ZA NACIONALNA PLAĆANJA"_s)) << page.text.toStdString();
     EXPECT_TRUE(page.text.contains(u"čćđšž"_s)) << page.text.toStdString();
-    expectBarcodeReadsBack(job->outputPdf, 0, *hub3aPayloadBytes(testRecords()[1]), "data only");
+    expectBarcodeReadsBack(job->outputPdf, QPointF(), *hub3aPayloadBytes(testRecords()[1]), "data only");
 }
 
 } // namespace
