@@ -34,6 +34,14 @@ namespace TextFile {
 
 void writeAtomically(const QString &path, const QByteArray &bytes)
 {
+    writeAtomicallyWith(path, [&bytes](QIODevice &file) {
+        if (file.write(bytes) != bytes.size())
+            throw WriteFailed();
+    });
+}
+
+void writeAtomicallyWith(const QString &path, const std::function<void(QIODevice &)> &write)
+{
     requireShortEnoughName(path);
     // Only a regular file is ever replaced: a device or a pipe under the name would otherwise be
     // swapped for a new regular file.
@@ -47,7 +55,18 @@ void writeAtomically(const QString &path, const QByteArray &bytes)
     // it would rename an empty or cut temporary file over the old one. Each step is flushed and
     // checked here, so the temporary file is dropped and the old file kept when one fails.
     errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
+    try {
+        write(file);
+    } catch (const WriteFailed &) {
+        const int error = errno;
+        file.cancelWriting();
+        errno = error;
+        writeFailed();
+    } catch (...) {
+        file.cancelWriting();
+        throw;
+    }
+    if (file.error() != QFileDevice::NoError || !file.flush()) {
         const int error = errno;
         file.cancelWriting();
         errno = error;

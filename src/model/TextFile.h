@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
+
+#include <functional>
 
 // Whole-file reading and crash-safe writing with the user-facing error texts.
 namespace TextFile {
@@ -12,6 +15,17 @@ namespace TextFile {
 // anything but a regular file), "Naziv datoteke je predugačak: <path>", "Disk full" or
 // "Stream write error".
 void writeAtomically(const QString &path, const QByteArray &bytes);
+
+// Writes path as writeAtomically does, with what write puts into the temporary file as it goes, so
+// that a long output need not be held in memory. When write throws, or the device reports an
+// error, the temporary file is dropped, the old file kept and the exception passed on (a failed
+// write as "Disk full" or "Stream write error"; write throws WriteFailed for one it sees itself).
+void writeAtomicallyWith(const QString &path, const std::function<void(QIODevice &)> &write);
+
+// What a writer given to writeAtomicallyWith throws when a write of its own fails.
+struct WriteFailed
+{
+};
 
 // Writes an output file of the command-line tools: a regular or new file as writeAtomically does,
 // a character device or a pipe (such as /dev/stdout) straight, without replacing it.

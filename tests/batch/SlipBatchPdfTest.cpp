@@ -1,0 +1,180 @@
+#include "batch/SlipBatchPdf.h"
+#include "model/Hub3aPayload.h"
+#include "print/BarcodeReadBack.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+using F = Hub3aField;
+
+QList<NumberedSlip> slips(int count)
+{
+    QList<NumberedSlip> list;
+    for (int i = 1; i <= count; ++i) {
+        Hub3aRecord record;
+        record.set(F::PayerName, u"Član %1 Šimić Đurđević"_s.arg(i));
+        record.set(F::PayerPlace, u"10000 Zagreb"_s);
+        record.set(F::RecipientName, u"Udruga Šapica"_s);
+        record.set(F::RecipientIban, u"HR1210010051863000160"_s);
+        record.set(F::RecipientModel, u"HR00"_s);
+        record.set(F::RecipientReference, u"2026-%1"_s.arg(i));
+        record.set(F::Description, u"Članarina za %1. mjesec"_s.arg(i % 12 + 1));
+        record.set(F::Amount, hub3aAmountText(i * 137));
+        list.append({i, record});
+    }
+    return list;
+}
+
+QString runTool(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(600'000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+int pdfPages(const QString &pdf)
+{
+    const QRegularExpressionMatch pages =
+        QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(runTool(u"pdfinfo"_s, {pdf}));
+    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
+}
+
+// The bytes of every barcode in the PDF, page after page and top to bottom, read from a raster of
+// the pages at dpi. Only the strip of the barcode cells (x 4.36 to 64.91 mm) is rastered.
+QList<QByteArray> barcodesOf(const QString &pdf, int slipsPerPage, int dpi)
+{
+    const double perMm = dpi / 25.4;
+    const QString prefix = pdf + u"-page"_s;
+    runTool(u"pdftoppm"_s,
+            {u"-r"_s, QString::number(dpi), u"-gray"_s, u"-x"_s, QString::number(qRound(4.36 * perMm)),
+             u"-W"_s, QString::number(qRound(60.55 * perMm)), u"-y"_s, u"0"_s, u"-H"_s,
+             QString::number(qRound(99 * slipsPerPage * perMm)), pdf, prefix});
+    const QDir folder = QFileInfo(pdf).dir();
+    QList<QByteArray> barcodes;
+    for (const QString &name : folder.entryList({QFileInfo(prefix).fileName() + u"-*.pgm"_s})) {
+        const QImage strip(folder.filePath(name));
+        for (int slot = 0; slot < slipsPerPage; ++slot) {
+            // The barcode cell with 1 mm around it.
+            const QImage cell =
+                strip.copy(QRectF(0, (54.36 + 99 * slot) * perMm, strip.width(), 28.38 * perMm).toRect());
+            if (const std::optional<QByteArray> bytes = readBarcodeBytes(cell))
+                barcodes.append(*bytes);
+        }
+    }
+    return barcodes;
+}
+
+QList<QByteArray> payloadsOf(const QList<NumberedSlip> &list)
+{
+    QList<QByteArray> payloads;
+    for (const NumberedSlip &slip : list)
+        payloads.append(hub3aPayloadBytes(slip.record).value());
+    return payloads;
+}
+
+TEST(SlipBatchPdf, WritesAPagePerSlipOrThreeToAnA4PageAndEveryBarcodeReadsBack)
+{
+    const struct
+    {
+        int slips, perPage, pages;
+    } cases[] = {{4, 1, 4}, {7, 3, 3}, {3, 3, 1}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.slips << " slips, " << c.perPage << " a page");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"slips.pdf"_s);
+        const QList<NumberedSlip> list = slips(c.slips);
+        QList<std::pair<int, int>> progress;
+        const BatchPdfResult result = writeSlipPdf(pdf, list, {c.perPage, PrintMode::Complete},
+                                                   {[&](int done, int total) {
+                                                        progress.append({done, total});
+                                                    },
+                                                    {}});
+        EXPECT_EQ(result.written, c.slips);
+        EXPECT_TRUE(result.refused.isEmpty());
+        EXPECT_EQ(progress.size(), c.slips);
+        EXPECT_EQ(progress.last(), std::make_pair(c.slips, c.slips));
+        EXPECT_EQ(pdfPages(pdf), c.pages);
+        EXPECT_EQ(barcodesOf(pdf, c.perPage, 300), payloadsOf(list));
+        // Nothing is left beside the file and the page pictures.
+        const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_EQ(files.size() - files.filter(u".pgm"_s).size(), 1) << files.join(u' ').toStdString();
+    }
+}
+
+TEST(SlipBatchPdf, DataOnlyPagesCarryTheBarcodesAndTemplatesNone)
+{
+    QTemporaryDir dir;
+    const QList<NumberedSlip> list = slips(3);
+    const QString data = dir.filePath(u"data.pdf"_s), blank = dir.filePath(u"template.pdf"_s);
+    EXPECT_EQ(writeSlipPdf(data, list, {1, PrintMode::DataOnly}).written, 3);
+    EXPECT_EQ(barcodesOf(data, 1, 300), payloadsOf(list));
+    EXPECT_EQ(writeSlipPdf(blank, list, {3, PrintMode::Template}).written, 3);
+    EXPECT_EQ(pdfPages(blank), 1);
+    EXPECT_TRUE(barcodesOf(blank, 3, 300).isEmpty());
+}
+
+TEST(SlipBatchPdf, CancellingHalfWayLeavesNoFileAndKeepsAnOldOne)
+{
+    for (const bool oldFile : {false, true}) {
+        SCOPED_TRACE(oldFile ? "over an old file" : "a new file");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"slips.pdf"_s);
+        if (oldFile) {
+            QFile file(pdf);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("old");
+        }
+        int done = 0;
+        const BatchPdfResult result =
+            writeSlipPdf(pdf, slips(10), {3, PrintMode::Complete},
+                         {[&](int count, int) { done = count; }, [&] { return done == 5; }});
+        EXPECT_TRUE(result.cancelled);
+        EXPECT_EQ(result.written, 0);
+        EXPECT_EQ(done, 5);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  oldFile ? QStringList{u"slips.pdf"_s} : QStringList());
+        if (oldFile) {
+            QFile file(pdf);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), "old");
+        }
+    }
+}
+
+TEST(SlipBatchPdf, SlipsWhoseBarcodeDoesNotReadBackAreLeftOutAndNamed)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"slips.pdf"_s);
+    QList<NumberedSlip> list = slips(2);
+    // At 30 dots per inch a module is a third of a dot: no reader takes that picture.
+    const BatchPdfResult result = writeSlipPdf(pdf, list, {1, PrintMode::Complete, 30});
+    EXPECT_EQ(result.written, 0);
+    ASSERT_EQ(result.refused.size(), 2);
+    EXPECT_EQ(result.refused[1].row, 2);
+    EXPECT_FALSE(result.refused[1].message.isEmpty());
+    EXPECT_FALSE(QFile::exists(pdf)); // no slip left: no file
+}
+
+TEST(SlipBatchPdf, ThousandRowsGoToA4PagesAndEveryBarcodeReadsBack)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"slips.pdf"_s);
+    const QList<NumberedSlip> list = slips(1000);
+    const BatchPdfResult result = writeSlipPdf(pdf, list, {3, PrintMode::Complete});
+    EXPECT_EQ(result.written, 1000);
+    EXPECT_EQ(pdfPages(pdf), 334);
+    EXPECT_EQ(barcodesOf(pdf, 3, 300), payloadsOf(list));
+}
+
+} // namespace
