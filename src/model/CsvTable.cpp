@@ -9,28 +9,43 @@
 
 namespace {
 
+// UTF-8 when the bytes start with its byte order mark or are UTF-8 throughout, else Windows-1250.
+// Only the first byte order mark is dropped: a second one is a character of the header.
 QString decodeText(const QByteArray &bytes)
 {
     static const QByteArray byteOrderMark("\xEF\xBB\xBF");
-    if (bytes.startsWith(byteOrderMark))
-        return QString::fromUtf8(bytes.mid(byteOrderMark.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
+    const bool marked = bytes.startsWith(byteOrderMark);
+    const QByteArray body = marked ? bytes.mid(byteOrderMark.size()) : bytes;
+    QStringDecoder utf8(QStringDecoder::Utf8,
+                        QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QString text = utf8.decode(body);
+    if (marked || !utf8.hasError())
         return text;
     return Win1250::decode(bytes);
 }
 
-// The separator of the header row: the first ';' or ',' outside quotes, ';' when there is none.
+// The separator of the header row: the first ';' or ',' outside a quoted field, ';' when there is
+// none. As in the rows, only a quote that opens a field starts a quoted field.
 QChar separatorOf(const QString &text)
 {
-    bool quoted = false;
-    for (QChar ch : text) {
-        if (ch == u'"')
-            quoted = !quoted;
-        else if (!quoted && (ch == u';' || ch == u','))
+    qsizetype at = 0;
+    if (text.startsWith(u'"')) {
+        at = 1;
+        while (true) {
+            at = text.indexOf(u'"', at);
+            if (at < 0)
+                return u';'; // the quote is never closed, which reading the header reports
+            at += 1;
+            if (at >= text.size() || text[at] != u'"')
+                break;
+            at += 1; // a doubled quote inside the field
+        }
+    }
+    for (; at < text.size(); ++at) {
+        const QChar ch = text[at];
+        if (ch == u';' || ch == u',')
             return ch;
-        else if (!quoted && (ch == u'\n' || ch == u'\r'))
+        if (ch == u'\n' || ch == u'\r')
             break;
     }
     return u';';
@@ -117,9 +132,11 @@ private:
     int m_record = 0; // 0 is the header
 };
 
-QString quoted(const QString &field, QChar separator)
+// A field quoted when it holds either separator (so that a header reads with the separator it
+// was written with), a quote or a line break.
+QString quoted(const QString &field)
 {
-    if (!field.contains(separator) && !field.contains(u'"') && !field.contains(u'\n') &&
+    if (!field.contains(u';') && !field.contains(u',') && !field.contains(u'"') && !field.contains(u'\n') &&
         !field.contains(u'\r'))
         return field;
     QString value = field;
@@ -151,7 +168,7 @@ QByteArray CsvTable::toBytes(const QList<QStringList> &rows, QChar separator)
     for (const QStringList &row : rows) {
         QStringList fields;
         for (const QString &field : row)
-            fields.append(quoted(field, separator));
+            fields.append(quoted(field));
         text += fields.join(separator) + QStringLiteral("\r\n");
     }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();

@@ -27,6 +27,6 @@ struct CsvTable
     static CsvTable parse(const QByteArray &bytes);
 
     // Rows of fields as CSV text in UTF-8 with a byte order mark and CR LF, fields quoted where
-    // they hold the separator, a quote or a line break.
+    // they hold ';', ',', a quote or a line break.
     static QByteArray toBytes(const QList<QStringList> &rows, QChar separator = u';');
 };

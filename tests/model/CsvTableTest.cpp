@@ -61,6 +61,16 @@ TEST(CsvTable, ReadsEncodingsSeparatorsAndQuotedFields)
          {{u"1"_s, QString(), QString()}},
          {1}},
         {"a header without separators", "a\n1;2\n", {u"a"_s}, {{u"1"_s, u"2"_s}}, {1}},
+        {"doubled quotes in a quoted header field",
+         "\"a\"\";\",b\n1,2\n",
+         {u"a\";"_s, u"b"_s},
+         {{u"1"_s, u"2"_s}},
+         {1}},
+        {"a quote inside an unquoted field opens nothing",
+         "a\"b;c\n1;2\n",
+         {u"a\"b"_s, u"c"_s},
+         {{u"1"_s, u"2"_s}},
+         {1}},
     };
     for (const ParseCase &c : cases) {
         SCOPED_TRACE(c.name);
