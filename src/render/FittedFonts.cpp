@@ -96,29 +96,13 @@ int closestPixelSize(const QFont &font, int cellHeight)
     return best;
 }
 
-// The horizontal stretch, in per cent, that makes a font at pixelSize as wide as the face would
-// be at the fractional size whose cell is exactly cellHeight.
-int proportionalStretch(const QFont &font, int pixelSize, int cellHeight)
-{
-    constexpr int referenceSize = 200;
-    QFont reference = font;
-    reference.setPixelSize(referenceSize);
-    const qreal cellPerPixel = QFontMetricsF(reference).height() / referenceSize;
-    if (cellPerPixel <= 0)
-        return 100;
-    const qreal exactSize = cellHeight / cellPerPixel;
-    return std::clamp(qRound(100 * exactSize / pixelSize), 1, 4000);
-}
-
-FittedFont fit(const FontState &state, FittedFonts::Widths widths)
+FittedFont fit(const FontState &state)
 {
     FittedFont result;
     result.cellHeight = state.height;
     result.font = baseFont(state);
     const int pixelSize = closestPixelSize(result.font, std::max(1, state.height));
     result.font.setPixelSize(pixelSize);
-    if (widths == FittedFonts::Widths::Proportional && state.height >= 1)
-        result.font.setStretch(proportionalStretch(result.font, pixelSize, state.height));
     const QFontMetricsF metrics(result.font);
     result.baseline = (state.height - QFontMetrics(result.font).height()) / 2.0 + metrics.ascent();
     return result;
@@ -132,7 +116,7 @@ FittedFonts::Entry &FittedFonts::entryFor(const FontState &font)
         if (entry.height == font.height && entry.bold == font.bold && entry.name == font.name)
             return entry;
     }
-    return m_entries.emplace_back(Entry{font.name, font.height, font.bold, fit(font, m_widths), {}});
+    return m_entries.emplace_back(Entry{font.name, font.height, font.bold, fit(font), {}});
 }
 
 const FittedFont &FittedFonts::fitted(const FontState &font)

@@ -25,13 +25,6 @@ struct FittedFont
 class FittedFonts : public TextMeasure
 {
 public:
-    // How text widths follow the cell height. A whole pixel size makes small cells' texts up to a
-    // few per cent wider or narrower than the same texts on paper; Proportional stretches each
-    // font so that its texts are as wide, relative to the cell height, as at any size (what a
-    // preview needs to show captions whole where the print has room for them).
-    enum class Widths { WholePixelSize, Proportional };
-    explicit FittedFonts(Widths widths = Widths::WholePixelSize) : m_widths(widths) {}
-
     // The font for a cell height; for a height below 1 pixel there is no drawable font (and
     // every text measures 0).
     const FittedFont &fitted(const FontState &font);
@@ -49,6 +42,5 @@ private:
     };
     Entry &entryFor(const FontState &font);
 
-    Widths m_widths;
     std::vector<Entry> m_entries;
 };

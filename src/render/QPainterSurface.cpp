@@ -4,6 +4,7 @@
 #include "render/BarcodeSymbol.h"
 
 #include <QColor>
+#include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPen>
 #include <QRect>
@@ -114,7 +115,22 @@ void QPainterSurface::paintClippedText(int x1, int y1, int x2, int y2, int x, in
         m_painter.fillRect(clip, toQColor(state().brush.color));
     m_painter.save();
     m_painter.setClipRect(clip, m_painter.hasClipping() ? Qt::IntersectClip : Qt::ReplaceClip);
-    drawText(x, y, text);
+    const FontState &font = state().font;
+    const qreal room = clip.right() + 1 - x;
+    const qreal width = font.height < 1 || text.isEmpty()
+                            ? 0
+                            : QFontMetricsF(m_fonts.fitted(font).font).horizontalAdvance(text);
+    if (font.orientation == 0 && width > room && room > 0) {
+        // A caption is fitted to its clip rectangle by cell height; at the small heights of a
+        // preview its text can come out wider than the rectangle, where the print shows it
+        // whole. It is drawn smaller, from the same top-left corner, until it fits.
+        const qreal scale = room / width;
+        m_painter.translate(x, y);
+        m_painter.scale(scale, scale);
+        drawText(0, 0, text);
+    } else {
+        drawText(x, y, text);
+    }
     m_painter.restore();
 }
 
