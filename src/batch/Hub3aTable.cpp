@@ -33,21 +33,16 @@ const QStringList columnNames = {
     QStringLiteral("hitno"),
 };
 
-QString columnOf(F field)
-{
-    return columnNames[static_cast<qsizetype>(field)];
-}
-
 // The column that holds what a payment check looked at.
 QString checkedColumn(const QString &checkName)
 {
     if (checkName == u"payerAccount")
-        return columnOf(F::PayerIban);
+        return hub3aColumn(F::PayerIban);
     if (checkName == u"payerReference")
-        return columnOf(F::PayerReference);
+        return hub3aColumn(F::PayerReference);
     if (checkName == u"recipientAccount")
-        return columnOf(F::RecipientIban);
-    return columnOf(F::RecipientReference);
+        return hub3aColumn(F::RecipientIban);
+    return hub3aColumn(F::RecipientReference);
 }
 
 // The characters of text that field does not take, each once.
@@ -61,14 +56,9 @@ QString refusedCharacters(F field, const QString &text)
     return refused;
 }
 
-// What a cell puts into its field, or the reason it cannot.
-struct Cell
-{
-    QString text;
-    QString problem;
-};
+} // namespace
 
-Cell readCell(F field, const QString &cell)
+Hub3aCell readHub3aCell(F field, const QString &cell)
 {
     const QString text = cell.trimmed();
     switch (field) {
@@ -99,6 +89,8 @@ Cell readCell(F field, const QString &cell)
     return {cleanHub3aText(field, text), {}};
 }
 
+namespace {
+
 // For each column of the header, its field; throws for a name that is no column or comes twice.
 QList<F> fieldsOf(const QStringList &header)
 {
@@ -122,12 +114,17 @@ const QStringList &hub3aColumnNames()
     return columnNames;
 }
 
+QString hub3aColumn(Hub3aField field)
+{
+    return columnNames[static_cast<qsizetype>(field)];
+}
+
 QList<RowProblem> checkSlip(int row, const Hub3aRecord &record)
 {
     QList<RowProblem> problems;
     if (!hub3aAmountCents(record[F::Amount]))
         problems.append(
-            {row, columnOf(F::Amount), QStringLiteral("Iznos nije iznos u eurima u obliku 1.234,56")});
+            {row, hub3aColumn(F::Amount), QStringLiteral("Iznos nije iznos u eurima u obliku 1.234,56")});
     for (const CheckedField &checked : checkHub3aRecord(record)) {
         if (checked.result.failed())
             problems.append({row, checkedColumn(checked.name), checked.result.message});
@@ -152,9 +149,9 @@ Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base)
         Hub3aRecord record = base;
         QList<RowProblem> problems;
         for (qsizetype i = 0; i < fields.size(); ++i) {
-            const Cell cell = readCell(fields[i], row.fields[i]);
+            const Hub3aCell cell = readHub3aCell(fields[i], row.fields[i]);
             if (!cell.problem.isEmpty())
-                problems.append({row.number, columnOf(fields[i]), cell.problem});
+                problems.append({row.number, hub3aColumn(fields[i]), cell.problem});
             else
                 record.texts[static_cast<size_t>(fields[i])] = cell.text;
         }
