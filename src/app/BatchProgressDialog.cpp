@@ -1,10 +1,13 @@
 #include "app/BatchProgressDialog.h"
 
+#include "ui/WindowFont.h"
+
 #include <QCoreApplication>
 
 BatchProgressDialog::BatchProgressDialog(int total, QWidget *parent)
     : QProgressDialog(progressText(0, total, 0), QStringLiteral("Odustani"), 0, total, parent)
 {
+    setFont(windowFont());
     setWindowTitle(QStringLiteral("Uplatnice"));
     setWindowModality(Qt::WindowModal);
     setMinimumDuration(0);

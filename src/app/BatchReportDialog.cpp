@@ -3,6 +3,7 @@
 #include "model/TextFile.h"
 #include "ui/HandlerErrors.h"
 #include "ui/UserDialogs.h"
+#include "ui/WindowFont.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -39,6 +40,7 @@ BatchReportDialog::BatchReportDialog(const QList<RowProblem> &problems, int vali
                                      UserDialogs &dialogs, QWidget *parent)
     : QDialog(parent), m_problems(problems), m_dialogs(dialogs)
 {
+    setFont(windowFont());
     setWindowTitle(QStringLiteral("Neispravni redovi"));
     resize(640, 360);
     const int refused = static_cast<int>(refusedRows(problems).size());
