@@ -1,5 +1,6 @@
 #include "app/BatchSlips.h"
 
+#include "app/BatchOutputDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
 #include "batch/PartnerSlips.h"
@@ -45,6 +46,12 @@ BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialo
                                  m_dialogs, &m_window);
         return report.exec() == QDialog::Accepted;
     };
+    askOutput = [this]() -> std::optional<BatchPdfOptions> {
+        BatchOutputDialog output(&m_window);
+        if (output.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return output.options();
+    };
 }
 
 void BatchSlips::addMenuEntry()
@@ -89,6 +96,9 @@ void BatchSlips::writeSlips(const Hub3aTable &table)
         return;
     if (valid == 0)
         return;
+    const std::optional<BatchPdfOptions> options = askOutput();
+    if (!options)
+        return;
     const std::optional<QString> chosen =
         m_dialogs.getSaveFileName(QStringLiteral("Spremi uplatnice kao PDF"));
     if (!chosen)
@@ -98,7 +108,7 @@ void BatchSlips::writeSlips(const Hub3aTable &table)
     {
         BatchProgressDialog progress(valid, &m_window);
         progress.show();
-        result = writeSlipPdf(path, table.slips, {3, PrintMode::Complete}, progress.hooks());
+        result = writeSlipPdf(path, table.slips, *options, progress.hooks());
     }
     if (result.cancelled) {
         m_dialogs.showMessage(

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "batch/Hub3aTable.h"
+#include "batch/SlipBatchPdf.h"
 
 #include <QObject>
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 class PrintSource;
 class QMainWindow;
@@ -33,6 +35,8 @@ public:
     // Shows the report of refused rows (BatchReportDialog) and gives true when the user prints the
     // valid ones; after the output it only tells. Tests answer it instead of the dialog.
     std::function<bool(const QList<RowProblem> &problems, int validSlips, bool beforeOutput)> showReport;
+    // Asks how the slips go into the PDF (BatchOutputDialog); nothing when the user cancels.
+    std::function<std::optional<BatchPdfOptions>()> askOutput;
 
 private:
     void writeSlips(const Hub3aTable &table);

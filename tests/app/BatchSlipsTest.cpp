@@ -1,6 +1,7 @@
 #include "app/BatchSlips.h"
 #include "UserErrorOf.h"
 #include "WindowFixture.h"
+#include "app/BatchOutputDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
 #include "model/CsvTable.h"
@@ -12,6 +13,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTableWidget>
 
 namespace {
@@ -41,6 +43,10 @@ protected:
             reports.append({problems, valid, beforeOutput});
             return printValid;
         };
+        batch.askOutput = [this]() -> std::optional<BatchPdfOptions> {
+            ++outputQuestions;
+            return output;
+        };
     }
 
     QString writeTable(const QByteArray &bytes)
@@ -61,7 +67,15 @@ protected:
     BatchSlips batch;
     QList<Report> reports;
     bool printValid = true;
+    std::optional<BatchPdfOptions> output = BatchPdfOptions{};
+    int outputQuestions = 0;
 };
+
+// The pages of a PDF as the writer marks them.
+int pageCount(const QByteArray &pdf)
+{
+    return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "));
+}
 
 TEST_F(BatchSlipsTest, TheFileMenuOffersSlipsFromATableAfterIspisi)
 {
@@ -137,10 +151,46 @@ TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
     // An empty tab leaves recipient and amount empty, which the checks take: all three print.
     const QString pdf = dir.filePath(u"stanari.pdf"_s);
     dialogs.setNextFileName(pdf);
+    output = BatchPdfOptions{1, PrintMode::DataOnly};
     QTest::mouseClick(partnerDialog.findChild<QPushButton *>(u"BitBtn5"_s), Qt::LeftButton);
     EXPECT_TRUE(reports.isEmpty());
     EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));
+    EXPECT_EQ(pageCount(readAll(pdf)), 3);
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno uplatnica: 3 u %1"_s.arg(pdf)});
+}
+
+TEST_F(BatchSlipsTest, CancellingTheOutputChoiceWritesNothing)
+{
+    output.reset();
+    dialogs.setNextFileName(writeTable(fullHeader + tableRow(u"Ana"_s, u"1,00"_s)));
+    batch.slipsFromTableFile();
+    EXPECT_EQ(outputQuestions, 1);
+    EXPECT_EQ(dialogs.fileTitles, QStringList{u"Uplatnice iz tablice"_s}); // no PDF name asked
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST(BatchOutputDialog, GivesTheChosenModeAndSlipsPerPage)
+{
+    const struct
+    {
+        const char *mode, *page;
+        PrintMode expectedMode;
+        int perPage;
+    } cases[] = {
+        {"Complete", "ThreePerPage", PrintMode::Complete, 3},
+        {"Template", "OnePerPage", PrintMode::Template, 1},
+        {"DataOnly", "ThreePerPage", PrintMode::DataOnly, 3},
+    };
+    for (const auto &c : cases) {
+        BatchOutputDialog dialog;
+        dialog.findChild<QRadioButton *>(QLatin1StringView(c.mode))->setChecked(true);
+        dialog.findChild<QRadioButton *>(QLatin1StringView(c.page))->setChecked(true);
+        EXPECT_EQ(dialog.options().mode, c.expectedMode) << c.mode;
+        EXPECT_EQ(dialog.options().slipsPerPage, c.perPage) << c.page;
+    }
+    const BatchOutputDialog fresh;
+    EXPECT_EQ(fresh.options().mode, PrintMode::Complete);
+    EXPECT_EQ(fresh.options().slipsPerPage, 3);
 }
 
 TEST(BatchReportDialog, ListsTheProblemsAndSavesThemAsCsv)
