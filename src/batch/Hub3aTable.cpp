@@ -83,6 +83,8 @@ Hub3aCell readHub3aCell(F field, const QString &cell)
     const int maxLength = hub3aField(field).maxLength;
     if (text.size() > maxLength)
         return {{}, QStringLiteral("Dulje od %1 znakova").arg(maxLength)};
+    if (text.contains(u'\n') || text.contains(u'\r'))
+        return {{}, QStringLiteral("Polje ima više redaka")};
     const QString refused = refusedCharacters(field, text);
     if (!refused.isEmpty())
         return {{}, QStringLiteral("Nedopušteni znakovi: %1").arg(refused)};

@@ -112,6 +112,7 @@ TEST(Hub3aTable, BadRowsAreReportedWithRowColumnAndReasonAndGoodOnesKept)
     EXPECT_EQ(table.problems[0].message, u"Nedopušteni znakovi: @"_s);
     EXPECT_EQ(table.problems[1].message, u"Dulje od 30 znakova"_s);
     EXPECT_EQ(table.problems[8].message, u"Redak ima 2 polja, a zaglavlje 7 stupaca"_s);
+    EXPECT_EQ(table.problems[9].message, u"Polje ima više redaka"_s);
     EXPECT_EQ(refusedRows(table.problems), (QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
 }
 
