@@ -1,6 +1,5 @@
 #include "batch/PartnerSlips.h"
 
-#include "model/TextFile.h"
 #include "partners/PartnerEntry.h"
 #include "payments/AccountCheck.h"
 #include "payments/ReferenceModels.h"
@@ -11,19 +10,21 @@ namespace {
 
 using F = Hub3aField;
 
-// The payer fields one partner gives, each with its text as the partner holds it.
-QList<std::pair<F, QString>> payerTexts(const QString &entry, QList<RowProblem> &problems, int row)
+// The payer fields one partner gives, each with its text as the partner holds it, as the HUB-3A
+// tab takes a partner for its recipient: lines past the third join the place, a reference without
+// a model keeps base's model, no reference leaves none.
+QList<std::pair<F, QString>> payerTexts(const QString &entry, const Hub3aRecord &base,
+                                        QList<RowProblem> &problems, int row)
 {
     const PartnerParts parts = SplitPartner(entry);
-    QList<std::pair<F, QString>> texts;
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r"));
-    const QStringList lines = memoFromOneLine(parts.name).split(lineBreak, Qt::SkipEmptyParts);
-    const F lineFields[] = {F::PayerName, F::PayerStreet, F::PayerPlace};
-    for (qsizetype i = 0; i < 3; ++i)
-        texts.append({lineFields[i], lines.value(i)});
-    if (lines.size() > 3)
-        problems.append(
-            {row, hub3aColumn(F::PayerPlace), QStringLiteral("Naziv partnera ima više od tri retka")});
+    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\n|\r|\v"));
+    QStringList lines = parts.name.split(lineBreak, Qt::SkipEmptyParts);
+    for (QString &line : lines)
+        line = line.simplified();
+    lines.removeAll(QString());
+    QList<std::pair<F, QString>> texts{{F::PayerName, lines.value(0)},
+                                       {F::PayerStreet, lines.value(1)},
+                                       {F::PayerPlace, lines.mid(2).join(u' ')}};
 
     const QString account = parts.account.trimmed();
     const QString iban = account.isEmpty() ? QString() : checkAccount(account).iban;
@@ -34,12 +35,15 @@ QList<std::pair<F, QString>> payerTexts(const QString &entry, QList<RowProblem> 
 
     const QString reference = parts.reference.trimmed();
     const qsizetype space = reference.indexOf(u' ');
-    const std::optional<int> model = parseModel(space < 0 ? reference : reference.left(space));
-    if (!reference.isEmpty() && !model)
-        problems.append({row, hub3aColumn(F::PayerModel),
-                         QStringLiteral("Poziv na broj partnera nema model: %1").arg(reference)});
-    texts.append({F::PayerModel, model ? modelName(*model) : QString()});
-    texts.append({F::PayerReference, model && space >= 0 ? reference.mid(space + 1).trimmed() : QString()});
+    if (space < 0) {
+        texts.append({F::PayerModel, reference.isEmpty() ? QString() : base[F::PayerModel]});
+        texts.append({F::PayerReference, reference});
+        return texts;
+    }
+    const QString model = reference.left(space);
+    const std::optional<int> modelNumber = parseModel(model);
+    texts.append({F::PayerModel, modelNumber ? modelName(*modelNumber) : model});
+    texts.append({F::PayerReference, reference.mid(space + 1).simplified().replace(u' ', u'-')});
     return texts;
 }
 
@@ -52,7 +56,7 @@ Hub3aTable partnerSlips(const QStringList &entries, const Hub3aRecord &base)
     for (int row = 1; row <= entries.size(); ++row) {
         Hub3aRecord record = base;
         QList<RowProblem> problems;
-        for (const auto &[field, text] : payerTexts(entries[row - 1], problems, row)) {
+        for (const auto &[field, text] : payerTexts(entries[row - 1], base, problems, row)) {
             const Hub3aCell cell = readHub3aCell(field, text);
             if (!cell.problem.isEmpty())
                 problems.append({row, hub3aColumn(field), cell.problem});

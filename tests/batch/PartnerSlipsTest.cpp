@@ -23,6 +23,7 @@ Hub3aRecord tabRecord()
 {
     Hub3aRecord record;
     record.set(F::PayerName, u"Zadani platitelj"_s);
+    record.set(F::PayerModel, u"HR01"_s);
     record.set(F::RecipientName, u"Zgrada Ilica 1"_s);
     record.set(F::RecipientIban, u"HR1210010051863000160"_s);
     record.set(F::RecipientModel, u"HR00"_s);
@@ -73,17 +74,18 @@ TEST(PartnerSlips, PartnersThatDoNotFitTheSlipAreReportedByTheirPlace)
     const QStringList entries{
         u"Dobar"_s,
         u"Ime@firma"_s,
-        nameLines({u"Jedan"_s, u"Dva"_s, u"Tri"_s, u"Četiri"_s}),
+        nameLines({u"Jedan"_s, u"Dva"_s, u"10000 Zagreb"_s, u"Donji grad, ulaz s dvorišta"_s}),
         joinPartner(u"Račun"_s, u"12345"_s, QString()),
         joinPartner(u"Poziv"_s, QString(), u"HR01 102-3057-89017"_s),
-        joinPartner(u"Bez modela"_s, QString(), u"1234"_s),
+        joinPartner(u"Model"_s, QString(), u"H-1 1234"_s),
     };
     const Hub3aTable table = partnerSlips(entries, tabRecord());
     ASSERT_EQ(table.slips.size(), 1);
     EXPECT_EQ(table.slips[0].row, 1);
     EXPECT_EQ(refusedRows(table.problems), (QList<int>{2, 3, 4, 5, 6}));
     EXPECT_EQ(table.problems[0].column, u"platitelj_naziv"_s);
-    EXPECT_EQ(table.problems[1].message, u"Naziv partnera ima više od tri retka"_s);
+    EXPECT_EQ(table.problems[1].column, u"platitelj_mjesto"_s); // the fourth line joins the place
+    EXPECT_EQ(table.problems[1].message, u"Dulje od 27 znakova"_s);
     EXPECT_EQ(table.problems[2].column, u"iban_platitelja"_s);
     EXPECT_EQ(table.problems[3].column, u"poziv_platitelja"_s);
     EXPECT_EQ(table.problems[4].column, u"model_platitelja"_s);
