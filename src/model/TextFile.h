@@ -16,16 +16,11 @@ namespace TextFile {
 // "Stream write error".
 void writeAtomically(const QString &path, const QByteArray &bytes);
 
-// Writes path as writeAtomically does, with what write puts into the temporary file as it goes, so
-// that a long output need not be held in memory. When write throws, or the device reports an
-// error, the temporary file is dropped, the old file kept and the exception passed on (a failed
-// write as "Disk full" or "Stream write error"; write throws WriteFailed for one it sees itself).
+// Writes path as writeAtomically does, with what write puts into the device as it goes, so that a
+// long output need not be held in memory. A write that fails fails every later one and, at the
+// end, the whole: "Disk full" or "Stream write error". When write throws, the exception passes on.
+// Either way the temporary file is dropped and the old file kept.
 void writeAtomicallyWith(const QString &path, const std::function<void(QIODevice &)> &write);
-
-// What a writer given to writeAtomicallyWith throws when a write of its own fails.
-struct WriteFailed
-{
-};
 
 // Writes an output file of the command-line tools: a regular or new file as writeAtomically does,
 // a character device or a pipe (such as /dev/stdout) straight, without replacing it.

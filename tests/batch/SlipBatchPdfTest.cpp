@@ -1,5 +1,7 @@
 #include "batch/SlipBatchPdf.h"
+#include "NearlyFullDisk.h"
 #include "PdfSlips.h"
+#include "UserErrorOf.h"
 #include "model/Hub3aPayload.h"
 
 #include <QDir>
@@ -98,6 +100,25 @@ TEST(SlipBatchPdf, CancellingHalfWayLeavesNoFileAndKeepsAnOldOne)
             EXPECT_EQ(file.readAll(), "old");
         }
     }
+}
+
+TEST(SlipBatchPdf, AFullDiskFailsTheBatchAndKeepsTheOldFile)
+{
+    NearlyFullDisk disk;
+    const QString pdf = disk.filePath(u"slips.pdf"_s);
+    {
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old");
+    }
+    // The pages of 30 slips take some hundred kilobytes; 64 KiB are left.
+    disk.fill(64 * 1024);
+    const QString error = userErrorOf([&] { writeSlipPdf(pdf, slips(30), {3, PrintMode::Complete}); });
+    EXPECT_EQ(error, disk.isRealDisk() ? u"Disk full"_s : u"Stream write error"_s);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "old");
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files).filter(u"slips"_s), QStringList{u"slips.pdf"_s});
 }
 
 TEST(SlipBatchPdf, SlipsWhoseBarcodeDoesNotReadBackAreLeftOutAndNamed)
