@@ -1,5 +1,6 @@
 #include "FakeUserDialogs.h"
 #include "PaintCounter.h"
+#include "app/Hub3aTab.h"
 #include "app/SlipControls.h"
 #include "app/ZorPrint.h"
 #include "model/Clock.h"
@@ -12,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QWindow>
 
@@ -20,6 +22,16 @@
 namespace {
 
 const QString typicalPurpose = QStringLiteral("Uplata po računu broj 12345 za isporučenu robu\r\ni usluge");
+
+// Types one key into target and lets the window repaint.
+void typeKey(QWidget *target, Qt::Key key, const QString &text)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+    QApplication::processEvents();
+}
 
 // The main window over a store and partner file of its own, with some fields filled, shown and
 // exposed; exposed() is false when it could not be shown.
@@ -70,11 +82,7 @@ void Memo2KeystrokeToRepaintedPreview(benchmark::State &state)
             state.ResumeTiming();
         }
         const int paintsBefore = paints.count;
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QApplication::sendEvent(memo, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_A, Qt::NoModifier, QStringLiteral("a"));
-        QApplication::sendEvent(memo, &release);
-        QApplication::processEvents();
+        typeKey(memo, Qt::Key_A, QStringLiteral("a"));
         keyPaints += paints.count - paintsBefore;
         ++typed;
     }
@@ -108,19 +116,62 @@ void LineKeystrokeToRepaintedPreview(benchmark::State &state)
             QApplication::processEvents();
             state.ResumeTiming();
         }
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
-        QApplication::sendEvent(line, &press);
-        QKeyEvent release(QEvent::KeyRelease, Qt::Key_7, Qt::NoModifier, QStringLiteral("7"));
-        QApplication::sendEvent(line, &release);
-        QApplication::processEvents();
+        typeKey(line, Qt::Key_7, QStringLiteral("7"));
         ++typed;
     }
+}
+
+// One letter typed into the HUB-3A description until the HUB-3A preview, barcode included, has been
+// painted again.
+void Hub3aDescriptionKeystrokeToRepaintedPreview(benchmark::State &state)
+{
+    ShownWindow shown({});
+    TForm1 &window = shown.window;
+    Hub3aTab &tab = window.hub3a();
+    const std::pair<Hub3aField, const char *> fields[] = {
+        {Hub3aField::PayerName, "Ivana Horvat"},  {Hub3aField::PayerStreet, "Ilica 1"},
+        {Hub3aField::PayerPlace, "10000 Zagreb"}, {Hub3aField::RecipientName, "HEP d.d."},
+        {Hub3aField::RecipientPlace, "Zagreb"},   {Hub3aField::RecipientIban, "HR1210010051863000160"},
+        {Hub3aField::RecipientModel, "HR01"},     {Hub3aField::RecipientReference, "1234-5678"},
+        {Hub3aField::PurposeCode, "ELEC"},        {Hub3aField::Amount, "1.234,56"},
+    };
+    for (const auto &[field, text] : fields)
+        tab.setText(field, QString::fromUtf8(text));
+    window.findChild<QTabWidget *>(QStringLiteral("PageControl1"))
+        ->setCurrentWidget(window.findChild<QWidget *>(QStringLiteral("TabSheet3")));
+    QApplication::processEvents();
+    if (!shown.exposed()) {
+        state.SkipWithError("the window was not exposed");
+        return;
+    }
+    auto *line = window.findChild<QLineEdit *>(QStringLiteral("Hub3aDescription"));
+    line->setFocus();
+    PaintCounter paints;
+    window.findChild<QWidget *>(QStringLiteral("PaintBox3"))->installEventFilter(&paints);
+    int typed = 0;
+    int keyPaints = 0;
+    for (auto _ : state) {
+        if (typed % 15 == 0) { // within the description's 35 characters
+            state.PauseTiming();
+            tab.setText(Hub3aField::Description, QStringLiteral("Račun za struju"));
+            line->end(false);
+            QApplication::processEvents();
+            state.ResumeTiming();
+        }
+        const int paintsBefore = paints.count;
+        typeKey(line, Qt::Key_A, QStringLiteral("a"));
+        keyPaints += paints.count - paintsBefore;
+        ++typed;
+    }
+    state.counters["paints_per_key"] =
+        benchmark::Counter(static_cast<double>(keyPaints), benchmark::Counter::kAvgIterations);
 }
 
 } // namespace
 
 BENCHMARK(Memo2KeystrokeToRepaintedPreview)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 BENCHMARK(LineKeystrokeToRepaintedPreview)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Repetitions(5);
+BENCHMARK(Hub3aDescriptionKeystrokeToRepaintedPreview)->Unit(benchmark::kMicrosecond)->Repetitions(5);
 
 int main(int argc, char **argv)
 {

@@ -13,10 +13,10 @@ public:
     State validate(QString &input, int &pos) const override { return m_box->checkEdit(input, pos); }
 
 private:
-    const LineBox *m_box;
+    LineBox *m_box;
 };
 
-LineBox::LineBox(QWidget *parent) : EntryLineEdit(parent)
+LineBox::LineBox(QWidget *parent) : EntryLineEdit(parent), m_filter(encodableOnly)
 {
     setValidator(new EditRule(this));
     connect(this, &QLineEdit::textChanged, this, [this] { m_lengthBefore = text().size(); });
@@ -25,6 +25,11 @@ LineBox::LineBox(QWidget *parent) : EntryLineEdit(parent)
 void LineBox::setTypingLimit(int length)
 {
     m_typingLimit = length;
+}
+
+void LineBox::setCharacterFilter(std::function<QString(const QString &)> filter)
+{
+    m_filter = std::move(filter);
 }
 
 void LineBox::configure(const FieldSpec &fieldRow)
@@ -70,16 +75,21 @@ int breaksToSpaces(QString &input, int pos)
 
 } // namespace
 
-QValidator::State LineBox::checkEdit(QString &input, int &pos) const
+QValidator::State LineBox::checkEdit(QString &input, int &pos)
 {
-    const QString kept = encodableOnly(input);
+    // Line breaks become spaces before the filter sees them, so that a filter without line breaks
+    // keeps the gap a pasted line break made.
+    if (!m_settingByProgram)
+        pos -= breaksToSpaces(input, pos);
+    const QString kept = m_filter(input);
     if (kept.size() != input.size()) {
-        pos -= static_cast<int>(input.left(pos).size() - encodableOnly(input.left(pos)).size());
-        input = kept;
+        if (!m_settingByProgram)
+            emit charactersRefused(droppedCharacters(input, m_filter));
+        pos -= static_cast<int>(input.left(pos).size() - m_filter(input.left(pos)).size());
     }
+    input = kept;
     if (m_settingByProgram)
         return QValidator::Acceptable;
-    pos -= breaksToSpaces(input, pos);
     // Like a limit on typing only: an edit may not grow the text past the limit (a paste is cut to
     // the room left, its end dropped), but a longer text set by the program stays whole and can
     // still be shortened.

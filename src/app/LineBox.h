@@ -5,7 +5,10 @@
 
 #include <QValidator>
 
-// A single-line entry field. Characters that Windows-1250 cannot hold are refused, typed or pasted.
+#include <functional>
+
+// A single-line entry field. Characters that Windows-1250 cannot hold, or that another character
+// filter drops, are refused, typed or pasted.
 // An optional typing limit stops the user from making the text longer than the limit; a value set
 // by the program is kept whole even when it is longer.
 class LineBox : public EntryLineEdit, public EntryField
@@ -18,16 +21,24 @@ public:
     // 0 means no limit.
     void setTypingLimit(int length);
     int typingLimit() const { return m_typingLimit; }
+    // What the box keeps of an edited text, in place of keeping what Windows-1250 holds. The filter
+    // may drop characters or change them one for one; it must not add any.
+    void setCharacterFilter(std::function<QString(const QString &)> filter);
 
     void configure(const FieldSpec &fieldRow) override;
     QString fieldText() const override { return text(); }
     void setFieldText(const QString &text) override;
     void connectChange(QObject *context, std::function<void()> handler) override;
 
+signals:
+    // A typed or pasted edit lost these characters to the character filter.
+    void charactersRefused(const QString &characters);
+
 private:
     class EditRule;
-    QValidator::State checkEdit(QString &input, int &pos) const;
+    QValidator::State checkEdit(QString &input, int &pos);
 
+    std::function<QString(const QString &)> m_filter;
     int m_typingLimit = 0;
     qsizetype m_lengthBefore = 0;
     bool m_settingByProgram = false;

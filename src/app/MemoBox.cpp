@@ -2,6 +2,7 @@
 
 #include "app/EntryStyle.h"
 #include "model/MemoLines.h"
+#include "model/SlipFields.h"
 #include "ui/TextFilter.h"
 
 #include <QKeyEvent>
@@ -45,9 +46,11 @@ void MemoBox::changeWithWrapModeFor(const QString &newText, const std::function<
     wrapLike(toPlainText());
 }
 
-void MemoBox::configure(const FieldSpec &)
+void MemoBox::configure(const FieldSpec &fieldRow)
 {
-    // A memo's only rule is its box size, which the window's layout gives it.
+    // A memo's only rule is its box size: the width its display lines wrap at, on screen as in
+    // the picture.
+    resize(fieldRow.boxWidth, fieldRow.boxHeight);
 }
 
 QString MemoBox::fieldText() const

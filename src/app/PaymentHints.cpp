@@ -1,38 +1,102 @@
 #include "app/PaymentHints.h"
 
+#include "app/Hub3aTab.h"
 #include "app/SlipControls.h"
 #include "payments/PaymentFields.h"
 #include "ui/CheckMark.h"
+#include "ui/Hub3aControlTable.h"
 #include "ui/SlipControlTable.h"
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QToolButton>
+
+#include <stdexcept>
+#include <string>
 
 namespace {
 
-// Where each field's mark stands: right of `after` (the field, or the button beside it), level
-// with the field; with no `after` there is no room to the right, and the mark stands inside the
-// field's right end, the text kept clear of it.
-struct MarkPlace
+// Where a field's mark stands: right of the field, right of the tool button beside the field
+// on its row, or, where a caption leaves no room to the right, inside the field's right end with
+// the text kept clear of it. Level with the field in each case.
+enum class MarkPlace { AfterField, AfterButton, Inside };
+
+struct FieldMark
 {
-    const char *control;
-    const char *after;
+    const char *field;
+    MarkPlace place;
 };
-constexpr MarkPlace places[] = {
-    {"MaskEdit7", "SpeedButton5"}, {"MaskEdit8", "MaskEdit8"}, {"Racun1", "SpeedButton11"}, {"pb12", nullptr},
-    {"Racun2", "SpeedButton10"},   {"pb22", "pb22"},
+
+constexpr FieldMark uplatnicaMarks[] = {
+    {"account", MarkPlace::AfterButton},
+    {"reference", MarkPlace::AfterField},
+};
+constexpr FieldMark zorvatMarks[] = {
+    {"payerAccount", MarkPlace::AfterButton},
+    {"payerReference", MarkPlace::Inside},
+    {"recipientAccount", MarkPlace::AfterButton},
+    {"recipientReference", MarkPlace::AfterField},
+};
+constexpr FieldMark hub3aMarks[] = {
+    {"payerIban", MarkPlace::AfterField},
+    {"payerReference", MarkPlace::AfterField},
+    {"recipientIban", MarkPlace::AfterField},
+    {"recipientReference", MarkPlace::AfterField},
+};
+
+// The payment fields of the HUB-3A slip, by the names of its fields.
+constexpr PaymentField hub3aPaymentFields[] = {
+    {"payerAccount", "payerIban", nullptr},
+    {"payerReference", "payerReference", "payerModel"},
+    {"recipientAccount", "recipientIban", nullptr},
+    {"recipientReference", "recipientReference", "recipientModel"},
+};
+
+// The payment fields of one tab: where their controls are and how a change of one is heard.
+struct TabFields
+{
+    std::span<const PaymentField> fields;
+    std::span<const FieldMark> marks;
+    std::function<QLatin1StringView(QLatin1StringView field)> controlOf;
+    const SlipFieldAccess *texts;
+    std::function<void(QLatin1StringView control, QObject *context, std::function<void()> handler)>
+        connectChange;
 };
 
 constexpr int gap = 3;
 
-CheckMark *placeMark(QWidget &window, QWidget *control)
+MarkPlace markPlace(std::span<const FieldMark> marks, QLatin1StringView field)
 {
-    const auto place = std::find_if(std::begin(places), std::end(places), [control](const MarkPlace &p) {
-        return control->objectName() == QLatin1StringView(p.control);
-    });
-    Q_ASSERT(place != std::end(places));
+    for (const FieldMark &mark : marks) {
+        if (field == QLatin1StringView(mark.field))
+            return mark.place;
+    }
+    throw std::logic_error("no place for the mark of " +
+                           std::string(field.data(), static_cast<size_t>(field.size())));
+}
+
+// The nearest tool button right of the field that shares its row.
+const QWidget *buttonBeside(const QWidget *control)
+{
     const QRect field = control->geometry();
-    if (!place->after) {
+    const QWidget *nearest = nullptr;
+    for (const QToolButton *button :
+         control->parentWidget()->findChildren<QToolButton *>(Qt::FindDirectChildrenOnly)) {
+        const QRect place = button->geometry();
+        const bool sameRow = place.top() <= field.bottom() && place.bottom() >= field.top();
+        if (sameRow && place.left() > field.right() &&
+            (!nearest || place.left() < nearest->geometry().left()))
+            nearest = button;
+    }
+    if (!nearest)
+        throw std::logic_error("no button beside " + control->objectName().toStdString());
+    return nearest;
+}
+
+CheckMark *placeMark(QWidget *control, MarkPlace place)
+{
+    const QRect field = control->geometry();
+    if (place == MarkPlace::Inside) {
         auto *mark = new CheckMark(control);
         mark->move(field.width() - CheckMark::side - gap, (field.height() - CheckMark::side) / 2);
         if (auto *line = qobject_cast<QLineEdit *>(control)) {
@@ -41,7 +105,7 @@ CheckMark *placeMark(QWidget &window, QWidget *control)
         }
         return mark;
     }
-    const auto *after = window.findChild<QWidget *>(QLatin1StringView(place->after));
+    const QWidget *after = place == MarkPlace::AfterButton ? buttonBeside(control) : control;
     auto *mark = new CheckMark(control->parentWidget());
     mark->move(after->geometry().right() + gap, field.top() + (field.height() - CheckMark::side) / 2);
     return mark;
@@ -49,43 +113,62 @@ CheckMark *placeMark(QWidget &window, QWidget *control)
 
 } // namespace
 
-PaymentHints::PaymentHints(QWidget &window, SlipControls &fields,
+PaymentHints::PaymentHints(QWidget &window, SlipControls &fields, Hub3aTab &hub3a,
                            std::function<void(const QString &)> showHint)
-    : m_fields(fields), m_showHint(std::move(showHint))
+    : m_showHint(std::move(showHint))
 {
-    for (const SlipKind kind : {SlipKind::Uplatnica, SlipKind::Zorvat}) {
-        for (const PaymentField &field : paymentFields(kind)) {
-            const QLatin1StringView controlName = controlOf(kind, field.fieldName());
+    const auto connectSlipField = [&fields](QLatin1StringView control, QObject *context,
+                                            std::function<void()> handler) {
+        fields.connectChange(control, context, std::move(handler));
+    };
+    const TabFields tabs[] = {
+        {paymentFields(SlipKind::Uplatnica), uplatnicaMarks,
+         [](QLatin1StringView field) { return controlOf(SlipKind::Uplatnica, field); }, &fields,
+         connectSlipField},
+        {paymentFields(SlipKind::Zorvat), zorvatMarks,
+         [](QLatin1StringView field) { return controlOf(SlipKind::Zorvat, field); }, &fields,
+         connectSlipField},
+        {hub3aPaymentFields, hub3aMarks, [](QLatin1StringView field) { return hub3aControlOf(field); },
+         &hub3a,
+         [&hub3a](QLatin1StringView control, QObject *context, std::function<void()> handler) {
+             hub3a.connectChange(*hub3aFieldOfControl(control), context, std::move(handler));
+         }},
+    };
+    for (const TabFields &tab : tabs) {
+        const size_t first = m_hints.size();
+        for (const PaymentField &field : tab.fields) {
+            const QLatin1StringView controlName = tab.controlOf(field.fieldName());
             const QLatin1StringView modelControlName =
-                field.isReference() ? controlOf(kind, QLatin1StringView(field.modelField))
+                field.isReference() ? tab.controlOf(QLatin1StringView(field.modelField))
                                     : QLatin1StringView();
             auto *control = window.findChild<QWidget *>(controlName);
             QWidget *modelControl =
                 field.isReference() ? window.findChild<QWidget *>(modelControlName) : nullptr;
-            CheckMark *mark = placeMark(window, control);
+            CheckMark *mark = placeMark(control, markPlace(tab.marks, field.fieldName()));
             mark->setObjectName(controlName + QStringLiteral("Check"));
-            m_hints.push_back({&field, controlName, modelControlName, control, modelControl, mark});
+            m_hints.push_back(
+                {&field, tab.texts, controlName, modelControlName, control, modelControl, mark});
         }
-    }
-    // Connected once the list is whole, so the hints keep their places.
-    for (size_t i = 0; i < m_hints.size(); ++i) {
-        const Hint &hint = m_hints[i];
-        for (QWidget *control : {hint.control, hint.modelControl}) {
-            if (control)
-                control->installEventFilter(this);
+        // Connected once the tab's hints are all listed, so the hints keep their places.
+        for (size_t i = first; i < m_hints.size(); ++i) {
+            const Hint &hint = m_hints[i];
+            for (QWidget *control : {hint.control, hint.modelControl}) {
+                if (control)
+                    control->installEventFilter(this);
+            }
+            for (const QLatin1StringView name : {hint.controlName, hint.modelControlName}) {
+                if (!name.isEmpty())
+                    tab.connectChange(name, this, [this, i] { recheck(m_hints[i]); });
+            }
+            recheck(m_hints[i]);
         }
-        for (const QLatin1StringView name : {hint.controlName, hint.modelControlName}) {
-            if (!name.isEmpty())
-                m_fields.connectChange(name, this, [this, i] { recheck(m_hints[i]); });
-        }
-        recheck(m_hints[i]);
     }
 }
 
 void PaymentHints::recheck(Hint &hint)
 {
-    const QString model = hint.modelControl ? m_fields.fieldText(hint.modelControlName) : QString();
-    const CheckResult result = checkPaymentField(*hint.field, m_fields.fieldText(hint.controlName), model);
+    const QString model = hint.modelControl ? hint.texts->fieldText(hint.modelControlName) : QString();
+    const CheckResult result = checkPaymentField(*hint.field, hint.texts->fieldText(hint.controlName), model);
     hint.mark->setResult(result);
     if (hint.control->hasFocus() || (hint.modelControl && hint.modelControl->hasFocus()))
         m_showHint(result.message);

@@ -7,12 +7,14 @@
 #include <vector>
 
 class CheckMark;
+class Hub3aTab;
 class SlipControls;
+class SlipFieldAccess;
 class QWidget;
 struct PaymentField;
 
 // The live payment hints of the main window: each account field and each model and reference
-// pair of both tabs has a mark beside it that follows every change, and while one of its
+// pair of the three tabs has a mark beside it that follows every change, and while one of its
 // controls has focus the reason shows through showHint (an empty text when none has). The hints
 // only show: they never refuse a key nor change a field. Destroy the hints before what showHint
 // writes to: a focused field loses its focus when its window goes.
@@ -21,7 +23,8 @@ class PaymentHints : public QObject
     Q_OBJECT
 
 public:
-    PaymentHints(QWidget &window, SlipControls &fields, std::function<void(const QString &)> showHint);
+    PaymentHints(QWidget &window, SlipControls &fields, Hub3aTab &hub3a,
+                 std::function<void(const QString &)> showHint);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -30,6 +33,7 @@ private:
     struct Hint
     {
         const PaymentField *field;
+        const SlipFieldAccess *texts;                    // where the field's texts are read
         QLatin1StringView controlName, modelControlName; // the model's is empty for an account
         QWidget *control;
         QWidget *modelControl;
@@ -39,7 +43,6 @@ private:
     void recheck(Hint &hint);
     const Hint *hintOf(const QObject *control) const;
 
-    SlipControls &m_fields;
     std::function<void(const QString &)> m_showHint;
     std::vector<Hint> m_hints;
 };

@@ -23,13 +23,13 @@ public:
     // The selected entry; throws UserError "List index out of bounds (-1)" when none is selected.
     QString selectedEntry() const;
 
-    QListWidget *list() const { return ListBox1; }
+    QListWidget *list() const { return m_list; }
 
 signals:
     void acceptPressed();
 
 private:
-    QListWidget *ListBox1;
-    QToolButton *SpeedButton12;
+    QListWidget *m_list;
+    QToolButton *m_acceptButton;
     PickTarget m_target = PickTarget::UplatnicaPayer;
 };

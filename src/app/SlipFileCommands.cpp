@@ -1,26 +1,30 @@
 #include "app/SlipFileCommands.h"
 
+#include "app/Hub3aTab.h"
 #include "app/SlipControls.h"
 #include "model/SlipFile.h"
 #include "ui/UserDialogs.h"
 
 namespace SlipFileCommands {
 
-void load(UserDialogs &dialogs, SlipControls &fields)
+Loaded load(UserDialogs &dialogs, SlipControls &fields, Hub3aTab &hub3a)
 {
     const std::optional<QString> path = dialogs.getOpenFileName(QString());
-    if (path)
-        loadFile(dialogs, fields, *path);
+    return path ? loadFile(dialogs, fields, hub3a, *path) : Loaded::Nothing;
 }
 
-void loadFile(UserDialogs &dialogs, SlipControls &fields, const QString &path)
+Loaded loadFile(UserDialogs &dialogs, SlipControls &fields, Hub3aTab &hub3a, const QString &path)
 {
-    const std::optional<SlipRecord> record = SlipFile::load(path);
-    if (!record) {
-        dialogs.showMessage(SlipFile::loadErrorText());
-        return;
+    if (const std::optional<SlipRecord> record = SlipFile::load(path)) {
+        fields.setRecord(*record);
+        return Loaded::OlderForm;
     }
-    fields.setRecord(*record);
+    if (const std::optional<Hub3aRecord> record = SlipFile::loadHub3a(path)) {
+        hub3a.setRecord(*record);
+        return Loaded::Hub3a;
+    }
+    dialogs.showMessage(SlipFile::loadErrorText());
+    return Loaded::Nothing;
 }
 
 void save(UserDialogs &dialogs, const SlipControls &fields, SlipKind kind)
@@ -30,6 +34,14 @@ void save(UserDialogs &dialogs, const SlipControls &fields, SlipKind kind)
     const std::optional<QString> path = dialogs.getSaveFileName(title);
     if (path)
         SlipFile::save(*path, fields.record(kind));
+}
+
+void saveHub3a(UserDialogs &dialogs, const Hub3aRecord &record)
+{
+    const std::optional<QString> path =
+        dialogs.getSaveFileName(QStringLiteral("Odredite naziv za snimanje HUB-3A naloga"));
+    if (path)
+        SlipFile::save(*path, record);
 }
 
 } // namespace SlipFileCommands

@@ -5,6 +5,8 @@
 #include "app/EntryField.h"
 #include "app/FileDrop.h"
 #include "app/Glyphs.h"
+#include "app/Hub3aPartner.h"
+#include "app/Hub3aTab.h"
 #include "app/PaymentHints.h"
 #include "app/PickPanel.h"
 #include "app/SlipControls.h"
@@ -12,6 +14,7 @@
 #include "app/StatusPanels.h"
 #include "model/Clock.h"
 #include "partners/PartnerList.h"
+#include "payments/Hub3aTransfer.h"
 #include "render/PaintUplatnica.h"
 #include "render/PaintZorvat.h"
 #include "render/QPainterSurface.h"
@@ -65,6 +68,8 @@ constexpr ButtonRow buttons[] = {
     {"Button2", &TForm1::Button2Click, {}},
     {"Button3", &TForm1::Button3Click, {}},
     {"Button4", &TForm1::Button4Click, {}},
+    {"Button5", &TForm1::Button5Click, {}},
+    {"Button6", &TForm1::Button6Click, {}},
     {"SpeedButton1", &TForm1::SpeedButton1Click, Glyph::Pick},
     {"SpeedButton3", &TForm1::SpeedButton3Click, Glyph::Pick},
     {"SpeedButton6", &TForm1::SpeedButton6Click, Glyph::Pick},
@@ -74,13 +79,16 @@ constexpr ButtonRow buttons[] = {
     {"SpeedButton7", &TForm1::SpeedButton7Click, Glyph::StoreDefault},
     {"SpeedButton9", &TForm1::SpeedButton9Click, Glyph::StoreDefault},
     {"SpeedButton13", &TForm1::SpeedButton13Click, Glyph::StoreDefault},
+    {"SpeedButton14", &TForm1::SpeedButton14Click, Glyph::StoreDefault},
+    {"SpeedButton15", &TForm1::SpeedButton15Click, Glyph::Pick},
     {"SpeedButton5", &TForm1::SpeedButton5Click, Glyph::AddPartner},
     {"SpeedButton10", &TForm1::SpeedButton10Click, Glyph::AddPartner},
     {"SpeedButton11", &TForm1::SpeedButton11Click, Glyph::AddPartner},
 };
 
 // The pick button of each target, in target order.
-constexpr const char *pickButtons[] = {"SpeedButton1", "SpeedButton3", "SpeedButton6", "SpeedButton8"};
+constexpr const char *pickButtons[] = {"SpeedButton1", "SpeedButton3", "SpeedButton6", "SpeedButton8",
+                                       "SpeedButton15"};
 
 // The order in which "Obriši polja" empties each tab's fields.
 constexpr const char *uplatnicaClearOrder[] = {
@@ -103,10 +111,11 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     m_fields = std::make_unique<SlipControls>(*this);
     m_statusPanels = std::make_unique<StatusPanels>(*m_ui->StatusBar1);
     m_pickPanel = new PickPanel(this);
+    m_hub3a = new Hub3aTab(*this, *m_ui->PaintBox3, [this](const QString &text) { showStatus(text); });
     setUpControls();
     connectHandlers();
     m_paymentHints = std::make_unique<PaymentHints>(
-        *this, *m_fields, [this](const QString &hint) { m_statusPanels->showFieldHint(hint); });
+        *this, *m_fields, *m_hub3a, [this](const QString &hint) { m_statusPanels->showFieldHint(hint); });
     new FileDrop(this, [this](const QStringList &paths) { runHandler([&] { openFiles(paths); }); });
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -118,12 +127,12 @@ TForm1::~TForm1() = default;
 
 void TForm1::setUpControls()
 {
-    for (QSplitter *splitter : {m_ui->Splitter1, m_ui->Splitter2}) {
+    for (QSplitter *splitter : {m_ui->Splitter1, m_ui->Splitter2, m_ui->Splitter3}) {
         splitter->setStretchFactor(0, 0);
         splitter->setStretchFactor(1, 1);
         splitter->setSizes({fieldsPanelHeight, height()});
     }
-    for (QWidget *panel : {m_ui->Panel1, m_ui->Panel2}) {
+    for (QWidget *panel : {m_ui->Panel1, m_ui->Panel2, m_ui->Panel3}) {
         for (QLabel *label : panel->findChildren<QLabel *>())
             label->adjustSize();
     }
@@ -142,13 +151,19 @@ void TForm1::connectHandlers()
                        this, row.handler);
     connectHandler(m_pickPanel, &PickPanel::acceptPressed, this, &TForm1::SpeedButton12Click);
     connect(m_ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::focusFirstField);
+    // The transfer takes the active older form, so there is none to take from the HUB-3A tab.
+    connect(m_ui->PageControl1, &QTabWidget::currentChanged, this,
+            [this] { m_ui->PrenesiUHub3a1->setEnabled(!hub3aActive()); });
     m_ui->PaintBox1->setPaintHandler(
         [this](QPainter &painter) { runHandler([&] { PaintBox1Paint(painter); }); });
     m_ui->PaintBox2->setPaintHandler(
         [this](QPainter &painter) { runHandler([&] { PaintBox2Paint(painter); }); });
+    m_ui->PaintBox3->setPaintHandler(
+        [this](QPainter &painter) { runHandler([&] { m_hub3a->paintPreview(painter); }); });
 
     const std::pair<QAction *, Handler> menu[] = {
         {m_ui->Uplatnica1, &TForm1::Uplatnica1Click}, {m_ui->Zorvat1, &TForm1::Zorvat1Click},
+        {m_ui->Hub3a1, &TForm1::Hub3a1Click},         {m_ui->PrenesiUHub3a1, &TForm1::PrenesiUHub3a1Click},
         {m_ui->Uitaj1, &TForm1::Uitaj1Click},         {m_ui->SaveUplatnica, &TForm1::SaveUplatnicaExecute},
         {m_ui->Ispii1, &TForm1::Ispii1Click},         {m_ui->Podaci2, &TForm1::Podaci2Click},
         {m_ui->Izlazak1, &TForm1::Izlazak1Click},
@@ -172,6 +187,7 @@ void TForm1::FormCreate()
 {
     loadDefaults(SlipKind::Uplatnica);
     loadDefaults(SlipKind::Zorvat);
+    Button6Click();
     runHook(m_hooks.makeFirstPrinterCurrent);
 }
 
@@ -194,12 +210,12 @@ ZorvatData TForm1::zorvatData() const
 
 bool TForm1::hub3aActive() const
 {
-    return false;
+    return m_ui->PageControl1->currentWidget() == m_ui->TabSheet3;
 }
 
 Hub3aRecord TForm1::hub3aData() const
 {
-    return {};
+    return m_hub3a->record();
 }
 
 void TForm1::Timer1Timer()
@@ -263,7 +279,10 @@ void TForm1::loadDefaults(SlipKind kind)
 
 void TForm1::storeDefaults(DefaultGroup group)
 {
-    StoreDefaults(m_services.store, *m_fields, group);
+    if (group == DefaultGroup::Hub3aPayer)
+        StoreDefaults(m_services.store, *m_hub3a, group);
+    else
+        StoreDefaults(m_services.store, *m_fields, group);
 }
 
 void TForm1::newForm(SlipKind kind)
@@ -271,6 +290,41 @@ void TForm1::newForm(SlipKind kind)
     clearFields(kind);
     loadDefaults(kind);
     m_ui->PageControl1->setCurrentWidget(kind == SlipKind::Uplatnica ? m_ui->TabSheet1 : m_ui->TabSheet2);
+}
+
+void TForm1::Button5Click()
+{
+    m_hub3a->setRecord({});
+}
+
+void TForm1::Button6Click()
+{
+    LoadHub3aDefaults(m_services.store, *m_hub3a);
+}
+
+void TForm1::Hub3a1Click()
+{
+    Button5Click();
+    Button6Click();
+    m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet3);
+}
+
+void TForm1::PrenesiUHub3a1Click()
+{
+    const Hub3aTransfer transfer = transferToHub3a(m_fields->record(activeKind()));
+    m_hub3a->setRecord(transfer.record);
+    m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet3);
+    QStringList said = transfer.converted;
+    if (!transfer.notConverted.isEmpty())
+        said.append(QStringLiteral("nije preneseno: ") + transfer.notConverted.join(QStringLiteral(", ")));
+    showStatus(
+        QStringLiteral("Preneseno u HUB-3A") +
+        (said.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + said.join(QStringLiteral("; "))));
+}
+
+void TForm1::showStatus(const QString &text)
+{
+    m_statusPanels->showFieldHint(text);
 }
 
 void TForm1::openPickPanel(PickTarget target)
@@ -286,7 +340,15 @@ void TForm1::openPickPanel(PickTarget target)
 void TForm1::SpeedButton12Click()
 {
     m_pickPanel->hide();
-    takePartner(*m_fields, m_pickPanel->target(), m_pickPanel->selectedEntry());
+    if (m_pickPanel->target() != PickTarget::Hub3aRecipient) {
+        takePartner(*m_fields, m_pickPanel->target(), m_pickPanel->selectedEntry());
+        return;
+    }
+    Hub3aRecord record = m_hub3a->record();
+    const QStringList notTaken = takeHub3aRecipient(record, m_pickPanel->selectedEntry());
+    m_hub3a->setRecord(record);
+    if (!notTaken.isEmpty())
+        showStatus(QStringLiteral("Nije preuzeto: ") + notTaken.join(QStringLiteral(", ")));
 }
 
 void TForm1::addPartner(PickTarget group)
@@ -299,18 +361,28 @@ void TForm1::addPartner(PickTarget group)
 
 void TForm1::Uitaj1Click()
 {
-    SlipFileCommands::load(m_services.dialogs, *m_fields);
+    showLoaded(SlipFileCommands::load(m_services.dialogs, *m_fields, *m_hub3a));
 }
 
 void TForm1::openFiles(const QStringList &paths)
 {
     for (const QString &path : paths)
-        SlipFileCommands::loadFile(m_services.dialogs, *m_fields, path);
+        showLoaded(SlipFileCommands::loadFile(m_services.dialogs, *m_fields, *m_hub3a, path));
+}
+
+void TForm1::showLoaded(SlipFileCommands::Loaded loaded)
+{
+    // An older form fills its tab in the background; a HUB-3A slip comes up.
+    if (loaded == SlipFileCommands::Loaded::Hub3a)
+        m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet3);
 }
 
 void TForm1::SaveUplatnicaExecute()
 {
-    SlipFileCommands::save(m_services.dialogs, *m_fields, activeKind());
+    if (hub3aActive())
+        SlipFileCommands::saveHub3a(m_services.dialogs, m_hub3a->record());
+    else
+        SlipFileCommands::save(m_services.dialogs, *m_fields, activeKind());
 }
 
 void TForm1::focusFirstField()

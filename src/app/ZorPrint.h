@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PartnerFields.h"
+#include "app/SlipFileCommands.h"
 #include "app/WindowServices.h"
 #include "model/SlipData.h"
 #include "print/PrintSource.h"
@@ -11,6 +12,7 @@
 
 #include <memory>
 
+class Hub3aTab;
 class PaymentHints;
 class PickPanel;
 class QPainter;
@@ -22,9 +24,9 @@ namespace Ui {
 class TForm1;
 }
 
-// The main window: the two tabs with the entry fields of both slip records and their live
-// pictures, the menu, the status-bar clock, the pick panel and the small default, pick and add buttons.
-// It also holds the current printer calibration that the print jobs use.
+// The main window: the three tabs with the entry fields of the slip records (the two older forms
+// and the HUB-3A slip) and their live pictures, the menu, the status-bar clock, the pick panel and the small
+// default, pick and add buttons. It also holds the current printer calibration that the print jobs use.
 class TForm1 : public QMainWindow, public PrintSource
 {
     Q_OBJECT
@@ -50,6 +52,7 @@ public:
     Calibration calibration() const override { return m_calibration; }
     void setCalibration(const Calibration &calibration) override { m_calibration = calibration; }
     SlipControls &fields() const { return *m_fields; }
+    Hub3aTab &hub3a() const { return *m_hub3a; }
 
     // Opens each saved form in turn as "Učitaj" opens a chosen file: the program's command line
     // and files dropped onto the window.
@@ -83,6 +86,14 @@ public slots:
     void Button2Click() { loadDefaults(SlipKind::Uplatnica); }
     // "Default" on the transfer order tab.
     void Button3Click() { loadDefaults(SlipKind::Zorvat); }
+    // "Obriši polja" on the HUB-3A tab.
+    void Button5Click();
+    // "Default" on the HUB-3A tab.
+    void Button6Click();
+    // "Postavi kao default vrijednost" by the HUB-3A slip's payer.
+    void SpeedButton14Click() { storeDefaults(DefaultGroup::Hub3aPayer); }
+    // "Izbor iz podataka u bazi" by the HUB-3A slip's recipient.
+    void SpeedButton15Click() { openPickPanel(PickTarget::Hub3aRecipient); }
     // "Postavi kao default vrijednost" by the payment slip's payer.
     void SpeedButton2Click() { storeDefaults(DefaultGroup::UplatnicaPayer); }
     // "Postavi kao default vrijednost" by the payment slip's recipient.
@@ -114,6 +125,10 @@ public slots:
     void Uplatnica1Click() { newForm(SlipKind::Uplatnica); }
     // "Novo" > "Zorvat"
     void Zorvat1Click() { newForm(SlipKind::Zorvat); }
+    // "Novo" > "HUB-3A"
+    void Hub3a1Click();
+    // "Prenesi u HUB-3A": the active older form's data into the HUB-3A tab, which comes up.
+    void PrenesiUHub3a1Click();
     // "Učitaj"
     void Uitaj1Click();
     // "Snimi kao"
@@ -136,6 +151,8 @@ private:
     void loadDefaults(SlipKind kind);
     void storeDefaults(DefaultGroup group);
     void newForm(SlipKind kind);
+    void showLoaded(SlipFileCommands::Loaded loaded);
+    void showStatus(const QString &text);
     void openPickPanel(PickTarget target);
     void addPartner(PickTarget group);
     static void runHook(const std::function<void()> &hook);
@@ -146,6 +163,7 @@ private:
     std::unique_ptr<SlipControls> m_fields;
     std::unique_ptr<StatusPanels> m_statusPanels;
     std::unique_ptr<PaymentHints> m_paymentHints; // after the panels it writes to, so it goes first
+    Hub3aTab *m_hub3a = nullptr;
     PickPanel *m_pickPanel = nullptr;
     // Fonts fitted for each picture, kept from one repaint to the next.
     FittedFonts m_uplatnicaFonts;

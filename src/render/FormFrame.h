@@ -24,8 +24,8 @@ struct FormFrame
     int R() const { return originX + width - X(6); } // right edge of the ruled area
     int M() const { return originX + X(87); }        // the vertical rule between the columns
     int T() const { return originY + Y(8); }         // the payment slip's top rule
-    int s() const { return Y(6); }                   // height of every data box
-    int r() const { return X(8); }                   // width of one code cell
+    int boxHeight() const { return Y(6); }           // height of every data box
+    int cellWidth() const { return X(8); }           // width of one code cell
 
     static int half(int a) { return a / 2; }
     // Nearest integer, a tie going to the even one; evaluated in extended precision.

@@ -1,6 +1,7 @@
 #include "render/PaintHub3a.h"
 
 #include "model/Hub3aPayload.h"
+#include "render/FormBlocks.h"
 #include "render/Hub3aForm.h"
 
 #include <algorithm>
@@ -136,9 +137,8 @@ void PaintHub3a(DrawingSurface &surface, PrintMode mode, const Hub3aRecord &reco
         Hub3aForm::draw(surface);
     if (mode == PrintMode::Template)
         return;
-    surface.setBrushStyle(BrushStyle::bsClear);
-    surface.setFontColor(dataInk);
-    surface.setFontBold(false);
+    // The data state of the slip forms; each block below names its own font.
+    FormBlocks::beginData(surface, dataInk);
     surface.setFontCharset(centralEuropeanCharset);
     drawAddresses(surface, record);
     drawBoxedFields(surface, record);

@@ -1,192 +1,180 @@
 #include "render/PaintUplatnica.h"
 
 #include "render/FormBlocks.h"
-#include "render/LayoutRows.h"
-#include "render/TextPlacement.h"
 
 using namespace Qt::StringLiterals;
-using namespace TextPlacement;
 
 namespace {
 
-constexpr auto half = FormFrame::half;
-constexpr auto RoundEven = FormFrame::RoundEven;
-
 // The payment slip's positions beside the frame's shared ones.
-struct Geometry
+struct Geometry : FormFrame
 {
     explicit Geometry(const FormFrame &frame)
-        : f(frame), L(f.L()), R(f.R()), M(f.M()), T(f.T()), s(f.s()), r(f.r()),
-          Bv(f.originY + f.height - f.Y(9)), Ay(f.originY + f.Y(41)), Kx(M + f.X(2)), Ky(f.originY + f.Y(54)),
-          kw(f.X(55)), Px(M + f.X(11)), Py(f.originY + f.Y(62)), Qx(f.originX + f.X(59)), Qy(T + f.Y(2)),
-          b(f.X(5)), d(f.Y(7)), Ey(f.originY + f.Y(20)), Cy(f.originY + f.Y(33))
+        : FormFrame(frame), ruleBottom(originY + height - Y(9)), amountTop(originY + Y(41)),
+          accountX(M() + X(2)), accountY(originY + Y(54)), accountWidth(X(55)), modelX(M() + X(11)),
+          modelY(originY + Y(62)), postalX(originX + X(59)), postalY(T() + Y(2)), postalCellWidth(X(5)),
+          postalHeight(Y(7)), codeCellsTop(originY + Y(33))
     {
     }
-    int X(int n) const { return f.X(n); }
-    int Y(int n) const { return f.Y(n); }
 
-    const FormFrame &f;
-    const int L, R, M, T, s, r;
-    const int Bv;           // lower end of the vertical rule
-    const int Ay;           // top of the amount box
-    const int Kx, Ky, kw;   // account box
-    const int Px, Py;       // reference model cell
-    const int Qx, Qy, b, d; // postal number cells: top-left, cell width, height
-    const int Ey, Cy;       // execution-method cell, code cells
+    const int ruleBottom;                       // lower end of the vertical rule
+    const int amountTop;                        // top of the amount box
+    const int accountX, accountY, accountWidth; // the account box
+    const int modelX, modelY;                   // top-left of the reference model cell
+    const int postalX, postalY;                 // top-left of the five postal number cells
+    const int postalCellWidth, postalHeight;    //   and each one's size
+    const int codeCellsTop;                     // top of the code cells
 };
 
-void drawRules(DrawingSurface &s, const Geometry &g)
+void drawRules(DrawingSurface &surface, const Geometry &geometry)
 {
-    s.setPenColor(clBlack);
-    s.setPenWidth(2);
-    s.MoveTo(g.L, g.T);
-    s.LineTo(g.R, g.T);
-    s.MoveTo(g.M, g.T);
-    s.LineTo(g.M, g.Bv);
-    FormBlocks::drawAmountBox(s, g.f, g.Ay);
-    s.Rectangle(g.Kx, g.Ky, g.Kx + g.kw, g.Ky + g.s);
-    FormBlocks::drawCodeCells(s, g.f, g.Ey, g.Cy);
-    s.Rectangle(g.Px, g.Py, g.Px + g.r, g.Py + g.s);
-    s.Rectangle(g.Px + g.r + g.X(2), g.Py, g.R, g.Py + g.s);
-    s.Rectangle(g.Qx, g.Qy, g.Qx + 5 * g.b, g.Qy + g.d);
+    const int L = geometry.L(), R = geometry.R(), M = geometry.M(), T = geometry.T();
+    const int boxHeight = geometry.boxHeight(), cellWidth = geometry.cellWidth();
+    const int accountX = geometry.accountX, accountY = geometry.accountY;
+    const int modelX = geometry.modelX, modelY = geometry.modelY;
+    const int postalX = geometry.postalX, postalY = geometry.postalY, postalCell = geometry.postalCellWidth;
+    surface.setPenColor(clBlack);
+    surface.setPenWidth(2);
+    surface.MoveTo(L, T);
+    surface.LineTo(R, T);
+    surface.MoveTo(M, T);
+    surface.LineTo(M, geometry.ruleBottom);
+    FormBlocks::drawAmountBox(surface, geometry, geometry.amountTop);
+    surface.Rectangle(accountX, accountY, accountX + geometry.accountWidth, accountY + boxHeight);
+    FormBlocks::drawCodeCells(surface, geometry, geometry.codeCellsTop);
+    surface.Rectangle(modelX, modelY, modelX + cellWidth, modelY + boxHeight);
+    surface.Rectangle(modelX + cellWidth + geometry.X(2), modelY, R, modelY + boxHeight);
+    surface.Rectangle(postalX, postalY, postalX + 5 * postalCell, postalY + geometry.postalHeight);
     for (int k = 1; k <= 4; ++k) {
-        s.MoveTo(g.Qx + k * g.b, g.Qy);
-        s.LineTo(g.Qx + k * g.b, g.Qy + g.d);
+        surface.MoveTo(postalX + k * postalCell, postalY);
+        surface.LineTo(postalX + k * postalCell, postalY + geometry.postalHeight);
     }
 }
 
-void drawWritingLines(DrawingSurface &s, const Geometry &g)
+std::vector<DottedLine> writingLines(const Geometry &geometry)
 {
-    const int T = g.T, L = g.L, R = g.R, columnEnd = g.M - g.X(3);
-    const DottedLine lines[] = {
-        {T + g.Y(16), L, columnEnd},
-        {T + g.Y(21), L, columnEnd},
-        {T + g.Y(29), L, columnEnd},
-        {T + g.Y(34), L, columnEnd},
-        {T + g.Y(39), L, columnEnd},
-        {T + g.Y(50), L, columnEnd},
-        {T + g.Y(55), L, columnEnd},
-        {T + g.Y(67), L, g.M - g.X(27)},
-        {T + g.Y(79), L, columnEnd},
-        {T + g.Y(67), R - g.X(32), R},
-        {T + g.Y(75), R - g.X(50), R - g.X(26)},
+    const int T = geometry.T(), L = geometry.L(), R = geometry.R(), M = geometry.M();
+    const int columnEnd = M - geometry.X(3);
+    auto row = [&](int n) { return T + geometry.Y(n); };
+    return {
+        {row(16), L, columnEnd},
+        {row(21), L, columnEnd},
+        {row(29), L, columnEnd},
+        {row(34), L, columnEnd},
+        {row(39), L, columnEnd},
+        {row(50), L, columnEnd},
+        {row(55), L, columnEnd},
+        {row(67), L, M - geometry.X(27)},
+        {row(79), L, columnEnd},
+        {row(67), R - geometry.X(32), R},
+        {row(75), R - geometry.X(50), R - geometry.X(26)},
     };
-    drawDottedLines(s, lines);
 }
 
-void drawCaptions(DrawingSurface &s, const Geometry &g, const FontUnits &units, bool opaque)
+void drawCaptions(DrawingSurface &surface, const Geometry &geometry, const LayoutStyle &style)
 {
-    const int L = g.L, R = g.R, M = g.M, T = g.T;
-    if (opaque) {
-        s.setBrushColor(clWhite);
+    const int L = geometry.L(), R = geometry.R(), M = geometry.M(), T = geometry.T();
+    auto X = [&](int n) { return geometry.X(n); };
+    auto Y = [&](int n) { return geometry.Y(n); };
+    if (style.opaqueCaptions) {
+        surface.setBrushColor(clWhite);
     } else {
-        s.setBrushColor(clNone);
-        s.setBrushStyle(BrushStyle::bsClear);
+        surface.setBrushColor(clNone);
+        surface.setBrushStyle(BrushStyle::bsClear);
     }
-    s.setFontColor(clBlack);
-    s.setFontBold(false);
-    s.setFontName(u"Arial"_s);
-
-    s.setFontHeight(g.Y(units.caption));
+    FormBlocks::beginCaptions(surface, geometry, style.fontUnits);
     const BoxedCaption boxed[] = {
-        {u"ZAVOD ZA PLATNI PROMET"_s, L, T - g.Y(4), L + g.X(39), T - g.Y(1), L, T - g.Y(4)},
-        {u"Uplatitelj"_s, L, T + g.Y(13), L + g.X(12), T + g.Y(17), L, T + g.Y(13)},
-        {u"Svrha doznake"_s, L, T + g.Y(26), L + g.X(21), T + g.Y(30), L, T + g.Y(26)},
-        {u"Primatelj"_s, L, T + g.Y(47), L + g.X(12), T + g.Y(51), L, T + g.Y(47)},
-        {u"U"_s, L, T + g.Y(76), L + g.X(3), T + g.Y(80), L, T + g.Y(76)},
-        {u"dana"_s, L + g.X(43), T + g.Y(76), L + g.X(52), T + g.Y(80), L + g.X(44), T + g.Y(76)},
+        {u"ZAVOD ZA PLATNI PROMET"_s, L, T - Y(4), L + X(39), T - Y(1)},
+        {u"Uplatitelj"_s, L, T + Y(13), L + X(12), T + Y(17)},
+        {u"Svrha doznake"_s, L, T + Y(26), L + X(21), T + Y(30)},
+        {u"Primatelj"_s, L, T + Y(47), L + X(12), T + Y(51)},
+        {u"U"_s, L, T + Y(76), L + X(3), T + Y(80)},
+        {u"dana"_s, L + X(43), T + Y(76), L + X(52), T + Y(80), X(44) - X(43)},
     };
-    drawBoxedCaptions(s, boxed);
-    s.TextOut(M + g.X(2), T + g.Y(41), u"broj računa"_s);
+    drawBoxedCaptions(surface, boxed);
+    surface.TextOut(M + X(2), T + Y(41), u"broj računa"_s);
 
     // The title ends exactly at R.
-    s.setFontBold(true);
+    surface.setFontBold(true);
     const QString title = u"POSEBNA UPLATNICA"_s;
-    const int tw = s.TextWidth(title);
-    s.TextRect(R - tw, T - g.Y(4), R, T - g.Y(1), R - tw, T - g.Y(4), title);
+    const int titleWidth = surface.TextWidth(title);
+    surface.TextRect(R - titleWidth, T - Y(4), R, T - Y(1), R - titleWidth, T - Y(4), title);
 
-    s.setFontHeight(g.Y(units.smallCaption));
-    s.setFontBold(false);
-    const long double W = g.f.width;
+    surface.setFontHeight(Y(style.fontUnits.smallCaption));
+    surface.setFontBold(false);
+    const long double W = geometry.width;
     const long double nameColumnCentre = (M - W * 3 / 170 - L) / 2;
-    const SmallCaption small[] = {
-        SmallCaption::centredOn(u"(pečat i potpis)"_s, L, W * 28 / 170, T + g.Y(68)),
-        SmallCaption::centredOn(u"(naziv i sjedište primatelja)"_s, L, nameColumnCentre, T + g.Y(56)),
-        SmallCaption::centredOn(u"(naziv i adresa uplatitelja)"_s, L, nameColumnCentre, T + g.Y(22)),
-        SmallCaption::centredOn(u"broj pošte"_s, g.Qx, 5 * g.b / 2.0L, g.Qy + g.d),
-        SmallCaption::centredOn(u"(broj dnevnika)"_s, M, W * 38 / 170, T + g.Y(76)),
+    const SmallCaption underTheBoxes[] = {
+        SmallCaption::centredOn(u"(pečat i potpis)"_s, L, W * 28 / 170, T + Y(68)),
+        SmallCaption::centredOn(u"(naziv i sjedište primatelja)"_s, L, nameColumnCentre, T + Y(56)),
+        SmallCaption::centredOn(u"(naziv i adresa uplatitelja)"_s, L, nameColumnCentre, T + Y(22)),
+        SmallCaption::centredOn(u"broj pošte"_s, geometry.postalX, 5 * geometry.postalCellWidth / 2.0L,
+                                geometry.postalY + geometry.postalHeight),
+        SmallCaption::centredOn(u"(broj dnevnika)"_s, M, W * 38 / 170, T + Y(76)),
         // R - RoundEven(tw / 2 + W * 16 / 170); ties go to even on both sides of zero, so this is
         // the same as centring on -W * 16 / 170 from R.
-        SmallCaption::centredOn(u"(naplaćena naknada)"_s, R, -(W * 16 / 170), T + g.Y(68)),
-        SmallCaption::at(u"način"_s, R - g.X(15), T + g.Y(12)),
-        SmallCaption::at(u"izvrš."_s, R - g.X(15), T + g.Y(15)),
-        SmallCaption::at(u"šifra"_s, R - g.X(33), T + g.Y(26)),
-        SmallCaption::at(u"poziv"_s, M + g.X(2), T + g.Y(53)),
-        SmallCaption::at(u"na broj"_s, M + g.X(2), T + RoundEven(g.f.height * 55.5L / 100)),
-        SmallCaption::at(u"(odobr.)"_s, M + g.X(2), T + g.Y(58)),
+        SmallCaption::centredOn(u"(naplaćena naknada)"_s, R, -(W * 16 / 170), T + Y(68)),
     };
-    drawSmallCaptions(s, small);
+    const SmallCaption beside[] = {
+        SmallCaption::at(u"poziv"_s, M + X(2), T + Y(53)),
+        SmallCaption::at(u"na broj"_s, M + X(2), T + FormFrame::RoundEven(geometry.height * 55.5L / 100)),
+        SmallCaption::at(u"(odobr.)"_s, M + X(2), T + Y(58)),
+    };
+    drawSmallCaptions(
+        surface,
+        joinRows<SmallCaption>({underTheBoxes, FormBlocks::codeCellCaptions(geometry, T + Y(26)), beside}));
 
-    s.setFontHeight(g.Y(units.kn));
-    s.TextOut(M + g.X(16), T + g.Y(33), u"kn"_s);
+    surface.setFontHeight(Y(style.fontUnits.kn));
+    surface.TextOut(M + X(16), T + Y(33), u"kn"_s);
 }
 
 // One character per cell, centred and standing on the cells' lower edge; a short text leaves
 // the remaining cells empty.
-void drawPostalNumber(DrawingSurface &s, const Geometry &g, const QString &postalNumber)
+std::vector<DataText> postalDigits(const Geometry &geometry, const QString &postalNumber)
 {
-    const int th = s.TextHeight(postalNumber.left(1));
+    std::vector<DataText> digits;
+    const int width = geometry.postalCellWidth;
     for (int k = 0; k < 5 && k < postalNumber.size(); ++k) {
-        const QString digit = postalNumber.mid(k, 1);
-        s.TextOut(centredIn(g.Qx + k * g.b, g.b, s.TextWidth(digit)), bottomOn(g.Qy + g.d, th), digit);
+        const TextCell cell{geometry.postalX + k * width, geometry.postalY, width, geometry.postalHeight};
+        digits.push_back({postalNumber.mid(k, 1), &FontUnits::postalDigit, cell, Alignment::BottomCentre});
     }
+    return digits;
 }
 
-void drawData(DrawingSurface &s, const Geometry &g, const LayoutStyle &style, const UplatnicaData &d)
+std::vector<DataText> dataTexts(const Geometry &geometry, const UplatnicaData &data)
 {
-    const FontUnits &units = style.fontUnits;
-    const int L = g.L, T = g.T;
-    FormBlocks::beginData(s, style.uplatnicaDataColor);
-
-    s.setFontHeight(g.Y(units.postalDigit));
-    drawPostalNumber(s, g, d.postcode);
-
     // First lines start after the printed caption, later ones at L + X(3); nothing wraps or clips.
-    s.setFontHeight(g.Y(units.text));
-    const PlacedText memoLines[] = {
-        {d.payer[0], L + g.X(15), T + g.Y(12)},    {d.payer[1], L + g.X(3), T + g.Y(17)},
-        {d.purpose[0], L + g.X(24), T + g.Y(25)},  {d.purpose[1], L + g.X(3), T + g.Y(30)},
-        {d.purpose[2], L + g.X(3), T + g.Y(35)},   {d.recipient[0], L + g.X(15), T + g.Y(46)},
-        {d.recipient[1], L + g.X(3), T + g.Y(51)},
+    const int L = geometry.L(), T = geometry.T();
+    auto line = [&](const QString &text, int x, int y) {
+        return DataText{text, &FontUnits::text, {L + geometry.X(x), T + geometry.Y(y)}, Alignment::TopLeft};
     };
-    drawTexts(s, memoLines);
-    s.TextOut(centredOn(L + g.X(21), s.TextWidth(d.place)), T + g.Y(75), d.place);
-    s.TextOut(centredOn(L + g.X(65), s.TextWidth(d.date)), T + g.Y(75), d.date);
-    FormBlocks::drawCodeTexts(s, g.f, g.Ey, g.Cy, {d.executionCode, d.code1, d.code2, d.code3});
-
-    s.setFontHeight(g.Y(units.amount));
-    FormBlocks::drawAmount(s, g.f, g.Ay, d.amount);
-    s.TextOut(centredIn(g.Kx, g.kw, s.TextWidth(d.account)), centredIn(g.Ky, g.s, s.TextHeight(d.account)),
-              d.account);
-
-    s.setFontHeight(g.Y(units.reference));
-    const int referenceY = centredIn(g.Py, g.s, s.TextHeight(d.referenceModel));
-    s.TextOut(centredIn(g.Px, g.r, s.TextWidth(d.referenceModel)), referenceY, d.referenceModel);
-    s.TextOut(g.Px + g.X(8) + half(g.r), referenceY, d.reference);
+    const DataText memoLines[] = {
+        line(data.payer[0], 15, 12),    line(data.payer[1], 3, 17),   line(data.purpose[0], 24, 25),
+        line(data.purpose[1], 3, 30),   line(data.purpose[2], 3, 35), line(data.recipient[0], 15, 46),
+        line(data.recipient[1], 3, 51),
+    };
+    // The reference number starts X(8) right of the model cell's middle.
+    const int boxHeight = geometry.boxHeight(), cellWidth = geometry.cellWidth();
+    const int modelX = geometry.modelX, modelY = geometry.modelY;
+    const int numberX = modelX + geometry.X(8) + FormFrame::half(cellWidth);
+    const TextCell account{geometry.accountX, geometry.accountY, geometry.accountWidth, boxHeight};
+    constexpr auto referenceFont = &FontUnits::reference;
+    const DataText boxes[] = {
+        {data.account, &FontUnits::amount, account, Alignment::Centre},
+        {data.referenceModel, referenceFont, {modelX, modelY, cellWidth, boxHeight}, Alignment::Centre},
+        {data.reference, referenceFont, {numberX, modelY, 0, boxHeight}, Alignment::MiddleLeft},
+    };
+    return joinRows<DataText>(
+        {postalDigits(geometry, data.postcode), memoLines, FormBlocks::sharedTexts(geometry, data), boxes});
 }
+
+constexpr FormBlocks::Layout<Geometry, UplatnicaData> uplatnica{drawRules, writingLines, drawCaptions,
+                                                                &LayoutStyle::uplatnicaDataColor, dataTexts};
 
 } // namespace
 
 void PaintUplatnica(DrawingSurface &surface, const FormFrame &frame, const LayoutStyle &style,
                     const UplatnicaData &data)
 {
-    const Geometry g(frame);
-    if (style.drawForm) {
-        FormBlocks::fillBackground(surface, frame);
-        drawRules(surface, g);
-        drawWritingLines(surface, g);
-        drawCaptions(surface, g, style.fontUnits, style.opaqueCaptions);
-    }
-    if (style.drawData)
-        drawData(surface, g, style, data);
+    FormBlocks::paintLayout(surface, uplatnica, Geometry(frame), style, data);
 }

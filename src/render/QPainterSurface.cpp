@@ -142,8 +142,10 @@ int QPainterSurface::measureWidth(const QString &text)
 void QPainterSurface::paintBarcode(int x1, int y1, int x2, int y2, const QByteArray &payload)
 {
     const BarcodeSymbol symbol = BarcodeSymbol::hub3a(payload);
-    // Modules are placed in device units, where pixels and printer dots are whole.
-    const QRectF cell = m_painter.deviceTransform().mapRect(QRectF(spanned(x1, y1, x2, y2)));
+    // Modules are placed in device units, where pixels and printer dots are whole. The combined
+    // transform, not the device transform: a widget painted inside its window keeps its offset in
+    // the window's backing store after resetTransform(), which the device transform includes.
+    const QRectF cell = m_painter.combinedTransform().mapRect(QRectF(spanned(x1, y1, x2, y2)));
     const BarcodeDevice device = m_painter.paintEngine()->type() == QPaintEngine::Raster
                                      ? BarcodeDevice::Raster
                                      : BarcodeDevice::Vector;

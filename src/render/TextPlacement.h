@@ -2,38 +2,39 @@
 
 #include "render/FormFrame.h"
 
-// Where a text of width tw (or a cell of height th) starts when it is aligned. The order of the
-// operations matters for odd sizes: a cell's centre is halved first, then the text's half taken.
+// Where a text of a given width (or a cell of a given height) starts when it is aligned. The
+// order of the operations matters for odd sizes: a cell's centre is halved first, then the text's
+// half taken.
 namespace TextPlacement {
 
-// Right-aligned against x = c.
-inline int rightAgainst(int c, int tw)
+// Right-aligned against x = right.
+inline int rightAgainst(int right, int textWidth)
 {
-    return c - tw;
+    return right - textWidth;
 }
 
-// Centred on x = c.
-inline int centredOn(int c, int tw)
+// Centred on x = centre.
+inline int centredOn(int centre, int textWidth)
 {
-    return c - FormFrame::half(tw);
+    return centre - FormFrame::half(textWidth);
 }
 
 // Centred in a cell from start, size long (horizontally or vertically).
-inline int centredIn(int start, int size, int tw)
+inline int centredIn(int start, int size, int textSize)
 {
-    return (start + FormFrame::half(size)) - FormFrame::half(tw);
+    return (start + FormFrame::half(size)) - FormFrame::half(textSize);
 }
 
-// Centred on a real offset from base: base + RoundEven(centre - tw / 2).
-inline int centredOnReal(int base, long double centre, int tw)
+// Centred on a real offset from base: base + RoundEven(centre - textWidth / 2).
+inline int centredOnReal(int base, long double centre, int textWidth)
 {
-    return base + FormFrame::RoundEven(centre - tw / 2.0L);
+    return base + FormFrame::RoundEven(centre - textWidth / 2.0L);
 }
 
-// Standing on y = c.
-inline int bottomOn(int c, int th)
+// Standing on y = bottom.
+inline int bottomOn(int bottom, int textHeight)
 {
-    return c - th;
+    return bottom - textHeight;
 }
 
 } // namespace TextPlacement

@@ -1,5 +1,6 @@
 #include "ui/Defaults.h"
 
+#include "ui/Hub3aControlTable.h"
 #include "ui/SlipControlTable.h"
 
 #include <span>
@@ -15,9 +16,27 @@ struct DefaultValue
     QString name() const { return QLatin1StringView(valueName); }
 };
 
+// The control that holds a field of the group's form, by the field's name.
+using ControlOf = QLatin1StringView (*)(QLatin1StringView field);
+
+QLatin1StringView uplatnicaControl(QLatin1StringView field)
+{
+    return controlOf(SlipKind::Uplatnica, field);
+}
+
+QLatin1StringView zorvatControl(QLatin1StringView field)
+{
+    return controlOf(SlipKind::Zorvat, field);
+}
+
+QLatin1StringView hub3aControl(QLatin1StringView field)
+{
+    return hub3aControlOf(field);
+}
+
 struct Group
 {
-    SlipKind kind;
+    ControlOf control;
     std::span<const DefaultValue> values;
 };
 
@@ -37,27 +56,33 @@ constexpr DefaultValue zorvatRecipient[] = {{"DefZorPrimatelj", "recipient"},
                                             {"DefZorPoziv2", "recipientReferenceModel"},
                                             {"DefZorPin2", "recipientReference"}};
 constexpr DefaultValue zorvatCodes[] = {{"ZorSif1", "code1"}, {"ZorSif2", "code2"}, {"ZorSif3", "code3"}};
+constexpr DefaultValue hub3aPayer[] = {
+    {"DefHubPlatitelj1", "payerName"},  {"DefHubPlatitelj2", "payerStreet"},
+    {"DefHubPlatitelj3", "payerPlace"}, {"DefHubIban1", "payerIban"},
+    {"DefHubModel1", "payerModel"},     {"DefHubPoziv1", "payerReference"}};
 
 Group groupOf(DefaultGroup group)
 {
     switch (group) {
     case DefaultGroup::UplatnicaPayer:
-        return {SlipKind::Uplatnica, uplatnicaPayer};
+        return {uplatnicaControl, uplatnicaPayer};
     case DefaultGroup::UplatnicaRecipient:
-        return {SlipKind::Uplatnica, uplatnicaRecipient};
+        return {uplatnicaControl, uplatnicaRecipient};
     case DefaultGroup::ZorvatPayer:
-        return {SlipKind::Zorvat, zorvatPayer};
+        return {zorvatControl, zorvatPayer};
     case DefaultGroup::ZorvatRecipient:
-        return {SlipKind::Zorvat, zorvatRecipient};
+        return {zorvatControl, zorvatRecipient};
     case DefaultGroup::ZorvatCodes:
-        return {SlipKind::Zorvat, zorvatCodes};
+        return {zorvatControl, zorvatCodes};
+    case DefaultGroup::Hub3aPayer:
+        return {hub3aControl, hub3aPayer};
     }
     return {};
 }
 
 QLatin1StringView controlOf(const Group &group, const DefaultValue &value)
 {
-    return controlOf(group.kind, QLatin1StringView(value.field));
+    return group.control(QLatin1StringView(value.field));
 }
 
 void loadValues(const SettingsStore &store, SlipFieldAccess &fields, const Group &group)
@@ -76,10 +101,10 @@ void LoadUplatnicaDefaults(const SettingsStore &store, SlipFieldAccess &fields)
 {
     loadValues(store, fields, groupOf(DefaultGroup::UplatnicaPayer));
     const Group recipientGroup = groupOf(DefaultGroup::UplatnicaRecipient);
-    loadValues(store, fields, {recipientGroup.kind, recipientGroup.values.first(1)});
+    loadValues(store, fields, {recipientGroup.control, recipientGroup.values.first(1)});
     if (fields.fieldText(controlOf(recipientGroup, recipientGroup.values.front())).isEmpty())
         return;
-    loadValues(store, fields, {recipientGroup.kind, recipientGroup.values.subspan(1)});
+    loadValues(store, fields, {recipientGroup.control, recipientGroup.values.subspan(1)});
 }
 
 void LoadZorvatDefaults(const SettingsStore &store, SlipFieldAccess &fields)
@@ -87,6 +112,11 @@ void LoadZorvatDefaults(const SettingsStore &store, SlipFieldAccess &fields)
     for (const DefaultGroup group :
          {DefaultGroup::ZorvatPayer, DefaultGroup::ZorvatRecipient, DefaultGroup::ZorvatCodes})
         loadValues(store, fields, groupOf(group));
+}
+
+void LoadHub3aDefaults(const SettingsStore &store, SlipFieldAccess &fields)
+{
+    loadValues(store, fields, groupOf(DefaultGroup::Hub3aPayer));
 }
 
 void StoreDefaults(const SettingsStore &store, const SlipFieldAccess &fields, DefaultGroup group)

@@ -12,8 +12,18 @@ void LoadUplatnicaDefaults(const SettingsStore &store, SlipFieldAccess &fields);
 // Fills the transfer order's payer and recipient data and its three code boxes.
 void LoadZorvatDefaults(const SettingsStore &store, SlipFieldAccess &fields);
 
+// Fills the HUB-3A slip's payer: name, street, place, IBAN, model and reference.
+void LoadHub3aDefaults(const SettingsStore &store, SlipFieldAccess &fields);
+
 // The groups of fields that the buttons "Postavi kao default vrijednost" store.
-enum class DefaultGroup { UplatnicaPayer, UplatnicaRecipient, ZorvatPayer, ZorvatRecipient, ZorvatCodes };
+enum class DefaultGroup {
+    UplatnicaPayer,
+    UplatnicaRecipient,
+    ZorvatPayer,
+    ZorvatRecipient,
+    ZorvatCodes,
+    Hub3aPayer
+};
 
 // Stores the group's current field texts as its defaults, one value after another.
 void StoreDefaults(const SettingsStore &store, const SlipFieldAccess &fields, DefaultGroup group);

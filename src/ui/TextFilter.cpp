@@ -44,3 +44,22 @@ QString encodableWithoutControls(const QString &text)
     const bool allKept = std::none_of(text.begin(), text.end(), isStrayControl) && Win1250::canEncode(text);
     return keptCharacters(text, allKept, isEncodableAndNoStrayControl);
 }
+
+QString hub3aCharactersOnly(Hub3aField field, const QString &text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (const QChar ch : text)
+        kept += cleanHub3aText(field, QString(ch));
+    return kept;
+}
+
+QString droppedCharacters(const QString &text, const std::function<QString(const QString &)> &filter)
+{
+    QString dropped;
+    for (const QChar ch : text) {
+        if (!dropped.contains(ch) && filter(QString(ch)).isEmpty())
+            dropped += ch;
+    }
+    return dropped;
+}

@@ -12,6 +12,7 @@ TEST_F(DefaultsButtons, StartUpWithAnEmptyStoreLeavesEveryFieldBlank)
     EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts,
               SlipRecord::blank(SlipKind::Uplatnica).texts);
     EXPECT_EQ(window->fields().record(SlipKind::Zorvat).texts, SlipRecord::blank(SlipKind::Zorvat).texts);
+    EXPECT_EQ(window->hub3aData().texts, Hub3aRecord().texts);
     EXPECT_TRUE(printerChosen);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }

@@ -82,6 +82,18 @@ TEST_P(OpenFiles, SavedFormsFillTheirKindsInTurnAndTheTabStays)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
+TEST_P(OpenFiles, HubSlipFillsItsTabWhichComesUpAfterAnOlderForm)
+{
+    const QString hub = dataFile("hub3a/full.txt");
+    const QString slip = dataFile("uplatnica-full.txt");
+    open({hub, slip});
+    EXPECT_EQ(window->hub3aData().texts, SlipFile::loadHub3a(hub)->texts);
+    EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, recordTexts(slip));
+    EXPECT_TRUE(window->hub3aActive()) << "the older form after it fills its tab in the background";
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
 TEST_P(OpenFiles, FileThatIsNoSavedFormGivesTheLoadMessageAndChangesNothing)
 {
     const QString other = dir.filePath(QStringLiteral("notes.txt"));

@@ -95,4 +95,33 @@ TEST_F(PaymentHintsTest, StatusBarShowsTheReasonWhileTheFieldHasFocus)
     EXPECT_EQ(statusText(), title) << "an empty field has nothing to say";
 }
 
+TEST_F(PaymentHintsTest, EachMarkStandsLevelWithItsFieldOverNoOtherControl)
+{
+    const std::pair<SlipKind, const char *> fields[] = {
+        {SlipKind::Uplatnica, "MaskEdit7"}, {SlipKind::Uplatnica, "MaskEdit8"}, {SlipKind::Zorvat, "Racun1"},
+        {SlipKind::Zorvat, "pb12"},         {SlipKind::Zorvat, "Racun2"},       {SlipKind::Zorvat, "pb22"},
+    };
+    showWindow();
+    for (const auto &[kind, control] : fields) {
+        selectTab(kind);
+        const auto *field = child<QLineEdit>(control);
+        const CheckMark *shown = mark(control);
+        const QWidget *panel = field->parentWidget();
+        const QRect place(shown->mapTo(panel, QPoint(0, 0)), shown->size());
+        EXPECT_TRUE(panel->rect().contains(place)) << control;
+        EXPECT_NEAR(place.center().y(), field->geometry().center().y(), 1) << control;
+        for (const QWidget *other : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+            if (other != shown && other != field && other->isVisible()) {
+                EXPECT_FALSE(other->geometry().intersects(place))
+                    << control << " covers " << other->objectName().toStdString();
+            }
+        }
+        if (shown->parentWidget() == field)
+            EXPECT_GE(field->textMargins().right(), CheckMark::side)
+                << control << ": the text keeps clear of it";
+        else
+            EXPECT_FALSE(field->geometry().intersects(place)) << control;
+    }
+}
+
 } // namespace

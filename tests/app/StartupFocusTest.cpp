@@ -6,7 +6,7 @@ namespace {
 
 using StartupFocus = WindowFixture;
 
-// The focus starts in the active tab's first field and moves to the other tab's first field on
+// The focus starts in the active tab's first field and moves to the next tab's first field on
 // each switch, so typing goes into a field and the arrow keys move in it instead of switching tabs.
 TEST_F(StartupFocus, TheFirstFieldOfTheActiveTabHasTheFocusAtStartUpAndAfterEachSwitch)
 {
@@ -29,7 +29,15 @@ TEST_F(StartupFocus, TheFirstFieldOfTheActiveTabHasTheFocusAtStartUpAndAfterEach
         QTest::keyClick(focused, Qt::Key_Right);
         EXPECT_EQ(text(step.firstField), QStringLiteral("7")) << step.firstField;
         EXPECT_EQ(window->activeKind(), step.tab);
+        EXPECT_FALSE(window->hub3aActive());
     }
+    child<QTabWidget>("PageControl1")->setCurrentWidget(child("TabSheet3"));
+    QWidget *focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    EXPECT_EQ(focused->objectName(), QStringLiteral("Hub3aPayerName"));
+    QTest::keyClicks(focused, QStringLiteral("7"));
+    EXPECT_EQ(window->hub3aData()[Hub3aField::PayerName], QStringLiteral("7"));
+    EXPECT_TRUE(window->hub3aActive());
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "ui/SlipControlTable.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -27,12 +28,12 @@ TEST_F(WindowLayout, MenuHasEveryEntryInOrderWithoutShortcuts)
         EXPECT_TRUE(action->shortcut().isEmpty()) << entry.toStdString();
         entries.append(entry);
     }
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("Novo Uplatnica Zorvat"), QStringLiteral("Učitaj"),
-                                    QStringLiteral("Snimi kao"), QStringLiteral("-"),
-                                    QStringLiteral("Pregled (disabled)"), QStringLiteral("Ispiši"),
-                                    QStringLiteral("-"), QStringLiteral("Podaci"), QStringLiteral("-"),
-                                    QStringLiteral("Opcije... (disabled)"), QStringLiteral("-"),
-                                    QStringLiteral("Izlazak")}));
+    EXPECT_EQ(entries, (QStringList{QStringLiteral("Novo Uplatnica Zorvat HUB-3A"), QStringLiteral("Učitaj"),
+                                    QStringLiteral("Snimi kao"), QStringLiteral("Prenesi u HUB-3A"),
+                                    QStringLiteral("-"), QStringLiteral("Pregled (disabled)"),
+                                    QStringLiteral("Ispiši"), QStringLiteral("-"), QStringLiteral("Podaci"),
+                                    QStringLiteral("-"), QStringLiteral("Opcije... (disabled)"),
+                                    QStringLiteral("-"), QStringLiteral("Izlazak")}));
 }
 
 TEST_F(WindowLayout, StatusBarHasFourPanels)
@@ -76,6 +77,20 @@ TEST_F(WindowLayout, SmallButtonsShowTheirHints)
         EXPECT_EQ(button->toolTip(), hint) << name;
         EXPECT_TRUE(button->autoRaise()) << name;
         EXPECT_FALSE(button->icon().isNull()) << name;
+    }
+}
+
+TEST_F(WindowLayout, EachTabShowsTheLabelsOfItsFields)
+{
+    for (const SlipKind kind : {SlipKind::Uplatnica, SlipKind::Zorvat}) {
+        QSet<QString> fieldLabels;
+        for (const FieldSpec &field : slipFields(kind))
+            fieldLabels.insert(field.caption());
+        const QWidget *panel = child(controlOf(kind, 0).data())->parentWidget();
+        QSet<QString> shown;
+        for (const QLabel *label : panel->findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+            shown.insert(label->text());
+        EXPECT_EQ(shown, fieldLabels) << slipKindName(kind).toStdString();
     }
 }
 

@@ -12,7 +12,7 @@ TEST(FormFrame, ReferencePositionsOfTheWorkedFrames)
     const struct
     {
         FormFrame frame;
-        int L, R, M, T, s, r;
+        int L, R, M, T, boxHeight, cellWidth;
     } cases[] = {
         {FormFrame::preview(610, 350), 14, 589, 312, 28, 21, 28},
         {FormFrame{2125, 1250, 0, 0}, 50, 2050, 1087, 100, 75, 100},
@@ -26,8 +26,8 @@ TEST(FormFrame, ReferencePositionsOfTheWorkedFrames)
         EXPECT_EQ(c.frame.R(), c.R);
         EXPECT_EQ(c.frame.M(), c.M);
         EXPECT_EQ(c.frame.T(), c.T);
-        EXPECT_EQ(c.frame.s(), c.s);
-        EXPECT_EQ(c.frame.r(), c.r);
+        EXPECT_EQ(c.frame.boxHeight(), c.boxHeight);
+        EXPECT_EQ(c.frame.cellWidth(), c.cellWidth);
     }
 }
 

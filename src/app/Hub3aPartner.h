@@ -1,0 +1,13 @@
+#pragma once
+
+#include "model/Hub3aRecord.h"
+
+#include <QStringList>
+
+// Takes a partner entry into a HUB-3A slip's recipient: the name's lines give name, street and
+// place (lines past the third join the place); an account that is an IBAN, or an old account that
+// has one, gives the IBAN; a reference "HR01 1234-5" (or " 01 1234-5") gives model and reference,
+// one without a space goes whole to the reference and the model is kept. Every recipient field
+// that the entry does not fill is emptied, but for that model. Returns what could not be taken
+// ("račun primatelja" for an account without an IBAN).
+QStringList takeHub3aRecipient(Hub3aRecord &record, const QString &entry);

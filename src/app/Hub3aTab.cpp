@@ -1,0 +1,127 @@
+#include "app/Hub3aTab.h"
+
+#include "app/LineBox.h"
+#include "app/PreviewBox.h"
+#include "app/PurposeCodeBox.h"
+#include "render/PaintHub3a.h"
+#include "render/QPainterSurface.h"
+#include "ui/Hub3aControlTable.h"
+#include "ui/TextFilter.h"
+
+#include <QCheckBox>
+#include <QPainter>
+
+#include <stdexcept>
+
+namespace {
+
+constexpr double formWidth = 21000, formHeight = 9900; // hundredths of a millimetre
+
+template <typename T> T *findControl(QWidget &window, Hub3aField field)
+{
+    auto *control = window.findChild<T *>(hub3aControlOf(field));
+    if (!control)
+        throw std::logic_error("the window has no HUB-3A control " +
+                               std::string(hub3aControlOf(field).data()));
+    return control;
+}
+
+Hub3aField fieldOfControl(QLatin1StringView control)
+{
+    const std::optional<Hub3aField> field = hub3aFieldOfControl(control);
+    if (!field)
+        throw std::logic_error("no HUB-3A control " + std::string(control.data(), size_t(control.size())));
+    return *field;
+}
+
+} // namespace
+
+QString refusedCharactersText(const QString &characters)
+{
+    QStringList named;
+    for (const QChar ch : characters)
+        named.append(ch == u' ' ? QStringLiteral("razmak") : QString(ch));
+    return QStringLiteral("Polje ne prima znakove %1: izostavljeni su.").arg(named.join(u' '));
+}
+
+Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(const QString &)> showStatus)
+    : QObject(&window), m_preview(preview)
+{
+    m_purpose = findControl<PurposeCodeBox>(window, Hub3aField::PurposeCode);
+    m_urgent = findControl<QCheckBox>(window, Hub3aField::Urgent);
+    for (const Hub3aFieldSpec &spec : hub3aFields()) {
+        if (spec.field == Hub3aField::Urgent)
+            continue;
+        LineBox *box = spec.field == Hub3aField::PurposeCode ? m_purpose->editor()
+                                                             : findControl<LineBox>(window, spec.field);
+        box->setTypingLimit(spec.maxLength);
+        box->setCharacterFilter(
+            [field = spec.field](const QString &text) { return hub3aCharactersOnly(field, text); });
+        connect(box, &LineBox::charactersRefused, this,
+                [showStatus](const QString &characters) { showStatus(refusedCharactersText(characters)); });
+        m_lines[static_cast<size_t>(spec.field)] = box;
+    }
+    for (const Hub3aFieldSpec &spec : hub3aFields())
+        connectChange(spec.field, this, [this] { m_preview.update(); });
+}
+
+LineBox *Hub3aTab::line(Hub3aField field) const
+{
+    return m_lines[static_cast<size_t>(field)];
+}
+
+QString Hub3aTab::text(Hub3aField field) const
+{
+    if (field == Hub3aField::Urgent)
+        return m_urgent->isChecked() ? QStringLiteral("1") : QString();
+    return line(field)->fieldText();
+}
+
+void Hub3aTab::setText(Hub3aField field, const QString &text)
+{
+    const QString kept = cleanHub3aText(field, text);
+    if (field == Hub3aField::Urgent)
+        m_urgent->setChecked(kept == u"1");
+    else
+        line(field)->setFieldText(kept);
+}
+
+Hub3aRecord Hub3aTab::record() const
+{
+    Hub3aRecord record;
+    for (const Hub3aFieldSpec &spec : hub3aFields())
+        record.set(spec.field, text(spec.field));
+    return record;
+}
+
+void Hub3aTab::setRecord(const Hub3aRecord &record)
+{
+    for (const Hub3aFieldSpec &spec : hub3aFields())
+        setText(spec.field, record[spec.field]);
+}
+
+QString Hub3aTab::fieldText(QLatin1StringView control) const
+{
+    return text(fieldOfControl(control));
+}
+
+void Hub3aTab::setFieldText(QLatin1StringView control, const QString &text)
+{
+    setText(fieldOfControl(control), text);
+}
+
+void Hub3aTab::connectChange(Hub3aField field, QObject *context, std::function<void()> handler)
+{
+    if (field == Hub3aField::Urgent)
+        connect(m_urgent, &QCheckBox::toggled, context, [handler = std::move(handler)] { handler(); });
+    else
+        line(field)->connectChange(context, std::move(handler));
+}
+
+void Hub3aTab::paintPreview(QPainter &painter)
+{
+    painter.fillRect(m_preview.rect(), Qt::white); // the paper
+    painter.scale(m_preview.width() / formWidth, m_preview.height() / formHeight);
+    QPainterSurface surface(painter, m_fonts);
+    PaintHub3a(surface, PrintMode::Complete, record());
+}

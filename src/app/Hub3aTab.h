@@ -1,0 +1,55 @@
+#pragma once
+
+#include "model/Hub3aRecord.h"
+#include "render/FittedFonts.h"
+#include "ui/SlipFieldAccess.h"
+
+#include <QObject>
+
+#include <array>
+#include <functional>
+
+class LineBox;
+class PreviewBox;
+class PurposeCodeBox;
+class QCheckBox;
+class QPainter;
+
+// The entry controls of the HUB-3A tab, found by their control names in the window
+// (Hub3aControlTable.h), and its live picture. The controls are the record's only storage. Each
+// field takes only its own characters up to its length, typed or pasted; what a paste loses is
+// told through showStatus. Every change of a field redraws the picture.
+class Hub3aTab : public QObject, public SlipFieldAccess
+{
+    Q_OBJECT
+
+public:
+    Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(const QString &)> showStatus);
+
+    Hub3aRecord record() const;
+    // Sets every field; each keeps what it takes of its text.
+    void setRecord(const Hub3aRecord &record);
+
+    QString text(Hub3aField field) const;
+    void setText(Hub3aField field, const QString &text);
+    // The fields by control name, as the stored defaults reach them.
+    QString fieldText(QLatin1StringView control) const override;
+    void setFieldText(QLatin1StringView control, const QString &text) override;
+
+    void connectChange(Hub3aField field, QObject *context, std::function<void()> handler);
+
+    // The picture: the whole form with the fields' data and barcode on white, stretched to the box.
+    void paintPreview(QPainter &painter);
+
+private:
+    LineBox *line(Hub3aField field) const;
+
+    PreviewBox &m_preview;
+    std::array<LineBox *, hub3aFieldCount> m_lines{}; // null for the purpose code and urgent
+    PurposeCodeBox *m_purpose = nullptr;
+    QCheckBox *m_urgent = nullptr;
+    FittedFonts m_fonts; // kept from one repaint to the next
+};
+
+// What the status bar says when an edit drops characters that a HUB-3A field does not take.
+QString refusedCharactersText(const QString &characters);

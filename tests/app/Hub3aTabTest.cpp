@@ -1,0 +1,378 @@
+#include "WindowFixture.h"
+
+#include "PaintCounter.h"
+#include "TypeText.h"
+#include "app/Hub3aPartner.h"
+#include "app/Hub3aTab.h"
+#include "app/LineBox.h"
+#include "model/SlipFile.h"
+#include "partners/PartnerEntry.h"
+#include "render/Hub3aForm.h"
+#include "ui/CheckMark.h"
+#include "ui/Hub3aControlTable.h"
+
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QListWidget>
+#include <QStatusBar>
+
+namespace {
+
+using F = Hub3aField;
+
+class Hub3aTabTest : public WindowFixture
+{
+protected:
+    Hub3aTab &tab() { return window->hub3a(); }
+    QString hub(F field) { return tab().text(field); }
+    // The line box holding field; the purpose code's is the editor of its combo box.
+    LineBox *box(F field)
+    {
+        if (field == F::PurposeCode)
+            return static_cast<LineBox *>(child<QComboBox>("Hub3aPurpose")->lineEdit());
+        return child<LineBox>(hub3aControlOf(field).data());
+    }
+    QString status() { return child<QLabel>("TitlePanel")->text(); }
+    void selectHub3aTab() { child<QTabWidget>("PageControl1")->setCurrentWidget(child("TabSheet3")); }
+    bool hub3aTabShown() { return window->hub3aActive(); }
+
+    static Hub3aRecord sample()
+    {
+        Hub3aRecord record;
+        const std::pair<F, const char16_t *> texts[] = {
+            {F::PayerName, u"Ivana Horvat"},
+            {F::PayerStreet, u"Ilica 1"},
+            {F::PayerPlace, u"10000 Zagreb"},
+            {F::RecipientName, u"Udruga Šapica"},
+            {F::RecipientStreet, u"Franjčevićeva 43"},
+            {F::RecipientPlace, u"10361 Dumovec"},
+            {F::PayerIban, u"HR7023400091510946338"},
+            {F::PayerModel, u"HR01"},
+            {F::PayerReference, u"102-3057-89016"},
+            {F::RecipientIban, u"HR1210010051863000160"},
+            {F::RecipientModel, u"HR00"},
+            {F::RecipientReference, u"2024-0815"},
+            {F::PurposeCode, u"OTHR"},
+            {F::Description, u"Donacija za hranu i lijekove"},
+            {F::Amount, u"1.234,56"},
+            {F::ExecutionDate, u"15012026"},
+            {F::Urgent, u"1"},
+        };
+        for (const auto &[field, text] : texts)
+            record.set(field, QString::fromUtf16(text));
+        return record;
+    }
+};
+
+TEST_F(Hub3aTabTest, TypingAndPastingKeepTheLimitAndTheRepertoireAndSayWhatWasDropped)
+{
+    const struct
+    {
+        F field;
+        bool paste;
+        const char16_t *input;
+        const char16_t *kept;
+        const char16_t *status; // empty: the status bar keeps its title
+    } cases[] = {
+        {F::PayerName, false, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123",
+         u""},
+        {F::RecipientName, true, u"Čćđšž ČĆĐŠŽ 1234567890123456789", u"Čćđšž ČĆĐŠŽ 1234567890123", u""},
+        {F::Description, true, u"Račun@2024#€ za ožujak", u"Račun2024 za ožujak",
+         u"Polje ne prima znakove @ # €: izostavljeni su."},
+        {F::Description, false, u"a_b", u"ab", u"Polje ne prima znakove _: izostavljeni su."},
+        {F::PayerIban, true, u"hr12 1001 0051 8630 0016 0", u"HR1210010051863000160",
+         u"Polje ne prima znakove razmak: izostavljeni su."},
+        {F::RecipientModel, false, u"hr001", u"HR00", u""},
+        {F::RecipientReference, true, u"12/34-5", u"1234-5", u"Polje ne prima znakove /: izostavljeni su."},
+        {F::PurposeCode, false, u"cost1", u"COST", u"Polje ne prima znakove 1: izostavljeni su."},
+        {F::Amount, true, u"1.234,56 EUR", u"1.234,56",
+         u"Polje ne prima znakove razmak E U R: izostavljeni su."},
+        {F::ExecutionDate, false, u"15.01.2026", u"15012026", u"Polje ne prima znakove .: izostavljeni su."},
+        {F::PayerPlace, true, u"10000\r\nZagreb", u"10000 Zagreb", u""},
+    };
+    selectHub3aTab();
+    for (const auto &c : cases) {
+        const QString input = QString::fromUtf16(c.input);
+        LineBox *line = box(c.field);
+        tab().setText(c.field, QString());
+        window->statusBar()->findChild<QLabel *>(QStringLiteral("TitlePanel"))->clear();
+        if (c.paste) {
+            QApplication::clipboard()->setText(input);
+            line->paste();
+        } else {
+            typeText(line, input);
+        }
+        EXPECT_EQ(hub(c.field), QString::fromUtf16(c.kept)) << input.toStdString();
+        EXPECT_EQ(status(), QString::fromUtf16(c.status)) << input.toStdString();
+    }
+}
+
+TEST_F(Hub3aTabTest, SavedSlipLoadsBackIntoTheTabWhichComesUp)
+{
+    const QString path = dir.filePath(QStringLiteral("nalog.txt"));
+    tab().setRecord(sample());
+    selectHub3aTab();
+    dialogs.setNextFileName(path);
+    trigger("SaveUplatnica");
+    ASSERT_TRUE(QFile::exists(path));
+    EXPECT_EQ(SlipFile::loadHub3a(path)->texts, sample().texts);
+
+    click("Button5");
+    EXPECT_EQ(tab().record().texts, Hub3aRecord().texts);
+    EXPECT_FALSE(child<QCheckBox>("Hub3aUrgent")->isChecked());
+    child<QTabWidget>("PageControl1")->setCurrentIndex(0);
+    dialogs.setNextFileName(path);
+    trigger("Uitaj1");
+    EXPECT_EQ(tab().record().texts, sample().texts);
+    EXPECT_TRUE(child<QCheckBox>("Hub3aUrgent")->isChecked());
+    EXPECT_EQ(child<QComboBox>("Hub3aPurpose")->currentText(), QStringLiteral("OTHR"));
+    EXPECT_TRUE(hub3aTabShown());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST_F(Hub3aTabTest, OlderFormsStillSaveFromTheirTabsAndUnknownFilesAreRefused)
+{
+    const QString path = dir.filePath(QStringLiteral("uplatnica.txt"));
+    tab().setRecord(sample());
+    child<QTabWidget>("PageControl1")->setCurrentIndex(0);
+    dialogs.setNextFileName(path);
+    trigger("SaveUplatnica");
+    ASSERT_TRUE(SlipFile::load(path).has_value());
+    EXPECT_FALSE(SlipFile::loadHub3a(path).has_value());
+
+    const QString unknown = dir.filePath(QStringLiteral("nepoznat.txt"));
+    QFile file(unknown);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("TIP=HUB4\r\nIvana\r\n");
+    file.close();
+    window->openFiles({unknown});
+    EXPECT_EQ(dialogs.messages, QStringList{SlipFile::loadErrorText()});
+    EXPECT_EQ(tab().record().texts, sample().texts);
+    EXPECT_FALSE(hub3aTabShown());
+}
+
+TEST_F(Hub3aTabTest, StoredPayerComesBackWithDefaultAndNovo)
+{
+    Hub3aRecord stored = sample();
+    tab().setRecord(stored);
+    click("SpeedButton14");
+    click("Button5");
+    click("Button6");
+    const Hub3aRecord loaded = tab().record();
+    for (const Hub3aFieldSpec &spec : hub3aFields()) {
+        const bool payer = spec.field == F::PayerName || spec.field == F::PayerStreet ||
+                           spec.field == F::PayerPlace || spec.field == F::PayerIban ||
+                           spec.field == F::PayerModel || spec.field == F::PayerReference;
+        EXPECT_EQ(loaded[spec.field], payer ? stored[spec.field] : QString()) << spec.key;
+    }
+
+    tab().setText(F::Description, QStringLiteral("Stari opis"));
+    child<QTabWidget>("PageControl1")->setCurrentIndex(1);
+    trigger("Hub3a1");
+    EXPECT_TRUE(hub3aTabShown());
+    EXPECT_EQ(hub(F::Description), QString());
+    EXPECT_EQ(hub(F::PayerIban), stored[F::PayerIban]);
+
+    // A second window over the same store starts with the stored payer.
+    TForm1 second(WindowServices{store, partners, dialogs, clock});
+    second.FormCreate();
+    EXPECT_EQ(second.hub3a().text(F::PayerName), QStringLiteral("Ivana Horvat"));
+    EXPECT_EQ(second.hub3a().text(F::PayerReference), QStringLiteral("102-3057-89016"));
+}
+
+TEST_F(Hub3aTabTest, PartnerPickFillsTheRecipient)
+{
+    const struct
+    {
+        const char16_t *name, *account, *reference;
+        const char16_t *recipientName, *street, *place, *iban, *model, *number;
+        const char16_t *status;
+    } cases[] = {
+        {u"HEP d.d.\r\nUlica grada Vukovara 37\r\n10000 Zagreb", u"HR1210010051863000160", u"HR01 1234-5",
+         u"HEP d.d.", u"Ulica grada Vukovara 37", u"10000 Zagreb", u"HR1210010051863000160", u"HR01",
+         u"1234-5", u""},
+        {u"Vodovod\nSplit", u"HR12 1001 0051 8630 0016 0", u" 01 1234 5", u"Vodovod", u"Split", u"",
+         u"HR1210010051863000160", u"HR01", u"1234-5", u""},
+        {u"Udruga\r\nA\r\nB\r\nC", u"2340009-1510946338", u"HR00 99", u"Udruga", u"A", u"B C",
+         u"HR7023400091510946338", u"HR00", u"99", u""},
+        {u"Nepoznat", u"30101-601-25434", u"12345", u"Nepoznat", u"", u"", u"", u"HR99", u"12345",
+         u"Nije preuzeto: račun primatelja"},
+    };
+    selectHub3aTab();
+    for (const auto &c : cases) {
+        tab().setText(F::RecipientModel, QStringLiteral("HR99"));
+        tab().setText(F::PayerName, QStringLiteral("Ivana"));
+        child<QLabel>("TitlePanel")->clear();
+        partners.append(joinPartner(QString::fromUtf16(c.name), QString::fromUtf16(c.account),
+                                    QString::fromUtf16(c.reference)));
+        click("SpeedButton15");
+        child<QListWidget>("ListBox1")->setCurrentRow(partners.count() - 1);
+        click("SpeedButton12");
+        const QString label = QString::fromUtf16(c.name);
+        EXPECT_EQ(hub(F::RecipientName), QString::fromUtf16(c.recipientName)) << label.toStdString();
+        EXPECT_EQ(hub(F::RecipientStreet), QString::fromUtf16(c.street)) << label.toStdString();
+        EXPECT_EQ(hub(F::RecipientPlace), QString::fromUtf16(c.place)) << label.toStdString();
+        EXPECT_EQ(hub(F::RecipientIban), QString::fromUtf16(c.iban)) << label.toStdString();
+        EXPECT_EQ(hub(F::RecipientModel), QString::fromUtf16(c.model)) << label.toStdString();
+        EXPECT_EQ(hub(F::RecipientReference), QString::fromUtf16(c.number)) << label.toStdString();
+        EXPECT_EQ(hub(F::PayerName), QStringLiteral("Ivana")) << label.toStdString();
+        EXPECT_EQ(status(), QString::fromUtf16(c.status)) << label.toStdString();
+    }
+}
+
+TEST_F(Hub3aTabTest, PrenesiFillsTheTabFromTheActiveOlderFormAndSaysWhat)
+{
+    const struct
+    {
+        int tab;
+        std::vector<std::pair<const char *, const char16_t *>> fields;
+        std::vector<std::pair<F, const char16_t *>> expected;
+        const char16_t *status;
+    } cases[] = {
+        {0,
+         {{"Memo1", u"Ivan Horvat\r\nIlica 1\r\n10000 Zagreb"},
+          {"Memo2", u"Račun za struju"},
+          {"Memo3", u"HEP d.d."},
+          {"MaskEdit7", u"2340009-1510946338"},
+          {"MaskEdit6", u" 01"},
+          {"MaskEdit8", u"1234-5"},
+          {"Edit3", u"1.234,56"}},
+         {{F::PayerName, u"Ivan Horvat"},
+          {F::PayerPlace, u"10000 Zagreb"},
+          {F::RecipientName, u"HEP d.d."},
+          {F::RecipientIban, u"HR7023400091510946338"},
+          {F::RecipientModel, u"HR01"},
+          {F::RecipientReference, u"1234-5"},
+          {F::Description, u"Račun za struju"},
+          {F::Amount, u"163,85"}},
+         u"Preneseno u HUB-3A: račun 2340009-1510946338 → HR7023400091510946338; 1.234,56 kn = 163,85 EUR"},
+        {1,
+         {{"Nalogodavac", u"Firma d.o.o."},
+          {"Racun1", u"30101-601-25434"},
+          {"Racun2", u"HR1210010051863000160"},
+          {"IznosZorvat", u"abc"}},
+         {{F::PayerName, u"Firma d.o.o."},
+          {F::PayerIban, u""},
+          {F::RecipientIban, u"HR1210010051863000160"},
+          {F::Amount, u""}},
+         u"Preneseno u HUB-3A: nije preneseno: račun platitelja, iznos"},
+    };
+    for (const auto &c : cases) {
+        tab().setRecord(sample());
+        child<QTabWidget>("PageControl1")->setCurrentIndex(c.tab);
+        for (const auto &[control, value] : c.fields)
+            set(control, QString::fromUtf16(value));
+        trigger("PrenesiUHub3a1");
+        EXPECT_TRUE(hub3aTabShown());
+        for (const auto &[field, value] : c.expected)
+            EXPECT_EQ(hub(field), QString::fromUtf16(value)) << hub3aField(field).key;
+        EXPECT_EQ(hub(F::Urgent), QString()) << "the transfer replaces the whole slip";
+        EXPECT_EQ(status(), QString::fromUtf16(c.status));
+        EXPECT_FALSE(child<QAction>("PrenesiUHub3a1")->isEnabled());
+    }
+}
+
+TEST_F(Hub3aTabTest, EveryFieldRepaintsThePreviewOnce)
+{
+    PaintCounter preview(child("PaintBox3"));
+    showWindow();
+    selectHub3aTab();
+    for (const Hub3aFieldSpec &spec : hub3aFields()) {
+        QApplication::processEvents();
+        preview.count = 0;
+        if (spec.field == F::Urgent) {
+            QTest::mouseClick(child<QCheckBox>("Hub3aUrgent"), Qt::LeftButton, {}, QPoint(5, 9));
+        } else {
+            LineBox *line = box(spec.field);
+            line->setFocus();
+            typeText(line, spec.charset == Hub3aCharset::Purpose ? QStringLiteral("X") : QStringLiteral("1"));
+        }
+        QApplication::processEvents();
+        EXPECT_EQ(preview.count, 1) << spec.key;
+        EXPECT_FALSE(hub(spec.field).isEmpty()) << spec.key;
+
+        preview.count = 0;
+        tab().setText(spec.field, QString());
+        QApplication::processEvents();
+        EXPECT_EQ(preview.count, 1) << spec.key;
+    }
+    EXPECT_EQ(window->hub3aData().texts, Hub3aRecord().texts);
+}
+
+TEST_F(Hub3aTabTest, PaymentHintsMarkTheIbansAndReferencesWhileTheyAreTyped)
+{
+    const struct
+    {
+        F model; // set first, or Urgent for an account
+        const char16_t *modelText;
+        F field;
+        const char16_t *typed;
+        CheckStatus status;
+        const char16_t *reason;
+    } cases[] = {
+        {F::Urgent, u"", F::PayerIban, u"HR1210010051863000160", CheckStatus::Valid, u"IBAN je ispravan"},
+        {F::Urgent, u"", F::RecipientIban, u"HR1210010051863000161", CheckStatus::Invalid,
+         u"kontrolni broj treba biti 82"},
+        {F::PayerModel, u"HR01", F::PayerReference, u"12345-678", CheckStatus::Invalid,
+         u"kontrolni broj treba biti 9"},
+        {F::RecipientModel, u"HR68", F::RecipientReference, u"8214-12345678903", CheckStatus::Valid,
+         u"poziv na broj odgovara modelu HR68"},
+    };
+    showWindow();
+    selectHub3aTab();
+    for (const auto &c : cases) {
+        const QByteArray control = hub3aControlOf(c.field).data();
+        auto *mark = child<CheckMark>((control + "Check").constData());
+        if (c.model != F::Urgent)
+            tab().setText(c.model, QString::fromUtf16(c.modelText));
+        LineBox *line = box(c.field);
+        line->setFocus();
+        typeText(line, QString::fromUtf16(c.typed));
+        EXPECT_EQ(hub(c.field), QString::fromUtf16(c.typed)) << control.constData();
+        EXPECT_EQ(mark->status(), c.status) << control.constData();
+        EXPECT_EQ(mark->toolTip(), QString::fromUtf16(c.reason)) << control.constData();
+        EXPECT_EQ(status(), QString::fromUtf16(c.reason)) << control.constData();
+        EXPECT_TRUE(mark->isVisibleTo(window.get())) << control.constData();
+        EXPECT_TRUE(mark->geometry().left() > line->geometry().right()) << control.constData();
+    }
+    // A loaded slip marks its fields as typing does.
+    tab().setRecord(sample());
+    for (const char *control : {"Hub3aPayerIbanCheck", "Hub3aRecipientReferenceCheck"})
+        EXPECT_TRUE(child<CheckMark>(control)->isVisibleTo(window.get())) << control;
+}
+
+// The picture is drawn inside the window, away from the window's corner: the barcode must stand in
+// its own cell there too, not shifted by the box's place in the window.
+TEST_F(Hub3aTabTest, PreviewDrawsTheBarcodeInItsCellInsideTheWindow)
+{
+    tab().setRecord(sample());
+    window->resize(688, 760); // room for the whole picture
+    showWindow();
+    selectHub3aTab();
+    QApplication::processEvents();
+    QWidget *box = child("PaintBox3");
+    ASSERT_FALSE(box->visibleRegion().isEmpty());
+    ASSERT_EQ(box->visibleRegion().boundingRect(), box->rect());
+    const QImage shot = window->grab().toImage();
+    using namespace Hub3aForm;
+    const double xScale = box->width() / 210.0, yScale = box->height() / 99.0;
+    const QPoint corner = box->mapTo(window.get(), QPoint(0, 0));
+    const QRect cell = QRectF(QPointF(barcodeLeft * xScale, barcodeTop * yScale),
+                              QPointF(barcodeRight * xScale, barcodeBottom * yScale))
+                           .toRect()
+                           .translated(corner)
+                           .intersected(shot.rect());
+    ASSERT_FALSE(cell.isEmpty());
+    int black = 0;
+    for (int y = cell.top(); y <= cell.bottom(); ++y) {
+        for (int x = cell.left(); x <= cell.right(); ++x)
+            black += qGray(shot.pixel(x, y)) < 64 ? 1 : 0;
+    }
+    EXPECT_GT(black, cell.width() * cell.height() / 5) << "the barcode's bars fill much of its cell";
+}
+
+} // namespace
