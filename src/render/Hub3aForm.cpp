@@ -1,5 +1,7 @@
 #include "render/Hub3aForm.h"
 
+#include "render/TextPlacement.h"
+
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -217,7 +219,8 @@ void drawCaptions(DrawingSurface &surface)
     surface.setFontBold(true);
     const QString title = u"NALOG ZA NACIONALNA PLAĆANJA"_s;
     // The title ends at the right edge of the order part.
-    textAtBaseline(surface, units(148.00) - surface.TextWidth(title), units(3.57), title, sansAscent);
+    textAtBaseline(surface, TextPlacement::rightAgainst(units(148.00), surface.TextWidth(title)), units(3.57),
+                   title, sansAscent);
     surface.setFontHeight(captionHeight);
     for (const Caption &caption : captions) {
         surface.setFontBold(caption.bold);

@@ -3,6 +3,7 @@
 #include "model/Hub3aPayload.h"
 #include "render/FormBlocks.h"
 #include "render/Hub3aForm.h"
+#include "render/TextPlacement.h"
 
 #include <algorithm>
 
@@ -29,7 +30,8 @@ void drawInCells(DrawingSurface &surface, const CellBox &box, const QString &tex
     for (int i = 0; i < shown; ++i) {
         const QString ch = text.mid(i, 1);
         const int centre = units(box.x0 + (firstCell + i + 0.5) * box.pitch());
-        textAtBaseline(surface, centre - surface.TextWidth(ch) / 2, baseline, ch, monoAscent);
+        textAtBaseline(surface, TextPlacement::centredOn(centre, surface.TextWidth(ch)), baseline, ch,
+                       monoAscent);
     }
 }
 
@@ -45,7 +47,8 @@ void drawFitted(DrawingSurface &surface, int x, int baseline, int maxRight, cons
 
 void drawRight(DrawingSurface &surface, int right, int baseline, const QString &text)
 {
-    textAtBaseline(surface, right - surface.TextWidth(text), baseline, text, sansAscent);
+    textAtBaseline(surface, TextPlacement::rightAgainst(right, surface.TextWidth(text)), baseline, text,
+                   sansAscent);
 }
 
 // The amount box: the cents' digits right-aligned, the last two in the decimal cells, "=" in
