@@ -1,56 +1,26 @@
 #include "app/Hub3aPartner.h"
 
-#include "partners/PartnerEntry.h"
-#include "payments/AccountCheck.h"
+#include "partners/PartnerParty.h"
 #include "payments/Iban.h"
-#include "payments/ReferenceModels.h"
-
-#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
-namespace {
-
-using F = Hub3aField;
-
-void takeNameLines(Hub3aRecord &record, const QString &name)
-{
-    static const QRegularExpression lineBreak(u"\r\n|\r|\n|\v"_s);
-    QStringList lines = name.split(lineBreak, Qt::SkipEmptyParts);
-    for (QString &line : lines)
-        line = line.simplified();
-    lines.removeAll(QString());
-    const auto line = [&lines](qsizetype i) { return i < lines.size() ? lines[i] : QString(); };
-    record.set(F::RecipientName, line(0));
-    record.set(F::RecipientStreet, line(1));
-    record.set(F::RecipientPlace, lines.mid(2).join(u' '));
-}
-
-} // namespace
-
 QStringList takeHub3aRecipient(Hub3aRecord &record, const QString &entry)
 {
+    using F = Hub3aField;
+    const PartnerParty party = partnerParty(entry);
+    record.set(F::RecipientName, party.name);
+    record.set(F::RecipientStreet, party.street);
+    record.set(F::RecipientPlace, party.place);
+    record.set(F::RecipientIban, party.iban);
+    if (party.model)
+        record.set(F::RecipientModel, *party.model);
+    record.set(F::RecipientReference, party.reference);
+
     QStringList notes;
-    const PartnerParts parts = SplitPartner(entry);
-    takeNameLines(record, parts.name);
-
-    const QString account = parts.account.trimmed();
-    const QString iban = account.isEmpty() ? QString() : checkAccount(account).iban;
-    record.set(F::RecipientIban, iban);
-    if (!account.isEmpty() && iban.isEmpty())
+    if (!party.account.isEmpty() && party.iban.isEmpty())
         notes.append(u"nije preuzeto: račun primatelja"_s);
-    else if (iban != compactIban(account))
-        notes.append(u"račun %1 → %2"_s.arg(account, iban));
-
-    const QString reference = parts.reference.trimmed();
-    const qsizetype space = reference.indexOf(u' ');
-    if (space < 0) {
-        record.set(F::RecipientReference, reference);
-        return notes;
-    }
-    const QString model = reference.left(space);
-    const std::optional<int> modelNumber = parseModel(model);
-    record.set(F::RecipientModel, modelNumber ? modelName(*modelNumber) : model);
-    record.set(F::RecipientReference, reference.mid(space + 1).simplified().replace(u' ', u'-'));
+    else if (party.iban != compactIban(party.account))
+        notes.append(u"račun %1 → %2"_s.arg(party.account, party.iban));
     return notes;
 }
