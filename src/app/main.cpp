@@ -1,3 +1,4 @@
+#include "app/BatchSlips.h"
 #include "app/Formats.h"
 #include "app/PreviewPicture.h"
 #include "app/PrintDialogs.h"
@@ -10,6 +11,7 @@
 #include "partners/Podaci.h"
 #include "print/PlatformPrinter.h"
 #include "print/PrnCalibrate.h"
+#include "ui/HandlerErrors.h"
 
 // Start-up in order: the process-wide formats, Qt's Croatian translations and the services, then every window
 // made hidden and wired, then each window's FormCreate: the main window's (its defaults, the first printer
@@ -41,6 +43,11 @@ int main(int argc, char **argv)
             .showPartnerDialog = [&partnerDialog] { partnerDialog.showWithoutBlocking(); },
             .makeFirstPrinterCurrent = [&printer] { printer.setPrinterIndex(0); },
         });
+        BatchSlips batch(window, window, dialogs);
+        batch.addMenuEntry();
+        QObject::connect(
+            &partnerDialog, &TForm2::slipsForSelectedRequested, &batch,
+            [&batch](const QStringList &entries) { runHandler([&] { batch.slipsForPartners(entries); }); });
 
         app.runReportingErrors([&] { window.FormCreate(); });
         app.runReportingErrors([&] { partnerDialog.FormCreate(); });

@@ -28,11 +28,55 @@ void requireShortEnoughName(const QString &path)
         throw UserError(QStringLiteral("Naziv datoteke je predugačak: %1").arg(path));
 }
 
+// Passes writes on to a file and keeps the first that failed, with its errno.
+class CheckedWrites : public QIODevice
+{
+public:
+    explicit CheckedWrites(QIODevice &target) : m_target(target)
+    {
+        open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    }
+
+    bool failed() const { return m_failed; }
+    int error() const { return m_error; }
+    void fail(int error)
+    {
+        if (!m_failed)
+            m_error = error;
+        m_failed = true;
+    }
+
+protected:
+    qint64 readData(char *, qint64) override { return -1; }
+    qint64 writeData(const char *data, qint64 size) override
+    {
+        if (m_failed)
+            return -1;
+        errno = 0;
+        const qint64 written = m_target.write(data, size);
+        if (written != size) {
+            fail(errno);
+            return -1;
+        }
+        return written;
+    }
+
+private:
+    QIODevice &m_target;
+    bool m_failed = false;
+    int m_error = 0;
+};
+
 } // namespace
 
 namespace TextFile {
 
 void writeAtomically(const QString &path, const QByteArray &bytes)
+{
+    writeAtomicallyWith(path, [&bytes](QIODevice &file) { file.write(bytes); });
+}
+
+void writeAtomicallyWith(const QString &path, const std::function<void(QIODevice &)> &write)
 {
     requireShortEnoughName(path);
     // Only a regular file is ever replaced: a device or a pipe under the name would otherwise be
@@ -43,14 +87,23 @@ void writeAtomically(const QString &path, const QByteArray &bytes)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw UserError(QStringLiteral("Cannot create file %1").arg(path));
-    // The save file buffers small writes and its commit does not report a failed final flush:
-    // it would rename an empty or cut temporary file over the old one. Each step is flushed and
-    // checked here, so the temporary file is dropped and the old file kept when one fails.
-    errno = 0;
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const int error = errno;
+    // The save file buffers small writes, forgets a failed one at the next write and does not
+    // report a failed final flush at its commit: it would rename an empty or cut temporary file
+    // over the old one. Every write goes through a device that keeps the first failure, and the
+    // last flush is checked, so the temporary file is dropped and the old file kept when one fails.
+    CheckedWrites checked(file);
+    try {
+        write(checked);
+    } catch (...) {
         file.cancelWriting();
-        errno = error;
+        throw;
+    }
+    errno = 0;
+    if (!checked.failed() && !file.flush())
+        checked.fail(errno);
+    if (checked.failed()) {
+        file.cancelWriting();
+        errno = checked.error();
         writeFailed();
     }
     errno = 0;

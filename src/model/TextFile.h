@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
+
+#include <functional>
 
 // Whole-file reading and crash-safe writing with the user-facing error texts.
 namespace TextFile {
@@ -12,6 +15,12 @@ namespace TextFile {
 // anything but a regular file), "Naziv datoteke je predugačak: <path>", "Disk full" or
 // "Stream write error".
 void writeAtomically(const QString &path, const QByteArray &bytes);
+
+// Writes path as writeAtomically does, with what write puts into the device as it goes, so that a
+// long output need not be held in memory. A write that fails fails every later one and, at the
+// end, the whole: "Disk full" or "Stream write error". When write throws, the exception passes on.
+// Either way the temporary file is dropped and the old file kept.
+void writeAtomicallyWith(const QString &path, const std::function<void(QIODevice &)> &write);
 
 // Writes an output file of the command-line tools: a regular or new file as writeAtomically does,
 // a character device or a pipe (such as /dev/stdout) straight, without replacing it.

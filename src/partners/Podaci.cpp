@@ -15,6 +15,8 @@
 
 #include <QResizeEvent>
 
+#include <algorithm>
+
 TForm2::TForm2(PartnerList &partners, QWidget *parent)
     : QWidget(parent), m_ui(std::make_unique<Ui::TForm2>()), m_partners(partners)
 {
@@ -44,6 +46,7 @@ TForm2::TForm2(PartnerList &partners, QWidget *parent)
     connectHandler(m_ui->BitBtn3, &QPushButton::clicked, this, &TForm2::BitBtn3Click);
     connectHandler(m_ui->Button1, &QPushButton::clicked, this, &TForm2::Button1Click);
     connectHandler(m_ui->BitBtn4, &QPushButton::clicked, this, &TForm2::BitBtn4Click);
+    connectHandler(m_ui->BitBtn5, &QPushButton::clicked, this, &TForm2::BitBtn5Click);
 
     showEntries();
 }
@@ -139,6 +142,19 @@ void TForm2::BitBtn4Click()
 {
     hide();
     m_partners.SaveData();
+}
+
+// "Uplatnice za odabrane": several entries are selected with Ctrl or Shift and a click.
+void TForm2::BitBtn5Click()
+{
+    QList<int> rows;
+    for (const QModelIndex &index : m_ui->ListBox1->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    QStringList entries;
+    for (const int row : rows)
+        entries.append(m_partners.at(row));
+    emit slipsForSelectedRequested(entries);
 }
 
 void TForm2::resizeEvent(QResizeEvent *event)

@@ -46,6 +46,12 @@ public slots:
     void Button1Click();
     // "U redu"
     void BitBtn4Click();
+    // "Uplatnice za odabrane": asks for a HUB-3A slip per selected partner.
+    void BitBtn5Click();
+
+signals:
+    // The selected entries, in the list's order, for a HUB-3A slip each with the partner as payer.
+    void slipsForSelectedRequested(const QStringList &entries);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

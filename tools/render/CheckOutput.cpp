@@ -1,34 +1,9 @@
 #include "CheckOutput.h"
 
+#include "JsonLine.h"
 #include "payments/Hub3aChecks.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-
 using namespace Qt::StringLiterals;
-
-namespace {
-
-// One JSON value as text, escaped as JSON escapes it.
-QByteArray jsonText(const QJsonValue &value)
-{
-    const QByteArray array = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return array.mid(1, array.size() - 2);
-}
-
-// The keys in the order a reader expects them, which a QJsonObject would sort.
-QByteArray jsonLine(std::initializer_list<std::pair<const char *, QJsonValue>> members)
-{
-    QByteArray line = "{";
-    for (const auto &[key, value] : members) {
-        if (line.size() > 1)
-            line += ',';
-        line += '"' + QByteArray(key) + "\":" + jsonText(value);
-    }
-    return line + "}\n";
-}
-
-} // namespace
 
 CheckOutput CheckOutput::of(const SlipRecord &record)
 {

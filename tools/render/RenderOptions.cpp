@@ -45,6 +45,37 @@ PrintMode modeOf(const QString &name)
     throw UserError(u"unknown mode '%1' (complete, template or data)"_s.arg(name));
 }
 
+// --batch TABLE -o OUT.pdf with its own options; the slip-file options do not apply.
+RenderOptions batchOptions(const QCommandLineParser &parser, const QCommandLineOption &out,
+                           const QCommandLineOption &mode, const QCommandLineOption &perPage,
+                           const QCommandLineOption &base, const QCommandLineOption &batch)
+{
+    if (!parser.positionalArguments().isEmpty())
+        throw UserError(u"--batch reads its table, not a slip file"_s);
+    for (const QString &name : parser.optionNames()) {
+        static const QStringList batchNames{u"batch"_s,    u"o"_s,    u"output"_s,
+                                            u"per-page"_s, u"mode"_s, u"base"_s};
+        if (!batchNames.contains(name))
+            throw UserError(u"--%1 does not go with --batch"_s.arg(name));
+    }
+    RenderOptions options;
+    options.batchPath = parser.value(batch);
+    if (!parser.isSet(out) || parser.value(out).isEmpty())
+        throw UserError(u"missing -o OUT.pdf"_s);
+    options.outPath = parser.value(out);
+    options.format = RenderOptions::Format::Pdf;
+    if (parser.isSet(mode))
+        options.mode = modeOf(parser.value(mode));
+    if (parser.isSet(perPage)) {
+        const QString count = parser.value(perPage);
+        if (count != "1"_L1 && count != "3"_L1)
+            throw UserError(u"--per-page is 1 or 3, not '%1'"_s.arg(count));
+        options.slipsPerPage = count.toInt();
+    }
+    options.basePath = parser.value(base);
+    return options;
+}
+
 } // namespace
 
 QString renderUsage()
@@ -52,6 +83,8 @@ QString renderUsage()
     return u"Usage: zorprint-render [options] SLIPFILE -o OUT\n"
            "       zorprint-render SLIPFILE --check\n"
            "       zorprint-render HUB3AFILE --payload\n"
+           "       zorprint-render --batch TABLE.csv -o OUT.pdf [--per-page 1|3] [--mode MODE] [--base "
+           "HUB3AFILE]\n"
            "  --check                     a JSON line per account and reference; exit 1 if one is wrong\n"
            "  --payload                   a HUB-3A file's barcode text (UTF-8) on standard output\n"
            "  --format png|pdf|ops        default: from OUT's extension (.png, .pdf; .jsonl for ops)\n"
@@ -61,7 +94,13 @@ QString renderUsage()
            "  --calibration W,H           print style: RectWidth,RectHeight in mm, default 8,8\n"
            "  --perforation               print style: shift by 11 mm\n"
            "  --offset DX,DY              print style: dX device units, dY mm, default 0,0\n"
-           "  --place TEXT --date TEXT    the shared place and date (a transfer-order file does not carry them)\n"_s;
+           "  --place TEXT --date TEXT    the shared place and date (a transfer-order file does not carry "
+           "them)\n"
+           "  --batch TABLE.csv           HUB-3A slips, one per row, to a PDF; rows refused as JSON lines "
+           "on\n"
+           "                              standard error; exit 1 if a row was refused\n"
+           "  --per-page 1|3              --batch: a 210x99 mm page per slip or three on A4 (default 3)\n"
+           "  --base HUB3AFILE            --batch: the fields of columns the table does not have\n"_s;
 }
 
 RenderOptions parseRenderOptions(const QStringList &arguments)
@@ -81,8 +120,11 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
     const QCommandLineOption check(u"check"_s);
     const QCommandLineOption payload(u"payload"_s);
+    const QCommandLineOption batch(u"batch"_s, QString(), u"TABLE"_s);
+    const QCommandLineOption perPage(u"per-page"_s, QString(), u"N"_s);
+    const QCommandLineOption base(u"base"_s, QString(), u"HUB3AFILE"_s);
     parser.addOptions({out, format, style, size, mode, calibration, perforation, offset, place, date, help,
-                       check, payload});
+                       check, payload, batch, perPage, base});
     if (!parser.parse(arguments))
         throw UserError(parser.errorText());
 
@@ -90,6 +132,12 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
     if (parser.isSet(help)) {
         options.helpRequested = true;
         return options;
+    }
+    if (parser.isSet(batch))
+        return batchOptions(parser, out, mode, perPage, base, batch);
+    for (const QCommandLineOption *batchOnly : {&perPage, &base}) {
+        if (parser.isSet(*batchOnly))
+            throw UserError(u"--%1 needs --batch"_s.arg(batchOnly->names().constFirst()));
     }
     if (parser.positionalArguments().size() != 1)
         throw UserError(u"expected exactly one slip file"_s);

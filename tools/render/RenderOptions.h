@@ -31,6 +31,9 @@ struct RenderOptions
     bool check = false;   // check the payment fields instead of drawing
     bool payload = false; // write the HUB-3A barcode's text instead of drawing
     bool sizeGiven = false;
+    QString batchPath;    // a table of HUB-3A slips to write to one PDF (--batch)
+    QString basePath;     // the HUB-3A slip file whose fields fill the table's missing columns
+    int slipsPerPage = 3; // --per-page for --batch
 };
 
 QString renderUsage();

@@ -1,5 +1,6 @@
 #include "RenderTool.h"
 
+#include "BatchRun.h"
 #include "CheckOutput.h"
 #include "Hub3aOutput.h"
 #include "RenderOptions.h"
@@ -95,6 +96,8 @@ int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &e
         out << renderUsage();
         return exitDone;
     }
+    if (!options.batchPath.isEmpty())
+        return runBatch(options, errors);
     QByteArray bytes;
     try {
         if (const std::optional<Hub3aRecord> hub3a = loadHub3a(options.slipPath)) {

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "batch/SlipBatchPdf.h"
+
+#include <QElapsedTimer>
+#include <QProgressDialog>
+
+// The progress of a batch: "Gotovo 120 od 1000, preostalo oko 8 s" and "Odustani". Its hooks
+// move the bar, keep the window answering and tell the batch when the user cancels.
+class BatchProgressDialog : public QProgressDialog
+{
+    Q_OBJECT
+
+public:
+    BatchProgressDialog(int total, QWidget *parent = nullptr);
+
+    BatchHooks hooks();
+
+    // The label for done of total slips after elapsedMs: the count and, once a slip is done, the
+    // time left at the pace so far.
+    static QString progressText(int done, int total, qint64 elapsedMs);
+
+private:
+    void advance(int done, int total);
+
+    QElapsedTimer m_clock;
+};

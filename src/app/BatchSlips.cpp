@@ -1,0 +1,125 @@
+#include "app/BatchSlips.h"
+
+#include "app/BatchOutputDialog.h"
+#include "app/BatchProgressDialog.h"
+#include "app/BatchReportDialog.h"
+#include "batch/PartnerSlips.h"
+#include "batch/SlipBatchPdf.h"
+#include "model/TextFile.h"
+#include "model/UserError.h"
+#include "print/PrintSource.h"
+#include "ui/HandlerErrors.h"
+#include "ui/UserDialogs.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileInfo>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+QByteArray readTableFile(const QString &path)
+{
+    TextFile::checkReadable(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw UserError(QStringLiteral("Cannot open file %1").arg(path));
+    return file.readAll();
+}
+
+QString withPdfSuffix(const QString &path)
+{
+    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path;
+}
+
+} // namespace
+
+BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs)
+    : m_window(window), m_source(source), m_dialogs(dialogs)
+{
+    showReport = [this](const QList<RowProblem> &problems, int validSlips, bool beforeOutput) {
+        BatchReportDialog report(problems, validSlips,
+                                 beforeOutput ? BatchReportDialog::Kind::AskBeforeOutput
+                                              : BatchReportDialog::Kind::TellAfterOutput,
+                                 m_dialogs, &m_window);
+        return report.exec() == QDialog::Accepted;
+    };
+    askOutput = [this]() -> std::optional<BatchPdfOptions> {
+        BatchOutputDialog output(&m_window);
+        if (output.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return output.options();
+    };
+}
+
+void BatchSlips::addMenuEntry()
+{
+    auto *fileMenu = m_window.findChild<QMenu *>(QStringLiteral("Datoteka1"));
+    auto *print = m_window.findChild<QAction *>(QStringLiteral("Ispii1"));
+    if (!fileMenu)
+        return;
+    auto *entry = new QAction(QStringLiteral("Uplatnice iz tablice..."), &m_window);
+    entry->setObjectName(QStringLiteral("UplatniceIzTablice"));
+    const QList<QAction *> actions = fileMenu->actions();
+    const qsizetype at = actions.indexOf(print);
+    fileMenu->insertAction(at >= 0 && at + 1 < actions.size() ? actions[at + 1] : nullptr, entry);
+    connectHandler(entry, &QAction::triggered, this, &BatchSlips::slipsFromTableFile);
+}
+
+void BatchSlips::slipsFromTableFile()
+{
+    const std::optional<QString> path = m_dialogs.getOpenFileName(QStringLiteral("Uplatnice iz tablice"));
+    if (!path)
+        return;
+    Hub3aTable table;
+    try {
+        table = readHub3aTable(readTableFile(*path), m_source.hub3aData());
+    } catch (const UserError &e) {
+        throw UserError(QStringLiteral("%1: %2").arg(QFileInfo(*path).fileName(), e.text()));
+    }
+    writeSlips(table);
+}
+
+void BatchSlips::slipsForPartners(const QStringList &entries)
+{
+    if (entries.isEmpty())
+        throw UserError(QStringLiteral("Nijedan partner nije odabran"));
+    writeSlips(partnerSlips(entries, m_source.hub3aData()));
+}
+
+void BatchSlips::writeSlips(const Hub3aTable &table)
+{
+    const int valid = static_cast<int>(table.slips.size());
+    if (!table.problems.isEmpty() && !showReport(table.problems, valid, true))
+        return;
+    if (valid == 0)
+        return;
+    const std::optional<BatchPdfOptions> options = askOutput();
+    if (!options)
+        return;
+    const std::optional<QString> chosen =
+        m_dialogs.getSaveFileName(QStringLiteral("Spremi uplatnice kao PDF"));
+    if (!chosen)
+        return;
+    const QString path = withPdfSuffix(*chosen);
+    BatchPdfResult result;
+    {
+        BatchProgressDialog progress(valid, &m_window);
+        progress.show();
+        result = writeSlipPdf(path, table.slips, *options, progress.hooks());
+    }
+    if (result.cancelled) {
+        m_dialogs.showMessage(
+            QStringLiteral("Prekinuto: PDF nije spremljen, nijedna uplatnica nije izdana."));
+        return;
+    }
+    if (result.written == 0) {
+        m_dialogs.showMessage(QStringLiteral("Nijedan bar-kod se ne može pročitati: PDF nije spremljen."));
+    } else {
+        m_dialogs.showMessage(QStringLiteral("Spremljeno uplatnica: %1 u %2").arg(result.written).arg(path));
+    }
+    if (!result.refused.isEmpty())
+        showReport(result.refused, result.written, false);
+}

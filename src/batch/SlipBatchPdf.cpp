@@ -1,0 +1,156 @@
+#include "batch/SlipBatchPdf.h"
+
+#include "model/Hub3aPayload.h"
+#include "model/TextFile.h"
+#include "model/UserError.h"
+#include "print/Hub3aBarcodeCheck.h"
+#include "render/PaintHub3a.h"
+#include "render/QPainterSurface.h"
+
+#include <QElapsedTimer>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <optional>
+
+namespace {
+
+constexpr double slipWidthMm = 210, slipHeightMm = 99, a4HeightMm = 297;
+constexpr double millimetresPerInch = 25.4;
+// Fine enough that the barcode's 0.254 mm modules and the form's lines keep their place.
+constexpr int pdfResolution = 1200;
+constexpr double unitsPerMm = 100; // the layouts draw in hundredths of a millimetre
+
+// Thrown inside the writer to drop the temporary file.
+struct Cancelled
+{
+};
+struct NothingWritten
+{
+};
+
+// The PDF pages of a batch, started at the first slip that goes onto one.
+class SlipPages
+{
+public:
+    SlipPages(QIODevice &device, const BatchPdfOptions &options) : m_writer(&device), m_options(options)
+    {
+        m_writer.setCreator(QStringLiteral("ZORVAT Print"));
+        m_writer.setResolution(pdfResolution);
+        const double pageHeight = options.slipsPerPage == 1 ? slipHeightMm : a4HeightMm;
+        const QPageSize size(QSizeF(slipWidthMm, pageHeight), QPageSize::Millimeter, QString(),
+                             QPageSize::ExactMatch);
+        m_writer.setPageLayout(
+            QPageLayout(size, QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
+    }
+
+    int count() const { return m_count; }
+
+    void add(const Hub3aRecord &record)
+    {
+        const int slot = m_count % m_options.slipsPerPage;
+        if (m_count == 0) {
+            if (!m_painter.begin(&m_writer))
+                throw UserError(QStringLiteral("PDF se ne može započeti"));
+        } else if (slot == 0 && !m_writer.newPage()) {
+            throw UserError(QStringLiteral("PDF se ne može nastaviti"));
+        }
+        const double dotsPerMm = pdfResolution / millimetresPerInch;
+        if (slot > 0 && m_options.mode == PrintMode::Complete)
+            drawCutLine(slot * slipHeightMm * dotsPerMm);
+        m_painter.save();
+        m_painter.translate(0, slot * slipHeightMm * dotsPerMm);
+        m_painter.scale(dotsPerMm / unitsPerMm, dotsPerMm / unitsPerMm);
+        {
+            QPainterSurface surface(m_painter);
+            PaintHub3a(surface, m_options.mode, record);
+        }
+        m_painter.restore();
+        ++m_count;
+    }
+
+    void finish()
+    {
+        if (m_painter.isActive() && !m_painter.end())
+            throw UserError(QStringLiteral("PDF se ne može dovršiti"));
+    }
+
+private:
+    // A dashed line across the sheet where two slips are cut apart.
+    void drawCutLine(double y)
+    {
+        QPen pen(Qt::black);
+        pen.setStyle(Qt::DashLine);
+        pen.setWidthF(0.2 * pdfResolution / millimetresPerInch);
+        m_painter.save();
+        m_painter.setPen(pen);
+        m_painter.drawLine(QPointF(0, y), QPointF(slipWidthMm * pdfResolution / millimetresPerInch, y));
+        m_painter.restore();
+    }
+
+    QPdfWriter m_writer;
+    QPainter m_painter;
+    const BatchPdfOptions &m_options;
+    int m_count = 0;
+};
+
+// The reason a slip's barcode does not read back, or nothing when it does (or it has none).
+std::optional<QString> readBackProblem(const Hub3aRecord &record, const BatchPdfOptions &options)
+{
+    if (options.mode == PrintMode::Template)
+        return std::nullopt;
+    const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
+    if (!payload)
+        return QStringLiteral("Iznos nije iznos u eurima u obliku 1.234,56");
+    try {
+        checkPrintedBarcode(*payload, options.readBackDpi);
+    } catch (const UserError &e) {
+        return e.text();
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+BatchPdfResult writeSlipPdf(const QString &path, const QList<NumberedSlip> &slips,
+                            const BatchPdfOptions &options, const BatchHooks &hooks)
+{
+    if (options.slipsPerPage != 1 && options.slipsPerPage != 3)
+        throw UserError(QStringLiteral("Na stranici je 1 ili 3 naloga, ne %1").arg(options.slipsPerPage));
+    BatchPdfResult result;
+    const int total = static_cast<int>(slips.size());
+    try {
+        TextFile::writeAtomicallyWith(path, [&](QIODevice &file) {
+            SlipPages pages(file, options);
+            QElapsedTimer timer;
+            for (int done = 0; done < total; ++done) {
+                if (hooks.cancelRequested && hooks.cancelRequested())
+                    throw Cancelled();
+                const NumberedSlip &slip = slips[done];
+                timer.start();
+                const std::optional<QString> problem = readBackProblem(slip.record, options);
+                result.readBackNs += timer.nsecsElapsed();
+                if (problem) {
+                    result.refused.append({slip.row, QString(), *problem});
+                } else {
+                    timer.start();
+                    pages.add(slip.record);
+                    result.drawingNs += timer.nsecsElapsed();
+                }
+                if (hooks.progress)
+                    hooks.progress(done + 1, total);
+            }
+            if (pages.count() == 0)
+                throw NothingWritten();
+            pages.finish();
+            result.written = pages.count();
+        });
+    } catch (const Cancelled &) {
+        result.cancelled = true;
+    } catch (const NothingWritten &) {
+        result.written = 0;
+    }
+    return result;
+}

@@ -1,0 +1,251 @@
+#include "app/BatchSlips.h"
+#include "UserErrorOf.h"
+#include "WindowFixture.h"
+#include "app/BatchOutputDialog.h"
+#include "app/BatchProgressDialog.h"
+#include "app/BatchReportDialog.h"
+#include "model/CsvTable.h"
+#include "partners/PartnerEntry.h"
+#include "partners/Podaci.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QByteArray fullHeader =
+    "platitelj_naziv;primatelj_naziv;iban_primatelja;model_primatelja;poziv_primatelja;opis;iznos\n";
+
+QByteArray tableRow(const QString &payer, const QString &amount)
+{
+    return (payer + u";Udruga Šapica;HR1210010051863000160;HR00;2026;Članarina;"_s + amount + u'\n').toUtf8();
+}
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class BatchSlipsTest : public WindowFixture
+{
+protected:
+    BatchSlipsTest() : batch(*window, *window, dialogs)
+    {
+        batch.showReport = [this](const QList<RowProblem> &problems, int valid, bool beforeOutput) {
+            reports.append({problems, valid, beforeOutput});
+            return printValid;
+        };
+        batch.askOutput = [this]() -> std::optional<BatchPdfOptions> {
+            ++outputQuestions;
+            return output;
+        };
+    }
+
+    QString writeTable(const QByteArray &bytes)
+    {
+        const QString path = dir.filePath(u"rows.csv"_s);
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        return path;
+    }
+
+    struct Report
+    {
+        QList<RowProblem> problems;
+        int valid;
+        bool beforeOutput;
+    };
+    BatchSlips batch;
+    QList<Report> reports;
+    bool printValid = true;
+    std::optional<BatchPdfOptions> output = BatchPdfOptions{};
+    int outputQuestions = 0;
+};
+
+// The pages of a PDF as the writer marks them.
+int pageCount(const QByteArray &pdf)
+{
+    return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "));
+}
+
+TEST_F(BatchSlipsTest, TheFileMenuOffersSlipsFromATableAfterIspisi)
+{
+    batch.addMenuEntry();
+    const QList<QAction *> actions = child<QMenu>("Datoteka1")->actions();
+    const qsizetype print = actions.indexOf(child<QAction>("Ispii1"));
+    ASSERT_GE(print, 0);
+    EXPECT_EQ(actions.value(print + 1), child<QAction>("UplatniceIzTablice"));
+    EXPECT_EQ(actions.value(print + 1)->text(), u"Uplatnice iz tablice..."_s);
+}
+
+TEST_F(BatchSlipsTest, ATableBecomesAPdfAndBadRowsAreReportedFirst)
+{
+    batch.addMenuEntry();
+    const struct
+    {
+        const char *name;
+        QByteArray table;
+        bool printValid;
+        int reports;  // report dialogs shown
+        bool written; // the PDF exists
+        QString message;
+    } cases[] = {
+        {"every row valid", fullHeader + tableRow(u"Ana"_s, u"1,00"_s) + tableRow(u"Ivo"_s, u"2,00"_s), true,
+         0, true, u"Spremljeno uplatnica: 2 u %1"_s},
+        {"a bad row, the valid ones printed",
+         fullHeader + tableRow(u"Ana"_s, u"1,00"_s) + tableRow(u"Ivo"_s, u"x"_s), true, 1, true,
+         u"Spremljeno uplatnica: 1 u %1"_s},
+        {"a bad row, cancelled", fullHeader + tableRow(u"Ivo"_s, u"x"_s) + tableRow(u"Ana"_s, u"1,00"_s),
+         false, 1, false, QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        reports.clear();
+        dialogs.messages.clear();
+        printValid = c.printValid;
+        const QString pdf = dir.filePath(u"slips.pdf"_s);
+        QFile::remove(pdf);
+        dialogs.setNextFileName(writeTable(c.table));
+        dialogs.setNextFileName(dir.filePath(u"slips"_s)); // ".pdf" is added
+        trigger("UplatniceIzTablice");
+        EXPECT_EQ(reports.size(), c.reports);
+        if (c.reports > 0) {
+            EXPECT_TRUE(reports[0].beforeOutput);
+            EXPECT_EQ(reports[0].valid, 1);
+            EXPECT_EQ(reports[0].problems.value(0).column, u"iznos"_s);
+        }
+        EXPECT_EQ(readAll(pdf).startsWith("%PDF"), c.written);
+        EXPECT_EQ(dialogs.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message.arg(pdf)});
+        EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+    }
+}
+
+TEST_F(BatchSlipsTest, AnUnknownColumnIsAnErrorNamingTheFileAndColumn)
+{
+    batch.addMenuEntry();
+    dialogs.setNextFileName(writeTable("platitelj;iznos\nAna;1,00\n"));
+    EXPECT_EQ(userErrorOf([&] { trigger("UplatniceIzTablice"); }), u"rows.csv: Nepoznat stupac: platitelj"_s);
+    EXPECT_EQ(dialogs.fileTitles, QStringList{u"Uplatnice iz tablice"_s});
+}
+
+TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
+{
+    for (int i = 1; i <= 4; ++i)
+        partners.append(joinPartner(u"Stan %1"_s.arg(i), u"HR1210010051863000160"_s, QString()));
+    TForm2 partnerDialog(partners);
+    QObject::connect(&partnerDialog, &TForm2::slipsForSelectedRequested, &batch,
+                     [this](const QStringList &entries) { batch.slipsForPartners(entries); });
+    auto *list = partnerDialog.findChild<QListWidget *>(u"ListBox1"_s);
+    list->item(0)->setSelected(true);
+    list->item(2)->setSelected(true);
+    list->item(3)->setSelected(true);
+    // An empty tab leaves recipient and amount empty, which the checks take: all three print.
+    const QString pdf = dir.filePath(u"stanari.pdf"_s);
+    dialogs.setNextFileName(pdf);
+    output = BatchPdfOptions{1, PrintMode::DataOnly};
+    QTest::mouseClick(partnerDialog.findChild<QPushButton *>(u"BitBtn5"_s), Qt::LeftButton);
+    EXPECT_TRUE(reports.isEmpty());
+    EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));
+    EXPECT_EQ(pageCount(readAll(pdf)), 3);
+    EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno uplatnica: 3 u %1"_s.arg(pdf)});
+}
+
+TEST_F(BatchSlipsTest, CancellingTheOutputChoiceWritesNothing)
+{
+    output.reset();
+    dialogs.setNextFileName(writeTable(fullHeader + tableRow(u"Ana"_s, u"1,00"_s)));
+    batch.slipsFromTableFile();
+    EXPECT_EQ(outputQuestions, 1);
+    EXPECT_EQ(dialogs.fileTitles, QStringList{u"Uplatnice iz tablice"_s}); // no PDF name asked
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST(BatchOutputDialog, GivesTheChosenModeAndSlipsPerPage)
+{
+    const struct
+    {
+        const char *mode, *page;
+        PrintMode expectedMode;
+        int perPage;
+    } cases[] = {
+        {"Complete", "ThreePerPage", PrintMode::Complete, 3},
+        {"Template", "OnePerPage", PrintMode::Template, 1},
+        {"DataOnly", "ThreePerPage", PrintMode::DataOnly, 3},
+    };
+    for (const auto &c : cases) {
+        BatchOutputDialog dialog;
+        dialog.findChild<QRadioButton *>(QLatin1StringView(c.mode))->setChecked(true);
+        dialog.findChild<QRadioButton *>(QLatin1StringView(c.page))->setChecked(true);
+        EXPECT_EQ(dialog.options().mode, c.expectedMode) << c.mode;
+        EXPECT_EQ(dialog.options().slipsPerPage, c.perPage) << c.page;
+    }
+    const BatchOutputDialog fresh;
+    EXPECT_EQ(fresh.options().mode, PrintMode::Complete);
+    EXPECT_EQ(fresh.options().slipsPerPage, 3);
+}
+
+TEST(BatchReportDialog, ListsTheProblemsAndSavesThemAsCsv)
+{
+    QTemporaryDir dir;
+    FakeUserDialogs dialogs;
+    const QList<RowProblem> problems{{2, u"iznos"_s, u"Iznos nije iznos"_s},
+                                     {2, u"opis"_s, u"Nedopušteni znakovi: @"_s},
+                                     {5, QString(), u"Redak ima 2 polja"_s}};
+    for (const int valid : {0, 3}) {
+        BatchReportDialog report(problems, valid, BatchReportDialog::Kind::AskBeforeOutput, dialogs);
+        auto *table = report.findChild<QTableWidget *>(u"Problems"_s);
+        ASSERT_EQ(table->rowCount(), 3);
+        EXPECT_EQ(table->item(2, 0)->text(), u"5"_s);
+        EXPECT_EQ(table->item(1, 2)->text(), u"Nedopušteni znakovi: @"_s);
+        EXPECT_EQ(report.findChild<QLabel *>(u"Summary"_s)->text(),
+                  u"Ispravnih naloga: %1, neispravnih: 2. Ispisati ispravne?"_s.arg(valid));
+        EXPECT_EQ(report.findChild<QPushButton *>(u"PrintValid"_s)->isEnabled(), valid > 0);
+    }
+    BatchReportDialog report(problems, 1, BatchReportDialog::Kind::TellAfterOutput, dialogs);
+    EXPECT_EQ(report.findChild<QPushButton *>(u"PrintValid"_s), nullptr);
+    const QString path = dir.filePath(u"izvjestaj.csv"_s);
+    dialogs.setNextFileName(path);
+    QTest::mouseClick(report.findChild<QPushButton *>(u"SaveReport"_s), Qt::LeftButton);
+    const CsvTable saved = CsvTable::parse(readAll(path));
+    ASSERT_EQ(saved.rows.size(), 3);
+    EXPECT_EQ(saved.rows[1].fields, (QStringList{u"2"_s, u"opis"_s, u"Nedopušteni znakovi: @"_s}));
+}
+
+TEST(BatchProgressDialog, SaysTheCountAndTheTimeLeftAtThePaceSoFar)
+{
+    const struct
+    {
+        int done, total;
+        qint64 elapsedMs;
+        QString text;
+    } cases[] = {
+        {0, 1000, 0, u"Gotovo 0 od 1000"_s},
+        {100, 1000, 1000, u"Gotovo 100 od 1000, preostalo oko 9 s"_s},
+        {999, 1000, 5000, u"Gotovo 999 od 1000, preostalo oko 1 s"_s},
+        {1000, 1000, 5000, u"Gotovo 1000 od 1000, preostalo oko 0 s"_s},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(BatchProgressDialog::progressText(c.done, c.total, c.elapsedMs), c.text) << c.done;
+}
+
+TEST(BatchProgressDialog, ItsCancelButtonStopsTheBatch)
+{
+    BatchProgressDialog progress(10);
+    const BatchHooks hooks = progress.hooks();
+    hooks.progress(3, 10);
+    EXPECT_EQ(progress.value(), 3);
+    EXPECT_FALSE(hooks.cancelRequested());
+    progress.cancel();
+    EXPECT_TRUE(hooks.cancelRequested());
+}
+
+} // namespace

@@ -1,0 +1,139 @@
+#include "batch/Hub3aTable.h"
+#include "UserErrorOf.h"
+#include "model/CsvTable.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+using F = Hub3aField;
+
+Hub3aRecord tabRecord()
+{
+    Hub3aRecord record;
+    record.set(F::RecipientName, u"Udruga Šapica"_s);
+    record.set(F::RecipientIban, u"HR1210010051863000160"_s);
+    record.set(F::RecipientModel, u"HR00"_s);
+    record.set(F::RecipientReference, u"2026"_s);
+    record.set(F::Description, u"Članarina"_s);
+    record.set(F::Amount, u"10,00"_s);
+    return record;
+}
+
+TEST(Hub3aTable, ColumnsInAnyOrderFillTheirFieldsAndMissingOnesComeFromTheBase)
+{
+    const Hub3aTable table = readHub3aTable(
+        "iznos;platitelj_naziv;poziv_primatelja;hitno;datum_izvrsenja;sifra_namjene;model_primatelja\n"
+        "1.234,56;Ivana Horvat;102-3057-89016;1;15012026;othr;hr01\n"
+        "7; Marko Marić ;2024-2;0;;;HR00\n",
+        tabRecord());
+    EXPECT_TRUE(table.problems.isEmpty()) << table.problems.value(0).message.toStdString();
+    ASSERT_EQ(table.slips.size(), 2);
+    const Hub3aRecord &first = table.slips[0].record;
+    EXPECT_EQ(table.slips[0].row, 1);
+    EXPECT_EQ(first[F::Amount], u"1.234,56"_s);
+    EXPECT_EQ(first[F::PayerName], u"Ivana Horvat"_s);
+    EXPECT_EQ(first[F::RecipientReference], u"102-3057-89016"_s);
+    EXPECT_TRUE(first.urgent());
+    EXPECT_EQ(first[F::ExecutionDate], u"15012026"_s);
+    EXPECT_EQ(first[F::PurposeCode], u"OTHR"_s); // small letters of codes are raised
+    EXPECT_EQ(first[F::RecipientModel], u"HR01"_s);
+    EXPECT_EQ(first[F::RecipientName], u"Udruga Šapica"_s); // from the base
+    EXPECT_EQ(first[F::Description], u"Članarina"_s);
+    const Hub3aRecord &second = table.slips[1].record;
+    EXPECT_EQ(second[F::PayerName], u"Marko Marić"_s); // cells are trimmed
+    EXPECT_FALSE(second.urgent());
+    EXPECT_EQ(second[F::RecipientModel], u"HR00"_s);
+}
+
+TEST(Hub3aTable, EveryColumnNameIsKnownAndTheirOrderIsTheFieldOrder)
+{
+    const QStringList names = hub3aColumnNames();
+    ASSERT_EQ(names.size(), hub3aFieldCount);
+    EXPECT_EQ(names.first(), u"platitelj_naziv"_s);
+    EXPECT_EQ(names[static_cast<int>(F::RecipientIban)], u"iban_primatelja"_s);
+    EXPECT_EQ(names.last(), u"hitno"_s);
+    // A table with every column, every cell empty but the amount, reads.
+    QStringList cells(names.size());
+    cells[static_cast<int>(F::Amount)] = u"1,00"_s;
+    const Hub3aTable table = readHub3aTable(CsvTable::toBytes({names, cells}), {});
+    EXPECT_EQ(table.slips.size(), 1);
+}
+
+TEST(Hub3aTable, BadHeadersAreRefusedNamingTheColumn)
+{
+    const struct
+    {
+        QByteArray bytes;
+        QString error;
+    } cases[] = {
+        {"iznos;platitelj;opis\n1;2;3\n", u"Nepoznat stupac: platitelj"_s},
+        {"iznos;Iznos\n", u"Nepoznat stupac: Iznos"_s},
+        {"iznos;opis;iznos\n", u"Stupac iznos je naveden dvaput"_s},
+        {"", u"Tablica nema redak s nazivima stupaca"_s},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(userErrorOf([&] { readHub3aTable(c.bytes, {}); }), c.error) << c.bytes.toStdString();
+}
+
+TEST(Hub3aTable, BadRowsAreReportedWithRowColumnAndReasonAndGoodOnesKept)
+{
+    const QByteArray bytes =
+        "platitelj_naziv;iznos;iban_primatelja;model_primatelja;poziv_primatelja;datum_izvrsenja;hitno\n"
+        "Dobar;1,00;HR1210010051863000160;HR01;102-3057-89016;;\n" // 1
+        "Ime@mail;1,00;;;;;\n"                                     // 2
+        "Predugačko ime platitelja koje ne stane;1,00;;;;;\n"      // 3
+        "Iznos;12.34;;;;;\n"                                       // 4
+        "Iznos;10.000.000.000.000,00;;;;;\n"                       // 5
+        "IBAN;1,00;HR1210010051863000161;;;;\n"                    // 6
+        "Poziv;1,00;;HR01;102-3057-89017;;\n"                      // 7
+        "Datum;1,00;;;;31022026;\n"                                // 8
+        "Hitno;1,00;;;;;da\n"                                      // 9
+        "Kratko;1,00\n"                                            // 10
+        "\"Dva\nretka\";1,00;;;;;\n"                               // 11
+        "Dobar;;;HR99;;01012027;1\n";                              // 12
+    const Hub3aTable table = readHub3aTable(bytes, {});
+    EXPECT_EQ(table.rowCount, 12);
+    ASSERT_EQ(table.slips.size(), 2);
+    EXPECT_EQ(table.slips[0].row, 1);
+    EXPECT_EQ(table.slips[1].row, 12);
+    const QList<std::pair<int, QString>> expected{
+        {2, u"platitelj_naziv"_s}, {3, u"platitelj_naziv"_s},  {4, u"iznos"_s},           {5, u"iznos"_s},
+        {6, u"iban_primatelja"_s}, {7, u"poziv_primatelja"_s}, {8, u"datum_izvrsenja"_s}, {9, u"hitno"_s},
+        {10, QString()},           {11, u"platitelj_naziv"_s},
+    };
+    ASSERT_EQ(table.problems.size(), expected.size());
+    for (qsizetype i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(table.problems[i].row, expected[i].first) << i;
+        EXPECT_EQ(table.problems[i].column, expected[i].second) << i;
+        EXPECT_FALSE(table.problems[i].message.isEmpty()) << i;
+    }
+    EXPECT_EQ(table.problems[0].message, u"Nedopušteni znakovi: @"_s);
+    EXPECT_EQ(table.problems[1].message, u"Dulje od 30 znakova"_s);
+    EXPECT_EQ(table.problems[8].message, u"Redak ima 2 polja, a zaglavlje 7 stupaca"_s);
+    EXPECT_EQ(table.problems[9].message, u"Polje ima više redaka"_s);
+    EXPECT_EQ(refusedRows(table.problems), (QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+}
+
+TEST(Hub3aTable, ABaseThatFailsItsChecksRefusesEveryRow)
+{
+    Hub3aRecord base = tabRecord();
+    base.set(F::RecipientIban, u"HR1210010051863000161"_s);
+    const Hub3aTable table = readHub3aTable("platitelj_naziv\nA\nB\n", base);
+    EXPECT_TRUE(table.slips.isEmpty());
+    ASSERT_EQ(table.problems.size(), 2);
+    EXPECT_EQ(table.problems[1], (RowProblem{2, u"iban_primatelja"_s, table.problems[0].message}));
+}
+
+TEST(Hub3aTable, TheReportSavesAsCsvThatReadsBack)
+{
+    const QList<RowProblem> problems{{2, u"opis"_s, u"Nedopušteni znakovi: @;"_s}, {5, QString(), u"x"_s}};
+    const CsvTable report = CsvTable::parse(reportCsv(problems));
+    EXPECT_EQ(report.header, (QStringList{u"redak"_s, u"stupac"_s, u"poruka"_s}));
+    ASSERT_EQ(report.rows.size(), 2);
+    EXPECT_EQ(report.rows[0].fields, (QStringList{u"2"_s, u"opis"_s, u"Nedopušteni znakovi: @;"_s}));
+    EXPECT_EQ(report.rows[1].fields, (QStringList{u"5"_s, QString(), u"x"_s}));
+}
+
+} // namespace

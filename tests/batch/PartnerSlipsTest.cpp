@@ -1,0 +1,110 @@
+#include "batch/PartnerSlips.h"
+#include "PdfSlips.h"
+#include "batch/SlipBatchPdf.h"
+#include "model/TextFile.h"
+#include "partners/PartnerEntry.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+using F = Hub3aField;
+
+// A partner name of several lines, as the partner file keeps it (memoToOneLine).
+QString nameLines(const QStringList &lines)
+{
+    return memoToOneLine(lines.join(u"\r\n"_s));
+}
+
+Hub3aRecord tabRecord()
+{
+    Hub3aRecord record;
+    record.set(F::PayerName, u"Zadani platitelj"_s);
+    record.set(F::PayerModel, u"HR01"_s);
+    record.set(F::RecipientName, u"Zgrada Ilica 1"_s);
+    record.set(F::RecipientIban, u"HR1210010051863000160"_s);
+    record.set(F::RecipientModel, u"HR00"_s);
+    record.set(F::RecipientReference, u"2026-03"_s);
+    record.set(F::Description, u"Pričuva za ožujak"_s);
+    record.set(F::Amount, u"45,30"_s);
+    return record;
+}
+
+TEST(PartnerSlips, EachPartnerIsThePayerAndTheRestComesFromTheTab)
+{
+    const struct
+    {
+        const char *name;
+        QString entry;
+        QString payerName, payerStreet, payerPlace, iban, model, reference;
+    } cases[] = {
+        {"name lines, IBAN and a full model",
+         joinPartner(nameLines({u"Ana Đurić"_s, u"Ilica 1"_s, u"10000 Zagreb"_s}), u"HR1210010051863000160"_s,
+                     u"HR01 102-3057-89016"_s),
+         u"Ana Đurić"_s, u"Ilica 1"_s, u"10000 Zagreb"_s, u"HR1210010051863000160"_s, u"HR01"_s,
+         u"102-3057-89016"_s},
+        {"an old account and an old model",
+         joinPartner(u"Ivo Šimić"_s, u"1001005-1863000160"_s, u" 01 102-3057-89016"_s), u"Ivo Šimić"_s,
+         QString(), QString(), u"HR1210010051863000160"_s, u"HR01"_s, u"102-3057-89016"_s},
+        {"a name alone clears the base's payer", u"Eva"_s, u"Eva"_s, QString(), QString(), QString(),
+         QString(), QString()},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const Hub3aTable table = partnerSlips({c.entry}, tabRecord());
+        ASSERT_TRUE(table.problems.isEmpty()) << table.problems.value(0).message.toStdString();
+        ASSERT_EQ(table.slips.size(), 1);
+        const Hub3aRecord &slip = table.slips[0].record;
+        EXPECT_EQ(slip[F::PayerName], c.payerName);
+        EXPECT_EQ(slip[F::PayerStreet], c.payerStreet);
+        EXPECT_EQ(slip[F::PayerPlace], c.payerPlace);
+        EXPECT_EQ(slip[F::PayerIban], c.iban);
+        EXPECT_EQ(slip[F::PayerModel], c.model);
+        EXPECT_EQ(slip[F::PayerReference], c.reference);
+        EXPECT_EQ(slip[F::RecipientName], u"Zgrada Ilica 1"_s);
+        EXPECT_EQ(slip[F::Amount], u"45,30"_s);
+    }
+}
+
+TEST(PartnerSlips, PartnersThatDoNotFitTheSlipAreReportedByTheirPlace)
+{
+    const QStringList entries{
+        u"Dobar"_s,
+        u"Ime@firma"_s,
+        nameLines({u"Jedan"_s, u"Dva"_s, u"10000 Zagreb"_s, u"Donji grad, ulaz s dvorišta"_s}),
+        joinPartner(u"Račun"_s, u"12345"_s, QString()),
+        joinPartner(u"Poziv"_s, QString(), u"HR01 102-3057-89017"_s),
+        joinPartner(u"Model"_s, QString(), u"H-1 1234"_s),
+    };
+    const Hub3aTable table = partnerSlips(entries, tabRecord());
+    ASSERT_EQ(table.slips.size(), 1);
+    EXPECT_EQ(table.slips[0].row, 1);
+    EXPECT_EQ(refusedRows(table.problems), (QList<int>{2, 3, 4, 5, 6}));
+    EXPECT_EQ(table.problems[0].column, u"platitelj_naziv"_s);
+    EXPECT_EQ(table.problems[1].column, u"platitelj_mjesto"_s); // the fourth line joins the place
+    EXPECT_EQ(table.problems[1].message, u"Dulje od 27 znakova"_s);
+    EXPECT_EQ(table.problems[2].column, u"iban_platitelja"_s);
+    EXPECT_EQ(table.problems[3].column, u"poziv_platitelja"_s);
+    EXPECT_EQ(table.problems[4].column, u"model_platitelja"_s);
+}
+
+TEST(PartnerSlips, TwentyPartnersPrintToAPdfWhoseEveryBarcodeReadsBack)
+{
+    QStringList entries;
+    for (int i = 1; i <= 20; ++i)
+        entries.append(
+            joinPartner(nameLines({u"Stan %1 Kovačević"_s.arg(i), u"Ilica 1"_s, u"10000 Zagreb"_s}),
+                        u"HR1210010051863000160"_s, u"HR00 %1"_s.arg(i)));
+    const Hub3aTable table = partnerSlips(entries, tabRecord());
+    ASSERT_EQ(table.slips.size(), 20);
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"stanari.pdf"_s);
+    EXPECT_EQ(writeSlipPdf(pdf, table.slips, {3, PrintMode::Complete}).written, 20);
+    EXPECT_EQ(pdfPages(pdf), 7);
+    EXPECT_EQ(barcodesOf(pdf, 3, 300), payloadsOf(table.slips));
+}
+
+} // namespace

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "batch/Hub3aTable.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// The pages of a PDF as pdfinfo counts them, or -1 when it cannot read the file.
+int pdfPages(const QString &pdf);
+
+// The bytes of every barcode in a PDF of slips, page after page and top to bottom, read with
+// zxing-cpp from a pdftoppm raster of the pages at dpi.
+QList<QByteArray> barcodesOf(const QString &pdf, int slipsPerPage, int dpi);
+
+// The barcode bytes of each slip.
+QList<QByteArray> payloadsOf(const QList<NumberedSlip> &slips);

@@ -1,0 +1,149 @@
+#include "batch/SlipBatchPdf.h"
+#include "NearlyFullDisk.h"
+#include "PdfSlips.h"
+#include "UserErrorOf.h"
+#include "model/Hub3aPayload.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+using F = Hub3aField;
+
+QList<NumberedSlip> slips(int count)
+{
+    QList<NumberedSlip> list;
+    for (int i = 1; i <= count; ++i) {
+        Hub3aRecord record;
+        record.set(F::PayerName, u"Član %1 Šimić Đurđević"_s.arg(i));
+        record.set(F::PayerPlace, u"10000 Zagreb"_s);
+        record.set(F::RecipientName, u"Udruga Šapica"_s);
+        record.set(F::RecipientIban, u"HR1210010051863000160"_s);
+        record.set(F::RecipientModel, u"HR00"_s);
+        record.set(F::RecipientReference, u"2026-%1"_s.arg(i));
+        record.set(F::Description, u"Članarina za %1. mjesec"_s.arg(i % 12 + 1));
+        record.set(F::Amount, hub3aAmountText(i * 137));
+        list.append({i, record});
+    }
+    return list;
+}
+
+TEST(SlipBatchPdf, WritesAPagePerSlipOrThreeToAnA4PageAndEveryBarcodeReadsBack)
+{
+    const struct
+    {
+        int slips, perPage, pages;
+    } cases[] = {{4, 1, 4}, {7, 3, 3}, {3, 3, 1}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.slips << " slips, " << c.perPage << " a page");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"slips.pdf"_s);
+        const QList<NumberedSlip> list = slips(c.slips);
+        QList<std::pair<int, int>> progress;
+        const BatchPdfResult result = writeSlipPdf(pdf, list, {c.perPage, PrintMode::Complete},
+                                                   {[&](int done, int total) {
+                                                        progress.append({done, total});
+                                                    },
+                                                    {}});
+        EXPECT_EQ(result.written, c.slips);
+        EXPECT_TRUE(result.refused.isEmpty());
+        EXPECT_EQ(progress.size(), c.slips);
+        EXPECT_EQ(progress.last(), std::make_pair(c.slips, c.slips));
+        EXPECT_EQ(pdfPages(pdf), c.pages);
+        EXPECT_EQ(barcodesOf(pdf, c.perPage, 300), payloadsOf(list));
+        // Nothing is left beside the file and the page pictures.
+        const QStringList files = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+        EXPECT_EQ(files.size() - files.filter(u".pgm"_s).size(), 1) << files.join(u' ').toStdString();
+    }
+}
+
+TEST(SlipBatchPdf, DataOnlyPagesCarryTheBarcodesAndTemplatesNone)
+{
+    QTemporaryDir dir;
+    const QList<NumberedSlip> list = slips(3);
+    const QString data = dir.filePath(u"data.pdf"_s), blank = dir.filePath(u"template.pdf"_s);
+    EXPECT_EQ(writeSlipPdf(data, list, {1, PrintMode::DataOnly}).written, 3);
+    EXPECT_EQ(barcodesOf(data, 1, 300), payloadsOf(list));
+    EXPECT_EQ(writeSlipPdf(blank, list, {3, PrintMode::Template}).written, 3);
+    EXPECT_EQ(pdfPages(blank), 1);
+    EXPECT_TRUE(barcodesOf(blank, 3, 300).isEmpty());
+}
+
+TEST(SlipBatchPdf, CancellingHalfWayLeavesNoFileAndKeepsAnOldOne)
+{
+    for (const bool oldFile : {false, true}) {
+        SCOPED_TRACE(oldFile ? "over an old file" : "a new file");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"slips.pdf"_s);
+        if (oldFile) {
+            QFile file(pdf);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("old");
+        }
+        int done = 0;
+        const BatchPdfResult result =
+            writeSlipPdf(pdf, slips(10), {3, PrintMode::Complete},
+                         {[&](int count, int) { done = count; }, [&] { return done == 5; }});
+        EXPECT_TRUE(result.cancelled);
+        EXPECT_EQ(result.written, 0);
+        EXPECT_EQ(done, 5);
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                  oldFile ? QStringList{u"slips.pdf"_s} : QStringList());
+        if (oldFile) {
+            QFile file(pdf);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), "old");
+        }
+    }
+}
+
+TEST(SlipBatchPdf, AFullDiskFailsTheBatchAndKeepsTheOldFile)
+{
+    NearlyFullDisk disk;
+    const QString pdf = disk.filePath(u"slips.pdf"_s);
+    {
+        QFile file(pdf);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("old");
+    }
+    // The pages of 30 slips take some hundred kilobytes; 64 KiB are left.
+    disk.fill(64 * 1024);
+    const QString error = userErrorOf([&] { writeSlipPdf(pdf, slips(30), {3, PrintMode::Complete}); });
+    EXPECT_EQ(error, disk.isRealDisk() ? u"Disk full"_s : u"Stream write error"_s);
+    QFile file(pdf);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), "old");
+    EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files).filter(u"slips"_s), QStringList{u"slips.pdf"_s});
+}
+
+TEST(SlipBatchPdf, SlipsWhoseBarcodeDoesNotReadBackAreLeftOutAndNamed)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"slips.pdf"_s);
+    QList<NumberedSlip> list = slips(2);
+    // At 30 dots per inch a module is a third of a dot: no reader takes that picture.
+    const BatchPdfResult result = writeSlipPdf(pdf, list, {1, PrintMode::Complete, 30});
+    EXPECT_EQ(result.written, 0);
+    ASSERT_EQ(result.refused.size(), 2);
+    EXPECT_EQ(result.refused[1].row, 2);
+    EXPECT_FALSE(result.refused[1].message.isEmpty());
+    EXPECT_FALSE(QFile::exists(pdf)); // no slip left: no file
+}
+
+TEST(SlipBatchPdf, ThousandRowsGoToA4PagesAndEveryBarcodeReadsBack)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"slips.pdf"_s);
+    const QList<NumberedSlip> list = slips(1000);
+    const BatchPdfResult result = writeSlipPdf(pdf, list, {3, PrintMode::Complete});
+    EXPECT_EQ(result.written, 1000);
+    EXPECT_EQ(pdfPages(pdf), 334);
+    EXPECT_EQ(barcodesOf(pdf, 3, 300), payloadsOf(list));
+}
+
+} // namespace

@@ -1,0 +1,117 @@
+#include "model/CsvTable.h"
+#include "UserErrorOf.h"
+#include "model/Win1250.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+struct ParseCase
+{
+    const char *name;
+    QByteArray bytes;
+    QStringList header;
+    QList<QStringList> rows;
+    QList<int> numbers;
+};
+
+TEST(CsvTable, ReadsEncodingsSeparatorsAndQuotedFields)
+{
+    const QByteArray bom = "\xEF\xBB\xBF";
+    const QByteArray sapica = Win1250::encode(u"Šapica;Đurđa"_s);
+    const ParseCase cases[] = {
+        {"UTF-8 with a byte order mark, ';'",
+         bom + "a;b\r\n1;2\r\n",
+         {u"a"_s, u"b"_s},
+         {{u"1"_s, u"2"_s}},
+         {1}},
+        {"UTF-8 without one, ','",
+         "a,b\n1,2\n3,4",
+         {u"a"_s, u"b"_s},
+         {{u"1"_s, u"2"_s}, {u"3"_s, u"4"_s}},
+         {1, 2}},
+        {"UTF-8 letters", "ime\nČaćić Đurđa\n", {u"ime"_s}, {{u"Čaćić Đurđa"_s}}, {1}},
+        {"Windows-1250 letters", "x;y\n" + sapica + "\n", {u"x"_s, u"y"_s}, {{u"Šapica"_s, u"Đurđa"_s}}, {1}},
+        {"the header's first separator decides", "a;b\n1,5;2\n", {u"a"_s, u"b"_s}, {{u"1,5"_s, u"2"_s}}, {1}},
+        {"a quoted separator in the header does not",
+         "\"a;x\",b\n1,2\n",
+         {u"a;x"_s, u"b"_s},
+         {{u"1"_s, u"2"_s}},
+         {1}},
+        {"quoted separators, quotes and line breaks",
+         "a;b\n\"x;y\";\"say \"\"hi\"\"\r\nbye\"\n",
+         {u"a"_s, u"b"_s},
+         {{u"x;y"_s, u"say \"hi\"\r\nbye"_s}},
+         {1}},
+        {"blank rows are left out and keep their numbers",
+         "a;b\n1;2\n\n;\n  ;\n3;4\n",
+         {u"a"_s, u"b"_s},
+         {{u"1"_s, u"2"_s}, {u"3"_s, u"4"_s}},
+         {1, 5}},
+        {"a quoted line break does not start a row",
+         "a\n\"1\n2\"\n3\n",
+         {u"a"_s},
+         {{u"1\n2"_s}, {u"3"_s}},
+         {1, 2}},
+        {"CR alone ends a row; empty fields stay",
+         "a;b;c\r1;;\r",
+         {u"a"_s, u"b"_s, u"c"_s},
+         {{u"1"_s, QString(), QString()}},
+         {1}},
+        {"a header without separators", "a\n1;2\n", {u"a"_s}, {{u"1"_s, u"2"_s}}, {1}},
+        {"doubled quotes in a quoted header field",
+         "\"a\"\";\",b\n1,2\n",
+         {u"a\";"_s, u"b"_s},
+         {{u"1"_s, u"2"_s}},
+         {1}},
+        {"a quote inside an unquoted field opens nothing",
+         "a\"b;c\n1;2\n",
+         {u"a\"b"_s, u"c"_s},
+         {{u"1"_s, u"2"_s}},
+         {1}},
+    };
+    for (const ParseCase &c : cases) {
+        SCOPED_TRACE(c.name);
+        const CsvTable table = CsvTable::parse(c.bytes);
+        EXPECT_EQ(table.header, c.header);
+        ASSERT_EQ(table.rows.size(), c.rows.size());
+        for (qsizetype i = 0; i < c.rows.size(); ++i) {
+            EXPECT_EQ(table.rows[i].fields, c.rows[i]) << i;
+            EXPECT_EQ(table.rows[i].number, c.numbers[i]) << i;
+        }
+    }
+}
+
+TEST(CsvTable, RefusesWhatIsNotATableNamingTheRow)
+{
+    const struct
+    {
+        QByteArray bytes;
+        QString error;
+    } cases[] = {
+        {"", u"Tablica nema redak s nazivima stupaca"_s},
+        {";;\n1;2;3\n", u"Tablica nema redak s nazivima stupaca"_s},
+        {"a;b\n1;\"2\n3;4\n", u"Redak 1: navodnici nisu zatvoreni"_s},
+        {"a;b\n1;2\n\"x\"y;2\n", u"Redak 2: tekst iza zatvorenih navodnika"_s},
+        {"\"a;b\n", u"Zaglavlje: navodnici nisu zatvoreni"_s},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(userErrorOf([&] { CsvTable::parse(c.bytes); }), c.error) << c.bytes.toStdString();
+}
+
+TEST(CsvTable, WrittenRowsReadBackWithABomAndCrLf)
+{
+    const QList<QStringList> rows{
+        {u"redak"_s, u"poruka"_s}, {u"1"_s, u"a;b \"c\"\nd"_s}, {u"2"_s, u"Čćđšž, plain"_s}};
+    const QByteArray bytes = CsvTable::toBytes(rows);
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBFredak;poruka\r\n1;\"a;b \"\"c\"\"\nd\"\r\n"));
+    const CsvTable table = CsvTable::parse(bytes);
+    EXPECT_EQ(table.header, rows[0]);
+    ASSERT_EQ(table.rows.size(), 2);
+    EXPECT_EQ(table.rows[0].fields, rows[1]);
+    EXPECT_EQ(table.rows[1].fields, rows[2]);
+}
+
+} // namespace

@@ -1,0 +1,102 @@
+#include "ToolRun.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const QByteArray header = "platitelj_naziv;iznos;opis\n";
+
+QString writeTable(const QTemporaryDir &dir, const QByteArray &bytes)
+{
+    const QString path = dir.filePath(u"rows.csv"_s);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    return path;
+}
+
+int pdfPages(const QString &pdf)
+{
+    QProcess pdfinfo;
+    pdfinfo.start(u"pdfinfo"_s, {pdf});
+    pdfinfo.waitForFinished(60000);
+    const QRegularExpressionMatch pages =
+        QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(QString::fromUtf8(pdfinfo.readAllStandardOutput()));
+    return pages.hasMatch() ? pages.captured(1).toInt() : 0;
+}
+
+TEST(BatchTool, ExitsZeroForAllRowsOneForRefusedOnesAndTwoForBadInput)
+{
+    const struct
+    {
+        const char *name;
+        QByteArray table;
+        QStringList options;
+        int status;
+        int pages; // 0: no file
+        QStringList reportLines;
+    } cases[] = {
+        {"all rows, three a page", header + "Ana;1,00;A\nIvo;2,00;B\nEva;3,00;C\nMia;4,00;D\n", {}, 0, 2, {}},
+        {"all rows, one a page", header + "Ana;1,00;A\nIvo;2,00;B\n", {u"--per-page"_s, u"1"_s}, 0, 2, {}},
+        {"data only", header + "Ana;1,00;A\n", {u"--mode"_s, u"data"_s}, 0, 1, {}},
+        {"a bad row is refused",
+         header + "Ana;1,00;A\nIvo;x;B\nEva;3,00;C@\n",
+         {},
+         1,
+         1,
+         {uR"({"row":2,"column":"iznos","message":"Iznos nije iznos u eurima u obliku 1.234,56"})"_s,
+          uR"({"row":3,"column":"opis","message":"Nedopušteni znakovi: @"})"_s}},
+        {"every row refused",
+         header + "Ivo;x;B\n",
+         {},
+         1,
+         0,
+         {uR"({"row":1,"column":"iznos","message":"Iznos nije iznos u eurima u obliku 1.234,56"})"_s}},
+        {"an unknown column", "platitelj;iznos\nAna;1,00\n", {}, 2, 0, {}},
+        {"a quote left open", header + "\"Ana;1,00;A\n", {}, 2, 0, {}},
+        {"no rows", header, {}, 2, 0, {}},
+        {"a bad page count", header + "Ana;1,00;A\n", {u"--per-page"_s, u"2"_s}, 2, 0, {}},
+        {"a slip-file option", header + "Ana;1,00;A\n", {u"--style"_s, u"print"_s}, 2, 0, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(u"slips.pdf"_s);
+        const ToolRun run =
+            render(QStringList{u"--batch"_s, writeTable(dir, c.table), u"-o"_s, pdf} + c.options);
+        EXPECT_EQ(run.status, c.status) << run.errors.toStdString();
+        EXPECT_EQ(c.pages ? pdfPages(pdf) : 0, c.pages);
+        EXPECT_EQ(QFile::exists(pdf), c.pages > 0);
+        QStringList lines = run.errors.split(u'\n', Qt::SkipEmptyParts).filter(QRegularExpression(u"^\\{"_s));
+        EXPECT_EQ(lines, c.reportLines);
+        if (c.status == 2) {
+            EXPECT_TRUE(run.errors.startsWith(u"zorprint-render: "_s)) << run.errors.toStdString();
+        }
+    }
+}
+
+TEST(BatchTool, MissingColumnsComeFromTheBaseSlipFile)
+{
+    QTemporaryDir dir;
+    const QString pdf = dir.filePath(u"slips.pdf"_s);
+    const QString base = QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a/full.txt");
+    // The base's recipient reference fails its HR00 check only if it is taken: it is valid, so both
+    // rows pass; an invalid column value in the table still refuses its row.
+    const ToolRun run =
+        render({u"--batch"_s, writeTable(dir, "iznos;iban_primatelja\n1,00;\n2,00;HR1210010051863000161\n"),
+                u"-o"_s, pdf, u"--base"_s, base});
+    EXPECT_EQ(run.status, 1) << run.errors.toStdString();
+    EXPECT_EQ(pdfPages(pdf), 1);
+    EXPECT_TRUE(run.errors.contains(uR"({"row":2,"column":"iban_primatelja")"_s)) << run.errors.toStdString();
+}
+
+} // namespace

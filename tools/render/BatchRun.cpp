@@ -1,0 +1,71 @@
+#include "BatchRun.h"
+
+#include "JsonLine.h"
+#include "batch/SlipBatchPdf.h"
+#include "model/SlipFile.h"
+#include "model/TextFile.h"
+#include "model/UserError.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int exitAllWritten = 0;
+constexpr int exitSomeRefused = 1;
+constexpr int exitBadInput = 2;
+
+QByteArray readTable(const QString &path)
+{
+    TextFile::checkReadable(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw UserError(u"Cannot open file %1"_s.arg(path));
+    return file.readAll();
+}
+
+Hub3aRecord baseRecord(const QString &path)
+{
+    if (path.isEmpty())
+        return {};
+    const std::optional<Hub3aRecord> base = SlipFile::loadHub3a(path);
+    if (!base)
+        throw UserError(u"%1 is not a HUB-3A slip file"_s.arg(path));
+    return *base;
+}
+
+void report(QTextStream &errors, const QList<RowProblem> &problems)
+{
+    for (const RowProblem &problem : problems) {
+        errors << QString::fromUtf8(
+            jsonLine({{"row", problem.row}, {"column", problem.column}, {"message", problem.message}}));
+    }
+}
+
+} // namespace
+
+int runBatch(const RenderOptions &options, QTextStream &errors)
+{
+    Hub3aTable table;
+    try {
+        table = readHub3aTable(readTable(options.batchPath), baseRecord(options.basePath));
+    } catch (const UserError &e) {
+        errors << "zorprint-render: " << options.batchPath << ": " << e.text() << '\n';
+        return exitBadInput;
+    }
+    report(errors, table.problems);
+    if (table.slips.isEmpty()) {
+        errors << "zorprint-render: " << options.batchPath << ": no row to write\n";
+        return table.problems.isEmpty() ? exitBadInput : exitSomeRefused;
+    }
+    BatchPdfResult result;
+    try {
+        result = writeSlipPdf(options.outPath, table.slips, {options.slipsPerPage, options.mode});
+    } catch (const UserError &e) {
+        errors << "zorprint-render: " << options.outPath << ": " << e.text() << '\n';
+        return exitSomeRefused;
+    }
+    report(errors, result.refused);
+    return table.problems.isEmpty() && result.refused.isEmpty() ? exitAllWritten : exitSomeRefused;
+}
