@@ -12,7 +12,8 @@ class QWidget;
 
 // The printer object of the program: the list of printer entries, the current one, and one
 // document at a time on it. Coordinates on the page are device units of 1/12.5 mm on every
-// printer, with (0, 0) at the top-left corner of the printable area.
+// printer, with (0, 0) at the top-left corner of the printable area, or of the sheet for a
+// document that asks for a sheet of its own.
 class PrinterDevice
 {
 public:

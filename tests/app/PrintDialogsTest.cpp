@@ -1,11 +1,16 @@
 #include "app/PrintDialogs.h"
 #include "WindowFixture.h"
+#include "app/Hub3aTab.h"
 #include "model/Calibration.h"
+#include "model/Hub3aPayload.h"
+#include "print/BarcodeReadBack.h"
 #include "print/PlatformPrinter.h"
 #include "print/PrintProp.h"
 #include "print/PrnCalibrate.h"
 
 #include <QComboBox>
+#include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
@@ -96,6 +101,41 @@ TEST_F(PrintDialogsTest, ThePrintDialogPrintsTheRecordOfTheTabActiveAtTheClick)
                     .contains(QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis uplatnice")));
     EXPECT_TRUE(pdfTool("pdftotext", uplatnica).contains(QStringLiteral("Ivan Horvat")));
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+}
+
+TEST_F(PrintDialogsTest, TheHub3aTabPrintsItsSlipWhoseBarcodeReadsBackAndOffersThePlaceOnTheSheet)
+{
+    Hub3aRecord record;
+    record.set(Hub3aField::RecipientName, QStringLiteral("Udruga Šapica"));
+    record.set(Hub3aField::RecipientIban, QStringLiteral("HR1210010051863000160"));
+    record.set(Hub3aField::Description, QStringLiteral("Donacija za hranu i lijekove"));
+    record.set(Hub3aField::Amount, QStringLiteral("1.234,56"));
+    window->hub3a().setRecord(record);
+    showWindow();
+    trigger("Ispii1");
+    TForm3 &dialog = printing.printDialog();
+    const auto placeShown = [&] {
+        return dialog.findChild<QLabel *>(QStringLiteral("slipPlaceLabel"))->isVisible();
+    };
+    EXPECT_FALSE(placeShown());
+
+    // The tab is switched while the dialog is open; the dialog shows its controls as it comes back.
+    child<QTabWidget>("PageControl1")->setCurrentWidget(child("TabSheet3"));
+    dialog.FormActivate();
+    EXPECT_TRUE(placeShown());
+    const QString pdf = printToPdf(QStringLiteral("hub3a.pdf"));
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+    EXPECT_TRUE(pdfTool("pdfinfo", pdf)
+                    .contains(QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis naloga HUB-3A")));
+    EXPECT_TRUE(pdfTool("pdfinfo", pdf).contains(QStringLiteral("595 x 281 pts"))) << "210 x 99 mm";
+    EXPECT_TRUE(pdfTool("pdftotext", pdf).contains(QStringLiteral("Udruga Šapica")));
+
+    QProcess raster;
+    raster.start(QStringLiteral("pdftoppm"),
+                 {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
+                  QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("hub3a"))});
+    ASSERT_TRUE(raster.waitForFinished(60000));
+    EXPECT_EQ(readBarcodeBytes(QImage(dir.filePath(QStringLiteral("hub3a.pgm")))), hub3aPayloadBytes(record));
 }
 
 } // namespace

@@ -111,4 +111,15 @@ TEST_F(Hub3aSpoolerTest, ADataOnlySlipCarriesItsBarcodeAndNoArtwork)
     expectBarcodeReadsBack(job->outputPdf, QPointF(), *hub3aPayloadBytes(testRecords()[1]), "data only");
 }
 
+TEST_F(Hub3aSpoolerTest, TheBarcodeIsCheckedAtTheResolutionsTheQueuesDriverPrintsAt)
+{
+    printer.setPrinterIndex(refreshUntil(printer, spooler->queue()));
+    EXPECT_FALSE(printer.WritesFile());
+    // The test queue's driver offers 300, 600 and 1200 dpi (the platform's page set-up says 72).
+    EXPECT_EQ(printer.Resolutions(), (QList<int>{300, 600, 1200}));
+    printer.setPrinterIndex(int(printer.Printers().indexOf(PlatformPrinter::pdfEntry())));
+    EXPECT_TRUE(printer.WritesFile());
+    EXPECT_EQ(printer.Resolutions(), (QList<int>{300, 600, 1200}));
+}
+
 } // namespace
