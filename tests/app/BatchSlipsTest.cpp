@@ -4,6 +4,7 @@
 #include "app/BatchOutputDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
+#include "app/Hub3aTab.h"
 #include "model/CsvTable.h"
 #include "partners/PartnerEntry.h"
 #include "partners/Podaci.h"
@@ -127,6 +128,28 @@ TEST_F(BatchSlipsTest, ATableBecomesAPdfAndBadRowsAreReportedFirst)
         EXPECT_EQ(dialogs.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message.arg(pdf)});
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
     }
+}
+
+TEST_F(BatchSlipsTest, ColumnsTheTableLacksComeFromTheHub3aTab)
+{
+    window->hub3a().setText(Hub3aField::RecipientName, u"Udruga Šapica"_s);
+    window->hub3a().setText(Hub3aField::RecipientIban, u"HR1210010051863000161"_s); // a wrong check digit
+    dialogs.setNextFileName(writeTable("platitelj_naziv;iznos\nAna;1,00\nIvo;2,00\n"));
+    printValid = false;
+    batch.slipsFromTableFile();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_EQ(reports[0].valid, 0);
+    EXPECT_EQ(refusedRows(reports[0].problems), (QList<int>{1, 2}));
+    EXPECT_EQ(reports[0].problems[0].column, u"iban_primatelja"_s);
+
+    window->hub3a().setText(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
+    reports.clear();
+    dialogs.setNextFileName(writeTable("platitelj_naziv;iznos\nAna;1,00\nIvo;2,00\n"));
+    const QString pdf = dir.filePath(u"slips.pdf"_s);
+    dialogs.setNextFileName(pdf);
+    batch.slipsFromTableFile();
+    EXPECT_TRUE(reports.isEmpty());
+    EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno uplatnica: 2 u %1"_s.arg(pdf)});
 }
 
 TEST_F(BatchSlipsTest, AnUnknownColumnIsAnErrorNamingTheFileAndColumn)
