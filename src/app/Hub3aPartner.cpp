@@ -2,6 +2,7 @@
 
 #include "partners/PartnerEntry.h"
 #include "payments/AccountCheck.h"
+#include "payments/Iban.h"
 #include "payments/ReferenceModels.h"
 
 #include <QRegularExpression>
@@ -29,7 +30,7 @@ void takeNameLines(Hub3aRecord &record, const QString &name)
 
 QStringList takeHub3aRecipient(Hub3aRecord &record, const QString &entry)
 {
-    QStringList notTaken;
+    QStringList notes;
     const PartnerParts parts = SplitPartner(entry);
     takeNameLines(record, parts.name);
 
@@ -37,17 +38,19 @@ QStringList takeHub3aRecipient(Hub3aRecord &record, const QString &entry)
     const QString iban = account.isEmpty() ? QString() : checkAccount(account).iban;
     record.set(F::RecipientIban, iban);
     if (!account.isEmpty() && iban.isEmpty())
-        notTaken.append(u"račun primatelja"_s);
+        notes.append(u"nije preuzeto: račun primatelja"_s);
+    else if (iban != compactIban(account))
+        notes.append(u"račun %1 → %2"_s.arg(account, iban));
 
     const QString reference = parts.reference.trimmed();
     const qsizetype space = reference.indexOf(u' ');
     if (space < 0) {
         record.set(F::RecipientReference, reference);
-        return notTaken;
+        return notes;
     }
     const QString model = reference.left(space);
     const std::optional<int> modelNumber = parseModel(model);
     record.set(F::RecipientModel, modelNumber ? modelName(*modelNumber) : model);
     record.set(F::RecipientReference, reference.mid(space + 1).simplified().replace(u' ', u'-'));
-    return notTaken;
+    return notes;
 }

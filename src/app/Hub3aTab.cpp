@@ -5,10 +5,12 @@
 #include "app/PurposeCodeBox.h"
 #include "render/PaintHub3a.h"
 #include "render/QPainterSurface.h"
+#include "ui/CheckMark.h"
 #include "ui/Hub3aControlTable.h"
 #include "ui/TextFilter.h"
 
 #include <QCheckBox>
+#include <QDate>
 #include <QPainter>
 
 #include <stdexcept>
@@ -26,6 +28,21 @@ template <typename T> T *findControl(QWidget &window, Hub3aField field)
     return control;
 }
 
+// An amount the barcode cannot carry, or a date that is none, is marked; a good one is not.
+CheckResult checkAmount(const QString &text)
+{
+    if (hub3aAmountCents(text))
+        return CheckResult::empty();
+    return CheckResult::invalid(QStringLiteral("iznos se piše kao 1.234,56, najviše 9.999.999.999.999,99"));
+}
+
+CheckResult checkExecutionDate(const QString &text)
+{
+    if (text.isEmpty() || QDate::fromString(text, QStringLiteral("ddMMyyyy")).isValid())
+        return CheckResult::empty();
+    return CheckResult::invalid(QStringLiteral("datum izvršenja se piše kao DDMMGGGG, npr. 15012026"));
+}
+
 Hub3aField fieldOfControl(QLatin1StringView control)
 {
     const std::optional<Hub3aField> field = hub3aFieldOfControl(control);
@@ -36,11 +53,11 @@ Hub3aField fieldOfControl(QLatin1StringView control)
 
 } // namespace
 
-QString refusedCharactersText(const QString &characters)
+QString refusedCharactersText(const QStringList &characters)
 {
     QStringList named;
-    for (const QChar ch : characters)
-        named.append(ch == u' ' ? QStringLiteral("razmak") : QString(ch));
+    for (const QString &character : characters)
+        named.append(character == u" " ? QStringLiteral("razmak") : character);
     return QStringLiteral("Polje ne prima znakove %1: izostavljeni su.").arg(named.join(u' '));
 }
 
@@ -57,12 +74,15 @@ Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(cons
         box->setTypingLimit(spec.maxLength);
         box->setCharacterFilter(
             [field = spec.field](const QString &text) { return hub3aCharactersOnly(field, text); });
-        connect(box, &LineBox::charactersRefused, this,
-                [showStatus](const QString &characters) { showStatus(refusedCharactersText(characters)); });
+        connect(box, &LineBox::charactersRefused, this, [showStatus](const QStringList &characters) {
+            showStatus(refusedCharactersText(characters));
+        });
         m_lines[static_cast<size_t>(spec.field)] = box;
     }
     for (const Hub3aFieldSpec &spec : hub3aFields())
         connectChange(spec.field, this, [this] { m_preview.update(); });
+    CheckMark::beside(line(Hub3aField::Amount), checkAmount);
+    CheckMark::beside(line(Hub3aField::ExecutionDate), checkExecutionDate);
 }
 
 LineBox *Hub3aTab::line(Hub3aField field) const

@@ -18,7 +18,8 @@ class QPainter;
 // The entry controls of the HUB-3A tab, found by their control names in the window
 // (Hub3aControlTable.h), and its live picture. The controls are the record's only storage. Each
 // field takes only its own characters up to its length, typed or pasted; what a paste loses is
-// told through showStatus. Every change of a field redraws the picture.
+// told through showStatus. Every change of a field redraws the picture. An amount the barcode
+// cannot carry and an execution date that is no date get a red mark beside them.
 class Hub3aTab : public QObject, public SlipFieldAccess
 {
     Q_OBJECT
@@ -52,4 +53,4 @@ private:
 };
 
 // What the status bar says when an edit drops characters that a HUB-3A field does not take.
-QString refusedCharactersText(const QString &characters);
+QString refusedCharactersText(const QStringList &characters);

@@ -32,7 +32,7 @@ public:
 
 signals:
     // A typed or pasted edit lost these characters to the character filter.
-    void charactersRefused(const QString &characters);
+    void charactersRefused(const QStringList &characters);
 
 private:
     class EditRule;

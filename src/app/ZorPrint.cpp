@@ -345,10 +345,10 @@ void TForm1::SpeedButton12Click()
         return;
     }
     Hub3aRecord record = m_hub3a->record();
-    const QStringList notTaken = takeHub3aRecipient(record, m_pickPanel->selectedEntry());
+    const QStringList notes = takeHub3aRecipient(record, m_pickPanel->selectedEntry());
     m_hub3a->setRecord(record);
-    if (!notTaken.isEmpty())
-        showStatus(QStringLiteral("Nije preuzeto: ") + notTaken.join(QStringLiteral(", ")));
+    if (!notes.isEmpty())
+        showStatus(notes.join(QStringLiteral("; ")));
 }
 
 void TForm1::addPartner(PickTarget group)

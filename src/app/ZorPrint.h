@@ -38,7 +38,7 @@ public:
     // Where the menu entries "Ispiši" and "Podaci" and the start-up's choice of printer lead.
     void setHooks(WindowHooks hooks);
 
-    // What creating the window does at start-up: the defaults of both kinds, then the first printer
+    // What creating the window does at start-up: the defaults of every tab, then the first printer
     // becomes current. Apart from the constructor, so that an error it raises is shown in the error
     // box while the window itself still comes up.
     void FormCreate();

@@ -27,12 +27,15 @@ int toDeviceUnits(double millimetres)
 }
 
 // A queue's page starts as the spooler's default paper for it, at the margins it can print.
-void useQueueDefaults(QPrinter &setup, const QString &queue)
+// Returns the resolutions the queue prints at, as its driver lists them.
+QList<int> useQueueDefaults(QPrinter &setup, const QString &queue)
 {
     setup.setPrinterName(queue);
-    const QPageSize paper = QPrinterInfo::printerInfo(queue).defaultPageSize();
+    const QPrinterInfo info = QPrinterInfo::printerInfo(queue);
+    const QPageSize paper = info.defaultPageSize();
     if (paper.isValid())
         setup.setPageSize(paper);
+    return info.supportedResolutions();
 }
 
 [[noreturn]] void notPrinting()
@@ -118,12 +121,12 @@ QPrinter &PlatformPrinter::setupOf(const QString &entry) const
         if (entry == pdfEntry())
             setup->setOutputFormat(QPrinter::PdfFormat);
         else
-            useQueueDefaults(*setup, entry);
+            m_resolutions[entry] = useQueueDefaults(*setup, entry);
     }
     return *setup;
 }
 
-bool PlatformPrinter::BeginDoc()
+bool PlatformPrinter::BeginDoc(std::optional<QSizeF> sheetMm)
 {
     if (m_document)
         throw UserError(QStringLiteral("Printing in progress"));
@@ -136,7 +139,9 @@ bool PlatformPrinter::BeginDoc()
     } else {
         document->queue = entry;
     }
-    document->layout = setupOf(entry).pageLayout();
+    document->layout = sheetMm ? QPageLayout(QPageSize(*sheetMm, QPageSize::Millimeter),
+                                             QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter)
+                               : setupOf(entry).pageLayout();
     document->writer.setTitle(m_title);
     document->writer.setCreator(QStringLiteral("Zorvat 1.0"));
     document->writer.setResolution(pdfResolution);
@@ -171,6 +176,23 @@ void PlatformPrinter::EndDoc()
 void PlatformPrinter::Abort()
 {
     m_document.reset();
+}
+
+bool PlatformPrinter::WritesFile() const
+{
+    return currentEntry() == pdfEntry();
+}
+
+QList<int> PlatformPrinter::Resolutions() const
+{
+    // A file may meet any office printer: the common laser and inkjet resolutions.
+    const QList<int> office{300, 600, 1200};
+    if (WritesFile())
+        return office;
+    const QString entry = currentEntry();
+    setupOf(entry);
+    const QList<int> &supported = m_resolutions[entry];
+    return supported.isEmpty() ? office : supported;
 }
 
 QRectF PlatformPrinter::printableArea() const

@@ -35,11 +35,14 @@ public:
     QString Title() const override { return m_title; }
     void setTitle(const QString &title) override { m_title = title; }
 
-    bool BeginDoc() override;
+    bool BeginDoc(std::optional<QSizeF> sheetMm = std::nullopt) override;
     QPainter &Canvas() override;
     void EndDoc() override;
     void Abort() override;
     bool Printing() const override { return m_document != nullptr; }
+
+    bool WritesFile() const override;
+    QList<int> Resolutions() const override;
 
     int PageWidth() const override;
     int PageHeight() const override;
@@ -61,5 +64,6 @@ private:
     QString m_defaultQueue;
     QString m_title;
     mutable std::map<QString, std::unique_ptr<QPrinter>> m_setups;
+    mutable std::map<QString, QList<int>> m_resolutions; // of the queues set up, in dots per inch
     std::unique_ptr<Document> m_document;
 };

@@ -3,10 +3,10 @@
 #include "print/PrinterDevice.h"
 
 bool PrintOnePage(PrinterDevice &printer, const QString &title,
-                  const std::function<void(QPainter &)> &paintPage)
+                  const std::function<void(QPainter &)> &paintPage, std::optional<QSizeF> sheetMm)
 {
     printer.setTitle(title);
-    if (!printer.BeginDoc())
+    if (!printer.BeginDoc(sheetMm))
         return false;
     try {
         paintPage(printer.Canvas());

@@ -1,9 +1,13 @@
 #include "print/PrintJobs.h"
 
+#include "model/Hub3aPayload.h"
 #include "model/PrintOffsets.h"
+#include "model/UserError.h"
+#include "print/Hub3aBarcodeCheck.h"
 #include "print/PrintDocument.h"
 #include "print/PrintFrame.h"
 #include "print/PrintSource.h"
+#include "print/PrinterDevice.h"
 #include "render/PaintUplatnica.h"
 #include "render/PaintZorvat.h"
 #include "render/QPainterSurface.h"
@@ -40,6 +44,11 @@ QString zorvatDocumentTitle()
     return QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis zorvata");
 }
 
+QString hub3aDocumentTitle()
+{
+    return QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis naloga HUB-3A");
+}
+
 void PrintUplatnica(PrinterDevice &printer, const SettingsStore &store, const PrintSource &source,
                     PrintMode mode, bool perforation)
 {
@@ -58,4 +67,23 @@ void PrintZorvat(PrinterDevice &printer, const SettingsStore &store, const Print
               [&](DrawingSurface &surface, const FormFrame &frame) {
                   PaintZorvat(surface, frame, LayoutStyle::print(mode), data);
               });
+}
+
+void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintSource &source, PrintMode mode,
+                SlipPlace place)
+{
+    const Hub3aRecord record = source.hub3aData();
+    const Hub3aPrintFrame frame = Hub3aPrintFrame::of(source.calibration(), ReadPrintOffsets(store));
+    if (mode != PrintMode::Template) {
+        const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
+        if (!payload)
+            throw UserError(QStringLiteral("Iznos nije ispravan, pa se nalog ne ispisuje"));
+        for (const int dotsPerInch : printer.Resolutions())
+            checkPrintedBarcode(*payload, dotsPerInch);
+    }
+    const bool file = printer.WritesFile();
+    PrintOnePage(
+        printer, hub3aDocumentTitle(),
+        [&](QPainter &page) { paintHub3aSlip(page, frame, file ? 0 : slipTopMm(place), mode, record); },
+        file ? hub3aSlipMm : a4SheetMm);
 }

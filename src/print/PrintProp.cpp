@@ -17,6 +17,9 @@
 
 namespace {
 
+// The store's name for the HUB-3A slip's place on the sheet, kept as its index.
+const QString slipPlaceName = QStringLiteral("Hub3aSlipPlace");
+
 // An offset edit's value; text that is no whole number counts as 0.
 qint32 offsetOf(const QLineEdit *edit)
 {
@@ -45,12 +48,21 @@ TForm3::TForm3(PrinterDevice &printer, const SettingsStore &store, PrintSource &
     } catch (const UserError &) {
         // A stored offset of another type: the boxes keep "0", as the jobs then report.
     }
+    // The remembered place, read before its change handler is set; anything else keeps the top.
+    try {
+        const int place = m_store.ReadSetting(slipPlaceName).toInt();
+        if (place > 0 && place < m_ui->slipPlace->count())
+            m_ui->slipPlace->setCurrentIndex(place);
+    } catch (const UserError &) {
+    }
+    showControlsOfActiveForm();
     connectHandler(m_ui->BitBtn1, &QPushButton::clicked, this, &TForm3::BitBtn1Click);
     connectHandler(m_ui->BitBtn2, &QPushButton::clicked, this, &TForm3::BitBtn2Click);
     connectHandler(m_ui->BitBtn3, &QPushButton::clicked, this, &TForm3::BitBtn3Click);
     connectHandler(m_ui->BitBtn4, &QPushButton::clicked, this, &TForm3::BitBtn4Click);
     connectHandler(m_ui->Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
     connectHandler(m_ui->Edit2, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
+    connectHandler(m_ui->slipPlace, &QComboBox::currentIndexChanged, this, &TForm3::slipPlaceChange);
 }
 
 TForm3::~TForm3() = default;
@@ -85,8 +97,19 @@ std::optional<PrintMode> TForm3::chosenMode() const
     return std::nullopt;
 }
 
+void TForm3::showControlsOfActiveForm()
+{
+    // The HUB-3A slip is placed on a sheet of three and has no perforation shift.
+    const bool hub3a = m_source.hub3aActive();
+    m_ui->slipPlaceLabel->setVisible(hub3a);
+    m_ui->slipPlace->setVisible(hub3a);
+    m_ui->slipPlace->setEnabled(hub3a);
+    m_ui->CheckBox1->setEnabled(!hub3a);
+}
+
 void TForm3::FormActivate()
 {
+    showControlsOfActiveForm();
     // A spooler that did not answer is asked again only at the next opening, so that clicks
     // into the dialog do not each wait for it.
     if (m_spoolerSilent)
@@ -114,7 +137,10 @@ void TForm3::BitBtn2Click()
     m_calibration.LoadCalibration(currentPrinterEntry(m_printer));
     if (const std::optional<PrintMode> mode = chosenMode()) {
         const bool perforation = m_ui->CheckBox1->isChecked();
-        if (m_source.activeKind() == SlipKind::Uplatnica)
+        if (m_source.hub3aActive())
+            PrintHub3a(m_printer, m_store, m_source, *mode,
+                       static_cast<SlipPlace>(m_ui->slipPlace->currentIndex()));
+        else if (m_source.activeKind() == SlipKind::Uplatnica)
             PrintUplatnica(m_printer, m_store, m_source, *mode, perforation);
         else
             PrintZorvat(m_printer, m_store, m_source, *mode, perforation);
@@ -143,6 +169,11 @@ void TForm3::Edit1Change()
     const Calibration standard;
     FormFrame::print(standard.RectWidth, standard.RectHeight, true, offsets.dX, offsets.dY);
     WritePrintOffsets(m_store, offsets);
+}
+
+void TForm3::slipPlaceChange()
+{
+    m_store.WriteSetting(slipPlaceName, QString::number(m_ui->slipPlace->currentIndex()));
 }
 
 void TForm3::hideEvent(QHideEvent *event)

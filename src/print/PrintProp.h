@@ -17,6 +17,7 @@ class TForm3;
 }
 
 // The print dialog "Ispis na pisač": the printer, the mode, the perforation and the two offsets,
+// the HUB-3A slip's place on an A4 sheet of three (shown only while the HUB-3A tab is active),
 // and "Ispiši" for the form of the main window's active tab. Shown without blocking the program;
 // "Ispiši" and "Otkaži" hide it.
 class TForm3 : public QDialog
@@ -40,6 +41,8 @@ public:
     void BitBtn4Click();
     // "Pomak X :" and "Pomak Y :" change.
     void Edit1Change();
+    // "Položaj na listu A4:" changes: the choice is remembered for the next run.
+    void slipPlaceChange();
 
 protected:
     bool event(QEvent *event) override;
@@ -51,6 +54,8 @@ private:
     void makeChosenPrinterCurrent();
     // The print mode of the selected radio button; nothing for the printer-command mode.
     std::optional<PrintMode> chosenMode() const;
+    // Shows the controls of the form the main window's active tab holds.
+    void showControlsOfActiveForm();
 
     std::unique_ptr<Ui::TForm3> m_ui;
     PrinterDevice &m_printer;

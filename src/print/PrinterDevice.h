@@ -1,7 +1,11 @@
 #pragma once
 
+#include <QList>
+#include <QSizeF>
 #include <QString>
 #include <QStringList>
+
+#include <optional>
 
 class QPainter;
 class QWidget;
@@ -30,9 +34,11 @@ public:
     virtual QString Title() const = 0;
     virtual void setTitle(const QString &title) = 0;
 
-    // Starts a document of one page on the current printer. False when the user declined to
-    // name an output file: then no document is open and nothing will be printed.
-    virtual bool BeginDoc() = 0;
+    // Starts a document of one page on the current printer: on the printer's page set-up, or,
+    // given sheetMm, on a sheet of that size in millimetres whose device (0, 0) is the sheet's own
+    // corner (no margins). False when the user declined to name an output file: then no document
+    // is open and nothing will be printed.
+    virtual bool BeginDoc(std::optional<QSizeF> sheetMm = std::nullopt) = 0;
     // The open page's painter, in device units.
     virtual QPainter &Canvas() = 0;
     // Ends the page and hands the document to its destination.
@@ -40,6 +46,11 @@ public:
     // Drops the open document: nothing of it is printed. Does nothing when none is open.
     virtual void Abort() = 0;
     virtual bool Printing() const = 0;
+
+    // True when the current entry writes a file instead of printing on paper.
+    virtual bool WritesFile() const = 0;
+    // The resolutions in dots per inch at which the current printer may print a page.
+    virtual QList<int> Resolutions() const = 0;
 
     // The current printer's printable area in device units.
     virtual int PageWidth() const = 0;

@@ -18,6 +18,10 @@ public:
     QPainterSurface(const QPainterSurface &) = delete;
     QPainterSurface &operator=(const QPainterSurface &) = delete;
 
+    // The resolution a barcode's modules are measured in: the device's own, unless a printer's
+    // calibration scales the page, when it is the device's dots per inch of paper.
+    void setBarcodeDotsPerInch(double dotsPerInch) { m_barcodeDotsPerInch = dotsPerInch; }
+
 protected:
     void paintMove(int x, int y) override;
     void paintLine(QPoint from, QPoint to) override;
@@ -36,4 +40,5 @@ private:
     FittedFonts m_ownFonts;
     FittedFonts &m_fonts;
     std::optional<PenState> m_painterPen; // the pen last given to the painter for lines
+    std::optional<double> m_barcodeDotsPerInch;
 };

@@ -3,7 +3,8 @@
 #include <QLatin1StringView>
 #include <QString>
 
-// The entry controls of both tabs, reached by their object names (SlipControlTable.h).
+// The entry controls of the tabs, reached by their object names (SlipControlTable.h,
+// Hub3aControlTable.h).
 // Setting a digit box fits the value into its positions, as a program-set value.
 class SlipFieldAccess
 {

@@ -54,12 +54,16 @@ QString hub3aCharactersOnly(Hub3aField field, const QString &text)
     return kept;
 }
 
-QString droppedCharacters(const QString &text, const std::function<QString(const QString &)> &filter)
+QStringList droppedCharacters(const QString &text, const std::function<QString(const QString &)> &filter)
 {
-    QString dropped;
-    for (const QChar ch : text) {
-        if (!dropped.contains(ch) && filter(QString(ch)).isEmpty())
-            dropped += ch;
+    QStringList dropped;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const QString character = text.mid(i, pair ? 2 : 1);
+        if (pair)
+            ++i;
+        if (!dropped.contains(character) && filter(character).isEmpty())
+            dropped.append(character);
     }
     return dropped;
 }

@@ -3,6 +3,7 @@
 #include "model/Hub3aFields.h"
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -19,5 +20,6 @@ QString encodableWithoutControls(const QString &text);
 // but not cut to the field's length, which the entry control cuts where the edit was.
 QString hub3aCharactersOnly(Hub3aField field, const QString &text);
 
-// The characters of text that filter drops, each once, in the order they first come.
-QString droppedCharacters(const QString &text, const std::function<QString(const QString &)> &filter);
+// The characters of text that filter drops, each once, in the order they first come; a character
+// outside the 16-bit range stays whole.
+QStringList droppedCharacters(const QString &text, const std::function<QString(const QString &)> &filter);

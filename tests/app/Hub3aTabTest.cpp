@@ -5,12 +5,14 @@
 #include "app/Hub3aPartner.h"
 #include "app/Hub3aTab.h"
 #include "app/LineBox.h"
+#include "app/PurposeCodeBox.h"
 #include "model/SlipFile.h"
 #include "partners/PartnerEntry.h"
 #include "render/Hub3aForm.h"
 #include "ui/CheckMark.h"
 #include "ui/Hub3aControlTable.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
@@ -84,6 +86,8 @@ TEST_F(Hub3aTabTest, TypingAndPastingKeepTheLimitAndTheRepertoireAndSayWhatWasDr
         {F::Description, true, u"Račun@2024#€ za ožujak", u"Račun2024 za ožujak",
          u"Polje ne prima znakove @ # €: izostavljeni su."},
         {F::Description, false, u"a_b", u"ab", u"Polje ne prima znakove _: izostavljeni su."},
+        {F::RecipientPlace, true, u"Zagreb 😀 Ω", u"Zagreb  ",
+         u"Polje ne prima znakove 😀 Ω: izostavljeni su."},
         {F::PayerIban, true, u"hr12 1001 0051 8630 0016 0", u"HR1210010051863000160",
          u"Polje ne prima znakove razmak: izostavljeni su."},
         {F::RecipientModel, false, u"hr001", u"HR00", u""},
@@ -198,9 +202,9 @@ TEST_F(Hub3aTabTest, PartnerPickFillsTheRecipient)
         {u"Vodovod\nSplit", u"HR12 1001 0051 8630 0016 0", u" 01 1234 5", u"Vodovod", u"Split", u"",
          u"HR1210010051863000160", u"HR01", u"1234-5", u""},
         {u"Udruga\r\nA\r\nB\r\nC", u"2340009-1510946338", u"HR00 99", u"Udruga", u"A", u"B C",
-         u"HR7023400091510946338", u"HR00", u"99", u""},
+         u"HR7023400091510946338", u"HR00", u"99", u"račun 2340009-1510946338 → HR7023400091510946338"},
         {u"Nepoznat", u"30101-601-25434", u"12345", u"Nepoznat", u"", u"", u"", u"HR99", u"12345",
-         u"Nije preuzeto: račun primatelja"},
+         u"nije preuzeto: račun primatelja"},
     };
     selectHub3aTab();
     for (const auto &c : cases) {
@@ -373,6 +377,64 @@ TEST_F(Hub3aTabTest, PreviewDrawsTheBarcodeInItsCellInsideTheWindow)
             black += qGray(shot.pixel(x, y)) < 64 ? 1 : 0;
     }
     EXPECT_GT(black, cell.width() * cell.height() / 5) << "the barcode's bars fill much of its cell";
+}
+
+TEST_F(Hub3aTabTest, PurposeListOffersTheCommonCodesWithCroatianNamesAndPutsTheCodeInTheBox)
+{
+    const struct
+    {
+        const char *code;
+        const char16_t *name;
+    } expected[] = {
+        {"COST", u"Plaćanje troškova"},   {"OTHR", u"Ostala plaćanja"}, {"SALA", u"Plaća"},
+        {"SUPP", u"Plaćanje dobavljaču"}, {"GOVT", u"Plaćanje državi"}, {"TAXS", u"Plaćanje poreza"},
+    };
+    auto *box = child<QComboBox>("Hub3aPurpose");
+    for (const auto &e : expected) {
+        const int index = box->findText(QLatin1StringView(e.code));
+        ASSERT_GE(index, 0) << e.code;
+        QStyleOptionViewItem option;
+        option.initFrom(box->view());
+        const QModelIndex item = box->model()->index(index, 0);
+        const QSize shown = box->itemDelegate()->sizeHint(option, item);
+        EXPECT_GT(shown.width(), box->fontMetrics().horizontalAdvance(QString::fromUtf16(e.name))) << e.code;
+        EXPECT_EQ(box->itemData(index, Qt::ToolTipRole).toString(), QString::fromUtf16(e.name)) << e.code;
+        box->setCurrentIndex(index);
+        EXPECT_EQ(hub(F::PurposeCode), QLatin1StringView(e.code));
+    }
+    for (const PurposeCode &code : purposeCodes()) {
+        EXPECT_EQ(cleanHub3aText(F::PurposeCode, QLatin1StringView(code.code)), QLatin1StringView(code.code))
+            << "every listed code is four capitals";
+    }
+}
+
+TEST_F(Hub3aTabTest, AnAmountOrDateThatCannotBeUsedIsMarked)
+{
+    const struct
+    {
+        F field;
+        const char16_t *text;
+        bool marked;
+    } cases[] = {
+        {F::Amount, u"", false},
+        {F::Amount, u"1.234,56", false},
+        {F::Amount, u"9.999.999.999.999,99", false},
+        {F::Amount, u"10.000.000.000.000,00", true},
+        {F::Amount, u"12,345", true},
+        {F::Amount, u"1.23,4", true},
+        {F::ExecutionDate, u"", false},
+        {F::ExecutionDate, u"29022024", false},
+        {F::ExecutionDate, u"29022023", true},
+        {F::ExecutionDate, u"1501202", true},
+    };
+    showWindow();
+    selectHub3aTab();
+    for (const auto &c : cases) {
+        tab().setText(c.field, QString::fromUtf16(c.text));
+        auto *mark = child<CheckMark>((QByteArray(hub3aControlOf(c.field).data()) + "Check").constData());
+        EXPECT_EQ(mark->isVisibleTo(window.get()), c.marked) << QString::fromUtf16(c.text).toStdString();
+        EXPECT_EQ(mark->status(), c.marked ? CheckStatus::Invalid : CheckStatus::Empty);
+    }
 }
 
 } // namespace

@@ -1,4 +1,6 @@
 #include "print/BarcodeReadBack.h"
+#include "Hub3aTestSlips.h"
+#include "PdfPage.h"
 #include "model/Hub3aPayload.h"
 #include "model/UserError.h"
 #include "print/Hub3aBarcodeCheck.h"
@@ -9,7 +11,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,49 +19,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The barcode cell inside its lines, in hundredths of a millimetre from the slip's corner.
-constexpr int cellLeft = 536, cellTop = 5536, cellRight = 6391, cellBottom = 8174;
+using namespace Hub3aTestSlips;
+
 constexpr double slipWidthMm = 210, slipHeightMm = 99;
-
-QString repeated(const QString &pattern, int length)
-{
-    return pattern.repeated(length / pattern.size() + 1).left(length);
-}
-
-Hub3aRecord filled(const QString &pattern, const QString &amount)
-{
-    Hub3aRecord record;
-    for (const Hub3aFieldSpec &rules : hub3aFields()) {
-        if (rules.charset == Hub3aCharset::Text)
-            record.set(rules.field, repeated(pattern, rules.maxLength));
-    }
-    record.set(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
-    record.set(Hub3aField::RecipientModel, u"HR00"_s);
-    record.set(Hub3aField::RecipientReference, u"1234567890123-12345678"_s);
-    record.set(Hub3aField::PurposeCode, u"OTHR"_s);
-    record.set(Hub3aField::Amount, amount);
-    return record;
-}
-
-// Payloads with Croatian letters in every field, every field at its limit, empty optional fields
-// and the smallest and largest amounts.
-std::vector<QByteArray> testPayloads()
-{
-    Hub3aRecord sample = filled(u"Šime Žužić"_s, u"1.234,56"_s);
-    sample.set(Hub3aField::PayerName, u"Đurđica Čačić"_s);
-    const Hub3aRecord records[] = {
-        Hub3aRecord(),
-        filled(u"čćđšžČĆĐŠŽ"_s, u"9.999.999.999.999,99"_s),
-        filled(u"Ab1 ,.:-+?'/()"_s, u"0,01"_s),
-        filled(u"Ž"_s, u"0,00"_s),
-        filled(u"x"_s, u"7"_s),
-        sample,
-    };
-    std::vector<QByteArray> payloads;
-    for (const Hub3aRecord &record : records)
-        payloads.push_back(*hub3aPayloadBytes(record));
-    return payloads;
-}
 
 void drawBarcode(QPainter &painter, double dotsPerMm, const QByteArray &payload)
 {
@@ -68,15 +29,6 @@ void drawBarcode(QPainter &painter, double dotsPerMm, const QByteArray &payload)
     QPainterSurface surface(painter);
     surface.setPenColor(0x000000);
     surface.Barcode(cellLeft, cellTop, cellRight, cellBottom, payload);
-}
-
-// The barcode cell of a slip picture with 1 mm around it: the part a read-back looks at.
-QImage barcodeCell(const QImage &slip, double dotsPerMm)
-{
-    const QRectF cellMm(QPointF(cellLeft / 100.0 - 1, cellTop / 100.0 - 1),
-                        QPointF(cellRight / 100.0 + 1, cellBottom / 100.0 + 1));
-    const QRectF area(cellMm.topLeft() * dotsPerMm, cellMm.bottomRight() * dotsPerMm);
-    return slip.copy(area.toRect());
 }
 
 // A slip-sized PNG with the barcode drawn at dotsPerMm, read back from its file bytes.
@@ -109,17 +61,6 @@ void writePdf(const QString &path, const QByteArray &payload)
     drawBarcode(painter, resolution / 25.4, payload);
 }
 
-QImage rasterOfPdf(const QString &pdf, int dpi)
-{
-    const QString base = pdf + u"-"_s + QString::number(dpi);
-    QProcess pdftoppm;
-    pdftoppm.start(u"pdftoppm"_s,
-                   {u"-r"_s, QString::number(dpi), u"-gray"_s, u"-png"_s, u"-singlefile"_s, pdf, base});
-    if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0)
-        return QImage();
-    return QImage(base + u".png"_s);
-}
-
 TEST(BarcodeReadBack, EveryPayloadReadsBackFromPng)
 {
     for (const QByteArray &payload : testPayloads()) {
@@ -140,7 +81,7 @@ TEST(BarcodeReadBack, EveryPayloadReadsBackFromPdfAt300And600Dpi)
         const QString pdf = dir.filePath(u"slip%1.pdf"_s.arg(index++));
         writePdf(pdf, payload);
         for (const int dpi : {300, 600}) {
-            const QImage raster = rasterOfPdf(pdf, dpi);
+            const QImage raster = pdfRaster(pdf, dpi);
             ASSERT_FALSE(raster.isNull()) << dpi;
             EXPECT_EQ(readBarcodeBytes(barcodeCell(raster, dpi / 25.4)), payload)
                 << dpi << ' ' << payload.toStdString();
@@ -154,7 +95,7 @@ TEST(BarcodeReadBack, PdfModulesAreWholeDotsAt300Dpi)
     QTemporaryDir dir;
     const QString pdf = dir.filePath(u"slip.pdf"_s);
     writePdf(pdf, testPayloads()[1]);
-    const QImage raster = rasterOfPdf(pdf, 300).convertToFormat(QImage::Format_Grayscale8);
+    const QImage raster = pdfRaster(pdf, 300).convertToFormat(QImage::Format_Grayscale8);
     ASSERT_FALSE(raster.isNull());
     const int row = qRound(60.0 / 25.4 * 300);
     const uchar *line = raster.constScanLine(row);

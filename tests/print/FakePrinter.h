@@ -9,8 +9,9 @@
 
 #include <optional>
 
-// A printer whose page is an image of one pixel per device unit. It logs what is done to it:
-// "setIndex <n>", "setup <entry>", "begin <title>", "end", "abort".
+// A printer whose page is an image of one pixel per device unit: the printable area, or the whole
+// sheet a document asks for. It logs what is done to it: "setIndex <n>", "setup <entry>",
+// "begin <title>", "end", "abort". The entry "PDF datoteka" writes a file.
 class FakePrinter : public PrinterDevice
 {
 public:
@@ -36,12 +37,15 @@ public:
     QString Title() const override { return title; }
     void setTitle(const QString &newTitle) override { title = newTitle; }
 
-    bool BeginDoc() override
+    bool BeginDoc(std::optional<QSizeF> sheetMm = std::nullopt) override
     {
         log.append(QStringLiteral("begin ") + title);
         if (declineNextDocument)
             return false;
-        page = QImage(PageWidth(), PageHeight(), QImage::Format_RGB32);
+        sheet = sheetMm;
+        const QSize size =
+            sheetMm ? (*sheetMm * deviceUnitsPerMm).toSize() : QSize(PageWidth(), PageHeight());
+        page = QImage(size, QImage::Format_RGB32);
         page.fill(Qt::white);
         painter.emplace(&page);
         return true;
@@ -64,6 +68,8 @@ public:
         log.append(QStringLiteral("abort"));
     }
     bool Printing() const override { return painter.has_value(); }
+    bool WritesFile() const override { return listed.value(index) == QStringLiteral("PDF datoteka"); }
+    QList<int> Resolutions() const override { return resolutions; }
     int PageWidth() const override { return 2600; }
     int PageHeight() const override { return 1800; }
     void showSetupDialog(QWidget *) override { log.append(QStringLiteral("setup ") + listed.value(index)); }
@@ -77,7 +83,9 @@ public:
     bool declineNextDocument = false;
     bool failOnCanvas = false;
     QStringList log;
-    QImage page; // the last page printed
+    QList<int> resolutions{300, 600};
+    QImage page;                 // the last page printed
+    std::optional<QSizeF> sheet; // the sheet it asked for
     int pagesPrinted = 0;
 
 private:

@@ -1,5 +1,6 @@
 #include "PdfPage.h"
 
+#include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -58,17 +59,28 @@ PdfPage PdfPage::read(const QString &path)
     page.text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")},
                         &page.error);
 
-    QTemporaryDir dir;
-    const QString stem = dir.filePath(QStringLiteral("page"));
-    runTool(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QString::number(pixelsPerMm * 25.4), QStringLiteral("-gray"),
-             QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-             QStringLiteral("1"), path, stem},
-            &page.error);
-    page.raster = QImage(stem + QStringLiteral(".pgm")).convertToFormat(QImage::Format_Grayscale8);
+    page.raster = pdfRaster(path, qRound(pixelsPerMm * 25.4), &page.error);
     if (page.raster.isNull() && page.error.isEmpty())
         page.error = QStringLiteral("pdftoppm gave no page for ") + path;
     return page;
+}
+
+QImage pdfRaster(const QString &path, double dotsPerInch, QString *error)
+{
+    QString failure;
+    QTemporaryDir dir;
+    const QString stem = dir.filePath(QStringLiteral("page"));
+    runTool(QStringLiteral("pdftoppm"),
+            {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-gray"),
+             QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
+             QStringLiteral("1"), path, stem},
+            &failure);
+    if (error && !failure.isEmpty())
+        *error = failure;
+    // An A4 page at 600 dpi is beyond the image reader's default limit.
+    QImageReader reader(stem + QStringLiteral(".pgm"));
+    reader.setAllocationLimit(1024);
+    return reader.read().convertToFormat(QImage::Format_Grayscale8);
 }
 
 InkRun longestHorizontalRun(const QImage &image, double pixelsPerLength)

@@ -21,6 +21,10 @@ struct PdfPage
     QString error;
 };
 
+// The first page of a PDF rendered by pdftoppm at dotsPerInch, in grey; a null image when it
+// fails, with the reason in error.
+QImage pdfRaster(const QString &path, double dotsPerInch, QString *error = nullptr);
+
 // A straight run of dark pixels, in millimetres from the top-left corner of the sheet.
 struct InkRun
 {

@@ -1,0 +1,252 @@
+#include "FakePrintSource.h"
+#include "FakePrinter.h"
+#include "Hub3aTestSlips.h"
+#include "QtPrinters.h"
+#include "UserErrorOf.h"
+#include "model/SettingsStore.h"
+#include "print/PrintJobs.h"
+#include "print/PrintProp.h"
+#include "print/PrnCalibrate.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString hub3aTitle = u"begin Ispis na pisač - Zorvat 1.0 - ispis naloga HUB-3A"_s;
+const QString unreadable = u"Ispisani bar-kod se ne može pročitati, pa se nalog ne ispisuje"_s;
+
+// The bounds of the solid ink on a page: where the slip's frames, captions and data landed.
+QRectF inkBounds(const QImage &page)
+{
+    int left = page.width(), top = page.height(), right = -1, bottom = -1;
+    for (int y = 0; y < page.height(); ++y) {
+        const auto *row = reinterpret_cast<const QRgb *>(page.constScanLine(y));
+        for (int x = 0; x < page.width(); ++x) {
+            if (qGray(row[x]) < 160) {
+                left = std::min(left, x);
+                right = std::max(right, x);
+                top = std::min(top, y);
+                bottom = std::max(bottom, y);
+            }
+        }
+    }
+    return right < 0 ? QRectF() : QRectF(QPointF(left, top), QPointF(right + 1, bottom + 1));
+}
+
+void expectBoundsNear(const QRectF &actual, const QRectF &expected, const char *what)
+{
+    constexpr double tolerance = 2; // device units, 0.16 mm
+    EXPECT_NEAR(actual.left(), expected.left(), tolerance) << what;
+    EXPECT_NEAR(actual.top(), expected.top(), tolerance) << what;
+    EXPECT_NEAR(actual.right(), expected.right(), tolerance) << what;
+    EXPECT_NEAR(actual.bottom(), expected.bottom(), tolerance) << what;
+}
+
+class Hub3aPrintTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        source.hub3aTab = true;
+        source.hub3a = Hub3aTestSlips::testRecords()[5];
+    }
+
+    // The ink of the slip printed at place in mode on the current printer.
+    QRectF printedInk(SlipPlace place, PrintMode mode = PrintMode::Complete)
+    {
+        PrintHub3a(printer, store, source, mode, place);
+        return inkBounds(printer.page);
+    }
+
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath(u"settings.db"_s)};
+    FakePrinter printer;
+    FakePrintSource source;
+};
+
+TEST_F(Hub3aPrintTest, APrinterGetsAnA4SheetWithTheSlipAtItsPlaceAndAFileTheSlipAlone)
+{
+    const QRectF top = printedInk(SlipPlace::Top);
+    ASSERT_FALSE(top.isEmpty());
+    // The slip's ink lies within its 210 x 99 mm, the order frame spanning most of it.
+    EXPECT_GE(top.top(), 0);
+    EXPECT_LE(top.bottom(), 99 * 12.5);
+    EXPECT_GT(top.width(), 200 * 12.5);
+
+    const struct
+    {
+        const char *name;
+        int entry; // 0 a printer, 1 "PDF datoteka"
+        SlipPlace place;
+        QSizeF sheet;
+        double shiftMm;
+    } cases[] = {
+        {"top", 0, SlipPlace::Top, {210, 297}, 0},           {"middle", 0, SlipPlace::Middle, {210, 297}, 99},
+        {"bottom", 0, SlipPlace::Bottom, {210, 297}, 198},   {"file top", 1, SlipPlace::Top, {210, 99}, 0},
+        {"file bottom", 1, SlipPlace::Bottom, {210, 99}, 0},
+    };
+    for (const auto &c : cases) {
+        printer.index = c.entry;
+        const QRectF ink = printedInk(c.place);
+        EXPECT_EQ(printer.sheet, std::optional(c.sheet)) << c.name;
+        EXPECT_EQ(printer.page.size(), (c.sheet * 12.5).toSize()) << c.name;
+        expectBoundsNear(ink, top.translated(0, c.shiftMm * 12.5), c.name);
+        EXPECT_EQ(printer.log.mid(printer.log.size() - 2), (QStringList{hub3aTitle, u"end"_s})) << c.name;
+    }
+}
+
+TEST_F(Hub3aPrintTest, TheCalibrationScalesTheSlipAndTheStoredOffsetsMoveItAsForTheOtherForms)
+{
+    const QRectF plain = printedInk(SlipPlace::Middle);
+    const struct
+    {
+        const char *name;
+        qint32 square;           // calibration square in mm (8 is the default)
+        const char16_t *dX, *dY; // device units, millimetres
+    } cases[] = {
+        {"offsets", 8, u"25", u"4"},
+        {"negative offsets", 8, u"-10", u"-3"},
+        {"seven millimetre squares", 7, u"0", u"0"},
+        {"both", 9, u"40", u"2"},
+    };
+    for (const auto &c : cases) {
+        source.record = Calibration{c.square, c.square, 4, 4, 2, 10};
+        store.WriteSetting(u"dX"_s, QString::fromUtf16(c.dX));
+        store.WriteSetting(u"dY"_s, QString::fromUtf16(c.dY));
+        const double scale = 8.0 / c.square;
+        const double dX = QString::fromUtf16(c.dX).toInt();
+        const double dY = qRound(QString::fromUtf16(c.dY).toInt() * 100.0 / c.square);
+        const QRectF expected(QPointF(dX + plain.left() * scale, dY + plain.top() * scale),
+                              QPointF(dX + plain.right() * scale, dY + plain.bottom() * scale));
+        const QRectF ink = printedInk(SlipPlace::Middle);
+        // A slip drawn larger runs off the sheet's right edge.
+        expectBoundsNear(ink, expected & QRectF(QPointF(), printer.page.size()), c.name);
+    }
+}
+
+TEST_F(Hub3aPrintTest, ABarcodeThatDoesNotReadBackAtEveryResolutionOfThePrinterPrintsNothing)
+{
+    const struct
+    {
+        const char *name;
+        QList<int> resolutions;
+        PrintMode mode;
+        bool prints;
+    } cases[] = {
+        {"office printer", {300, 600, 1200}, PrintMode::Complete, true},
+        {"data only", {300, 600}, PrintMode::DataOnly, true},
+        {"too coarse", {50}, PrintMode::Complete, false},
+        {"too coarse at its second resolution", {600, 50}, PrintMode::DataOnly, false},
+        {"the template has no barcode", {50}, PrintMode::Template, true},
+    };
+    for (const auto &c : cases) {
+        printer.log.clear();
+        printer.resolutions = c.resolutions;
+        const QString error =
+            userErrorOf([&] { PrintHub3a(printer, store, source, c.mode, SlipPlace::Top); });
+        EXPECT_EQ(error, c.prints ? QString() : unreadable) << c.name;
+        EXPECT_EQ(printer.log, c.prints ? QStringList({hub3aTitle, u"end"_s}) : QStringList()) << c.name;
+    }
+}
+
+TEST_F(Hub3aPrintTest, AnAmountThatIsNoAmountHasNoBarcodeAndPrintsNothing)
+{
+    source.hub3a.set(Hub3aField::Amount, u"12,345"_s);
+    ASSERT_EQ(source.hub3a[Hub3aField::Amount], u"12,345"_s);
+    EXPECT_EQ(userErrorOf([&] { PrintHub3a(printer, store, source, PrintMode::Complete, SlipPlace::Top); }),
+              u"Iznos nije ispravan, pa se nalog ne ispisuje"_s);
+    EXPECT_TRUE(printer.log.isEmpty());
+    EXPECT_NO_THROW(PrintHub3a(printer, store, source, PrintMode::Template, SlipPlace::Top));
+}
+
+class Hub3aPrintDialogTest : public Hub3aPrintTest
+{
+protected:
+    template <typename T> T *control(TForm3 &dialog, const char *name) const
+    {
+        return dialog.findChild<T *>(QLatin1StringView(name));
+    }
+
+    TForm4 calibration{printer, store, source};
+};
+
+TEST_F(Hub3aPrintDialogTest, ThePlaceOnTheSheetIsOfferedOnlyForTheHub3aSlip)
+{
+    TForm3 dialog(printer, store, source, calibration);
+    dialog.show();
+    for (const bool hub3a : {true, false, true}) {
+        source.hub3aTab = hub3a;
+        dialog.FormActivate();
+        EXPECT_EQ(control<QLabel>(dialog, "slipPlaceLabel")->isVisible(), hub3a);
+        EXPECT_EQ(control<QLabel>(dialog, "slipPlaceLabel")->text(), u"Položaj na listu A4:"_s);
+        EXPECT_EQ(control<QComboBox>(dialog, "slipPlace")->isVisible(), hub3a);
+        EXPECT_EQ(control<QComboBox>(dialog, "slipPlace")->isEnabled(), hub3a);
+        // The slip's stub is on the form: the perforation shift does not apply.
+        EXPECT_EQ(control<QCheckBox>(dialog, "CheckBox1")->isEnabled(), !hub3a);
+    }
+    const QComboBox *place = control<QComboBox>(dialog, "slipPlace");
+    EXPECT_EQ((QStringList{place->itemText(0), place->itemText(1), place->itemText(2)}),
+              (QStringList{u"gore"_s, u"sredina"_s, u"dolje"_s}));
+}
+
+TEST_F(Hub3aPrintDialogTest, IspisiPrintsTheSlipAtTheChosenPlaceWhichIsRememberedForTheNextRun)
+{
+    const QRectF complete = printedInk(SlipPlace::Top);
+    const QRectF dataOnly = printedInk(SlipPlace::Top, PrintMode::DataOnly);
+    const struct
+    {
+        int place;
+        const char *radio;
+        double shiftMm;
+    } cases[] = {{2, "RadioButton1", 198}, {1, "RadioButton3", 99}, {0, "RadioButton1", 0}};
+    for (const auto &c : cases) {
+        {
+            TForm3 dialog(printer, store, source, calibration);
+            dialog.show();
+            dialog.FormActivate();
+            control<QComboBox>(dialog, "slipPlace")->setCurrentIndex(c.place);
+            rethrowHandlerError();
+        }
+        TForm3 next(printer, store, source, calibration);
+        next.show();
+        next.FormActivate();
+        EXPECT_EQ(control<QComboBox>(next, "slipPlace")->currentIndex(), c.place);
+        control<QRadioButton>(next, c.radio)->setChecked(true);
+        QTest::mouseClick(control<QPushButton>(next, "BitBtn2"), Qt::LeftButton);
+        rethrowHandlerError();
+        EXPECT_FALSE(next.isVisible());
+        EXPECT_EQ(printer.log.mid(printer.log.size() - 2), (QStringList{hub3aTitle, u"end"_s}));
+        EXPECT_EQ(printer.sheet, std::optional(QSizeF(210, 297)));
+        const QRectF &top =
+            QLatin1StringView(c.radio) == QLatin1StringView("RadioButton1") ? complete : dataOnly;
+        expectBoundsNear(inkBounds(printer.page), top.translated(0, c.shiftMm * 12.5), c.radio);
+    }
+}
+
+TEST_F(Hub3aPrintDialogTest, AnUnreadableBarcodeStopsIspisiWithTheReasonAndTheDialogStays)
+{
+    printer.resolutions = {50};
+    TForm3 dialog(printer, store, source, calibration);
+    dialog.show();
+    dialog.FormActivate();
+    printer.log.clear();
+    EXPECT_EQ(
+        userErrorOf([&] { QTest::mouseClick(control<QPushButton>(dialog, "BitBtn2"), Qt::LeftButton); }),
+        unreadable);
+    EXPECT_TRUE(dialog.isVisible());
+    EXPECT_FALSE(printer.log.contains(hub3aTitle));
+    EXPECT_EQ(printer.pagesPrinted, 0);
+}
+
+} // namespace

@@ -1,0 +1,114 @@
+#include "FakePrintSource.h"
+#include "FakeUserDialogs.h"
+#include "Hub3aTestSlips.h"
+#include "PdfPage.h"
+#include "PrintedSlipChecks.h"
+#include "QtPrinters.h"
+#include "SpoolerTest.h"
+#include "UserErrorOf.h"
+#include "model/SettingsStore.h"
+#include "print/Hub3aSlipPage.h"
+#include "print/PlatformPrinter.h"
+#include "print/PrintProp.h"
+#include "print/PrnCalibrate.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+using namespace Hub3aTestSlips;
+
+namespace {
+
+// The HUB-3A slip printed with the print dialog on the private spooler's queue.
+class Hub3aSpoolerTest : public SpoolerTest
+{
+protected:
+    void SetUp() override
+    {
+        SpoolerTest::SetUp();
+        if (IsSkipped())
+            return;
+        ASSERT_TRUE(dir.isValid());
+        source.hub3aTab = true;
+    }
+
+    std::optional<SpooledJob> printWithDialog(const Hub3aRecord &record, const char *radio, SlipPlace place)
+    {
+        source.hub3a = record;
+        TForm4 calibration(printer, store, source);
+        TForm3 form(printer, store, source, calibration);
+        form.show();
+        auto *box = form.findChild<QComboBox *>(u"ComboBox1"_s);
+        EXPECT_TRUE(QTest::qWaitFor([&] {
+            form.FormActivate(); // reads the printer list again, see refreshUntil
+            return box->findText(spooler->queue()) >= 0;
+        }));
+        box->setCurrentIndex(box->findText(spooler->queue()));
+        form.findChild<QRadioButton *>(QLatin1StringView(radio))->setChecked(true);
+        form.findChild<QComboBox *>(u"slipPlace"_s)->setCurrentIndex(int(place));
+        const int before = spooler->newestJobId();
+        QTest::mouseClick(form.findChild<QPushButton *>(u"BitBtn2"_s), Qt::LeftButton);
+        rethrowHandlerError();
+        EXPECT_FALSE(form.isVisible());
+        return spooler->waitForJobAfter(before);
+    }
+
+    QTemporaryDir dir;
+    SettingsStore store{dir.filePath(u"settings.db"_s)};
+    FakeUserDialogs dialogs;
+    PlatformPrinter printer{dialogs};
+    FakePrintSource source;
+};
+
+TEST_F(Hub3aSpoolerTest, EveryPayloadReadsBackFromTheSpooledA4SheetAtItsPlace)
+{
+    const std::vector<Hub3aRecord> records = testRecords();
+    const SlipPlace places[] = {SlipPlace::Top, SlipPlace::Middle, SlipPlace::Bottom};
+    for (size_t i = 0; i < records.size(); ++i) {
+        const SlipPlace place = places[i % 3];
+        const std::optional<SpooledJob> job = printWithDialog(records[i], "RadioButton1", place);
+        ASSERT_TRUE(job.has_value() && job->completed) << "payload " << i;
+        EXPECT_EQ(job->pages, 1);
+        EXPECT_EQ(job->title, u"Ispis na pisač - Zorvat 1.0 - ispis naloga HUB-3A"_s);
+        const PdfPage page = PdfPage::read(job->outputPdf);
+        ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
+        EXPECT_NEAR(page.sizeMm.width(), 210, 0.5);
+        EXPECT_NEAR(page.sizeMm.height(), 297, 0.5);
+        expectBarcodeReadsBack(job->outputPdf, QPointF(0, slipTopMm(place)), *hub3aPayloadBytes(records[i]),
+                               "payload " + std::to_string(i));
+    }
+}
+
+TEST_F(Hub3aSpoolerTest, FrameCornersOnTheSpooledSheetLieWithinATenthOfAMillimetreOfTheArtwork)
+{
+    const struct
+    {
+        const char *what;
+        const char *radio;
+        SlipPlace place;
+    } cases[] = {{"spooled, template, middle", "RadioButton2", SlipPlace::Middle},
+                 {"spooled, complete, bottom", "RadioButton1", SlipPlace::Bottom}};
+    for (const auto &c : cases) {
+        const std::optional<SpooledJob> job = printWithDialog(testRecords()[5], c.radio, c.place);
+        ASSERT_TRUE(job.has_value() && job->completed) << c.what;
+        expectFrameCorners(job->outputPdf, slipTopMm(c.place), c.what);
+    }
+}
+
+TEST_F(Hub3aSpoolerTest, ADataOnlySlipCarriesItsBarcodeAndNoArtwork)
+{
+    const std::optional<SpooledJob> job = printWithDialog(testRecords()[1], "RadioButton3", SlipPlace::Top);
+    ASSERT_TRUE(job.has_value() && job->completed);
+    const PdfPage page = PdfPage::read(job->outputPdf);
+    EXPECT_FALSE(page.text.contains(u"NALOG ZA NACIONALNA PLAĆANJA"_s)) << page.text.toStdString();
+    EXPECT_TRUE(page.text.contains(u"čćđšž"_s)) << page.text.toStdString();
+    expectBarcodeReadsBack(job->outputPdf, QPointF(), *hub3aPayloadBytes(testRecords()[1]), "data only");
+}
+
+} // namespace
