@@ -1,9 +1,8 @@
 #include "batch/SlipBatchPdf.h"
 
-#include "model/Hub3aPayload.h"
+#include "batch/SlipReadBack.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
-#include "print/Hub3aBarcodeCheck.h"
 #include "render/PaintHub3a.h"
 #include "render/QPainterSurface.h"
 
@@ -12,8 +11,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-
-#include <optional>
 
 namespace {
 
@@ -96,22 +93,6 @@ private:
     int m_count = 0;
 };
 
-// The reason a slip's barcode does not read back, or nothing when it does (or it has none).
-std::optional<QString> readBackProblem(const Hub3aRecord &record, const BatchPdfOptions &options)
-{
-    if (options.mode == PrintMode::Template)
-        return std::nullopt;
-    const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
-    if (!payload)
-        return QStringLiteral("Iznos nije iznos u eurima u obliku 1.234,56");
-    try {
-        checkPrintedBarcode(*payload, options.readBackDpi);
-    } catch (const UserError &e) {
-        return e.text();
-    }
-    return std::nullopt;
-}
-
 } // namespace
 
 BatchPdfResult writeSlipPdf(const QString &path, const QList<NumberedSlip> &slips,
@@ -130,7 +111,8 @@ BatchPdfResult writeSlipPdf(const QString &path, const QList<NumberedSlip> &slip
                     throw Cancelled();
                 const NumberedSlip &slip = slips[done];
                 timer.start();
-                const std::optional<QString> problem = readBackProblem(slip.record, options);
+                const std::optional<QString> problem =
+                    barcodeProblem(slip.record, options.mode, {options.readBackDpi});
                 result.readBackNs += timer.nsecsElapsed();
                 if (problem) {
                     result.refused.append({slip.row, QString(), *problem});
