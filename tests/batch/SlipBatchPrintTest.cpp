@@ -9,7 +9,6 @@
 namespace {
 
 using namespace Qt::StringLiterals;
-using F = Hub3aField;
 
 // Keeps every sheet it prints.
 class SheetPrinter : public FakePrinter
@@ -22,21 +21,6 @@ public:
     }
     QList<QImage> sheets;
 };
-
-QList<NumberedSlip> slips(int count)
-{
-    QList<NumberedSlip> list;
-    for (int i = 1; i <= count; ++i) {
-        Hub3aRecord record;
-        record.set(F::PayerName, u"Stanar %1 Đurić"_s.arg(i));
-        record.set(F::RecipientName, u"Zgrada Ilica 1"_s);
-        record.set(F::RecipientIban, u"HR1210010051863000160"_s);
-        record.set(F::Description, u"Pričuva"_s);
-        record.set(F::Amount, hub3aAmountText(1000 + i));
-        list.append({i, record});
-    }
-    return list;
-}
 
 // The barcodes of a printed sheet, top to bottom; its pixels are device units.
 QList<QByteArray> sheetBarcodes(const QImage &sheet)
