@@ -1,5 +1,6 @@
 #include "batch/SlipBatchPdf.h"
 
+#include "batch/CutLine.h"
 #include "batch/SlipReadBack.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
@@ -56,7 +57,7 @@ public:
         }
         const double dotsPerMm = pdfResolution / millimetresPerInch;
         if (slot > 0 && m_options.mode == PrintMode::Complete)
-            drawCutLine(slot * slipHeightMm * dotsPerMm);
+            drawCutLine(m_painter, 0, slipWidthMm * dotsPerMm, slot * slipHeightMm * dotsPerMm, dotsPerMm);
         m_painter.save();
         m_painter.translate(0, slot * slipHeightMm * dotsPerMm);
         m_painter.scale(dotsPerMm / unitsPerMm, dotsPerMm / unitsPerMm);
@@ -75,18 +76,6 @@ public:
     }
 
 private:
-    // A dashed line across the sheet where two slips are cut apart.
-    void drawCutLine(double y)
-    {
-        QPen pen(Qt::black);
-        pen.setStyle(Qt::DashLine);
-        pen.setWidthF(0.2 * pdfResolution / millimetresPerInch);
-        m_painter.save();
-        m_painter.setPen(pen);
-        m_painter.drawLine(QPointF(0, y), QPointF(slipWidthMm * pdfResolution / millimetresPerInch, y));
-        m_painter.restore();
-    }
-
     QPdfWriter m_writer;
     QPainter m_painter;
     const BatchPdfOptions &m_options;

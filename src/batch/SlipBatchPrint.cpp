@@ -1,5 +1,6 @@
 #include "batch/SlipBatchPrint.h"
 
+#include "batch/CutLine.h"
 #include "batch/SlipReadBack.h"
 #include "print/PrintDocument.h"
 #include "print/PrintJobs.h"
@@ -24,8 +25,14 @@ BatchPrintResult printSlipBatch(PrinterDevice &printer, const Hub3aPrintFrame &f
         const bool printed = PrintOnePage(
             printer, hub3aDocumentTitle(),
             [&](QPainter &page) {
-                for (qsizetype i = 0; i < sheet.size(); ++i)
-                    paintHub3aSlip(page, frame, slipTopMm(static_cast<SlipPlace>(i)), mode, *sheet[i]);
+                for (qsizetype i = 0; i < sheet.size(); ++i) {
+                    const double topMm = slipTopMm(static_cast<SlipPlace>(i));
+                    if (i > 0 && mode == PrintMode::Complete)
+                        drawCutLine(page, frame.origin.x(),
+                                    frame.origin.x() + a4SheetMm.width() * frame.unitsPerMmX,
+                                    frame.origin.y() + topMm * frame.unitsPerMmY, frame.unitsPerMmY);
+                    paintHub3aSlip(page, frame, topMm, mode, *sheet[i]);
+                }
             },
             a4SheetMm);
         if (!printed)

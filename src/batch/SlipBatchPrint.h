@@ -17,7 +17,8 @@ struct BatchPrintResult
 };
 
 // Prints slips on the current printer, three to an A4 sheet (at 0, 99 and 198 mm from its top,
-// in frame: the calibration and the stored offsets), each sheet a document of its own. Every
+// in frame: the calibration and the stored offsets; dashed cut lines between complete slips), each
+// sheet a document of its own. Every
 // slip's barcode is read back at each resolution the printer may print at before it goes onto its
 // sheet; a slip that does not read back is left out and reported. Cancelling stops before the next
 // slip: the sheets already handed over stay sent, the slips gathered for the next one are not.

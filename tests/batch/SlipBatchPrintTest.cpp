@@ -35,6 +35,20 @@ QList<QByteArray> sheetBarcodes(const QImage &sheet)
     return barcodes;
 }
 
+// The largest share of dark pixels in a row within half a millimetre of yMm on a printed sheet.
+double darkShareNear(const QImage &sheet, double yMm)
+{
+    double share = 0;
+    const int centre = qRound(yMm * deviceUnitsPerMm);
+    for (int y = centre - 6; y <= centre + 6; ++y) {
+        int dark = 0;
+        for (int x = 0; x < sheet.width(); ++x)
+            dark += qGray(sheet.pixel(x, y)) < 128;
+        share = std::max(share, double(dark) / sheet.width());
+    }
+    return share;
+}
+
 const Hub3aPrintFrame frame = Hub3aPrintFrame::of(Calibration{}, PrintOffsets{});
 
 TEST(SlipBatchPrint, PrintsThreeSlipsToAnA4SheetEachSheetADocumentThatReadsBack)
@@ -55,6 +69,15 @@ TEST(SlipBatchPrint, PrintsThreeSlipsToAnA4SheetEachSheetADocumentThatReadsBack)
     for (const QImage &sheet : printer.sheets)
         printed += sheetBarcodes(sheet);
     EXPECT_EQ(printed, payloadsOf(list));
+    // Dashed cut lines between the complete slips: a run of dashes, not a solid rule.
+    for (const double cutMm : {99.0, 198.0}) {
+        EXPECT_GT(darkShareNear(printer.sheets[0], cutMm), 0.3) << cutMm;
+        EXPECT_LT(darkShareNear(printer.sheets[0], cutMm), 0.9) << cutMm;
+    }
+    SheetPrinter dataPrinter;
+    printSlipBatch(dataPrinter, frame, list, PrintMode::DataOnly);
+    ASSERT_FALSE(dataPrinter.sheets.isEmpty());
+    EXPECT_LT(darkShareNear(dataPrinter.sheets[0], 99), 0.05); // none on pre-printed forms
 }
 
 TEST(SlipBatchPrint, CancellingKeepsTheSheetsSentAndSaysHowManySlips)
