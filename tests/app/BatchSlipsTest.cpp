@@ -183,6 +183,8 @@ TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
     EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));
     EXPECT_EQ(pageCount(readAll(pdf)), 3);
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno uplatnica: 3 u %1"_s.arg(pdf)});
+
+    EXPECT_EQ(userErrorOf([&] { batch.slipsForPartners({}); }), u"Nijedan partner nije odabran"_s);
 }
 
 TEST_F(BatchSlipsTest, CancellingTheOutputChoiceWritesNothing)
