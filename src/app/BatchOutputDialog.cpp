@@ -20,11 +20,19 @@ QRadioButton *choice(const char *name, const QString &text, QWidget *group, QVBo
 
 } // namespace
 
-BatchOutputDialog::BatchOutputDialog(QWidget *parent) : QDialog(parent)
+BatchOutputDialog::BatchOutputDialog(const QString &printer, QWidget *parent) : QDialog(parent)
 {
     setFont(windowFont());
-    setWindowTitle(QStringLiteral("Uplatnice u PDF"));
+    setWindowTitle(QStringLiteral("Ispis uplatnica"));
     auto *layout = new QVBoxLayout(this);
+
+    auto *destinations = new QGroupBox(QStringLiteral("Ispis na"), this);
+    auto *destinationLayout = new QVBoxLayout(destinations);
+    choice("ToPdf", QStringLiteral("PDF datoteka"), destinations, destinationLayout)->setChecked(true);
+    m_toPrinter =
+        choice("ToPrinter", QStringLiteral("Pisač: %1").arg(printer), destinations, destinationLayout);
+    m_toPrinter->setEnabled(!printer.isEmpty());
+    layout->addWidget(destinations);
 
     auto *modes = new QGroupBox(QStringLiteral("Način ispisa"), this);
     auto *modeLayout = new QVBoxLayout(modes);
@@ -35,7 +43,7 @@ BatchOutputDialog::BatchOutputDialog(QWidget *parent) : QDialog(parent)
     m_complete->setChecked(true);
     layout->addWidget(modes);
 
-    auto *pages = new QGroupBox(QStringLiteral("Stranica"), this);
+    auto *pages = new QGroupBox(QStringLiteral("Stranica PDF datoteke"), this);
     auto *pageLayout = new QVBoxLayout(pages);
     m_threePerPage = choice("ThreePerPage", QStringLiteral("Tri naloga na A4 stranici"), pages, pageLayout);
     choice("OnePerPage", QStringLiteral("Jedan nalog na stranici (210 × 99 mm)"), pages, pageLayout);
@@ -52,12 +60,13 @@ BatchOutputDialog::BatchOutputDialog(QWidget *parent) : QDialog(parent)
     layout->addWidget(buttons);
 }
 
-BatchPdfOptions BatchOutputDialog::options() const
+BatchOutput BatchOutputDialog::output() const
 {
-    BatchPdfOptions options;
-    options.slipsPerPage = m_threePerPage->isChecked() ? 3 : 1;
-    options.mode = m_complete->isChecked()   ? PrintMode::Complete
-                   : m_template->isChecked() ? PrintMode::Template
-                                             : PrintMode::DataOnly;
-    return options;
+    BatchOutput output;
+    output.toPrinter = m_toPrinter->isChecked();
+    output.pdf.slipsPerPage = m_threePerPage->isChecked() ? 3 : 1;
+    output.pdf.mode = m_complete->isChecked()   ? PrintMode::Complete
+                      : m_template->isChecked() ? PrintMode::Template
+                                                : PrintMode::DataOnly;
+    return output;
 }

@@ -6,17 +6,25 @@
 
 class QRadioButton;
 
-// How a batch goes into its PDF: the complete slip, the template or the data alone, three slips
-// on an A4 page or one 210 x 99 mm page each.
+// Where a batch goes and how: a PDF file or the current printer; the complete slip, the template
+// or the data alone; in the PDF three slips on an A4 page or one 210 x 99 mm page each (the
+// printer takes A4 sheets of three).
+struct BatchOutput
+{
+    bool toPrinter = false;
+    BatchPdfOptions pdf;
+};
+
 class BatchOutputDialog : public QDialog
 {
     Q_OBJECT
 
 public:
-    explicit BatchOutputDialog(QWidget *parent = nullptr);
+    // printer names the current printer; empty when there is none to print a batch on.
+    explicit BatchOutputDialog(const QString &printer, QWidget *parent = nullptr);
 
-    BatchPdfOptions options() const;
+    BatchOutput output() const;
 
 private:
-    QRadioButton *m_complete, *m_template, *m_threePerPage;
+    QRadioButton *m_toPrinter, *m_complete, *m_template, *m_threePerPage;
 };

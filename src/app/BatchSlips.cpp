@@ -5,9 +5,12 @@
 #include "app/BatchReportDialog.h"
 #include "batch/PartnerSlips.h"
 #include "batch/SlipBatchPdf.h"
+#include "batch/SlipBatchPrint.h"
+#include "model/PrintOffsets.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
 #include "print/PrintSource.h"
+#include "print/PrinterDevice.h"
 #include "ui/HandlerErrors.h"
 #include "ui/UserDialogs.h"
 
@@ -36,8 +39,9 @@ QString withPdfSuffix(const QString &path)
 
 } // namespace
 
-BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs)
-    : m_window(window), m_source(source), m_dialogs(dialogs)
+BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs,
+                       PrinterDevice &printer, const SettingsStore &store)
+    : m_window(window), m_source(source), m_dialogs(dialogs), m_printer(printer), m_store(store)
 {
     showReport = [this](const QList<RowProblem> &problems, int validSlips, bool beforeOutput) {
         BatchReportDialog report(problems, validSlips,
@@ -46,11 +50,11 @@ BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialo
                                  m_dialogs, &m_window);
         return report.exec() == QDialog::Accepted;
     };
-    askOutput = [this]() -> std::optional<BatchPdfOptions> {
-        BatchOutputDialog output(&m_window);
+    askOutput = [this]() -> std::optional<BatchOutput> {
+        BatchOutputDialog output(batchPrinter(), &m_window);
         if (output.exec() != QDialog::Accepted)
             return std::nullopt;
-        return output.options();
+        return output.output();
     };
 }
 
@@ -96,9 +100,17 @@ void BatchSlips::writeSlips(const Hub3aTable &table)
         return;
     if (valid == 0)
         return;
-    const std::optional<BatchPdfOptions> options = askOutput();
-    if (!options)
+    const std::optional<BatchOutput> output = askOutput();
+    if (!output)
         return;
+    if (output->toPrinter)
+        print(table.slips, output->pdf.mode);
+    else
+        writePdf(table.slips, output->pdf);
+}
+
+void BatchSlips::writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options)
+{
     const std::optional<QString> chosen =
         m_dialogs.getSaveFileName(QStringLiteral("Spremi uplatnice kao PDF"));
     if (!chosen)
@@ -106,20 +118,46 @@ void BatchSlips::writeSlips(const Hub3aTable &table)
     const QString path = withPdfSuffix(*chosen);
     BatchPdfResult result;
     {
-        BatchProgressDialog progress(valid, &m_window);
+        BatchProgressDialog progress(static_cast<int>(slips.size()), &m_window);
         progress.show();
-        result = writeSlipPdf(path, table.slips, *options, progress.hooks());
+        result = writeSlipPdf(path, slips, options, progress.hooks());
     }
     if (result.cancelled) {
         m_dialogs.showMessage(
             QStringLiteral("Prekinuto: PDF nije spremljen, nijedna uplatnica nije izdana."));
         return;
     }
-    if (result.written == 0) {
+    if (result.written == 0)
         m_dialogs.showMessage(QStringLiteral("Nijedan bar-kod se ne može pročitati: PDF nije spremljen."));
-    } else {
+    else
         m_dialogs.showMessage(QStringLiteral("Spremljeno uplatnica: %1 u %2").arg(result.written).arg(path));
-    }
     if (!result.refused.isEmpty())
         showReport(result.refused, result.written, false);
+}
+
+void BatchSlips::print(const QList<NumberedSlip> &slips, PrintMode mode)
+{
+    const Hub3aPrintFrame frame = Hub3aPrintFrame::of(m_source.calibration(), ReadPrintOffsets(m_store));
+    BatchPrintResult result;
+    {
+        BatchProgressDialog progress(static_cast<int>(slips.size()), &m_window);
+        progress.show();
+        result = printSlipBatch(m_printer, frame, slips, mode, progress.hooks());
+    }
+    if (result.declined)
+        return;
+    m_dialogs.showMessage(
+        result.cancelled ? QStringLiteral("Prekinuto: na pisač je poslano uplatnica: %1.").arg(result.sent)
+                         : QStringLiteral("Na pisač je poslano uplatnica: %1.").arg(result.sent));
+    if (!result.refused.isEmpty())
+        showReport(result.refused, result.sent, false);
+}
+
+QString BatchSlips::batchPrinter() const
+{
+    try {
+        return m_printer.WritesFile() ? QString() : currentPrinterEntry(m_printer);
+    } catch (const UserError &) {
+        return QString(); // no printer
+    }
 }

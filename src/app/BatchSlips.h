@@ -1,7 +1,7 @@
 #pragma once
 
+#include "app/BatchOutputDialog.h"
 #include "batch/Hub3aTable.h"
-#include "batch/SlipBatchPdf.h"
 
 #include <QObject>
 #include <QStringList>
@@ -10,19 +10,23 @@
 #include <optional>
 
 class PrintSource;
+class PrinterDevice;
 class QMainWindow;
+class SettingsStore;
 class UserDialogs;
 
 // The window's way to many HUB-3A slips at once: from a table file (menu "Uplatnice iz tablice...")
 // or from the partners selected in the partner dialog, the fields the rows do not give taken from
 // the HUB-3A tab. Refused rows are shown in a report first (print the valid ones, or cancel); the
-// slips go to a PDF file with a progress dialog, every barcode read back on the way.
+// slips go to a PDF file or to the current printer (in its calibration and the stored offsets)
+// with a progress dialog, every barcode read back on the way.
 class BatchSlips : public QObject
 {
     Q_OBJECT
 
 public:
-    BatchSlips(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs);
+    BatchSlips(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs, PrinterDevice &printer,
+               const SettingsStore &store);
 
     // Adds "Uplatnice iz tablice..." to the window's "Datoteka" menu, after "Ispiši".
     void addMenuEntry();
@@ -35,13 +39,19 @@ public:
     // Shows the report of refused rows (BatchReportDialog) and gives true when the user prints the
     // valid ones; after the output it only tells. Tests answer it instead of the dialog.
     std::function<bool(const QList<RowProblem> &problems, int validSlips, bool beforeOutput)> showReport;
-    // Asks how the slips go into the PDF (BatchOutputDialog); nothing when the user cancels.
-    std::function<std::optional<BatchPdfOptions>()> askOutput;
+    // Asks where and how the slips go (BatchOutputDialog); nothing when the user cancels.
+    std::function<std::optional<BatchOutput>()> askOutput;
 
 private:
     void writeSlips(const Hub3aTable &table);
+    void writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options);
+    void print(const QList<NumberedSlip> &slips, PrintMode mode);
+    // The current printer's entry when a batch can go to it: not one that writes a file.
+    QString batchPrinter() const;
 
     QMainWindow &m_window;
     const PrintSource &m_source;
     UserDialogs &m_dialogs;
+    PrinterDevice &m_printer;
+    const SettingsStore &m_store;
 };

@@ -43,7 +43,7 @@ int main(int argc, char **argv)
             .showPartnerDialog = [&partnerDialog] { partnerDialog.showWithoutBlocking(); },
             .makeFirstPrinterCurrent = [&printer] { printer.setPrinterIndex(0); },
         });
-        BatchSlips batch(window, window, dialogs);
+        BatchSlips batch(window, window, dialogs, printer, store);
         batch.addMenuEntry();
         QObject::connect(
             &partnerDialog, &TForm2::slipsForSelectedRequested, &batch,

@@ -1,9 +1,9 @@
 #include "batch/SlipBatchPdf.h"
 
-#include "model/Hub3aPayload.h"
+#include "batch/CutLine.h"
+#include "batch/SlipReadBack.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
-#include "print/Hub3aBarcodeCheck.h"
 #include "render/PaintHub3a.h"
 #include "render/QPainterSurface.h"
 
@@ -12,8 +12,6 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-
-#include <optional>
 
 namespace {
 
@@ -59,7 +57,7 @@ public:
         }
         const double dotsPerMm = pdfResolution / millimetresPerInch;
         if (slot > 0 && m_options.mode == PrintMode::Complete)
-            drawCutLine(slot * slipHeightMm * dotsPerMm);
+            drawCutLine(m_painter, 0, slipWidthMm * dotsPerMm, slot * slipHeightMm * dotsPerMm, dotsPerMm);
         m_painter.save();
         m_painter.translate(0, slot * slipHeightMm * dotsPerMm);
         m_painter.scale(dotsPerMm / unitsPerMm, dotsPerMm / unitsPerMm);
@@ -78,39 +76,11 @@ public:
     }
 
 private:
-    // A dashed line across the sheet where two slips are cut apart.
-    void drawCutLine(double y)
-    {
-        QPen pen(Qt::black);
-        pen.setStyle(Qt::DashLine);
-        pen.setWidthF(0.2 * pdfResolution / millimetresPerInch);
-        m_painter.save();
-        m_painter.setPen(pen);
-        m_painter.drawLine(QPointF(0, y), QPointF(slipWidthMm * pdfResolution / millimetresPerInch, y));
-        m_painter.restore();
-    }
-
     QPdfWriter m_writer;
     QPainter m_painter;
     const BatchPdfOptions &m_options;
     int m_count = 0;
 };
-
-// The reason a slip's barcode does not read back, or nothing when it does (or it has none).
-std::optional<QString> readBackProblem(const Hub3aRecord &record, const BatchPdfOptions &options)
-{
-    if (options.mode == PrintMode::Template)
-        return std::nullopt;
-    const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
-    if (!payload)
-        return QStringLiteral("Iznos nije iznos u eurima u obliku 1.234,56");
-    try {
-        checkPrintedBarcode(*payload, options.readBackDpi);
-    } catch (const UserError &e) {
-        return e.text();
-    }
-    return std::nullopt;
-}
 
 } // namespace
 
@@ -130,7 +100,8 @@ BatchPdfResult writeSlipPdf(const QString &path, const QList<NumberedSlip> &slip
                     throw Cancelled();
                 const NumberedSlip &slip = slips[done];
                 timer.start();
-                const std::optional<QString> problem = readBackProblem(slip.record, options);
+                const std::optional<QString> problem =
+                    barcodeProblem(slip.record, options.mode, {options.readBackDpi});
                 result.readBackNs += timer.nsecsElapsed();
                 if (problem) {
                     result.refused.append({slip.row, QString(), *problem});

@@ -13,7 +13,7 @@ struct BatchPdfOptions
 {
     int slipsPerPage = 3; // 1: a 210 x 99 mm page per slip; 3: A4 pages with slips at y 0, 99 and 198 mm
     PrintMode mode = PrintMode::Complete;
-    double readBackDpi = 300; // the resolution at which each barcode is drawn and read back
+    int readBackDpi = 300; // the resolution at which each barcode is drawn and read back
 };
 
 // What the window (or a test) learns while a batch is written and how it stops one.

@@ -1,12 +1,15 @@
 #include "app/BatchSlips.h"
+#include "../print/FakePrinter.h"
 #include "UserErrorOf.h"
 #include "WindowFixture.h"
 #include "app/BatchOutputDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
+#include "app/Hub3aTab.h"
 #include "model/CsvTable.h"
 #include "partners/PartnerEntry.h"
 #include "partners/Podaci.h"
+#include "print/Hub3aSlipPage.h"
 
 #include <QFile>
 #include <QLabel>
@@ -37,13 +40,13 @@ QByteArray readAll(const QString &path)
 class BatchSlipsTest : public WindowFixture
 {
 protected:
-    BatchSlipsTest() : batch(*window, *window, dialogs)
+    BatchSlipsTest() : batch(*window, *window, dialogs, printer, store)
     {
         batch.showReport = [this](const QList<RowProblem> &problems, int valid, bool beforeOutput) {
             reports.append({problems, valid, beforeOutput});
             return printValid;
         };
-        batch.askOutput = [this]() -> std::optional<BatchPdfOptions> {
+        batch.askOutput = [this]() -> std::optional<BatchOutput> {
             ++outputQuestions;
             return output;
         };
@@ -64,10 +67,11 @@ protected:
         int valid;
         bool beforeOutput;
     };
+    FakePrinter printer;
     BatchSlips batch;
     QList<Report> reports;
     bool printValid = true;
-    std::optional<BatchPdfOptions> output = BatchPdfOptions{};
+    std::optional<BatchOutput> output = BatchOutput{};
     int outputQuestions = 0;
 };
 
@@ -129,6 +133,28 @@ TEST_F(BatchSlipsTest, ATableBecomesAPdfAndBadRowsAreReportedFirst)
     }
 }
 
+TEST_F(BatchSlipsTest, ColumnsTheTableLacksComeFromTheHub3aTab)
+{
+    window->hub3a().setText(Hub3aField::RecipientName, u"Udruga Šapica"_s);
+    window->hub3a().setText(Hub3aField::RecipientIban, u"HR1210010051863000161"_s); // a wrong check digit
+    dialogs.setNextFileName(writeTable("platitelj_naziv;iznos\nAna;1,00\nIvo;2,00\n"));
+    printValid = false;
+    batch.slipsFromTableFile();
+    ASSERT_EQ(reports.size(), 1);
+    EXPECT_EQ(reports[0].valid, 0);
+    EXPECT_EQ(refusedRows(reports[0].problems), (QList<int>{1, 2}));
+    EXPECT_EQ(reports[0].problems[0].column, u"iban_primatelja"_s);
+
+    window->hub3a().setText(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
+    reports.clear();
+    dialogs.setNextFileName(writeTable("platitelj_naziv;iznos\nAna;1,00\nIvo;2,00\n"));
+    const QString pdf = dir.filePath(u"slips.pdf"_s);
+    dialogs.setNextFileName(pdf);
+    batch.slipsFromTableFile();
+    EXPECT_TRUE(reports.isEmpty());
+    EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno uplatnica: 2 u %1"_s.arg(pdf)});
+}
+
 TEST_F(BatchSlipsTest, AnUnknownColumnIsAnErrorNamingTheFileAndColumn)
 {
     batch.addMenuEntry();
@@ -151,12 +177,14 @@ TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
     // An empty tab leaves recipient and amount empty, which the checks take: all three print.
     const QString pdf = dir.filePath(u"stanari.pdf"_s);
     dialogs.setNextFileName(pdf);
-    output = BatchPdfOptions{1, PrintMode::DataOnly};
+    output = BatchOutput{false, {1, PrintMode::DataOnly}};
     QTest::mouseClick(partnerDialog.findChild<QPushButton *>(u"BitBtn5"_s), Qt::LeftButton);
     EXPECT_TRUE(reports.isEmpty());
     EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));
     EXPECT_EQ(pageCount(readAll(pdf)), 3);
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno uplatnica: 3 u %1"_s.arg(pdf)});
+
+    EXPECT_EQ(userErrorOf([&] { batch.slipsForPartners({}); }), u"Nijedan partner nije odabran"_s);
 }
 
 TEST_F(BatchSlipsTest, CancellingTheOutputChoiceWritesNothing)
@@ -169,8 +197,31 @@ TEST_F(BatchSlipsTest, CancellingTheOutputChoiceWritesNothing)
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST(BatchOutputDialog, GivesTheChosenModeAndSlipsPerPage)
+TEST_F(BatchSlipsTest, ATableGoesToThePrinterThreeSlipsASheet)
 {
+    output = BatchOutput{true, {1, PrintMode::DataOnly}};
+    QByteArray table = fullHeader;
+    for (int i = 1; i <= 4; ++i)
+        table += tableRow(u"Stanar %1"_s.arg(i), u"1,00"_s);
+    dialogs.setNextFileName(writeTable(table));
+    batch.slipsFromTableFile();
+    EXPECT_EQ(dialogs.fileTitles, QStringList{u"Uplatnice iz tablice"_s}); // no file asked for
+    EXPECT_EQ(printer.pagesPrinted, 2);
+    EXPECT_EQ(printer.sheet, std::optional<QSizeF>(a4SheetMm));
+    EXPECT_EQ(dialogs.messages, QStringList{u"Na pisač je poslano uplatnica: 4."_s});
+}
+
+TEST(BatchOutputDialog, GivesTheChosenDestinationModeAndSlipsPerPage)
+{
+    const BatchOutputDialog noPrinter{QString()};
+    EXPECT_FALSE(noPrinter.findChild<QRadioButton *>(u"ToPrinter"_s)->isEnabled());
+    BatchOutputDialog withPrinter(u"Laser"_s);
+    auto *toPrinter = withPrinter.findChild<QRadioButton *>(u"ToPrinter"_s);
+    EXPECT_EQ(toPrinter->text(), u"Pisač: Laser"_s);
+    EXPECT_FALSE(withPrinter.output().toPrinter);
+    toPrinter->setChecked(true);
+    EXPECT_TRUE(withPrinter.output().toPrinter);
+
     const struct
     {
         const char *mode, *page;
@@ -182,15 +233,14 @@ TEST(BatchOutputDialog, GivesTheChosenModeAndSlipsPerPage)
         {"DataOnly", "ThreePerPage", PrintMode::DataOnly, 3},
     };
     for (const auto &c : cases) {
-        BatchOutputDialog dialog;
+        BatchOutputDialog dialog(u"Laser"_s);
         dialog.findChild<QRadioButton *>(QLatin1StringView(c.mode))->setChecked(true);
         dialog.findChild<QRadioButton *>(QLatin1StringView(c.page))->setChecked(true);
-        EXPECT_EQ(dialog.options().mode, c.expectedMode) << c.mode;
-        EXPECT_EQ(dialog.options().slipsPerPage, c.perPage) << c.page;
+        EXPECT_EQ(dialog.output().pdf.mode, c.expectedMode) << c.mode;
+        EXPECT_EQ(dialog.output().pdf.slipsPerPage, c.perPage) << c.page;
     }
-    const BatchOutputDialog fresh;
-    EXPECT_EQ(fresh.options().mode, PrintMode::Complete);
-    EXPECT_EQ(fresh.options().slipsPerPage, 3);
+    EXPECT_EQ(noPrinter.output().pdf.mode, PrintMode::Complete);
+    EXPECT_EQ(noPrinter.output().pdf.slipsPerPage, 3);
 }
 
 TEST(BatchReportDialog, ListsTheProblemsAndSavesThemAsCsv)

@@ -24,6 +24,24 @@ QString runTool(const QString &program, const QStringList &arguments)
 
 } // namespace
 
+QList<NumberedSlip> slips(int count)
+{
+    QList<NumberedSlip> list;
+    for (int i = 1; i <= count; ++i) {
+        Hub3aRecord record;
+        record.set(Hub3aField::PayerName, u"Član %1 Šimić Đurđević"_s.arg(i));
+        record.set(Hub3aField::PayerPlace, u"10000 Zagreb"_s);
+        record.set(Hub3aField::RecipientName, u"Udruga Šapica"_s);
+        record.set(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
+        record.set(Hub3aField::RecipientModel, u"HR00"_s);
+        record.set(Hub3aField::RecipientReference, u"2026-%1"_s.arg(i));
+        record.set(Hub3aField::Description, u"Članarina za %1. mjesec"_s.arg(i % 12 + 1));
+        record.set(Hub3aField::Amount, hub3aAmountText(i * 137));
+        list.append({i, record});
+    }
+    return list;
+}
+
 int pdfPages(const QString &pdf)
 {
     const QRegularExpressionMatch pages =

@@ -6,6 +6,9 @@
 #include <QList>
 #include <QString>
 
+// count slips of members paying a club, Croatian letters in their names, rows numbered from 1.
+QList<NumberedSlip> slips(int count);
+
 // The pages of a PDF as pdfinfo counts them, or -1 when it cannot read the file.
 int pdfPages(const QString &pdf);
 

@@ -13,25 +13,6 @@
 namespace {
 
 using namespace Qt::StringLiterals;
-using F = Hub3aField;
-
-QList<NumberedSlip> slips(int count)
-{
-    QList<NumberedSlip> list;
-    for (int i = 1; i <= count; ++i) {
-        Hub3aRecord record;
-        record.set(F::PayerName, u"Član %1 Šimić Đurđević"_s.arg(i));
-        record.set(F::PayerPlace, u"10000 Zagreb"_s);
-        record.set(F::RecipientName, u"Udruga Šapica"_s);
-        record.set(F::RecipientIban, u"HR1210010051863000160"_s);
-        record.set(F::RecipientModel, u"HR00"_s);
-        record.set(F::RecipientReference, u"2026-%1"_s.arg(i));
-        record.set(F::Description, u"Članarina za %1. mjesec"_s.arg(i % 12 + 1));
-        record.set(F::Amount, hub3aAmountText(i * 137));
-        list.append({i, record});
-    }
-    return list;
-}
 
 TEST(SlipBatchPdf, WritesAPagePerSlipOrThreeToAnA4PageAndEveryBarcodeReadsBack)
 {
