@@ -31,7 +31,6 @@ PickPanel::PickPanel(QWidget *window)
         },
         m_list));
 
-    m_acceptButton->setObjectName(QStringLiteral("SpeedButton12"));
     m_acceptButton->setGeometry(282, 58, 21, 19);
     makeGlyphButton(m_acceptButton, Glyph::StoreDefault);
     connect(m_acceptButton, &QToolButton::clicked, this, &PickPanel::acceptPressed);

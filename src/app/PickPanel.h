@@ -24,6 +24,7 @@ public:
     QString selectedEntry() const;
 
     QListWidget *list() const { return m_list; }
+    QToolButton *acceptButton() const { return m_acceptButton; }
 
 signals:
     void acceptPressed();

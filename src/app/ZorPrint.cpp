@@ -22,6 +22,7 @@
 #include "ui/UserDialogs.h"
 #include "ui/WindowFont.h"
 
+#include <QToolButton>
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QTimer>
@@ -111,6 +112,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     m_fields = std::make_unique<SlipControls>(*this);
     m_statusPanels = std::make_unique<StatusPanels>(*m_ui->StatusBar1);
     m_pickPanel = new PickPanel(this);
+    m_pickPanel->acceptButton()->setObjectName(QStringLiteral("SpeedButton12"));
     m_hub3a = new Hub3aTab(*this, *m_ui->PaintBox3, [this](const QString &text) { showStatus(text); });
     setUpControls();
     connectHandlers();
