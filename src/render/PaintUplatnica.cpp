@@ -1,6 +1,9 @@
 #include "render/PaintUplatnica.h"
 
 #include "render/FormBlocks.h"
+#include "render/LayoutRows.h"
+
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
