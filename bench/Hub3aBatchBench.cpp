@@ -6,7 +6,6 @@
 #include "render/BarcodeSymbol.h"
 
 #include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
@@ -64,14 +63,3 @@ void BM_Hub3aBatchPdf(benchmark::State &state)
 BENCHMARK(BM_Hub3aBatchPdf)->Arg(100)->Arg(1000)->Unit(benchmark::kSecond)->Iterations(1);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,7 +6,6 @@
 #include "render/QPainterSurface.h"
 #include "render/RecordingSurface.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 
@@ -236,14 +235,3 @@ BENCHMARK_CAPTURE(replayLayout, Uplatnica, uplatnica())->Unit(benchmark::kMicros
 BENCHMARK_CAPTURE(paintLayout, Zorvat, zorvat())->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(paintLayoutKeepingFonts, Zorvat, zorvat())->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(replayLayout, Zorvat, zorvat())->Unit(benchmark::kMicrosecond);
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
