@@ -66,21 +66,22 @@ Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(cons
 {
     m_purpose = findControl<PurposeCodeBox>(window, Hub3aField::PurposeCode);
     m_urgent = findControl<QCheckBox>(window, Hub3aField::Urgent);
-    for (const Hub3aFieldSpec &spec : hub3aFields()) {
-        if (spec.field == Hub3aField::Urgent)
+    for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
+        if (fieldEntry.field == Hub3aField::Urgent)
             continue;
-        LineBox *box = spec.field == Hub3aField::PurposeCode ? m_purpose->editor()
-                                                             : findControl<LineBox>(window, spec.field);
-        box->setTypingLimit(spec.maxLength);
+        LineBox *box = fieldEntry.field == Hub3aField::PurposeCode
+                           ? m_purpose->editor()
+                           : findControl<LineBox>(window, fieldEntry.field);
+        box->setTypingLimit(fieldEntry.maxLength);
         box->setCharacterFilter(
-            [field = spec.field](const QString &text) { return hub3aCharactersOnly(field, text); });
+            [field = fieldEntry.field](const QString &text) { return hub3aCharactersOnly(field, text); });
         connect(box, &LineBox::charactersRefused, this, [showStatus](const QStringList &characters) {
             showStatus(refusedCharactersText(characters));
         });
-        m_lines[static_cast<size_t>(spec.field)] = box;
+        m_lines[static_cast<size_t>(fieldEntry.field)] = box;
     }
-    for (const Hub3aFieldSpec &spec : hub3aFields())
-        connectChange(spec.field, this, [this] { m_preview.update(); });
+    for (const Hub3aFieldSpec &fieldEntry : hub3aFields())
+        connectChange(fieldEntry.field, this, [this] { m_preview.update(); });
     CheckMark::beside(line(Hub3aField::Amount), checkAmount);
     CheckMark::beside(line(Hub3aField::ExecutionDate), checkExecutionDate);
 }
@@ -109,15 +110,15 @@ void Hub3aTab::setText(Hub3aField field, const QString &text)
 Hub3aRecord Hub3aTab::record() const
 {
     Hub3aRecord record;
-    for (const Hub3aFieldSpec &spec : hub3aFields())
-        record.set(spec.field, text(spec.field));
+    for (const Hub3aFieldSpec &fieldEntry : hub3aFields())
+        record.set(fieldEntry.field, text(fieldEntry.field));
     return record;
 }
 
 void Hub3aTab::setRecord(const Hub3aRecord &record)
 {
-    for (const Hub3aFieldSpec &spec : hub3aFields())
-        setText(spec.field, record[spec.field]);
+    for (const Hub3aFieldSpec &fieldEntry : hub3aFields())
+        setText(fieldEntry.field, record[fieldEntry.field]);
 }
 
 QString Hub3aTab::fieldText(QLatin1StringView control) const

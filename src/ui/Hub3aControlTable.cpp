@@ -24,9 +24,9 @@ QLatin1StringView hub3aControlOf(Hub3aField field)
 
 QLatin1StringView hub3aControlOf(QLatin1StringView fieldName)
 {
-    for (const Hub3aFieldSpec &spec : hub3aFields()) {
-        if (spec.name() == fieldName)
-            return hub3aControlOf(spec.field);
+    for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
+        if (fieldEntry.name() == fieldName)
+            return hub3aControlOf(fieldEntry.field);
     }
     throw std::logic_error("no HUB-3A field " +
                            std::string(fieldName.data(), static_cast<size_t>(fieldName.size())));

@@ -167,11 +167,11 @@ TEST_F(Hub3aTabTest, StoredPayerComesBackWithDefaultAndNovo)
     click("Button5");
     click("Button6");
     const Hub3aRecord loaded = tab().record();
-    for (const Hub3aFieldSpec &spec : hub3aFields()) {
-        const bool payer = spec.field == F::PayerName || spec.field == F::PayerStreet ||
-                           spec.field == F::PayerPlace || spec.field == F::PayerIban ||
-                           spec.field == F::PayerModel || spec.field == F::PayerReference;
-        EXPECT_EQ(loaded[spec.field], payer ? stored[spec.field] : QString()) << spec.key;
+    for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
+        const bool payer = fieldEntry.field == F::PayerName || fieldEntry.field == F::PayerStreet ||
+                           fieldEntry.field == F::PayerPlace || fieldEntry.field == F::PayerIban ||
+                           fieldEntry.field == F::PayerModel || fieldEntry.field == F::PayerReference;
+        EXPECT_EQ(loaded[fieldEntry.field], payer ? stored[fieldEntry.field] : QString()) << fieldEntry.key;
     }
 
     tab().setText(F::Description, QStringLiteral("Stari opis"));
@@ -285,24 +285,25 @@ TEST_F(Hub3aTabTest, EveryFieldRepaintsThePreviewOnce)
     PaintCounter preview(child("PaintBox3"));
     showWindow();
     selectHub3aTab();
-    for (const Hub3aFieldSpec &spec : hub3aFields()) {
+    for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
         QApplication::processEvents();
         preview.count = 0;
-        if (spec.field == F::Urgent) {
+        if (fieldEntry.field == F::Urgent) {
             QTest::mouseClick(child<QCheckBox>("Hub3aUrgent"), Qt::LeftButton, {}, QPoint(5, 9));
         } else {
-            LineBox *line = box(spec.field);
+            LineBox *line = box(fieldEntry.field);
             line->setFocus();
-            typeText(line, spec.charset == Hub3aCharset::Purpose ? QStringLiteral("X") : QStringLiteral("1"));
+            typeText(line,
+                     fieldEntry.charset == Hub3aCharset::Purpose ? QStringLiteral("X") : QStringLiteral("1"));
         }
         QApplication::processEvents();
-        EXPECT_EQ(preview.count, 1) << spec.key;
-        EXPECT_FALSE(hub(spec.field).isEmpty()) << spec.key;
+        EXPECT_EQ(preview.count, 1) << fieldEntry.key;
+        EXPECT_FALSE(hub(fieldEntry.field).isEmpty()) << fieldEntry.key;
 
         preview.count = 0;
-        tab().setText(spec.field, QString());
+        tab().setText(fieldEntry.field, QString());
         QApplication::processEvents();
-        EXPECT_EQ(preview.count, 1) << spec.key;
+        EXPECT_EQ(preview.count, 1) << fieldEntry.key;
     }
     EXPECT_EQ(window->hub3aData().texts, Hub3aRecord().texts);
 }
