@@ -3,8 +3,8 @@
 #include "app/LineBox.h"
 #include "app/PreviewBox.h"
 #include "app/PurposeCodeBox.h"
+#include "render/Hub3aForm.h"
 #include "render/PaintHub3a.h"
-#include "render/QPainterSurface.h"
 #include "ui/CheckMark.h"
 #include "ui/Hub3aControlTable.h"
 #include "ui/TextFilter.h"
@@ -12,12 +12,11 @@
 #include <QCheckBox>
 #include <QDate>
 #include <QPainter>
+#include <QTransform>
 
 #include <stdexcept>
 
 namespace {
-
-constexpr double formWidth = 21000, formHeight = 9900; // hundredths of a millimetre
 
 template <typename T> T *findControl(QWidget &window, Hub3aField field)
 {
@@ -142,7 +141,8 @@ void Hub3aTab::connectChange(Hub3aField field, QObject *context, std::function<v
 void Hub3aTab::paintPreview(QPainter &painter)
 {
     painter.fillRect(m_preview.rect(), Qt::white); // the paper
-    painter.scale(m_preview.width() / formWidth, m_preview.height() / formHeight);
-    QPainterSurface surface(painter, m_fonts);
-    PaintHub3a(surface, PrintMode::Complete, record());
+    const QSizeF slip = Hub3aForm::sizeMm;
+    paintHub3aSlip(
+        painter, QTransform::fromScale(m_preview.width() / slip.width(), m_preview.height() / slip.height()),
+        PrintMode::Complete, record(), {std::nullopt, &m_fonts});
 }

@@ -1,11 +1,12 @@
 #include "batch/SlipBatchPdf.h"
 
 #include "batch/CutLine.h"
-#include "batch/SlipReadBack.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
+#include "print/Hub3aBarcodeCheck.h"
+#include "print/Hub3aSlipPage.h"
+#include "render/Hub3aForm.h"
 #include "render/PaintHub3a.h"
-#include "render/QPainterSurface.h"
 
 #include <QElapsedTimer>
 #include <QPageLayout>
@@ -15,11 +16,9 @@
 
 namespace {
 
-constexpr double slipWidthMm = 210, slipHeightMm = 99, a4HeightMm = 297;
 constexpr double millimetresPerInch = 25.4;
 // Fine enough that the barcode's 0.254 mm modules and the form's lines keep their place.
 constexpr int pdfResolution = 1200;
-constexpr double unitsPerMm = 100; // the layouts draw in hundredths of a millimetre
 
 // Thrown inside the writer to drop the temporary file.
 struct Cancelled
@@ -37,9 +36,8 @@ public:
     {
         m_writer.setCreator(QStringLiteral("ZORVAT Print"));
         m_writer.setResolution(pdfResolution);
-        const double pageHeight = options.slipsPerPage == 1 ? slipHeightMm : a4HeightMm;
-        const QPageSize size(QSizeF(slipWidthMm, pageHeight), QPageSize::Millimeter, QString(),
-                             QPageSize::ExactMatch);
+        const QPageSize size(options.slipsPerPage == 1 ? Hub3aForm::sizeMm : a4SheetMm, QPageSize::Millimeter,
+                             QString(), QPageSize::ExactMatch);
         m_writer.setPageLayout(
             QPageLayout(size, QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter));
     }
@@ -56,16 +54,11 @@ public:
             throw UserError(QStringLiteral("PDF se ne može nastaviti"));
         }
         const double dotsPerMm = pdfResolution / millimetresPerInch;
+        const double topMm = slipTopMm(static_cast<SlipPlace>(slot));
         if (slot > 0 && m_options.mode == PrintMode::Complete)
-            drawCutLine(m_painter, 0, slipWidthMm * dotsPerMm, slot * slipHeightMm * dotsPerMm, dotsPerMm);
-        m_painter.save();
-        m_painter.translate(0, slot * slipHeightMm * dotsPerMm);
-        m_painter.scale(dotsPerMm / unitsPerMm, dotsPerMm / unitsPerMm);
-        {
-            QPainterSurface surface(m_painter);
-            PaintHub3a(surface, m_options.mode, record);
-        }
-        m_painter.restore();
+            drawCutLine(m_painter, 0, a4SheetMm.width() * dotsPerMm, topMm * dotsPerMm, dotsPerMm);
+        paintHub3aSlip(m_painter, QTransform::fromTranslate(0, topMm * dotsPerMm).scale(dotsPerMm, dotsPerMm),
+                       m_options.mode, record);
         ++m_count;
     }
 
@@ -101,7 +94,7 @@ BatchPdfResult writeSlipPdf(const QString &path, const QList<NumberedSlip> &slip
                 const NumberedSlip &slip = slips[done];
                 timer.start();
                 const std::optional<QString> problem =
-                    barcodeProblem(slip.record, options.mode, {options.readBackDpi});
+                    hub3aBarcodeProblem(slip.record, options.mode, {options.readBackDpi});
                 result.readBackNs += timer.nsecsElapsed();
                 if (problem) {
                     result.refused.append({slip.row, QString(), *problem});

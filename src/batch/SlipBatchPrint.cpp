@@ -1,7 +1,7 @@
 #include "batch/SlipBatchPrint.h"
 
 #include "batch/CutLine.h"
-#include "batch/SlipReadBack.h"
+#include "print/Hub3aBarcodeCheck.h"
 #include "print/PrintDocument.h"
 #include "print/PrintJobs.h"
 #include "print/PrinterDevice.h"
@@ -31,7 +31,7 @@ BatchPrintResult printSlipBatch(PrinterDevice &printer, const Hub3aPrintFrame &f
                         drawCutLine(page, frame.origin.x(),
                                     frame.origin.x() + a4SheetMm.width() * frame.unitsPerMmX,
                                     frame.origin.y() + topMm * frame.unitsPerMmY, frame.unitsPerMmY);
-                    paintHub3aSlip(page, frame, topMm, mode, *sheet[i]);
+                    paintHub3aSlip(page, frame.slipToPage(topMm), mode, *sheet[i], frame.paintOptions(page));
                 }
             },
             a4SheetMm);
@@ -49,7 +49,7 @@ BatchPrintResult printSlipBatch(PrinterDevice &printer, const Hub3aPrintFrame &f
             return result;
         }
         const NumberedSlip &slip = slips[done];
-        if (const std::optional<QString> problem = barcodeProblem(slip.record, mode, resolutions))
+        if (const std::optional<QString> problem = hub3aBarcodeProblem(slip.record, mode, resolutions))
             result.refused.append({slip.row, QString(), *problem});
         else
             sheet.append(&slip.record);

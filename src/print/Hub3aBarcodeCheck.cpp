@@ -1,10 +1,13 @@
 #include "print/Hub3aBarcodeCheck.h"
 
+#include "model/Hub3aPayload.h"
+#include "model/UserError.h"
 #include "print/BarcodeReadBack.h"
 #include "render/Hub3aForm.h"
-#include "render/QPainterSurface.h"
+#include "render/PaintHub3a.h"
 
 #include <QPainter>
+#include <QTransform>
 
 QImage printedBarcodeCell(const QByteArray &payload, double dotsPerInch)
 {
@@ -18,16 +21,37 @@ QImage printedBarcodeCell(const QByteArray &payload, double dotsPerInch)
     image.fill(Qt::white);
     QPainter painter(&image);
     // The cell keeps its place on the slip relative to the device's dot grid.
-    painter.translate((margin - barcodeLeft) * dotsPerMm, (margin - barcodeTop) * dotsPerMm);
-    painter.scale(dotsPerMm / 100, dotsPerMm / 100);
-    QPainterSurface surface(painter);
-    surface.setPenColor(clBlack);
-    surface.Barcode(units(barcodeLeft), units(barcodeTop), units(barcodeRight), units(barcodeBottom),
-                    payload);
+    const QTransform mmToImage =
+        QTransform::fromTranslate((margin - barcodeLeft) * dotsPerMm, (margin - barcodeTop) * dotsPerMm)
+            .scale(dotsPerMm, dotsPerMm);
+    paintHub3aBarcode(painter, mmToImage, payload);
     return image;
 }
 
 void checkPrintedBarcode(const QByteArray &payload, double dotsPerInch)
 {
     requireBarcodeReadsBack(printedBarcodeCell(payload, dotsPerInch), payload);
+}
+
+std::optional<QString> hub3aBarcodeProblem(const Hub3aRecord &record, PrintMode mode,
+                                           const QList<int> &dotsPerInch)
+{
+    if (mode == PrintMode::Template)
+        return std::nullopt;
+    const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
+    if (!payload)
+        return QStringLiteral("Iznos nije iznos u eurima u obliku 1.234,56, pa se nalog ne ispisuje");
+    try {
+        for (const int dots : dotsPerInch)
+            checkPrintedBarcode(*payload, dots);
+    } catch (const UserError &e) {
+        return e.text();
+    }
+    return std::nullopt;
+}
+
+void requireHub3aBarcodeReadsBack(const Hub3aRecord &record, PrintMode mode, const QList<int> &dotsPerInch)
+{
+    if (const std::optional<QString> problem = hub3aBarcodeProblem(record, mode, dotsPerInch))
+        throw UserError(*problem);
 }

@@ -1,14 +1,13 @@
 #include "print/Hub3aSlipPage.h"
 
 #include "print/PrintFrame.h"
-#include "render/PaintHub3a.h"
-#include "render/QPainterSurface.h"
+#include "render/Hub3aForm.h"
 
 #include <QPainter>
 
 double slipTopMm(SlipPlace place)
 {
-    return static_cast<int>(place) * hub3aSlipMm.height();
+    return static_cast<int>(place) * Hub3aForm::sizeMm.height();
 }
 
 Hub3aPrintFrame Hub3aPrintFrame::of(const Calibration &calibration, const PrintOffsets &offsets)
@@ -21,23 +20,14 @@ Hub3aPrintFrame Hub3aPrintFrame::of(const Calibration &calibration, const PrintO
             unitsPerSquare / calibration.RectHeight};
 }
 
-void paintHub3aSlip(QPainter &page, const Hub3aPrintFrame &frame, double topMm, PrintMode mode,
-                    const Hub3aRecord &record)
+QTransform Hub3aPrintFrame::slipToPage(double topMm) const
 {
-    page.save();
-    // Device dots per inch of paper: the page's dots per device unit, the calibration's device
-    // units per millimetre on paper. The barcode's modules are measured in them, so that they
-    // come out 0.254 mm on paper, a whole number of the printer's dots, and the symbol fits its
-    // cell however the calibration scales the page.
-    const double paperDotsPerInch = page.deviceTransform().m11() * frame.unitsPerMmX * 25.4;
-    page.translate(frame.origin + QPointF(0, topMm * frame.unitsPerMmY));
-    // The layout works in hundredths of a millimetre.
-    page.scale(frame.unitsPerMmX / 100, frame.unitsPerMmY / 100);
-    {
-        QPainterSurface surface(page);
-        surface.setFontCharset(centralEuropeanCharset);
-        surface.setBarcodeDotsPerInch(paperDotsPerInch);
-        PaintHub3a(surface, mode, record);
-    }
-    page.restore();
+    return QTransform::fromTranslate(origin.x(), origin.y() + topMm * unitsPerMmY)
+        .scale(unitsPerMmX, unitsPerMmY);
+}
+
+Hub3aPaintOptions Hub3aPrintFrame::paintOptions(const QPainter &page) const
+{
+    // The page's dots per device unit, times the device units of one millimetre on paper.
+    return {page.deviceTransform().m11() * unitsPerMmX * 25.4, nullptr};
 }

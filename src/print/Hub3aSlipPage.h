@@ -3,19 +3,19 @@
 #include "model/Calibration.h"
 #include "model/Hub3aRecord.h"
 #include "model/PrintOffsets.h"
-#include "render/LayoutStyle.h"
+#include "render/PaintHub3a.h"
 
 #include <QPointF>
 #include <QSizeF>
+#include <QTransform>
 
 class QPainter;
 
 // The slips of an A4 sheet of three, from the top: their top edges lie 0, 99 and 198 mm down.
 enum class SlipPlace { Top = 0, Middle = 1, Bottom = 2 };
 
-// What a HUB-3A slip is printed on: a printer's A4 sheet of three, or a file's page of one slip.
+// What a printer prints HUB-3A slips on: an A4 sheet of three (a file takes a page of the slip's size).
 inline constexpr QSizeF a4SheetMm{210, 297};
-inline constexpr QSizeF hub3aSlipMm{210, 99};
 
 // Millimetres from the sheet's top edge to the top edge of the slip at place.
 double slipTopMm(SlipPlace place);
@@ -32,10 +32,11 @@ struct Hub3aPrintFrame
 
     // Throws as printFrame for a calibration or offsets that give no frame.
     static Hub3aPrintFrame of(const Calibration &calibration, const PrintOffsets &offsets);
-};
 
-// Draws one HUB-3A slip in mode with its top edge topMm down a page whose painter works in device
-// units from the sheet's corner. The painter's state is as it was afterwards, so a page can take
-// several slips.
-void paintHub3aSlip(QPainter &page, const Hub3aPrintFrame &frame, double topMm, PrintMode mode,
-                    const Hub3aRecord &record);
+    // From the millimetres of a slip whose top edge lies topMm down the sheet to device units.
+    QTransform slipToPage(double topMm) const;
+    // The barcode's modules measured in the device's dots per inch of paper, so that they come
+    // out 0.254 mm on paper, a whole number of the printer's dots, however the calibration scales
+    // the page (page: a painter working in device units).
+    Hub3aPaintOptions paintOptions(const QPainter &page) const;
+};

@@ -1,13 +1,12 @@
 #include "print/PrintJobs.h"
 
-#include "model/Hub3aPayload.h"
 #include "model/PrintOffsets.h"
-#include "model/UserError.h"
 #include "print/Hub3aBarcodeCheck.h"
 #include "print/PrintDocument.h"
 #include "print/PrintFrame.h"
 #include "print/PrintSource.h"
 #include "print/PrinterDevice.h"
+#include "render/Hub3aForm.h"
 #include "render/PaintUplatnica.h"
 #include "render/PaintZorvat.h"
 #include "render/QPainterSurface.h"
@@ -74,16 +73,13 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
 {
     const Hub3aRecord record = source.hub3aData();
     const Hub3aPrintFrame frame = Hub3aPrintFrame::of(source.calibration(), ReadPrintOffsets(store));
-    if (mode != PrintMode::Template) {
-        const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
-        if (!payload)
-            throw UserError(QStringLiteral("Iznos nije ispravan, pa se nalog ne ispisuje"));
-        for (const int dotsPerInch : printer.Resolutions())
-            checkPrintedBarcode(*payload, dotsPerInch);
-    }
+    requireHub3aBarcodeReadsBack(record, mode, printer.Resolutions());
     const bool file = printer.WritesFile();
     PrintOnePage(
         printer, hub3aDocumentTitle(),
-        [&](QPainter &page) { paintHub3aSlip(page, frame, file ? 0 : slipTopMm(place), mode, record); },
-        file ? hub3aSlipMm : a4SheetMm);
+        [&](QPainter &page) {
+            paintHub3aSlip(page, frame.slipToPage(file ? 0 : slipTopMm(place)), mode, record,
+                           frame.paintOptions(page));
+        },
+        file ? Hub3aForm::sizeMm : a4SheetMm);
 }

@@ -2,6 +2,7 @@
 
 #include "render/DrawingSurface.h"
 
+#include <QSizeF>
 #include <QString>
 
 #include <span>
@@ -9,6 +10,9 @@
 // The HUB-3A form "NALOG ZA NACIONALNA PLAĆANJA" (210 x 99 mm) in hundredths of a millimetre from
 // its top-left corner: the red artwork, and the boxes the data is set into.
 namespace Hub3aForm {
+
+// The form's size on paper, in millimetres: every page, picture and sheet of slips is measured by it.
+inline constexpr QSizeF sizeMm{210.0, 99.0};
 
 // A box of character cells: its outline and how many cells it holds.
 struct CellBox

@@ -3,7 +3,11 @@
 #include "model/Hub3aPayload.h"
 #include "render/FormBlocks.h"
 #include "render/Hub3aForm.h"
+#include "render/QPainterSurface.h"
 #include "render/TextPlacement.h"
+
+#include <QPainter>
+#include <QTransform>
 
 #include <algorithm>
 
@@ -122,14 +126,30 @@ void drawStub(DrawingSurface &surface, const Hub3aRecord &r)
     textAtBaseline(surface, units(153.80), units(44.3), r[F::Description], sansAscent);
 }
 
-void drawBarcode(DrawingSurface &surface, const Hub3aRecord &r)
+void drawBarcode(DrawingSurface &surface, const QByteArray &payload)
 {
-    const std::optional<QByteArray> payload = hub3aPayloadBytes(r);
-    if (!payload)
-        return;
     surface.setPenColor(dataInk);
     surface.Barcode(units(barcodeLeft), units(barcodeTop), units(barcodeRight), units(barcodeBottom),
-                    *payload);
+                    payload);
+}
+
+// Draws onto painter through mmToPainter in the layout's unit, hundredths of a millimetre.
+template <typename Draw>
+void drawOnPainter(QPainter &painter, const QTransform &mmToPainter, const Hub3aPaintOptions &options,
+                   const Draw &draw)
+{
+    constexpr double unitsPerMm = 100;
+    painter.save();
+    painter.setTransform(mmToPainter, true);
+    painter.scale(1 / unitsPerMm, 1 / unitsPerMm);
+    {
+        FittedFonts ownFonts;
+        QPainterSurface surface(painter, options.fonts ? *options.fonts : ownFonts);
+        if (options.barcodeDotsPerInch)
+            surface.setBarcodeDotsPerInch(*options.barcodeDotsPerInch);
+        draw(surface);
+    }
+    painter.restore();
 }
 
 } // namespace
@@ -146,5 +166,20 @@ void PaintHub3a(DrawingSurface &surface, PrintMode mode, const Hub3aRecord &reco
     drawAddresses(surface, record);
     drawBoxedFields(surface, record);
     drawStub(surface, record);
-    drawBarcode(surface, record);
+    if (const std::optional<QByteArray> payload = hub3aPayloadBytes(record))
+        drawBarcode(surface, *payload);
+}
+
+void paintHub3aSlip(QPainter &painter, const QTransform &mmToPainter, PrintMode mode,
+                    const Hub3aRecord &record, const Hub3aPaintOptions &options)
+{
+    drawOnPainter(painter, mmToPainter, options,
+                  [&](DrawingSurface &surface) { PaintHub3a(surface, mode, record); });
+}
+
+void paintHub3aBarcode(QPainter &painter, const QTransform &mmToPainter, const QByteArray &payload,
+                       const Hub3aPaintOptions &options)
+{
+    drawOnPainter(painter, mmToPainter, options,
+                  [&](DrawingSurface &surface) { drawBarcode(surface, payload); });
 }

@@ -4,9 +4,36 @@
 #include "render/DrawingSurface.h"
 #include "render/LayoutStyle.h"
 
+#include <QByteArray>
+
+#include <optional>
+
+class FittedFonts;
+class QPainter;
+class QTransform;
+
 // Draws the HUB-3A slip in hundredths of a millimetre from its top-left corner (the surface's
 // transform takes them to the device): Complete the red form with the data and barcode in black,
 // Template the form alone, DataOnly the data and barcode alone for pre-printed forms.
 // Boxed fields take one character per cell; the stub repeats amount, accounts, references and
 // description. Without a valid amount there is no barcode (its text needs the amount).
 void PaintHub3a(DrawingSurface &surface, PrintMode mode, const Hub3aRecord &record);
+
+// How a painter's device takes the slip: the resolution the barcode's modules are measured in (a
+// printer's dots per inch of paper when its calibration scales the page; the device's own when
+// not given), and fonts fitted earlier (a preview keeps them from one repaint to the next).
+struct Hub3aPaintOptions
+{
+    std::optional<double> barcodeDotsPerInch;
+    FittedFonts *fonts = nullptr;
+};
+
+// The slip in mode onto painter, where mmToPainter takes millimetres from the slip's top-left
+// corner to the painter's coordinates. Every picture, page and sheet of slips is drawn by it. The
+// painter's state is as it was afterwards, so a page can take several slips.
+void paintHub3aSlip(QPainter &painter, const QTransform &mmToPainter, PrintMode mode,
+                    const Hub3aRecord &record, const Hub3aPaintOptions &options = {});
+
+// The barcode of payload alone, in its cell and with its modules as paintHub3aSlip draws them.
+void paintHub3aBarcode(QPainter &painter, const QTransform &mmToPainter, const QByteArray &payload,
+                       const Hub3aPaintOptions &options = {});

@@ -165,7 +165,7 @@ TEST_F(Hub3aPrintTest, AnAmountThatIsNoAmountHasNoBarcodeAndPrintsNothing)
     source.hub3a.set(Hub3aField::Amount, u"12,345"_s);
     ASSERT_EQ(source.hub3a[Hub3aField::Amount], u"12,345"_s);
     EXPECT_EQ(userErrorOf([&] { PrintHub3a(printer, store, source, PrintMode::Complete, SlipPlace::Top); }),
-              u"Iznos nije ispravan, pa se nalog ne ispisuje"_s);
+              u"Iznos nije iznos u eurima u obliku 1.234,56, pa se nalog ne ispisuje"_s);
     EXPECT_TRUE(printer.log.isEmpty());
     EXPECT_NO_THROW(PrintHub3a(printer, store, source, PrintMode::Template, SlipPlace::Top));
 }

@@ -2,20 +2,19 @@
 
 #include "RenderOutput.h"
 #include "model/UserError.h"
+#include "render/Hub3aForm.h"
 #include "render/OpsJson.h"
 #include "render/PaintHub3a.h"
-#include "render/QPainterSurface.h"
 #include "render/RecordingSurface.h"
 
 #include <QImage>
 #include <QPainter>
+#include <QTransform>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr double slipWidthMm = 210, slipHeightMm = 99;
-constexpr double unitsPerMm = 100;
 constexpr int pixelsPerMm = 8;
 constexpr int maxImageSide = 32'000;
 
@@ -25,7 +24,7 @@ namespace Hub3aOutput {
 
 QSize defaultSize()
 {
-    return QSize(slipWidthMm * pixelsPerMm, slipHeightMm * pixelsPerMm);
+    return (Hub3aForm::sizeMm * pixelsPerMm).toSize();
 }
 
 QByteArray png(const Hub3aRecord &record, PrintMode mode, QSize size)
@@ -36,25 +35,25 @@ QByteArray png(const Hub3aRecord &record, PrintMode mode, QSize size)
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         throw UserError(u"not enough memory for a %1x%2 image"_s.arg(size.width()).arg(size.height()));
-    const double xScale = size.width() / slipWidthMm, yScale = size.height() / slipHeightMm;
+    const double xScale = size.width() / Hub3aForm::sizeMm.width(),
+                 yScale = size.height() / Hub3aForm::sizeMm.height();
     // The barcode sizes its modules by the picture's resolution.
     image.setDotsPerMeterX(qRound(xScale * 1000));
     image.setDotsPerMeterY(qRound(yScale * 1000));
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        painter.scale(xScale / unitsPerMm, yScale / unitsPerMm);
-        QPainterSurface surface(painter);
-        PaintHub3a(surface, mode, record);
+        paintHub3aSlip(painter, QTransform::fromScale(xScale, yScale), mode, record);
     }
     return RenderOutput::pngBytes(image);
 }
 
 QByteArray pdf(const Hub3aRecord &record, PrintMode mode)
 {
-    constexpr double mmPerUnit = 1 / unitsPerMm;
-    return RenderOutput::pdfPage(QSizeF(slipWidthMm, slipHeightMm), QSizeF(mmPerUnit, mmPerUnit),
-                                 [&](DrawingSurface &surface) { PaintHub3a(surface, mode, record); });
+    return RenderOutput::pdfPage(Hub3aForm::sizeMm, [&](QPainter &painter, double dotsPerInch) {
+        const double dotsPerMm = dotsPerInch / 25.4;
+        paintHub3aSlip(painter, QTransform::fromScale(dotsPerMm, dotsPerMm), mode, record);
+    });
 }
 
 QByteArray ops(const Hub3aRecord &record, PrintMode mode)

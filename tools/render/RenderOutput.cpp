@@ -60,7 +60,13 @@ QByteArray pdf(const SlipDrawing &drawing)
     if (page.width() > maxPageMillimetres || page.height() > maxPageMillimetres)
         throw UserError(u"a page of %1 x %2 mm is too large"_s.arg(page.width()).arg(page.height()));
 
-    return pdfPage(page, mmPerPixel, [&drawing](DrawingSurface &surface) { drawing.paint(surface); });
+    return pdfPage(page, [&](QPainter &painter, double dotsPerInch) {
+        constexpr double millimetresPerInch = 25.4;
+        painter.scale(mmPerPixel.width() * dotsPerInch / millimetresPerInch,
+                      mmPerPixel.height() * dotsPerInch / millimetresPerInch);
+        QPainterSurface surface(painter);
+        drawing.paint(surface);
+    });
 }
 
 QByteArray ops(const SlipDrawing &drawing)
@@ -80,7 +86,7 @@ QByteArray pngBytes(const QImage &image)
     return bytes;
 }
 
-QByteArray pdfPage(QSizeF pageMm, QSizeF mmPerUnit, const std::function<void(DrawingSurface &)> &paint)
+QByteArray pdfPage(QSizeF pageMm, const std::function<void(QPainter &, double dotsPerInch)> &paint)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -94,11 +100,7 @@ QByteArray pdfPage(QSizeF pageMm, QSizeF mmPerUnit, const std::function<void(Dra
         QPainter painter(&writer);
         if (!painter.isActive())
             throw UserError(u"the PDF page could not be started"_s);
-        constexpr double millimetresPerInch = 25.4;
-        painter.scale(mmPerUnit.width() * pdfResolution / millimetresPerInch,
-                      mmPerUnit.height() * pdfResolution / millimetresPerInch);
-        QPainterSurface surface(painter);
-        paint(surface);
+        paint(painter, pdfResolution);
     }
     return bytes;
 }

@@ -8,6 +8,8 @@
 
 #include <functional>
 
+class QPainter;
+
 // The bytes of each output format. Each throws UserError when the drawing cannot be made in it.
 namespace RenderOutput {
 
@@ -20,7 +22,7 @@ QByteArray ops(const SlipDrawing &drawing);
 
 // An image's PNG bytes.
 QByteArray pngBytes(const QImage &image);
-// One PDF page of pageMm whose painter draws in units of mmPerUnit millimetres.
-QByteArray pdfPage(QSizeF pageMm, QSizeF mmPerUnit, const std::function<void(DrawingSurface &)> &paint);
+// One PDF page of pageMm, drawn by paint onto a painter in the page's dots, dotsPerInch of them an inch.
+QByteArray pdfPage(QSizeF pageMm, const std::function<void(QPainter &, double dotsPerInch)> &paint);
 
 } // namespace RenderOutput
