@@ -155,7 +155,7 @@ void TForm1::connectHandlers()
     connect(m_ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::focusFirstField);
     // The transfer takes the active older form, so there is none to take from the HUB-3A tab.
     connect(m_ui->PageControl1, &QTabWidget::currentChanged, this,
-            [this] { m_ui->PrenesiUHub3a1->setEnabled(!hub3aActive()); });
+            [this] { m_ui->PrenesiUHub3a1->setEnabled(olderSlipKind(activeKind()).has_value()); });
     m_ui->PaintBox1->setPaintHandler(
         [this](QPainter &painter) { runHandler([&] { PaintBox1Paint(painter); }); });
     m_ui->PaintBox2->setPaintHandler(
@@ -193,9 +193,12 @@ void TForm1::FormCreate()
     runHook(m_hooks.makeFirstPrinterCurrent);
 }
 
-SlipKind TForm1::activeKind() const
+FormKind TForm1::activeKind() const
 {
-    return m_ui->PageControl1->currentWidget() == m_ui->TabSheet1 ? SlipKind::Uplatnica : SlipKind::Zorvat;
+    const QWidget *tab = m_ui->PageControl1->currentWidget();
+    return tab == m_ui->TabSheet1   ? FormKind::Uplatnica
+           : tab == m_ui->TabSheet3 ? FormKind::Hub3a
+                                    : FormKind::Zorvat;
 }
 
 UplatnicaData TForm1::uplatnicaData() const
@@ -208,11 +211,6 @@ ZorvatData TForm1::zorvatData() const
     return ZorvatData::fromTexts(m_fields->record(SlipKind::Zorvat).texts,
                                  m_fields->fieldText(QLatin1StringView("Edit2")),
                                  m_fields->fieldText(QLatin1StringView("Edit1")));
-}
-
-bool TForm1::hub3aActive() const
-{
-    return m_ui->PageControl1->currentWidget() == m_ui->TabSheet3;
 }
 
 Hub3aRecord TForm1::hub3aData() const
@@ -313,7 +311,10 @@ void TForm1::Hub3a1Click()
 
 void TForm1::PrenesiUHub3a1Click()
 {
-    const Hub3aTransfer transfer = transferToHub3a(m_fields->record(activeKind()));
+    const std::optional<SlipKind> older = olderSlipKind(activeKind());
+    if (!older)
+        return; // the entry is disabled on the HUB-3A tab
+    const Hub3aTransfer transfer = transferToHub3a(m_fields->record(*older));
     m_hub3a->setRecord(transfer.record);
     m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet3);
     QStringList said = transfer.converted;
@@ -381,10 +382,10 @@ void TForm1::showLoaded(SlipFileCommands::Loaded loaded)
 
 void TForm1::SaveUplatnicaExecute()
 {
-    if (hub3aActive())
-        SlipFileCommands::saveHub3a(m_services.dialogs, m_hub3a->record());
+    if (const std::optional<SlipKind> older = olderSlipKind(activeKind()))
+        SlipFileCommands::save(m_services.dialogs, *m_fields, *older);
     else
-        SlipFileCommands::save(m_services.dialogs, *m_fields, activeKind());
+        SlipFileCommands::saveHub3a(m_services.dialogs, m_hub3a->record());
 }
 
 void TForm1::focusFirstField()

@@ -44,10 +44,9 @@ public:
     void FormCreate();
 
     // The kind of the active tab: what "Snimi kao" saves and the print dialog prints.
-    SlipKind activeKind() const override;
+    FormKind activeKind() const override;
     UplatnicaData uplatnicaData() const override;
     ZorvatData zorvatData() const override;
-    bool hub3aActive() const override;
     Hub3aRecord hub3aData() const override;
     Calibration calibration() const override { return m_calibration; }
     void setCalibration(const Calibration &calibration) override { m_calibration = calibration; }

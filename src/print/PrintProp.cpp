@@ -100,7 +100,7 @@ std::optional<PrintMode> TForm3::chosenMode() const
 void TForm3::showControlsOfActiveForm()
 {
     // The HUB-3A slip is placed on a sheet of three and has no perforation shift.
-    const bool hub3a = m_source.hub3aActive();
+    const bool hub3a = m_source.activeKind() == FormKind::Hub3a;
     m_ui->slipPlaceLabel->setVisible(hub3a);
     m_ui->slipPlace->setVisible(hub3a);
     m_ui->slipPlace->setEnabled(hub3a);
@@ -137,13 +137,18 @@ void TForm3::BitBtn2Click()
     m_calibration.LoadCalibration(currentPrinterEntry(m_printer));
     if (const std::optional<PrintMode> mode = chosenMode()) {
         const bool perforation = m_ui->CheckBox1->isChecked();
-        if (m_source.hub3aActive())
+        switch (m_source.activeKind()) {
+        case FormKind::Uplatnica:
+            PrintUplatnica(m_printer, m_store, m_source, *mode, perforation);
+            break;
+        case FormKind::Zorvat:
+            PrintZorvat(m_printer, m_store, m_source, *mode, perforation);
+            break;
+        case FormKind::Hub3a:
             PrintHub3a(m_printer, m_store, m_source, *mode,
                        static_cast<SlipPlace>(m_ui->slipPlace->currentIndex()));
-        else if (m_source.activeKind() == SlipKind::Uplatnica)
-            PrintUplatnica(m_printer, m_store, m_source, *mode, perforation);
-        else
-            PrintZorvat(m_printer, m_store, m_source, *mode, perforation);
+            break;
+        }
     }
     hide();
 }

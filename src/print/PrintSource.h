@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Calibration.h"
+#include "model/FormKind.h"
 #include "model/Hub3aRecord.h"
 #include "model/SlipData.h"
 #include "model/SlipFields.h"
@@ -13,11 +14,9 @@ class PrintSource
 public:
     virtual ~PrintSource() = default;
 
-    virtual SlipKind activeKind() const = 0;
+    virtual FormKind activeKind() const = 0;
     virtual UplatnicaData uplatnicaData() const = 0;
     virtual ZorvatData zorvatData() const = 0;
-    // True when the active tab is the HUB-3A slip's; activeKind() then names no form to print.
-    virtual bool hub3aActive() const = 0;
     virtual Hub3aRecord hub3aData() const = 0;
 
     virtual Calibration calibration() const = 0;

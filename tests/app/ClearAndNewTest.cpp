@@ -55,13 +55,13 @@ TEST_F(ClearAndNew, NovoClearsLoadsTheDefaultsAndShowsTheTab)
     expected.texts[0] = QStringLiteral("Firma d.o.o.\r\nIlica 1");
     expected.texts[12] = QStringLiteral(" 12");
     EXPECT_EQ(record(SlipKind::Zorvat).texts, expected.texts);
-    EXPECT_EQ(window->activeKind(), SlipKind::Zorvat);
+    EXPECT_EQ(window->activeKind(), FormKind::Zorvat);
     EXPECT_EQ(record(SlipKind::Uplatnica).texts, filled(SlipKind::Uplatnica).texts);
 
     trigger("Uplatnica1");
     EXPECT_EQ(text("Memo1"), QStringLiteral("Ivan Horvat"));
     EXPECT_EQ(text("Edit3"), QString());
-    EXPECT_EQ(window->activeKind(), SlipKind::Uplatnica);
+    EXPECT_EQ(window->activeKind(), FormKind::Uplatnica);
 }
 
 } // namespace

@@ -40,7 +40,7 @@ protected:
     }
     QString status() { return child<QLabel>("TitlePanel")->text(); }
     void selectHub3aTab() { child<QTabWidget>("PageControl1")->setCurrentWidget(child("TabSheet3")); }
-    bool hub3aTabShown() { return window->hub3aActive(); }
+    bool hub3aTabShown() { return window->activeKind() == FormKind::Hub3a; }
 
     static Hub3aRecord sample()
     {

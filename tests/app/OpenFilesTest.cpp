@@ -77,7 +77,7 @@ TEST_P(OpenFiles, SavedFormsFillTheirKindsInTurnAndTheTabStays)
     open({slip, order});
     EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, recordTexts(slip));
     EXPECT_EQ(window->fields().record(SlipKind::Zorvat).texts, recordTexts(order));
-    EXPECT_EQ(window->activeKind(), SlipKind::Zorvat);
+    EXPECT_EQ(window->activeKind(), FormKind::Zorvat);
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
@@ -89,7 +89,8 @@ TEST_P(OpenFiles, HubSlipFillsItsTabWhichComesUpAfterAnOlderForm)
     open({hub, slip});
     EXPECT_EQ(window->hub3aData().texts, SlipFile::loadHub3a(hub)->texts);
     EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, recordTexts(slip));
-    EXPECT_TRUE(window->hub3aActive()) << "the older form after it fills its tab in the background";
+    EXPECT_EQ(window->activeKind(), FormKind::Hub3a)
+        << "the older form after it fills its tab in the background";
     EXPECT_TRUE(dialogs.messages.isEmpty());
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }

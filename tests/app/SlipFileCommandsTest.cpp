@@ -60,7 +60,7 @@ TEST_F(SlipFileCommands, TransferOrderLoadsInTheBackgroundAndKeepsPlaceAndDate)
     set("Edit2", QStringLiteral("Zagreb"));
     load(path("order"));
     EXPECT_EQ(window->fields().record(SlipKind::Zorvat).texts, saved.texts);
-    EXPECT_EQ(window->activeKind(), SlipKind::Uplatnica);
+    EXPECT_EQ(window->activeKind(), FormKind::Uplatnica);
     EXPECT_EQ(text("Edit2"), QStringLiteral("Zagreb"));
 }
 

@@ -58,7 +58,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        source.hub3aTab = true;
+        source.kind = FormKind::Hub3a;
         source.hub3a = Hub3aTestSlips::testRecords()[5];
     }
 
@@ -186,7 +186,7 @@ TEST_F(Hub3aPrintDialogTest, ThePlaceOnTheSheetIsOfferedOnlyForTheHub3aSlip)
     TForm3 dialog(printer, store, source, calibration);
     dialog.show();
     for (const bool hub3a : {true, false, true}) {
-        source.hub3aTab = hub3a;
+        source.kind = hub3a ? FormKind::Hub3a : FormKind::Uplatnica;
         dialog.FormActivate();
         EXPECT_EQ(control<QLabel>(dialog, "slipPlaceLabel")->isVisible(), hub3a);
         EXPECT_EQ(control<QLabel>(dialog, "slipPlaceLabel")->text(), u"Položaj na listu A4:"_s);

@@ -137,7 +137,7 @@ TEST_F(PrintPropTest, TheOffsetEditsShowTheStoredOffsetsThePrintUses)
     store.WriteSetting(QStringLiteral("dY"), QStringLiteral("4"));
     TForm3 next(printer, store, source, calibration);
     next.findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->setChecked(true);
-    source.kind = SlipKind::Zorvat;
+    source.kind = FormKind::Zorvat;
     next.BitBtn2Click();
     EXPECT_NEAR(ruleX(), 25 + 1087, 1.5);
 }
@@ -165,14 +165,14 @@ TEST_F(PrintPropTest, IspisiPrintsTheActiveTabsFormInTheChosenModeAndHides)
     const struct
     {
         const char *radio;
-        SlipKind kind;
+        FormKind kind;
         const QString &title;
         bool blackRules; // the transfer order's rules are black, its data blue
     } cases[] = {
-        {"RadioButton1", SlipKind::Uplatnica, uplatnicaTitle, true},
-        {"RadioButton2", SlipKind::Zorvat, zorvatTitle, true},
-        {"RadioButton3", SlipKind::Zorvat, zorvatTitle, false},
-        {"RadioButton1", SlipKind::Zorvat, zorvatTitle, true},
+        {"RadioButton1", FormKind::Uplatnica, uplatnicaTitle, true},
+        {"RadioButton2", FormKind::Zorvat, zorvatTitle, true},
+        {"RadioButton3", FormKind::Zorvat, zorvatTitle, false},
+        {"RadioButton1", FormKind::Zorvat, zorvatTitle, true},
     };
     for (const auto &c : cases) {
         form.show();
@@ -199,7 +199,7 @@ TEST_F(PrintPropTest, ThePrinterCommandModeLoadsTheCalibrationPrintsNothingAndHi
 TEST_F(PrintPropTest, PerforationShiftsTheFormInEveryMode)
 {
     for (const char *radio : {"RadioButton1", "RadioButton2", "RadioButton3"}) {
-        source.kind = SlipKind::Zorvat;
+        source.kind = FormKind::Zorvat;
         choose(radio);
         control<QCheckBox>("CheckBox1")->setChecked(false);
         click("BitBtn2");
@@ -214,7 +214,7 @@ TEST_F(PrintPropTest, PerforationShiftsTheFormInEveryMode)
 TEST_F(PrintPropTest, IspisiUsesTheCalibrationOfThePrinterChosenInTheBox)
 {
     storeCalibration(store, QStringLiteral("PDF datoteka"), Calibration{7, 7, 3, 3, 2, 9});
-    source.kind = SlipKind::Zorvat;
+    source.kind = FormKind::Zorvat;
     choose("RadioButton2");
     click("BitBtn2");
     EXPECT_NEAR(ruleX(), 1087, 1.5); // Laser has no record: 8 mm squares

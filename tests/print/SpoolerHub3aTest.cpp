@@ -35,7 +35,7 @@ protected:
         if (IsSkipped())
             return;
         ASSERT_TRUE(dir.isValid());
-        source.hub3aTab = true;
+        source.kind = FormKind::Hub3a;
     }
 
     std::optional<SpooledJob> printWithDialog(const Hub3aRecord &record, const char *radio, SlipPlace place)

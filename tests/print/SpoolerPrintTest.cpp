@@ -25,7 +25,7 @@ constexpr double tolerance = 0.3; // millimetres
 struct SpoolCase
 {
     const char *name;
-    SlipKind kind;
+    FormKind kind;
     const char *radio; // RadioButton1 complete, 2 template, 3 data only
     bool perforation;
     qint32 square; // the calibration's square size in mm
@@ -97,7 +97,7 @@ TEST_P(SpoolerPrintTest, TheFormComesOutOfTheSpoolerWhereTheFrameSaysOnOnePage)
     const std::optional<SpooledJob> job = printWithDialog(c);
     ASSERT_TRUE(job.has_value()) << "the spooler did not finish the job";
     ASSERT_TRUE(job->completed);
-    EXPECT_EQ(job->title, c.kind == SlipKind::Uplatnica
+    EXPECT_EQ(job->title, c.kind == FormKind::Uplatnica
                               ? QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis uplatnice")
                               : QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis zorvata"));
     EXPECT_EQ(job->pages, 1);
@@ -107,7 +107,7 @@ TEST_P(SpoolerPrintTest, TheFormComesOutOfTheSpoolerWhereTheFrameSaysOnOnePage)
 
     const bool rules = QLatin1StringView(c.radio) != QLatin1StringView("RadioButton3");
     const bool data = QLatin1StringView(c.radio) != QLatin1StringView("RadioButton2");
-    const QString caption = c.kind == SlipKind::Uplatnica ? QStringLiteral("POSEBNA UPLATNICA")
+    const QString caption = c.kind == FormKind::Uplatnica ? QStringLiteral("POSEBNA UPLATNICA")
                                                           : QStringLiteral("NALOG ZA PRIJENOS");
     EXPECT_EQ(page.text.contains(caption), rules) << page.text.toStdString();
     EXPECT_EQ(page.text.contains(QStringLiteral("Horvat")), data) << page.text.toStdString();
@@ -125,7 +125,7 @@ TEST_P(SpoolerPrintTest, TheFormComesOutOfTheSpoolerWhereTheFrameSaysOnOnePage)
         return;
     }
     EXPECT_NEAR(vertical.at, x(f.M()), tolerance);
-    if (c.kind == SlipKind::Uplatnica) {
+    if (c.kind == FormKind::Uplatnica) {
         EXPECT_NEAR(vertical.from, y(f.T()), tolerance);
         EXPECT_NEAR(vertical.to, y(f.uplatnicaRuleEnd()), tolerance);
         EXPECT_NEAR(horizontal.at, y(f.T()), tolerance);
@@ -143,17 +143,17 @@ constexpr FrameNumbers perforated{138, 0, 2125, 1250};
 INSTANTIATE_TEST_SUITE_P(
     Forms, SpoolerPrintTest,
     ::testing::Values(
-        SpoolCase{"uplatnicaComplete", SlipKind::Uplatnica, "RadioButton1", false, 8, u"0", u"0", plain},
-        SpoolCase{"uplatnicaTemplate", SlipKind::Uplatnica, "RadioButton2", false, 8, u"0", u"0", plain},
-        SpoolCase{"uplatnicaDataOnly", SlipKind::Uplatnica, "RadioButton3", false, 8, u"0", u"0", plain},
-        SpoolCase{"uplatnicaCompletePerforated", SlipKind::Uplatnica, "RadioButton1", true, 8, u"0", u"0",
+        SpoolCase{"uplatnicaComplete", FormKind::Uplatnica, "RadioButton1", false, 8, u"0", u"0", plain},
+        SpoolCase{"uplatnicaTemplate", FormKind::Uplatnica, "RadioButton2", false, 8, u"0", u"0", plain},
+        SpoolCase{"uplatnicaDataOnly", FormKind::Uplatnica, "RadioButton3", false, 8, u"0", u"0", plain},
+        SpoolCase{"uplatnicaCompletePerforated", FormKind::Uplatnica, "RadioButton1", true, 8, u"0", u"0",
                   perforated},
-        SpoolCase{"uplatnicaTemplatePerforated", SlipKind::Uplatnica, "RadioButton2", true, 8, u"0", u"0",
+        SpoolCase{"uplatnicaTemplatePerforated", FormKind::Uplatnica, "RadioButton2", true, 8, u"0", u"0",
                   perforated},
-        SpoolCase{"uplatnicaDataOnlyPerforated", SlipKind::Uplatnica, "RadioButton3", true, 8, u"0", u"0",
+        SpoolCase{"uplatnicaDataOnlyPerforated", FormKind::Uplatnica, "RadioButton3", true, 8, u"0", u"0",
                   perforated},
         SpoolCase{"uplatnicaOffsets",
-                  SlipKind::Uplatnica,
+                  FormKind::Uplatnica,
                   "RadioButton2",
                   true,
                   8,
@@ -161,24 +161,24 @@ INSTANTIATE_TEST_SUITE_P(
                   u"-3",
                   {163, -38, 2125, 1250}},
         SpoolCase{"uplatnicaSevenMillimetres",
-                  SlipKind::Uplatnica,
+                  FormKind::Uplatnica,
                   "RadioButton2",
                   false,
                   7,
                   u"0",
                   u"0",
                   {0, 0, 2429, 1429}},
-        SpoolCase{"zorvatComplete", SlipKind::Zorvat, "RadioButton1", false, 8, u"0", u"0", plain},
-        SpoolCase{"zorvatTemplate", SlipKind::Zorvat, "RadioButton2", false, 8, u"0", u"0", plain},
-        SpoolCase{"zorvatDataOnly", SlipKind::Zorvat, "RadioButton3", false, 8, u"0", u"0", plain},
-        SpoolCase{"zorvatCompletePerforated", SlipKind::Zorvat, "RadioButton1", true, 8, u"0", u"0",
+        SpoolCase{"zorvatComplete", FormKind::Zorvat, "RadioButton1", false, 8, u"0", u"0", plain},
+        SpoolCase{"zorvatTemplate", FormKind::Zorvat, "RadioButton2", false, 8, u"0", u"0", plain},
+        SpoolCase{"zorvatDataOnly", FormKind::Zorvat, "RadioButton3", false, 8, u"0", u"0", plain},
+        SpoolCase{"zorvatCompletePerforated", FormKind::Zorvat, "RadioButton1", true, 8, u"0", u"0",
                   perforated},
-        SpoolCase{"zorvatTemplatePerforated", SlipKind::Zorvat, "RadioButton2", true, 8, u"0", u"0",
+        SpoolCase{"zorvatTemplatePerforated", FormKind::Zorvat, "RadioButton2", true, 8, u"0", u"0",
                   perforated},
-        SpoolCase{"zorvatDataOnlyPerforated", SlipKind::Zorvat, "RadioButton3", true, 8, u"0", u"0",
+        SpoolCase{"zorvatDataOnlyPerforated", FormKind::Zorvat, "RadioButton3", true, 8, u"0", u"0",
                   perforated},
         SpoolCase{"zorvatOffsets",
-                  SlipKind::Zorvat,
+                  FormKind::Zorvat,
                   "RadioButton1",
                   false,
                   8,
@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                   u"12",
                   {-10, 150, 2125, 1250}},
         SpoolCase{"zorvatSevenMillimetres",
-                  SlipKind::Zorvat,
+                  FormKind::Zorvat,
                   "RadioButton2",
                   true,
                   7,
