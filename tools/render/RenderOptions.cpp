@@ -45,34 +45,139 @@ PrintMode modeOf(const QString &name)
     throw UserError(u"unknown mode '%1' (complete, template or data)"_s.arg(name));
 }
 
-// --batch TABLE -o OUT.pdf with its own options; the slip-file options do not apply.
-RenderOptions batchOptions(const QCommandLineParser &parser, const QCommandLineOption &out,
-                           const QCommandLineOption &mode, const QCommandLineOption &perPage,
-                           const QCommandLineOption &base, const QCommandLineOption &batch)
+// The options zorprint-render knows, and the command line parsed against them.
+struct CommandLine
 {
-    if (!parser.positionalArguments().isEmpty())
+    QCommandLineParser parser;
+    const QCommandLineOption out{{u"o"_s, u"output"_s}, QString(), u"OUT"_s};
+    const QCommandLineOption format{u"format"_s, QString(), u"FORMAT"_s};
+    const QCommandLineOption style{u"style"_s, QString(), u"STYLE"_s, u"preview"_s};
+    const QCommandLineOption size{u"size"_s, QString(), u"WxH"_s};
+    const QCommandLineOption mode{u"mode"_s, QString(), u"MODE"_s};
+    const QCommandLineOption calibration{u"calibration"_s, QString(), u"W,H"_s};
+    const QCommandLineOption perforation{u"perforation"_s};
+    const QCommandLineOption offset{u"offset"_s, QString(), u"DX,DY"_s};
+    const QCommandLineOption place{u"place"_s, QString(), u"TEXT"_s};
+    const QCommandLineOption date{u"date"_s, QString(), u"TEXT"_s};
+    const QCommandLineOption help{QStringList{u"h"_s, u"help"_s}};
+    const QCommandLineOption check{u"check"_s};
+    const QCommandLineOption payload{u"payload"_s};
+    const QCommandLineOption batch{u"batch"_s, QString(), u"TABLE"_s};
+    const QCommandLineOption perPage{u"per-page"_s, QString(), u"N"_s};
+    const QCommandLineOption base{u"base"_s, QString(), u"HUB3AFILE"_s};
+
+    explicit CommandLine(const QStringList &arguments)
+    {
+        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+        parser.addOptions({out, format, style, size, mode, calibration, perforation, offset, place, date,
+                           help, check, payload, batch, perPage, base});
+        if (!parser.parse(arguments))
+            throw UserError(parser.errorText());
+    }
+
+    bool isSet(const QCommandLineOption &option) const { return parser.isSet(option); }
+    QString value(const QCommandLineOption &option) const { return parser.value(option); }
+    QString outPath(const QString &missing) const
+    {
+        if (!isSet(out) || value(out).isEmpty())
+            throw UserError(missing);
+        return value(out);
+    }
+};
+
+// --batch TABLE -o OUT.pdf with its own options; the slip-file options do not apply.
+RenderOptions batchOptions(const CommandLine &line)
+{
+    if (!line.parser.positionalArguments().isEmpty())
         throw UserError(u"--batch reads its table, not a slip file"_s);
-    for (const QString &name : parser.optionNames()) {
+    for (const QString &name : line.parser.optionNames()) {
         static const QStringList batchNames{u"batch"_s,    u"o"_s,    u"output"_s,
                                             u"per-page"_s, u"mode"_s, u"base"_s};
         if (!batchNames.contains(name))
             throw UserError(u"--%1 does not go with --batch"_s.arg(name));
     }
     RenderOptions options;
-    options.batchPath = parser.value(batch);
-    if (!parser.isSet(out) || parser.value(out).isEmpty())
-        throw UserError(u"missing -o OUT.pdf"_s);
-    options.outPath = parser.value(out);
+    options.batchPath = line.value(line.batch);
+    options.outPath = line.outPath(u"missing -o OUT.pdf"_s);
     options.format = RenderOptions::Format::Pdf;
-    if (parser.isSet(mode))
-        options.mode = modeOf(parser.value(mode));
-    if (parser.isSet(perPage)) {
-        const QString count = parser.value(perPage);
+    if (line.isSet(line.mode))
+        options.mode = modeOf(line.value(line.mode));
+    if (line.isSet(line.perPage)) {
+        const QString count = line.value(line.perPage);
         if (count != "1"_L1 && count != "3"_L1)
             throw UserError(u"--per-page is 1 or 3, not '%1'"_s.arg(count));
         options.slipsPerPage = count.toInt();
     }
-    options.basePath = parser.value(base);
+    options.basePath = line.value(line.base);
+    return options;
+}
+
+// --check and --payload write to standard output instead of drawing.
+RenderOptions standardOutputOptions(const CommandLine &line, RenderOptions options)
+{
+    const bool check = line.isSet(line.check);
+    if (line.isSet(line.out))
+        throw UserError(
+            u"--%1 writes to standard output; it takes no -o"_s.arg(check ? u"check"_s : u"payload"_s));
+    options.check = check;
+    options.payload = !check;
+    return options;
+}
+
+// --size for the preview style.
+void readPreviewSize(const CommandLine &line, RenderOptions &options)
+{
+    if (!line.isSet(line.size))
+        return;
+    options.sizeGiven = true;
+    std::tie(options.previewWidth, options.previewHeight) =
+        numberPair(line.value(line.size), u'x', u"size"_s);
+    if (options.previewWidth < 0 || options.previewHeight < 0)
+        throw UserError(u"--size must not be negative"_s);
+    // Larger frames would ask for fonts thousands of pixels high and images no viewer opens.
+    constexpr int largestSide = 32000;
+    if (options.previewWidth > largestSide || options.previewHeight > largestSide)
+        throw UserError(u"--size must be at most %1x%1"_s.arg(largestSide));
+}
+
+// --mode, --calibration, --perforation and --offset for the print style.
+void readPrintFrame(const CommandLine &line, RenderOptions &options)
+{
+    if (line.isSet(line.mode))
+        options.mode = modeOf(line.value(line.mode));
+    if (line.isSet(line.calibration))
+        std::tie(options.rectWidth, options.rectHeight) =
+            numberPair(line.value(line.calibration), u',', u"calibration"_s);
+    options.perforation = line.isSet(line.perforation);
+    if (line.isSet(line.offset))
+        std::tie(options.dX, options.dY) = numberPair(line.value(line.offset), u',', u"offset"_s);
+}
+
+// A slip file drawn to -o OUT in the preview or the print style.
+RenderOptions drawingOptions(const CommandLine &line, RenderOptions options)
+{
+    options.outPath = line.outPath(u"missing -o OUT"_s);
+    options.format = formatOf(line.value(line.format), options.outPath);
+    const QString styleName = line.value(line.style);
+    if (styleName == "print"_L1) {
+        options.style = RenderOptions::Style::Print;
+    } else if (styleName != "preview"_L1) {
+        throw UserError(u"unknown style '%1' (preview or print)"_s.arg(styleName));
+    }
+    const bool print = options.style == RenderOptions::Style::Print;
+    for (const QCommandLineOption *printOnly :
+         {&line.mode, &line.calibration, &line.perforation, &line.offset}) {
+        if (!print && line.isSet(*printOnly))
+            throw UserError(u"--%1 needs --style print"_s.arg(printOnly->names().constFirst()));
+    }
+    if (print && line.isSet(line.size))
+        throw UserError(u"--size is for the preview style; the print frame comes from --calibration"_s);
+    readPreviewSize(line, options);
+    readPrintFrame(line, options);
+    if (line.isSet(line.place))
+        options.place = line.value(line.place);
+    if (line.isSet(line.date))
+        options.date = line.value(line.date);
     return options;
 }
 
@@ -105,96 +210,22 @@ QString renderUsage()
 
 RenderOptions parseRenderOptions(const QStringList &arguments)
 {
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption out({u"o"_s, u"output"_s}, QString(), u"OUT"_s);
-    const QCommandLineOption format(u"format"_s, QString(), u"FORMAT"_s);
-    const QCommandLineOption style(u"style"_s, QString(), u"STYLE"_s, u"preview"_s);
-    const QCommandLineOption size(u"size"_s, QString(), u"WxH"_s);
-    const QCommandLineOption mode(u"mode"_s, QString(), u"MODE"_s);
-    const QCommandLineOption calibration(u"calibration"_s, QString(), u"W,H"_s);
-    const QCommandLineOption perforation(u"perforation"_s);
-    const QCommandLineOption offset(u"offset"_s, QString(), u"DX,DY"_s);
-    const QCommandLineOption place(u"place"_s, QString(), u"TEXT"_s);
-    const QCommandLineOption date(u"date"_s, QString(), u"TEXT"_s);
-    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
-    const QCommandLineOption check(u"check"_s);
-    const QCommandLineOption payload(u"payload"_s);
-    const QCommandLineOption batch(u"batch"_s, QString(), u"TABLE"_s);
-    const QCommandLineOption perPage(u"per-page"_s, QString(), u"N"_s);
-    const QCommandLineOption base(u"base"_s, QString(), u"HUB3AFILE"_s);
-    parser.addOptions({out, format, style, size, mode, calibration, perforation, offset, place, date, help,
-                       check, payload, batch, perPage, base});
-    if (!parser.parse(arguments))
-        throw UserError(parser.errorText());
-
+    const CommandLine line(arguments);
     RenderOptions options;
-    if (parser.isSet(help)) {
+    if (line.isSet(line.help)) {
         options.helpRequested = true;
         return options;
     }
-    if (parser.isSet(batch))
-        return batchOptions(parser, out, mode, perPage, base, batch);
-    for (const QCommandLineOption *batchOnly : {&perPage, &base}) {
-        if (parser.isSet(*batchOnly))
+    if (line.isSet(line.batch))
+        return batchOptions(line);
+    for (const QCommandLineOption *batchOnly : {&line.perPage, &line.base}) {
+        if (line.isSet(*batchOnly))
             throw UserError(u"--%1 needs --batch"_s.arg(batchOnly->names().constFirst()));
     }
-    if (parser.positionalArguments().size() != 1)
+    if (line.parser.positionalArguments().size() != 1)
         throw UserError(u"expected exactly one slip file"_s);
-    options.slipPath = parser.positionalArguments().constFirst();
-    if (parser.isSet(check)) {
-        if (parser.isSet(out))
-            throw UserError(u"--check writes to standard output; it takes no -o"_s);
-        options.check = true;
-        return options;
-    }
-    if (parser.isSet(payload)) {
-        if (parser.isSet(out))
-            throw UserError(u"--payload writes to standard output; it takes no -o"_s);
-        options.payload = true;
-        return options;
-    }
-    if (!parser.isSet(out) || parser.value(out).isEmpty())
-        throw UserError(u"missing -o OUT"_s);
-    options.outPath = parser.value(out);
-    options.format = formatOf(parser.value(format), options.outPath);
-
-    const QString styleName = parser.value(style);
-    if (styleName == "print"_L1) {
-        options.style = RenderOptions::Style::Print;
-    } else if (styleName != "preview"_L1) {
-        throw UserError(u"unknown style '%1' (preview or print)"_s.arg(styleName));
-    }
-    const bool print = options.style == RenderOptions::Style::Print;
-    for (const QCommandLineOption *printOnly : {&mode, &calibration, &perforation, &offset}) {
-        if (!print && parser.isSet(*printOnly))
-            throw UserError(u"--%1 needs --style print"_s.arg(printOnly->names().constFirst()));
-    }
-    if (print && parser.isSet(size))
-        throw UserError(u"--size is for the preview style; the print frame comes from --calibration"_s);
-
-    if (parser.isSet(size)) {
-        options.sizeGiven = true;
-        std::tie(options.previewWidth, options.previewHeight) =
-            numberPair(parser.value(size), u'x', u"size"_s);
-        if (options.previewWidth < 0 || options.previewHeight < 0)
-            throw UserError(u"--size must not be negative"_s);
-        // Larger frames would ask for fonts thousands of pixels high and images no viewer opens.
-        constexpr int largestSide = 32000;
-        if (options.previewWidth > largestSide || options.previewHeight > largestSide)
-            throw UserError(u"--size must be at most %1x%1"_s.arg(largestSide));
-    }
-    if (parser.isSet(mode))
-        options.mode = modeOf(parser.value(mode));
-    if (parser.isSet(calibration))
-        std::tie(options.rectWidth, options.rectHeight) =
-            numberPair(parser.value(calibration), u',', u"calibration"_s);
-    options.perforation = parser.isSet(perforation);
-    if (parser.isSet(offset))
-        std::tie(options.dX, options.dY) = numberPair(parser.value(offset), u',', u"offset"_s);
-    if (parser.isSet(place))
-        options.place = parser.value(place);
-    if (parser.isSet(date))
-        options.date = parser.value(date);
-    return options;
+    options.slipPath = line.parser.positionalArguments().constFirst();
+    if (line.isSet(line.check) || line.isSet(line.payload))
+        return standardOutputOptions(line, options);
+    return drawingOptions(line, options);
 }
