@@ -138,7 +138,7 @@ void Hub3aDescriptionKeystrokeToRepaintedPreview(benchmark::State &state)
     for (const auto &[field, text] : fields)
         tab.setText(field, QString::fromUtf8(text));
     window.findChild<QTabWidget *>(QStringLiteral("PageControl1"))
-        ->setCurrentWidget(window.findChild<QWidget *>(QStringLiteral("TabSheet3")));
+        ->setCurrentWidget(window.findChild<QWidget *>(QStringLiteral("Hub3aPage")));
     QApplication::processEvents();
     if (!shown.exposed()) {
         state.SkipWithError("the window was not exposed");
@@ -147,7 +147,7 @@ void Hub3aDescriptionKeystrokeToRepaintedPreview(benchmark::State &state)
     auto *line = window.findChild<QLineEdit *>(QStringLiteral("Hub3aDescription"));
     line->setFocus();
     PaintCounter paints;
-    window.findChild<QWidget *>(QStringLiteral("PaintBox3"))->installEventFilter(&paints);
+    window.findChild<QWidget *>(QStringLiteral("Hub3aPreview"))->installEventFilter(&paints);
     int typed = 0;
     int keyPaints = 0;
     for (auto _ : state) {

@@ -18,8 +18,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
-#include <QMenu>
-#include <QMenuBar>
 
 namespace {
 
@@ -56,20 +54,9 @@ BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialo
             return std::nullopt;
         return output.output();
     };
-}
-
-void BatchSlips::addMenuEntry()
-{
-    auto *fileMenu = m_window.findChild<QMenu *>(QStringLiteral("Datoteka1"));
-    auto *print = m_window.findChild<QAction *>(QStringLiteral("Ispii1"));
-    if (!fileMenu)
-        return;
-    auto *entry = new QAction(QStringLiteral("Uplatnice iz tablice..."), &m_window);
-    entry->setObjectName(QStringLiteral("UplatniceIzTablice"));
-    const QList<QAction *> actions = fileMenu->actions();
-    const qsizetype at = actions.indexOf(print);
-    fileMenu->insertAction(at >= 0 && at + 1 < actions.size() ? actions[at + 1] : nullptr, entry);
-    connectHandler(entry, &QAction::triggered, this, &BatchSlips::slipsFromTableFile);
+    m_menuEntry = new QAction(QStringLiteral("Uplatnice iz tablice..."), &m_window);
+    m_menuEntry->setObjectName(QStringLiteral("SlipsFromTable"));
+    connectHandler(m_menuEntry, &QAction::triggered, this, &BatchSlips::slipsFromTableFile);
 }
 
 void BatchSlips::slipsFromTableFile()

@@ -10,6 +10,7 @@
 #include <optional>
 
 class PrintSource;
+class QAction;
 class PrinterDevice;
 class QMainWindow;
 class SettingsStore;
@@ -28,8 +29,8 @@ public:
     BatchSlips(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs, PrinterDevice &printer,
                const SettingsStore &store);
 
-    // Adds "Uplatnice iz tablice..." to the window's "Datoteka" menu, after "Ispiši".
-    void addMenuEntry();
+    // "Uplatnice iz tablice...", for the window's "Datoteka" menu.
+    QAction *menuEntry() const { return m_menuEntry; }
 
     // "Uplatnice iz tablice...": asks for the table, then as writeSlips.
     void slipsFromTableFile();
@@ -54,4 +55,5 @@ private:
     UserDialogs &m_dialogs;
     PrinterDevice &m_printer;
     const SettingsStore &m_store;
+    QAction *m_menuEntry = nullptr;
 };

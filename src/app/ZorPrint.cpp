@@ -69,8 +69,8 @@ constexpr ButtonRow buttons[] = {
     {"Button2", &TForm1::Button2Click, {}},
     {"Button3", &TForm1::Button3Click, {}},
     {"Button4", &TForm1::Button4Click, {}},
-    {"Button5", &TForm1::Button5Click, {}},
-    {"Button6", &TForm1::Button6Click, {}},
+    {"Hub3aClear", &TForm1::Hub3aClearClick, {}},
+    {"Hub3aLoadDefaults", &TForm1::Hub3aLoadDefaultsClick, {}},
     {"SpeedButton1", &TForm1::SpeedButton1Click, Glyph::Pick},
     {"SpeedButton3", &TForm1::SpeedButton3Click, Glyph::Pick},
     {"SpeedButton6", &TForm1::SpeedButton6Click, Glyph::Pick},
@@ -80,8 +80,8 @@ constexpr ButtonRow buttons[] = {
     {"SpeedButton7", &TForm1::SpeedButton7Click, Glyph::StoreDefault},
     {"SpeedButton9", &TForm1::SpeedButton9Click, Glyph::StoreDefault},
     {"SpeedButton13", &TForm1::SpeedButton13Click, Glyph::StoreDefault},
-    {"SpeedButton14", &TForm1::SpeedButton14Click, Glyph::StoreDefault},
-    {"SpeedButton15", &TForm1::SpeedButton15Click, Glyph::Pick},
+    {"Hub3aStorePayerDefaults", &TForm1::Hub3aStorePayerDefaultsClick, Glyph::StoreDefault},
+    {"Hub3aPickRecipient", &TForm1::Hub3aPickRecipientClick, Glyph::Pick},
     {"SpeedButton5", &TForm1::SpeedButton5Click, Glyph::AddPartner},
     {"SpeedButton10", &TForm1::SpeedButton10Click, Glyph::AddPartner},
     {"SpeedButton11", &TForm1::SpeedButton11Click, Glyph::AddPartner},
@@ -89,7 +89,7 @@ constexpr ButtonRow buttons[] = {
 
 // The pick button of each target, in target order.
 constexpr const char *pickButtons[] = {"SpeedButton1", "SpeedButton3", "SpeedButton6", "SpeedButton8",
-                                       "SpeedButton15"};
+                                       "Hub3aPickRecipient"};
 
 // The order in which "Obriši polja" empties each tab's fields.
 constexpr const char *uplatnicaClearOrder[] = {
@@ -113,7 +113,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     m_statusPanels = std::make_unique<StatusPanels>(*m_ui->StatusBar1);
     m_pickPanel = new PickPanel(this);
     m_pickPanel->acceptButton()->setObjectName(QStringLiteral("SpeedButton12"));
-    m_hub3a = new Hub3aTab(*this, *m_ui->PaintBox3, [this](const QString &text) { showStatus(text); });
+    m_hub3a = new Hub3aTab(*this, *m_ui->Hub3aPreview, [this](const QString &text) { showStatus(text); });
     setUpControls();
     connectHandlers();
     m_paymentHints = std::make_unique<PaymentHints>(
@@ -129,12 +129,12 @@ TForm1::~TForm1() = default;
 
 void TForm1::setUpControls()
 {
-    for (QSplitter *splitter : {m_ui->Splitter1, m_ui->Splitter2, m_ui->Splitter3}) {
+    for (QSplitter *splitter : {m_ui->Splitter1, m_ui->Splitter2, m_ui->Hub3aSplitter}) {
         splitter->setStretchFactor(0, 0);
         splitter->setStretchFactor(1, 1);
         splitter->setSizes({fieldsPanelHeight, height()});
     }
-    for (QWidget *panel : {m_ui->Panel1, m_ui->Panel2, m_ui->Panel3}) {
+    for (QWidget *panel : {m_ui->Panel1, m_ui->Panel2, m_ui->Hub3aPanel}) {
         for (QLabel *label : panel->findChildren<QLabel *>())
             label->adjustSize();
     }
@@ -155,17 +155,17 @@ void TForm1::connectHandlers()
     connect(m_ui->PageControl1, &QTabWidget::currentChanged, this, &TForm1::focusFirstField);
     // The transfer takes the active older form, so there is none to take from the HUB-3A tab.
     connect(m_ui->PageControl1, &QTabWidget::currentChanged, this,
-            [this] { m_ui->PrenesiUHub3a1->setEnabled(olderSlipKind(activeKind()).has_value()); });
+            [this] { m_ui->TransferToHub3a->setEnabled(olderSlipKind(activeKind()).has_value()); });
     m_ui->PaintBox1->setPaintHandler(
         [this](QPainter &painter) { runHandler([&] { PaintBox1Paint(painter); }); });
     m_ui->PaintBox2->setPaintHandler(
         [this](QPainter &painter) { runHandler([&] { PaintBox2Paint(painter); }); });
-    m_ui->PaintBox3->setPaintHandler(
+    m_ui->Hub3aPreview->setPaintHandler(
         [this](QPainter &painter) { runHandler([&] { m_hub3a->paintPreview(painter); }); });
 
     const std::pair<QAction *, Handler> menu[] = {
         {m_ui->Uplatnica1, &TForm1::Uplatnica1Click}, {m_ui->Zorvat1, &TForm1::Zorvat1Click},
-        {m_ui->Hub3a1, &TForm1::Hub3a1Click},         {m_ui->PrenesiUHub3a1, &TForm1::PrenesiUHub3a1Click},
+        {m_ui->NewHub3a, &TForm1::NewHub3aClick},     {m_ui->TransferToHub3a, &TForm1::TransferToHub3aClick},
         {m_ui->Uitaj1, &TForm1::Uitaj1Click},         {m_ui->SaveUplatnica, &TForm1::SaveUplatnicaExecute},
         {m_ui->Ispii1, &TForm1::Ispii1Click},         {m_ui->Podaci2, &TForm1::Podaci2Click},
         {m_ui->Izlazak1, &TForm1::Izlazak1Click},
@@ -189,15 +189,22 @@ void TForm1::FormCreate()
 {
     loadDefaults(SlipKind::Uplatnica);
     loadDefaults(SlipKind::Zorvat);
-    Button6Click();
+    Hub3aLoadDefaultsClick();
     runHook(m_hooks.makeFirstPrinterCurrent);
+}
+
+void TForm1::addFileMenuEntry(QAction *entry)
+{
+    const QList<QAction *> actions = m_ui->Datoteka1->actions();
+    const qsizetype print = actions.indexOf(m_ui->Ispii1);
+    m_ui->Datoteka1->insertAction(print >= 0 ? actions.value(print + 1) : nullptr, entry);
 }
 
 FormKind TForm1::activeKind() const
 {
     const QWidget *tab = m_ui->PageControl1->currentWidget();
     return tab == m_ui->TabSheet1   ? FormKind::Uplatnica
-           : tab == m_ui->TabSheet3 ? FormKind::Hub3a
+           : tab == m_ui->Hub3aPage ? FormKind::Hub3a
                                     : FormKind::Zorvat;
 }
 
@@ -292,31 +299,31 @@ void TForm1::newForm(SlipKind kind)
     m_ui->PageControl1->setCurrentWidget(kind == SlipKind::Uplatnica ? m_ui->TabSheet1 : m_ui->TabSheet2);
 }
 
-void TForm1::Button5Click()
+void TForm1::Hub3aClearClick()
 {
     m_hub3a->setRecord({});
 }
 
-void TForm1::Button6Click()
+void TForm1::Hub3aLoadDefaultsClick()
 {
     LoadHub3aDefaults(m_services.store, *m_hub3a);
 }
 
-void TForm1::Hub3a1Click()
+void TForm1::NewHub3aClick()
 {
-    Button5Click();
-    Button6Click();
-    m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet3);
+    Hub3aClearClick();
+    Hub3aLoadDefaultsClick();
+    m_ui->PageControl1->setCurrentWidget(m_ui->Hub3aPage);
 }
 
-void TForm1::PrenesiUHub3a1Click()
+void TForm1::TransferToHub3aClick()
 {
     const std::optional<SlipKind> older = olderSlipKind(activeKind());
     if (!older)
         return; // the entry is disabled on the HUB-3A tab
     const Hub3aTransfer transfer = transferToHub3a(m_fields->record(*older));
     m_hub3a->setRecord(transfer.record);
-    m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet3);
+    m_ui->PageControl1->setCurrentWidget(m_ui->Hub3aPage);
     QStringList said = transfer.converted;
     if (!transfer.notConverted.isEmpty())
         said.append(QStringLiteral("nije preneseno: ") + transfer.notConverted.join(QStringLiteral(", ")));
@@ -377,7 +384,7 @@ void TForm1::showLoaded(SlipFileCommands::Loaded loaded)
 {
     // An older form fills its tab in the background; a HUB-3A slip comes up.
     if (loaded == SlipFileCommands::Loaded::Hub3a)
-        m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet3);
+        m_ui->PageControl1->setCurrentWidget(m_ui->Hub3aPage);
 }
 
 void TForm1::SaveUplatnicaExecute()

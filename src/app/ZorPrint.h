@@ -15,6 +15,7 @@
 class Hub3aTab;
 class PaymentHints;
 class PickPanel;
+class QAction;
 class QPainter;
 class QTimer;
 class SlipControls;
@@ -53,6 +54,9 @@ public:
     SlipControls &fields() const { return *m_fields; }
     Hub3aTab &hub3a() const { return *m_hub3a; }
 
+    // Puts entry into the "Datoteka" menu, after "Ispiši".
+    void addFileMenuEntry(QAction *entry);
+
     // Opens each saved form in turn as "Učitaj" opens a chosen file: the program's command line
     // and files dropped onto the window.
     void openFiles(const QStringList &paths);
@@ -86,13 +90,13 @@ public slots:
     // "Default" on the transfer order tab.
     void Button3Click() { loadDefaults(SlipKind::Zorvat); }
     // "Obriši polja" on the HUB-3A tab.
-    void Button5Click();
+    void Hub3aClearClick();
     // "Default" on the HUB-3A tab.
-    void Button6Click();
+    void Hub3aLoadDefaultsClick();
     // "Postavi kao default vrijednost" by the HUB-3A slip's payer.
-    void SpeedButton14Click() { storeDefaults(DefaultGroup::Hub3aPayer); }
+    void Hub3aStorePayerDefaultsClick() { storeDefaults(DefaultGroup::Hub3aPayer); }
     // "Izbor iz podataka u bazi" by the HUB-3A slip's recipient.
-    void SpeedButton15Click() { openPickPanel(PickTarget::Hub3aRecipient); }
+    void Hub3aPickRecipientClick() { openPickPanel(PickTarget::Hub3aRecipient); }
     // "Postavi kao default vrijednost" by the payment slip's payer.
     void SpeedButton2Click() { storeDefaults(DefaultGroup::UplatnicaPayer); }
     // "Postavi kao default vrijednost" by the payment slip's recipient.
@@ -125,9 +129,9 @@ public slots:
     // "Novo" > "Zorvat"
     void Zorvat1Click() { newForm(SlipKind::Zorvat); }
     // "Novo" > "HUB-3A"
-    void Hub3a1Click();
+    void NewHub3aClick();
     // "Prenesi u HUB-3A": the active older form's data into the HUB-3A tab, which comes up.
-    void PrenesiUHub3a1Click();
+    void TransferToHub3aClick();
     // "Učitaj"
     void Uitaj1Click();
     // "Snimi kao"

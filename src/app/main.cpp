@@ -44,7 +44,7 @@ int main(int argc, char **argv)
             .makeFirstPrinterCurrent = [&printer] { printer.setPrinterIndex(0); },
         });
         BatchSlips batch(window, window, dialogs, printer, store);
-        batch.addMenuEntry();
+        window.addFileMenuEntry(batch.menuEntry());
         QObject::connect(
             &partnerDialog, &TForm2::slipsForSelectedRequested, &batch,
             [&batch](const QStringList &entries) { runHandler([&] { batch.slipsForPartners(entries); }); });

@@ -51,8 +51,8 @@ TForm3::TForm3(PrinterDevice &printer, const SettingsStore &store, PrintSource &
     // The remembered place, read before its change handler is set; anything else keeps the top.
     try {
         const int place = m_store.ReadSetting(slipPlaceName).toInt();
-        if (place > 0 && place < m_ui->slipPlace->count())
-            m_ui->slipPlace->setCurrentIndex(place);
+        if (place > 0 && place < m_ui->PlaceOnSheet->count())
+            m_ui->PlaceOnSheet->setCurrentIndex(place);
     } catch (const UserError &) {
     }
     showControlsOfActiveForm();
@@ -62,7 +62,7 @@ TForm3::TForm3(PrinterDevice &printer, const SettingsStore &store, PrintSource &
     connectHandler(m_ui->BitBtn4, &QPushButton::clicked, this, &TForm3::BitBtn4Click);
     connectHandler(m_ui->Edit1, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
     connectHandler(m_ui->Edit2, &QLineEdit::textChanged, this, &TForm3::Edit1Change);
-    connectHandler(m_ui->slipPlace, &QComboBox::currentIndexChanged, this, &TForm3::slipPlaceChange);
+    connectHandler(m_ui->PlaceOnSheet, &QComboBox::currentIndexChanged, this, &TForm3::PlaceOnSheetChange);
 }
 
 TForm3::~TForm3() = default;
@@ -101,9 +101,9 @@ void TForm3::showControlsOfActiveForm()
 {
     // The HUB-3A slip is placed on a sheet of three and has no perforation shift.
     const bool hub3a = m_source.activeKind() == FormKind::Hub3a;
-    m_ui->slipPlaceLabel->setVisible(hub3a);
-    m_ui->slipPlace->setVisible(hub3a);
-    m_ui->slipPlace->setEnabled(hub3a);
+    m_ui->PlaceOnSheetLabel->setVisible(hub3a);
+    m_ui->PlaceOnSheet->setVisible(hub3a);
+    m_ui->PlaceOnSheet->setEnabled(hub3a);
     m_ui->CheckBox1->setEnabled(!hub3a);
 }
 
@@ -146,7 +146,7 @@ void TForm3::BitBtn2Click()
             break;
         case FormKind::Hub3a:
             PrintHub3a(m_printer, m_store, m_source, *mode,
-                       static_cast<SlipPlace>(m_ui->slipPlace->currentIndex()));
+                       static_cast<SlipPlace>(m_ui->PlaceOnSheet->currentIndex()));
             break;
         }
     }
@@ -176,9 +176,9 @@ void TForm3::Edit1Change()
     WritePrintOffsets(m_store, offsets);
 }
 
-void TForm3::slipPlaceChange()
+void TForm3::PlaceOnSheetChange()
 {
-    m_store.WriteSetting(slipPlaceName, QString::number(m_ui->slipPlace->currentIndex()));
+    m_store.WriteSetting(slipPlaceName, QString::number(m_ui->PlaceOnSheet->currentIndex()));
 }
 
 void TForm3::hideEvent(QHideEvent *event)

@@ -42,7 +42,7 @@ public:
     // "Pomak X :" and "Pomak Y :" change.
     void Edit1Change();
     // "Položaj na listu A4:" changes: the choice is remembered for the next run.
-    void slipPlaceChange();
+    void PlaceOnSheetChange();
 
 protected:
     bool event(QEvent *event) override;

@@ -83,17 +83,17 @@ int pageCount(const QByteArray &pdf)
 
 TEST_F(BatchSlipsTest, TheFileMenuOffersSlipsFromATableAfterIspisi)
 {
-    batch.addMenuEntry();
+    window->addFileMenuEntry(batch.menuEntry());
     const QList<QAction *> actions = child<QMenu>("Datoteka1")->actions();
     const qsizetype print = actions.indexOf(child<QAction>("Ispii1"));
     ASSERT_GE(print, 0);
-    EXPECT_EQ(actions.value(print + 1), child<QAction>("UplatniceIzTablice"));
+    EXPECT_EQ(actions.value(print + 1), child<QAction>("SlipsFromTable"));
     EXPECT_EQ(actions.value(print + 1)->text(), u"Uplatnice iz tablice..."_s);
 }
 
 TEST_F(BatchSlipsTest, ATableBecomesAPdfAndBadRowsAreReportedFirst)
 {
-    batch.addMenuEntry();
+    window->addFileMenuEntry(batch.menuEntry());
     const struct
     {
         const char *name;
@@ -120,7 +120,7 @@ TEST_F(BatchSlipsTest, ATableBecomesAPdfAndBadRowsAreReportedFirst)
         QFile::remove(pdf);
         dialogs.setNextFileName(writeTable(c.table));
         dialogs.setNextFileName(dir.filePath(u"slips"_s)); // ".pdf" is added
-        trigger("UplatniceIzTablice");
+        trigger("SlipsFromTable");
         EXPECT_EQ(reports.size(), c.reports);
         if (c.reports > 0) {
             EXPECT_TRUE(reports[0].beforeOutput);
@@ -157,9 +157,9 @@ TEST_F(BatchSlipsTest, ColumnsTheTableLacksComeFromTheHub3aTab)
 
 TEST_F(BatchSlipsTest, AnUnknownColumnIsAnErrorNamingTheFileAndColumn)
 {
-    batch.addMenuEntry();
+    window->addFileMenuEntry(batch.menuEntry());
     dialogs.setNextFileName(writeTable("platitelj;iznos\nAna;1,00\n"));
-    EXPECT_EQ(userErrorOf([&] { trigger("UplatniceIzTablice"); }), u"rows.csv: Nepoznat stupac: platitelj"_s);
+    EXPECT_EQ(userErrorOf([&] { trigger("SlipsFromTable"); }), u"rows.csv: Nepoznat stupac: platitelj"_s);
     EXPECT_EQ(dialogs.fileTitles, QStringList{u"Uplatnice iz tablice"_s});
 }
 

@@ -39,7 +39,7 @@ protected:
         return child<LineBox>(hub3aControlOf(field).data());
     }
     QString status() { return child<QLabel>("TitlePanel")->text(); }
-    void selectHub3aTab() { child<QTabWidget>("PageControl1")->setCurrentWidget(child("TabSheet3")); }
+    void selectHub3aTab() { child<QTabWidget>("PageControl1")->setCurrentWidget(child("Hub3aPage")); }
     bool hub3aTabShown() { return window->activeKind() == FormKind::Hub3a; }
 
     static Hub3aRecord sample()
@@ -125,7 +125,7 @@ TEST_F(Hub3aTabTest, SavedSlipLoadsBackIntoTheTabWhichComesUp)
     ASSERT_TRUE(QFile::exists(path));
     EXPECT_EQ(SlipFile::loadHub3a(path)->texts, sample().texts);
 
-    click("Button5");
+    click("Hub3aClear");
     EXPECT_EQ(tab().record().texts, Hub3aRecord().texts);
     EXPECT_FALSE(child<QCheckBox>("Hub3aUrgent")->isChecked());
     child<QTabWidget>("PageControl1")->setCurrentIndex(0);
@@ -163,9 +163,9 @@ TEST_F(Hub3aTabTest, StoredPayerComesBackWithDefaultAndNovo)
 {
     Hub3aRecord stored = sample();
     tab().setRecord(stored);
-    click("SpeedButton14");
-    click("Button5");
-    click("Button6");
+    click("Hub3aStorePayerDefaults");
+    click("Hub3aClear");
+    click("Hub3aLoadDefaults");
     const Hub3aRecord loaded = tab().record();
     for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
         const bool payer = fieldEntry.field == F::PayerName || fieldEntry.field == F::PayerStreet ||
@@ -176,7 +176,7 @@ TEST_F(Hub3aTabTest, StoredPayerComesBackWithDefaultAndNovo)
 
     tab().setText(F::Description, QStringLiteral("Stari opis"));
     child<QTabWidget>("PageControl1")->setCurrentIndex(1);
-    trigger("Hub3a1");
+    trigger("NewHub3a");
     EXPECT_TRUE(hub3aTabShown());
     EXPECT_EQ(hub(F::Description), QString());
     EXPECT_EQ(hub(F::PayerIban), stored[F::PayerIban]);
@@ -213,7 +213,7 @@ TEST_F(Hub3aTabTest, PartnerPickFillsTheRecipient)
         child<QLabel>("TitlePanel")->clear();
         partners.append(joinPartner(QString::fromUtf16(c.name), QString::fromUtf16(c.account),
                                     QString::fromUtf16(c.reference)));
-        click("SpeedButton15");
+        click("Hub3aPickRecipient");
         child<QListWidget>("ListBox1")->setCurrentRow(partners.count() - 1);
         click("SpeedButton12");
         const QString label = QString::fromUtf16(c.name);
@@ -270,19 +270,19 @@ TEST_F(Hub3aTabTest, PrenesiFillsTheTabFromTheActiveOlderFormAndSaysWhat)
         child<QTabWidget>("PageControl1")->setCurrentIndex(c.tab);
         for (const auto &[control, value] : c.fields)
             set(control, QString::fromUtf16(value));
-        trigger("PrenesiUHub3a1");
+        trigger("TransferToHub3a");
         EXPECT_TRUE(hub3aTabShown());
         for (const auto &[field, value] : c.expected)
             EXPECT_EQ(hub(field), QString::fromUtf16(value)) << hub3aField(field).key;
         EXPECT_EQ(hub(F::Urgent), QString()) << "the transfer replaces the whole slip";
         EXPECT_EQ(status(), QString::fromUtf16(c.status));
-        EXPECT_FALSE(child<QAction>("PrenesiUHub3a1")->isEnabled());
+        EXPECT_FALSE(child<QAction>("TransferToHub3a")->isEnabled());
     }
 }
 
 TEST_F(Hub3aTabTest, EveryFieldRepaintsThePreviewOnce)
 {
-    PaintCounter preview(child("PaintBox3"));
+    PaintCounter preview(child("Hub3aPreview"));
     showWindow();
     selectHub3aTab();
     for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
@@ -359,7 +359,7 @@ TEST_F(Hub3aTabTest, PreviewDrawsTheBarcodeInItsCellInsideTheWindow)
     showWindow();
     selectHub3aTab();
     QApplication::processEvents();
-    QWidget *box = child("PaintBox3");
+    QWidget *box = child("Hub3aPreview");
     ASSERT_FALSE(box->visibleRegion().isEmpty());
     ASSERT_EQ(box->visibleRegion().boundingRect(), box->rect());
     const QImage shot = window->grab().toImage();

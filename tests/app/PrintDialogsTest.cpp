@@ -115,12 +115,12 @@ TEST_F(PrintDialogsTest, TheHub3aTabPrintsItsSlipWhoseBarcodeReadsBackAndOffersT
     trigger("Ispii1");
     TForm3 &dialog = printing.printDialog();
     const auto placeShown = [&] {
-        return dialog.findChild<QLabel *>(QStringLiteral("slipPlaceLabel"))->isVisible();
+        return dialog.findChild<QLabel *>(QStringLiteral("PlaceOnSheetLabel"))->isVisible();
     };
     EXPECT_FALSE(placeShown());
 
     // The tab is switched while the dialog is open; the dialog shows its controls as it comes back.
-    child<QTabWidget>("PageControl1")->setCurrentWidget(child("TabSheet3"));
+    child<QTabWidget>("PageControl1")->setCurrentWidget(child("Hub3aPage"));
     dialog.FormActivate();
     EXPECT_TRUE(placeShown());
     const QString pdf = printToPdf(QStringLiteral("hub3a.pdf"));

@@ -30,7 +30,7 @@ TEST_F(StartupFocus, TheFirstFieldOfTheActiveTabHasTheFocusAtStartUpAndAfterEach
         EXPECT_EQ(text(step.firstField), QStringLiteral("7")) << step.firstField;
         EXPECT_EQ(olderSlipKind(window->activeKind()), step.tab);
     }
-    child<QTabWidget>("PageControl1")->setCurrentWidget(child("TabSheet3"));
+    child<QTabWidget>("PageControl1")->setCurrentWidget(child("Hub3aPage"));
     QWidget *focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
     EXPECT_EQ(focused->objectName(), QStringLiteral("Hub3aPayerName"));

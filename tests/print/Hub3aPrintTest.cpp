@@ -188,14 +188,14 @@ TEST_F(Hub3aPrintDialogTest, ThePlaceOnTheSheetIsOfferedOnlyForTheHub3aSlip)
     for (const bool hub3a : {true, false, true}) {
         source.kind = hub3a ? FormKind::Hub3a : FormKind::Uplatnica;
         dialog.FormActivate();
-        EXPECT_EQ(control<QLabel>(dialog, "slipPlaceLabel")->isVisible(), hub3a);
-        EXPECT_EQ(control<QLabel>(dialog, "slipPlaceLabel")->text(), u"Položaj na listu A4:"_s);
-        EXPECT_EQ(control<QComboBox>(dialog, "slipPlace")->isVisible(), hub3a);
-        EXPECT_EQ(control<QComboBox>(dialog, "slipPlace")->isEnabled(), hub3a);
+        EXPECT_EQ(control<QLabel>(dialog, "PlaceOnSheetLabel")->isVisible(), hub3a);
+        EXPECT_EQ(control<QLabel>(dialog, "PlaceOnSheetLabel")->text(), u"Položaj na listu A4:"_s);
+        EXPECT_EQ(control<QComboBox>(dialog, "PlaceOnSheet")->isVisible(), hub3a);
+        EXPECT_EQ(control<QComboBox>(dialog, "PlaceOnSheet")->isEnabled(), hub3a);
         // The slip's stub is on the form: the perforation shift does not apply.
         EXPECT_EQ(control<QCheckBox>(dialog, "CheckBox1")->isEnabled(), !hub3a);
     }
-    const QComboBox *place = control<QComboBox>(dialog, "slipPlace");
+    const QComboBox *place = control<QComboBox>(dialog, "PlaceOnSheet");
     EXPECT_EQ((QStringList{place->itemText(0), place->itemText(1), place->itemText(2)}),
               (QStringList{u"gore"_s, u"sredina"_s, u"dolje"_s}));
 }
@@ -215,13 +215,13 @@ TEST_F(Hub3aPrintDialogTest, IspisiPrintsTheSlipAtTheChosenPlaceWhichIsRemembere
             TForm3 dialog(printer, store, source, calibration);
             dialog.show();
             dialog.FormActivate();
-            control<QComboBox>(dialog, "slipPlace")->setCurrentIndex(c.place);
+            control<QComboBox>(dialog, "PlaceOnSheet")->setCurrentIndex(c.place);
             rethrowHandlerError();
         }
         TForm3 next(printer, store, source, calibration);
         next.show();
         next.FormActivate();
-        EXPECT_EQ(control<QComboBox>(next, "slipPlace")->currentIndex(), c.place);
+        EXPECT_EQ(control<QComboBox>(next, "PlaceOnSheet")->currentIndex(), c.place);
         control<QRadioButton>(next, c.radio)->setChecked(true);
         QTest::mouseClick(control<QPushButton>(next, "BitBtn2"), Qt::LeftButton);
         rethrowHandlerError();

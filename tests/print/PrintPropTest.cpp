@@ -148,7 +148,7 @@ TEST_F(PrintPropTest, EachOffsetBoxSaysItsUnitBesideIt)
     {
         const char *edit, *unit;
         const char16_t *text;
-    } cases[] = {{"Edit1", "unitX", u"točke pisača (0,08 mm)"}, {"Edit2", "unitY", u"milimetri"}};
+    } cases[] = {{"Edit1", "OffsetXUnit", u"točke pisača (0,08 mm)"}, {"Edit2", "OffsetYUnit", u"milimetri"}};
     for (const auto &c : cases) {
         const QLabel *unit = control<QLabel>(c.unit);
         ASSERT_NE(unit, nullptr) << c.unit;

@@ -51,7 +51,7 @@ protected:
         }));
         box->setCurrentIndex(box->findText(spooler->queue()));
         form.findChild<QRadioButton *>(QLatin1StringView(radio))->setChecked(true);
-        form.findChild<QComboBox *>(u"slipPlace"_s)->setCurrentIndex(int(place));
+        form.findChild<QComboBox *>(u"PlaceOnSheet"_s)->setCurrentIndex(int(place));
         const int before = spooler->newestJobId();
         QTest::mouseClick(form.findChild<QPushButton *>(u"BitBtn2"_s), Qt::LeftButton);
         rethrowHandlerError();
