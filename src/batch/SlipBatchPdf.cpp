@@ -1,9 +1,9 @@
 #include "batch/SlipBatchPdf.h"
 
 #include "batch/CutLine.h"
+#include "batch/ReadBackAhead.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
-#include "print/Hub3aBarcodeCheck.h"
 #include "print/Hub3aSlipPage.h"
 #include "render/Hub3aForm.h"
 #include "render/PaintHub3a.h"
@@ -87,14 +87,14 @@ BatchPdfResult writeSlipPdf(const QString &path, const QList<NumberedSlip> &slip
     try {
         TextFile::writeAtomicallyWith(path, [&](QIODevice &file) {
             SlipPages pages(file, options);
+            ReadBackAhead readBacks(slips, options.mode, {options.readBackDpi});
             QElapsedTimer timer;
             for (int done = 0; done < total; ++done) {
                 if (hooks.cancelRequested && hooks.cancelRequested())
                     throw Cancelled();
                 const NumberedSlip &slip = slips[done];
                 timer.start();
-                const std::optional<QString> problem =
-                    hub3aBarcodeProblem(slip.record, options.mode, {options.readBackDpi});
+                const std::optional<QString> problem = readBacks.next();
                 result.readBackNs += timer.nsecsElapsed();
                 if (problem) {
                     result.refused.append({slip.row, QString(), *problem});

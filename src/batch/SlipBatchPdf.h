@@ -29,7 +29,8 @@ struct BatchPdfResult
     int written = 0;           // slips on the pages of the file
     bool cancelled = false;    // stopped by the cancel hook: no file was written
     QList<RowProblem> refused; // slips whose barcode did not read back
-    // Time spent drawing the pages (barcodes included) and reading the barcodes back.
+    // Time spent drawing the pages (barcodes included) and waiting for the barcodes to read back
+    // (they are read back on worker threads while earlier slips are drawn).
     qint64 drawingNs = 0;
     qint64 readBackNs = 0;
 };

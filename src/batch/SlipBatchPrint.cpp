@@ -1,7 +1,7 @@
 #include "batch/SlipBatchPrint.h"
 
 #include "batch/CutLine.h"
-#include "print/Hub3aBarcodeCheck.h"
+#include "batch/ReadBackAhead.h"
 #include "print/PrintDocument.h"
 #include "print/PrintJobs.h"
 #include "print/PrinterDevice.h"
@@ -42,6 +42,7 @@ BatchPrintResult printSlipBatch(PrinterDevice &printer, const Hub3aPrintFrame &f
         sheet.clear();
         return true;
     };
+    ReadBackAhead readBacks(slips, mode, resolutions);
     const int total = static_cast<int>(slips.size());
     for (int done = 0; done < total; ++done) {
         if (hooks.cancelRequested && hooks.cancelRequested()) {
@@ -49,7 +50,7 @@ BatchPrintResult printSlipBatch(PrinterDevice &printer, const Hub3aPrintFrame &f
             return result;
         }
         const NumberedSlip &slip = slips[done];
-        if (const std::optional<QString> problem = hub3aBarcodeProblem(slip.record, mode, resolutions))
+        if (const std::optional<QString> problem = readBacks.next())
             result.refused.append({slip.row, QString(), *problem});
         else
             sheet.append(&slip.record);
