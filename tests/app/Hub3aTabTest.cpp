@@ -463,7 +463,7 @@ TEST_F(Hub3aTabTest, ModelDigitsBecomeTheModelAndAKeypadPointIsTheDecimalComma)
     EXPECT_EQ(status(), u"iznos se piše kao 1.234,56, najviše 9.999.999.999.999,99"_s);
 }
 
-TEST_F(Hub3aTabTest, AFileThatBreaksTheRulesLoadsAsItSaysNamesEachFieldAndWillNotPrint)
+TEST_F(Hub3aTabTest, AFileThatBreaksTheRulesLoadsAsItSaysNamesEachFieldAndSavesBackTheSame)
 {
     const QString path = dir.filePath(u"los.txt"_s);
     const QByteArray bytes =
