@@ -6,6 +6,7 @@
 #include "batch/PartnerSlips.h"
 #include "batch/SlipBatchPdf.h"
 #include "batch/SlipBatchPrint.h"
+#include "model/Hub3aRules.h"
 #include "model/PrintOffsets.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
@@ -15,20 +16,12 @@
 #include "ui/UserDialogs.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
 
-namespace {
+#include <algorithm>
 
-QByteArray readTableFile(const QString &path)
-{
-    TextFile::checkReadable(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("Cannot open file %1").arg(path));
-    return file.readAll();
-}
+namespace {
 
 QString withPdfSuffix(const QString &path)
 {
@@ -66,7 +59,7 @@ void BatchSlips::slipsFromTableFile()
         return;
     Hub3aTable table;
     try {
-        table = readHub3aTable(readTableFile(*path), m_source.hub3aData());
+        table = readHub3aTable(TextFile::readWhole(*path), m_source.hub3aData());
     } catch (const UserError &e) {
         throw UserError(QStringLiteral("%1: %2").arg(QFileInfo(*path).fileName(), e.text()));
     }
@@ -82,6 +75,16 @@ void BatchSlips::slipsForPartners(const QStringList &entries)
 
 void BatchSlips::writeSlips(const Hub3aTable &table)
 {
+    if (!table.baseMissing.isEmpty()) {
+        // Said once for the whole batch: every slip would lack what the tab lacks.
+        const bool recipient =
+            std::any_of(table.baseMissing.begin(), table.baseMissing.end(),
+                        [](const Hub3aProblem &p) { return p.field != Hub3aField::Amount; });
+        throw UserError((recipient ? QStringLiteral("HUB-3A kartica nema primatelja")
+                                   : QStringLiteral("HUB-3A kartica nema iznosa")) +
+                        QStringLiteral(" (upišite ga na kartici ili u tablicu):\n") +
+                        hub3aProblemsText(table.baseMissing));
+    }
     const int valid = static_cast<int>(table.slips.size());
     if (!table.problems.isEmpty() && !showReport(table.problems, valid, true))
         return;

@@ -22,10 +22,10 @@
 #include "ui/UserDialogs.h"
 #include "ui/WindowFont.h"
 
-#include <QToolButton>
 #include <QCloseEvent>
 #include <QShowEvent>
 #include <QTimer>
+#include <QToolButton>
 
 #include <optional>
 
@@ -324,12 +324,7 @@ void TForm1::TransferToHub3aClick()
     const Hub3aTransfer transfer = transferToHub3a(m_fields->record(*older));
     m_hub3a->setRecord(transfer.record);
     m_ui->PageControl1->setCurrentWidget(m_ui->Hub3aPage);
-    QStringList said = transfer.converted;
-    if (!transfer.notConverted.isEmpty())
-        said.append(QStringLiteral("nije preneseno: ") + transfer.notConverted.join(QStringLiteral(", ")));
-    showStatus(
-        QStringLiteral("Preneseno u HUB-3A") +
-        (said.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + said.join(QStringLiteral("; "))));
+    m_services.dialogs.showMessage(transfer.summary());
 }
 
 void TForm1::showStatus(const QString &text)

@@ -1,6 +1,8 @@
 #include "print/PrintJobs.h"
 
+#include "model/Hub3aRules.h"
 #include "model/PrintOffsets.h"
+#include "model/UserError.h"
 #include "print/Hub3aBarcodeCheck.h"
 #include "print/PrintDocument.h"
 #include "print/PrintFrame.h"
@@ -73,6 +75,14 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
 {
     const Hub3aRecord record = source.hub3aData();
     const Hub3aPrintFrame frame = Hub3aPrintFrame::of(source.calibration(), ReadPrintOffsets(store));
+    if (mode != PrintMode::Template) {
+        // A slip the bank cannot pay, or whose fields break the form's rules, is never printed.
+        QList<Hub3aProblem> problems = hub3aFieldProblems(record);
+        problems += hub3aMissingFields(record);
+        if (!problems.isEmpty())
+            throw UserError(QStringLiteral("Nalog nije ispravan, pa se ne ispisuje:\n") +
+                            hub3aProblemsText(problems));
+    }
     requireHub3aBarcodeReadsBack(record, mode, printer.Resolutions());
     const bool file = printer.WritesFile();
     PrintOnePage(
