@@ -1,6 +1,7 @@
 #include "print/Hub3aBarcodeCheck.h"
 
 #include "model/Hub3aPayload.h"
+#include "model/Hub3aRules.h"
 #include "model/UserError.h"
 #include "print/BarcodeReadBack.h"
 #include "render/Hub3aForm.h"
@@ -40,7 +41,7 @@ std::optional<QString> hub3aBarcodeProblem(const Hub3aRecord &record, PrintMode 
         return std::nullopt;
     const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
     if (!payload)
-        return QStringLiteral("Iznos nije iznos u eurima u obliku 1.234,56, pa se nalog ne ispisuje");
+        return hub3aFieldProblem(Hub3aField::Amount, record[Hub3aField::Amount]); // the amount is no amount
     try {
         for (const int dots : dotsPerInch)
             checkPrintedBarcode(*payload, dots);
