@@ -73,7 +73,11 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
                 SlipPlace place)
 {
     const Hub3aRecord record = source.hub3aData();
-    const Hub3aPrintFrame frame = Hub3aPrintFrame::of(source.calibration(), ReadPrintOffsets(store));
+    const bool file = printer.WritesFile();
+    // The offsets place a slip on a printer's sheet; a file's page is no sheet in a feeder, so its
+    // slip lies at the page's corner.
+    const Hub3aPrintFrame frame =
+        Hub3aPrintFrame::of(source.calibration(), file ? PrintOffsets{} : ReadPrintOffsets(store));
     if (mode != PrintMode::Template) {
         const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
         if (!payload)
@@ -81,7 +85,6 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
         for (const int dotsPerInch : printer.Resolutions())
             checkPrintedBarcode(*payload, dotsPerInch);
     }
-    const bool file = printer.WritesFile();
     PrintOnePage(
         printer, hub3aDocumentTitle(),
         [&](QPainter &page) { paintHub3aSlip(page, frame, file ? 0 : slipTopMm(place), mode, record); },
