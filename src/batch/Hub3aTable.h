@@ -46,5 +46,9 @@ Hub3aCell readHub3aCell(Hub3aField field, const QString &cell);
 // not one of hub3aColumnNames(), saying which.
 Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base);
 
+// Slips as a table that readHub3aTable reads back to the same slips: a header of every column, then
+// a row of each slip's fields.
+QByteArray hub3aTableCsv(const QList<NumberedSlip> &slips);
+
 // The payment checks of one slip (accounts, references, amount) as problems of row.
 QList<RowProblem> checkSlip(int row, const Hub3aRecord &record);

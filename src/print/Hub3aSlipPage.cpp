@@ -1,6 +1,7 @@
 #include "print/Hub3aSlipPage.h"
 
 #include "print/PrintFrame.h"
+#include "print/PrinterDevice.h"
 #include "render/PaintHub3a.h"
 #include "render/QPainterSurface.h"
 
@@ -19,6 +20,13 @@ Hub3aPrintFrame Hub3aPrintFrame::of(const Calibration &calibration, const PrintO
     constexpr double unitsPerSquare = 100;
     return {QPointF(frame.originX, frame.originY), unitsPerSquare / calibration.RectWidth,
             unitsPerSquare / calibration.RectHeight};
+}
+
+void Hub3aPrintFrame::requireOnSheet(double topMm, QSizeF sheetMm) const
+{
+    const QRectF slip(origin + QPointF(0, topMm * unitsPerMmY),
+                      QSizeF(hub3aSlipMm.width() * unitsPerMmX, hub3aSlipMm.height() * unitsPerMmY));
+    requireFormOnPage(slip, sheetMm * deviceUnitsPerMm);
 }
 
 void paintHub3aSlip(QPainter &page, const Hub3aPrintFrame &frame, double topMm, PrintMode mode,

@@ -83,7 +83,9 @@ QPageLayout printablePage(const QPageLayout &page, QMarginsF chosen, QPageLayout
     chosen = converted.margins();
     const QMarginsF least = leastMargins(page);
     const QSizeF sheet = page.fullRect().size();
-    const auto clamp = [](double value, double low, double high) { return std::max(low, std::min(value, high)); };
+    const auto clamp = [](double value, double low, double high) {
+        return std::max(low, std::min(value, high));
+    };
     const QMarginsF margins(clamp(chosen.left(), least.left(), sheet.width() - least.right()),
                             clamp(chosen.top(), least.top(), sheet.height() - least.bottom()),
                             clamp(chosen.right(), least.right(), sheet.width() - least.left()),

@@ -161,6 +161,14 @@ QPainter &PlatformPrinter::Canvas()
     return m_document->painter;
 }
 
+void PlatformPrinter::NewPage()
+{
+    if (!m_document)
+        notPrinting();
+    if (!m_document->writer.newPage())
+        throw UserError(QStringLiteral("Ispis nije moguće nastaviti."));
+}
+
 void PlatformPrinter::EndDoc()
 {
     if (!m_document)

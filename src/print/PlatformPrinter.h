@@ -38,6 +38,7 @@ public:
 
     bool BeginDoc(std::optional<QSizeF> sheetMm = std::nullopt) override;
     QPainter &Canvas() override;
+    void NewPage() override;
     void EndDoc() override;
     void Abort() override;
     bool Printing() const override { return m_document != nullptr; }

@@ -25,6 +25,8 @@ void printForm(PrinterDevice &printer, const SettingsStore &store, const PrintSo
     const Calibration calibration = source.calibration();
     // Built before the document begins, so a calibration that gives no frame prints nothing.
     const FormFrame frame = printFrame(calibration, perforation, offsets.dX, offsets.dY);
+    requireFormOnPage(QRectF(frame.originX, frame.originY, frame.width, frame.height),
+                      QSizeF(printer.PageWidth(), printer.PageHeight()));
     PrintOnePage(printer, title, [&](QPainter &canvas) {
         QPainterSurface surface(canvas);
         surface.setFontCharset(centralEuropeanCharset);
@@ -78,6 +80,8 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
     // slip lies at the page's corner.
     const Hub3aPrintFrame frame =
         Hub3aPrintFrame::of(source.calibration(), file ? PrintOffsets{} : ReadPrintOffsets(store));
+    const double topMm = file ? 0 : slipTopMm(place);
+    frame.requireOnSheet(topMm, file ? hub3aSlipMm : a4SheetMm);
     if (mode != PrintMode::Template) {
         const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
         if (!payload)
@@ -87,6 +91,6 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
     }
     PrintOnePage(
         printer, hub3aDocumentTitle(),
-        [&](QPainter &page) { paintHub3aSlip(page, frame, file ? 0 : slipTopMm(place), mode, record); },
+        [&](QPainter &page) { paintHub3aSlip(page, frame, topMm, mode, record); },
         file ? hub3aSlipMm : a4SheetMm);
 }

@@ -155,10 +155,10 @@ TEST_F(Hub3aPrintTest, BarcodeRowsAreThreeModulesHighOnPaperAndTheSymbolIsCentre
             PrintHub3a(printer, store, source, PrintMode::DataOnly, SlipPlace::Top);
             // Paper millimetres of one device unit (a pixel of the page), across and down.
             const double across = calibration.across / 100.0, down = calibration.down / 100.0;
-            const QImage cell = printer.page.copy(
-                QRectF(QPointF(cellLeft / 100.0 / across, cellTop / 100.0 / down),
-                       QPointF(cellRight / 100.0 / across, cellBottom / 100.0 / down))
-                    .toRect());
+            const QImage cell =
+                printer.page.copy(QRectF(QPointF(cellLeft / 100.0 / across, cellTop / 100.0 / down),
+                                         QPointF(cellRight / 100.0 / across, cellBottom / 100.0 / down))
+                                      .toRect());
             EXPECT_EQ(readBarcodeBytes(cell), payload) << what;
             const QRectF symbol = inkBounds(cell);
             ASSERT_FALSE(symbol.isEmpty()) << what;
@@ -166,7 +166,7 @@ TEST_F(Hub3aPrintTest, BarcodeRowsAreThreeModulesHighOnPaperAndTheSymbolIsCentre
             const double moduleMm = symbol.width() * across / 222;
             const double rowMm = symbol.height() * down / rows;
             const double cellHeightMm = (cellBottom - cellTop) / 100.0;
-            const double rowModules = (rows * 3 + 4) * 0.254 <= cellHeightMm ? 3 : 2;
+            const double rowModules = (rows * 3 + 4) * moduleMm <= cellHeightMm ? 3 : 2;
             EXPECT_NEAR(rowMm / moduleMm, rowModules, 0.15) << what;
             const double aboveMm = symbol.top() * down;
             const double belowMm = (cell.height() - symbol.bottom()) * down;
