@@ -184,7 +184,7 @@ TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
     // An empty tab leaves recipient and amount empty, which the checks take: all three print.
     const QString pdf = dir.filePath(u"stanari.pdf"_s);
     dialogs.setNextFileName(pdf);
-    output = BatchOutput{false, {1, PrintMode::DataOnly}};
+    output = BatchOutput{false, {1, PrintMode::DataOnly}, QString()};
     QTest::mouseClick(partnerDialog.findChild<QPushButton *>(u"BitBtn5"_s), Qt::LeftButton);
     EXPECT_TRUE(reports.isEmpty());
     EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));

@@ -1,6 +1,7 @@
 #include "batch/SlipBatchPrint.h"
 #include "../print/FakePrinter.h"
 #include "PdfSlips.h"
+#include "QtPrinters.h"
 #include "UserErrorOf.h"
 #include "model/Hub3aPayload.h"
 #include "print/BarcodeReadBack.h"
