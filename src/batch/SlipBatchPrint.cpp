@@ -43,11 +43,11 @@ BatchPrintResult printSlipBatch(PrinterDevice &printer, const Hub3aPrintFrame &f
     for (qsizetype slot = 0; slot < std::min<qsizetype>(slips.size(), slipsPerSheet); ++slot)
         frame.requireOnSheet(slipTopMm(static_cast<SlipPlace>(slot)), a4SheetMm);
     BatchPrintResult result;
-    const QList<int> resolutions = printer.Resolutions();
     QSet<int> taken; // rows of the slips painted into the job
     int onSheet = 0, sheets = 0;
     const int total = static_cast<int>(slips.size());
     try {
+        const QList<int> resolutions = printer.Resolutions(); // a spooler may be asked for them
         for (int done = 0; done < total; ++done) {
             if (hooks.cancelRequested && hooks.cancelRequested()) {
                 result.cancelled = true;

@@ -1,4 +1,5 @@
 #include "../print/SpoolerTest.h"
+#include "../print/StallingSpooler.h"
 #include "FakeUserDialogs.h"
 #include "PdfSlips.h"
 #include "batch/PartnerSlips.h"
@@ -43,6 +44,56 @@ TEST_F(SpoolerBatchTest, TwentyPartnersPrintAsOneJobOfSevenPagesWhoseEveryBarcod
     ASSERT_TRUE(job.has_value() && job->completed);
     EXPECT_EQ(job->pages, 7); // one job, not one per sheet
     EXPECT_EQ(barcodesOf(job->outputPdf, 3, 300), payloadsOf(table.slips));
+}
+
+// The states of the jobs a queue of the current scheduler has had.
+QList<ipp_jstate_t> jobStates(const QString &queue)
+{
+    cups_job_t *jobs = nullptr;
+    const int count =
+        cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.toUtf8().constData(), 0, CUPS_WHICHJOBS_ALL);
+    QList<ipp_jstate_t> states;
+    for (int i = 0; i < count; ++i)
+        states.append(jobs[i].state);
+    cupsFreeJobs(count, jobs);
+    return states;
+}
+
+TEST_F(StallingSpoolerTest, ABatchToAStoppedSchedulerSaysNoSlipWasAcceptedAndNoneIsPrintedLater)
+{
+    FakeUserDialogs dialogs;
+    PlatformPrinter printer(dialogs);
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        printer.Refresh();
+        return printer.Printers().contains(queues[1]);
+    }));
+    // stall_a's page set-up is known before the scheduler stops; stall_b's is not.
+    printer.setPrinterIndex(int(printer.Printers().indexOf(queues[0])));
+    printer.PageWidth();
+    ASSERT_EQ(kill(pid, SIGSTOP), 0);
+    const QList<NumberedSlip> list = slips(6);
+    for (const QString &queue : queues) {
+        printer.setPrinterIndex(int(printer.Printers().indexOf(queue)));
+        const BatchPrintResult result = printSlipBatch(
+            printer, Hub3aPrintFrame::of(Calibration{}, PrintOffsets{}), list, PrintMode::Complete);
+        EXPECT_EQ(result.failure, notAnswering) << queue.toStdString();
+        EXPECT_EQ(result.sent, 0) << queue.toStdString();
+        EXPECT_EQ(result.unprinted, (QList<int>{1, 2, 3, 4, 5, 6})) << queue.toStdString();
+    }
+    ASSERT_EQ(kill(pid, SIGCONT), 0);
+    // What the scheduler takes once it runs again is cancelled, not printed.
+    const auto settled = [&] {
+        for (const QString &queue : queues) {
+            for (const ipp_jstate_t state : jobStates(queue)) {
+                if (state < IPP_JSTATE_STOPPED)
+                    return false;
+            }
+        }
+        return true;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(settled, 20000));
+    for (const QString &queue : queues)
+        EXPECT_FALSE(jobStates(queue).contains(IPP_JSTATE_COMPLETED)) << queue.toStdString();
 }
 
 } // namespace
