@@ -13,7 +13,7 @@
 
 namespace {
 
-TEST_F(StallingSpoolerTest, AStoppedSchedulerHoldsTheDialogAtMostFiveSecondsAndChangesNothing)
+TEST_F(StallingSpoolerTest, AStoppedSchedulerHoldsTheDialogOnlyForItsWaitAndChangesNothing)
 {
     QTemporaryDir storeDir;
     SettingsStore store(storeDir.filePath(QStringLiteral("settings.db")));
