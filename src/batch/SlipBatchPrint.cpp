@@ -8,6 +8,8 @@
 
 #include <QSet>
 
+#include <algorithm>
+
 namespace {
 
 constexpr int slipsPerSheet = 3;
