@@ -1,6 +1,7 @@
 #include "print/Hub3aSlipPage.h"
 
 #include "print/PrintFrame.h"
+#include "print/PrinterDevice.h"
 #include "render/Hub3aForm.h"
 
 #include <QPainter>
@@ -20,6 +21,14 @@ Hub3aPrintFrame Hub3aPrintFrame::of(const Calibration &calibration, const PrintO
             unitsPerSquare / calibration.RectHeight};
 }
 
+void Hub3aPrintFrame::requireOnSheet(double topMm, QSizeF sheetMm) const
+{
+    const QRectF slip(
+        origin + QPointF(0, topMm * unitsPerMmY),
+        QSizeF(Hub3aForm::sizeMm.width() * unitsPerMmX, Hub3aForm::sizeMm.height() * unitsPerMmY));
+    requireFormOnPage(slip, sheetMm * deviceUnitsPerMm);
+}
+
 QTransform Hub3aPrintFrame::slipToPage(double topMm) const
 {
     return QTransform::fromTranslate(origin.x(), origin.y() + topMm * unitsPerMmY)
@@ -28,6 +37,9 @@ QTransform Hub3aPrintFrame::slipToPage(double topMm) const
 
 Hub3aPaintOptions Hub3aPrintFrame::paintOptions(const QPainter &page) const
 {
-    // The page's dots per device unit, times the device units of one millimetre on paper.
-    return {page.deviceTransform().m11() * unitsPerMmX * 25.4, nullptr};
+    // Device dots per inch of paper: the page's dots per device unit, the calibration's device
+    // units per millimetre on paper, across and down.
+    return {QSizeF(page.deviceTransform().m11() * unitsPerMmX * 25.4,
+                   page.deviceTransform().m22() * unitsPerMmY * 25.4),
+            nullptr};
 }

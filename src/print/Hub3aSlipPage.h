@@ -33,10 +33,14 @@ struct Hub3aPrintFrame
     // Throws as printFrame for a calibration or offsets that give no frame.
     static Hub3aPrintFrame of(const Calibration &calibration, const PrintOffsets &offsets);
 
+    // Throws as requireFormOnPage when the slip with its top edge topMm down would lie wholly off
+    // a sheet of sheetMm.
+    void requireOnSheet(double topMm, QSizeF sheetMm) const;
+
     // From the millimetres of a slip whose top edge lies topMm down the sheet to device units.
     QTransform slipToPage(double topMm) const;
-    // The barcode's modules measured in the device's dots per inch of paper, so that they come
-    // out 0.254 mm on paper, a whole number of the printer's dots, however the calibration scales
-    // the page (page: a painter working in device units).
+    // The barcode's modules measured in the device's dots per inch of paper, across and down, so
+    // that they come out 0.254 mm wide and rows 0.762 mm high on paper, a whole number of the
+    // printer's dots, however the calibration scales the page (page: a painter in device units).
     Hub3aPaintOptions paintOptions(const QPainter &page) const;
 };

@@ -26,6 +26,8 @@ void printForm(PrinterDevice &printer, const SettingsStore &store, const PrintSo
     const Calibration calibration = source.calibration();
     // Built before the document begins, so a calibration that gives no frame prints nothing.
     const FormFrame frame = printFrame(calibration, perforation, offsets.dX, offsets.dY);
+    requireFormOnPage(QRectF(frame.originX, frame.originY, frame.width, frame.height),
+                      QSizeF(printer.PageWidth(), printer.PageHeight()));
     PrintOnePage(printer, title, [&](QPainter &canvas) {
         QPainterSurface surface(canvas);
         surface.setFontCharset(centralEuropeanCharset);
@@ -74,7 +76,13 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
                 SlipPlace place)
 {
     const Hub3aRecord record = source.hub3aData();
-    const Hub3aPrintFrame frame = Hub3aPrintFrame::of(source.calibration(), ReadPrintOffsets(store));
+    const bool file = printer.WritesFile();
+    // The offsets place a slip on a printer's sheet; a file's page is no sheet in a feeder, so its
+    // slip lies at the page's corner.
+    const Hub3aPrintFrame frame =
+        Hub3aPrintFrame::of(source.calibration(), file ? PrintOffsets{} : ReadPrintOffsets(store));
+    const double topMm = file ? 0 : slipTopMm(place);
+    frame.requireOnSheet(topMm, file ? Hub3aForm::sizeMm : a4SheetMm);
     if (mode != PrintMode::Template) {
         // A slip the bank cannot pay, or whose fields break the form's rules, is never printed.
         QList<Hub3aProblem> problems = hub3aFieldProblems(record);
@@ -84,12 +92,10 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
                             hub3aProblemsText(problems));
     }
     requireHub3aBarcodeReadsBack(record, mode, printer.Resolutions());
-    const bool file = printer.WritesFile();
     PrintOnePage(
         printer, hub3aDocumentTitle(),
         [&](QPainter &page) {
-            paintHub3aSlip(page, frame.slipToPage(file ? 0 : slipTopMm(place)), mode, record,
-                           frame.paintOptions(page));
+            paintHub3aSlip(page, frame.slipToPage(topMm), mode, record, frame.paintOptions(page));
         },
         file ? Hub3aForm::sizeMm : a4SheetMm);
 }

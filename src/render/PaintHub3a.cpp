@@ -146,7 +146,8 @@ void drawOnPainter(QPainter &painter, const QTransform &mmToPainter, const Hub3a
         FittedFonts ownFonts;
         QPainterSurface surface(painter, options.fonts ? *options.fonts : ownFonts);
         if (options.barcodeDotsPerInch)
-            surface.setBarcodeDotsPerInch(*options.barcodeDotsPerInch);
+            surface.setBarcodeDotsPerInch(options.barcodeDotsPerInch->width(),
+                                          options.barcodeDotsPerInch->height());
         draw(surface);
     }
     painter.restore();

@@ -5,6 +5,7 @@
 #include "render/LayoutStyle.h"
 
 #include <QByteArray>
+#include <QSizeF>
 
 #include <optional>
 
@@ -19,12 +20,13 @@ class QTransform;
 // description. Without a valid amount there is no barcode (its text needs the amount).
 void PaintHub3a(DrawingSurface &surface, PrintMode mode, const Hub3aRecord &record);
 
-// How a painter's device takes the slip: the resolution the barcode's modules are measured in (a
-// printer's dots per inch of paper when its calibration scales the page; the device's own when
-// not given), and fonts fitted earlier (a preview keeps them from one repaint to the next).
+// How a painter's device takes the slip: the resolution the barcode's modules are measured in,
+// across and down (a printer's dots per inch of paper when its calibration scales the page; the
+// device's own when not given), and fonts fitted earlier (a preview keeps them from one repaint to
+// the next).
 struct Hub3aPaintOptions
 {
-    std::optional<double> barcodeDotsPerInch;
+    std::optional<QSizeF> barcodeDotsPerInch;
     FittedFonts *fonts = nullptr;
 };
 
