@@ -3,6 +3,7 @@
 #include "model/TextFile.h"
 #include "model/UserError.h"
 #include "partners/PartnerFile.h"
+#include "partners/PartnerFileLock.h"
 #include "partners/PartnerMerge.h"
 
 #include <QCryptographicHash>
@@ -140,6 +141,9 @@ PartnerList::Save PartnerList::saveFor(const QString &target) const
     }
     if (!current || (target == m_readFrom && digestOf(*current) == m_readDigest))
         return {m_entries, true};
+    // An empty per-user file did not hide the list read beside the program: it holds nothing to merge.
+    if (target != m_readFrom && current->isEmpty())
+        return {m_entries, m_edited, !m_edited};
     const QStringList theirs = PartnerFile::fromBytes(*current);
     if (!m_edited)
         return {theirs, false};
@@ -154,7 +158,17 @@ void PartnerList::SaveData()
 {
     const QString target = m_places.savePath();
     QDir().mkpath(QFileInfo(target).absolutePath());
-    const Save save = saveFor(target);
+    // The file is read, merged and replaced while no other copy can do the same; otherwise a save
+    // that lands between another copy's reading and writing is lost, and its entries then look like
+    // entries the other copy deleted.
+    const PartnerFileLock lock(target, m_lockWait);
+    Save save = saveFor(target);
+    if (save.keepsWhatWasRead)
+        return;
+    // A copy that never had a partner leaves no empty per-user file, which would hide the list
+    // beside the program.
+    if (save.list.isEmpty() && m_places.isPerUser(target) && !QFileInfo::exists(target))
+        save.write = false;
     const QByteArray bytes = PartnerFile::toBytes(save.list);
     try {
         if (save.write)
