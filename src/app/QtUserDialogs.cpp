@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -33,6 +34,15 @@ void QtUserDialogs::showMessage(const QString &text)
 void QtUserDialogs::showError(const QString &text)
 {
     showBox(m_parent, QMessageBox::Critical, errorBoxText(text));
+}
+
+bool QtUserDialogs::askYesNo(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, ZorvatApplication::title(), text, QMessageBox::NoButton, m_parent);
+    QPushButton *yes = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
+    box.setDefaultButton(box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole));
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 std::optional<QString> QtUserDialogs::getOpenFileName(const QString &title)

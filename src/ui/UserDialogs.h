@@ -15,6 +15,8 @@ public:
     // The standard error box: error icon, the application's title as caption, the text (with a full
     // stop appended when it does not end in one) and an OK button.
     virtual void showError(const QString &text) = 0;
+    // A question with "Da" and "Ne"; true for "Da".
+    virtual bool askYesNo(const QString &text) = 0;
     // Modal file dialogs without a type filter; nothing when the user cancels.
     virtual std::optional<QString> getOpenFileName(const QString &title) = 0;
     virtual std::optional<QString> getSaveFileName(const QString &title) = 0;
