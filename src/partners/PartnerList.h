@@ -38,7 +38,7 @@ public:
     void remove(int index);
 
     // Empties the list and reads the file's lines into it; a missing file leaves it empty.
-    // Throws UserError "Cannot open file <path>" or "Stream read error".
+    // Throws UserError "Datoteka <path> ne može se otvoriti" or "Stream read error".
     void LoadData();
     // False when the last LoadData failed or stopped early (at a NUL byte): the file then holds
     // what the list lacks. loadError says why.
@@ -51,7 +51,7 @@ public:
     // Writes the whole list to the file, making its folder when needed; a failed save leaves the old
     // file whole. When another running copy saved the file since this one read it, the two lists
     // are merged; a list that this copy did not change is then not written at all. Saves of running
-    // copies take turns. Throws UserError "Cannot create file <path>" or "Stream write error", or
+    // copies take turns. Throws UserError "Datoteka <path> ne može se stvoriti" or "Stream write error", or
     // says that another copy has been saving for too long.
     void SaveData();
 

@@ -9,6 +9,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -112,7 +113,8 @@ TEST_F(PartnerListTest, FileThatCannotBeOpenedLeavesAnEmptyList)
     QDir().mkpath(path); // a folder where the file should be
     PartnerList list(path);
     list.append(QStringLiteral("a"));
-    EXPECT_EQ(userErrorOf([&] { list.LoadData(); }), QStringLiteral("Cannot open file %1").arg(path));
+    EXPECT_EQ(userErrorOf([&] { list.LoadData(); }),
+              QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path));
     EXPECT_EQ(list.count(), 0);
 }
 
@@ -121,7 +123,8 @@ TEST_F(PartnerListTest, SaveIntoAFolderThatCannotBeMadeCannotCreateTheFile)
     writeFile(dir.filePath(QStringLiteral("data")), "x");
     const QString blocked = dir.filePath(QStringLiteral("data/DataZor.dat"));
     PartnerList list(blocked);
-    EXPECT_EQ(userErrorOf([&] { list.SaveData(); }), QStringLiteral("Cannot create file %1").arg(blocked));
+    EXPECT_EQ(userErrorOf([&] { list.SaveData(); }),
+              QStringLiteral("Datoteka %1 ne može se stvoriti").arg(blocked));
 }
 
 TEST_F(PartnerListTest, SaveMakesAMissingDataFolder)
@@ -323,7 +326,8 @@ TEST_F(PartnerListTest, AnEmptyUserFileNeverHidesThePartnersBesideTheProgram)
     PartnerList installed(PartnerFilePlaces(QString(), perUser));
     installed.LoadData();
     installed.SaveData();
-    EXPECT_FALSE(QFile::exists(perUser)) << "a copy that never had a partner writes no file";
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("share"))))
+        << "a copy that never had a partner writes no file, folder or lock";
 
     // An empty per-user file left by an older copy.
     QDir().mkpath(dir.filePath(QStringLiteral("program")));
