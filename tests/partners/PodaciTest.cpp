@@ -152,7 +152,7 @@ TEST_F(PodaciTest, UnreadableFileIsReportedAndKeptUnlessUReduIsPressed)
         {
             AsOrdinaryUser user;
             create();
-            EXPECT_EQ(stepErrors, QStringList{QStringLiteral("Cannot open file %1").arg(path)});
+            EXPECT_EQ(stepErrors, QStringList{QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path)});
             EXPECT_EQ(list()->count(), 0);
             partners.append(QStringLiteral("new"));
             if (saved)
@@ -359,8 +359,9 @@ TEST_F(PodaciTest, FailedWriteAtTheEndIsReportedNotThrown)
     auto blockedForm = std::make_unique<TForm2>(blocked, dialogs);
     stepErrors.append(userErrorOf([&] { blockedForm->FormCreate(); }));
     stepErrors.append(userErrorOf([&] { blockedForm.reset(); }));
-    EXPECT_EQ(stepErrors,
-              (QStringList{QString(), QStringLiteral("Cannot create file %1").arg(blocked.filePath())}))
+    EXPECT_EQ(
+        stepErrors,
+        (QStringList{QString(), QStringLiteral("Datoteka %1 ne može se stvoriti").arg(blocked.filePath())}))
         << "loading finds no file; writing cannot create it";
 }
 

@@ -145,7 +145,8 @@ TEST_F(PlatformPrinterTest, AFileThatCannotBeWrittenFailsTheJobAndLeavesThePrint
     const QString path = dir.filePath(QStringLiteral("missing/form.pdf"));
     dialogs.everyFileName = path;
     ASSERT_TRUE(printer.BeginDoc());
-    EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }), QStringLiteral("Cannot create file ") + path);
+    EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }),
+              QStringLiteral("Datoteka %1 ne može se stvoriti").arg(path));
     EXPECT_FALSE(printer.Printing());
 }
 
