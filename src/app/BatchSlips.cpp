@@ -28,13 +28,8 @@ QByteArray readTableFile(const QString &path)
     TextFile::checkReadable(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("Cannot open file %1").arg(path));
+        throw UserError(QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path));
     return file.readAll();
-}
-
-QString withPdfSuffix(const QString &path)
-{
-    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path;
 }
 
 } // namespace
@@ -112,10 +107,10 @@ void BatchSlips::writeSlips(const Hub3aTable &table)
 void BatchSlips::writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options)
 {
     const std::optional<QString> chosen =
-        m_dialogs.getSaveFileName(QStringLiteral("Spremi uplatnice kao PDF"));
+        m_dialogs.getSaveFileName(QStringLiteral("Spremi uplatnice kao PDF"), QStringLiteral("pdf"));
     if (!chosen)
         return;
-    const QString path = withPdfSuffix(*chosen);
+    const QString &path = *chosen;
     BatchPdfResult result;
     {
         BatchProgressDialog progress(static_cast<int>(slips.size()), &m_window);

@@ -50,8 +50,17 @@ std::optional<QString> QtUserDialogs::getOpenFileName(const QString &title)
     return chosen(QFileDialog::getOpenFileName(m_parent, title));
 }
 
-std::optional<QString> QtUserDialogs::getSaveFileName(const QString &title)
+std::optional<QString> QtUserDialogs::getSaveFileName(const QString &title, const QString &suffix)
 {
-    // Saving over an existing file asks first, with the dialog's own confirmation.
-    return chosen(QFileDialog::getSaveFileName(m_parent, title));
+    // Saving over an existing file asks first, with the dialog's own confirmation, about the name
+    // with its suffix: Qt's own dialog adds the suffix before it asks (a platform dialog would not).
+    QFileDialog dialog(m_parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (!suffix.isEmpty()) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setDefaultSuffix(suffix);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return chosen(dialog.selectedFiles().constFirst());
 }

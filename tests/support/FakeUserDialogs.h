@@ -2,6 +2,7 @@
 
 #include "ui/UserDialogs.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <deque>
@@ -20,7 +21,14 @@ public:
         return answerYes;
     }
     std::optional<QString> getOpenFileName(const QString &title) override { return answer(title); }
-    std::optional<QString> getSaveFileName(const QString &title) override { return answer(title); }
+    // As the real dialog, a name without a suffix gains the one asked for.
+    std::optional<QString> getSaveFileName(const QString &title, const QString &suffix = QString()) override
+    {
+        std::optional<QString> path = answer(title);
+        if (path && !suffix.isEmpty() && QFileInfo(*path).suffix().isEmpty())
+            *path += u'.' + suffix;
+        return path;
+    }
 
     void setNextFileName(const QString &path) { fileNames.push_back(path); }
 

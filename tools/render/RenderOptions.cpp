@@ -4,7 +4,10 @@
 #include "model/WholeNumber.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -64,6 +67,10 @@ RenderOptions batchOptions(const QCommandLineParser &parser, const QCommandLineO
         throw UserError(u"missing -o OUT.pdf"_s);
     options.outPath = parser.value(out);
     options.format = RenderOptions::Format::Pdf;
+    // A device such as /dev/stdout has no suffix; a file named for another kind would hold a PDF.
+    if (const QString suffix = QFileInfo(options.outPath).suffix();
+        !suffix.isEmpty() && suffix.toLower() != "pdf"_L1)
+        throw UserError(u"--batch piše samo PDF, a ne '%1'"_s.arg(options.outPath));
     if (parser.isSet(mode))
         options.mode = modeOf(parser.value(mode));
     if (parser.isSet(perPage)) {
@@ -74,6 +81,28 @@ RenderOptions batchOptions(const QCommandLineParser &parser, const QCommandLineO
     }
     options.basePath = parser.value(base);
     return options;
+}
+
+// Whether two names lead to one existing file (also through links), or are one name for a file not
+// made yet.
+bool sameFile(const QString &one, const QString &other)
+{
+    struct stat first
+    {
+    }, second{};
+    if (::stat(QFile::encodeName(one).constData(), &first) == 0 &&
+        ::stat(QFile::encodeName(other).constData(), &second) == 0)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return QFileInfo(one).absoluteFilePath() == QFileInfo(other).absoluteFilePath();
+}
+
+// The output replaces its file: written over an input, it would destroy what it is made from.
+void refuseOutputOverAnInput(const QString &output, const QStringList &inputs)
+{
+    for (const QString &input : inputs) {
+        if (!output.isEmpty() && !input.isEmpty() && sameFile(output, input))
+            throw UserError(u"izlazna datoteka %1 je i ulazna; odaberite drugu"_s.arg(output));
+    }
 }
 
 } // namespace
@@ -128,6 +157,8 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
     if (!parser.parse(arguments))
         throw UserError(parser.errorText());
 
+    refuseOutputOverAnInput(parser.value(out), parser.positionalArguments() +
+                                                   QStringList{parser.value(batch), parser.value(base)});
     RenderOptions options;
     if (parser.isSet(help)) {
         options.helpRequested = true;
