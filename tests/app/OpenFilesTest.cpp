@@ -130,11 +130,12 @@ TEST(FileDropAction, ADroppedFileIsCopiedNeverMoved)
     new FileDrop(&window, [&](const QStringList &paths) { dropped = paths; });
     QMimeData data;
     data.setUrls({QUrl::fromLocalFile(dataFile("uplatnica-full.txt"))});
-    QDragEnterEvent enter(QPoint(5, 5), Qt::MoveAction | Qt::CopyAction, &data, Qt::LeftButton,
-                          Qt::NoModifier);
+    // With Shift held the platform proposes a move.
+    const Qt::DropActions actions = Qt::MoveAction | Qt::CopyAction;
+    QDragEnterEvent enter(QPoint(5, 5), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_EQ(enter.proposedAction(), Qt::MoveAction);
     QCoreApplication::sendEvent(&window, &enter);
-    QDropEvent drop(QPointF(5, 5), Qt::MoveAction | Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    drop.setDropAction(Qt::MoveAction);
+    QDropEvent drop(QPointF(5, 5), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(&window, &drop);
     EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
     EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
