@@ -71,6 +71,12 @@ private:
 
 namespace TextFile {
 
+bool writesFailed(const QIODevice &device)
+{
+    const auto *checked = dynamic_cast<const CheckedWrites *>(&device);
+    return checked != nullptr && checked->failed();
+}
+
 void writeAtomically(const QString &path, const QByteArray &bytes)
 {
     writeAtomicallyWith(path, [&bytes](QIODevice &file) { file.write(bytes); });

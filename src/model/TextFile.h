@@ -21,6 +21,9 @@ void writeAtomically(const QString &path, const QByteArray &bytes);
 // end, the whole: "Disk full" or "Stream write error". When write throws, the exception passes on.
 // Either way the temporary file is dropped and the old file kept.
 void writeAtomicallyWith(const QString &path, const std::function<void(QIODevice &)> &write);
+// Whether a write into the device that writeAtomicallyWith gives has failed already: a long output
+// can stop there instead of making the rest for nothing.
+bool writesFailed(const QIODevice &device);
 
 // Writes an output file of the command-line tools: a regular or new file as writeAtomically does,
 // a character device or a pipe (such as /dev/stdout) straight, without replacing it.
