@@ -1,21 +1,17 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QString>
 
 #include <sys/resource.h>
+#include <time.h>
 
+#include <algorithm>
 #include <chrono>
+#include <ostream>
 
-// Time and peak memory that an action costs, for tests of huge and hostile input. The limits the
-// tests set are far above what the work needs and far below what work growing with the square of
-// the input (or reading a whole huge file) costs, so they hold on a loaded machine too.
-struct Cost
-{
-    std::chrono::milliseconds time;
-    long peakGrowthMb; // growth of the process's peak resident memory
-};
+// Tests of huge and hostile input assert how the work grows, never how long it takes: a busy
+// machine can make any action slow, but not make it grow faster than its input.
 
 inline long peakResidentMb()
 {
@@ -24,13 +20,58 @@ inline long peakResidentMb()
     return usage.ru_maxrss / 1024;
 }
 
-template <typename Action> Cost costOf(Action &&action)
+// Growth of the process's peak resident memory over an action.
+template <typename Action> long peakGrowthMbOf(Action &&action)
 {
     const long peakBefore = peakResidentMb();
-    QElapsedTimer timer;
-    timer.start();
     action();
-    return {std::chrono::milliseconds(timer.elapsed()), peakResidentMb() - peakBefore};
+    return peakResidentMb() - peakBefore;
+}
+
+// The processor time this process has used: time spent waiting for a busy machine does not count.
+inline std::chrono::nanoseconds processorTime()
+{
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return std::chrono::seconds(now.tv_sec) + std::chrono::nanoseconds(now.tv_nsec);
+}
+
+// The processor time of an action run on a small and on a large input, the quicker of two runs of
+// each, taken in turns so that a slow stretch of the machine falls on both sizes alike.
+struct Growth
+{
+    std::chrono::nanoseconds small = std::chrono::nanoseconds::max();
+    std::chrono::nanoseconds large = std::chrono::nanoseconds::max();
+
+    // Whether the large input cost at most `limit` times the small one. Work that grows with its
+    // input costs the ratio of the sizes, work that grows with their square that ratio squared; the
+    // 20 ms absorb the noise of actions too quick to measure.
+    bool within(double limit) const
+    {
+        using namespace std::chrono_literals;
+        return large <= std::chrono::duration_cast<std::chrono::nanoseconds>(small * limit) + 20ms;
+    }
+};
+
+inline std::ostream &operator<<(std::ostream &out, const Growth &growth)
+{
+    return out << "small input " << growth.small.count() / 1000 << " us, large input "
+               << growth.large.count() / 1000 << " us";
+}
+
+// `action(size)` does the work on an input of that size.
+template <typename Action> Growth growthOf(Action &&action, qint64 smallSize, qint64 largeSize)
+{
+    Growth growth;
+    for (int round = 0; round < 2; ++round) {
+        for (const bool large : {false, true}) {
+            const auto before = processorTime();
+            action(large ? largeSize : smallSize);
+            auto &best = large ? growth.large : growth.small;
+            best = std::min(best, processorTime() - before);
+        }
+    }
+    return growth;
 }
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -39,10 +80,9 @@ constexpr bool underAddressSanitizer = true;
 constexpr bool underAddressSanitizer = false;
 #endif
 // AddressSanitizer keeps freed memory in quarantine, so peak memory says nothing under it, and
-// records a full stack for every allocation, which makes heavy work many times slower: the time
-// limits are scaled and the largest inputs shrunk there.
+// records a full stack for every allocation, which makes heavy work many times slower: the largest
+// inputs are shrunk there.
 constexpr bool peakMemoryIsMeaningful = !underAddressSanitizer;
-constexpr int sanitizerSlowdown = underAddressSanitizer ? 20 : 1;
 
 // Writes a file of the given size by repeating a block, without holding the whole file in memory.
 inline bool writeRepeated(const QString &path, const QByteArray &head, const QByteArray &block, qint64 size)
