@@ -43,12 +43,13 @@ PartnerFilePlaces PartnerFilePlaces::forProgramIn(const QString &programDirector
 QString PartnerFilePlaces::readPath() const
 {
     const bool besideExists = !m_besideProgram.isEmpty() && QFileInfo::exists(m_besideProgram);
+    const bool perUserExists = QFileInfo::exists(m_perUser);
     // An empty per-user file (left by an older copy that never had a partner) does not hide the
     // partners beside the program.
-    const bool perUserWins =
-        QFileInfo::exists(m_perUser) && (QFileInfo(m_perUser).size() > 0 || m_perUser == m_besideProgram ||
-                                         !besideExists || QFileInfo(m_besideProgram).size() == 0);
-    if (perUserWins || !besideExists)
+    if (perUserExists && besideExists && m_perUser != m_besideProgram && QFileInfo(m_perUser).size() == 0 &&
+        QFileInfo(m_besideProgram).size() > 0)
+        return m_besideProgram;
+    if (perUserExists || !besideExists)
         return savePath();
     return m_besideProgram;
 }
