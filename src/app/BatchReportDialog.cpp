@@ -25,7 +25,7 @@ QTableWidget *problemTable(const QList<RowProblem> &problems, QWidget *parent)
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
     for (int i = 0; i < problems.size(); ++i) {
         const RowProblem &problem = problems[i];
-        table->setItem(i, 0, new QTableWidgetItem(QString::number(problem.row)));
+        table->setItem(i, 0, new QTableWidgetItem(problem.rowLabel()));
         table->setItem(i, 1, new QTableWidgetItem(problem.column));
         table->setItem(i, 2, new QTableWidgetItem(problem.message));
     }

@@ -6,6 +6,7 @@
 #include "batch/PartnerSlips.h"
 #include "batch/SlipBatchPdf.h"
 #include "batch/SlipBatchPrint.h"
+#include "model/Hub3aRules.h"
 #include "model/PrintOffsets.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
@@ -15,24 +16,12 @@
 #include "ui/UserDialogs.h"
 
 #include <QAction>
-#include <QFile>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 
-namespace {
-
-QByteArray readTableFile(const QString &path)
-{
-    TextFile::checkReadable(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path));
-    return file.readAll();
-}
-
-} // namespace
+#include <algorithm>
 
 BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs,
                        PrinterDevice &printer, const SettingsStore &store)
@@ -74,7 +63,7 @@ void BatchSlips::slipsFromTableFile()
         return;
     Hub3aTable table;
     try {
-        table = readHub3aTable(readTableFile(*path), m_source.hub3aData());
+        table = readHub3aTable(TextFile::readWhole(*path), m_source.hub3aData());
     } catch (const UserError &e) {
         throw UserError(QStringLiteral("%1: %2").arg(QFileInfo(*path).fileName(), e.text()));
     }
@@ -90,6 +79,16 @@ void BatchSlips::slipsForPartners(const QStringList &entries)
 
 void BatchSlips::writeSlips(const Hub3aTable &table)
 {
+    if (!table.baseMissing.isEmpty()) {
+        // Said once for the whole batch: every slip would lack what the tab lacks.
+        const bool recipient =
+            std::any_of(table.baseMissing.begin(), table.baseMissing.end(),
+                        [](const Hub3aProblem &p) { return p.field != Hub3aField::Amount; });
+        throw UserError((recipient ? QStringLiteral("HUB-3A kartica nema primatelja")
+                                   : QStringLiteral("HUB-3A kartica nema iznosa")) +
+                        QStringLiteral(" (upišite ga na kartici ili u tablicu):\n") +
+                        hub3aProblemsText(table.baseMissing));
+    }
     const int valid = static_cast<int>(table.slips.size());
     if (!table.problems.isEmpty() && !showReport(table.problems, valid, true))
         return;

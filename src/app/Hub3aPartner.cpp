@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 QStringList takeHub3aRecipient(Hub3aRecord &record, const QString &entry)
 {
     using F = Hub3aField;
-    const PartnerParty party = partnerParty(entry);
+    const PartnerParty party = partnerParty(entry, hub3aField(F::RecipientName).maxLength);
     record.set(F::RecipientName, party.name);
     record.set(F::RecipientStreet, party.street);
     record.set(F::RecipientPlace, party.place);

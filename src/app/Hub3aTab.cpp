@@ -3,6 +3,7 @@
 #include "app/LineBox.h"
 #include "app/PreviewBox.h"
 #include "app/PurposeCodeBox.h"
+#include "model/Hub3aRules.h"
 #include "render/PaintHub3a.h"
 #include "render/QPainterSurface.h"
 #include "ui/CheckMark.h"
@@ -10,7 +11,6 @@
 #include "ui/TextFilter.h"
 
 #include <QCheckBox>
-#include <QDate>
 #include <QPainter>
 
 #include <stdexcept>
@@ -28,17 +28,18 @@ template <typename T> T *findControl(QWidget &window, Hub3aField field)
     return control;
 }
 
-// An amount the barcode cannot carry, or a date that is none, is marked; a good one is not.
+// An amount or a date that breaks its field's rules is marked; a good one is not.
 CheckResult checkAmount(const QString &text)
 {
-    if (hub3aAmountCents(text))
+    const QString problem = hub3aFieldProblem(Hub3aField::Amount, typedHub3aAmount(text));
+    if (problem.isEmpty())
         return CheckResult::empty();
     return CheckResult::invalid(QStringLiteral("iznos se piše kao 1.234,56, najviše 9.999.999.999.999,99"));
 }
 
 CheckResult checkExecutionDate(const QString &text)
 {
-    if (text.isEmpty() || QDate::fromString(text, QStringLiteral("ddMMyyyy")).isValid())
+    if (hub3aFieldProblem(Hub3aField::ExecutionDate, text).isEmpty())
         return CheckResult::empty();
     return CheckResult::invalid(QStringLiteral("datum izvršenja se piše kao DDMMGGGG, npr. 15012026"));
 }
@@ -82,8 +83,22 @@ Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(cons
     }
     for (const Hub3aFieldSpec &fieldEntry : hub3aFields())
         connectChange(fieldEntry.field, this, [this] { m_preview.update(); });
-    CheckMark::beside(line(Hub3aField::Amount), checkAmount);
-    CheckMark::beside(line(Hub3aField::ExecutionDate), checkExecutionDate);
+    m_amountMark = CheckMark::beside(line(Hub3aField::Amount), checkAmount);
+    m_dateMark = CheckMark::beside(line(Hub3aField::ExecutionDate), checkExecutionDate);
+    // A model typed as its digits ("01", "1", "HR1") becomes the model it stands for when the
+    // field is left, as the barcode and the form take it.
+    for (const Hub3aField field : {Hub3aField::PayerModel, Hub3aField::RecipientModel}) {
+        connect(line(field), &QLineEdit::editingFinished, this, [this, field] {
+            const QString completed = completedHub3aModel(line(field)->fieldText());
+            if (completed != line(field)->fieldText())
+                line(field)->setFieldText(completed);
+        });
+    }
+}
+
+std::vector<std::pair<QLineEdit *, CheckMark *>> Hub3aTab::formMarks() const
+{
+    return {{line(Hub3aField::Amount), m_amountMark}, {line(Hub3aField::ExecutionDate), m_dateMark}};
 }
 
 LineBox *Hub3aTab::line(Hub3aField field) const
@@ -111,14 +126,23 @@ Hub3aRecord Hub3aTab::record() const
 {
     Hub3aRecord record;
     for (const Hub3aFieldSpec &fieldEntry : hub3aFields())
-        record.set(fieldEntry.field, text(fieldEntry.field));
+        record.texts[static_cast<size_t>(fieldEntry.field)] = text(fieldEntry.field);
+    using F = Hub3aField;
+    for (const F model : {F::PayerModel, F::RecipientModel})
+        record.texts[static_cast<size_t>(model)] = completedHub3aModel(record[model]);
+    record.texts[static_cast<size_t>(F::Amount)] = typedHub3aAmount(record[F::Amount]);
     return record;
 }
 
 void Hub3aTab::setRecord(const Hub3aRecord &record)
 {
-    for (const Hub3aFieldSpec &fieldEntry : hub3aFields())
-        setText(fieldEntry.field, record[fieldEntry.field]);
+    for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
+        const QString &text = record[fieldEntry.field];
+        if (fieldEntry.field == Hub3aField::Urgent)
+            m_urgent->setChecked(text == u"1");
+        else
+            line(fieldEntry.field)->setFieldTextAsIs(text);
+    }
 }
 
 QString Hub3aTab::fieldText(QLatin1StringView control) const

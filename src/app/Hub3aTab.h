@@ -8,18 +8,25 @@
 
 #include <array>
 #include <functional>
+#include <utility>
+#include <vector>
 
+class CheckMark;
 class LineBox;
 class PreviewBox;
 class PurposeCodeBox;
 class QCheckBox;
+class QLineEdit;
 class QPainter;
 
 // The entry controls of the HUB-3A tab, found by their control names in the window
 // (Hub3aControlTable.h), and its live picture. The controls are the record's only storage. Each
 // field takes only its own characters up to its length, typed or pasted; what a paste loses is
 // told through showStatus. Every change of a field redraws the picture. An amount the barcode
-// cannot carry and an execution date that is no date get a red mark beside them.
+// cannot carry and an execution date that is no date get a red mark beside them (formMarks). The record reads
+// a model typed as its digits as the model ("01" is HR01) and an amount with a keypad's decimal point as the
+// program writes it
+// ("12.34" is 12,34).
 class Hub3aTab : public QObject, public SlipFieldAccess
 {
     Q_OBJECT
@@ -28,10 +35,12 @@ public:
     Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(const QString &)> showStatus);
 
     Hub3aRecord record() const;
-    // Sets every field; each keeps what it takes of its text.
+    // Sets every field to its text as it is, past the fields' character filters, as a slip file
+    // holds it; the field's rules mark what breaks them (an urgent flag other than 1 is cleared).
     void setRecord(const Hub3aRecord &record);
 
     QString text(Hub3aField field) const;
+    // Sets a field to what it keeps of text (cleanHub3aText), as stored defaults are set.
     void setText(Hub3aField field, const QString &text);
     // The fields by control name, as the stored defaults reach them.
     QString fieldText(QLatin1StringView control) const override;
@@ -42,6 +51,10 @@ public:
     // The picture: the whole form with the fields' data and barcode on white, stretched to the box.
     void paintPreview(QPainter &painter);
 
+    // The amount and the execution date with the marks beside them, whose reasons the window's
+    // hints show while the field has focus.
+    std::vector<std::pair<QLineEdit *, CheckMark *>> formMarks() const;
+
 private:
     LineBox *line(Hub3aField field) const;
 
@@ -49,6 +62,8 @@ private:
     std::array<LineBox *, hub3aFieldCount> m_lines{}; // null for the purpose code and urgent
     PurposeCodeBox *m_purpose = nullptr;
     QCheckBox *m_urgent = nullptr;
+    CheckMark *m_amountMark = nullptr;
+    CheckMark *m_dateMark = nullptr;
     FittedFonts m_fonts; // kept from one repaint to the next
 };
 

@@ -44,6 +44,13 @@ void LineBox::setFieldText(const QString &text)
     m_settingByProgram = false;
 }
 
+void LineBox::setFieldTextAsIs(const QString &text)
+{
+    m_keepingWhole = true;
+    setFieldText(text);
+    m_keepingWhole = false;
+}
+
 void LineBox::connectChange(QObject *context, std::function<void()> handler)
 {
     connect(this, &QLineEdit::textChanged, context, [handler = std::move(handler)] { handler(); });
@@ -79,6 +86,8 @@ QValidator::State LineBox::checkEdit(QString &input, int &pos)
 {
     // Line breaks become spaces before the filter sees them, so that a filter without line breaks
     // keeps the gap a pasted line break made.
+    if (m_keepingWhole)
+        return QValidator::Acceptable;
     if (!m_settingByProgram)
         pos -= breaksToSpaces(input, pos);
     const QString kept = m_filter(input);

@@ -28,6 +28,9 @@ public:
     void configure(const FieldSpec &fieldRow) override;
     QString fieldText() const override { return text(); }
     void setFieldText(const QString &text) override;
+    // Sets the text whole, past the character filter, as a file holds it: what the field's rules
+    // make of it is for the caller to say. The next edit filters the whole text again.
+    void setFieldTextAsIs(const QString &text);
     void connectChange(QObject *context, std::function<void()> handler) override;
 
 signals:
@@ -42,4 +45,5 @@ private:
     int m_typingLimit = 0;
     qsizetype m_lengthBefore = 0;
     bool m_settingByProgram = false;
+    bool m_keepingWhole = false;
 };

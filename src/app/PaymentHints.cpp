@@ -2,6 +2,7 @@
 
 #include "app/Hub3aTab.h"
 #include "app/SlipControls.h"
+#include "payments/Hub3aChecks.h"
 #include "payments/PaymentFields.h"
 #include "ui/CheckMark.h"
 #include "ui/Hub3aControlTable.h"
@@ -44,18 +45,11 @@ constexpr FieldMark hub3aMarks[] = {
     {"recipientReference", MarkPlace::AfterField},
 };
 
-// The payment fields of the HUB-3A slip, by the names of its fields.
-constexpr PaymentField hub3aPaymentFields[] = {
-    {"payerAccount", "payerIban", nullptr},
-    {"payerReference", "payerReference", "payerModel"},
-    {"recipientAccount", "recipientIban", nullptr},
-    {"recipientReference", "recipientReference", "recipientModel"},
-};
-
 // The payment fields of one tab: where their controls are and how a change of one is heard.
 struct TabFields
 {
     std::span<const PaymentField> fields;
+    PaymentHints::FieldCheck check;
     std::span<const FieldMark> marks;
     std::function<QLatin1StringView(QLatin1StringView field)> controlOf;
     const SlipFieldAccess *texts;
@@ -122,14 +116,14 @@ PaymentHints::PaymentHints(QWidget &window, SlipControls &fields, Hub3aTab &hub3
         fields.connectChange(control, context, std::move(handler));
     };
     const TabFields tabs[] = {
-        {paymentFields(SlipKind::Uplatnica), uplatnicaMarks,
+        {paymentFields(SlipKind::Uplatnica), checkPaymentField, uplatnicaMarks,
          [](QLatin1StringView field) { return controlOf(SlipKind::Uplatnica, field); }, &fields,
          connectSlipField},
-        {paymentFields(SlipKind::Zorvat), zorvatMarks,
+        {paymentFields(SlipKind::Zorvat), checkPaymentField, zorvatMarks,
          [](QLatin1StringView field) { return controlOf(SlipKind::Zorvat, field); }, &fields,
          connectSlipField},
-        {hub3aPaymentFields, hub3aMarks, [](QLatin1StringView field) { return hub3aControlOf(field); },
-         &hub3a,
+        {hub3aPaymentFields(), checkHub3aPaymentField, hub3aMarks,
+         [](QLatin1StringView field) { return hub3aControlOf(field); }, &hub3a,
          [&hub3a](QLatin1StringView control, QObject *context, std::function<void()> handler) {
              hub3a.connectChange(*hub3aFieldOfControl(control), context, std::move(handler));
          }},
@@ -147,7 +141,7 @@ PaymentHints::PaymentHints(QWidget &window, SlipControls &fields, Hub3aTab &hub3
             CheckMark *mark = placeMark(control, markPlace(tab.marks, field.fieldName()));
             mark->setObjectName(controlName + QStringLiteral("Check"));
             m_hints.push_back(
-                {&field, tab.texts, controlName, modelControlName, control, modelControl, mark});
+                {&field, tab.check, tab.texts, controlName, modelControlName, control, modelControl, mark});
         }
         // Connected once the tab's hints are all listed, so the hints keep their places.
         for (size_t i = first; i < m_hints.size(); ++i) {
@@ -163,12 +157,25 @@ PaymentHints::PaymentHints(QWidget &window, SlipControls &fields, Hub3aTab &hub3
             recheck(m_hints[i]);
         }
     }
+    addFormMarks(hub3a);
+}
+
+void PaymentHints::addFormMarks(const Hub3aTab &hub3a)
+{
+    m_formMarks = hub3a.formMarks();
+    for (const auto &[control, mark] : m_formMarks) {
+        control->installEventFilter(this);
+        connect(control, &QLineEdit::textChanged, this, [this, control = control, mark = mark] {
+            if (control->hasFocus())
+                m_showHint(mark->message());
+        });
+    }
 }
 
 void PaymentHints::recheck(Hint &hint)
 {
     const QString model = hint.modelControl ? hint.texts->fieldText(hint.modelControlName) : QString();
-    const CheckResult result = checkPaymentField(*hint.field, hint.texts->fieldText(hint.controlName), model);
+    const CheckResult result = hint.check(*hint.field, hint.texts->fieldText(hint.controlName), model);
     hint.mark->setResult(result);
     if (hint.control->hasFocus() || (hint.modelControl && hint.modelControl->hasFocus()))
         m_showHint(result.message);
@@ -188,6 +195,10 @@ bool PaymentHints::eventFilter(QObject *watched, QEvent *event)
     if (event->type() == QEvent::FocusIn) {
         if (const Hint *hint = hintOf(watched))
             m_showHint(hint->mark->message());
+        for (const auto &[control, mark] : m_formMarks) {
+            if (control == watched)
+                m_showHint(mark->message());
+        }
     } else if (event->type() == QEvent::FocusOut) {
         m_showHint(QString());
     }

@@ -2,8 +2,11 @@
 
 #include "app/Hub3aTab.h"
 #include "app/SlipControls.h"
+#include "model/Hub3aRules.h"
 #include "model/SlipFile.h"
 #include "ui/UserDialogs.h"
+
+#include <QFileInfo>
 
 namespace SlipFileCommands {
 
@@ -21,6 +24,11 @@ Loaded loadFile(UserDialogs &dialogs, SlipControls &fields, Hub3aTab &hub3a, con
     }
     if (const std::optional<Hub3aRecord> record = SlipFile::loadHub3a(path)) {
         hub3a.setRecord(*record);
+        // The fields keep what the file says, so the clerk sees what is wrong and mends it; the
+        // rules keep such a slip from printing until then.
+        if (const QList<Hub3aProblem> problems = hub3aFieldProblems(*record); !problems.isEmpty())
+            dialogs.showMessage(QStringLiteral("Nalog iz datoteke %1 nije ispravan:\n%2")
+                                    .arg(QFileInfo(path).fileName(), hub3aProblemsText(problems)));
         return Loaded::Hub3a;
     }
     dialogs.showMessage(SlipFile::loadErrorText());

@@ -14,8 +14,9 @@ namespace SlipFileCommands {
 enum class Loaded { Nothing, OlderForm, Hub3a };
 
 // Asks for a file and sets the fields of the kind its first line names. A file that names no
-// kind or cannot be read through is reported and changes nothing. Throws UserError when the file
-// cannot be opened.
+// kind or cannot be read through is reported and changes nothing; a HUB-3A slip whose fields
+// break their rules fills the tab as the file says and is reported field by field. Throws
+// UserError when the file cannot be opened.
 Loaded load(UserDialogs &dialogs, SlipControls &fields, Hub3aTab &hub3a);
 
 // Loads path as load does with a chosen file: the program's command line and a dropped file.

@@ -317,12 +317,7 @@ void TForm1::PrenesiUHub3a1Click()
     const Hub3aTransfer transfer = transferToHub3a(m_fields->record(activeKind()));
     m_hub3a->setRecord(transfer.record);
     m_ui->PageControl1->setCurrentWidget(m_ui->TabSheet3);
-    QStringList said = transfer.converted;
-    if (!transfer.notConverted.isEmpty())
-        said.append(QStringLiteral("nije preneseno: ") + transfer.notConverted.join(QStringLiteral(", ")));
-    showStatus(
-        QStringLiteral("Preneseno u HUB-3A") +
-        (said.isEmpty() ? QStringLiteral(".") : QStringLiteral(": ") + said.join(QStringLiteral("; "))));
+    m_services.dialogs.showMessage(transfer.summary());
 }
 
 void TForm1::showStatus(const QString &text)

@@ -6,7 +6,7 @@ QByteArray reportCsv(const QList<RowProblem> &problems)
 {
     QList<QStringList> rows{{QStringLiteral("redak"), QStringLiteral("stupac"), QStringLiteral("poruka")}};
     for (const RowProblem &problem : problems)
-        rows.append({QString::number(problem.row), problem.column, problem.message});
+        rows.append({problem.rowLabel(), problem.column, problem.message});
     return CsvTable::toBytes(rows);
 }
 

@@ -11,6 +11,10 @@ struct RowProblem
     int row = 0;
     QString column;
     QString message;
+    QString rowName = {}; // what the clerk knows the row by where it is no table row (a partner's name)
+
+    // The row as the report shows it: its name, or its number.
+    QString rowLabel() const { return rowName.isEmpty() ? QString::number(row) : rowName; }
 
     bool operator==(const RowProblem &) const = default;
 };

@@ -4,8 +4,6 @@
 #include "model/UserError.h"
 #include "payments/Hub3aChecks.h"
 
-#include <QDate>
-
 #include <optional>
 
 namespace {
@@ -33,62 +31,17 @@ const QStringList columnNames = {
     QStringLiteral("hitno"),
 };
 
-// The column that holds what a payment check looked at.
-QString checkedColumn(const QString &checkName)
-{
-    if (checkName == u"payerAccount")
-        return hub3aColumn(F::PayerIban);
-    if (checkName == u"payerReference")
-        return hub3aColumn(F::PayerReference);
-    if (checkName == u"recipientAccount")
-        return hub3aColumn(F::RecipientIban);
-    return hub3aColumn(F::RecipientReference);
-}
-
-// The characters of text that field does not take, each once.
-QString refusedCharacters(F field, const QString &text)
-{
-    QString refused;
-    for (QChar ch : text) {
-        if (cleanHub3aText(field, QString(ch)).isEmpty() && !refused.contains(ch))
-            refused += ch;
-    }
-    return refused;
-}
-
 } // namespace
 
 Hub3aCell readHub3aCell(F field, const QString &cell)
 {
-    const QString text = cell.trimmed();
-    switch (field) {
-    case F::Amount:
-        if (!hub3aAmountCents(text))
-            return {{}, QStringLiteral("Iznos nije iznos u eurima u obliku 1.234,56")};
-        return {text, {}};
-    case F::ExecutionDate:
-        if (!text.isEmpty() &&
-            (text.size() != 8 || !QDate::fromString(text, QStringLiteral("ddMMyyyy")).isValid()))
-            return {{}, QStringLiteral("Datum izvršenja nije datum u obliku DDMMGGGG")};
-        return {text, {}};
-    case F::Urgent:
-        if (text == u"1")
-            return {text, {}};
-        if (text.isEmpty() || text == u"0")
-            return {QString(), {}};
-        return {{}, QStringLiteral("Hitno je 1, 0 ili prazno")};
-    default:
-        break;
-    }
-    const int maxLength = hub3aField(field).maxLength;
-    if (text.size() > maxLength)
-        return {{}, QStringLiteral("Dulje od %1 znakova").arg(maxLength)};
-    if (text.contains(u'\n') || text.contains(u'\r'))
-        return {{}, QStringLiteral("Polje ima više redaka")};
-    const QString refused = refusedCharacters(field, text);
-    if (!refused.isEmpty())
-        return {{}, QStringLiteral("Nedopušteni znakovi: %1").arg(refused)};
-    return {cleanHub3aText(field, text), {}};
+    QString text = raisedHub3aCodes(field, cell.trimmed());
+    if (field == F::Urgent && text == u"0")
+        text.clear();
+    const QString problem = hub3aFieldProblem(field, text);
+    if (!problem.isEmpty())
+        return {{}, field == F::Urgent ? QStringLiteral("Hitno je 1, 0 ili prazno") : problem};
+    return {text, {}};
 }
 
 namespace {
@@ -121,17 +74,25 @@ QString hub3aColumn(Hub3aField field)
     return columnNames[static_cast<qsizetype>(field)];
 }
 
-QList<RowProblem> checkSlip(int row, const Hub3aRecord &record)
+void addHub3aRow(Hub3aTable &table, int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,
+                 QList<RowProblem> problems, const QString &rowName)
 {
-    QList<RowProblem> problems;
-    if (!hub3aAmountCents(record[F::Amount]))
-        problems.append(
-            {row, hub3aColumn(F::Amount), QStringLiteral("Iznos nije iznos u eurima u obliku 1.234,56")});
-    for (const CheckedField &checked : checkHub3aRecord(record)) {
-        if (checked.result.failed())
-            problems.append({row, checkedColumn(checked.name), checked.result.message});
+    Hub3aRecord record = base;
+    for (const auto &[field, text] : cells) {
+        const Hub3aCell cell = readHub3aCell(field, text);
+        if (!cell.problem.isEmpty())
+            problems.append({row, hub3aColumn(field), cell.problem, rowName});
+        else
+            record.texts[static_cast<size_t>(field)] = cell.text;
     }
-    return problems;
+    if (problems.isEmpty()) {
+        for (const Hub3aProblem &problem : hub3aSlipProblems(record))
+            problems.append({row, hub3aColumn(problem.field), problem.message, rowName});
+    }
+    if (problems.isEmpty())
+        table.slips.append({row, record});
+    else
+        table.problems += problems;
 }
 
 Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base)
@@ -140,6 +101,12 @@ Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base)
     const QList<F> fields = fieldsOf(csv.header);
     Hub3aTable table;
     table.rowCount = static_cast<int>(csv.rows.size());
+    for (const Hub3aProblem &missing : hub3aMissingFields(base)) {
+        if (!fields.contains(missing.field))
+            table.baseMissing.append(missing);
+    }
+    if (!table.baseMissing.isEmpty())
+        return table;
     for (const CsvTable::Row &row : csv.rows) {
         if (row.fields.size() != fields.size()) {
             table.problems.append({row.number, QString(),
@@ -148,21 +115,10 @@ Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base)
                                        .arg(fields.size())});
             continue;
         }
-        Hub3aRecord record = base;
-        QList<RowProblem> problems;
-        for (qsizetype i = 0; i < fields.size(); ++i) {
-            const Hub3aCell cell = readHub3aCell(fields[i], row.fields[i]);
-            if (!cell.problem.isEmpty())
-                problems.append({row.number, hub3aColumn(fields[i]), cell.problem});
-            else
-                record.texts[static_cast<size_t>(fields[i])] = cell.text;
-        }
-        if (problems.isEmpty())
-            problems = checkSlip(row.number, record);
-        if (problems.isEmpty())
-            table.slips.append({row.number, record});
-        else
-            table.problems += problems;
+        QList<Hub3aCellText> cells;
+        for (qsizetype i = 0; i < fields.size(); ++i)
+            cells.append({fields[i], row.fields[i]});
+        addHub3aRow(table, row.number, base, cells);
     }
     return table;
 }

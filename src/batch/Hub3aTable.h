@@ -2,10 +2,13 @@
 
 #include "batch/BatchReport.h"
 #include "model/Hub3aRecord.h"
+#include "model/Hub3aRules.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
+
+#include <utility>
 
 // One slip of a batch with the row it came from.
 struct NumberedSlip
@@ -20,6 +23,9 @@ struct Hub3aTable
     QList<NumberedSlip> slips;
     QList<RowProblem> problems;
     int rowCount = 0; // rows read, refused ones included
+    // Fields a slip cannot be paid without that neither the table's columns nor the base give
+    // (hub3aMissingFields). While any is listed no row is read: every slip would lack it.
+    QList<Hub3aProblem> baseMissing;
 };
 
 // The table columns, one per HUB-3A field in the order of the fields ("platitelj_naziv", ...,
@@ -30,9 +36,8 @@ const QStringList &hub3aColumnNames();
 QString hub3aColumn(Hub3aField field);
 
 // What a table cell puts into its field, or the reason it cannot (problem not empty): the cell's
-// text without spaces around it must fit the field as it is (length and characters; small letters
-// of the coded fields are raised), the amount be in the program's format, the date DDMMGGGG,
-// urgent 1, 0 or empty.
+// text without spaces around it, small letters of the coded fields raised and urgent 0 read as
+// empty, must keep the field's rules (hub3aFieldProblem).
 struct Hub3aCell
 {
     QString text;
@@ -41,10 +46,16 @@ struct Hub3aCell
 Hub3aCell readHub3aCell(Hub3aField field, const QString &cell);
 
 // Reads a CSV table (CsvTable) whose header names HUB-3A columns in any order; a field without a
-// column takes base's text. Each cell must fit its field (readHub3aCell) and each slip must pass
-// the payment checks. Throws UserError for a table that cannot be read or a column name that is
-// not one of hub3aColumnNames(), saying which.
+// column takes base's text. Each cell must fit its field (readHub3aCell) and each slip must be one
+// that can be paid (hub3aSlipProblems). Throws UserError for a table that cannot be read or a
+// column name that is not one of hub3aColumnNames(), saying which.
 Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base);
 
-// The payment checks of one slip (accounts, references, amount) as problems of row.
-QList<RowProblem> checkSlip(int row, const Hub3aRecord &record);
+// A cell of a row: the field and the text it is read from.
+using Hub3aCellText = std::pair<Hub3aField, QString>;
+
+// Adds to table the slip of base with the row's cells (readHub3aCell) or, when a cell does not fit
+// or the slip cannot be paid, the problems of the row, after any the caller found. rowName names
+// the row in the report where its number would not tell the clerk which it is.
+void addHub3aRow(Hub3aTable &table, int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,
+                 QList<RowProblem> problems = {}, const QString &rowName = {});

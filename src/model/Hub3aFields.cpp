@@ -3,24 +3,25 @@
 namespace {
 
 constexpr Hub3aFieldTable fieldTable = {{
-    {Hub3aField::PayerName, "payerName", 30, Hub3aCharset::Text},
-    {Hub3aField::PayerStreet, "payerStreet", 27, Hub3aCharset::Text},
-    {Hub3aField::PayerPlace, "payerPlace", 27, Hub3aCharset::Text},
-    {Hub3aField::RecipientName, "recipientName", 25, Hub3aCharset::Text},
-    {Hub3aField::RecipientStreet, "recipientStreet", 25, Hub3aCharset::Text},
-    {Hub3aField::RecipientPlace, "recipientPlace", 27, Hub3aCharset::Text},
-    {Hub3aField::PayerIban, "payerIban", 21, Hub3aCharset::Account},
-    {Hub3aField::PayerModel, "payerModel", 4, Hub3aCharset::Model},
-    {Hub3aField::PayerReference, "payerReference", 22, Hub3aCharset::Reference},
-    {Hub3aField::RecipientIban, "recipientIban", 21, Hub3aCharset::Account},
-    {Hub3aField::RecipientModel, "recipientModel", 4, Hub3aCharset::Model},
-    {Hub3aField::RecipientReference, "recipientReference", 22, Hub3aCharset::Reference},
-    {Hub3aField::PurposeCode, "purposeCode", 4, Hub3aCharset::Purpose},
-    {Hub3aField::Description, "description", 35, Hub3aCharset::Text},
+    {Hub3aField::PayerName, "payerName", 30, Hub3aCharset::Text, "naziv platitelja"},
+    {Hub3aField::PayerStreet, "payerStreet", 27, Hub3aCharset::Text, "ulica platitelja"},
+    {Hub3aField::PayerPlace, "payerPlace", 27, Hub3aCharset::Text, "mjesto platitelja"},
+    {Hub3aField::RecipientName, "recipientName", 25, Hub3aCharset::Text, "naziv primatelja"},
+    {Hub3aField::RecipientStreet, "recipientStreet", 25, Hub3aCharset::Text, "ulica primatelja"},
+    {Hub3aField::RecipientPlace, "recipientPlace", 27, Hub3aCharset::Text, "mjesto primatelja"},
+    {Hub3aField::PayerIban, "payerIban", 21, Hub3aCharset::Account, "IBAN platitelja"},
+    {Hub3aField::PayerModel, "payerModel", 4, Hub3aCharset::Model, "model platitelja"},
+    {Hub3aField::PayerReference, "payerReference", 22, Hub3aCharset::Reference, "poziv na broj platitelja"},
+    {Hub3aField::RecipientIban, "recipientIban", 21, Hub3aCharset::Account, "IBAN primatelja"},
+    {Hub3aField::RecipientModel, "recipientModel", 4, Hub3aCharset::Model, "model primatelja"},
+    {Hub3aField::RecipientReference, "recipientReference", 22, Hub3aCharset::Reference,
+     "poziv na broj primatelja"},
+    {Hub3aField::PurposeCode, "purposeCode", 4, Hub3aCharset::Purpose, "šifra namjene"},
+    {Hub3aField::Description, "description", 35, Hub3aCharset::Text, "opis plaćanja"},
     // "9.999.999.999.999,99" is the largest amount the 15 digits of the barcode hold.
-    {Hub3aField::Amount, "amount", 20, Hub3aCharset::Amount},
-    {Hub3aField::ExecutionDate, "executionDate", 8, Hub3aCharset::Digits},
-    {Hub3aField::Urgent, "urgent", 1, Hub3aCharset::Flag},
+    {Hub3aField::Amount, "amount", 20, Hub3aCharset::Amount, "iznos"},
+    {Hub3aField::ExecutionDate, "executionDate", 8, Hub3aCharset::Digits, "datum izvršenja"},
+    {Hub3aField::Urgent, "urgent", 1, Hub3aCharset::Flag, "hitno"},
 }};
 
 bool isDigit(QChar ch)
@@ -77,6 +78,18 @@ bool hub3aAccepts(Hub3aCharset charset, QChar ch)
         return ch == u'1';
     }
     return false;
+}
+
+QString raisedHub3aCodes(Hub3aField field, const QString &text)
+{
+    if (!isCodedCharset(hub3aField(field).charset))
+        return text;
+    QString raised = text;
+    for (QChar &ch : raised) {
+        if (ch >= u'a' && ch <= u'z')
+            ch = QChar(ch.unicode() - u'a' + u'A');
+    }
+    return raised;
 }
 
 QString cleanHub3aText(Hub3aField field, const QString &text)

@@ -39,8 +39,10 @@ struct Hub3aFieldSpec
     const char *key; // the field's name in reports and the ops listing
     int maxLength;   // in characters
     Hub3aCharset charset;
+    const char *caption; // what messages to the clerk call it, UTF-8 ("naziv primatelja")
 
     QLatin1StringView name() const { return QLatin1StringView(key); }
+    QString label() const { return QString::fromUtf8(caption); }
 };
 
 using Hub3aFieldTable = std::array<Hub3aFieldSpec, hub3aFieldCount>;
@@ -50,6 +52,10 @@ const Hub3aFieldSpec &hub3aField(Hub3aField field);
 
 // True when the charset takes ch as it is.
 bool hub3aAccepts(Hub3aCharset charset, QChar ch);
+
+// The text with the small ASCII letters of a coded field (IBAN, model, purpose code) raised, as the
+// clerk may type them; other fields' texts as they are.
+QString raisedHub3aCodes(Hub3aField field, const QString &text);
 
 // What a field keeps of a text: small ASCII letters raised in the coded fields, characters the
 // field does not take dropped, then cut to the field's length.

@@ -17,7 +17,8 @@ std::optional<QString> hub3aPayloadText(const Hub3aRecord &record)
         record[F::RecipientStreet],
         record[F::RecipientPlace],
         record[F::RecipientIban],
-        record[F::RecipientModel],
+        // A slip without the recipient's model pays without a reference, which the model HR99 says.
+        record[F::RecipientModel].isEmpty() ? QStringLiteral("HR99") : record[F::RecipientModel],
         record[F::RecipientReference],
         record[F::PurposeCode],
         record[F::Description],

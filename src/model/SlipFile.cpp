@@ -155,9 +155,11 @@ std::optional<Hub3aRecord> hub3aFromBytes(const QByteArray &bytes)
     const QList<QByteArray> lines = leadingLines(bytes, hub3aFileLineCount);
     if (upperAscii(lines[0]).trimmed() != "TIP=" + hub3aTag().toLatin1())
         return std::nullopt;
+    // Each field as the file has it: one that breaks the field's rules is for the reader to report
+    // (hub3aFieldProblems), never to change without a word.
     Hub3aRecord record;
     for (int i = 0; i < hub3aFieldCount; ++i)
-        record.set(static_cast<Hub3aField>(i), Win1250::decode(lines[i + 1]));
+        record.texts[static_cast<size_t>(i)] = Win1250::decode(lines[i + 1]);
     return record;
 }
 

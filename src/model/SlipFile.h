@@ -38,7 +38,8 @@ QByteArray toBytes(const Hub3aRecord &record);
 void save(const QString &path, const Hub3aRecord &record);
 
 // The HUB-3A record held by a file's bytes, or nothing when line 1 is not its tag. Lines split as
-// for the other kinds; each field keeps what it takes (cleanHub3aText).
+// for the other kinds; each field holds its line as it is, whether it keeps the field's rules or
+// not (hub3aFieldProblems tells), so what was loaded saves back byte for byte.
 std::optional<Hub3aRecord> hub3aFromBytes(const QByteArray &bytes);
 
 // Reads path as loadHub3a reads it: UserError when it cannot be opened, nothing when line 1 is not

@@ -149,6 +149,24 @@ void checkReadable(const QString &path)
     }
 }
 
+QByteArray readWhole(const QString &path)
+{
+    checkReadable(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw UserError(QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path));
+    QByteArray bytes;
+    QByteArray chunk(1 << 16, Qt::Uninitialized);
+    for (;;) {
+        const qint64 count = file.read(chunk.data(), chunk.size());
+        if (count < 0)
+            throw UserError(QStringLiteral("Stream read error"));
+        if (count == 0)
+            return bytes;
+        bytes.append(chunk.constData(), count);
+    }
+}
+
 } // namespace TextFile
 
 QString memoToOneLine(const QString &text)

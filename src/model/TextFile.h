@@ -34,6 +34,10 @@ void writeOutput(const QString &path, const QByteArray &bytes);
 // could block the open).
 void checkReadable(const QString &path);
 
+// The whole of path, as tables are read. Throws what checkReadable throws, and UserError
+// "Stream read error" when reading fails part-way, so a damaged file never passes for a short one.
+QByteArray readWhole(const QString &path);
+
 } // namespace TextFile
 
 // A memo's text on the one line that slip and partner files give it: every hard line break

@@ -1,25 +1,19 @@
 #include "partners/PartnerParty.h"
 
+#include "model/PartyLines.h"
 #include "partners/PartnerEntry.h"
 #include "payments/AccountCheck.h"
 #include "payments/ReferenceModels.h"
 
-#include <QRegularExpression>
-#include <QStringList>
-
-PartnerParty partnerParty(const QString &entry)
+PartnerParty partnerParty(const QString &entry, int nameLength)
 {
     PartnerParty party;
     const PartnerParts parts = SplitPartner(entry);
 
-    static const QRegularExpression lineBreak(QStringLiteral("\r\n|\r|\n|\v"));
-    QStringList lines = parts.name.split(lineBreak, Qt::SkipEmptyParts);
-    for (QString &line : lines)
-        line = line.simplified();
-    lines.removeAll(QString());
-    party.name = lines.value(0);
-    party.street = lines.value(1);
-    party.place = lines.mid(2).join(u' ');
+    const PartyLines lines = PartyLines::of(parts.name, nameLength);
+    party.name = lines.name;
+    party.street = lines.street;
+    party.place = lines.place;
 
     party.account = parts.account.trimmed();
     party.iban = party.account.isEmpty() ? QString() : checkAccount(party.account).iban;

@@ -5,7 +5,8 @@
 #include <optional>
 
 // A partner entry as a party of a HUB-3A slip takes it, payer or recipient: the name's lines give
-// name, street and place (lines past the third join the place); an account that is an IBAN, or an
+// name, street and place (PartyLines: lines past the third join the place, a one-line name longer
+// than nameLength splits at its commas); an account that is an IBAN, or an
 // old account that has one, gives the IBAN; a reference "HR01 1234-5" (or " 01 1234-5") gives
 // model and reference, the reference's blanks becoming "-".
 struct PartnerParty
@@ -17,4 +18,4 @@ struct PartnerParty
     QString reference;
 };
 
-PartnerParty partnerParty(const QString &entry);
+PartnerParty partnerParty(const QString &entry, int nameLength);

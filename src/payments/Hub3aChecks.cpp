@@ -1,20 +1,129 @@
 #include "payments/Hub3aChecks.h"
 
 #include "payments/AccountCheck.h"
+#include "payments/Iban.h"
 #include "payments/ReferenceCheck.h"
+
+#include <QRegularExpression>
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+using F = Hub3aField;
+
+constexpr PaymentField paymentFieldTable[] = {
+    {"payerAccount", "payerIban", nullptr},
+    {"payerReference", "payerReference", "payerModel"},
+    {"recipientAccount", "recipientIban", nullptr},
+    {"recipientReference", "recipientReference", "recipientModel"},
+};
+
+F fieldNamed(QLatin1StringView name)
+{
+    for (const Hub3aFieldSpec &spec : hub3aFields()) {
+        if (spec.name() == name)
+            return spec.field;
+    }
+    throw std::logic_error("no HUB-3A field " + std::string(name.data(), static_cast<size_t>(name.size())));
+}
+
+const QString &textOf(const Hub3aRecord &record, const char *name)
+{
+    return record[fieldNamed(QLatin1StringView(name))];
+}
+
+} // namespace
+
+std::span<const PaymentField> hub3aPaymentFields()
+{
+    return paymentFieldTable;
+}
+
+Hub3aField hub3aFieldOf(const PaymentField &field)
+{
+    return fieldNamed(field.fieldName());
+}
+
+CheckResult checkHub3aIban(const QString &text)
+{
+    const QString trimmed = text.trimmed();
+    static const QRegularExpression oldAccount(QStringLiteral("^([0-9]{7})-?([0-9]{10})$"));
+    const QRegularExpressionMatch match = oldAccount.match(trimmed);
+    if (match.hasMatch()) {
+        const CheckResult old = checkAccount(match.captured(1) + u'-' + match.captured(2));
+        if (old.failed())
+            return CheckResult::invalid(QStringLiteral("nije IBAN, ni ispravan stari račun"));
+        return CheckResult::invalid(QStringLiteral("stari račun nije IBAN; njegov IBAN je %1").arg(old.iban));
+    }
+    const CheckResult checked = checkAccount(trimmed);
+    if (checked.status == CheckStatus::Unchecked)
+        return CheckResult::invalid(QStringLiteral("nije IBAN"));
+    if (checked.failed() && checked.message.startsWith(QStringLiteral("kontrolni broj")))
+        return CheckResult::invalid(QStringLiteral("IBAN nije ispravan (kontrolni broj)"));
+    return checked;
+}
+
+CheckResult checkHub3aPaymentField(const PaymentField &field, const QString &text, const QString &model)
+{
+    // The model as the slip takes it: digits typed for it stand for the model ("01" is HR01).
+    return field.isReference() ? checkReference(completedHub3aModel(model), text) : checkHub3aIban(text);
+}
 
 QList<CheckedField> checkHub3aRecord(const Hub3aRecord &record)
 {
-    using F = Hub3aField;
-    const auto account = [&](const char *name, F field) {
-        return CheckedField{QString::fromLatin1(name), record[field], checkAccount(record[field])};
+    QList<CheckedField> checked;
+    for (const PaymentField &field : hub3aPaymentFields()) {
+        const QString &text = textOf(record, field.field);
+        const QString model = field.isReference() ? textOf(record, field.modelField) : QString();
+        const QString value = field.isReference() ? (model + u' ' + text).trimmed() : text;
+        checked.append({QString::fromLatin1(field.name), value, checkHub3aPaymentField(field, text, model)});
+    }
+    return checked;
+}
+
+QList<CheckedField> checkHub3aSlip(const Hub3aRecord &record)
+{
+    QList<CheckedField> checked = checkHub3aRecord(record);
+    const QString name = record[F::RecipientName];
+    checked.insert(2, {QStringLiteral("recipientName"), name,
+                       name.isEmpty() ? CheckResult::empty() : CheckResult::valid(QString())});
+    const QString amount = record[F::Amount];
+    const std::optional<qint64> cents = hub3aAmountCents(amount);
+    checked.append({QStringLiteral("amount"), amount,
+                    cents ? CheckResult::valid(hub3aAmountText(*cents) + QStringLiteral(" EUR"))
+                          : CheckResult::invalid(hub3aFieldProblem(F::Amount, amount))});
+    for (const Hub3aProblem &missing : hub3aMissingFields(record)) {
+        const QLatin1StringView key = missing.field == F::RecipientIban
+                                          ? QLatin1StringView("recipientAccount")
+                                          : hub3aField(missing.field).name();
+        for (CheckedField &field : checked) {
+            if (field.name == key)
+                field.result = CheckResult::invalid(missing.message);
+        }
+    }
+    return checked;
+}
+
+QList<Hub3aProblem> hub3aSlipProblems(const Hub3aRecord &record)
+{
+    QList<Hub3aProblem> problems = hub3aFieldProblems(record);
+    const auto hasProblem = [&problems](F field) {
+        return std::any_of(problems.begin(), problems.end(),
+                           [field](const Hub3aProblem &problem) { return problem.field == field; });
     };
-    const auto reference = [&](const char *name, F model, F number) {
-        const QString value = (record[model] + u' ' + record[number]).trimmed();
-        return CheckedField{QString::fromLatin1(name), value, checkReference(record[model], record[number])};
-    };
-    return {account("payerAccount", F::PayerIban),
-            reference("payerReference", F::PayerModel, F::PayerReference),
-            account("recipientAccount", F::RecipientIban),
-            reference("recipientReference", F::RecipientModel, F::RecipientReference)};
+    for (const Hub3aProblem &missing : hub3aMissingFields(record)) {
+        if (!hasProblem(missing.field))
+            problems.append(missing);
+    }
+    for (const PaymentField &field : hub3aPaymentFields()) {
+        const F checkedField = hub3aFieldOf(field);
+        const QString model = field.isReference() ? textOf(record, field.modelField) : QString();
+        const CheckResult result = checkHub3aPaymentField(field, record[checkedField], model);
+        if (result.failed() && !hasProblem(checkedField))
+            problems.append({checkedField, result.message});
+    }
+    return problems;
 }

@@ -1,10 +1,37 @@
 #pragma once
 
 #include "model/Hub3aRecord.h"
+#include "model/Hub3aRules.h"
 #include "payments/PaymentFields.h"
 
 #include <QList>
 
+#include <span>
+
+// The payment fields of a HUB-3A slip, by the names of its fields: the payer's and the
+// recipient's IBAN, and each reference with its model.
+std::span<const PaymentField> hub3aPaymentFields();
+
+// The field of a slip that a payment field's check looks at (the IBAN, or the reference).
+Hub3aField hub3aFieldOf(const PaymentField &field);
+
+// Checks a field that must hold an IBAN. An old account (7+10 digits, with or without its "-")
+// is no IBAN: it is invalid and the message gives the IBAN it converts to. A wrong IBAN says
+// "IBAN nije ispravan (kontrolni broj)" without the check digits that would make it pass.
+CheckResult checkHub3aIban(const QString &text);
+
+// Checks one payment field of a HUB-3A slip (an IBAN as checkHub3aIban, a reference under its
+// model).
+CheckResult checkHub3aPaymentField(const PaymentField &field, const QString &text, const QString &model);
+
 // Checks the accounts and references of a HUB-3A slip, empty ones included: the payer's and the
 // recipient's IBAN, and each reference under its model ("HR01").
 QList<CheckedField> checkHub3aRecord(const Hub3aRecord &record);
+
+// What the command-line check reports of a slip: checkHub3aRecord with the recipient's name and
+// the amount, and each field the slip cannot be paid without marked invalid when it is empty.
+QList<CheckedField> checkHub3aSlip(const Hub3aRecord &record);
+
+// Everything that keeps a slip from being paid as it stands, by field: the fields' rules, the
+// fields it cannot be paid without, and the payment checks that fail.
+QList<Hub3aProblem> hub3aSlipProblems(const Hub3aRecord &record);

@@ -1,6 +1,7 @@
 #include "payments/Hub3aTransfer.h"
 
 #include "model/Amount.h"
+#include "model/PartyLines.h"
 #include "payments/AccountCheck.h"
 #include "payments/ReferenceModels.h"
 
@@ -12,6 +13,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 using F = Hub3aField;
+
+constexpr qint64 maxEuroCents = 999'999'999'999'999; // 9.999.999.999.999,99, the barcode's 15 digits
 
 const QString &oldText(const SlipRecord &old, const char *field)
 {
@@ -25,18 +28,42 @@ QStringList memoLines(const QString &memo)
     return text.split(u'\n', Qt::SkipEmptyParts);
 }
 
-void transferLines(Hub3aRecord &record, const QString &memo, std::initializer_list<F> fields)
-{
-    const QStringList lines = memoLines(memo);
-    qsizetype i = 0;
-    for (const F field : fields)
-        record.set(field, i < lines.size() ? lines[i++].trimmed() : QString());
-}
-
 class Transfer
 {
 public:
     explicit Transfer(const SlipRecord &old) : m_old(old) {}
+
+    // Sets a field to what it keeps of text and lists the field when that is not all of it:
+    // the characters it dropped, or that it was cut to its length.
+    void set(F field, const QString &text)
+    {
+        m_result.record.set(field, text);
+        const Hub3aFieldSpec &spec = hub3aField(field);
+        QString dropped;
+        qsizetype taken = 0;
+        for (const QChar ch : text) {
+            if (hub3aAccepts(spec.charset, raisedHub3aCodes(field, QString(ch)).front()))
+                ++taken;
+            else if (!dropped.contains(ch))
+                dropped += ch;
+        }
+        QStringList how;
+        if (!dropped.isEmpty())
+            how.append(u"izostavljeni znakovi %1"_s.arg(dropped));
+        if (taken > spec.maxLength)
+            how.append(u"skraćeno na %1 znakova"_s.arg(spec.maxLength));
+        if (!how.isEmpty())
+            m_result.changed.append(u"%1: %2"_s.arg(spec.label(), how.join(u", "_s)));
+    }
+
+    // A party's memo as name, street and place; a one-line memo splits at its commas.
+    void party(const QString &memo, F name, F street, F place)
+    {
+        const PartyLines lines = PartyLines::of(memo, hub3aField(name).maxLength);
+        set(name, lines.name);
+        set(street, lines.street);
+        set(place, lines.place);
+    }
 
     void account(const char *oldField, F field, const QString &name)
     {
@@ -48,7 +75,7 @@ public:
             m_result.notConverted.append(name);
             return;
         }
-        m_result.record.set(field, checked.iban);
+        set(field, checked.iban);
         if (checked.iban != text)
             m_result.converted.append(u"račun %1 → %2"_s.arg(text, checked.iban));
     }
@@ -64,8 +91,8 @@ public:
             m_result.notConverted.append(name);
             return;
         }
-        m_result.record.set(model, modelName(*modelNumber));
-        m_result.record.set(number, numberText);
+        set(model, modelName(*modelNumber));
+        set(number, numberText);
     }
 
     void amount()
@@ -74,7 +101,7 @@ public:
         if (text.isEmpty())
             return;
         const std::optional<double> kuna = ParseAmount(text);
-        const qint64 maxKunaCents = 7'534'500'000'000'000; // what 9.999.999.999.999,99 EUR is worth
+        const double maxKunaCents = 7'534'500'000'000'000; // what 9.999.999.999.999,99 EUR is worth
         // A text without digits would read as 0 kn: it is no amount to pay.
         const bool hasDigit = std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.isDigit(); });
         if (!kuna || !hasDigit || *kuna < 0 || *kuna * 100 > maxKunaCents) {
@@ -82,8 +109,13 @@ public:
             return;
         }
         const qint64 kunaCents = std::llround(*kuna * 100);
-        const QString euro = hub3aAmountText(kunaToEuroCents(kunaCents));
-        m_result.record.set(F::Amount, euro);
+        const qint64 euroCents = kunaToEuroCents(kunaCents);
+        if (euroCents > maxEuroCents) {
+            m_result.notConverted.append(u"iznos"_s);
+            return;
+        }
+        const QString euro = hub3aAmountText(euroCents);
+        set(F::Amount, euro);
         m_result.converted.append(u"%1 kn = %2 EUR"_s.arg(hub3aAmountText(kunaCents), euro));
     }
 
@@ -96,20 +128,35 @@ private:
 
 } // namespace
 
+QString Hub3aTransfer::summary() const
+{
+    QStringList lines{u"Preneseno u HUB-3A."_s};
+    lines += converted;
+    if (!notConverted.isEmpty())
+        lines.append(u"Nije preneseno: "_s + notConverted.join(u", "_s));
+    if (!changed.isEmpty())
+        lines.append(u"Promijenjeno:\n"_s + changed.join(u'\n'));
+    return lines.join(u'\n');
+}
+
 qint64 kunaToEuroCents(qint64 kunaCents)
 {
-    // 1 EUR = 7,53450 kn: euro cents = kuna cents * 10000 / 75345, half a cent rounded up.
-    return (kunaCents * 20000 + 75345) / (2 * 75345);
+    // 1 EUR = 7,53450 kn: euro cents = kuna cents * 10000 / 75345, half a cent rounded up. Whole
+    // multiples of 75345 kuna cents are exactly 10000 euro cents each, so only the rest is scaled
+    // and no product can overflow.
+    const qint64 whole = kunaCents / 75345, rest = kunaCents % 75345;
+    return whole * 10000 + (rest * 20000 + 75345) / (2 * 75345);
 }
 
 Hub3aTransfer transferToHub3a(const SlipRecord &old)
 {
     Transfer transfer(old);
-    Hub3aRecord &record = transfer.result().record;
-    transferLines(record, oldText(old, "payer"), {F::PayerName, F::PayerStreet, F::PayerPlace});
-    transferLines(record, oldText(old, "recipient"),
-                  {F::RecipientName, F::RecipientStreet, F::RecipientPlace});
-    record.set(F::Description, memoLines(oldText(old, "purpose")).join(u' '));
+    transfer.party(oldText(old, "payer"), F::PayerName, F::PayerStreet, F::PayerPlace);
+    transfer.party(oldText(old, "recipient"), F::RecipientName, F::RecipientStreet, F::RecipientPlace);
+    QStringList purpose = memoLines(oldText(old, "purpose"));
+    for (QString &line : purpose)
+        line = line.trimmed();
+    transfer.set(F::Description, purpose.join(u' '));
     if (old.kind == SlipKind::Uplatnica) {
         transfer.account("account", F::RecipientIban, u"račun primatelja"_s);
         transfer.reference("referenceModel", "reference", F::RecipientModel, F::RecipientReference,

@@ -1,6 +1,7 @@
 #include "print/PrintJobs.h"
 
 #include "model/Hub3aPayload.h"
+#include "model/Hub3aRules.h"
 #include "model/PrintOffsets.h"
 #include "model/UserError.h"
 #include "print/Hub3aBarcodeCheck.h"
@@ -75,6 +76,12 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
     const Hub3aRecord record = source.hub3aData();
     const Hub3aPrintFrame frame = Hub3aPrintFrame::of(source.calibration(), ReadPrintOffsets(store));
     if (mode != PrintMode::Template) {
+        // A slip the bank cannot pay, or whose fields break the form's rules, is never printed.
+        QList<Hub3aProblem> problems = hub3aFieldProblems(record);
+        problems += hub3aMissingFields(record);
+        if (!problems.isEmpty())
+            throw UserError(QStringLiteral("Nalog nije ispravan, pa se ne ispisuje:\n") +
+                            hub3aProblemsText(problems));
         const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
         if (!payload)
             throw UserError(QStringLiteral("Iznos nije ispravan, pa se nalog ne ispisuje"));

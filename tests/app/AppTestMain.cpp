@@ -10,6 +10,7 @@ int main(int argc, char **argv)
 {
     QTemporaryDir runtimeDir;
     prepareTestEnvironment(runtimeDir);
+    checkHandlerErrorsAfterEachTest();
     ZorvatApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

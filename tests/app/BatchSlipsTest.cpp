@@ -174,7 +174,19 @@ TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
     list->item(0)->setSelected(true);
     list->item(2)->setSelected(true);
     list->item(3)->setSelected(true);
-    // An empty tab leaves recipient and amount empty, which the checks take: all three print.
+    // Partners are payers: on an empty tab every slip would lack its recipient, which is said once.
+    EXPECT_TRUE(userErrorOf([&] {
+                    batch.slipsForPartners({partners.entries().value(0)});
+                }).startsWith(u"HUB-3A kartica nema primatelja"_s));
+    dialogs.setNextFileName(writeTable("platitelj_naziv;iznos\nAna;1,00\nIvo;2,00\n"));
+    EXPECT_TRUE(
+        userErrorOf([&] { batch.slipsFromTableFile(); }).startsWith(u"HUB-3A kartica nema primatelja"_s));
+    EXPECT_TRUE(reports.isEmpty());
+    EXPECT_EQ(outputQuestions, 0);
+
+    window->hub3a().setText(Hub3aField::RecipientName, u"Zgrada"_s);
+    window->hub3a().setText(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
+    window->hub3a().setText(Hub3aField::Amount, u"45,30"_s);
     const QString pdf = dir.filePath(u"stanari.pdf"_s);
     dialogs.setNextFileName(pdf);
     output = BatchOutput{false, {1, PrintMode::DataOnly}};

@@ -25,6 +25,7 @@
 namespace {
 
 using F = Hub3aField;
+using namespace Qt::StringLiterals;
 
 class Hub3aTabTest : public WindowFixture
 {
@@ -235,7 +236,7 @@ TEST_F(Hub3aTabTest, PrenesiFillsTheTabFromTheActiveOlderFormAndSaysWhat)
         int tab;
         std::vector<std::pair<const char *, const char16_t *>> fields;
         std::vector<std::pair<F, const char16_t *>> expected;
-        const char16_t *status;
+        const char16_t *summary; // shown in a message box, which fits any length
     } cases[] = {
         {0,
          {{"Memo1", u"Ivan Horvat\r\nIlica 1\r\n10000 Zagreb"},
@@ -253,7 +254,7 @@ TEST_F(Hub3aTabTest, PrenesiFillsTheTabFromTheActiveOlderFormAndSaysWhat)
           {F::RecipientReference, u"1234-5"},
           {F::Description, u"Račun za struju"},
           {F::Amount, u"163,85"}},
-         u"Preneseno u HUB-3A: račun 2340009-1510946338 → HR7023400091510946338; 1.234,56 kn = 163,85 EUR"},
+         u"Preneseno u HUB-3A.\nračun 2340009-1510946338 → HR7023400091510946338\n1.234,56 kn = 163,85 EUR"},
         {1,
          {{"Nalogodavac", u"Firma d.o.o."},
           {"Racun1", u"30101-601-25434"},
@@ -263,9 +264,10 @@ TEST_F(Hub3aTabTest, PrenesiFillsTheTabFromTheActiveOlderFormAndSaysWhat)
           {F::PayerIban, u""},
           {F::RecipientIban, u"HR1210010051863000160"},
           {F::Amount, u""}},
-         u"Preneseno u HUB-3A: nije preneseno: račun platitelja, iznos"},
+         u"Preneseno u HUB-3A.\nNije preneseno: račun platitelja, iznos"},
     };
     for (const auto &c : cases) {
+        dialogs.messages.clear();
         tab().setRecord(sample());
         child<QTabWidget>("PageControl1")->setCurrentIndex(c.tab);
         for (const auto &[control, value] : c.fields)
@@ -275,7 +277,7 @@ TEST_F(Hub3aTabTest, PrenesiFillsTheTabFromTheActiveOlderFormAndSaysWhat)
         for (const auto &[field, value] : c.expected)
             EXPECT_EQ(hub(field), QString::fromUtf16(value)) << hub3aField(field).key;
         EXPECT_EQ(hub(F::Urgent), QString()) << "the transfer replaces the whole slip";
-        EXPECT_EQ(status(), QString::fromUtf16(c.status));
+        EXPECT_EQ(dialogs.messages, QStringList{QString::fromUtf16(c.summary)});
         EXPECT_FALSE(child<QAction>("PrenesiUHub3a1")->isEnabled());
     }
 }
@@ -321,7 +323,9 @@ TEST_F(Hub3aTabTest, PaymentHintsMarkTheIbansAndReferencesWhileTheyAreTyped)
     } cases[] = {
         {F::Urgent, u"", F::PayerIban, u"HR1210010051863000160", CheckStatus::Valid, u"IBAN je ispravan"},
         {F::Urgent, u"", F::RecipientIban, u"HR1210010051863000161", CheckStatus::Invalid,
-         u"kontrolni broj treba biti 82"},
+         u"IBAN nije ispravan (kontrolni broj)"},
+        {F::Urgent, u"", F::RecipientIban, u"10010051863000160", CheckStatus::Invalid,
+         u"stari račun nije IBAN; njegov IBAN je HR1210010051863000160"},
         {F::PayerModel, u"HR01", F::PayerReference, u"12345-678", CheckStatus::Invalid,
          u"kontrolni broj treba biti 9"},
         {F::RecipientModel, u"HR68", F::RecipientReference, u"8214-12345678903", CheckStatus::Valid,
@@ -335,6 +339,7 @@ TEST_F(Hub3aTabTest, PaymentHintsMarkTheIbansAndReferencesWhileTheyAreTyped)
         if (c.model != F::Urgent)
             tab().setText(c.model, QString::fromUtf16(c.modelText));
         LineBox *line = box(c.field);
+        line->clear();
         line->setFocus();
         typeText(line, QString::fromUtf16(c.typed));
         EXPECT_EQ(hub(c.field), QString::fromUtf16(c.typed)) << control.constData();
@@ -436,6 +441,55 @@ TEST_F(Hub3aTabTest, AnAmountOrDateThatCannotBeUsedIsMarked)
         EXPECT_EQ(mark->isVisibleTo(window.get()), c.marked) << QString::fromUtf16(c.text).toStdString();
         EXPECT_EQ(mark->status(), c.marked ? CheckStatus::Invalid : CheckStatus::Empty);
     }
+}
+
+TEST_F(Hub3aTabTest, ModelDigitsBecomeTheModelAndAKeypadPointIsTheDecimalComma)
+{
+    showWindow();
+    selectHub3aTab();
+    for (const char16_t *typed : {u"01", u"1", u"HR1"}) {
+        box(F::RecipientModel)->clear();
+        box(F::RecipientModel)->setFocus();
+        typeText(box(F::RecipientModel), QString::fromUtf16(typed));
+        EXPECT_EQ(tab().record()[F::RecipientModel], u"HR01"_s) << QString::fromUtf16(typed).toStdString();
+        box(F::Description)->setFocus();
+        EXPECT_EQ(hub(F::RecipientModel), u"HR01"_s) << QString::fromUtf16(typed).toStdString();
+    }
+    box(F::Amount)->setFocus();
+    typeText(box(F::Amount), u"12.34"_s);
+    EXPECT_EQ(tab().record()[F::Amount], u"12,34"_s);
+    EXPECT_FALSE(child<CheckMark>("Hub3aAmountCheck")->isVisibleTo(window.get()));
+    typeText(box(F::Amount), u","_s);
+    EXPECT_EQ(status(), u"iznos se piše kao 1.234,56, najviše 9.999.999.999.999,99"_s);
+}
+
+TEST_F(Hub3aTabTest, AFileThatBreaksTheRulesLoadsAsItSaysNamesEachFieldAndSavesBackTheSame)
+{
+    const QString path = dir.filePath(u"los.txt"_s);
+    const QByteArray bytes =
+        "TIP=HUB3A\r\nIvan_Horvat@firma.hr & Co - Zagreb d.o.o.\r\n\r\n\r\nUdruga\r\n\r\n\r\n"
+        "\r\n\r\n\r\nHR1210010051863000160\r\n\r\n\r\n\r\n\r\n2O,00\r\n\r\n\r\n";
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+    dialogs.setNextFileName(path);
+    trigger("Uitaj1");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0], u"Nalog iz datoteke los.txt nije ispravan:\n"
+                                   u"naziv platitelja: Dulje od 30 znakova\n"
+                                   u"iznos: Iznos nije iznos u eurima u obliku 1.234,56"_s);
+    EXPECT_EQ(hub(F::PayerName), u"Ivan_Horvat@firma.hr & Co - Zagreb d.o.o."_s);
+    EXPECT_EQ(hub(F::Amount), u"2O,00"_s);
+    EXPECT_TRUE(child<CheckMark>("Hub3aAmountCheck")->isVisibleTo(window.get()));
+
+    const QString saved = dir.filePath(u"isti.txt"_s);
+    dialogs.setNextFileName(saved);
+    trigger("SaveUplatnica");
+    QFile back(saved);
+    ASSERT_TRUE(back.open(QIODevice::ReadOnly));
+    EXPECT_EQ(back.readAll(), bytes);
 }
 
 } // namespace

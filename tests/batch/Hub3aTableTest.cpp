@@ -57,6 +57,8 @@ TEST(Hub3aTable, EveryColumnNameIsKnownAndTheirOrderIsTheFieldOrder)
     // A table with every column, every cell empty but the amount, reads.
     QStringList cells(names.size());
     cells[static_cast<int>(F::Amount)] = u"1,00"_s;
+    cells[static_cast<int>(F::RecipientName)] = u"Udruga"_s;
+    cells[static_cast<int>(F::RecipientIban)] = u"HR1210010051863000160"_s;
     const Hub3aTable table = readHub3aTable(CsvTable::toBytes({names, cells}), {});
     EXPECT_EQ(table.slips.size(), 1);
 }
@@ -87,21 +89,33 @@ TEST(Hub3aTable, BadRowsAreReportedWithRowColumnAndReasonAndGoodOnesKept)
         "Iznos;12.34;;;;;\n"                                       // 4
         "Iznos;10.000.000.000.000,00;;;;;\n"                       // 5
         "IBAN;1,00;HR1210010051863000161;;;;\n"                    // 6
-        "Poziv;1,00;;HR01;102-3057-89017;;\n"                      // 7
+        "Poziv;1,00;HR1210010051863000160;HR01;102-3057-89017;;\n" // 7
         "Datum;1,00;;;;31022026;\n"                                // 8
         "Hitno;1,00;;;;;da\n"                                      // 9
         "Kratko;1,00\n"                                            // 10
         "\"Dva\nretka\";1,00;;;;;\n"                               // 11
-        "Dobar;;;HR99;;01012027;1\n";                              // 12
-    const Hub3aTable table = readHub3aTable(bytes, {});
-    EXPECT_EQ(table.rowCount, 12);
-    ASSERT_EQ(table.slips.size(), 2);
+        "Bez IBAN-a i iznosa;;;HR99;;01012027;1\n"                 // 12
+        "Model;1,00;HR1210010051863000160;01;102-3057-89016;;\n";  // 13
+    Hub3aRecord base;
+    base.set(F::RecipientName, u"Udruga"_s);
+    const Hub3aTable table = readHub3aTable(bytes, base);
+    EXPECT_EQ(table.rowCount, 13);
+    ASSERT_EQ(table.slips.size(), 1);
     EXPECT_EQ(table.slips[0].row, 1);
-    EXPECT_EQ(table.slips[1].row, 12);
     const QList<std::pair<int, QString>> expected{
-        {2, u"platitelj_naziv"_s}, {3, u"platitelj_naziv"_s},  {4, u"iznos"_s},           {5, u"iznos"_s},
-        {6, u"iban_primatelja"_s}, {7, u"poziv_primatelja"_s}, {8, u"datum_izvrsenja"_s}, {9, u"hitno"_s},
-        {10, QString()},           {11, u"platitelj_naziv"_s},
+        {2, u"platitelj_naziv"_s},
+        {3, u"platitelj_naziv"_s},
+        {4, u"iznos"_s},
+        {5, u"iznos"_s},
+        {6, u"iban_primatelja"_s},
+        {7, u"poziv_primatelja"_s},
+        {8, u"datum_izvrsenja"_s},
+        {9, u"hitno"_s},
+        {10, QString()},
+        {11, u"platitelj_naziv"_s},
+        {12, u"iban_primatelja"_s},
+        {12, u"iznos"_s},
+        {13, u"model_primatelja"_s},
     };
     ASSERT_EQ(table.problems.size(), expected.size());
     for (qsizetype i = 0; i < expected.size(); ++i) {
@@ -113,7 +127,25 @@ TEST(Hub3aTable, BadRowsAreReportedWithRowColumnAndReasonAndGoodOnesKept)
     EXPECT_EQ(table.problems[1].message, u"Dulje od 30 znakova"_s);
     EXPECT_EQ(table.problems[8].message, u"Redak ima 2 polja, a zaglavlje 7 stupaca"_s);
     EXPECT_EQ(table.problems[9].message, u"Polje ima više redaka"_s);
-    EXPECT_EQ(refusedRows(table.problems), (QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11}));
+    EXPECT_EQ(table.problems[10].message, u"IBAN primatelja je obavezan"_s);
+    EXPECT_EQ(table.problems[11].message, u"Iznos je obavezan, najmanje 0,01"_s);
+    EXPECT_EQ(refusedRows(table.problems), (QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+}
+
+TEST(Hub3aTable, ABaseWithoutRecipientReadsNoRowAndSaysWhatItLacksOnce)
+{
+    const Hub3aTable table = readHub3aTable("platitelj_naziv;iznos\nA;1,00\nB;2,00\n", {});
+    EXPECT_TRUE(table.slips.isEmpty());
+    EXPECT_TRUE(table.problems.isEmpty());
+    QList<F> lacking;
+    for (const Hub3aProblem &problem : table.baseMissing)
+        lacking.append(problem.field);
+    EXPECT_EQ(lacking, (QList<F>{F::RecipientName, F::RecipientIban}));
+    // Columns that give what the base lacks are enough.
+    const Hub3aTable given =
+        readHub3aTable("primatelj_naziv;iban_primatelja;iznos\nUdruga;HR1210010051863000160;1,00\n", {});
+    EXPECT_TRUE(given.baseMissing.isEmpty());
+    EXPECT_EQ(given.slips.size(), 1);
 }
 
 TEST(Hub3aTable, ABaseThatFailsItsChecksRefusesEveryRow)

@@ -51,6 +51,8 @@ TEST(PartnerSlips, EachPartnerIsThePayerAndTheRestComesFromTheTab)
          QString(), QString(), u"HR1210010051863000160"_s, u"HR01"_s, u"102-3057-89016"_s},
         {"a name alone clears the base's payer", u"Eva"_s, u"Eva"_s, QString(), QString(), QString(),
          QString(), QString()},
+        {"a long name on one line splits at its commas", u"Ana Đurić Kovačević, Ilica 1, 10000 Zagreb"_s,
+         u"Ana Đurić Kovačević"_s, u"Ilica 1"_s, u"10000 Zagreb"_s, QString(), QString(), QString()},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -84,6 +86,7 @@ TEST(PartnerSlips, PartnersThatDoNotFitTheSlipAreReportedByTheirPlace)
     EXPECT_EQ(table.slips[0].row, 1);
     EXPECT_EQ(refusedRows(table.problems), (QList<int>{2, 3, 4, 5, 6}));
     EXPECT_EQ(table.problems[0].column, u"platitelj_naziv"_s);
+    EXPECT_EQ(reportCsv(table.problems).split('\n')[1], "Ime@firma;platitelj_naziv;Nedopušteni znakovi: @\r");
     EXPECT_EQ(table.problems[1].column, u"platitelj_mjesto"_s); // the fourth line joins the place
     EXPECT_EQ(table.problems[1].message, u"Dulje od 27 znakova"_s);
     EXPECT_EQ(table.problems[2].column, u"iban_platitelja"_s);

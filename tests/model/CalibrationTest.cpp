@@ -1,7 +1,7 @@
 #include "model/Calibration.h"
 #include "QtPrinters.h"
 #include "TemporaryStore.h"
-#include "UserErrorOf.h"
+#include "ThrownError.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,7 +22,7 @@ const Calibration measured{7, 7, 3, 3, 2, 9};
 
 QString loadError(const SettingsStore &store, const QString &printer)
 {
-    return userErrorOf([&] { readStoredCalibration(store, printer); });
+    return thrownErrorOf([&] { readStoredCalibration(store, printer); });
 }
 
 TEST(PrinterKeyName, CutsBeforeTheFirstOnInAnyCase)
@@ -109,7 +109,7 @@ TEST(Calibration, RefusedSaveLeavesNoHalfRecord)
     t.refuseWritesOf(QStringLiteral("Left"));
 
     for (const QString &printer : {laser, other}) {
-        EXPECT_EQ(userErrorOf([&] {
+        EXPECT_EQ(thrownErrorOf([&] {
                       storeCalibration(t.store(), printer, Calibration{6, 6, 1, 1, 1, 1});
                   }),
                   QStringLiteral("Failed to set data for 'Left'"));

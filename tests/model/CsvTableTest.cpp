@@ -1,5 +1,5 @@
 #include "model/CsvTable.h"
-#include "UserErrorOf.h"
+#include "ThrownError.h"
 #include "model/Win1250.h"
 
 #include <gtest/gtest.h>
@@ -98,7 +98,7 @@ TEST(CsvTable, RefusesWhatIsNotATableNamingTheRow)
         {"\"a;b\n", u"Zaglavlje: navodnici nisu zatvoreni"_s},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(userErrorOf([&] { CsvTable::parse(c.bytes); }), c.error) << c.bytes.toStdString();
+        EXPECT_EQ(thrownErrorOf([&] { CsvTable::parse(c.bytes); }), c.error) << c.bytes.toStdString();
 }
 
 TEST(CsvTable, WrittenRowsReadBackWithABomAndCrLf)

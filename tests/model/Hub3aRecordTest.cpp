@@ -128,7 +128,9 @@ TEST(Hub3aPayload, HoldsTheFourteenFieldsEachEndedByLf)
               u"10000 Zagreb\nUdruga Šapica\nFranjčevićeva 43\n10361 Dumovec\n"
               u"HR1210010051863000160\nHR00\n2024-0815\nOTHR\n"
               u"Donacija za hranu i lijekove\n"_s);
-    EXPECT_EQ(hub3aPayloadText(Hub3aRecord()), u"HRVHUB30\nEUR\n000000000000000\n\n\n\n\n\n\n\n\n\n\n\n"_s);
+    // An empty recipient's model is HR99, the model of a payment without a reference.
+    EXPECT_EQ(hub3aPayloadText(Hub3aRecord()),
+              u"HRVHUB30\nEUR\n000000000000000\n\n\n\n\n\n\n\nHR99\n\n\n\n"_s);
 }
 
 TEST(Hub3aPayload, AmountIsFifteenDigitsOfCents)
@@ -196,13 +198,13 @@ TEST(Hub3aSlipFile, TagsDecideTheKind)
     EXPECT_FALSE(SlipFile::hub3aFromBytes("").has_value());
 }
 
-TEST(Hub3aSlipFile, ReadingKeepsWhatEachFieldTakes)
+TEST(Hub3aSlipFile, ReadingKeepsEachFieldAsTheFileHasIt)
 {
     const auto record = SlipFile::hub3aFromBytes("TIP=HUB3A\nAna & Ivo\n\n\n\n\n\nhr70 2340 0091 5109 46338\n"
                                                  "\n\n\n\n\n\n\n\n\nda\n");
     ASSERT_TRUE(record.has_value());
-    EXPECT_EQ((*record)[Hub3aField::PayerName], u"Ana  Ivo"_s);
-    EXPECT_EQ((*record)[Hub3aField::PayerIban], u"HR7023400091510946338"_s);
+    EXPECT_EQ((*record)[Hub3aField::PayerName], u"Ana & Ivo"_s);
+    EXPECT_EQ((*record)[Hub3aField::PayerIban], u"hr70 2340 0091 5109 46338"_s);
     EXPECT_FALSE(record->urgent());
     EXPECT_TRUE(sampleRecord().urgent());
 }

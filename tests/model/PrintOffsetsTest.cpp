@@ -1,7 +1,7 @@
 #include "model/PrintOffsets.h"
 #include "QtPrinters.h"
 #include "TemporaryStore.h"
-#include "UserErrorOf.h"
+#include "ThrownError.h"
 
 #include <gtest/gtest.h>
 
@@ -55,7 +55,7 @@ TEST(PrintOffsets, StoredIntegerIsATypeErrorNotAZeroOffset)
     ASSERT_TRUE(key);
     key->WriteInteger(QStringLiteral("dY"), 4);
     key->CloseKey();
-    EXPECT_EQ(userErrorOf([&] { ReadPrintOffsets(t.store()); }),
+    EXPECT_EQ(thrownErrorOf([&] { ReadPrintOffsets(t.store()); }),
               QStringLiteral("Invalid data type for 'dY'"));
 }
 

@@ -1,5 +1,5 @@
 #include "NearlyFullDisk.h"
-#include "UserErrorOf.h"
+#include "ThrownError.h"
 #include "model/SlipFile.h"
 #include "model/TextFile.h"
 
@@ -60,7 +60,7 @@ TEST(SafeWrite, AFullDiskKeepsTheOldFileByteForByteAndSaysWhy)
         disk.fill(c.freeBytes);
 
         const QString error =
-            userErrorOf([&] { TextFile::writeAtomically(path, QByteArray(c.newSize, 'n')); });
+            thrownErrorOf([&] { TextFile::writeAtomically(path, QByteArray(c.newSize, 'n')); });
 
         EXPECT_EQ(error,
                   disk.isRealDisk() ? QStringLiteral("Disk full") : QStringLiteral("Stream write error"));
@@ -82,7 +82,7 @@ TEST(SafeWrite, ASlipSaveOnAFullDiskFailsAndAFitOneSucceeds)
     SlipFile::save(path, record);
     disk.fill(0);
     EXPECT_FALSE(
-        userErrorOf([&] { SlipFile::save(path, SlipRecord::blank(SlipKind::Uplatnica)); }).isEmpty());
+        thrownErrorOf([&] { SlipFile::save(path, SlipRecord::blank(SlipKind::Uplatnica)); }).isEmpty());
     EXPECT_EQ(readAll(path), SlipFile::toBytes(record));
 }
 
@@ -101,10 +101,10 @@ TEST(SafeWrite, OnlyRegularFilesAreReplacedOrRead)
 
     for (const QString &special : specials) {
         SCOPED_TRACE(special.toStdString());
-        EXPECT_EQ(userErrorOf([&] { TextFile::writeAtomically(special, "x"); }),
+        EXPECT_EQ(thrownErrorOf([&] { TextFile::writeAtomically(special, "x"); }),
                   QStringLiteral("Datoteka %1 ne može se stvoriti").arg(special));
         // Reading refuses at once instead of waiting for a writer to open the pipe.
-        EXPECT_EQ(userErrorOf([&] { SlipFile::load(special); }),
+        EXPECT_EQ(thrownErrorOf([&] { SlipFile::load(special); }),
                   QStringLiteral("Datoteka %1 ne može se otvoriti").arg(special));
         struct stat info
         {
@@ -116,14 +116,14 @@ TEST(SafeWrite, OnlyRegularFilesAreReplacedOrRead)
 
 TEST(SafeWrite, AnOutputIntoADeviceGoesStraightIn)
 {
-    EXPECT_EQ(userErrorOf([] { TextFile::writeOutput(QStringLiteral("/dev/null"), "bytes"); }), QString());
+    EXPECT_EQ(thrownErrorOf([] { TextFile::writeOutput(QStringLiteral("/dev/null"), "bytes"); }), QString());
     struct stat info
     {
     };
     ASSERT_EQ(stat("/dev/null", &info), 0);
     EXPECT_TRUE(S_ISCHR(info.st_mode));
     if (QFile::exists(QStringLiteral("/dev/full"))) {
-        EXPECT_EQ(userErrorOf([] { TextFile::writeOutput(QStringLiteral("/dev/full"), "bytes"); }),
+        EXPECT_EQ(thrownErrorOf([] { TextFile::writeOutput(QStringLiteral("/dev/full"), "bytes"); }),
                   QStringLiteral("Disk full"));
     }
 }
@@ -132,10 +132,10 @@ TEST(SafeWrite, ANameTooLongForTheFilesystemSaysSo)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QString(300, u'n') + QStringLiteral(".txt"));
-    EXPECT_EQ(userErrorOf([&] { TextFile::writeAtomically(path, "x"); }),
+    EXPECT_EQ(thrownErrorOf([&] { TextFile::writeAtomically(path, "x"); }),
               QStringLiteral("Naziv datoteke je predugačak: %1").arg(path));
     const QString longest = dir.filePath(QString(255, u'n'));
-    EXPECT_EQ(userErrorOf([&] { TextFile::writeAtomically(longest, "x"); }), QString());
+    EXPECT_EQ(thrownErrorOf([&] { TextFile::writeAtomically(longest, "x"); }), QString());
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 #include "AsOrdinaryUser.h"
 #include "QtPrinters.h"
 #include "TemporaryStore.h"
-#include "UserErrorOf.h"
+#include "ThrownError.h"
 #include "model/Calibration.h"
 
 #include <QDir>
@@ -84,17 +84,17 @@ TEST(SettingsStore, ValueTypesAreToldApart)
         {[&] { key->ReadInteger(QStringLiteral("Nema")); }, u"Failed to get data for 'Nema'"},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(userErrorOf(c.action), QString::fromUtf16(c.error));
+        EXPECT_EQ(thrownErrorOf(c.action), QString::fromUtf16(c.error));
     EXPECT_EQ(key->ReadString(QStringLiteral("Nema")), QString()) << "an absent string reads as empty";
     key->CloseKey();
 
-    EXPECT_EQ(userErrorOf([&] { t.store().ReadSetting(QStringLiteral("Broj")); }),
+    EXPECT_EQ(thrownErrorOf([&] { t.store().ReadSetting(QStringLiteral("Broj")); }),
               QStringLiteral("Invalid data type for 'Broj'"));
     // Read together, the values before the integer are handed over, then its error is raised.
     QStringList handed;
     const QStringList names = {QStringLiteral("Tekst"), QStringLiteral("Nema"), QStringLiteral("Broj"),
                                QStringLiteral("Tekst")};
-    EXPECT_EQ(userErrorOf([&] {
+    EXPECT_EQ(thrownErrorOf([&] {
                   t.store().ReadSettings(names, [&](qsizetype index, const QString &value) {
                       handed.append(names[index] + QStringLiteral("=") + value);
                   });
@@ -178,7 +178,7 @@ TEST(SettingsStore, RefusedWriteRaisesItsErrorAndKeepsTheOldValue)
     TemporaryStore t;
     t.store().WriteSetting(QStringLiteral("DefRacun"), QStringLiteral("old"));
     t.refuseWritesOf(QStringLiteral("DefRacun"));
-    EXPECT_EQ(userErrorOf([&] { t.store().WriteSetting(QStringLiteral("DefRacun"), QStringLiteral("new")); }),
+    EXPECT_EQ(thrownErrorOf([&] { t.store().WriteSetting(QStringLiteral("DefRacun"), QStringLiteral("new")); }),
               QStringLiteral("Failed to set data for 'DefRacun'"));
     EXPECT_EQ(t.store().ReadSetting(QStringLiteral("DefRacun")), QStringLiteral("old"));
 }
@@ -188,7 +188,7 @@ TEST(SettingsStore, WriteThroughAReadKeyIsRefused)
     TemporaryStore t;
     auto key = t.store().OpenKey(SettingsStore::mainKeyPath(), true, KeyAccess::Read);
     ASSERT_TRUE(key);
-    EXPECT_EQ(userErrorOf([&] { key->WriteInteger(QStringLiteral("x"), 1); }),
+    EXPECT_EQ(thrownErrorOf([&] { key->WriteInteger(QStringLiteral("x"), 1); }),
               QStringLiteral("Failed to set data for 'x'"));
 }
 

@@ -21,10 +21,16 @@ TEST(PartnerParty, NameLinesAccountAndReferenceAsASlipPartyTakesThem)
          u"HR7023400091510946338", u"HR01", u"77-88"},
         {u"Nepoznat", u"30101-601-25434", u"12345", u"Nepoznat", u"", u"", u"", std::nullopt, u"12345"},
         {u"", u"", u"XY 5", u"", u"", u"", u"", u"XY", u"5"},
+        // One line longer than the name's field splits at its commas; a shorter one stays whole.
+        {u"Ivan Horvat, Ilica 1, Donji grad, 10000 Zagreb", u"", u"", u"Ivan Horvat", u"Ilica 1",
+         u"Donji grad, 10000 Zagreb", u"", std::nullopt, u""},
+        {u"Horvat, Ivan", u"", u"", u"Horvat, Ivan", u"", u"", u"", std::nullopt, u""},
     };
     for (const auto &c : cases) {
-        const PartnerParty party = partnerParty(joinPartner(
-            QString::fromUtf16(c.name), QString::fromUtf16(c.account), QString::fromUtf16(c.reference)));
+        const PartnerParty party =
+            partnerParty(joinPartner(QString::fromUtf16(c.name), QString::fromUtf16(c.account),
+                                     QString::fromUtf16(c.reference)),
+                         25);
         const std::string label = QString::fromUtf16(c.name).toStdString();
         EXPECT_EQ(party.name, QString::fromUtf16(c.partyName)) << label;
         EXPECT_EQ(party.street, QString::fromUtf16(c.street)) << label;

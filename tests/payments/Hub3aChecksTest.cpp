@@ -47,4 +47,56 @@ TEST(Hub3aChecks, EmptyFieldsHaveNothingToCheck)
         EXPECT_EQ(field.result.status, CheckStatus::Empty) << field.name.toStdString();
 }
 
+TEST(Hub3aChecks, IbanFieldsTakeOnlyIbansAndNeverNameTheMissingCheckDigits)
+{
+    const struct
+    {
+        const char16_t *text;
+        CheckStatus status;
+        const char16_t *message;
+    } cases[] = {
+        {u"HR1210010051863000160", CheckStatus::Valid, u"IBAN je ispravan"},
+        {u"HR1310010051863000160", CheckStatus::Invalid, u"IBAN nije ispravan (kontrolni broj)"},
+        {u"10010051863000160", CheckStatus::Invalid,
+         u"stari račun nije IBAN; njegov IBAN je HR1210010051863000160"},
+        {u"1001005-1863000160", CheckStatus::Invalid,
+         u"stari račun nije IBAN; njegov IBAN je HR1210010051863000160"},
+        {u"1001005-1863000161", CheckStatus::Invalid, u"nije IBAN, ni ispravan stari račun"},
+        {u"30101601", CheckStatus::Invalid, u"nije IBAN"},
+        {u"", CheckStatus::Empty, u""},
+    };
+    for (const auto &c : cases) {
+        const CheckResult result = checkHub3aIban(QString::fromUtf16(c.text));
+        EXPECT_EQ(result.status, c.status) << QString::fromUtf16(c.text).toStdString();
+        EXPECT_EQ(result.message, QString::fromUtf16(c.message)) << QString::fromUtf16(c.text).toStdString();
+    }
+}
+
+TEST(Hub3aChecks, ASlipWithoutRecipientIbanOrAmountFailsTheCheckAndIsNoSlipToPay)
+{
+    Hub3aRecord slip = record(QString(), QString(), QString(), QString(), QString(), QString());
+    slip.set(Hub3aField::RecipientName, u"Udruga"_s);
+    const QList<CheckedField> checked = checkHub3aSlip(slip);
+    const auto find = [&](const char *name) {
+        for (const CheckedField &field : checked) {
+            if (field.name == QLatin1StringView(name))
+                return field.result;
+        }
+        return CheckResult::unchecked(u"not listed"_s);
+    };
+    EXPECT_TRUE(find("recipientAccount").failed());
+    EXPECT_TRUE(find("amount").failed());
+    EXPECT_EQ(find("recipientName").status, CheckStatus::Valid);
+    EXPECT_EQ(find("payerAccount").status, CheckStatus::Empty);
+
+    QList<Hub3aField> fields;
+    for (const Hub3aProblem &problem : hub3aSlipProblems(slip))
+        fields.append(problem.field);
+    EXPECT_EQ(fields, (QList<Hub3aField>{Hub3aField::RecipientIban, Hub3aField::Amount}));
+    slip.set(Hub3aField::RecipientIban, u"HR1210010051863000161"_s);
+    slip.set(Hub3aField::Amount, u"1,00"_s);
+    ASSERT_EQ(hub3aSlipProblems(slip).size(), 1);
+    EXPECT_EQ(hub3aSlipProblems(slip)[0].field, Hub3aField::RecipientIban);
+}
+
 } // namespace

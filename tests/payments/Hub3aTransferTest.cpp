@@ -19,7 +19,16 @@ TEST(Hub3aTransfer, KunaGoesToEuroAtTheFixedRateRoundedToTheCent)
     const struct
     {
         qint64 kuna, euro;
-    } cases[] = {{10000, 1327}, {100000, 13272}, {753, 100}, {123456, 16385}, {0, 0}, {37, 5}, {38, 5}};
+    } cases[] = {{10000, 1327},
+                 {100000, 13272},
+                 {753, 100},
+                 {123456, 16385},
+                 {0, 0},
+                 {37, 5},
+                 {38, 5},
+                 // 10.000.000.000.000 kn and the largest kuna amount the slip's euro can hold.
+                 {1'000'000'000'000'000, 132'722'808'414'626},
+                 {7'534'499'999'999'996, 999'999'999'999'999}};
     for (const auto &c : cases)
         EXPECT_EQ(kunaToEuroCents(c.kuna), c.euro) << c.kuna;
 }
@@ -68,6 +77,29 @@ TEST(Hub3aTransfer, LeavesEmptyAndNamesWhatDoesNotConvert)
     EXPECT_EQ(t.notConverted,
               (QStringList{u"račun platitelja"_s, u"poziv na broj platitelja"_s, u"iznos"_s}));
     EXPECT_TRUE(t.converted.isEmpty());
+}
+
+TEST(Hub3aTransfer, SplitsAOneLinePayerAndListsEveryFieldItShortenedOrDroppedCharactersOf)
+{
+    const Hub3aTransfer t = transferToHub3a(
+        oldForm(SlipKind::Uplatnica, {{"payer", u"Ivan Horvat, Ilica 1, 10000 Zagreb"_s},
+                                      {"recipient", u"Gradska plinara Zagreb d.o.o."_s},
+                                      {"purpose", u"Plin 5_2022, pretplatnički broj 123456"_s},
+                                      {"amount", u"10000000000000,00"_s}}));
+    using F = Hub3aField;
+    EXPECT_EQ(t.record[F::PayerName], u"Ivan Horvat"_s);
+    EXPECT_EQ(t.record[F::PayerStreet], u"Ilica 1"_s);
+    EXPECT_EQ(t.record[F::PayerPlace], u"10000 Zagreb"_s);
+    EXPECT_EQ(t.record[F::Amount], u"1.327.228.084.146,26"_s);
+    EXPECT_EQ(t.changed, (QStringList{u"naziv primatelja: skraćeno na 25 znakova"_s,
+                                      u"opis plaćanja: izostavljeni znakovi _, skraćeno na 35 znakova"_s}));
+    for (const QString &line : t.changed + t.converted)
+        EXPECT_TRUE(t.summary().contains(line)) << line.toStdString();
+
+    const Hub3aTransfer tooMuch =
+        transferToHub3a(oldForm(SlipKind::Uplatnica, {{"amount", u"75345000000000,00"_s}}));
+    EXPECT_EQ(tooMuch.record[F::Amount], QString());
+    EXPECT_EQ(tooMuch.notConverted, QStringList{u"iznos"_s});
 }
 
 } // namespace

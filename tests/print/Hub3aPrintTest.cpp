@@ -160,14 +160,28 @@ TEST_F(Hub3aPrintTest, ABarcodeThatDoesNotReadBackAtEveryResolutionOfThePrinterP
     }
 }
 
-TEST_F(Hub3aPrintTest, AnAmountThatIsNoAmountHasNoBarcodeAndPrintsNothing)
+TEST_F(Hub3aPrintTest, ASlipThatCannotBePaidPrintsNothingButItsTemplate)
 {
-    source.hub3a.set(Hub3aField::Amount, u"12,345"_s);
-    ASSERT_EQ(source.hub3a[Hub3aField::Amount], u"12,345"_s);
-    EXPECT_EQ(userErrorOf([&] { PrintHub3a(printer, store, source, PrintMode::Complete, SlipPlace::Top); }),
-              u"Iznos nije ispravan, pa se nalog ne ispisuje"_s);
-    EXPECT_TRUE(printer.log.isEmpty());
-    EXPECT_NO_THROW(PrintHub3a(printer, store, source, PrintMode::Template, SlipPlace::Top));
+    const struct
+    {
+        Hub3aField field;
+        const char16_t *text, *reason;
+    } cases[] = {
+        {Hub3aField::Amount, u"12,345", u"iznos: Iznos nije iznos u eurima u obliku 1.234,56"},
+        {Hub3aField::Amount, u"", u"iznos: Iznos je obavezan, najmanje 0,01"},
+        {Hub3aField::RecipientIban, u"", u"IBAN primatelja: IBAN primatelja je obavezan"},
+        {Hub3aField::RecipientName, u"", u"naziv primatelja: Naziv primatelja je obavezan"},
+    };
+    for (const auto &c : cases) {
+        source.hub3a = Hub3aTestSlips::testRecords()[5];
+        source.hub3a.texts[static_cast<size_t>(c.field)] = QString::fromUtf16(c.text);
+        EXPECT_EQ(
+            userErrorOf([&] { PrintHub3a(printer, store, source, PrintMode::Complete, SlipPlace::Top); }),
+            u"Nalog nije ispravan, pa se ne ispisuje:\n"_s + QString::fromUtf16(c.reason));
+        EXPECT_TRUE(printer.log.isEmpty());
+        EXPECT_NO_THROW(PrintHub3a(printer, store, source, PrintMode::Template, SlipPlace::Top));
+        printer.log.clear();
+    }
 }
 
 class Hub3aPrintDialogTest : public Hub3aPrintTest

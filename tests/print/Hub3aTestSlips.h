@@ -72,6 +72,15 @@ inline std::vector<Hub3aRecord> testRecords()
     formFields.set(Hub3aField::ExecutionDate, u"31122026"_s);
     formFields.set(Hub3aField::Urgent, u"1"_s);
     records.push_back(formFields);
+    // Only a slip that can be paid prints: each gets a recipient and an amount where it has none.
+    for (Hub3aRecord &record : records) {
+        if (record[Hub3aField::RecipientName].isEmpty())
+            record.set(Hub3aField::RecipientName, u"P"_s);
+        if (record[Hub3aField::RecipientIban].isEmpty())
+            record.set(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
+        if (hub3aAmountCents(record[Hub3aField::Amount]) == 0)
+            record.set(Hub3aField::Amount, u"0,01"_s);
+    }
     return records;
 }
 

@@ -7,6 +7,7 @@ int main(int argc, char **argv)
 {
     QTemporaryDir runtimeDir;
     prepareTestEnvironment(runtimeDir);
+    checkHandlerErrorsAfterEachTest();
     HandlerApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -73,7 +73,9 @@ TEST(BatchTool, ExitsZeroForAllRowsOneForRefusedOnesAndTwoForBadInput)
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"slips.pdf"_s);
         const ToolRun run =
-            render(QStringList{u"--batch"_s, writeTable(dir, c.table), u"-o"_s, pdf} + c.options);
+            render(QStringList{u"--batch"_s, writeTable(dir, c.table), u"-o"_s, pdf, u"--base"_s,
+                               QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a/full.txt")} +
+                   c.options);
         EXPECT_EQ(run.status, c.status) << run.errors.toStdString();
         EXPECT_EQ(c.pages ? pdfPages(pdf) : 0, c.pages);
         EXPECT_EQ(QFile::exists(pdf), c.pages > 0);
@@ -92,12 +94,21 @@ TEST(BatchTool, MissingColumnsComeFromTheBaseSlipFile)
     const QString base = QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a/full.txt");
     // The base's recipient reference fails its HR00 check only if it is taken: it is valid, so both
     // rows pass; an invalid column value in the table still refuses its row.
-    const ToolRun run =
-        render({u"--batch"_s, writeTable(dir, "iznos;iban_primatelja\n1,00;\n2,00;HR1210010051863000161\n"),
-                u"-o"_s, pdf, u"--base"_s, base});
+    const ToolRun run = render(
+        {u"--batch"_s,
+         writeTable(dir, "iznos;iban_primatelja\n1,00;HR1210010051863000160\n2,00;HR1210010051863000161\n"),
+         u"-o"_s, pdf, u"--base"_s, base});
     EXPECT_EQ(run.status, 1) << run.errors.toStdString();
     EXPECT_EQ(pdfPages(pdf), 1);
     EXPECT_TRUE(run.errors.contains(uR"({"row":2,"column":"iban_primatelja")"_s)) << run.errors.toStdString();
+
+    // Without a recipient in the table or the base every row would be unpayable: said once, exit 2.
+    const ToolRun none = render({u"--batch"_s, writeTable(dir, header + "Ana;1,00;A\nIvo;2,00;B\n"), u"-o"_s,
+                                 dir.filePath(u"none.pdf"_s)});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_EQ(none.errors.count(u"naziv primatelja: Naziv primatelja je obavezan"_s), 1)
+        << none.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"none.pdf"_s)));
 }
 
 TEST(BatchTool, RefusesAnOutputThatCannotBeWrittenIsAnInputOrIsNoPdf)

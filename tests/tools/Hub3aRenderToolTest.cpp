@@ -104,7 +104,7 @@ TEST(Hub3aRenderTool, ChecksTheIbansAndReferencesOfAHub3aFile)
 {
     const ToolRun full = render({hub3aDir + u"/full.txt"_s, u"--check"_s});
     EXPECT_EQ(full.status, 0) << full.out.toStdString();
-    EXPECT_EQ(full.out.count(u"\"valid\":true"_s), 4) << full.out.toStdString();
+    EXPECT_EQ(full.out.count(u"\"valid\":true"_s), 6) << full.out.toStdString(); // with name and amount
     EXPECT_TRUE(full.out.contains(u"\"value\":\"HR00 2024-0815\""_s));
 
     QTemporaryDir dir;
@@ -116,6 +116,34 @@ TEST(Hub3aRenderTool, ChecksTheIbansAndReferencesOfAHub3aFile)
     const ToolRun checked = render({wrong, u"--check"_s});
     EXPECT_EQ(checked.status, 1);
     EXPECT_TRUE(checked.out.contains(u"\"field\":\"recipientAccount\""_s)) << checked.out.toStdString();
+}
+
+TEST(Hub3aRenderTool, AnEmptyRequiredFieldFailsTheCheckAndAFieldBreakingItsRulesIsBadInput)
+{
+    QTemporaryDir dir;
+    const auto slipFile = [&](const char *name, const QByteArray &recipientIban, const QByteArray &amount) {
+        const QString path = dir.filePath(QLatin1StringView(name));
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("TIP=HUB3A\r\n\r\n\r\n\r\nUdruga\r\n\r\n\r\n\r\n\r\n\r\n" + recipientIban +
+                   "\r\n\r\n\r\n\r\n\r\n" + amount + "\r\n\r\n\r\n");
+        return path;
+    };
+    const ToolRun noIban = render({slipFile("noiban.txt", "", "1,00"), u"--check"_s});
+    EXPECT_EQ(noIban.status, 1);
+    EXPECT_TRUE(noIban.out.contains(u"{\"field\":\"recipientAccount\",\"value\":\"\",\"valid\":false,"
+                                    u"\"message\":\"IBAN primatelja je obavezan\""_s))
+        << noIban.out.toStdString();
+
+    const QString letterO = slipFile("letter-o.txt", "HR1210010051863000160", "2O,00");
+    for (const QStringList &options : {QStringList{u"--payload"_s}, QStringList{u"--check"_s},
+                                       QStringList{u"-o"_s, dir.filePath(u"o.png"_s)}}) {
+        const ToolRun run = render(QStringList{letterO} + options);
+        EXPECT_EQ(run.status, 2) << options.join(u' ').toStdString();
+        EXPECT_TRUE(run.errors.contains(u"iznos: Iznos nije iznos u eurima u obliku 1.234,56"_s))
+            << run.errors.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"o.png"_s)));
 }
 
 } // namespace

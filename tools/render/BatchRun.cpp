@@ -2,6 +2,7 @@
 
 #include "JsonLine.h"
 #include "batch/SlipBatchPdf.h"
+#include "model/Hub3aRules.h"
 #include "model/SlipFile.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
@@ -20,15 +21,6 @@ constexpr int exitSomeRefused = 1;
 constexpr int exitBadInput = 2;
 constexpr int exitNotWritten = 2;
 
-QByteArray readTable(const QString &path)
-{
-    TextFile::checkReadable(path);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw UserError(u"Datoteka %1 ne može se otvoriti"_s.arg(path));
-    return file.readAll();
-}
-
 Hub3aRecord baseRecord(const QString &path)
 {
     if (path.isEmpty())
@@ -36,6 +28,8 @@ Hub3aRecord baseRecord(const QString &path)
     const std::optional<Hub3aRecord> base = SlipFile::loadHub3a(path);
     if (!base)
         throw UserError(u"%1 is not a HUB-3A slip file"_s.arg(path));
+    if (const QList<Hub3aProblem> problems = hub3aFieldProblems(*base); !problems.isEmpty())
+        throw UserError(u"%1: %2"_s.arg(path, hub3aProblemsText(problems).replace(u'\n', u"; "_s)));
     return *base;
 }
 
@@ -71,9 +65,15 @@ int runBatch(const RenderOptions &options, QTextStream &errors)
     }
     Hub3aTable table;
     try {
-        table = readHub3aTable(readTable(options.batchPath), baseRecord(options.basePath));
+        table = readHub3aTable(TextFile::readWhole(options.batchPath), baseRecord(options.basePath));
     } catch (const UserError &e) {
         errors << "zorprint-render: " << options.batchPath << ": " << e.text() << '\n';
+        return exitBadInput;
+    }
+    if (!table.baseMissing.isEmpty()) {
+        // Every row would lack the same field: one message, not one per row.
+        errors << "zorprint-render: " << options.batchPath << ": neither the table nor --base gives: "
+               << hub3aProblemsText(table.baseMissing).replace(u'\n', u"; "_s) << '\n';
         return exitBadInput;
     }
     report(errors, table.problems);

@@ -12,7 +12,7 @@ CheckOutput CheckOutput::of(const SlipRecord &record)
 
 CheckOutput CheckOutput::of(const Hub3aRecord &record)
 {
-    return of(checkHub3aRecord(record));
+    return of(checkHub3aSlip(record));
 }
 
 CheckOutput CheckOutput::of(const QList<CheckedField> &fields)

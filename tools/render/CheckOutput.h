@@ -8,7 +8,9 @@
 
 // The payment checks of a slip record as JSON Lines: one object per account or reference that
 // holds something, {"field", "value", "valid", "message", "iban"}. "valid" is null for a value
-// the checks cannot judge (an account in neither the IBAN nor the 7-10 digit form).
+// the checks cannot judge (an account in neither the IBAN nor the 7-10 digit form). A HUB-3A slip
+// also lists its recipient's name and its amount, and each field it cannot be paid without, empty,
+// as invalid (checkHub3aSlip).
 struct CheckOutput
 {
     QByteArray lines;

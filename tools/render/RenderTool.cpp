@@ -7,6 +7,7 @@
 #include "RenderOutput.h"
 #include "SlipDrawing.h"
 #include "model/Hub3aPayload.h"
+#include "model/Hub3aRules.h"
 #include "model/SlipFile.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
@@ -49,14 +50,22 @@ SlipRecord loadSlip(const QString &path)
     return *record;
 }
 
-// The HUB-3A record of a slip file, or nothing when the file holds another kind.
+// The HUB-3A record of a slip file, or nothing when the file holds another kind. A UserError
+// naming the file and each field that breaks its rules: nothing is drawn, checked or put into a
+// barcode other than the file says.
 std::optional<Hub3aRecord> loadHub3a(const QString &path)
 {
+    std::optional<Hub3aRecord> record;
     try {
-        return SlipFile::loadHub3a(path);
+        record = SlipFile::loadHub3a(path);
     } catch (const UserError &e) {
         throw UserError(u"%1: %2"_s.arg(path, e.text()));
     }
+    if (record) {
+        if (const QList<Hub3aProblem> problems = hub3aFieldProblems(*record); !problems.isEmpty())
+            throw UserError(u"%1: %2"_s.arg(path, hub3aProblemsText(problems).replace(u'\n', u"; "_s)));
+    }
+    return record;
 }
 
 // The barcode's text of a HUB-3A record; a UserError naming the file when its amount is not one.

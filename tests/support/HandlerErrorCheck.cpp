@@ -3,11 +3,6 @@
 #include "model/UserError.h"
 #include "ui/HandlerErrors.h"
 
-#include <QApplication>
-#include <QByteArray>
-#include <QFile>
-#include <QLocale>
-
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -40,15 +35,7 @@ class UnreportedHandlerErrorCheck : public ::testing::EmptyTestEventListener
 
 } // namespace
 
-void prepareTestEnvironment(const QTemporaryDir &runtimeDir)
+void checkHandlerErrorsAfterEachTest()
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR") && runtimeDir.isValid()) {
-        QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
-    }
-    QLocale::setDefault(QLocale::c());
-    QApplication::setAttribute(Qt::AA_Use96Dpi);
     ::testing::UnitTest::GetInstance()->listeners().Append(new UnreportedHandlerErrorCheck);
 }

@@ -1,0 +1,116 @@
+#include "model/Hub3aRules.h"
+
+#include <QDate>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <optional>
+
+namespace {
+
+using F = Hub3aField;
+
+// The characters of text that field does not take as they are, each once.
+QString refusedCharacters(F field, const QString &text)
+{
+    const Hub3aCharset charset = hub3aField(field).charset;
+    QString refused;
+    for (QChar ch : text) {
+        if (!hub3aAccepts(charset, ch) && !refused.contains(ch))
+            refused += ch;
+    }
+    return refused;
+}
+
+// The problem of a coded field's text that is not in the field's form, or nothing.
+std::optional<QString> formProblem(F field, const QString &text)
+{
+    switch (field) {
+    case F::Amount:
+        if (!hub3aAmountCents(text))
+            return QStringLiteral("Iznos nije iznos u eurima u obliku 1.234,56");
+        return QString();
+    case F::ExecutionDate:
+        if (text.size() != 8 || !QDate::fromString(text, QStringLiteral("ddMMyyyy")).isValid())
+            return QStringLiteral("Datum izvršenja nije datum u obliku DDMMGGGG");
+        return QString();
+    case F::Urgent:
+        return text == u"1" ? QString() : QStringLiteral("Hitno je 1 ili prazno");
+    case F::PayerModel:
+    case F::RecipientModel: {
+        static const QRegularExpression model(QStringLiteral("^HR[0-9]{2}$"));
+        return model.match(text).hasMatch() ? QString()
+                                            : QStringLiteral("Model je HR i dvije znamenke (HR01)");
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+QString hub3aFieldProblem(Hub3aField field, const QString &text)
+{
+    if (text.isEmpty())
+        return QString();
+    if (text.contains(u'\n') || text.contains(u'\r') || text.contains(u'\v'))
+        return QStringLiteral("Polje ima više redaka");
+    if (const std::optional<QString> problem = formProblem(field, text))
+        return *problem;
+    const int maxLength = hub3aField(field).maxLength;
+    if (text.size() > maxLength)
+        return QStringLiteral("Dulje od %1 znakova").arg(maxLength);
+    const QString refused = refusedCharacters(field, text);
+    if (!refused.isEmpty())
+        return QStringLiteral("Nedopušteni znakovi: %1").arg(refused);
+    return QString();
+}
+
+QList<Hub3aProblem> hub3aFieldProblems(const Hub3aRecord &record)
+{
+    QList<Hub3aProblem> problems;
+    for (const Hub3aFieldSpec &spec : hub3aFields()) {
+        const QString problem = hub3aFieldProblem(spec.field, record[spec.field]);
+        if (!problem.isEmpty())
+            problems.append({spec.field, problem});
+    }
+    return problems;
+}
+
+QList<Hub3aProblem> hub3aMissingFields(const Hub3aRecord &record)
+{
+    QList<Hub3aProblem> missing;
+    if (record[F::RecipientName].trimmed().isEmpty())
+        missing.append({F::RecipientName, QStringLiteral("Naziv primatelja je obavezan")});
+    if (record[F::RecipientIban].trimmed().isEmpty())
+        missing.append({F::RecipientIban, QStringLiteral("IBAN primatelja je obavezan")});
+    if (hub3aAmountCents(record[F::Amount]).value_or(1) == 0)
+        missing.append({F::Amount, QStringLiteral("Iznos je obavezan, najmanje 0,01")});
+    return missing;
+}
+
+QString completedHub3aModel(const QString &text)
+{
+    static const QRegularExpression shortModel(QStringLiteral("^(?:HR)?([0-9]{1,2})$"),
+                                               QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpressionMatch match = shortModel.match(text);
+    if (!match.hasMatch())
+        return text;
+    return QStringLiteral("HR") + match.captured(1).rightJustified(2, u'0');
+}
+
+QString typedHub3aAmount(const QString &text)
+{
+    static const QRegularExpression keypadDecimals(QStringLiteral("^[0-9]*\\.[0-9]{1,2}$"));
+    if (!keypadDecimals.match(text).hasMatch())
+        return text;
+    return QString(text).replace(u'.', u',');
+}
+
+QString hub3aProblemsText(const QList<Hub3aProblem> &problems)
+{
+    QStringList lines;
+    for (const Hub3aProblem &problem : problems)
+        lines.append(hub3aField(problem.field).label() + QStringLiteral(": ") + problem.message);
+    return lines.join(u'\n');
+}

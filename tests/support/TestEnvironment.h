@@ -1,8 +1,0 @@
-#pragma once
-
-#include <QTemporaryDir>
-
-// Sets up what every test program needs before its application object exists: the offscreen
-// platform, a private runtime folder (kept alive by runtimeDir), the C locale and 96 dpi; and after
-// every test, a check that no error a handler kept was left unreported, which ends the program.
-void prepareTestEnvironment(const QTemporaryDir &runtimeDir);
