@@ -2,11 +2,14 @@
 
 #include "ui/WindowFont.h"
 
+#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -20,7 +23,8 @@ QRadioButton *choice(const char *name, const QString &text, QWidget *group, QVBo
 
 } // namespace
 
-BatchOutputDialog::BatchOutputDialog(const QString &printer, QWidget *parent) : QDialog(parent)
+BatchOutputDialog::BatchOutputDialog(const QStringList &printers, const QString &current, QWidget *parent)
+    : QDialog(parent)
 {
     setFont(windowFont());
     setWindowTitle(QStringLiteral("Ispis uplatnica"));
@@ -29,9 +33,15 @@ BatchOutputDialog::BatchOutputDialog(const QString &printer, QWidget *parent) : 
     auto *destinations = new QGroupBox(QStringLiteral("Ispis na"), this);
     auto *destinationLayout = new QVBoxLayout(destinations);
     choice("ToPdf", QStringLiteral("PDF datoteka"), destinations, destinationLayout)->setChecked(true);
-    m_toPrinter =
-        choice("ToPrinter", QStringLiteral("Pisač: %1").arg(printer), destinations, destinationLayout);
-    m_toPrinter->setEnabled(!printer.isEmpty());
+    m_toPrinter = choice("ToPrinter", QStringLiteral("Pisač:"), destinations, destinationLayout);
+    m_printer = new QComboBox(destinations);
+    m_printer->setObjectName(QStringLiteral("Printer"));
+    m_printer->addItems(printers);
+    m_printer->setCurrentIndex(std::max(0, static_cast<int>(printers.indexOf(current))));
+    destinationLayout->addWidget(m_printer);
+    m_toPrinter->setEnabled(!printers.isEmpty());
+    m_printer->setEnabled(false);
+    connect(m_toPrinter, &QRadioButton::toggled, m_printer, &QWidget::setEnabled);
     layout->addWidget(destinations);
 
     auto *modes = new QGroupBox(QStringLiteral("Način ispisa"), this);
@@ -64,6 +74,8 @@ BatchOutput BatchOutputDialog::output() const
 {
     BatchOutput output;
     output.toPrinter = m_toPrinter->isChecked();
+    if (output.toPrinter)
+        output.printer = m_printer->currentText();
     output.pdf.slipsPerPage = m_threePerPage->isChecked() ? 3 : 1;
     output.pdf.mode = m_complete->isChecked()   ? PrintMode::Complete
                       : m_template->isChecked() ? PrintMode::Template

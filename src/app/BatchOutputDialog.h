@@ -4,15 +4,17 @@
 
 #include <QDialog>
 
+class QComboBox;
 class QRadioButton;
 
-// Where a batch goes and how: a PDF file or the current printer; the complete slip, the template
-// or the data alone; in the PDF three slips on an A4 page or one 210 x 99 mm page each (the
-// printer takes A4 sheets of three).
+// Where a batch goes and how: a PDF file or a chosen printer; the complete slip, the template or
+// the data alone; in the PDF three slips on an A4 page or one 210 x 99 mm page each (the printer
+// takes A4 sheets of three).
 struct BatchOutput
 {
     bool toPrinter = false;
     BatchPdfOptions pdf;
+    QString printer; // the printer's entry, when toPrinter
 };
 
 class BatchOutputDialog : public QDialog
@@ -20,11 +22,12 @@ class BatchOutputDialog : public QDialog
     Q_OBJECT
 
 public:
-    // printer names the current printer; empty when there is none to print a batch on.
-    explicit BatchOutputDialog(const QString &printer, QWidget *parent = nullptr);
+    // printers are those a batch can go to, current the one chosen first; none leaves the PDF file.
+    BatchOutputDialog(const QStringList &printers, const QString &current, QWidget *parent = nullptr);
 
     BatchOutput output() const;
 
 private:
     QRadioButton *m_toPrinter, *m_complete, *m_template, *m_threePerPage;
+    QComboBox *m_printer;
 };

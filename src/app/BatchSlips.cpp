@@ -7,19 +7,25 @@
 #include "batch/SlipBatchPdf.h"
 #include "batch/SlipBatchPrint.h"
 #include "model/Hub3aRules.h"
+#include "model/Calibration.h"
 #include "model/PrintOffsets.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
+#include "print/PlatformPrinter.h"
 #include "print/PrintSource.h"
 #include "print/PrinterDevice.h"
 #include "ui/HandlerErrors.h"
 #include "ui/UserDialogs.h"
+#include "ui/WindowFont.h"
 
 #include <QAction>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSet>
 
 #include <algorithm>
 
@@ -35,10 +41,26 @@ BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialo
         return report.exec() == QDialog::Accepted;
     };
     askOutput = [this]() -> std::optional<BatchOutput> {
-        BatchOutputDialog output(batchPrinter(), &m_window);
+        QString current;
+        try {
+            m_printer.Refresh();
+            current = currentPrinterEntry(m_printer);
+        } catch (const UserError &) {
+            // no printer
+        }
+        BatchOutputDialog output(batchPrinters(), current, &m_window);
         if (output.exec() != QDialog::Accepted)
             return std::nullopt;
         return output.output();
+    };
+    offerSavingUnprinted = [this](const QString &summary) {
+        QMessageBox box(QMessageBox::Information, QStringLiteral("Ispis uplatnica"), summary,
+                        QMessageBox::NoButton, &m_window);
+        box.setFont(windowFont());
+        QPushButton *save = box.addButton(QStringLiteral("Spremi neispisane..."), QMessageBox::AcceptRole);
+        box.addButton(QStringLiteral("Zatvori"), QMessageBox::RejectRole);
+        box.exec();
+        return box.clickedButton() == save;
     };
 }
 
@@ -98,7 +120,7 @@ void BatchSlips::writeSlips(const Hub3aTable &table)
     if (!output)
         return;
     if (output->toPrinter)
-        print(table.slips, output->pdf.mode);
+        print(table.slips, output->pdf.mode, output->printer);
     else
         writePdf(table.slips, output->pdf);
 }
@@ -129,9 +151,14 @@ void BatchSlips::writePdf(const QList<NumberedSlip> &slips, const BatchPdfOption
         showReport(result.refused, result.written, false);
 }
 
-void BatchSlips::print(const QList<NumberedSlip> &slips, PrintMode mode)
+void BatchSlips::print(const QList<NumberedSlip> &slips, PrintMode mode, const QString &printer)
 {
-    const Hub3aPrintFrame frame = Hub3aPrintFrame::of(m_source.calibration(), ReadPrintOffsets(m_store));
+    const qsizetype index = m_printer.Printers().indexOf(printer);
+    if (index < 0)
+        throw UserError(QStringLiteral("Pisača %1 nema na popisu pisača").arg(printer));
+    m_printer.setPrinterIndex(static_cast<int>(index));
+    const Hub3aPrintFrame frame =
+        Hub3aPrintFrame::of(readStoredCalibration(m_store, printer), ReadPrintOffsets(m_store));
     BatchPrintResult result;
     {
         BatchProgressDialog progress(static_cast<int>(slips.size()), &m_window);
@@ -140,18 +167,35 @@ void BatchSlips::print(const QList<NumberedSlip> &slips, PrintMode mode)
     }
     if (result.declined)
         return;
-    m_dialogs.showMessage(
-        result.cancelled ? QStringLiteral("Prekinuto: na pisač je poslano uplatnica: %1.").arg(result.sent)
-                         : QStringLiteral("Na pisač je poslano uplatnica: %1.").arg(result.sent));
+    const QString summary = batchPrintSummary(result, static_cast<int>(slips.size()));
+    if (result.unprinted.isEmpty())
+        m_dialogs.showMessage(summary);
+    else if (offerSavingUnprinted(summary))
+        saveUnprinted(slips, result.unprinted);
     if (!result.refused.isEmpty())
         showReport(result.refused, result.sent, false);
 }
 
-QString BatchSlips::batchPrinter() const
+void BatchSlips::saveUnprinted(const QList<NumberedSlip> &slips, const QList<int> &rows)
 {
-    try {
-        return m_printer.WritesFile() ? QString() : currentPrinterEntry(m_printer);
-    } catch (const UserError &) {
-        return QString(); // no printer
+    const std::optional<QString> chosen =
+        m_dialogs.getSaveFileName(QStringLiteral("Spremi neispisane naloge"));
+    if (!chosen)
+        return;
+    const QString path = QFileInfo(*chosen).suffix().isEmpty() ? *chosen + QStringLiteral(".csv") : *chosen;
+    const QSet<int> wanted(rows.begin(), rows.end());
+    QList<NumberedSlip> unprinted;
+    for (const NumberedSlip &slip : slips) {
+        if (wanted.contains(slip.row))
+            unprinted.append(slip);
     }
+    TextFile::writeAtomically(path, hub3aTableCsv(unprinted));
+    m_dialogs.showMessage(QStringLiteral("Spremljeno naloga: %1 u %2").arg(unprinted.size()).arg(path));
+}
+
+QStringList BatchSlips::batchPrinters() const
+{
+    QStringList printers = m_printer.Printers();
+    printers.removeAll(PlatformPrinter::pdfEntry());
+    return printers;
 }

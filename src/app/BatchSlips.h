@@ -18,8 +18,9 @@ class UserDialogs;
 // The window's way to many HUB-3A slips at once: from a table file (menu "Uplatnice iz tablice...")
 // or from the partners selected in the partner dialog, the fields the rows do not give taken from
 // the HUB-3A tab. Refused rows are shown in a report first (print the valid ones, or cancel); the
-// slips go to a PDF file or to the current printer (in its calibration and the stored offsets)
-// with a progress dialog, every barcode read back on the way.
+// slips go to a PDF file or, as one job, to a chosen printer (in its calibration and the stored
+// offsets) with a progress dialog, every barcode read back on the way. A print says at its end how
+// many slips the printer accepted and which rows it did not print, and offers to save those rows.
 class BatchSlips : public QObject
 {
     Q_OBJECT
@@ -41,13 +42,17 @@ public:
     std::function<bool(const QList<RowProblem> &problems, int validSlips, bool beforeOutput)> showReport;
     // Asks where and how the slips go (BatchOutputDialog); nothing when the user cancels.
     std::function<std::optional<BatchOutput>()> askOutput;
+    // Shows how a print ended when rows were not printed and gives true when the user saves them.
+    std::function<bool(const QString &summary)> offerSavingUnprinted;
 
 private:
     void writeSlips(const Hub3aTable &table);
     void writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options);
-    void print(const QList<NumberedSlip> &slips, PrintMode mode);
-    // The current printer's entry when a batch can go to it: not one that writes a file.
-    QString batchPrinter() const;
+    void print(const QList<NumberedSlip> &slips, PrintMode mode, const QString &printer);
+    // Asks for a file and writes the slips of rows there as a table.
+    void saveUnprinted(const QList<NumberedSlip> &slips, const QList<int> &rows);
+    // The printers a batch can go to: those that do not write a file.
+    QStringList batchPrinters() const;
 
     QMainWindow &m_window;
     const PrintSource &m_source;

@@ -74,6 +74,18 @@ QString hub3aColumn(Hub3aField field)
     return columnNames[static_cast<qsizetype>(field)];
 }
 
+QByteArray hub3aTableCsv(const QList<NumberedSlip> &slips)
+{
+    QList<QStringList> rows{columnNames};
+    for (const NumberedSlip &slip : slips) {
+        QStringList fields;
+        for (qsizetype column = 0; column < columnNames.size(); ++column)
+            fields.append(slip.record[static_cast<Hub3aField>(column)]);
+        rows.append(fields);
+    }
+    return CsvTable::toBytes(rows);
+}
+
 void addHub3aRow(Hub3aTable &table, int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,
                  QList<RowProblem> problems, const QString &rowName)
 {

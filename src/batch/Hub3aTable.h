@@ -59,3 +59,7 @@ using Hub3aCellText = std::pair<Hub3aField, QString>;
 // the row in the report where its number would not tell the clerk which it is.
 void addHub3aRow(Hub3aTable &table, int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,
                  QList<RowProblem> problems = {}, const QString &rowName = {});
+
+// Slips as a table that readHub3aTable reads back to the same slips: a header of every column, then
+// a row of each slip's fields.
+QByteArray hub3aTableCsv(const QList<NumberedSlip> &slips);

@@ -2,64 +2,111 @@
 
 #include "batch/CutLine.h"
 #include "batch/SlipReadBack.h"
-#include "print/PrintDocument.h"
+#include "model/UserError.h"
 #include "print/PrintJobs.h"
 #include "print/PrinterDevice.h"
+
+#include <QSet>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int slipsPerSheet = 3;
+// Up to this many rows not printed are listed one by one; more are named by the first and last.
+constexpr qsizetype listedRows = 10;
+
+void paintOnSheet(QPainter &page, const Hub3aPrintFrame &frame, int slot, PrintMode mode,
+                  const Hub3aRecord &record)
+{
+    const double topMm = slipTopMm(static_cast<SlipPlace>(slot));
+    if (slot > 0 && mode == PrintMode::Complete)
+        drawCutLine(page, frame.origin.x(), frame.origin.x() + a4SheetMm.width() * frame.unitsPerMmX,
+                    frame.origin.y() + topMm * frame.unitsPerMmY, frame.unitsPerMmY);
+    paintHub3aSlip(page, frame, topMm, mode, record);
+}
+
+QString rowsText(const QList<int> &rows)
+{
+    if (rows.size() <= listedRows) {
+        QStringList listed;
+        for (const int row : rows)
+            listed.append(QString::number(row));
+        return listed.join(QStringLiteral(", "));
+    }
+    return QStringLiteral("od %1 do %2 (ukupno %3)").arg(rows.first()).arg(rows.last()).arg(rows.size());
+}
 
 } // namespace
 
 BatchPrintResult printSlipBatch(PrinterDevice &printer, const Hub3aPrintFrame &frame,
                                 const QList<NumberedSlip> &slips, PrintMode mode, const BatchHooks &hooks)
 {
+    for (qsizetype slot = 0; slot < std::min<qsizetype>(slips.size(), slipsPerSheet); ++slot)
+        frame.requireOnSheet(slipTopMm(static_cast<SlipPlace>(slot)), a4SheetMm);
     BatchPrintResult result;
-    const QList<int> resolutions = printer.Resolutions();
-    QList<const Hub3aRecord *> sheet;
-    // Hands the gathered slips to the printer as one sheet; false when the user declined.
-    const auto printSheet = [&] {
-        if (sheet.isEmpty())
-            return true;
-        const bool printed = PrintOnePage(
-            printer, hub3aDocumentTitle(),
-            [&](QPainter &page) {
-                for (qsizetype i = 0; i < sheet.size(); ++i) {
-                    const double topMm = slipTopMm(static_cast<SlipPlace>(i));
-                    if (i > 0 && mode == PrintMode::Complete)
-                        drawCutLine(page, frame.origin.x(),
-                                    frame.origin.x() + a4SheetMm.width() * frame.unitsPerMmX,
-                                    frame.origin.y() + topMm * frame.unitsPerMmY, frame.unitsPerMmY);
-                    paintHub3aSlip(page, frame, topMm, mode, *sheet[i]);
-                }
-            },
-            a4SheetMm);
-        if (!printed)
-            return false;
-        result.sent += static_cast<int>(sheet.size());
-        ++result.sheets;
-        sheet.clear();
-        return true;
-    };
+    QSet<int> taken; // rows of the slips painted into the job
+    int onSheet = 0, sheets = 0;
     const int total = static_cast<int>(slips.size());
-    for (int done = 0; done < total; ++done) {
-        if (hooks.cancelRequested && hooks.cancelRequested()) {
-            result.cancelled = true;
-            return result;
+    try {
+        const QList<int> resolutions = printer.Resolutions(); // a spooler may be asked for them
+        for (int done = 0; done < total; ++done) {
+            if (hooks.cancelRequested && hooks.cancelRequested()) {
+                result.cancelled = true;
+                break;
+            }
+            const NumberedSlip &slip = slips[done];
+            if (const std::optional<QString> problem = barcodeProblem(slip.record, mode, resolutions)) {
+                result.refused.append({slip.row, QString(), *problem});
+            } else {
+                if (sheets == 0) {
+                    printer.setTitle(hub3aDocumentTitle());
+                    if (!printer.BeginDoc(a4SheetMm)) {
+                        result.declined = true;
+                        break;
+                    }
+                    sheets = 1;
+                } else if (onSheet == slipsPerSheet) {
+                    printer.NewPage();
+                    onSheet = 0;
+                    ++sheets;
+                }
+                paintOnSheet(printer.Canvas(), frame, onSheet++, mode, slip.record);
+                taken.insert(slip.row);
+            }
+            if (hooks.progress)
+                hooks.progress(done + 1, total);
         }
-        const NumberedSlip &slip = slips[done];
-        if (const std::optional<QString> problem = barcodeProblem(slip.record, mode, resolutions))
-            result.refused.append({slip.row, QString(), *problem});
-        else
-            sheet.append(&slip.record);
-        if (sheet.size() == slipsPerSheet && !printSheet()) {
-            result.declined = true;
-            return result;
+        if (result.cancelled || result.declined) {
+            printer.Abort();
+        } else if (sheets > 0) {
+            printer.EndDoc();
+            result.sent = static_cast<int>(taken.size());
+            result.sheets = sheets;
         }
-        if (hooks.progress)
-            hooks.progress(done + 1, total);
+    } catch (const UserError &e) {
+        printer.Abort();
+        result.failure = e.text();
+    } catch (...) {
+        printer.Abort();
+        throw;
     }
-    result.declined = !printSheet();
+    for (const NumberedSlip &slip : slips) {
+        if (result.sent == 0 || !taken.contains(slip.row))
+            result.unprinted.append(slip.row);
+    }
     return result;
+}
+
+QString batchPrintSummary(const BatchPrintResult &result, int total)
+{
+    QStringList lines;
+    if (!result.failure.isEmpty())
+        lines.append(result.failure);
+    else if (result.cancelled)
+        lines.append(QStringLiteral("Ispis je prekinut."));
+    lines.append(QStringLiteral("Pisač je prihvatio uplatnica: %1 od %2.").arg(result.sent).arg(total));
+    if (!result.unprinted.isEmpty())
+        lines.append(QStringLiteral("Nisu ispisani redci: %1.").arg(rowsText(result.unprinted)));
+    return lines.join(u'\n');
 }

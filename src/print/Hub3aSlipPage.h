@@ -32,6 +32,10 @@ struct Hub3aPrintFrame
 
     // Throws as printFrame for a calibration or offsets that give no frame.
     static Hub3aPrintFrame of(const Calibration &calibration, const PrintOffsets &offsets);
+
+    // Throws as requireFormOnPage when the slip with its top edge topMm down would lie wholly off
+    // a sheet of sheetMm.
+    void requireOnSheet(double topMm, QSizeF sheetMm) const;
 };
 
 // Draws one HUB-3A slip in mode with its top edge topMm down a page whose painter works in device

@@ -61,39 +61,58 @@ struct SetupControls
     QMarginsF margins() const { return {left->value(), top->value(), right->value(), bottom->value()}; }
 };
 
-// The chosen margins, converted to the printer's units and kept within what it can print.
-QMarginsF printableMargins(const QPageLayout &printerPage, QMarginsF chosen, QPageLayout::Unit units)
+// The least margins of a page whose layout holds those of the upright sheet, as the spooler gives
+// them: a landscape page is that sheet turned a quarter counter-clockwise, its left edge the
+// sheet's bottom edge.
+QMarginsF leastMargins(const QPageLayout &page)
 {
-    QPageLayout converted = printerPage;
+    const QMarginsF upright = page.minimumMargins();
+    if (page.orientation() != QPageLayout::Landscape)
+        return upright;
+    return {upright.bottom(), upright.left(), upright.top(), upright.right()};
+}
+
+// The chosen margins, converted to the page's units and kept within what the printer can print.
+QPageLayout printablePage(const QPageLayout &page, QMarginsF chosen, QPageLayout::Unit units)
+{
+    QPageLayout converted = page;
     converted.setUnits(units);
     converted.setMinimumMargins(QMarginsF());
     converted.setMargins(chosen);
-    converted.setUnits(printerPage.units());
+    converted.setUnits(page.units());
     chosen = converted.margins();
-    const QMarginsF least = printerPage.minimumMargins();
-    const QMarginsF most = printerPage.maximumMargins();
-    return {std::clamp(chosen.left(), least.left(), most.left()),
-            std::clamp(chosen.top(), least.top(), most.top()),
-            std::clamp(chosen.right(), least.right(), most.right()),
-            std::clamp(chosen.bottom(), least.bottom(), most.bottom())};
+    const QMarginsF least = leastMargins(page);
+    const QSizeF sheet = page.fullRect().size();
+    const auto clamp = [](double value, double low, double high) {
+        return std::max(low, std::min(value, high));
+    };
+    const QMarginsF margins(clamp(chosen.left(), least.left(), sheet.width() - least.right()),
+                            clamp(chosen.top(), least.top(), sheet.height() - least.bottom()),
+                            clamp(chosen.right(), least.right(), sheet.width() - least.left()),
+                            clamp(chosen.bottom(), least.bottom(), sheet.height() - least.top()));
+    return QPageLayout(page.pageSize(), page.orientation(), margins, page.units(), least);
 }
 
 } // namespace
 
-bool runPageSetup(QPrinter &printer, QWidget *parent)
+std::optional<QPageLayout> runPageSetup(QPrinter &printer, const QPageLayout &shown, QWidget *parent)
 {
     QPageSetupDialog dialog(&printer, parent);
     SetupControls controls(dialog);
     if (!controls.complete())
-        return dialog.exec() == QDialog::Accepted;
-    controls.show(printer.pageLayout());
+        return dialog.exec() == QDialog::Accepted ? std::optional(printer.pageLayout()) : std::nullopt;
+    controls.show(shown);
     if (dialog.exec() != QDialog::Accepted)
-        return false;
+        return std::nullopt;
     const QPageSize paper = controls.paperSize();
     if (paper.isValid())
         printer.setPageSize(paper);
-    printer.setPageOrientation(controls.orientation());
-    const QPageLayout page = printer.pageLayout();
-    printer.setPageMargins(printableMargins(page, controls.margins(), controls.units()), page.units());
-    return true;
+    // The printer's layout keeps the upright sheet's least margins whatever the orientation.
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QPageLayout page = printer.pageLayout();
+    page.setOrientation(controls.orientation());
+    page = printablePage(page, controls.margins(), controls.units());
+    printer.setPageOrientation(page.orientation());
+    printer.setPageMargins(page.margins(), page.units());
+    return page;
 }

@@ -141,7 +141,7 @@ bool PlatformPrinter::BeginDoc(std::optional<QSizeF> sheetMm)
     }
     document->layout = sheetMm ? QPageLayout(QPageSize(*sheetMm, QPageSize::Millimeter),
                                              QPageLayout::Portrait, QMarginsF(), QPageLayout::Millimeter)
-                               : setupOf(entry).pageLayout();
+                               : pageOf(entry);
     document->writer.setTitle(m_title);
     document->writer.setCreator(QStringLiteral("Zorvat 1.0"));
     document->writer.setResolution(pdfResolution);
@@ -159,6 +159,14 @@ QPainter &PlatformPrinter::Canvas()
     if (!m_document)
         notPrinting();
     return m_document->painter;
+}
+
+void PlatformPrinter::NewPage()
+{
+    if (!m_document)
+        notPrinting();
+    if (!m_document->writer.newPage())
+        throw UserError(QStringLiteral("Ispis nije moguće nastaviti."));
 }
 
 void PlatformPrinter::EndDoc()
@@ -197,7 +205,7 @@ QList<int> PlatformPrinter::Resolutions() const
 
 QRectF PlatformPrinter::printableArea() const
 {
-    return setupOf(currentEntry()).pageLayout().paintRect(QPageLayout::Millimeter);
+    return pageOf(currentEntry()).paintRect(QPageLayout::Millimeter);
 }
 
 int PlatformPrinter::PageWidth() const
@@ -210,7 +218,16 @@ int PlatformPrinter::PageHeight() const
     return toDeviceUnits(printableArea().height());
 }
 
+QPageLayout PlatformPrinter::pageOf(const QString &entry) const
+{
+    QPrinter &setup = setupOf(entry);
+    const auto confirmed = m_pages.find(entry);
+    return confirmed != m_pages.end() ? confirmed->second : setup.pageLayout();
+}
+
 void PlatformPrinter::showSetupDialog(QWidget *parent)
 {
-    runPageSetup(setupOf(currentEntry()), parent);
+    const QString entry = currentEntry();
+    if (const std::optional<QPageLayout> page = runPageSetup(setupOf(entry), pageOf(entry), parent))
+        m_pages[entry] = *page;
 }

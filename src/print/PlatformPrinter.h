@@ -2,6 +2,7 @@
 
 #include "print/PrinterDevice.h"
 
+#include <QPageLayout>
 #include <QRectF>
 #include <QString>
 
@@ -37,6 +38,7 @@ public:
 
     bool BeginDoc(std::optional<QSizeF> sheetMm = std::nullopt) override;
     QPainter &Canvas() override;
+    void NewPage() override;
     void EndDoc() override;
     void Abort() override;
     bool Printing() const override { return m_document != nullptr; }
@@ -55,6 +57,8 @@ private:
     QString currentEntry() const;
     // The page set-up of an entry, made on first use.
     QPrinter &setupOf(const QString &entry) const;
+    // The page an entry prints on: the one confirmed in its page set-up, else its set-up's own.
+    QPageLayout pageOf(const QString &entry) const;
     // The current printer's printable area on the sheet, in millimetres.
     QRectF printableArea() const;
 
@@ -64,6 +68,9 @@ private:
     QString m_defaultQueue;
     QString m_title;
     mutable std::map<QString, std::unique_ptr<QPrinter>> m_setups;
+    // Pages confirmed in the page set-up; kept here, as a printer's layout keeps the least margins
+    // of the upright sheet also for a landscape page.
+    std::map<QString, QPageLayout> m_pages;
     mutable std::map<QString, QList<int>> m_resolutions; // of the queues set up, in dots per inch
     std::unique_ptr<Document> m_document;
 };

@@ -28,3 +28,10 @@ FormFrame printFrame(const Calibration &calibration, bool perforation, int dX, i
         throw UserError(refused);
     return FormFrame::print(calibration.RectWidth, calibration.RectHeight, perforation, dX, dY);
 }
+
+void requireFormOnPage(const QRectF &form, const QSizeF &pageSize)
+{
+    if (!form.intersects(QRectF(QPointF(), pageSize)))
+        throw UserError(QStringLiteral(
+            "Obrazac bi se ispisao izvan stranice: provjerite pomak ispisa i kalibraciju pisača"));
+}

@@ -26,6 +26,8 @@ void printForm(PrinterDevice &printer, const SettingsStore &store, const PrintSo
     const Calibration calibration = source.calibration();
     // Built before the document begins, so a calibration that gives no frame prints nothing.
     const FormFrame frame = printFrame(calibration, perforation, offsets.dX, offsets.dY);
+    requireFormOnPage(QRectF(frame.originX, frame.originY, frame.width, frame.height),
+                      QSizeF(printer.PageWidth(), printer.PageHeight()));
     PrintOnePage(printer, title, [&](QPainter &canvas) {
         QPainterSurface surface(canvas);
         surface.setFontCharset(centralEuropeanCharset);
@@ -74,7 +76,13 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
                 SlipPlace place)
 {
     const Hub3aRecord record = source.hub3aData();
-    const Hub3aPrintFrame frame = Hub3aPrintFrame::of(source.calibration(), ReadPrintOffsets(store));
+    const bool file = printer.WritesFile();
+    // The offsets place a slip on a printer's sheet; a file's page is no sheet in a feeder, so its
+    // slip lies at the page's corner.
+    const Hub3aPrintFrame frame =
+        Hub3aPrintFrame::of(source.calibration(), file ? PrintOffsets{} : ReadPrintOffsets(store));
+    const double topMm = file ? 0 : slipTopMm(place);
+    frame.requireOnSheet(topMm, file ? hub3aSlipMm : a4SheetMm);
     if (mode != PrintMode::Template) {
         // A slip the bank cannot pay, or whose fields break the form's rules, is never printed.
         QList<Hub3aProblem> problems = hub3aFieldProblems(record);
@@ -88,9 +96,8 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
         for (const int dotsPerInch : printer.Resolutions())
             checkPrintedBarcode(*payload, dotsPerInch);
     }
-    const bool file = printer.WritesFile();
     PrintOnePage(
         printer, hub3aDocumentTitle(),
-        [&](QPainter &page) { paintHub3aSlip(page, frame, file ? 0 : slipTopMm(place), mode, record); },
+        [&](QPainter &page) { paintHub3aSlip(page, frame, topMm, mode, record); },
         file ? hub3aSlipMm : a4SheetMm);
 }

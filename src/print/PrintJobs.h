@@ -17,10 +17,10 @@ void PrintZorvat(PrinterDevice &printer, const SettingsStore &store, const Print
                  PrintMode mode, bool perforation);
 
 // The HUB-3A slip of the main window's record, on an A4 sheet of three at place, or on a page of
-// its own when the printer writes a file; in the calibration and stored offsets, without the
-// perforation shift. Before anything is sent, the barcode is drawn at each resolution the printer
-// may print at and read back: when it does not carry the payment byte for byte, nothing is printed
-// and UserError says why.
+// its own at the page's corner when the printer writes a file; in the calibration and (on a printer)
+// the stored offsets, without the perforation shift. Before anything is sent, the barcode is drawn at each
+// resolution the printer may print at and read back: when it does not carry the payment byte for byte,
+// nothing is printed and UserError says why.
 void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintSource &source, PrintMode mode,
                 SlipPlace place);
 

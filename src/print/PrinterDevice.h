@@ -35,13 +35,17 @@ public:
     virtual QString Title() const = 0;
     virtual void setTitle(const QString &title) = 0;
 
-    // Starts a document of one page on the current printer: on the printer's page set-up, or,
+    // Starts a document on the current printer, its first page open: on the printer's page set-up, or,
     // given sheetMm, on a sheet of that size in millimetres whose device (0, 0) is the sheet's own
     // corner (no margins). False when the user declined to name an output file: then no document
     // is open and nothing will be printed.
     virtual bool BeginDoc(std::optional<QSizeF> sheetMm = std::nullopt) = 0;
     // The open page's painter, in device units.
     virtual QPainter &Canvas() = 0;
+    // Ends the open page and starts the next one of the same document, on the same sheet; the
+    // document still leaves the program only at EndDoc, as one job. Throws UserError when no
+    // document is open or the page cannot be started.
+    virtual void NewPage() = 0;
     // Ends the page and hands the document to its destination.
     virtual void EndDoc() = 0;
     // Drops the open document: nothing of it is printed. Does nothing when none is open.

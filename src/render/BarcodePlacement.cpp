@@ -9,21 +9,33 @@ namespace {
 
 constexpr double millimetresPerInch = 25.4;
 constexpr double moduleInches = 0.01;
-// The HUB-3A cell's bars start this far under the top of the cell (1.02 mm under its 1 pt line).
-constexpr double topGapMillimetres = 0.84;
+// White kept between the symbol and the cell's lines above and below it where the cell has room:
+// under blur a line close to the bars costs decodes.
+constexpr double clearMillimetres = 2;
 
-double rowHeightFor(int rows, double module, double height)
+// The top of a symbol of height in cell: centred, on a multiple of grid from the device's (0, 0),
+// and, where the centred place leaves clear above and below, a grid place that keeps it.
+double centredTop(const QRectF &cell, double height, double clear, double grid)
 {
-    constexpr int quiet = 2 * BarcodeSymbol::quietModules;
-    if ((rows * BarcodeSymbol::rowModules + quiet) * module <= height)
-        return BarcodeSymbol::rowModules * module;
-    return 2 * module;
+    const double centred = cell.top() + (cell.height() - height) / 2;
+    double top = std::round(centred / grid) * grid;
+    const double highest = cell.top() + clear;
+    const double lowest = cell.bottom() - clear - height;
+    if (highest <= lowest) {
+        if (top < highest)
+            top = std::ceil(highest / grid - 1e-9) * grid;
+        else if (top > lowest)
+            top = std::floor(lowest / grid + 1e-9) * grid;
+        if (top < highest || top > lowest) // no grid place between: the centre is the best
+            top = centred;
+    }
+    return top;
 }
 
 } // namespace
 
 BarcodePlacement placeBarcode(int width, int rows, const QRectF &cell, double dotsPerInch,
-                              BarcodeDevice device)
+                              double dotsPerInchDown, BarcodeDevice device)
 {
     constexpr int quiet = 2 * BarcodeSymbol::quietModules;
     const double exactModule = dotsPerInch * moduleInches;
@@ -39,28 +51,31 @@ BarcodePlacement placeBarcode(int width, int rows, const QRectF &cell, double do
             placement.scaled = true;
         }
     }
-    placement.rowHeight = rowHeightFor(rows, placement.module, cell.height());
+    // The module's height on paper is its width there: measured down the device, in its units.
+    const double moduleDown = placement.module * dotsPerInchDown / dotsPerInch;
+    const bool threeFit = (rows * BarcodeSymbol::rowModules + quiet) * moduleDown <= cell.height();
+    placement.rowHeight = (threeFit ? BarcodeSymbol::rowModules : 2) * moduleDown;
     const double symbolWidth = width * placement.module;
     double symbolHeight = rows * placement.rowHeight;
-    const double quietHeight = quiet * placement.module;
+    const double quietHeight = quiet * moduleDown;
     if (symbolHeight + quietHeight > cell.height()) {
         // Even 2-module rows are too tall: squeeze the rows into the cell.
         placement.rowHeight = (cell.height() - quietHeight) / rows;
         symbolHeight = rows * placement.rowHeight;
         placement.scaled = true;
     }
-    const double topGap = topGapMillimetres * dotsPerInch / millimetresPerInch;
-    const double spareHeight = cell.height() - symbolHeight;
-    const double y = cell.top() + std::min(topGap, spareHeight / 2);
+    if (device == BarcodeDevice::Raster && !placement.scaled) {
+        placement.rowHeight = std::max(1.0, std::round(placement.rowHeight));
+        symbolHeight = rows * placement.rowHeight;
+    }
     const double x = cell.left() + (cell.width() - symbolWidth) / 2;
+    const double clear = clearMillimetres * dotsPerInchDown / millimetresPerInch;
     if (device == BarcodeDevice::Vector) {
         // Whole modules from the page's corner, so a 300 or 600 dpi raster of the page has whole dots.
         placement.origin = QPointF(std::round(x / placement.module) * placement.module,
-                                   std::round(y / placement.module) * placement.module);
+                                   centredTop(cell, symbolHeight, clear, moduleDown));
     } else {
-        placement.origin = QPointF(std::round(x), std::round(y));
+        placement.origin = QPointF(std::round(x), centredTop(cell, symbolHeight, clear, 1));
     }
-    if (device == BarcodeDevice::Raster && !placement.scaled)
-        placement.rowHeight = std::round(placement.rowHeight);
     return placement;
 }

@@ -16,11 +16,19 @@ struct BarcodePlacement
 enum class BarcodeDevice { Raster, Vector };
 
 // Places a symbol of `width` x `rows` modules with its quiet zones in `cell` (device units).
-// The module is 0.254 mm (1/100 inch) at dotsPerInch: on a raster device the nearest whole number of
-// pixels that keeps the symbol in the cell, down to 1, and below that the symbol is scaled into the
-// cell; on a vector device exactly 1/100 inch with the origin on a multiple of the module from the
-// device's (0, 0). Rows are 3 modules high, or 2 when 3 do not fit the cell. The symbol is centred
-// across the cell and stands 0.84 mm under its top, or centred down the cell when that space is
-// not there.
+// The module is 0.254 mm (1/100 inch) at dotsPerInch across: on a raster device the nearest whole
+// number of pixels that keeps the symbol in the cell, down to 1, and below that the symbol is
+// scaled into the cell; on a vector device exactly 1/100 inch with the origin on a multiple of the
+// module from the device's (0, 0). Rows are 3 modules high at dotsPerInchDown (a calibration may
+// scale a page unequally), or 2 when 3 do not fit the cell. The symbol is centred across the cell
+// and down it, so that a short symbol keeps at least 2 mm of white to the lines above and below it
+// and a tall one splits what room there is evenly.
 BarcodePlacement placeBarcode(int width, int rows, const QRectF &cell, double dotsPerInch,
-                              BarcodeDevice device);
+                              double dotsPerInchDown, BarcodeDevice device);
+
+// The same on a device of equal resolution across and down.
+inline BarcodePlacement placeBarcode(int width, int rows, const QRectF &cell, double dotsPerInch,
+                                     BarcodeDevice device)
+{
+    return placeBarcode(width, rows, cell, dotsPerInch, dotsPerInch, device);
+}

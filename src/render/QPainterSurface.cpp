@@ -149,8 +149,10 @@ void QPainterSurface::paintBarcode(int x1, int y1, int x2, int y2, const QByteAr
     const BarcodeDevice device = m_painter.paintEngine()->type() == QPaintEngine::Raster
                                      ? BarcodeDevice::Raster
                                      : BarcodeDevice::Vector;
-    const double dotsPerInch = m_barcodeDotsPerInch.value_or(m_painter.device()->logicalDpiX());
-    const BarcodePlacement placement = placeBarcode(symbol.width(), symbol.rows(), cell, dotsPerInch, device);
+    const QSizeF dotsPerInch = m_barcodeDotsPerInch.value_or(
+        QSizeF(m_painter.device()->logicalDpiX(), m_painter.device()->logicalDpiY()));
+    const BarcodePlacement placement =
+        placeBarcode(symbol.width(), symbol.rows(), cell, dotsPerInch.width(), dotsPerInch.height(), device);
     const QColor ink = toQColor(state().pen.color);
     m_painter.save();
     m_painter.resetTransform();

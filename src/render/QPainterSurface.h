@@ -4,6 +4,7 @@
 #include "render/FittedFonts.h"
 
 #include <QPainter>
+#include <QSizeF>
 
 #include <optional>
 
@@ -18,9 +19,9 @@ public:
     QPainterSurface(const QPainterSurface &) = delete;
     QPainterSurface &operator=(const QPainterSurface &) = delete;
 
-    // The resolution a barcode's modules are measured in: the device's own, unless a printer's
-    // calibration scales the page, when it is the device's dots per inch of paper.
-    void setBarcodeDotsPerInch(double dotsPerInch) { m_barcodeDotsPerInch = dotsPerInch; }
+    // The resolution a barcode's modules are measured in, across and down: the device's own, unless
+    // a printer's calibration scales the page, when it is the device's dots per inch of paper.
+    void setBarcodeDotsPerInch(double across, double down) { m_barcodeDotsPerInch = QSizeF(across, down); }
 
 protected:
     void paintMove(int x, int y) override;
@@ -40,5 +41,5 @@ private:
     FittedFonts m_ownFonts;
     FittedFonts &m_fonts;
     std::optional<PenState> m_painterPen; // the pen last given to the painter for lines
-    std::optional<double> m_barcodeDotsPerInch;
+    std::optional<QSizeF> m_barcodeDotsPerInch;
 };

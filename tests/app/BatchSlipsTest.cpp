@@ -11,6 +11,7 @@
 #include "partners/Podaci.h"
 #include "print/Hub3aSlipPage.h"
 
+#include <QComboBox>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -50,6 +51,10 @@ protected:
             ++outputQuestions;
             return output;
         };
+        batch.offerSavingUnprinted = [this](const QString &summary) {
+            offers.append(summary);
+            return saveUnprinted;
+        };
     }
 
     QString writeTable(const QByteArray &bytes)
@@ -73,6 +78,8 @@ protected:
     bool printValid = true;
     std::optional<BatchOutput> output = BatchOutput{};
     int outputQuestions = 0;
+    QStringList offers; // summaries of prints that left rows unprinted
+    bool saveUnprinted = false;
 };
 
 // The pages of a PDF as the writer marks them.
@@ -189,7 +196,7 @@ TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
     window->hub3a().setText(Hub3aField::Amount, u"45,30"_s);
     const QString pdf = dir.filePath(u"stanari.pdf"_s);
     dialogs.setNextFileName(pdf);
-    output = BatchOutput{false, {1, PrintMode::DataOnly}};
+    output = BatchOutput{false, {1, PrintMode::DataOnly}, QString()};
     QTest::mouseClick(partnerDialog.findChild<QPushButton *>(u"BitBtn5"_s), Qt::LeftButton);
     EXPECT_TRUE(reports.isEmpty());
     EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));
@@ -209,31 +216,61 @@ TEST_F(BatchSlipsTest, CancellingTheOutputChoiceWritesNothing)
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(BatchSlipsTest, ATableGoesToThePrinterThreeSlipsASheet)
+TEST_F(BatchSlipsTest, ATableGoesToTheChosenPrinterAsOneJobOfSheetsOfThree)
 {
-    output = BatchOutput{true, {1, PrintMode::DataOnly}};
+    printer.setPrinterIndex(1); // the file is current; the batch names its printer
+    output = BatchOutput{true, {1, PrintMode::DataOnly}, u"Laser on LPT1:"_s};
     QByteArray table = fullHeader;
     for (int i = 1; i <= 4; ++i)
         table += tableRow(u"Stanar %1"_s.arg(i), u"1,00"_s);
     dialogs.setNextFileName(writeTable(table));
+    printer.log.clear();
     batch.slipsFromTableFile();
     EXPECT_EQ(dialogs.fileTitles, QStringList{u"Uplatnice iz tablice"_s}); // no file asked for
+    EXPECT_EQ(printer.log.first(), u"setIndex 0"_s);
+    EXPECT_EQ(printer.log.filter(u"begin"_s).size(), 1);
     EXPECT_EQ(printer.pagesPrinted, 2);
     EXPECT_EQ(printer.sheet, std::optional<QSizeF>(a4SheetMm));
-    EXPECT_EQ(dialogs.messages, QStringList{u"Na pisač je poslano uplatnica: 4."_s});
+    EXPECT_EQ(dialogs.messages, QStringList{u"Pisač je prihvatio uplatnica: 4 od 4."_s});
+    EXPECT_TRUE(offers.isEmpty());
 }
 
-TEST(BatchOutputDialog, GivesTheChosenDestinationModeAndSlipsPerPage)
+TEST_F(BatchSlipsTest, RowsAPrintDidNotPrintAreOfferedAndSavedAsATableToPrintAgain)
 {
-    const BatchOutputDialog noPrinter{QString()};
-    EXPECT_FALSE(noPrinter.findChild<QRadioButton *>(u"ToPrinter"_s)->isEnabled());
-    BatchOutputDialog withPrinter(u"Laser"_s);
-    auto *toPrinter = withPrinter.findChild<QRadioButton *>(u"ToPrinter"_s);
-    EXPECT_EQ(toPrinter->text(), u"Pisač: Laser"_s);
-    EXPECT_FALSE(withPrinter.output().toPrinter);
-    toPrinter->setChecked(true);
-    EXPECT_TRUE(withPrinter.output().toPrinter);
+    output = BatchOutput{true, {3, PrintMode::Complete}, u"Laser on LPT1:"_s};
+    printer.failOnEnd = u"Poslužitelj ispisa ne odgovara."_s;
+    QByteArray table = fullHeader;
+    for (int i = 1; i <= 3; ++i)
+        table += tableRow(u"Stanar %1"_s.arg(i), u"%1,00"_s.arg(i));
+    dialogs.setNextFileName(writeTable(table));
+    saveUnprinted = true;
+    const QString saved = dir.filePath(u"neispisani"_s); // ".csv" is added
+    dialogs.setNextFileName(saved);
+    batch.slipsFromTableFile();
+    EXPECT_EQ(offers, QStringList{u"Poslužitelj ispisa ne odgovara.\nPisač je prihvatio uplatnica: 0 od 3.\n"
+                                  u"Nisu ispisani redci: 1, 2, 3."_s});
+    const Hub3aTable again = readHub3aTable(readAll(saved + u".csv"_s), Hub3aRecord());
+    EXPECT_TRUE(again.problems.isEmpty());
+    ASSERT_EQ(again.slips.size(), 3);
+    EXPECT_EQ(again.slips[2].record[Hub3aField::PayerName], u"Stanar 3"_s);
+    EXPECT_EQ(again.slips[2].record[Hub3aField::Amount], u"3,00"_s);
+    EXPECT_EQ(again.slips[2].record[Hub3aField::RecipientReference], u"2026"_s);
+    EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno naloga: 3 u %1.csv"_s.arg(saved)});
+}
 
+TEST(BatchOutputDialog, GivesTheChosenDestinationPrinterModeAndSlipsPerPage)
+{
+    const BatchOutputDialog noPrinter{QStringList(), QString()};
+    EXPECT_FALSE(noPrinter.findChild<QRadioButton *>(u"ToPrinter"_s)->isEnabled());
+    BatchOutputDialog withPrinters({u"Laser"_s, u"Inkjet"_s}, u"Inkjet"_s);
+    auto *toPrinter = withPrinters.findChild<QRadioButton *>(u"ToPrinter"_s);
+    auto *printers = withPrinters.findChild<QComboBox *>(u"Printer"_s);
+    EXPECT_EQ(printers->currentText(), u"Inkjet"_s);
+    EXPECT_FALSE(withPrinters.output().toPrinter);
+    toPrinter->setChecked(true);
+    printers->setCurrentIndex(0);
+    EXPECT_TRUE(withPrinters.output().toPrinter);
+    EXPECT_EQ(withPrinters.output().printer, u"Laser"_s);
     const struct
     {
         const char *mode, *page;
@@ -245,7 +282,7 @@ TEST(BatchOutputDialog, GivesTheChosenDestinationModeAndSlipsPerPage)
         {"DataOnly", "ThreePerPage", PrintMode::DataOnly, 3},
     };
     for (const auto &c : cases) {
-        BatchOutputDialog dialog(u"Laser"_s);
+        BatchOutputDialog dialog({u"Laser"_s}, QString());
         dialog.findChild<QRadioButton *>(QLatin1StringView(c.mode))->setChecked(true);
         dialog.findChild<QRadioButton *>(QLatin1StringView(c.page))->setChecked(true);
         EXPECT_EQ(dialog.output().pdf.mode, c.expectedMode) << c.mode;

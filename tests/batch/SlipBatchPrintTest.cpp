@@ -1,8 +1,11 @@
 #include "batch/SlipBatchPrint.h"
 #include "../print/FakePrinter.h"
 #include "PdfSlips.h"
+#include "QtPrinters.h"
+#include "UserErrorOf.h"
 #include "model/Hub3aPayload.h"
 #include "print/BarcodeReadBack.h"
+#include "print/PrintJobs.h"
 
 #include <gtest/gtest.h>
 
@@ -14,6 +17,11 @@ using namespace Qt::StringLiterals;
 class SheetPrinter : public FakePrinter
 {
 public:
+    void NewPage() override
+    {
+        sheets.append(page);
+        FakePrinter::NewPage();
+    }
     void EndDoc() override
     {
         FakePrinter::EndDoc();
@@ -51,7 +59,7 @@ double darkShareNear(const QImage &sheet, double yMm)
 
 const Hub3aPrintFrame frame = Hub3aPrintFrame::of(Calibration{}, PrintOffsets{});
 
-TEST(SlipBatchPrint, PrintsThreeSlipsToAnA4SheetEachSheetADocumentThatReadsBack)
+TEST(SlipBatchPrint, PrintsThreeSlipsToAnA4SheetAllSheetsOneDocumentThatReadsBack)
 {
     SheetPrinter printer;
     const QList<NumberedSlip> list = slips(7);
@@ -62,8 +70,11 @@ TEST(SlipBatchPrint, PrintsThreeSlipsToAnA4SheetEachSheetADocumentThatReadsBack)
     EXPECT_EQ(result.sheets, 3);
     EXPECT_FALSE(result.cancelled);
     EXPECT_TRUE(result.refused.isEmpty());
+    EXPECT_TRUE(result.unprinted.isEmpty());
     EXPECT_EQ(progress, 7);
     EXPECT_EQ(printer.sheet, std::optional<QSizeF>(a4SheetMm));
+    EXPECT_EQ(printer.log,
+              (QStringList{u"begin "_s + hub3aDocumentTitle(), u"newPage"_s, u"newPage"_s, u"end"_s}));
     ASSERT_EQ(printer.sheets.size(), 3);
     QList<QByteArray> printed;
     for (const QImage &sheet : printer.sheets)
@@ -80,18 +91,59 @@ TEST(SlipBatchPrint, PrintsThreeSlipsToAnA4SheetEachSheetADocumentThatReadsBack)
     EXPECT_LT(darkShareNear(dataPrinter.sheets[0], 99), 0.05); // none on pre-printed forms
 }
 
-TEST(SlipBatchPrint, CancellingKeepsTheSheetsSentAndSaysHowManySlips)
+TEST(SlipBatchPrint, EveryEndSaysHowManySlipsThePrinterAcceptedAndWhichRowsItDidNotPrint)
 {
-    SheetPrinter printer;
-    int done = 0;
-    const BatchPrintResult result =
-        printSlipBatch(printer, frame, slips(10), PrintMode::DataOnly,
-                       {[&](int count, int) { done = count; }, [&] { return done == 5; }});
-    EXPECT_TRUE(result.cancelled);
-    EXPECT_EQ(result.sent, 3); // the fourth and fifth were gathered for a sheet never begun
-    EXPECT_EQ(result.sheets, 1);
-    EXPECT_EQ(printer.log.filter(u"begin"_s).size(), 1);
-    EXPECT_TRUE(printer.log.filter(u"abort"_s).isEmpty());
+    const struct
+    {
+        const char *name;
+        int count, cancelAt;            // cancelAt: slips done when the user cancels; 0 never
+        std::optional<QString> spooler; // what the spooler says to the finished job
+        QList<int> unreadable;          // rows whose barcode does not read back
+        QString summary;
+    } cases[] = {
+        {"done", 4, 0, {}, {}, u"Pisač je prihvatio uplatnica: 4 od 4."_s},
+        {"cancelled",
+         10,
+         5,
+         {},
+         {},
+         u"Ispis je prekinut.\nPisač je prihvatio uplatnica: 0 od 10.\nNisu ispisani redci: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10."_s},
+        {"scheduler silent",
+         12,
+         0,
+         u"Poslužitelj ispisa ne odgovara."_s,
+         {},
+         u"Poslužitelj ispisa ne odgovara.\nPisač je prihvatio uplatnica: 0 od 12.\nNisu ispisani redci: od 1 do 12 (ukupno 12)."_s},
+        {"job refused",
+         2,
+         0,
+         u"Pisač Laser nije prihvatio ispis: Service Unavailable"_s,
+         {},
+         u"Pisač Laser nije prihvatio ispis: Service Unavailable\nPisač je prihvatio uplatnica: 0 od 2.\nNisu ispisani redci: 1, 2."_s},
+        {"unreadable rows left out",
+         5,
+         0,
+         {},
+         {2, 4},
+         u"Pisač je prihvatio uplatnica: 3 od 5.\nNisu ispisani redci: 2, 4."_s},
+    };
+    for (const auto &c : cases) {
+        SheetPrinter printer;
+        printer.failOnEnd = c.spooler;
+        QList<NumberedSlip> list = slips(c.count);
+        for (NumberedSlip &slip : list) {
+            if (c.unreadable.contains(slip.row))
+                slip.record.set(Hub3aField::Amount, u"12,345"_s); // no amount: no barcode
+        }
+        int done = 0;
+        const BatchPrintResult result = printSlipBatch(
+            printer, frame, list, PrintMode::DataOnly,
+            {[&](int count, int) { done = count; }, [&] { return c.cancelAt > 0 && done == c.cancelAt; }});
+        EXPECT_EQ(batchPrintSummary(result, c.count), c.summary) << c.name;
+        EXPECT_EQ(printer.log.filter(u"begin"_s).size(), 1) << c.name;
+        // Nothing is printed unless the whole job is accepted.
+        EXPECT_EQ(printer.log.contains(u"abort"_s), result.sent == 0) << c.name;
+    }
 }
 
 TEST(SlipBatchPrint, SlipsThatDoNotReadBackAtThePrintersResolutionAreLeftOut)
@@ -105,6 +157,26 @@ TEST(SlipBatchPrint, SlipsThatDoNotReadBackAtThePrintersResolutionAreLeftOut)
     EXPECT_TRUE(printer.log.filter(u"begin"_s).isEmpty());
     // The template carries no barcode, so it prints at any resolution.
     EXPECT_EQ(printSlipBatch(printer, frame, slips(2), PrintMode::Template).sent, 2);
+}
+
+TEST(SlipBatchPrint, AFrameThatPutsASlipOffTheSheetPrintsNothing)
+{
+    const struct
+    {
+        const char *name;
+        PrintOffsets offsets;
+    } cases[] = {
+        {"far right", {214748300, 0}}, {"below the sheet", {0, 300}}, {"above the sheet", {0, -100}}};
+    for (const auto &c : cases) {
+        SheetPrinter printer;
+        EXPECT_EQ(userErrorOf([&] {
+                      printSlipBatch(printer, Hub3aPrintFrame::of(Calibration{}, c.offsets), slips(3),
+                                     PrintMode::Complete);
+                  }),
+                  u"Obrazac bi se ispisao izvan stranice: provjerite pomak ispisa i kalibraciju pisača"_s)
+            << c.name;
+        EXPECT_TRUE(printer.log.isEmpty()) << c.name;
+    }
 }
 
 TEST(SlipBatchPrint, ADeclinedDocumentStopsTheBatch)

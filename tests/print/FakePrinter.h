@@ -11,7 +11,7 @@
 
 // A printer whose page is an image of one pixel per device unit: the printable area, or the whole
 // sheet a document asks for. It logs what is done to it: "setIndex <n>", "setup <entry>",
-// "begin <title>", "end", "abort". The entry "PDF datoteka" writes a file.
+// "begin <title>", "newPage", "end", "abort". The entry "PDF datoteka" writes a file.
 class FakePrinter : public PrinterDevice
 {
 public:
@@ -56,8 +56,21 @@ public:
             throw UserError(QStringLiteral("page failed"));
         return *painter;
     }
+    void NewPage() override
+    {
+        if (!painter)
+            throw UserError(QStringLiteral("Printer is not currently printing"));
+        painter.reset();
+        log.append(QStringLiteral("newPage"));
+        ++pagesPrinted;
+        page = QImage(page.size(), QImage::Format_RGB32);
+        page.fill(Qt::white);
+        painter.emplace(&page);
+    }
     void EndDoc() override
     {
+        if (failOnEnd)
+            throw UserError(*failOnEnd);
         painter.reset();
         log.append(QStringLiteral("end"));
         ++pagesPrinted;
@@ -82,11 +95,12 @@ public:
     QString title;
     bool declineNextDocument = false;
     bool failOnCanvas = false;
+    std::optional<QString> failOnEnd; // EndDoc throws it, as a spooler that refuses the job
     QStringList log;
     QList<int> resolutions{300, 600};
     QImage page;                 // the last page printed
     std::optional<QSizeF> sheet; // the sheet it asked for
-    int pagesPrinted = 0;
+    int pagesPrinted = 0;        // pages ended, of every document
 
 private:
     std::optional<QPainter> painter;

@@ -3,10 +3,13 @@
 #include "Hub3aTestSlips.h"
 #include "QtPrinters.h"
 #include "UserErrorOf.h"
+#include "model/Hub3aPayload.h"
 #include "model/SettingsStore.h"
+#include "print/BarcodeReadBack.h"
 #include "print/PrintJobs.h"
 #include "print/PrintProp.h"
 #include "print/PrnCalibrate.h"
+#include "render/BarcodeSymbol.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -132,6 +135,47 @@ TEST_F(Hub3aPrintTest, TheCalibrationScalesTheSlipAndTheStoredOffsetsMoveItAsFor
         const QRectF ink = printedInk(SlipPlace::Middle);
         // A slip drawn larger runs off the sheet's right edge.
         expectBoundsNear(ink, expected & QRectF(QPointF(), printer.page.size()), c.name);
+    }
+}
+
+TEST_F(Hub3aPrintTest, BarcodeRowsAreThreeModulesHighOnPaperAndTheSymbolIsCentredClearOfTheLines)
+{
+    using namespace Hub3aTestSlips;
+    const struct
+    {
+        qint32 across, down; // calibration squares in mm
+    } calibrations[] = {{8, 8}, {7, 9}, {9, 7}};
+    for (const auto &calibration : calibrations) {
+        for (const size_t slip : {size_t(5), size_t(4), size_t(1)}) { // short, 31 rows, longest
+            source.record = Calibration{calibration.across, calibration.down, 4, 4, 2, 10};
+            source.hub3a = testRecords()[slip];
+            const QByteArray payload = *hub3aPayloadBytes(source.hub3a);
+            const std::string what = std::to_string(calibration.across) + " x " +
+                                     std::to_string(calibration.down) + ", slip " + std::to_string(slip);
+            PrintHub3a(printer, store, source, PrintMode::DataOnly, SlipPlace::Top);
+            // Paper millimetres of one device unit (a pixel of the page), across and down.
+            const double across = calibration.across / 100.0, down = calibration.down / 100.0;
+            const QImage cell =
+                printer.page.copy(QRectF(QPointF(cellLeft / 100.0 / across, cellTop / 100.0 / down),
+                                         QPointF(cellRight / 100.0 / across, cellBottom / 100.0 / down))
+                                      .toRect());
+            EXPECT_EQ(readBarcodeBytes(cell), payload) << what;
+            const QRectF symbol = inkBounds(cell);
+            ASSERT_FALSE(symbol.isEmpty()) << what;
+            const int rows = BarcodeSymbol::hub3a(payload).rows();
+            const double moduleMm = symbol.width() * across / 222;
+            const double rowMm = symbol.height() * down / rows;
+            const double cellHeightMm = (cellBottom - cellTop) / 100.0;
+            const double rowModules = (rows * 3 + 4) * moduleMm <= cellHeightMm ? 3 : 2;
+            EXPECT_NEAR(rowMm / moduleMm, rowModules, 0.15) << what;
+            const double aboveMm = symbol.top() * down;
+            const double belowMm = (cell.height() - symbol.bottom()) * down;
+            if (cellHeightMm - rows * rowMm >= 4.3) {
+                EXPECT_GE(aboveMm, 1.9) << what;
+                EXPECT_GE(belowMm, 1.9) << what;
+            }
+            EXPECT_NEAR(aboveMm, belowMm, 0.3) << what;
+        }
     }
 }
 

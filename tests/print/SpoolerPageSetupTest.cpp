@@ -17,6 +17,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <string_view>
 
 namespace {
 
@@ -137,6 +138,21 @@ TEST_P(SpoolerPageSetupTest, ThePaperOrientationAndMarginsConfirmedInPostavkeRea
     EXPECT_EQ(second.landscape, c.landscape);
     if (c.left > 0) {
         EXPECT_NEAR(second.margins.left(), c.left, 0.01);
+    } else if (c.landscape) {
+        // The least margins turn with the page: the sheet's bottom strip is the page's left one.
+        // (The platform's dialog keeps the upright minimums for its own boxes, so a margin may be
+        // more than the least, never less.)
+        QPrinter upright(QPrinter::HighResolution);
+        upright.setPrinterName(spooler->queue());
+        upright.setPageSize(QPageSize(std::string_view(c.paper) == "A5" ? QPageSize::A5 : QPageSize::A4));
+        QPageLayout uprightPage = upright.pageLayout();
+        uprightPage.setUnits(QPageLayout::Millimeter);
+        const QMarginsF sheet = uprightPage.minimumMargins();
+        const QMarginsF turned(sheet.bottom(), sheet.left(), sheet.top(), sheet.right());
+        EXPECT_NEAR(second.margins.left(), turned.left(), 0.01);
+        EXPECT_NEAR(second.margins.right(), turned.right(), 0.01);
+        EXPECT_GE(second.margins.top(), turned.top() - 0.01);
+        EXPECT_GE(second.margins.bottom(), turned.bottom() - 0.01);
     }
 
     const int before = spooler->newestJobId();
@@ -159,6 +175,7 @@ TEST_P(SpoolerPageSetupTest, ThePaperOrientationAndMarginsConfirmedInPostavkeRea
 INSTANTIATE_TEST_SUITE_P(Papers, SpoolerPageSetupTest,
                          ::testing::Values(PaperCase{"a5Portrait", "A5", false, 0, 0, {148, 210}},
                                            PaperCase{"a4Landscape", "A4", true, 0, 0, {297, 210}},
+                                           PaperCase{"a5Landscape", "A5", true, 0, 0, {210, 148}},
                                            PaperCase{"a4WideMargins", "A4", false, 20, 30, {210, 297}}),
                          [](const ::testing::TestParamInfo<PaperCase> &info) {
                              return std::string(info.param.name);

@@ -99,9 +99,37 @@ TEST(BarcodePlacement, RasterOriginIsWholePixelsAndVectorOriginWholeModules)
     EXPECT_TRUE(whole(raster.origin.x()) && whole(raster.origin.y()));
     const BarcodePlacement pdf = placeBarcode(222, 21, cellAt(1200), 1200, BarcodeDevice::Vector);
     EXPECT_TRUE(whole(pdf.origin.x() / 12) && whole(pdf.origin.y() / 12));
-    // Centred across the cell with the first bar about 6.44 mm from the left, 56.20 mm from the top.
+    // Centred across the cell with the first bar about 6.44 mm from the left.
     EXPECT_NEAR(pdf.origin.x() / 1200 * 25.4, 6.44, 0.254);
-    EXPECT_NEAR(pdf.origin.y() / 1200 * 25.4, 56.20, 0.254);
+}
+
+TEST(BarcodePlacement, TheSymbolKeepsTwoMillimetresToTheLinesOrSplitsTheRoomEvenly)
+{
+    const struct
+    {
+        const char *what;
+        double dpi;
+        BarcodeDevice device;
+    } devices[] = {{"300 dpi", 300, BarcodeDevice::Raster},
+                   {"600 dpi", 600, BarcodeDevice::Raster},
+                   {"PDF", 1200, BarcodeDevice::Vector}};
+    for (const auto &d : devices) {
+        // 29 rows are the most that leave 2 mm above and below; 33 the most of 3 modules.
+        for (const int rows : {3, 21, 28, 29, 30, 31, 33, 40, 49}) {
+            const QRectF cell = cellAt(d.dpi);
+            const BarcodePlacement p = placeBarcode(222, rows, cell, d.dpi, d.device);
+            const double perMm = d.dpi / 25.4;
+            const double above = (p.origin.y() - cell.top()) / perMm;
+            const double below = (cell.bottom() - p.origin.y() - rows * p.rowHeight) / perMm;
+            const double step = (d.device == BarcodeDevice::Vector ? p.module : 1) / perMm;
+            const std::string what = std::string(d.what) + ", " + std::to_string(rows) + " rows";
+            if (above + below >= 4 + step) {
+                EXPECT_GE(above, 2 - 1e-9) << what;
+                EXPECT_GE(below, 2 - 1e-9) << what;
+            }
+            EXPECT_NEAR(above, below, 2 * step + 1e-9) << what;
+        }
+    }
 }
 
 TEST(BarcodePlacement, TooManyRowsForTwoModulesAreSqueezed)
