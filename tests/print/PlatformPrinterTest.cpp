@@ -116,6 +116,14 @@ TEST_F(PlatformPrinterTest, CancellingTheFileNamePrintsNothing)
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
+TEST_F(PlatformPrinterTest, ANameWithoutASuffixGetsPdfBeforeTheDialogAsksToReplaceIt)
+{
+    dialogs.everyFileName = dir.filePath(QStringLiteral("racuni"));
+    printRectangle();
+    EXPECT_EQ(PdfPage::read(dir.filePath(QStringLiteral("racuni.pdf"))).pages, 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("racuni"))));
+}
+
 TEST_F(PlatformPrinterTest, AbortDropsTheDocumentAndTheNextOneStartsClean)
 {
     ASSERT_TRUE(printer.BeginDoc());
