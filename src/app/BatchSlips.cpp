@@ -27,15 +27,6 @@
 
 #include <algorithm>
 
-namespace {
-
-QString withPdfSuffix(const QString &path)
-{
-    return QFileInfo(path).suffix().isEmpty() ? path + QStringLiteral(".pdf") : path;
-}
-
-} // namespace
-
 BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs,
                        PrinterDevice &printer, const SettingsStore &store)
     : m_window(window), m_source(source), m_dialogs(dialogs), m_printer(printer), m_store(store)
@@ -124,10 +115,10 @@ void BatchSlips::writeSlips(const Hub3aTable &table)
 void BatchSlips::writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options)
 {
     const std::optional<QString> chosen =
-        m_dialogs.getSaveFileName(QStringLiteral("Spremi uplatnice kao PDF"));
+        m_dialogs.getSaveFileName(QStringLiteral("Spremi uplatnice kao PDF"), QStringLiteral("pdf"));
     if (!chosen)
         return;
-    const QString path = withPdfSuffix(*chosen);
+    const QString &path = *chosen;
     BatchPdfResult result;
     {
         BatchProgressDialog progress(static_cast<int>(slips.size()), &m_window);

@@ -39,9 +39,11 @@ bool FileDrop::eventFilter(QObject *, QEvent *event)
     // Entering and moving are drop events too: each carries what is dragged.
     auto *drop = static_cast<QDropEvent *>(event);
     const QStringList paths = localFiles(drop->mimeData());
-    if (paths.isEmpty())
+    if (paths.isEmpty() || !(drop->possibleActions() & Qt::CopyAction))
         return false;
-    drop->acceptProposedAction();
+    // A file is only read: answering "move" would let the source delete it.
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
     if (type == QEvent::Drop)
         m_handler(paths);
     return true;

@@ -4,6 +4,7 @@
 
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace {
 
@@ -35,13 +36,31 @@ void QtUserDialogs::showError(const QString &text)
     showBox(m_parent, QMessageBox::Critical, errorBoxText(text));
 }
 
+bool QtUserDialogs::askYesNo(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, ZorvatApplication::title(), text, QMessageBox::NoButton, m_parent);
+    QPushButton *yes = box.addButton(QStringLiteral("Da"), QMessageBox::YesRole);
+    box.setDefaultButton(box.addButton(QStringLiteral("Ne"), QMessageBox::NoRole));
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
 std::optional<QString> QtUserDialogs::getOpenFileName(const QString &title)
 {
     return chosen(QFileDialog::getOpenFileName(m_parent, title));
 }
 
-std::optional<QString> QtUserDialogs::getSaveFileName(const QString &title)
+std::optional<QString> QtUserDialogs::getSaveFileName(const QString &title, const QString &suffix)
 {
-    // Saving over an existing file asks first, with the dialog's own confirmation.
-    return chosen(QFileDialog::getSaveFileName(m_parent, title));
+    // Saving over an existing file asks first, with the dialog's own confirmation, about the name
+    // with its suffix: Qt's own dialog adds the suffix before it asks (a platform dialog would not).
+    QFileDialog dialog(m_parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    if (!suffix.isEmpty()) {
+        dialog.setOption(QFileDialog::DontUseNativeDialog);
+        dialog.setDefaultSuffix(suffix);
+    }
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return chosen(dialog.selectedFiles().constFirst());
 }

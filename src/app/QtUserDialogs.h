@@ -13,8 +13,9 @@ public:
 
     void showMessage(const QString &text) override;
     void showError(const QString &text) override;
+    bool askYesNo(const QString &text) override;
     std::optional<QString> getOpenFileName(const QString &title) override;
-    std::optional<QString> getSaveFileName(const QString &title) override;
+    std::optional<QString> getSaveFileName(const QString &title, const QString &suffix = QString()) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -13,6 +13,7 @@
 #include "app/SlipFileCommands.h"
 #include "app/StatusPanels.h"
 #include "model/Clock.h"
+#include "model/UserError.h"
 #include "partners/PartnerList.h"
 #include "payments/Hub3aTransfer.h"
 #include "render/PaintUplatnica.h"
@@ -369,10 +370,20 @@ void TForm1::Uitaj1Click()
     showLoaded(SlipFileCommands::load(m_services.dialogs, *m_fields, *m_hub3a));
 }
 
+// Every file is tried: one that cannot be read is named in the error box at the end and does not keep
+// the others from opening.
 void TForm1::openFiles(const QStringList &paths)
 {
-    for (const QString &path : paths)
-        showLoaded(SlipFileCommands::loadFile(m_services.dialogs, *m_fields, *m_hub3a, path));
+    QStringList failures;
+    for (const QString &path : paths) {
+        try {
+            showLoaded(SlipFileCommands::loadFile(m_services.dialogs, *m_fields, *m_hub3a, path));
+        } catch (const UserError &error) {
+            failures.append(error.text());
+        }
+    }
+    if (!failures.isEmpty())
+        throw UserError(failures.join(u'\n'));
 }
 
 void TForm1::showLoaded(SlipFileCommands::Loaded loaded)

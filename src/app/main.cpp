@@ -36,7 +36,7 @@ int main(int argc, char **argv)
     {
         TForm1 window({store, partners, dialogs, clock});
         dialogs.setParentWindow(&window);
-        TForm2 partnerDialog(partners);
+        TForm2 partnerDialog(partners, dialogs);
         PrintDialogs printing(window, printer, store);
         window.setHooks({
             .showPrintDialog = [&printing] { printing.showPrintDialog(); },

@@ -92,6 +92,9 @@ BatchPdfResult writeSlipPdf(const QString &path, const QList<NumberedSlip> &slip
             for (int done = 0; done < total; ++done) {
                 if (hooks.cancelRequested && hooks.cancelRequested())
                     throw Cancelled();
+                if (TextFile::writesFailed(file))
+                    return; // the save reports the failed write
+
                 const NumberedSlip &slip = slips[done];
                 timer.start();
                 const std::optional<QString> problem = readBacks.next();

@@ -80,7 +80,7 @@ std::optional<QByteArray> leadingBytes(const QString &path, int lineCount)
     TextFile::checkReadable(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("File access denied"));
+        throw UserError(QStringLiteral("Nije dopušten pristup datoteci %1").arg(path));
     return leadingBytes(file, lineCount);
 }
 

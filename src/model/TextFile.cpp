@@ -71,6 +71,12 @@ private:
 
 namespace TextFile {
 
+bool writesFailed(const QIODevice &device)
+{
+    const auto *checked = dynamic_cast<const CheckedWrites *>(&device);
+    return checked != nullptr && checked->failed();
+}
+
 void writeAtomically(const QString &path, const QByteArray &bytes)
 {
     writeAtomicallyWith(path, [&bytes](QIODevice &file) { file.write(bytes); });
@@ -83,10 +89,10 @@ void writeAtomicallyWith(const QString &path, const std::function<void(QIODevice
     // swapped for a new regular file.
     const QFileInfo target(path);
     if (target.exists() && !target.isFile())
-        throw UserError(QStringLiteral("Cannot create file %1").arg(path));
+        throw UserError(QStringLiteral("Datoteka %1 ne može se stvoriti").arg(path));
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
-        throw UserError(QStringLiteral("Cannot create file %1").arg(path));
+        throw UserError(QStringLiteral("Datoteka %1 ne može se stvoriti").arg(path));
     // The save file buffers small writes, forgets a failed one at the next write and does not
     // report a failed final flush at its commit: it would rename an empty or cut temporary file
     // over the old one. Every write goes through a device that keeps the first failure, and the
@@ -121,7 +127,7 @@ void writeOutput(const QString &path, const QByteArray &bytes)
     // A character device or a pipe (a terminal, /dev/stdout, a FIFO) takes the bytes as they come.
     QFile stream(path);
     if (target.isDir() || !stream.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        throw UserError(QStringLiteral("Cannot create file %1").arg(path));
+        throw UserError(QStringLiteral("Datoteka %1 ne može se stvoriti").arg(path));
     errno = 0;
     if (stream.write(bytes) != bytes.size())
         writeFailed();
@@ -131,15 +137,15 @@ void checkReadable(const QString &path)
 {
     const QFileInfo info(path);
     if (!info.exists())
-        throw UserError(QStringLiteral("File not found"));
+        throw UserError(QStringLiteral("Datoteka %1 ne postoji").arg(path));
     // A pipe or a device would block the open until another process writes into it.
     if (!info.isFile())
-        throw UserError(QStringLiteral("Cannot open file %1").arg(path));
+        throw UserError(QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (file.error() == QFileDevice::PermissionsError || !info.isReadable())
-            throw UserError(QStringLiteral("File access denied"));
-        throw UserError(QStringLiteral("Cannot open file %1").arg(path));
+            throw UserError(QStringLiteral("Nije dopušten pristup datoteci %1").arg(path));
+        throw UserError(QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path));
     }
 }
 
@@ -148,7 +154,7 @@ QByteArray readWhole(const QString &path)
     checkReadable(path);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("Cannot open file %1").arg(path));
+        throw UserError(QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path));
     QByteArray bytes;
     QByteArray chunk(1 << 16, Qt::Uninitialized);
     for (;;) {

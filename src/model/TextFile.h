@@ -11,7 +11,7 @@ namespace TextFile {
 
 // Writes bytes to path through a temporary file in the same folder that replaces the old file only
 // when everything is written and flushed, so a failure (a full disk included) leaves any earlier
-// file byte for byte as it was. Throws UserError "Cannot create file <path>" (also when path names
+// file byte for byte as it was. Throws UserError "Datoteka <path> ne može se stvoriti" (also when path names
 // anything but a regular file), "Naziv datoteke je predugačak: <path>", "Disk full" or
 // "Stream write error".
 void writeAtomically(const QString &path, const QByteArray &bytes);
@@ -21,13 +21,17 @@ void writeAtomically(const QString &path, const QByteArray &bytes);
 // end, the whole: "Disk full" or "Stream write error". When write throws, the exception passes on.
 // Either way the temporary file is dropped and the old file kept.
 void writeAtomicallyWith(const QString &path, const std::function<void(QIODevice &)> &write);
+// Whether a write into the device that writeAtomicallyWith gives has failed already: a long output
+// can stop there instead of making the rest for nothing.
+bool writesFailed(const QIODevice &device);
 
 // Writes an output file of the command-line tools: a regular or new file as writeAtomically does,
 // a character device or a pipe (such as /dev/stdout) straight, without replacing it.
 void writeOutput(const QString &path, const QByteArray &bytes);
 
-// Opens path for reading or throws UserError "File not found", "File access denied" or
-// "Cannot open file <path>" (also for anything but a regular file, which could block the open).
+// Opens path for reading or throws UserError "Datoteka <path> ne postoji", "Nije dopušten pristup
+// datoteci <path>" or "Datoteka <path> ne može se otvoriti" (also for anything but a regular file, which
+// could block the open).
 void checkReadable(const QString &path);
 
 // The whole of path, as tables are read. Throws what checkReadable throws, and UserError

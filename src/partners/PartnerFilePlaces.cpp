@@ -36,13 +36,20 @@ PartnerFilePlaces PartnerFilePlaces::forProgramIn(const QString &programDirector
     const bool installed = program.fileName() == QLatin1StringView("bin") &&
                            QFileInfo(program.dir().filePath(QStringLiteral("share"))).isDir();
     if (installed)
-        return PartnerFilePlaces(perUser);
+        return {QString(), perUser};
     return {QDir(programDirectory).filePath(fileName), perUser};
 }
 
 QString PartnerFilePlaces::readPath() const
 {
-    if (QFileInfo::exists(m_perUser) || !QFileInfo::exists(m_besideProgram))
+    const bool besideExists = !m_besideProgram.isEmpty() && QFileInfo::exists(m_besideProgram);
+    const bool perUserExists = QFileInfo::exists(m_perUser);
+    // An empty per-user file (left by an older copy that never had a partner) does not hide the
+    // partners beside the program.
+    if (perUserExists && besideExists && m_perUser != m_besideProgram && QFileInfo(m_perUser).size() == 0 &&
+        QFileInfo(m_besideProgram).size() > 0)
+        return m_besideProgram;
+    if (perUserExists || !besideExists)
         return savePath();
     return m_besideProgram;
 }
@@ -51,5 +58,10 @@ QString PartnerFilePlaces::savePath() const
 {
     if (QFileInfo::exists(m_perUser))
         return m_perUser;
-    return folderTakesASave(m_besideProgram) ? m_besideProgram : m_perUser;
+    return !m_besideProgram.isEmpty() && folderTakesASave(m_besideProgram) ? m_besideProgram : m_perUser;
+}
+
+bool PartnerFilePlaces::isPerUser(const QString &path) const
+{
+    return path == m_perUser && m_perUser != m_besideProgram;
 }

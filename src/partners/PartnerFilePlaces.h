@@ -12,15 +12,17 @@ public:
     explicit PartnerFilePlaces(const QString &path) : PartnerFilePlaces(path, path) {}
     PartnerFilePlaces(const QString &besideProgram, const QString &perUser);
     // The two places for a program in programDirectory; only the per-user file for a program
-    // installed in <prefix>/bin.
+    // installed in <prefix>/bin (besideProgram empty).
     static PartnerFilePlaces forProgramIn(const QString &programDirectory);
 
-    // The per-user file when it exists, else the one beside the program when that exists, else
-    // where the first save will go.
+    // The per-user file when it exists (unless it is empty and the one beside the program is not),
+    // else the one beside the program when that exists, else where the first save will go.
     QString readPath() const;
     // The per-user file when it exists; else the one beside the program when its folder takes a
     // save (a save writes a temporary file beside the old one); else the per-user file.
     QString savePath() const;
+    // Whether path is the per-user file, as opposed to a file beside the program.
+    bool isPerUser(const QString &path) const;
 
 private:
     QString m_besideProgram, m_perUser;

@@ -3,6 +3,7 @@
 #include "model/TextFile.h"
 #include "model/UserError.h"
 #include "partners/PartnerFile.h"
+#include "partners/PartnerFileLock.h"
 #include "partners/PartnerMerge.h"
 
 #include <QCryptographicHash>
@@ -24,7 +25,7 @@ std::optional<QByteArray> readBytes(const QString &path)
         return std::nullopt;
     QFile file(path);
     if (!info.isFile() || !file.open(QIODevice::ReadOnly))
-        throw UserError(QStringLiteral("Cannot open file %1").arg(path));
+        throw UserError(QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path));
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw UserError(QStringLiteral("Stream read error"));
@@ -140,6 +141,9 @@ PartnerList::Save PartnerList::saveFor(const QString &target) const
     }
     if (!current || (target == m_readFrom && digestOf(*current) == m_readDigest))
         return {m_entries, true};
+    // An empty per-user file did not hide the list read beside the program: it holds nothing to merge.
+    if (target != m_readFrom && current->isEmpty())
+        return {m_entries, m_edited, !m_edited};
     const QStringList theirs = PartnerFile::fromBytes(*current);
     if (!m_edited)
         return {theirs, false};
@@ -153,8 +157,19 @@ PartnerList::Save PartnerList::saveFor(const QString &target) const
 void PartnerList::SaveData()
 {
     const QString target = m_places.savePath();
+    // A copy that never had a partner leaves no empty per-user file, which would hide the list
+    // beside the program, nor a folder or a lock file.
+    const bool neverHadAPartner = m_readFrom.isEmpty() && !m_edited && m_entries.isEmpty();
+    if (neverHadAPartner && m_places.isPerUser(target) && !QFileInfo::exists(target))
+        return;
     QDir().mkpath(QFileInfo(target).absolutePath());
+    // The file is read, merged and replaced while no other copy can do the same; otherwise a save
+    // that lands between another copy's reading and writing is lost, and its entries then look like
+    // entries the other copy deleted.
+    const PartnerFileLock lock(target, m_lockWait);
     const Save save = saveFor(target);
+    if (save.keepsWhatWasRead)
+        return;
     const QByteArray bytes = PartnerFile::toBytes(save.list);
     try {
         if (save.write)

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+
 // The program's one partner list, in file order, with its file "DataZor.dat". Entries are kept
 // in memory until SaveData writes the whole list.
 class PartnerList : public QObject
@@ -36,7 +38,7 @@ public:
     void remove(int index);
 
     // Empties the list and reads the file's lines into it; a missing file leaves it empty.
-    // Throws UserError "Cannot open file <path>" or "Stream read error".
+    // Throws UserError "Datoteka <path> ne može se otvoriti" or "Stream read error".
     void LoadData();
     // False when the last LoadData failed or stopped early (at a NUL byte): the file then holds
     // what the list lacks. loadError says why.
@@ -48,9 +50,13 @@ public:
 
     // Writes the whole list to the file, making its folder when needed; a failed save leaves the old
     // file whole. When another running copy saved the file since this one read it, the two lists
-    // are merged; a list that this copy did not change is then not written at all. Throws
-    // UserError "Cannot create file <path>" or "Stream write error".
+    // are merged; a list that this copy did not change is then not written at all. Saves of running
+    // copies take turns. Throws UserError "Datoteka <path> ne može se stvoriti" or "Stream write error", or
+    // says that another copy has been saving for too long.
     void SaveData();
+
+    // How long SaveData waits for another running copy's save; 5 s unless set.
+    void setSaveLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
 
 signals:
     void changed();
@@ -60,6 +66,8 @@ private:
     {
         QStringList list;
         bool write;
+        // Nothing is written and the list still stands for the file it was read from.
+        bool keepsWhatWasRead = false;
     };
 
     void checkIndex(int index) const;
@@ -77,4 +85,5 @@ private:
     QStringList m_asRead;
     QByteArray m_readDigest;
     QString m_loadError;
+    std::chrono::milliseconds m_lockWait{5000};
 };

@@ -11,14 +11,15 @@
 #include "payments/PaymentFields.h"
 #include "ui/CheckMark.h"
 #include "ui/HandlerErrors.h"
+#include "ui/UserDialogs.h"
 #include "ui/WindowFont.h"
 
 #include <QResizeEvent>
 
 #include <algorithm>
 
-TForm2::TForm2(PartnerList &partners, QWidget *parent)
-    : QWidget(parent), m_ui(std::make_unique<Ui::TForm2>()), m_partners(partners)
+TForm2::TForm2(PartnerList &partners, UserDialogs &dialogs, QWidget *parent)
+    : QWidget(parent), m_ui(std::make_unique<Ui::TForm2>()), m_partners(partners), m_dialogs(dialogs)
 {
     setFont(windowFont());
     m_ui->setupUi(this);
@@ -87,13 +88,18 @@ void TForm2::BitBtn1Click()
     openWork(EditMode::Add);
 }
 
-// "Obriši": without a question; nothing when no entry is selected.
+// "Obriši": every selected entry; one at once, several after a question; nothing when no entry is
+// selected.
 void TForm2::BitBtn2Click()
 {
-    const int index = selectedIndex();
-    if (index < 0)
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty())
         return;
-    m_partners.remove(index);
+    if (rows.size() > 1 &&
+        !m_dialogs.askYesNo(QStringLiteral("Obrisati %1 odabranih partnera?").arg(rows.size())))
+        return;
+    for (auto row = rows.crbegin(); row != rows.crend(); ++row)
+        m_partners.remove(*row);
     m_ui->ListBox1->clearSelection();
 }
 
@@ -147,12 +153,8 @@ void TForm2::BitBtn4Click()
 // "Uplatnice za odabrane": several entries are selected with Ctrl or Shift and a click.
 void TForm2::BitBtn5Click()
 {
-    QList<int> rows;
-    for (const QModelIndex &index : m_ui->ListBox1->selectionModel()->selectedRows())
-        rows.append(index.row());
-    std::sort(rows.begin(), rows.end());
     QStringList entries;
-    for (const int row : rows)
+    for (const int row : selectedRows())
         entries.append(m_partners.at(row));
     emit slipsForSelectedRequested(entries);
 }
@@ -171,6 +173,15 @@ int TForm2::selectedIndex() const
 {
     const QModelIndexList selected = m_ui->ListBox1->selectionModel()->selectedIndexes();
     return selected.isEmpty() ? -1 : selected.first().row();
+}
+
+QList<int> TForm2::selectedRows() const
+{
+    QList<int> rows;
+    for (const QModelIndex &index : m_ui->ListBox1->selectionModel()->selectedRows())
+        rows.append(index.row());
+    std::sort(rows.begin(), rows.end());
+    return rows;
 }
 
 // Brings the rows in line with the list, row by row, so the selection and the scroll position stay.

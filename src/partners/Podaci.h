@@ -6,6 +6,7 @@
 #include <memory>
 
 class PartnerList;
+class UserDialogs;
 
 namespace Ui {
 class TForm2;
@@ -22,7 +23,7 @@ class TForm2 : public QWidget
     Q_OBJECT
 
 public:
-    explicit TForm2(PartnerList &partners, QWidget *parent = nullptr);
+    TForm2(PartnerList &partners, UserDialogs &dialogs, QWidget *parent = nullptr);
     ~TForm2() override;
 
     // Shows the dialog in front; the main window stays usable meanwhile.
@@ -60,11 +61,14 @@ private:
     enum class EditMode { Add, Change };
 
     int selectedIndex() const;
+    // The selected rows in the list's order.
+    QList<int> selectedRows() const;
     void showEntries();
     void openWork(EditMode mode);
 
     std::unique_ptr<Ui::TForm2> m_ui;
     PartnerList &m_partners;
+    UserDialogs &m_dialogs;
     EditMode m_editMode = EditMode::Add;
     // The entry "Promijeni" opened and its fields as shown.
     struct OpenedEntry

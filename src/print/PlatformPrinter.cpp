@@ -133,7 +133,8 @@ bool PlatformPrinter::BeginDoc(std::optional<QSizeF> sheetMm)
     const QString entry = currentEntry();
     auto document = std::make_unique<Document>();
     if (entry == pdfEntry()) {
-        document->target = m_dialogs.getSaveFileName(QStringLiteral("Odredite naziv PDF datoteke"));
+        document->target =
+            m_dialogs.getSaveFileName(QStringLiteral("Odredite naziv PDF datoteke"), QStringLiteral("pdf"));
         if (!document->target)
             return false;
     } else {

@@ -15,9 +15,13 @@ public:
     // The standard error box: error icon, the application's title as caption, the text (with a full
     // stop appended when it does not end in one) and an OK button.
     virtual void showError(const QString &text) = 0;
-    // Modal file dialogs without a type filter; nothing when the user cancels.
+    // A question with "Da" and "Ne"; true for "Da".
+    virtual bool askYesNo(const QString &text) = 0;
+    // Modal file dialogs without a type filter; nothing when the user cancels. A save dialog given a
+    // suffix ("pdf") adds it to a name without one before it asks whether to replace that file.
     virtual std::optional<QString> getOpenFileName(const QString &title) = 0;
-    virtual std::optional<QString> getSaveFileName(const QString &title) = 0;
+    virtual std::optional<QString> getSaveFileName(const QString &title,
+                                                   const QString &suffix = QString()) = 0;
 };
 
 // The error box text: a full stop is appended when the text does not end in one.

@@ -174,7 +174,7 @@ TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
 {
     for (int i = 1; i <= 4; ++i)
         partners.append(joinPartner(u"Stan %1"_s.arg(i), u"HR1210010051863000160"_s, QString()));
-    TForm2 partnerDialog(partners);
+    TForm2 partnerDialog(partners, dialogs);
     QObject::connect(&partnerDialog, &TForm2::slipsForSelectedRequested, &batch,
                      [this](const QStringList &entries) { batch.slipsForPartners(entries); });
     auto *list = partnerDialog.findChild<QListWidget *>(u"ListBox1"_s);

@@ -86,4 +86,27 @@ TEST_F(CroatianDialogs, SavingOverAnExistingFileAsksFirstInCroatian)
     EXPECT_NE(cancelText, QStringLiteral("Cancel"));
 }
 
+TEST_F(CroatianDialogs, ASaveDialogGivenASuffixAddsItBeforeAskingToReplace)
+{
+    QString suffix;
+    bool native = true;
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [&, timer] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        suffix = dialog->defaultSuffix();
+        native = !dialog->testOption(QFileDialog::DontUseNativeDialog);
+        dialog->reject();
+    });
+    timer->start(20);
+    QtUserDialogs dialogs;
+    EXPECT_EQ(dialogs.getSaveFileName(QStringLiteral("Spremi uplatnice kao PDF"), QStringLiteral("pdf")),
+              std::nullopt);
+    EXPECT_EQ(suffix, QStringLiteral("pdf"));
+    EXPECT_FALSE(native) << "Qt's own dialog adds the suffix before its question";
+}
+
 } // namespace

@@ -1,4 +1,5 @@
 #include "WindowFixture.h"
+#include "app/FileDrop.h"
 #include "model/SlipFile.h"
 
 #include <QDropEvent>
@@ -111,11 +112,35 @@ TEST_P(OpenFiles, FileThatIsNoSavedFormGivesTheLoadMessageAndChangesNothing)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_P(OpenFiles, MissingFileGivesTheFileErrorInTheErrorBox)
+TEST_P(OpenFiles, AFileThatCannotBeReadIsNamedAndTheOthersStillOpen)
 {
-    open({dir.filePath(QStringLiteral("missing"))});
-    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("File not found.")});
+    const QString missing = dir.filePath(QStringLiteral("missing"));
+    const QString slip = dataFile("uplatnica-full.txt");
+    open({missing, slip, dir.path()});
+    EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, recordTexts(slip));
+    EXPECT_EQ(dialogs.errors,
+              QStringList{QStringLiteral("Datoteka %1 ne postoji\nDatoteka %2 ne može se otvoriti.")
+                              .arg(missing, dir.path())});
     EXPECT_TRUE(dialogs.messages.isEmpty());
+}
+
+TEST(FileDropAction, ADroppedFileIsCopiedNeverMoved)
+{
+    QWidget window;
+    QStringList dropped;
+    new FileDrop(&window, [&](const QStringList &paths) { dropped = paths; });
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(dataFile("uplatnica-full.txt"))});
+    // With Shift held the platform proposes a move.
+    const Qt::DropActions actions = Qt::MoveAction | Qt::CopyAction;
+    QDragEnterEvent enter(QPoint(5, 5), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+    ASSERT_EQ(enter.proposedAction(), Qt::MoveAction);
+    QCoreApplication::sendEvent(&window, &enter);
+    QDropEvent drop(QPointF(5, 5), actions, &data, Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(&window, &drop);
+    EXPECT_EQ(enter.dropAction(), Qt::CopyAction);
+    EXPECT_EQ(drop.dropAction(), Qt::CopyAction);
+    EXPECT_EQ(dropped.size(), 1);
 }
 
 std::string arrivalName(const ::testing::TestParamInfo<Arrival> &info)

@@ -20,7 +20,7 @@ protected:
                    "111\x08"
                    "222\r\n");
         file.close();
-        partnerDialog = std::make_unique<TForm2>(partners);
+        partnerDialog = std::make_unique<TForm2>(partners, dialogs);
         app()->runReportingErrors([this] { partnerDialog->FormCreate(); });
         WindowHooks hooks;
         hooks.showPartnerDialog = [this] { partnerDialog->showWithoutBlocking(); };

@@ -117,7 +117,7 @@ TEST_F(SlipFileCommands, BadFilesChangeNothingAndSaySo)
     EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Pogreška pri učitavanju zapisa!")});
 
     load(path("missing"));
-    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("File not found.")});
+    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Datoteka %1 ne postoji.").arg(path("missing"))});
 
     dialogs.fileTitles.clear();
     trigger("Uitaj1");
@@ -140,8 +140,7 @@ TEST_F(SlipFileCommands, SaveReplacesAnExistingFileAndReportsAFailure)
     dialogs.setNextFileName(path("no/such/folder/slip"));
     EXPECT_FALSE(app()->runReportingErrors([&] { trigger("SaveUplatnica"); }));
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Cannot create file ")))
-        << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datoteka "))) << dialogs.errors[0].toStdString();
 }
 
 } // namespace

@@ -93,10 +93,14 @@ TEST(SlipBatchPdf, AFullDiskFailsTheBatchAndKeepsTheOldFile)
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("old");
     }
-    // The pages of 30 slips take some hundred kilobytes; 64 KiB are left.
+    // The pages of 90 slips take some hundred kilobytes; 64 KiB are left.
     disk.fill(64 * 1024);
-    const QString error = userErrorOf([&] { writeSlipPdf(pdf, slips(30), {3, PrintMode::Complete}); });
+    int drawn = 0;
+    BatchHooks hooks;
+    hooks.progress = [&](int done, int) { drawn = done; };
+    const QString error = userErrorOf([&] { writeSlipPdf(pdf, slips(90), {3, PrintMode::Complete}, hooks); });
     EXPECT_EQ(error, disk.isRealDisk() ? u"Disk full"_s : u"Stream write error"_s);
+    EXPECT_LT(drawn, 45) << "the batch stops at the first failed write";
     QFile file(pdf);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), "old");

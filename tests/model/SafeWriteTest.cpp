@@ -102,10 +102,10 @@ TEST(SafeWrite, OnlyRegularFilesAreReplacedOrRead)
     for (const QString &special : specials) {
         SCOPED_TRACE(special.toStdString());
         EXPECT_EQ(thrownErrorOf([&] { TextFile::writeAtomically(special, "x"); }),
-                  QStringLiteral("Cannot create file %1").arg(special));
+                  QStringLiteral("Datoteka %1 ne može se stvoriti").arg(special));
         // Reading refuses at once instead of waiting for a writer to open the pipe.
         EXPECT_EQ(thrownErrorOf([&] { SlipFile::load(special); }),
-                  QStringLiteral("Cannot open file %1").arg(special));
+                  QStringLiteral("Datoteka %1 ne može se otvoriti").arg(special));
         struct stat info
         {
         };

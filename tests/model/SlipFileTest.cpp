@@ -169,14 +169,15 @@ TEST(SlipFile, FileErrorsCarryTheirTexts)
         SlipFile::load(dir.filePath(QStringLiteral("missing")));
         ADD_FAILURE() << "loaded a missing file";
     } catch (const UserError &e) {
-        EXPECT_EQ(e.text(), QStringLiteral("File not found"));
+        EXPECT_EQ(e.text(),
+                  QStringLiteral("Datoteka %1 ne postoji").arg(dir.filePath(QStringLiteral("missing"))));
     }
     const QString inMissingFolder = dir.filePath(QStringLiteral("no/such/folder/slip"));
     try {
         SlipFile::save(inMissingFolder, fullUplatnica());
         ADD_FAILURE() << "saved into a missing folder";
     } catch (const UserError &e) {
-        EXPECT_EQ(e.text(), QStringLiteral("Cannot create file %1").arg(inMissingFolder));
+        EXPECT_EQ(e.text(), QStringLiteral("Datoteka %1 ne može se stvoriti").arg(inMissingFolder));
     }
 }
 

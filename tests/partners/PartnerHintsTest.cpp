@@ -1,3 +1,4 @@
+#include "FakeUserDialogs.h"
 #include "partners/PartnerEntry.h"
 #include "partners/PartnerList.h"
 #include "partners/PartnerRow.h"
@@ -30,7 +31,8 @@ class PartnerHintsTest : public ::testing::Test
 protected:
     QTemporaryDir dir;
     PartnerList partners{dir.filePath(QStringLiteral("DataZor.dat"))};
-    TForm2 form{partners};
+    FakeUserDialogs dialogs;
+    TForm2 form{partners, dialogs};
 
     QLineEdit *field(const char *name) const { return form.findChild<QLineEdit *>(QLatin1StringView(name)); }
     CheckMark *mark(const char *name) const

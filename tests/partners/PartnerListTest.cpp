@@ -5,9 +5,11 @@
 #include "QtPrinters.h"
 #include "UserErrorOf.h"
 #include "partners/PartnerEntry.h"
+#include "partners/PartnerFileLock.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -111,7 +113,8 @@ TEST_F(PartnerListTest, FileThatCannotBeOpenedLeavesAnEmptyList)
     QDir().mkpath(path); // a folder where the file should be
     PartnerList list(path);
     list.append(QStringLiteral("a"));
-    EXPECT_EQ(userErrorOf([&] { list.LoadData(); }), QStringLiteral("Cannot open file %1").arg(path));
+    EXPECT_EQ(userErrorOf([&] { list.LoadData(); }),
+              QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path));
     EXPECT_EQ(list.count(), 0);
 }
 
@@ -120,7 +123,8 @@ TEST_F(PartnerListTest, SaveIntoAFolderThatCannotBeMadeCannotCreateTheFile)
     writeFile(dir.filePath(QStringLiteral("data")), "x");
     const QString blocked = dir.filePath(QStringLiteral("data/DataZor.dat"));
     PartnerList list(blocked);
-    EXPECT_EQ(userErrorOf([&] { list.SaveData(); }), QStringLiteral("Cannot create file %1").arg(blocked));
+    EXPECT_EQ(userErrorOf([&] { list.SaveData(); }),
+              QStringLiteral("Datoteka %1 ne može se stvoriti").arg(blocked));
 }
 
 TEST_F(PartnerListTest, SaveMakesAMissingDataFolder)
@@ -147,7 +151,9 @@ TEST_F(PartnerListTest, FailedSaveLeavesTheOldFileWhole)
 
     EXPECT_EQ(error, QStringLiteral("Stream write error"));
     EXPECT_EQ(readAll(path), QByteArray("old\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("DataZor.dat")});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
+              (QStringList{QStringLiteral("DataZor.dat"), QStringLiteral("DataZor.dat.lock")}))
+        << "no temporary file is left";
     EXPECT_EQ(list.count(), 2000) << "the list in memory is kept";
 }
 
@@ -199,6 +205,58 @@ TEST_F(PartnerListTest, TwoRunningCopiesKeepEachOthersChanges)
         EXPECT_EQ(copy->exitCode(), 0) << copy->readAllStandardError().toStdString();
     }
     EXPECT_EQ(readAll(path), QByteArray("old 2\r\nPartner A\r\nPartner B\r\n"));
+}
+
+TEST_F(PartnerListTest, ThreeCopiesSavingAtOnceKeepEveryEntryAndResurrectNone)
+{
+    // Each copy adds "<tag> r" in 20 rounds and deletes its own "<tag> r-2" in every third one, saving
+    // each time: 14 entries per copy stay, 6 go. Without pauses the saves overlap all the time.
+    for (const int pauseMs : {0, 15}) {
+        SCOPED_TRACE(pauseMs);
+        writeFile(path, "old\r\n");
+        const QStringList tags = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+        std::vector<std::unique_ptr<QProcess>> copies;
+        for (const QString &tag : tags) {
+            copies.push_back(std::make_unique<QProcess>());
+            copies.back()->start(
+                QStringLiteral(PARTNER_COPY_PATH),
+                {path, QStringLiteral("--rounds"), QStringLiteral("20"), tag, QString::number(pauseMs)});
+        }
+        QStringList expected = {QStringLiteral("old")};
+        for (const QString &tag : tags) {
+            for (int round = 0; round < 20; ++round) {
+                if (round % 3 != 0 || round == 18)
+                    expected.append(QStringLiteral("%1 %2").arg(tag).arg(round));
+            }
+        }
+        for (const auto &copy : copies) {
+            ASSERT_TRUE(copy->waitForFinished(60000));
+            EXPECT_EQ(copy->exitCode(), 0) << copy->readAllStandardError().toStdString();
+        }
+        PartnerList result(path);
+        result.LoadData();
+        QStringList entries = result.entries();
+        entries.sort();
+        expected.sort();
+        EXPECT_EQ(entries, expected);
+    }
+}
+
+TEST_F(PartnerListTest, ASaveWaitsForAnotherCopysSaveAndGivesUpWithAMessage)
+{
+    writeFile(path, "theirs\r\n");
+    PartnerList list(path);
+    list.setSaveLockWait(std::chrono::milliseconds(100));
+    list.LoadData();
+    list.append(QStringLiteral("mine"));
+    {
+        const PartnerFileLock otherCopy(path, std::chrono::milliseconds(0));
+        EXPECT_TRUE(
+            userErrorOf([&] { list.SaveData(); }).contains(QStringLiteral("drugi pokrenuti primjerak")));
+        EXPECT_EQ(readAll(path), QByteArray("theirs\r\n"));
+    }
+    EXPECT_EQ(userErrorOf([&] { list.SaveData(); }), QString()) << "the list is kept for the next save";
+    EXPECT_EQ(readAll(path), QByteArray("theirs\r\nmine\r\n"));
 }
 
 TEST_F(PartnerListTest, ACopyThatChangedNothingWritesNothing)
@@ -259,6 +317,31 @@ TEST_F(PartnerListTest, AFileBesideAReadOnlyProgramIsReadAndSavesGoToTheUserFile
         EXPECT_EQ(readAll(beside), QByteArray("kept\r\n"));
         EXPECT_EQ(readAll(perUser), QByteArray("kept\r\nnew\r\n"));
     }
+}
+
+TEST_F(PartnerListTest, AnEmptyUserFileNeverHidesThePartnersBesideTheProgram)
+{
+    const QString beside = dir.filePath(QStringLiteral("program/DataZor.dat"));
+    const QString perUser = dir.filePath(QStringLiteral("share/ZorvatPrint/DataZor.dat"));
+    PartnerList installed(PartnerFilePlaces(QString(), perUser));
+    installed.LoadData();
+    installed.SaveData();
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("share"))))
+        << "a copy that never had a partner writes no file, folder or lock";
+
+    // An empty per-user file left by an older copy.
+    QDir().mkpath(dir.filePath(QStringLiteral("program")));
+    QDir().mkpath(dir.filePath(QStringLiteral("share/ZorvatPrint")));
+    writeFile(beside, "kept\r\n");
+    writeFile(perUser, "");
+    PartnerList list(PartnerFilePlaces(beside, perUser));
+    list.LoadData();
+    EXPECT_EQ(list.entries(), QStringList{QStringLiteral("kept")});
+    list.SaveData();
+    EXPECT_EQ(list.entries(), QStringList{QStringLiteral("kept")});
+    list.append(QStringLiteral("new"));
+    list.SaveData();
+    EXPECT_EQ(readAll(perUser), QByteArray("kept\r\nnew\r\n"));
 }
 
 TEST_F(PartnerListTest, FileLivesBesideAWritableProgramOnly)

@@ -1,5 +1,6 @@
 #include "partners/Podaci.h"
 #include "AsOrdinaryUser.h"
+#include "FakeUserDialogs.h"
 #include "FileBytes.h"
 #include "QtPrinters.h"
 #include "TypeText.h"
@@ -49,7 +50,7 @@ protected:
     // destroying it are collected as the program would show them.
     void create()
     {
-        form = std::make_unique<TForm2>(partners);
+        form = std::make_unique<TForm2>(partners, dialogs);
         collectError([this] { form->FormCreate(); });
     }
 
@@ -124,6 +125,7 @@ protected:
     QTemporaryDir dir;
     QString path = dir.filePath(QStringLiteral("DataZor.dat"));
     PartnerList partners{path};
+    FakeUserDialogs dialogs;
     QStringList stepErrors;
     std::unique_ptr<TForm2> form;
 };
@@ -150,7 +152,7 @@ TEST_F(PodaciTest, UnreadableFileIsReportedAndKeptUnlessUReduIsPressed)
         {
             AsOrdinaryUser user;
             create();
-            EXPECT_EQ(stepErrors, QStringList{QStringLiteral("Cannot open file %1").arg(path)});
+            EXPECT_EQ(stepErrors, QStringList{QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path)});
             EXPECT_EQ(list()->count(), 0);
             partners.append(QStringLiteral("new"));
             if (saved)
@@ -273,6 +275,23 @@ TEST_F(PodaciTest, ObrisiDeletesTheSelectedEntryAtOnce)
     EXPECT_EQ(selectedRow(), -1);
     click("BitBtn2");
     EXPECT_EQ(partners.count(), 2);
+    EXPECT_TRUE(dialogs.questions.isEmpty()) << "one entry goes without a question";
+}
+
+TEST_F(PodaciTest, ObrisiDeletesEverySelectedEntryAfterAskingWhenThereAreSeveral)
+{
+    createAndShow();
+    clickRow(0);
+    QTest::mouseClick(list()->viewport(), Qt::LeftButton, Qt::ControlModifier,
+                      list()->visualItemRect(list()->item(2)).center());
+    dialogs.answerYes = false;
+    click("BitBtn2");
+    EXPECT_EQ(partners.count(), 3) << "the user said no";
+    dialogs.answerYes = true;
+    click("BitBtn2");
+    EXPECT_EQ(partners.entries(), QStringList{entry(u"Ana", u"111", u"222")});
+    EXPECT_EQ(dialogs.questions, QStringList(2, QStringLiteral("Obrisati 2 odabranih partnera?")));
+    EXPECT_EQ(rows(), partners.entries());
 }
 
 TEST_F(PodaciTest, PromijeniWithNothingSelectedIsAnIndexErrorThatChangesNothing)
@@ -337,11 +356,12 @@ TEST_F(PodaciTest, FailedWriteAtTheEndIsReportedNotThrown)
 {
     writeFile(dir.filePath(QStringLiteral("blocked")), "x");
     PartnerList blocked(dir.filePath(QStringLiteral("blocked/DataZor.dat")));
-    auto blockedForm = std::make_unique<TForm2>(blocked);
+    auto blockedForm = std::make_unique<TForm2>(blocked, dialogs);
     stepErrors.append(userErrorOf([&] { blockedForm->FormCreate(); }));
     stepErrors.append(userErrorOf([&] { blockedForm.reset(); }));
-    EXPECT_EQ(stepErrors,
-              (QStringList{QString(), QStringLiteral("Cannot create file %1").arg(blocked.filePath())}))
+    EXPECT_EQ(
+        stepErrors,
+        (QStringList{QString(), QStringLiteral("Datoteka %1 ne može se stvoriti").arg(blocked.filePath())}))
         << "loading finds no file; writing cannot create it";
 }
 

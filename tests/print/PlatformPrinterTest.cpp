@@ -116,6 +116,14 @@ TEST_F(PlatformPrinterTest, CancellingTheFileNamePrintsNothing)
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
+TEST_F(PlatformPrinterTest, ANameWithoutASuffixGetsPdfBeforeTheDialogAsksToReplaceIt)
+{
+    dialogs.everyFileName = dir.filePath(QStringLiteral("racuni"));
+    printRectangle();
+    EXPECT_EQ(PdfPage::read(dir.filePath(QStringLiteral("racuni.pdf"))).pages, 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("racuni"))));
+}
+
 TEST_F(PlatformPrinterTest, AbortDropsTheDocumentAndTheNextOneStartsClean)
 {
     ASSERT_TRUE(printer.BeginDoc());
@@ -145,7 +153,8 @@ TEST_F(PlatformPrinterTest, AFileThatCannotBeWrittenFailsTheJobAndLeavesThePrint
     const QString path = dir.filePath(QStringLiteral("missing/form.pdf"));
     dialogs.everyFileName = path;
     ASSERT_TRUE(printer.BeginDoc());
-    EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }), QStringLiteral("Cannot create file ") + path);
+    EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }),
+              QStringLiteral("Datoteka %1 ne može se stvoriti").arg(path));
     EXPECT_FALSE(printer.Printing());
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/UserDialogs.h"
 
+#include <QFileInfo>
 #include <QStringList>
 
 #include <deque>
@@ -14,13 +15,27 @@ class FakeUserDialogs : public UserDialogs
 public:
     void showMessage(const QString &text) override { messages.append(text); }
     void showError(const QString &text) override { errors.append(errorBoxText(text)); }
+    bool askYesNo(const QString &text) override
+    {
+        questions.append(text);
+        return answerYes;
+    }
     std::optional<QString> getOpenFileName(const QString &title) override { return answer(title); }
-    std::optional<QString> getSaveFileName(const QString &title) override { return answer(title); }
+    // As the real dialog, a name without a suffix gains the one asked for.
+    std::optional<QString> getSaveFileName(const QString &title, const QString &suffix = QString()) override
+    {
+        std::optional<QString> path = answer(title);
+        if (path && !suffix.isEmpty() && QFileInfo(*path).suffix().isEmpty())
+            *path += u'.' + suffix;
+        return path;
+    }
 
     void setNextFileName(const QString &path) { fileNames.push_back(path); }
 
     QStringList messages;
-    QStringList errors;     // as the error box shows them
+    QStringList errors; // as the error box shows them
+    QStringList questions;
+    bool answerYes = true;
     QStringList fileTitles; // titles of the file dialogs shown
     std::optional<QString> everyFileName;
 

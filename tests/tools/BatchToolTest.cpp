@@ -1,6 +1,7 @@
 #include "ToolRun.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -108,6 +109,40 @@ TEST(BatchTool, MissingColumnsComeFromTheBaseSlipFile)
     EXPECT_EQ(none.errors.count(u"naziv primatelja: Naziv primatelja je obavezan"_s), 1)
         << none.errors.toStdString();
     EXPECT_FALSE(QFile::exists(dir.filePath(u"none.pdf"_s)));
+}
+
+TEST(BatchTool, RefusesAnOutputThatCannotBeWrittenIsAnInputOrIsNoPdf)
+{
+    QTemporaryDir dir;
+    const QString table = writeTable(dir, header + "Ana;1,00;A\n");
+    const QString base = dir.filePath(u"base.txt"_s);
+    QFile::copy(u"" ZORVAT_TEST_DATA_DIR "/hub3a/full.txt"_s, base);
+    const struct
+    {
+        const char *name;
+        QStringList arguments;
+        QString output;
+        QString message;
+    } cases[] = {
+        {"a missing folder",
+         {u"--batch"_s, table},
+         dir.filePath(u"missing/x.pdf"_s),
+         u"ne može se stvoriti"_s},
+        {"the table", {u"--batch"_s, table}, table, u"je i ulazna"_s},
+        {"the base", {u"--batch"_s, table, u"--base"_s, base}, base, u"je i ulazna"_s},
+        {"the slip file", {base}, base, u"je i ulazna"_s},
+        {"a png", {u"--batch"_s, table}, dir.filePath(u"y.png"_s), u"samo PDF"_s},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool existed = QFileInfo::exists(c.output);
+        const qint64 size = QFileInfo(c.output).size();
+        const ToolRun run = render(c.arguments + QStringList{u"-o"_s, c.output});
+        EXPECT_EQ(run.status, 2);
+        EXPECT_TRUE(run.errors.contains(c.message)) << run.errors.toStdString();
+        EXPECT_EQ(QFileInfo::exists(c.output), existed);
+        EXPECT_EQ(QFileInfo(c.output).size(), size) << "an input is kept";
+    }
 }
 
 } // namespace

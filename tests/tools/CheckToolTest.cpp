@@ -4,6 +4,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -161,6 +162,19 @@ TEST(CheckTool, RefusesAnOutputFileAndAnUnreadableSlip)
                             outStream, errorStream),
               2);
     EXPECT_EQ(check(dataDir + u"/missing.txt"_s).status, 2);
+}
+
+TEST(CheckTool, TextThatStandardOutputCannotTakeIsReported)
+{
+    for (const QString &option : {u"--check"_s, u"--payload"_s}) {
+        SCOPED_TRACE(option.toStdString());
+        QProcess tool;
+        tool.setStandardOutputFile(u"/dev/full"_s);
+        tool.start(QStringLiteral(ZORPRINT_RENDER_PATH), {dataDir + u"/hub3a/full.txt"_s, option});
+        ASSERT_TRUE(tool.waitForFinished(30000));
+        EXPECT_EQ(tool.exitCode(), 1);
+        EXPECT_TRUE(tool.readAllStandardError().contains("Disk full"));
+    }
 }
 
 } // namespace

@@ -94,7 +94,7 @@ TEST(RenderTool, RefusesBadInputWithStatusTwoAndNoOutput)
         QStringList arguments;
         QString message;
     } cases[] = {
-        {{out.filePath(u"missing.txt"_s)}, u"File not found"_s},
+        {{out.filePath(u"missing.txt"_s)}, u"ne postoji"_s},
         {{notASlip}, u"Pogreška pri učitavanju zapisa!"_s},
         {{full, u"--bogus"_s}, u"bogus"_s},
         {{full, u"--mode"_s, u"data"_s}, u"--mode needs --style print"_s},

@@ -7,6 +7,11 @@
 #include "model/TextFile.h"
 #include "model/UserError.h"
 
+#include <QFile>
+#include <QFileInfo>
+
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -14,6 +19,7 @@ namespace {
 constexpr int exitAllWritten = 0;
 constexpr int exitSomeRefused = 1;
 constexpr int exitBadInput = 2;
+constexpr int exitNotWritten = 2;
 
 Hub3aRecord baseRecord(const QString &path)
 {
@@ -35,10 +41,28 @@ void report(QTextStream &errors, const QList<RowProblem> &problems)
     }
 }
 
+// Drawing a thousand slips takes a while: a folder that cannot take the PDF is found before.
+// A device or a pipe (such as /dev/stdout) is written as it is.
+void checkOutputFolder(const QString &path)
+{
+    const QFileInfo target(path);
+    if (target.exists() && !target.isFile() && !target.isDir())
+        return;
+    const QString folder = target.absolutePath();
+    if (target.isDir() || ::access(QFile::encodeName(folder).constData(), W_OK | X_OK) != 0)
+        throw UserError(u"Datoteka %1 ne može se stvoriti"_s.arg(path));
+}
+
 } // namespace
 
 int runBatch(const RenderOptions &options, QTextStream &errors)
 {
+    try {
+        checkOutputFolder(options.outPath);
+    } catch (const UserError &e) {
+        errors << "zorprint-render: " << e.text() << '\n';
+        return exitNotWritten;
+    }
     Hub3aTable table;
     try {
         table = readHub3aTable(TextFile::readWhole(options.batchPath), baseRecord(options.basePath));
@@ -62,7 +86,7 @@ int runBatch(const RenderOptions &options, QTextStream &errors)
         result = writeSlipPdf(options.outPath, table.slips, {options.slipsPerPage, options.mode});
     } catch (const UserError &e) {
         errors << "zorprint-render: " << options.outPath << ": " << e.text() << '\n';
-        return exitSomeRefused;
+        return exitNotWritten;
     }
     report(errors, result.refused);
     return table.problems.isEmpty() && result.refused.isEmpty() ? exitAllWritten : exitSomeRefused;

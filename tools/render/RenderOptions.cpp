@@ -4,7 +4,10 @@
 #include "model/WholeNumber.h"
 
 #include <QCommandLineParser>
+#include <QFile>
 #include <QFileInfo>
+
+#include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
 
@@ -100,6 +103,10 @@ RenderOptions batchOptions(const CommandLine &line)
     options.batchPath = line.value(line.batch);
     options.outPath = line.outPath(u"missing -o OUT.pdf"_s);
     options.format = RenderOptions::Format::Pdf;
+    // A device such as /dev/stdout has no suffix; a file named for another kind would hold a PDF.
+    if (const QString suffix = QFileInfo(options.outPath).suffix();
+        !suffix.isEmpty() && suffix.toLower() != "pdf"_L1)
+        throw UserError(u"--batch piše samo PDF, a ne '%1'"_s.arg(options.outPath));
     if (line.isSet(line.mode))
         options.mode = modeOf(line.value(line.mode));
     if (line.isSet(line.perPage)) {
@@ -181,6 +188,28 @@ RenderOptions drawingOptions(const CommandLine &line, RenderOptions options)
     return options;
 }
 
+// Whether two names lead to one existing file (also through links), or are one name for a file not
+// made yet.
+bool sameFile(const QString &one, const QString &other)
+{
+    struct stat first
+    {
+    }, second{};
+    if (::stat(QFile::encodeName(one).constData(), &first) == 0 &&
+        ::stat(QFile::encodeName(other).constData(), &second) == 0)
+        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
+    return QFileInfo(one).absoluteFilePath() == QFileInfo(other).absoluteFilePath();
+}
+
+// The output replaces its file: written over an input, it would destroy what it is made from.
+void refuseOutputOverAnInput(const QString &output, const QStringList &inputs)
+{
+    for (const QString &input : inputs) {
+        if (!output.isEmpty() && !input.isEmpty() && sameFile(output, input))
+            throw UserError(u"izlazna datoteka %1 je i ulazna; odaberite drugu"_s.arg(output));
+    }
+}
+
 } // namespace
 
 QString renderUsage()
@@ -211,6 +240,9 @@ QString renderUsage()
 RenderOptions parseRenderOptions(const QStringList &arguments)
 {
     const CommandLine line(arguments);
+    refuseOutputOverAnInput(line.value(line.out),
+                            line.parser.positionalArguments() +
+                                QStringList{line.value(line.batch), line.value(line.base)});
     RenderOptions options;
     if (line.isSet(line.help)) {
         options.helpRequested = true;

@@ -12,6 +12,8 @@
 #include "model/TextFile.h"
 #include "model/UserError.h"
 
+#include <cerrno>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -90,6 +92,17 @@ QByteArray renderHub3a(const Hub3aRecord &record, const RenderOptions &options)
     return QByteArray();
 }
 
+// Standard output can be a full disk or /dev/full: text that did not get out is an output not written.
+int afterWritingOut(QTextStream &out, QTextStream &errors, int status)
+{
+    errno = 0;
+    out.flush();
+    if (out.status() == QTextStream::Ok)
+        return status;
+    errors << "zorprint-render: " << (errno == ENOSPC ? "Disk full" : "Stream write error") << '\n';
+    return exitNotWritten;
+}
+
 } // namespace
 
 int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &errors)
@@ -112,12 +125,12 @@ int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &e
         if (const std::optional<Hub3aRecord> hub3a = loadHub3a(options.slipPath)) {
             if (options.payload) {
                 out << hub3aPayload(*hub3a, options.slipPath);
-                return exitDone;
+                return afterWritingOut(out, errors, exitDone);
             }
             if (options.check) {
                 const CheckOutput checked = CheckOutput::of(*hub3a);
                 out << QString::fromUtf8(checked.lines);
-                return checked.anyInvalid ? exitCheckFailed : exitDone;
+                return afterWritingOut(out, errors, checked.anyInvalid ? exitCheckFailed : exitDone);
             }
             bytes = renderHub3a(*hub3a, options);
         } else if (options.payload) {
@@ -125,7 +138,7 @@ int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &e
         } else if (options.check) {
             const CheckOutput checked = CheckOutput::of(loadSlip(options.slipPath));
             out << QString::fromUtf8(checked.lines);
-            return checked.anyInvalid ? exitCheckFailed : exitDone;
+            return afterWritingOut(out, errors, checked.anyInvalid ? exitCheckFailed : exitDone);
         } else {
             bytes = renderBytes(SlipDrawing(loadSlip(options.slipPath), options), options.format);
         }
