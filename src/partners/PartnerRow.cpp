@@ -60,7 +60,7 @@ void PartnerRow::draw(QPainter &painter, const QRect &row, bool selected, const 
 
     painter.setFont(arial(captionPixels, false));
     textOut(painter, left + 110, bottom - 30, parts.account);
-    textOut(painter, left + 110, bottom - 17, parts.reference);
+    textOut(painter, left + 110, bottom - 17, referenceForEditing(parts.reference));
     painter.restore();
 }
 
@@ -79,7 +79,7 @@ void PartnerRow::drawPick(QPainter &painter, const QRect &row, bool selected, co
     painter.setFont(arial(pickDetailPixels, false));
     textOut(painter, row.left() + QFontMetrics(nameFont).horizontalAdvance(name) + 10, row.top() + 2,
             QStringLiteral("Broj računa :") + parts.account + QStringLiteral("  Poziv na broj :") +
-                parts.reference);
+                referenceForEditing(parts.reference));
     if (checkAccount(parts.account).failed() || checkJoinedReference(parts.reference).failed()) {
         const QRect square(row.right() + 1 - row.height(), row.top(), row.height(), row.height());
         painter.fillRect(square, selected ? QColor(0, 0, 255) : QColor(Qt::white));

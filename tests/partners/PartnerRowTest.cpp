@@ -146,18 +146,23 @@ TEST(PartnerRow, DrawsOnlyInsideItsRow)
     EXPECT_EQ(count(image, QRect(300, PartnerRow::height, 117, PartnerRow::height), notMagenta), 0);
 }
 
-TEST(PartnerRow, ANameWithLineBreaksIsDrawnWithSpaces)
+// A name's line breaks are drawn as spaces, and a separator byte inside the reference as the
+// editor shows it, never as a box; in the dialog's rows and in the pick list alike.
+TEST(PartnerRow, LineBreaksAndSeparatorsAreDrawnAsTheEditorShowsThem)
 {
-    const auto drawn = [](const QString &name) {
+    using Draw = void (*)(QPainter &, const QRect &, bool, const QString &);
+    const auto drawn = [](Draw draw, const QString &name, const QString &reference) {
         QImage image(400, 40, QImage::Format_RGB32);
         QPainter painter(&image);
-        PartnerRow::draw(painter, image.rect(), false,
-                         joinPartner(name, QStringLiteral("1"), QStringLiteral("2")));
+        draw(painter, image.rect(), false, joinPartner(name, QStringLiteral("1"), reference));
         return image;
     };
-    const QImage spaced = drawn(QStringLiteral("Dva Reda i tri"));
-    EXPECT_EQ(drawn(QStringLiteral("Dva\r\nReda\ni tri")), spaced);
-    EXPECT_NE(drawn(QStringLiteral("DvaReda i tri")), spaced);
+    for (const Draw draw : {&PartnerRow::draw, &PartnerRow::drawPick}) {
+        const QImage shown = drawn(draw, QStringLiteral("Dva Reda i tri"), QStringLiteral("05 12\u00A634"));
+        EXPECT_EQ(drawn(draw, QStringLiteral("Dva\r\nReda\ni tri"), QStringLiteral("05 12\u00A634")), shown);
+        EXPECT_EQ(drawn(draw, QStringLiteral("Dva Reda i tri"), QStringLiteral("05 12\b34")), shown);
+        EXPECT_NE(drawn(draw, QStringLiteral("DvaReda i tri"), QStringLiteral("05 12\u00A634")), shown);
+    }
 }
 
 } // namespace

@@ -156,6 +156,8 @@ TEST_F(PrintPropTest, EachOffsetBoxSaysItsUnitBesideIt)
         const QRect box = control<QLineEdit>(c.edit)->geometry();
         EXPECT_LE(std::abs(unit->geometry().top() - box.bottom()), 2) << c.unit;
         EXPECT_GE(unit->geometry().right(), box.right() - 2) << c.unit;
+        EXPECT_LE(unit->fontMetrics().horizontalAdvance(unit->text()), unit->contentsRect().width()) << c.unit;
+        EXPECT_LE(unit->geometry().right(), unit->parentWidget()->contentsRect().right()) << c.unit;
         EXPECT_TRUE(unit->isVisible());
     }
 }
