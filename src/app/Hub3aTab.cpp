@@ -75,9 +75,12 @@ Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(cons
         box->setTypingLimit(fieldEntry.maxLength);
         box->setCharacterFilter(
             [field = fieldEntry.field](const QString &text) { return hub3aCharactersOnly(field, text); });
-        connect(box, &LineBox::charactersRefused, this, [showStatus](const QStringList &characters) {
-            showStatus(refusedCharactersText(characters));
-        });
+        // Said once the edit is done, so that the field's own hint, which follows every edit, does
+        // not hide why a key or part of a paste was dropped.
+        connect(
+            box, &LineBox::charactersRefused, this,
+            [showStatus](const QStringList &characters) { showStatus(refusedCharactersText(characters)); },
+            Qt::QueuedConnection);
         m_lines[static_cast<size_t>(fieldEntry.field)] = box;
     }
     for (const Hub3aFieldSpec &fieldEntry : hub3aFields())

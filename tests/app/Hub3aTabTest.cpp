@@ -20,6 +20,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
+#include <QTest>
 #include <QStatusBar>
 
 namespace {
@@ -111,9 +112,35 @@ TEST_F(Hub3aTabTest, TypingAndPastingKeepTheLimitAndTheRepertoireAndSayWhatWasDr
         } else {
             typeText(line, input);
         }
+        QApplication::processEvents();
         EXPECT_EQ(hub(c.field), QString::fromUtf16(c.kept)) << input.toStdString();
         EXPECT_EQ(status(), QString::fromUtf16(c.status)) << input.toStdString();
     }
+}
+
+// The field's own hint follows every key, and a refused character is said after it, so the clerk
+// sees why the key did nothing.
+TEST_F(Hub3aTabTest, ARefusedCharacterIsSaidOverTheFieldsHint)
+{
+    showWindow();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    selectHub3aTab();
+    tab().setText(F::RecipientModel, QStringLiteral("HR01"));
+    LineBox *reference = box(F::RecipientReference);
+    reference->setFocus();
+    const QString refused = QStringLiteral("Polje ne prima znakove /: izostavljeni su.");
+    typeText(reference, QStringLiteral("12/"));
+    QApplication::processEvents();
+    EXPECT_EQ(status(), refused) << "typed";
+    QApplication::clipboard()->setText(QStringLiteral("3/4"));
+    reference->paste();
+    QApplication::processEvents();
+    EXPECT_EQ(hub(F::RecipientReference), QStringLiteral("1234"));
+    EXPECT_EQ(status(), refused) << "pasted with the text changing";
+    typeText(reference, QStringLiteral("5"));
+    QApplication::processEvents();
+    EXPECT_NE(status(), refused) << "the next key";
 }
 
 TEST_F(Hub3aTabTest, SavedSlipLoadsBackIntoTheTabWhichComesUp)
