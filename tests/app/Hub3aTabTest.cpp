@@ -20,8 +20,8 @@
 #include <QImage>
 #include <QLabel>
 #include <QListWidget>
-#include <QTest>
 #include <QStatusBar>
+#include <QTest>
 
 namespace {
 
