@@ -51,7 +51,7 @@ BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialo
             return std::nullopt;
         return output.output();
     };
-    m_menuEntry = new QAction(QStringLiteral("Uplatnice iz tablice..."), &m_window);
+    m_menuEntry = new QAction(QStringLiteral("Uplatnice iz &tablice..."), &m_window);
     m_menuEntry->setObjectName(QStringLiteral("SlipsFromTable"));
     connectHandler(m_menuEntry, &QAction::triggered, this, &BatchSlips::slipsFromTableFile);
     offerSavingUnprinted = [this](const QString &summary) {

@@ -95,7 +95,7 @@ TEST_F(BatchSlipsTest, TheFileMenuOffersSlipsFromATableAfterIspisi)
     const qsizetype print = actions.indexOf(child<QAction>("Ispii1"));
     ASSERT_GE(print, 0);
     EXPECT_EQ(actions.value(print + 1), child<QAction>("SlipsFromTable"));
-    EXPECT_EQ(actions.value(print + 1)->text(), u"Uplatnice iz tablice..."_s);
+    EXPECT_EQ(actions.value(print + 1)->text(), u"Uplatnice iz &tablice..."_s);
 }
 
 TEST_F(BatchSlipsTest, ATableBecomesAPdfAndBadRowsAreReportedFirst)

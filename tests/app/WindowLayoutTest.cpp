@@ -11,23 +11,45 @@ namespace {
 
 using WindowLayout = WindowFixture;
 
-TEST_F(WindowLayout, MenuHasEveryEntryInOrderWithoutShortcuts)
+// The letter after '&' in an entry's text: the key that, with Alt or in an open menu, chooses it.
+QChar mnemonicOf(const QString &text)
+{
+    const qsizetype mark = text.indexOf(u'&');
+    return mark >= 0 && mark + 1 < text.size() ? text.at(mark + 1).toLower() : QChar();
+}
+
+// Every entry in order, with no shortcut but a letter of its own to reach it from the keyboard.
+TEST_F(WindowLayout, MenuHasEveryEntryInOrderWithoutShortcutsEachWithItsOwnLetter)
 {
     const auto *menu = child<QMenu>("Datoteka1");
     ASSERT_TRUE(menu);
-    EXPECT_EQ(menu->title(), QStringLiteral("Datoteka"));
+    EXPECT_EQ(menu->title(), QStringLiteral("&Datoteka"));
+    const auto shown = [](const QAction *action) { return QString(action->text()).remove(u'&'); };
+    const auto expectOwnLetters = [](const QList<QAction *> &actions) {
+        QList<QChar> letters;
+        for (const QAction *action : actions) {
+            if (action->isSeparator())
+                continue;
+            const QChar letter = mnemonicOf(action->text());
+            EXPECT_FALSE(letter.isNull()) << action->text().toStdString();
+            EXPECT_FALSE(letters.contains(letter)) << action->text().toStdString();
+            letters.append(letter);
+        }
+    };
     QStringList entries;
     for (const QAction *action : menu->actions()) {
-        QString entry = action->isSeparator() ? QStringLiteral("-") : action->text();
+        QString entry = action->isSeparator() ? QStringLiteral("-") : shown(action);
         if (!action->isEnabled())
             entry += QStringLiteral(" (disabled)");
         if (action->menu()) {
             for (const QAction *sub : action->menu()->actions())
-                entry += u' ' + sub->text();
+                entry += u' ' + shown(sub);
+            expectOwnLetters(action->menu()->actions());
         }
         EXPECT_TRUE(action->shortcut().isEmpty()) << entry.toStdString();
         entries.append(entry);
     }
+    expectOwnLetters(menu->actions());
     EXPECT_EQ(entries, (QStringList{QStringLiteral("Novo Uplatnica Zorvat HUB-3A"), QStringLiteral("Učitaj"),
                                     QStringLiteral("Snimi kao"), QStringLiteral("Prenesi u HUB-3A"),
                                     QStringLiteral("-"), QStringLiteral("Pregled (disabled)"),
