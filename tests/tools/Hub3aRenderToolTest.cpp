@@ -94,6 +94,12 @@ TEST(Hub3aRenderTool, SizeAndModeAndRefusals)
     for (const QJsonObject &op : readOps(data))
         EXPECT_NE(op[u"op"].toString(), u"Rectangle"_s);
 
+    // A picture of every form keeps to the same limits, refused at once rather than drawn for minutes.
+    const ToolRun huge = render({slip, u"--size"_s, u"32000x32000"_s, u"-o"_s, out.filePath(u"h.png"_s)});
+    EXPECT_EQ(huge.status, 2);
+    EXPECT_TRUE(huge.errors.contains(u"too large"_s)) << huge.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(out.filePath(u"h.png"_s)));
+
     EXPECT_EQ(render({slip, u"--payload"_s, u"-o"_s, data}).status, 2);
     const ToolRun old = render({QStringLiteral(ZORVAT_TEST_DATA_DIR "/uplatnica-full.txt"), u"--payload"_s});
     EXPECT_EQ(old.status, 2);

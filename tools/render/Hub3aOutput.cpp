@@ -1,5 +1,6 @@
 #include "Hub3aOutput.h"
 
+#include "ImageLimits.h"
 #include "RenderOutput.h"
 #include "model/UserError.h"
 #include "render/Hub3aForm.h"
@@ -16,7 +17,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr int pixelsPerMm = 8;
-constexpr int maxImageSide = 32'000;
 
 } // namespace
 
@@ -29,9 +29,10 @@ QSize defaultSize()
 
 QByteArray png(const Hub3aRecord &record, PrintMode mode, QSize size)
 {
-    if (size.isEmpty() || size.width() > maxImageSide || size.height() > maxImageSide)
+    if (size.isEmpty())
         throw UserError(
             u"a HUB-3A picture of %1x%2 pixels cannot be drawn"_s.arg(size.width()).arg(size.height()));
+    ImageLimits::requireDrawable(size.width(), size.height());
     QImage image(size, QImage::Format_RGB32);
     if (image.isNull())
         throw UserError(u"not enough memory for a %1x%2 image"_s.arg(size.width()).arg(size.height()));

@@ -1,5 +1,6 @@
 #include "RenderOutput.h"
 
+#include "ImageLimits.h"
 #include "model/UserError.h"
 #include "render/OpsJson.h"
 #include "render/QPainterSurface.h"
@@ -16,9 +17,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Keeps an image within a few hundred megabytes and a page within what PDF viewers accept.
-constexpr qint64 maxImagePixels = 64'000'000;
-constexpr int maxImageSide = 32'000;
+// Keeps a page within what PDF viewers accept.
 constexpr double maxPageMillimetres = 5000;
 constexpr int pdfResolution = 1200;
 
@@ -37,8 +36,7 @@ QByteArray png(const SlipDrawing &drawing)
 {
     requireDrawableCanvas(drawing);
     const int width = drawing.canvasWidth(), height = drawing.canvasHeight();
-    if (width > maxImageSide || height > maxImageSide || qint64(width) * height > maxImagePixels)
-        throw UserError(u"a %1x%2 image is too large"_s.arg(width).arg(height));
+    ImageLimits::requireDrawable(width, height);
     QImage image(width, height, QImage::Format_RGB32);
     if (image.isNull())
         throw UserError(u"not enough memory for a %1x%2 image"_s.arg(width).arg(height));
