@@ -1,6 +1,7 @@
 #include "batch/Hub3aTable.h"
 
 #include "model/CsvTable.h"
+#include "model/Hub3aRules.h"
 #include "model/UserError.h"
 #include "payments/Hub3aChecks.h"
 
@@ -131,6 +132,12 @@ Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base)
         for (qsizetype i = 0; i < fields.size(); ++i)
             cells.append({fields[i], row.fields[i]});
         addHub3aRow(table, row.number, base, cells);
+    }
+    // A table saved in another encoding than it was read in shows other letters, so a refusal of
+    // characters says which encoding that was.
+    for (RowProblem &problem : table.problems) {
+        if (problem.message.startsWith(hub3aRefusedCharactersLead()))
+            problem.message += QStringLiteral(" (tablica je pročitana kao %1)").arg(csv.encoding);
     }
     return table;
 }

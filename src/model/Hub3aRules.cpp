@@ -49,6 +49,11 @@ std::optional<QString> formProblem(F field, const QString &text)
 
 } // namespace
 
+QString hub3aRefusedCharactersLead()
+{
+    return QStringLiteral("Nedopušteni znakovi: ");
+}
+
 QString hub3aFieldProblem(Hub3aField field, const QString &text)
 {
     if (text.isEmpty())
@@ -62,7 +67,7 @@ QString hub3aFieldProblem(Hub3aField field, const QString &text)
         return QStringLiteral("Dulje od %1 znakova").arg(maxLength);
     const QString refused = refusedCharacters(field, text);
     if (!refused.isEmpty())
-        return QStringLiteral("Nedopušteni znakovi: %1").arg(refused);
+        return hub3aRefusedCharactersLead() + refused;
     return QString();
 }
 

@@ -24,6 +24,9 @@ struct Hub3aProblem
 // DDMMGGGG, urgent 1. An empty text always fits.
 QString hub3aFieldProblem(Hub3aField field, const QString &text);
 
+// How hub3aFieldProblem's word on characters the barcode refuses begins ("Nedopušteni znakovi: ").
+QString hub3aRefusedCharactersLead();
+
 // The problems of every field of record, in the order of the fields.
 QList<Hub3aProblem> hub3aFieldProblems(const Hub3aRecord &record);
 

@@ -123,7 +123,7 @@ TEST(Hub3aTable, BadRowsAreReportedWithRowColumnAndReasonAndGoodOnesKept)
         EXPECT_EQ(table.problems[i].column, expected[i].second) << i;
         EXPECT_FALSE(table.problems[i].message.isEmpty()) << i;
     }
-    EXPECT_EQ(table.problems[0].message, u"Nedopušteni znakovi: @"_s);
+    EXPECT_EQ(table.problems[0].message, u"Nedopušteni znakovi: @ (tablica je pročitana kao UTF-8)"_s);
     EXPECT_EQ(table.problems[1].message, u"Dulje od 30 znakova"_s);
     EXPECT_EQ(table.problems[8].message, u"Redak ima 2 polja, a zaglavlje 7 stupaca"_s);
     EXPECT_EQ(table.problems[9].message, u"Polje ima više redaka"_s);

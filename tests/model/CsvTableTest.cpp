@@ -72,6 +72,8 @@ TEST(CsvTable, ReadsEncodingsSeparatorsAndQuotedFields)
          {{u"1"_s, u"2"_s}},
          {1}},
     };
+    EXPECT_EQ(CsvTable::parse(cases[2].bytes).encoding, u"UTF-8"_s);
+    EXPECT_EQ(CsvTable::parse(cases[3].bytes).encoding, u"Windows-1250"_s);
     for (const ParseCase &c : cases) {
         SCOPED_TRACE(c.name);
         const CsvTable table = CsvTable::parse(c.bytes);
@@ -96,6 +98,14 @@ TEST(CsvTable, RefusesWhatIsNotATableNamingTheRow)
         {"a;b\n1;\"2\n3;4\n", u"Redak 1: navodnici nisu zatvoreni"_s},
         {"a;b\n1;2\n\"x\"y;2\n", u"Redak 2: tekst iza zatvorenih navodnika"_s},
         {"\"a;b\n", u"Zaglavlje: navodnici nisu zatvoreni"_s},
+        // UTF-8 letters beside a stray byte: read as Windows-1250, "Ț" would pay as "Čš".
+        {"ime\nIon \xC8\x9Aurcan\nAna\xA0\n",
+         u"Tablica nije ispravan UTF-8: bajt 0xa0 u 3. retku datoteke, 4. bajt u retku"_s},
+        {"\xEF\xBB\xBFime\nAna\xA0\n",
+         u"Tablica nije ispravan UTF-8: bajt 0xa0 u 2. retku datoteke, 4. bajt u retku"_s},
+        {"ime\nAn\x81"
+         "a\n",
+         u"Tablica nije ni UTF-8 ni Windows-1250: bajt 0x81 u 2. retku datoteke, 3. bajt u retku"_s},
     };
     for (const auto &c : cases)
         EXPECT_EQ(thrownErrorOf([&] { CsvTable::parse(c.bytes); }), c.error) << c.bytes.toStdString();

@@ -55,7 +55,7 @@ TEST(BatchTool, ExitsZeroForAllRowsOneForRefusedOnesAndTwoForBadInput)
          1,
          1,
          {uR"({"row":2,"column":"iznos","message":"Iznos nije iznos u eurima u obliku 1.234,56"})"_s,
-          uR"({"row":3,"column":"opis","message":"Nedopušteni znakovi: @"})"_s}},
+          uR"x({"row":3,"column":"opis","message":"Nedopušteni znakovi: @ (tablica je pročitana kao UTF-8)"})x"_s}},
         {"every row refused",
          header + "Ivo;x;B\n",
          {},
