@@ -74,10 +74,10 @@ QString hub3aFieldProblem(Hub3aField field, const QString &text)
 QList<Hub3aProblem> hub3aFieldProblems(const Hub3aRecord &record)
 {
     QList<Hub3aProblem> problems;
-    for (const Hub3aFieldSpec &spec : hub3aFields()) {
-        const QString problem = hub3aFieldProblem(spec.field, record[spec.field]);
+    for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
+        const QString problem = hub3aFieldProblem(fieldEntry.field, record[fieldEntry.field]);
         if (!problem.isEmpty())
-            problems.append({spec.field, problem});
+            problems.append({fieldEntry.field, problem});
     }
     return problems;
 }

@@ -23,9 +23,9 @@ constexpr PaymentField paymentFieldTable[] = {
 
 F fieldNamed(QLatin1StringView name)
 {
-    for (const Hub3aFieldSpec &spec : hub3aFields()) {
-        if (spec.name() == name)
-            return spec.field;
+    for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
+        if (fieldEntry.name() == name)
+            return fieldEntry.field;
     }
     throw std::logic_error("no HUB-3A field " + std::string(name.data(), static_cast<size_t>(name.size())));
 }

@@ -38,11 +38,11 @@ public:
     void set(F field, const QString &text)
     {
         m_result.record.set(field, text);
-        const Hub3aFieldSpec &spec = hub3aField(field);
+        const Hub3aFieldSpec &fieldEntry = hub3aField(field);
         QString dropped;
         qsizetype taken = 0;
         for (const QChar ch : text) {
-            if (hub3aAccepts(spec.charset, raisedHub3aCodes(field, QString(ch)).front()))
+            if (hub3aAccepts(fieldEntry.charset, raisedHub3aCodes(field, QString(ch)).front()))
                 ++taken;
             else if (!dropped.contains(ch))
                 dropped += ch;
@@ -50,10 +50,10 @@ public:
         QStringList how;
         if (!dropped.isEmpty())
             how.append(u"izostavljeni znakovi %1"_s.arg(dropped));
-        if (taken > spec.maxLength)
-            how.append(u"skraćeno na %1 znakova"_s.arg(spec.maxLength));
+        if (taken > fieldEntry.maxLength)
+            how.append(u"skraćeno na %1 znakova"_s.arg(fieldEntry.maxLength));
         if (!how.isEmpty())
-            m_result.changed.append(u"%1: %2"_s.arg(spec.label(), how.join(u", "_s)));
+            m_result.changed.append(u"%1: %2"_s.arg(fieldEntry.label(), how.join(u", "_s)));
     }
 
     // A party's memo as name, street and place; a one-line memo splits at its commas.
