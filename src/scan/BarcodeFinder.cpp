@@ -1,0 +1,48 @@
+#include "scan/BarcodeFinder.h"
+
+#include "scan/ScanLimits.h"
+
+#include <QPainter>
+#include <ZXing/ReadBarcode.h>
+
+QList<QByteArray> findBarcodes(const QImage &image)
+{
+    const QImage gray = image.format() == QImage::Format_Grayscale8
+                            ? image
+                            : image.convertToFormat(QImage::Format_Grayscale8);
+    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
+                                static_cast<int>(gray.bytesPerLine()));
+    ZXing::DecodeHints hints;
+    hints.setFormats(ZXing::BarcodeFormat::PDF417 | ZXing::BarcodeFormat::QRCode);
+    hints.setTryHarder(true);
+    hints.setTryRotate(true);
+    QList<QByteArray> found;
+    for (const ZXing::Result &result : ZXing::ReadBarcodes(view, hints)) {
+        if (!result.isValid())
+            continue;
+        const ZXing::ByteArray &bytes = result.bytes();
+        const QByteArray read(reinterpret_cast<const char *>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+        if (!found.contains(read))
+            found.append(read);
+    }
+    return found;
+}
+
+QList<QByteArray> findBarcodesAskew(const QImage &image)
+{
+    const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
+    for (const int degrees : ScanLimits::askewDegrees) {
+        QImage turned(gray.size(), QImage::Format_Grayscale8);
+        turned.fill(Qt::white);
+        QPainter painter(&turned);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.translate(gray.width() / 2.0, gray.height() / 2.0);
+        painter.rotate(degrees);
+        painter.translate(-gray.width() / 2.0, -gray.height() / 2.0);
+        painter.drawImage(0, 0, gray);
+        painter.end();
+        if (QList<QByteArray> found = findBarcodes(turned); !found.isEmpty())
+            return found;
+    }
+    return {};
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QList>
+
+// The bytes of every PDF417 and QR symbol found in a picture, each once, as they are (no character
+// set conversion). Looks hard and at every quarter turn.
+QList<QByteArray> findBarcodes(const QImage &image);
+
+// findBarcodes on the picture turned a few degrees either way (ScanLimits::askewDegrees), for photos
+// taken askew; the first angle that finds anything gives the result.
+QList<QByteArray> findBarcodesAskew(const QImage &image);
