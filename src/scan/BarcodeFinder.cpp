@@ -5,17 +5,15 @@
 #include <QPainter>
 #include <ZXing/ReadBarcode.h>
 
-QList<QByteArray> findBarcodes(const QImage &image)
+namespace {
+
+QList<QByteArray> read(const ZXing::ImageView &view, ZXing::Binarizer binarizer)
 {
-    const QImage gray = image.format() == QImage::Format_Grayscale8
-                            ? image
-                            : image.convertToFormat(QImage::Format_Grayscale8);
-    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
-                                static_cast<int>(gray.bytesPerLine()));
     ZXing::DecodeHints hints;
     hints.setFormats(ZXing::BarcodeFormat::PDF417 | ZXing::BarcodeFormat::QRCode);
     hints.setTryHarder(true);
     hints.setTryRotate(true);
+    hints.setBinarizer(binarizer);
     QList<QByteArray> found;
     for (const ZXing::Result &result : ZXing::ReadBarcodes(view, hints)) {
         if (!result.isValid())
@@ -26,6 +24,21 @@ QList<QByteArray> findBarcodes(const QImage &image)
             found.append(read);
     }
     return found;
+}
+
+} // namespace
+
+QList<QByteArray> findBarcodes(const QImage &image)
+{
+    const QImage gray = image.format() == QImage::Format_Grayscale8
+                            ? image
+                            : image.convertToFormat(QImage::Format_Grayscale8);
+    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
+                                static_cast<int>(gray.bytesPerLine()));
+    // Local thresholds follow uneven light, but on a grainy scan they cut the white paper into
+    // specks; one threshold for the whole page reads those.
+    QList<QByteArray> found = read(view, ZXing::Binarizer::LocalAverage);
+    return found.isEmpty() ? read(view, ZXing::Binarizer::GlobalHistogram) : found;
 }
 
 QList<QByteArray> findBarcodesAskew(const QImage &image)

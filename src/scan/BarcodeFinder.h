@@ -5,7 +5,8 @@
 #include <QList>
 
 // The bytes of every PDF417 and QR symbol found in a picture, each once, as they are (no character
-// set conversion). Looks hard and at every quarter turn.
+// set conversion). Looks hard and at every quarter turn, with local thresholds and then, when they
+// find nothing, with one threshold for the picture.
 QList<QByteArray> findBarcodes(const QImage &image);
 
 // findBarcodes on the picture turned a few degrees either way (ScanLimits::askewDegrees), for photos

@@ -32,6 +32,7 @@ std::optional<qint64> euroCents(const QString &text)
 void setFitted(Hub3aRecord &record, Hub3aField field, const QString &text, QStringList &notes)
 {
     record.set(field, text);
+    record.set(field, record[field].trimmed());
     if (record[field] != text)
         notes.append(u"%1 prilagođen nalogu HUB-3A (u kodu: '%2')"_s.arg(hub3aField(field).label(), text));
 }

@@ -51,6 +51,9 @@ PayloadReading readHub3Payload(const QByteArray &bytes)
         return PayloadReading::refused(lineProblem(2, u"Valuta '%1' nije EUR"_s.arg(lines[1])));
     if (lines[2].size() != 15 || !allDigits(lines[2]))
         return PayloadReading::refused(lineProblem(3, u"Iznos nije 15 znamenki"_s));
+    // The slip's barcode writes HR99 for a payment without a reference: a model is never left out.
+    if (lines[10].isEmpty())
+        return PayloadReading::refused(lineProblem(11, u"Model nedostaje (HR99 kad nema poziva na broj)"_s));
     Hub3aRecord record;
     record.texts[static_cast<size_t>(Hub3aField::Amount)] = hub3aAmountText(lines[2].toLongLong());
     for (size_t i = 0; i < std::size(fieldLines); ++i) {

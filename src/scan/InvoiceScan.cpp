@@ -22,7 +22,7 @@ QList<QByteArray> pageBarcodes(DocumentPages &pages, int index, QString &failure
     }
     if (QList<QByteArray> found = findBarcodes(first); !found.isEmpty())
         return found;
-    if (const QImage fine = pages.page(index, ScanLimits::fineDpi); !fine.isNull() && fine.size() != first.size()) {
+    if (const QImage fine = pages.page(index, ScanLimits::fineDpi); !fine.isNull() && fine != first) {
         if (QList<QByteArray> found = findBarcodes(fine); !found.isEmpty())
             return found;
     }
