@@ -7,6 +7,7 @@
 #include "app/ScannedSlips.h"
 #include "app/ZorPrint.h"
 #include "model/TextFile.h"
+#include "model/UserError.h"
 #include "scan/InvoiceScan.h"
 #include "ui/HandlerErrors.h"
 #include "ui/UserDialogs.h"
@@ -52,8 +53,9 @@ InvoiceScans::InvoiceScans(TForm1 &window, UserDialogs &dialogs, BatchSlips &bat
 
 void InvoiceScans::chooseAndScan()
 {
-    const QStringList paths = m_dialogs.getOpenFileNames(
-        QStringLiteral("Učitaj s računa"), QStringLiteral("Računi (*.pdf *.png *.jpg *.jpeg *.tif *.tiff *.bmp)"));
+    const QStringList paths =
+        m_dialogs.getOpenFileNames(QStringLiteral("Učitaj s računa"),
+                                   QStringLiteral("Računi (*.pdf *.png *.jpg *.jpeg *.tif *.tiff *.bmp)"));
     if (!paths.isEmpty())
         scanFiles(paths);
 }

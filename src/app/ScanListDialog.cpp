@@ -93,9 +93,12 @@ void ScanListDialog::fillTable()
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const ScannedSlip &slip = m_slips[row];
         const QString verdict = slip.verdict.isEmpty() ? QStringLiteral("Ispravan") : slip.verdict;
-        const QStringList cells{QFileInfo(slip.file).fileName(), QString::number(slip.page),
-                                slip.record[Hub3aField::RecipientName], slip.record[Hub3aField::Amount],
-                                referenceText(slip.record), QString(verdict).replace(u'\n', QStringLiteral("; "))};
+        const QStringList cells{QFileInfo(slip.file).fileName(),
+                                QString::number(slip.page),
+                                slip.record[Hub3aField::RecipientName],
+                                slip.record[Hub3aField::Amount],
+                                referenceText(slip.record),
+                                QString(verdict).replace(u'\n', QStringLiteral("; "))};
         for (int column = 0; column < cells.size(); ++column)
             m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

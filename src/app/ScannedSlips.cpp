@@ -7,8 +7,8 @@ namespace ScannedSlips {
 namespace {
 
 using F = Hub3aField;
-constexpr F payerFields[] = {F::PayerName,  F::PayerStreet, F::PayerPlace,
-                             F::PayerIban,  F::PayerModel,  F::PayerReference};
+constexpr F payerFields[] = {F::PayerName, F::PayerStreet, F::PayerPlace,
+                             F::PayerIban, F::PayerModel,  F::PayerReference};
 
 bool isPayerField(F field)
 {

@@ -7,8 +7,10 @@
 
 namespace {
 
-QList<QByteArray> read(const ZXing::ImageView &view, ZXing::Binarizer binarizer)
+QList<QByteArray> read(const QImage &gray, ZXing::Binarizer binarizer)
 {
+    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
+                                static_cast<int>(gray.bytesPerLine()));
     ZXing::DecodeHints hints;
     hints.setFormats(ZXing::BarcodeFormat::PDF417 | ZXing::BarcodeFormat::QRCode);
     hints.setTryHarder(true);
@@ -19,9 +21,10 @@ QList<QByteArray> read(const ZXing::ImageView &view, ZXing::Binarizer binarizer)
         if (!result.isValid())
             continue;
         const ZXing::ByteArray &bytes = result.bytes();
-        const QByteArray read(reinterpret_cast<const char *>(bytes.data()), static_cast<qsizetype>(bytes.size()));
-        if (!found.contains(read))
-            found.append(read);
+        const QByteArray payload(reinterpret_cast<const char *>(bytes.data()),
+                                 static_cast<qsizetype>(bytes.size()));
+        if (!found.contains(payload))
+            found.append(payload);
     }
     return found;
 }
@@ -33,12 +36,10 @@ QList<QByteArray> findBarcodes(const QImage &image)
     const QImage gray = image.format() == QImage::Format_Grayscale8
                             ? image
                             : image.convertToFormat(QImage::Format_Grayscale8);
-    const ZXing::ImageView view(gray.constBits(), gray.width(), gray.height(), ZXing::ImageFormat::Lum,
-                                static_cast<int>(gray.bytesPerLine()));
     // Local thresholds follow uneven light, but on a grainy scan they cut the white paper into
     // specks; one threshold for the whole page reads those.
-    QList<QByteArray> found = read(view, ZXing::Binarizer::LocalAverage);
-    return found.isEmpty() ? read(view, ZXing::Binarizer::GlobalHistogram) : found;
+    QList<QByteArray> found = read(gray, ZXing::Binarizer::LocalAverage);
+    return found.isEmpty() ? read(gray, ZXing::Binarizer::GlobalHistogram) : found;
 }
 
 QList<QByteArray> findBarcodesAskew(const QImage &image)
@@ -54,7 +55,8 @@ QList<QByteArray> findBarcodesAskew(const QImage &image)
         painter.translate(-gray.width() / 2.0, -gray.height() / 2.0);
         painter.drawImage(0, 0, gray);
         painter.end();
-        if (QList<QByteArray> found = findBarcodes(turned); !found.isEmpty())
+        // Local thresholds only: a photo's light is uneven, and each angle is a whole page's search.
+        if (QList<QByteArray> found = read(turned, ZXing::Binarizer::LocalAverage); !found.isEmpty())
             return found;
     }
     return {};

@@ -9,6 +9,6 @@
 // find nothing, with one threshold for the picture.
 QList<QByteArray> findBarcodes(const QImage &image);
 
-// findBarcodes on the picture turned a few degrees either way (ScanLimits::askewDegrees), for photos
-// taken askew; the first angle that finds anything gives the result.
+// The barcodes of the picture turned a few degrees either way (ScanLimits::askewDegrees), for photos
+// taken askew, with local thresholds; the first angle that finds anything gives the result.
 QList<QByteArray> findBarcodesAskew(const QImage &image);

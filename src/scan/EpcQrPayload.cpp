@@ -9,7 +9,19 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // Lines of the payload, counted from 1.
-enum EpcLine { Service = 1, Version, Charset, Identification, Bic, Name, Iban, Amount, Purpose, Reference, Text };
+enum EpcLine {
+    Service = 1,
+    Version,
+    Charset,
+    Identification,
+    Bic,
+    Name,
+    Iban,
+    Amount,
+    Purpose,
+    Reference,
+    Text
+};
 constexpr int maxLines = 12;
 
 QString lineProblem(int line, const QString &message)
@@ -24,7 +36,8 @@ std::optional<qint64> euroCents(const QString &text)
     const QRegularExpressionMatch match = amount.match(text);
     if (!match.hasMatch())
         return std::nullopt;
-    const qint64 cents = match.captured(1).toLongLong() * 100 + match.captured(2).leftJustified(2, u'0').toLongLong();
+    const qint64 cents =
+        match.captured(1).toLongLong() * 100 + match.captured(2).leftJustified(2, u'0').toLongLong();
     return cents > 0 ? std::optional(cents) : std::nullopt;
 }
 
@@ -78,13 +91,15 @@ PayloadReading readEpcQrPayload(const QByteArray &bytes)
     if (at(Service) != "BCD"_L1)
         return PayloadReading::refused(lineProblem(Service, u"Oznaka nije BCD"_s));
     if (at(Version) != "001"_L1 && at(Version) != "002"_L1)
-        return PayloadReading::refused(lineProblem(Version, u"Inačica '%1' nije 001 ni 002"_s.arg(at(Version))));
+        return PayloadReading::refused(
+            lineProblem(Version, u"Inačica '%1' nije 001 ni 002"_s.arg(at(Version))));
     if (at(Charset) != "1"_L1)
         return PayloadReading::refused(lineProblem(Charset, u"Skup znakova nije 1 (UTF-8)"_s));
     if (at(Identification) != "SCT"_L1)
         return PayloadReading::refused(lineProblem(Identification, u"Vrsta naloga nije SCT"_s));
     if (at(Name).isEmpty() || at(Name).size() > 70)
-        return PayloadReading::refused(lineProblem(Name, u"Naziv primatelja je prazan ili dulji od 70 znakova"_s));
+        return PayloadReading::refused(
+            lineProblem(Name, u"Naziv primatelja je prazan ili dulji od 70 znakova"_s));
     if (!at(Reference).isEmpty() && !at(Text).isEmpty())
         return PayloadReading::refused(lineProblem(Text, u"Uz strukturiranu referencu ne ide i tekst"_s));
 
@@ -95,13 +110,14 @@ PayloadReading readEpcQrPayload(const QByteArray &bytes)
     iban.remove(u' ');
     if (const QString problem = hub3aFieldProblem(Hub3aField::RecipientIban, iban);
         iban.isEmpty() || !problem.isEmpty())
-        return PayloadReading::refused(lineProblem(
-            Iban, u"IBAN primatelja: %1"_s.arg(problem.isEmpty() ? u"Nedostaje"_s : problem)));
+        return PayloadReading::refused(
+            lineProblem(Iban, u"IBAN primatelja: %1"_s.arg(problem.isEmpty() ? u"Nedostaje"_s : problem)));
     record.set(Hub3aField::RecipientIban, iban);
     if (!at(Amount).isEmpty()) {
         const std::optional<qint64> cents = euroCents(at(Amount));
         if (!cents)
-            return PayloadReading::refused(lineProblem(Amount, u"Iznos '%1' nije iznos u eurima"_s.arg(at(Amount))));
+            return PayloadReading::refused(
+                lineProblem(Amount, u"Iznos '%1' nije iznos u eurima"_s.arg(at(Amount))));
         record.set(Hub3aField::Amount, hub3aAmountText(*cents));
     }
     if (const QString problem = hub3aFieldProblem(Hub3aField::PurposeCode, at(Purpose)); !problem.isEmpty())

@@ -10,10 +10,10 @@ constexpr int lineCount = 14;
 
 // The slip's field on each line from the fourth on, in the order of the payload.
 constexpr Hub3aField fieldLines[] = {
-    Hub3aField::PayerName,       Hub3aField::PayerStreet,    Hub3aField::PayerPlace,
-    Hub3aField::RecipientName,   Hub3aField::RecipientStreet, Hub3aField::RecipientPlace,
-    Hub3aField::RecipientIban,   Hub3aField::RecipientModel, Hub3aField::RecipientReference,
-    Hub3aField::PurposeCode,     Hub3aField::Description,
+    Hub3aField::PayerName,     Hub3aField::PayerStreet,     Hub3aField::PayerPlace,
+    Hub3aField::RecipientName, Hub3aField::RecipientStreet, Hub3aField::RecipientPlace,
+    Hub3aField::RecipientIban, Hub3aField::RecipientModel,  Hub3aField::RecipientReference,
+    Hub3aField::PurposeCode,   Hub3aField::Description,
 };
 
 QString lineProblem(int line, const QString &message)

@@ -15,8 +15,9 @@ void requireDecodableSize(const QImageReader &reader)
     if (!size.isValid() || size.isEmpty())
         throw UserError(u"Slika se ne može pročitati: %1"_s.arg(reader.errorString()));
     if (qint64(size.width()) * size.height() > ScanLimits::pixelBudget)
-        throw UserError(u"Slika od %1 × %2 točaka veća je od dopuštenih 60 milijuna točaka"_s.arg(size.width())
-                            .arg(size.height()));
+        throw UserError(
+            u"Slika od %1 × %2 točaka veća je od dopuštenih 60 milijuna točaka"_s.arg(size.width())
+                .arg(size.height()));
 }
 
 // A 3 × 3 average: the grain of a scanner's sensor evens out while modules a few pixels wide stay.

@@ -14,7 +14,9 @@
 // message. Never throws. cancel, when set, stops between pages and during a page's rendering.
 FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel = nullptr);
 
-// scanInvoice of each file in order; progress(done) after each file; stops early when cancel is set.
+// scanInvoice of each file, a few files side by side on threads of their own, the results in the
+// order of the files; progress(done) after each file, on the thread that read it (one call at a
+// time); stops early when cancel is set, leaving out the files not read.
 QList<FileScan> scanInvoices(const QStringList &paths, const std::atomic_bool *cancel = nullptr,
                              const std::function<void(int)> &progress = {});
 

@@ -32,7 +32,8 @@ void quiet(const QString &, const QVariant &) {}
 
 PdfPages::PdfPages(const QString &path)
 {
-    Poppler::setDebugErrorFunction(quiet, QVariant());
+    static const bool quieted = (Poppler::setDebugErrorFunction(quiet, QVariant()), true);
+    Q_UNUSED(quieted);
     m_document = Poppler::Document::load(path);
     if (!m_document)
         throw UserError(u"PDF datoteka je oštećena ili nije PDF"_s);
@@ -64,15 +65,16 @@ QImage PdfPages::page(int index, int dpi)
         return QImage();
     }
     // Points are 1/72 inch; a page too large for the budget at dpi is drawn at the dpi that fits.
-    const double fitting = 72.0 * std::sqrt(double(ScanLimits::pixelBudget) / (points.width() * points.height()));
+    const double fitting =
+        72.0 * std::sqrt(double(ScanLimits::pixelBudget) / (points.width() * points.height()));
     const double resolution = std::min(double(dpi), std::floor(fitting));
     if (resolution < 1) {
         m_failure = u"Stranica je prevelika"_s;
         return QImage();
     }
     RenderWatch watch{QDeadlineTimer(ScanLimits::renderMilliseconds), m_cancel};
-    QImage image = page->renderToImage(resolution, resolution, -1, -1, -1, -1, Poppler::Page::Rotate0, nullptr,
-                                       nullptr, shouldAbort, QVariant::fromValue(quintptr(&watch)));
+    QImage image = page->renderToImage(resolution, resolution, -1, -1, -1, -1, Poppler::Page::Rotate0,
+                                       nullptr, nullptr, shouldAbort, QVariant::fromValue(quintptr(&watch)));
     if (image.isNull() || watch.deadline.hasExpired())
         m_failure = watch.deadline.hasExpired() ? u"Iscrtavanje stranice traje predugo"_s
                                                 : u"Stranica se ne može iscrtati"_s;

@@ -18,7 +18,8 @@ QString slipVerdict(const PayloadReading &reading)
 {
     QStringList lines = reading.notes;
     if (reading.record) {
-        if (const QString problems = hub3aProblemsText(hub3aSlipProblems(*reading.record)); !problems.isEmpty())
+        if (const QString problems = hub3aProblemsText(hub3aSlipProblems(*reading.record));
+            !problems.isEmpty())
             lines.prepend(problems);
     }
     return lines.join(u'\n');

@@ -73,8 +73,8 @@ QImage pdf417Image(const QByteArray &payload, int modulePixels)
     for (int row = 0; row < symbol.rows(); ++row) {
         for (int column = 0; column < symbol.width(); ++column) {
             if (symbol.dark(row, column))
-                painter.fillRect(quiet + column * modulePixels, quiet + row * rowPixels, modulePixels, rowPixels,
-                                 Qt::black);
+                painter.fillRect(quiet + column * modulePixels, quiet + row * rowPixels, modulePixels,
+                                 rowPixels, Qt::black);
         }
     }
     return image;

@@ -1,12 +1,12 @@
+#include "scan/InvoiceScan.h"
 #include "Bounds.h"
 #include "InvoiceDocuments.h"
 #include "model/UserError.h"
-#include "scan/InvoiceScan.h"
 
 #include <QBuffer>
-#include <QtEndian>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -32,8 +32,9 @@ Hub3aRecord epcSlip()
     return record;
 }
 
-const QByteArray epcPayload = "BCD\n002\n1\nSCT\n\nPlinara Čakovec d.o.o.\nHR1210010051863000160\nEUR45.10\nGASB\n"
-                              "RF18 5390 0754 7034\n";
+const QByteArray epcPayload =
+    "BCD\n002\n1\nSCT\n\nPlinara Čakovec d.o.o.\nHR1210010051863000160\nEUR45.10\nGASB\n"
+    "RF18 5390 0754 7034\n";
 
 TEST(InvoiceScan, ReadsEveryFieldFromEachKindOfDocument)
 {
@@ -46,17 +47,24 @@ TEST(InvoiceScan, ReadsEveryFieldFromEachKindOfDocument)
         int page;
     } cases[] = {
         {"vector.pdf", [&](const QString &path) { writeVectorPdf(path, {payload}); }, fullSlip(), 1},
-        {"scanned.pdf", [&](const QString &path) { writeScannedPdf(path, invoicePage(payload, scanDpi), scanDpi); },
+        {"scanned.pdf",
+         [&](const QString &path) { writeScannedPdf(path, invoicePage(payload, scanDpi), scanDpi); },
          fullSlip(), 1},
-        {"second-page.pdf", [&](const QString &path) { writeVectorPdf(path, {QByteArray(), payload}); }, fullSlip(),
-         2},
+        {"second-page.pdf",
+         [&](const QString &path) {
+             writeVectorPdf(path, {QByteArray(), payload});
+         },
+         fullSlip(), 2},
         {"grey-noise.png",
          [&](const QString &path) { writeImage(path, withNoise(invoicePage(payload, scanDpi), 40), "png"); },
          fullSlip(), 1},
         {"photo.jpg",
-         [&](const QString &path) { writeImage(path, asPhoto(invoicePage(payload, scanDpi), 4), "jpeg", 80); },
+         [&](const QString &path) {
+             writeImage(path, asPhoto(invoicePage(payload, scanDpi), 4), "jpeg", 80);
+         },
          fullSlip(), 1},
-        {"epc.tiff", [&](const QString &path) { writeImage(path, invoicePage(epcPayload, scanDpi, true), "tiff"); },
+        {"epc.tiff",
+         [&](const QString &path) { writeImage(path, invoicePage(epcPayload, scanDpi, true), "tiff"); },
          epcSlip(), 1},
     };
     QTemporaryDir dir;
@@ -113,8 +121,9 @@ TEST(InvoiceScan, RefusesDamagedAndHostileFilesWithAMessage)
     QByteArray size(8, '\0');
     qToBigEndian(quint32(20000), size.data());
     qToBigEndian(quint32(20000), size.data() + 4);
-    const QByteArray hugePng = QByteArray("\x89PNG\r\n\x1a\n") + chunk("IHDR", size + QByteArray("\x08\0\0\0\0", 5)) +
-                               chunk("IDAT", {}) + chunk("IEND", {});
+    const QByteArray hugePng = QByteArray("\x89PNG\r\n\x1a\n") +
+                               chunk("IHDR", size + QByteArray("\x08\0\0\0\0", 5)) + chunk("IDAT", {}) +
+                               chunk("IEND", {});
     const struct
     {
         const char *name;

@@ -1,7 +1,7 @@
+#include "scan/SlipPayload.h"
 #include "InvoiceDocuments.h"
 #include "scan/EpcQrPayload.h"
 #include "scan/Hub3Payload.h"
-#include "scan/SlipPayload.h"
 
 #include <gtest/gtest.h>
 
@@ -44,7 +44,8 @@ TEST(Hub3Payload, RefusesAPayloadThatBreaksARuleNamingTheLine)
         {hub3WithLine(2, "HRK"), "Redak 2: Valuta 'HRK' nije EUR"},
         {hub3WithLine(3, "12345"), "Redak 3: Iznos nije 15 znamenki"},
         {hub3WithLine(3, "00000000001234a"), "Redak 3: Iznos nije 15 znamenki"},
-        {hub3WithLine(7, "Vodovod i odvodnja grada Zagreba"), "Redak 7: naziv primatelja: Dulje od 25 znakova"},
+        {hub3WithLine(7, "Vodovod i odvodnja grada Zagreba"),
+         "Redak 7: naziv primatelja: Dulje od 25 znakova"},
         {hub3WithLine(10, "HR12 1001 0051 8630 0016 0"), "Redak 10: IBAN primatelja:"},
         {hub3WithLine(11, "01"), "Redak 11: model primatelja:"},
         {hub3WithLine(14, "Voda & kanal"), "Redak 14: opis plaćanja: Nedopušteni znakovi: &"},
@@ -55,7 +56,8 @@ TEST(Hub3Payload, RefusesAPayloadThatBreaksARuleNamingTheLine)
     for (const auto &c : cases) {
         const PayloadReading reading = readHub3Payload(c.payload);
         EXPECT_FALSE(reading.record) << c.problem;
-        EXPECT_TRUE(reading.problem.startsWith(QString::fromUtf8(c.problem))) << reading.problem.toStdString();
+        EXPECT_TRUE(reading.problem.startsWith(QString::fromUtf8(c.problem)))
+            << reading.problem.toStdString();
     }
 }
 
@@ -69,10 +71,12 @@ TEST(EpcQrPayload, FillsTheRecipientAmountPurposeAndReferenceUnderHr99)
     } cases[] = {
         {"BCD\n002\n1\nSCT\n\nVodovod d.o.o.\nHR1210010051863000160\nEUR12.3\nWTER\nRF18 5390 0754 7034\n",
          "Vodovod d.o.o.", "12,30", "WTER", "RF18 5390 0754 7034", 0},
-        {"BCD\r\n001\r\n1\r\nSCT\r\nZABAHR2X\r\nPlin & struja d.d.\r\nHR1210010051863000160\r\nEUR1234567.89\r\n\r\n"
+        {"BCD\r\n001\r\n1\r\nSCT\r\nZABAHR2X\r\nPlin & struja "
+         "d.d.\r\nHR1210010051863000160\r\nEUR1234567.89\r\n\r\n"
          "\r\nRačun 17/2026",
          "Plin  struja d.d.", "1.234.567,89", "", "Račun 17/2026", 1},
-        {"BCD\n002\n1\nSCT\n\nElektroprivredna opskrba stanovnistva d.o.o.\nHR1210010051863000160\n\n\nRF00 1\n",
+        {"BCD\n002\n1\nSCT\n\nElektroprivredna opskrba stanovnistva d.o.o.\nHR1210010051863000160\n\n\nRF00 "
+         "1\n",
          "Elektroprivredna opskrba", "", "", "RF00 1", 2},
     };
     for (const auto &c : cases) {
@@ -111,7 +115,8 @@ TEST(EpcQrPayload, RefusesWhatNoSlipCanHold)
     for (const auto &c : cases) {
         const PayloadReading reading = readEpcQrPayload(c.payload);
         EXPECT_FALSE(reading.record) << c.problem;
-        EXPECT_TRUE(reading.problem.startsWith(QString::fromUtf8(c.problem))) << reading.problem.toStdString();
+        EXPECT_TRUE(reading.problem.startsWith(QString::fromUtf8(c.problem)))
+            << reading.problem.toStdString();
     }
 }
 
@@ -125,7 +130,8 @@ TEST(SlipPayload, ASlipThatFailsThePaymentChecksIsReadWithTheReason)
     const QString verdict = slipVerdict(reading);
     EXPECT_TRUE(verdict.contains(u"IBAN primatelja"_s)) << verdict.toStdString();
     EXPECT_TRUE(verdict.contains(u"poziv na broj primatelja"_s)) << verdict.toStdString();
-    EXPECT_TRUE(slipVerdict(readSlipPayload(InvoiceDocuments::hub3Payload(InvoiceDocuments::fullSlip()))).isEmpty());
+    EXPECT_TRUE(
+        slipVerdict(readSlipPayload(InvoiceDocuments::hub3Payload(InvoiceDocuments::fullSlip()))).isEmpty());
     // A receipt's verification link is no slip and no problem either.
     const PayloadReading link = readSlipPayload("https://porezna.gov.hr/rn?jir=1");
     EXPECT_FALSE(link.record);

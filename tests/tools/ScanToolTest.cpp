@@ -31,8 +31,10 @@ TEST(ScanTool, WritesARowPerBarcodeThatTheBatchModeTakesUnchanged)
 
     const ToolRun scan = render({u"--scan"_s, invoice, blank, u"-o"_s, rows});
     EXPECT_EQ(scan.status, 1);
-    EXPECT_EQ(jsonLines(scan.errors),
-              QStringList{uR"({"file":"%1","page":1,"message":"Na stranici nema bar-koda za plaćanje"})"_s.arg(blank)});
+    EXPECT_EQ(
+        jsonLines(scan.errors),
+        QStringList{
+            uR"({"file":"%1","page":1,"message":"Na stranici nema bar-koda za plaćanje"})"_s.arg(blank)});
     const ToolRun batch = render({u"--batch"_s, rows, u"-o"_s, dir.filePath(u"slips.pdf"_s)});
     EXPECT_EQ(batch.status, 0) << batch.errors.toStdString();
 

@@ -61,8 +61,9 @@ QByteArray outputBytes(const QString &path, const QList<ScannedSlip> &slips)
         return hub3aTableCsv(rows);
     }
     if (slips.size() != 1)
-        throw UserError(u"pronađeno je %1 bar-kodova, a datoteka naloga prima jedan; zapišite tablicu .csv"_s.arg(
-            slips.size()));
+        throw UserError(
+            u"pronađeno je %1 bar-kodova, a datoteka naloga prima jedan; zapišite tablicu .csv"_s.arg(
+                slips.size()));
     return SlipFile::toBytes(slips.constFirst().record);
 }
 
