@@ -4,8 +4,13 @@
 #include "WindowFixture.h"
 #include "app/BatchSlips.h"
 #include "app/Hub3aTab.h"
+#include "app/ScanListDialog.h"
 #include "batch/Hub3aTable.h"
 #include "model/TextFile.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
 
 namespace {
 
@@ -92,6 +97,42 @@ TEST_F(InvoiceScansTest, SeveralBarcodesAreListedWithTheFilesThatHeldNone)
     ASSERT_EQ(read.slips.size(), 1);
     EXPECT_EQ(read.slips[0].record.texts, fullSlip().texts);
     EXPECT_EQ(read.problems.size(), 1);
+}
+
+TEST_F(InvoiceScansTest, TheListShowsEachSlipTheTotalAndTheFilesWithoutOneAndOpensTheChosenRow)
+{
+    Hub3aRecord second = fullSlip();
+    second.set(F::Amount, u"0,44"_s);
+    const QList<ScannedSlip> slips{{u"/r/a.pdf"_s, 1, fullSlip(), QString()},
+                                   {u"/r/b.pdf"_s, 2, second, u"IBAN primatelja: x\nopis plaćanja: y"_s}};
+    std::optional<ScannedSlip> opened;
+    ScanListDialog list(slips, {{u"/r/c.png"_s, 1, u"Na stranici nema bar-koda za plaćanje"_s}},
+                        {{}, {}, {}, [&opened](const ScannedSlip &slip) { opened = slip; }}, window.get());
+    const auto *table = list.findChild<QTableWidget *>(u"ScanTable"_s);
+    ASSERT_EQ(table->rowCount(), 2);
+    const QStringList secondRow{u"b.pdf"_s,
+                                u"2"_s,
+                                u"Vodovod d.o.o."_s,
+                                u"0,44"_s,
+                                u"HR01 102-3057-89016"_s,
+                                u"IBAN primatelja: x; opis plaćanja: y"_s};
+    for (int column = 0; column < secondRow.size(); ++column)
+        EXPECT_EQ(table->item(1, column)->text(), secondRow[column]);
+    EXPECT_EQ(table->item(0, 5)->text(), u"Ispravan"_s);
+    QStringList labels;
+    for (const QLabel *label : list.findChildren<QLabel *>())
+        labels.append(label->text());
+    EXPECT_TRUE(labels.contains(u"Ukupno naloga: 2, iznos 1.235,00 EUR"_s))
+        << labels.join(u'|').toStdString();
+    EXPECT_TRUE(labels.contains(u"Bez naloga:\nc.png, str. 1: Na stranici nema bar-koda za plaćanje"_s));
+
+    auto *open = list.findChild<QPushButton *>(u"ScanOpenInTab"_s);
+    EXPECT_FALSE(open->isEnabled());
+    list.findChild<QTableWidget *>(u"ScanTable"_s)->selectRow(1);
+    ASSERT_TRUE(open->isEnabled());
+    open->click();
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->file, u"/r/b.pdf"_s);
 }
 
 } // namespace
