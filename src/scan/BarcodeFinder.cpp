@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <ZXing/ReadBarcode.h>
 
+#include <algorithm>
+
 namespace {
 
 QList<QByteArray> read(const QImage &gray, ZXing::Binarizer binarizer)
@@ -42,7 +44,7 @@ QList<QByteArray> findBarcodes(const QImage &image)
     return found.isEmpty() ? read(gray, ZXing::Binarizer::GlobalHistogram) : found;
 }
 
-QList<QByteArray> findBarcodesAskew(const QImage &image)
+QList<QByteArray> findBarcodesAskew(const QImage &image, bool (*wanted)(const QByteArray &bytes))
 {
     const QImage gray = image.convertToFormat(QImage::Format_Grayscale8);
     for (const int degrees : ScanLimits::askewDegrees) {
@@ -56,7 +58,8 @@ QList<QByteArray> findBarcodesAskew(const QImage &image)
         painter.drawImage(0, 0, gray);
         painter.end();
         // Local thresholds only: a photo's light is uneven, and each angle is a whole page's search.
-        if (QList<QByteArray> found = read(turned, ZXing::Binarizer::LocalAverage); !found.isEmpty())
+        if (QList<QByteArray> found = read(turned, ZXing::Binarizer::LocalAverage);
+            std::any_of(found.begin(), found.end(), wanted))
             return found;
     }
     return {};

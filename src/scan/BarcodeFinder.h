@@ -10,5 +10,6 @@
 QList<QByteArray> findBarcodes(const QImage &image);
 
 // The barcodes of the picture turned a few degrees either way (ScanLimits::askewDegrees), for photos
-// taken askew, with local thresholds; the first angle that finds anything gives the result.
-QList<QByteArray> findBarcodesAskew(const QImage &image);
+// taken askew, with local thresholds; the first angle that finds a barcode that is wanted gives the
+// result.
+QList<QByteArray> findBarcodesAskew(const QImage &image, bool (*wanted)(const QByteArray &bytes));

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QThread>
 
+#include <algorithm>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -18,7 +19,13 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// The barcodes of a page: a first look, a finer one, then askew.
+bool holdsPayment(const QList<QByteArray> &found)
+{
+    return std::any_of(found.begin(), found.end(), isSlipPayload);
+}
+
+// The barcodes of a page: a first look, a finer one, then askew, until one of them is a payment's
+// (a receipt's verification link alone does not end the search).
 QList<QByteArray> pageBarcodes(DocumentPages &pages, int index, QString &failure)
 {
     const QImage first = pages.page(index, ScanLimits::firstDpi);
@@ -26,13 +33,16 @@ QList<QByteArray> pageBarcodes(DocumentPages &pages, int index, QString &failure
         failure = pages.failure();
         return {};
     }
-    if (QList<QByteArray> found = findBarcodes(first); !found.isEmpty())
+    QList<QByteArray> found = findBarcodes(first);
+    if (holdsPayment(found))
         return found;
     if (const QImage fine = pages.page(index, ScanLimits::fineDpi); !fine.isNull() && fine != first) {
-        if (QList<QByteArray> found = findBarcodes(fine); !found.isEmpty())
-            return found;
+        if (QList<QByteArray> finer = findBarcodes(fine); holdsPayment(finer))
+            return finer;
     }
-    return findBarcodesAskew(first);
+    if (QList<QByteArray> askew = findBarcodesAskew(first, isSlipPayload); holdsPayment(askew))
+        return askew;
+    return found;
 }
 
 bool cancelled(const std::atomic_bool *cancel)
@@ -57,18 +67,18 @@ FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel)
     for (int index = 0; index < pages->pageCount() && !cancelled(cancel); ++index) {
         QString failure;
         const int page = index + 1;
-        int slipsOnPage = 0;
+        int payments = 0;
         for (const QByteArray &bytes : pageBarcodes(*pages, index, failure)) {
             const PayloadReading reading = readSlipPayload(bytes);
             if (reading.record) {
                 scan.slips.append({path, page, *reading.record, slipVerdict(reading)});
-                ++slipsOnPage;
+                ++payments;
             } else if (!reading.problem.isEmpty()) {
                 scan.misses.append({path, page, reading.problem});
-                ++slipsOnPage;
+                ++payments;
             }
         }
-        if (slipsOnPage == 0)
+        if (payments == 0)
             scan.misses.append(
                 {path, page, failure.isEmpty() ? u"Na stranici nema bar-koda za plaćanje"_s : failure});
     }

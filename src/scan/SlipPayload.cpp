@@ -14,6 +14,11 @@ PayloadReading readSlipPayload(const QByteArray &bytes)
     return {};
 }
 
+bool isSlipPayload(const QByteArray &bytes)
+{
+    return isHub3Payload(bytes) || isEpcQrPayload(bytes);
+}
+
 QString slipVerdict(const PayloadReading &reading)
 {
     QStringList lines = reading.notes;

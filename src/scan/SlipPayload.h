@@ -8,6 +8,9 @@
 // problem) for bytes of any other barcode, such as a receipt's verification link.
 PayloadReading readSlipPayload(const QByteArray &bytes);
 
+// True when the bytes begin as a payment's barcode does (HUB-3 or EPC QR), whether or not they read.
+bool isSlipPayload(const QByteArray &bytes);
+
 // The reasons a slip would not be paid as it stands (its rules and payment checks) and the notes of
 // its reading, one a line; empty when there are none.
 QString slipVerdict(const PayloadReading &reading);
