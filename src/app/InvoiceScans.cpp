@@ -140,6 +140,10 @@ void InvoiceScans::writePdf(const QList<ScannedSlip> &slips)
     const Hub3aTable table = ScannedSlips::asTable(slips, m_window.hub3a().record());
     if (table.slips.isEmpty())
         throw UserError(QStringLiteral("Nijedan nalog ne prolazi provjeru, pa PDF nije spremljen"));
+    // The slips that fail their checks are named first, as a table's refused rows are.
+    if (!table.problems.isEmpty() &&
+        !m_batch.showReport(table.problems, static_cast<int>(table.slips.size()), true))
+        return;
     m_batch.writePdf(table.slips, {3, PrintMode::Complete});
 }
 

@@ -97,6 +97,21 @@ TEST_F(InvoiceScansTest, SeveralBarcodesAreListedWithTheFilesThatHeldNone)
     ASSERT_EQ(read.slips.size(), 1);
     EXPECT_EQ(read.slips[0].record.texts, fullSlip().texts);
     EXPECT_EQ(read.problems.size(), 1);
+
+    // "PDF": the failing slip is reported first, by its file and page, and the other is written.
+    QList<RowProblem> reported;
+    batch.showReport = [&reported](const QList<RowProblem> &problems, int, bool) {
+        reported = problems;
+        return true;
+    };
+    const QString pdf = dir.filePath(u"nalozi.pdf"_s);
+    dialogs.setNextFileName(pdf);
+    scans.writePdf(listed);
+    ASSERT_EQ(reported.size(), 1);
+    EXPECT_EQ(reported[0].rowLabel(), u"b.png, str. 1"_s);
+    EXPECT_TRUE(QFile::exists(pdf));
+    EXPECT_TRUE(dialogs.messages.last().startsWith(u"Spremljeno uplatnica: 1"_s))
+        << dialogs.messages.last().toStdString();
 }
 
 TEST_F(InvoiceScansTest, TheListShowsEachSlipTheTotalAndTheFilesWithoutOneAndOpensTheChosenRow)
