@@ -1,5 +1,7 @@
 #include "RenderOptions.h"
 
+#include "BankFileOptions.h"
+
 #include "model/UserError.h"
 #include "model/WholeNumber.h"
 
@@ -234,7 +236,8 @@ QString renderUsage()
            "on\n"
            "                              standard error; exit 1 if a row was refused\n"
            "  --per-page 1|3              --batch: a 210x99 mm page per slip or three on A4 (default 3)\n"
-           "  --base HUB3AFILE            --batch: the fields of columns the table does not have\n"_s;
+           "  --base HUB3AFILE            --batch: the fields of columns the table does not have\n"_s +
+           bankFileUsage();
 }
 
 RenderOptions parseRenderOptions(const QStringList &arguments)

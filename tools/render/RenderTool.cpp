@@ -1,5 +1,6 @@
 #include "RenderTool.h"
 
+#include "BankFileRun.h"
 #include "BatchRun.h"
 #include "CheckOutput.h"
 #include "Hub3aOutput.h"
@@ -107,6 +108,8 @@ int afterWritingOut(QTextStream &out, QTextStream &errors, int status)
 
 int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &errors)
 {
+    if (const std::optional<int> status = runBankFile(arguments, out, errors))
+        return *status;
     RenderOptions options;
     try {
         options = parseRenderOptions(arguments);
