@@ -35,8 +35,8 @@ BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialo
         BatchReportDialog report(problems, validSlips,
                                  beforeOutput ? BatchReportDialog::Kind::AskBeforeOutput
                                               : BatchReportDialog::Kind::TellAfterOutput,
-                                 m_dialogs, &m_window);
-        return report.exec() == QDialog::Accepted;
+                                 m_dialogs, &m_window, static_cast<bool>(saveBankFile));
+        return report.exec();
     };
     askOutput = [this]() -> std::optional<BatchOutput> {
         QString current;
@@ -46,7 +46,7 @@ BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialo
         } catch (const UserError &) {
             // no printer
         }
-        BatchOutputDialog output(batchPrinters(), current, &m_window);
+        BatchOutputDialog output(batchPrinters(), current, &m_window, static_cast<bool>(saveBankFile));
         if (output.exec() != QDialog::Accepted)
             return std::nullopt;
         return output.output();
@@ -99,14 +99,23 @@ void BatchSlips::writeSlips(const Hub3aTable &table)
                         hub3aProblemsText(table.baseMissing));
     }
     const int valid = static_cast<int>(table.slips.size());
-    if (!table.problems.isEmpty() && !showReport(table.problems, valid, true))
-        return;
+    if (!table.problems.isEmpty()) {
+        const int choice = showReport(table.problems, valid, true);
+        if (choice == BatchReportDialog::SaveBankFile && saveBankFile && valid > 0) {
+            saveBankFile(table.slips);
+            return;
+        }
+        if (choice != QDialog::Accepted)
+            return;
+    }
     if (valid == 0)
         return;
     const std::optional<BatchOutput> output = askOutput();
     if (!output)
         return;
-    if (output->toPrinter)
+    if (output->toBank && saveBankFile)
+        saveBankFile(table.slips);
+    else if (output->toPrinter)
         print(table.slips, output->pdf.mode, output->printer);
     else
         writePdf(table.slips, output->pdf);

@@ -38,9 +38,14 @@ public:
     // "Uplatnice za odabrane" of the partner dialog.
     void slipsForPartners(const QStringList &entries);
 
-    // Shows the report of refused rows (BatchReportDialog) and gives true when the user prints the
-    // valid ones; after the output it only tells. Tests answer it instead of the dialog.
-    std::function<bool(const QList<RowProblem> &problems, int validSlips, bool beforeOutput)> showReport;
+    // Shows the report of refused rows (BatchReportDialog) and gives QDialog::Accepted (true) when
+    // the user prints the valid ones, BatchReportDialog::SaveBankFile when they go to a bank file,
+    // QDialog::Rejected (false) to cancel; after the output it only tells. Tests answer it instead
+    // of the dialog.
+    std::function<int(const QList<RowProblem> &problems, int validSlips, bool beforeOutput)> showReport;
+    // Writes the valid slips as orders of a pain.001 bank file (BankFiles::saveOrders). When set, the
+    // report and the output dialog offer "Spremi nalog za banku".
+    std::function<void(const QList<NumberedSlip> &slips)> saveBankFile;
     // Asks where and how the slips go (BatchOutputDialog); nothing when the user cancels.
     std::function<std::optional<BatchOutput>()> askOutput;
     // Shows how a print ended when rows were not printed and gives true when the user saves them.

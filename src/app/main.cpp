@@ -1,3 +1,4 @@
+#include "app/BankFiles.h"
 #include "app/BatchSlips.h"
 #include "app/Formats.h"
 #include "app/PreviewPicture.h"
@@ -45,6 +46,11 @@ int main(int argc, char **argv)
         });
         BatchSlips batch(window, window, dialogs, printer, store);
         window.addFileMenuEntry(batch.menuEntry());
+        BankFiles bankFiles(window, window, dialogs, store, clock);
+        // Each entry goes right below "Ispis": the answer, then the orders above it.
+        window.addFileMenuEntry(bankFiles.answerEntry());
+        window.addFileMenuEntry(bankFiles.ordersEntry());
+        batch.saveBankFile = [&bankFiles](const QList<NumberedSlip> &slips) { bankFiles.saveOrders(slips); };
         QObject::connect(
             &partnerDialog, &TForm2::slipsForSelectedRequested, &batch,
             [&batch](const QStringList &entries) { runHandler([&] { batch.slipsForPartners(entries); }); });

@@ -440,6 +440,16 @@ Plan planFile(const BankOrders &orders, const Options &options)
 
 } // namespace
 
+QList<OrderProblem> check(const BankOrders &orders, const Options &options)
+{
+    QList<OrderProblem> refused;
+    for (qsizetype index = 0; index < orders.size(); ++index) {
+        for (const Hub3aProblem &problem : orderProblems(orders.record(index), options))
+            refused.append({orders.row(index), problem.field, namedProblem(problem)});
+    }
+    return refused;
+}
+
 Result write(QIODevice &device, const BankOrders &orders, const Options &options)
 {
     const Plan plan = planFile(orders, options);

@@ -62,6 +62,10 @@ struct OrderProblem
 // an execution date not in the past, and every text in the guide's characters (BankText).
 QList<Hub3aProblem> orderProblems(const Hub3aRecord &record, const Options &options);
 
+// The problems of every order (orderProblems), each by row and field, its message naming the field
+// ("Opis plaćanja: ne smije počinjati znakom '-'"), as write() reports them.
+QList<OrderProblem> check(const BankOrders &orders, const Options &options);
+
 // What writing made: the orders written, their sum, and the orders refused with why.
 struct Result
 {
