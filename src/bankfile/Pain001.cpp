@@ -111,7 +111,9 @@ public:
         m_xml.setAutoFormattingIndent(1);
     }
 
-    void write(const std::vector<Group> &groups, const std::vector<QString> &instrIds, int count, qint64 cents)
+    // rowsUnique: each order's InstrId is the message id and its row, which the bank's answer gives
+    // back; where rows repeat, its place in the list.
+    void write(const std::vector<Group> &groups, bool rowsUnique, int count, qint64 cents)
     {
         m_xml.writeStartDocument();
         m_xml.writeDefaultNamespace(namespaceUri(m_options.schema, m_options.instant));
@@ -128,8 +130,8 @@ public:
         m_xml.writeEndElement(); // GrpHdr
         int groupNumber = 0;
         for (const Group &group : groups) {
-            writeGroup(group, ++groupNumber, instrIds);
-            if (m_chunks.failed() || TextFile::writesFailed(m_chunks))
+            writeGroup(group, ++groupNumber, rowsUnique);
+            if (m_chunks.failed())
                 break;
         }
         m_xml.writeEndElement(); // CstmrCdtTrfInitn
@@ -160,7 +162,7 @@ private:
         m_xml.writeEndElement(); // PstlAdr
     }
 
-    void writeGroup(const Group &group, int number, const std::vector<QString> &instrIds)
+    void writeGroup(const Group &group, int number, bool rowsUnique)
     {
         const Hub3aRecord &payer = m_orders.record(group.first);
         m_xml.writeStartElement(u"PmtInf"_s);
@@ -204,8 +206,9 @@ private:
         m_xml.writeEndElement(); // DbtrAgt
         m_xml.writeTextElement(u"ChrgBr"_s, u"SLEV"_s);
         for (qsizetype index : group.orders) {
-            writeOrder(m_orders.record(index), instrIds[static_cast<size_t>(index)]);
-            if (m_chunks.failed() || TextFile::writesFailed(m_chunks))
+            writeOrder(m_orders.record(index),
+                       u"%1-%2"_s.arg(m_options.messageId).arg(rowsUnique ? m_orders.row(index) : index + 1));
+            if (m_chunks.failed())
                 break;
         }
         m_xml.writeEndElement(); // PmtInf
@@ -390,7 +393,7 @@ struct Plan
 {
     Result result;
     std::vector<Group> groups;
-    std::vector<QString> instrIds;
+    bool rowsUnique = true; // InstrId by the order's row, or by its place where rows repeat
 };
 
 Plan planFile(const BankOrders &orders, const Options &options)
@@ -399,9 +402,8 @@ Plan planFile(const BankOrders &orders, const Options &options)
     Result &result = plan.result;
     std::vector<Group> &groups = plan.groups;
     QHash<QString, size_t> groupOf;
-    plan.instrIds.resize(static_cast<size_t>(orders.size()));
     QSet<int> rows;
-    bool rowsUnique = true;
+    bool &rowsUnique = plan.rowsUnique;
     for (qsizetype index = 0; index < orders.size(); ++index) {
         const Hub3aRecord &record = orders.record(index);
         const QList<Hub3aProblem> problems = orderProblems(record, options);
@@ -428,13 +430,6 @@ Plan planFile(const BankOrders &orders, const Options &options)
         rows.insert(orders.row(index));
     }
     result.groups = static_cast<int>(groups.size());
-    // InstrId: the message id and the order's row, which the bank's answer gives back; the order's
-    // place in the list where rows repeat.
-    for (const Group &group : groups) {
-        for (qsizetype index : group.orders)
-            plan.instrIds[static_cast<size_t>(index)] =
-                u"%1-%2"_s.arg(options.messageId).arg(rowsUnique ? orders.row(index) : index + 1);
-    }
     return plan;
 }
 
@@ -454,7 +449,7 @@ Result write(QIODevice &device, const BankOrders &orders, const Options &options
 {
     const Plan plan = planFile(orders, options);
     if (!plan.groups.empty())
-        FileWriter(device, orders, options).write(plan.groups, plan.instrIds, plan.result.written,
+        FileWriter(device, orders, options).write(plan.groups, plan.rowsUnique, plan.result.written,
                                                   plan.result.totalCents);
     return plan.result;
 }
@@ -464,7 +459,7 @@ Result save(const QString &path, const BankOrders &orders, const Options &option
     const Plan plan = planFile(orders, options);
     if (!plan.groups.empty()) {
         TextFile::writeAtomicallyWith(path, [&](QIODevice &device) {
-            FileWriter(device, orders, options).write(plan.groups, plan.instrIds, plan.result.written,
+            FileWriter(device, orders, options).write(plan.groups, plan.rowsUnique, plan.result.written,
                                                       plan.result.totalCents);
         });
     }

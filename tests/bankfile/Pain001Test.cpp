@@ -1,12 +1,15 @@
 #include "BankFixtures.h"
 #include "SchemaCheck.h"
+#include "NearlyFullDisk.h"
 #include "TemporaryStore.h"
+#include "ThrownError.h"
 #include "bankfile/BankText.h"
 #include "bankfile/PostalAddress.h"
 #include "model/Clock.h"
 #include "payments/Hub3aChecks.h"
 #include "payments/ReferenceModels.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSet>
 #include <QTemporaryDir>
@@ -272,6 +275,31 @@ TEST(Pain001, SavesWholeAndOnlyWithSomethingToWrite)
     const Hub3aRecord bad = order({{F::PayerIban, u""_s}});
     EXPECT_EQ(Pain001::save(none, SingleBankOrder(bad), options()).written, 0);
     EXPECT_FALSE(QFile::exists(none));
+}
+
+// A file that cannot be written whole is not written: the earlier file stays as it was.
+TEST(Pain001, AFailedSaveLeavesTheEarlierFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"orders.xml"_s);
+    {
+        QFile earlier(path);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    QList<Row> rows;
+    for (int row = 1; row <= 200; ++row)
+        rows.append({row, order()});
+    {
+        const FileSizeLimit limit(4096);
+        EXPECT_EQ(thrownErrorOf([&] { Pain001::save(path, BankOrdersOf(rows), options()); }), u"Stream write error"_s);
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("earlier"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"orders.xml"_s});
+    EXPECT_EQ(thrownErrorOf([&] { Pain001::save(dir.filePath(u"no/folder.xml"_s), BankOrdersOf(rows), options()); }),
+              u"Datoteka %1 ne može se stvoriti"_s.arg(dir.filePath(u"no/folder.xml"_s)));
 }
 
 class FixedClock final : public Clock
