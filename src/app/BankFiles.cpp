@@ -88,16 +88,20 @@ void BankFiles::saveTabOrder()
     saveOrders({{1, m_source.hub3aData()}});
 }
 
-void BankFiles::saveOrders(const QList<NumberedSlip> &slips)
+void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier)
 {
-    if (slips.isEmpty())
-        throw UserError(u"Nema naloga za banku"_s);
+    if (slips.isEmpty()) {
+        if (earlier.isEmpty())
+            throw UserError(u"Nema naloga za banku"_s);
+        showRefused(earlier, 0);
+        return;
+    }
     // Checked before the file dialog: a missing payer IBAN is said at once, and nothing is asked
     // when no order can go.
     Pain001::Options checking;
     checking.today = m_clock.now().date();
     const BankOrdersOf orders(slips);
-    QList<RowProblem> refused;
+    QList<RowProblem> refused = earlier;
     QSet<int> refusedRows;
     for (const Pain001::OrderProblem &problem : Pain001::check(orders, checking)) {
         refused.append({problem.row, problem.field ? hub3aColumn(*problem.field) : QString(), problem.message});
@@ -111,7 +115,7 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips)
         if (payerIbanMissing)
             throw UserError(u"Nalog za banku treba IBAN platitelja: upišite ga na HUB-3A kartici ili u stupac "
                             "iban_platitelja tablice"_s);
-        if (slips.size() == 1)
+        if (slips.size() == 1 && earlier.isEmpty())
             throw UserError(u"Nalog se ne može poslati banci:\n"_s +
                             hub3aProblemsText(Pain001::orderProblems(slips.front().record, checking)));
         showRefused(refused, 0);

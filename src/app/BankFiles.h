@@ -35,9 +35,9 @@ public:
 
     // The HUB-3A tab's order to a bank file.
     void saveTabOrder();
-    // Orders to a bank file: refused ones are reported (showRefused), the rest written to a file
-    // the user chooses.
-    void saveOrders(const QList<NumberedSlip> &slips);
+    // Orders to a bank file: refused ones are reported (showRefused, after the rows refused before,
+    // earlier), the rest written to a file the user chooses.
+    void saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier = {});
     // Asks for the bank's answer and shows its refused orders (showAnswer).
     void readAnswer();
 

@@ -3,6 +3,7 @@
 #include "app/BatchOutputDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
+#include "batch/PartnerOrders.h"
 #include "batch/PartnerSlips.h"
 #include "batch/SlipBatchPdf.h"
 #include "batch/SlipBatchPrint.h"
@@ -83,10 +84,23 @@ void BatchSlips::slipsForPartners(const QStringList &entries)
 {
     if (entries.isEmpty())
         throw UserError(QStringLiteral("Nijedan partner nije odabran"));
-    writeSlips(partnerSlips(entries, m_source.hub3aData()));
+    writeSlips(partnerSlips(entries, m_source.hub3aData()), entries);
 }
 
-void BatchSlips::writeSlips(const Hub3aTable &table)
+void BatchSlips::writeBankFile(const Hub3aTable &table, const QStringList &entries)
+{
+    if (entries.isEmpty()) {
+        saveBankFile(table.slips, {});
+        return;
+    }
+    const Hub3aTable orders = partnerOrders(entries, m_source.hub3aData());
+    if (!orders.baseMissing.isEmpty())
+        throw UserError(QStringLiteral("HUB-3A kartica nema iznosa (upišite ga na kartici):\n") +
+                        hub3aProblemsText(orders.baseMissing));
+    saveBankFile(orders.slips, orders.problems);
+}
+
+void BatchSlips::writeSlips(const Hub3aTable &table, const QStringList &entries)
 {
     if (!table.baseMissing.isEmpty()) {
         // Said once for the whole batch: every slip would lack what the tab lacks.
@@ -101,8 +115,8 @@ void BatchSlips::writeSlips(const Hub3aTable &table)
     const int valid = static_cast<int>(table.slips.size());
     if (!table.problems.isEmpty()) {
         const int choice = showReport(table.problems, valid, true);
-        if (choice == BatchReportDialog::SaveBankFile && saveBankFile && valid > 0) {
-            saveBankFile(table.slips);
+        if (choice == BatchReportDialog::SaveBankFile && saveBankFile) {
+            writeBankFile(table, entries);
             return;
         }
         if (choice != QDialog::Accepted)
@@ -114,7 +128,7 @@ void BatchSlips::writeSlips(const Hub3aTable &table)
     if (!output)
         return;
     if (output->toBank && saveBankFile)
-        saveBankFile(table.slips);
+        writeBankFile(table, entries);
     else if (output->toPrinter)
         print(table.slips, output->pdf.mode, output->printer);
     else

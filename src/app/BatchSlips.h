@@ -43,16 +43,21 @@ public:
     // QDialog::Rejected (false) to cancel; after the output it only tells. Tests answer it instead
     // of the dialog.
     std::function<int(const QList<RowProblem> &problems, int validSlips, bool beforeOutput)> showReport;
-    // Writes the valid slips as orders of a pain.001 bank file (BankFiles::saveOrders). When set, the
-    // report and the output dialog offer "Spremi nalog za banku".
-    std::function<void(const QList<NumberedSlip> &slips)> saveBankFile;
+    // Writes orders as a pain.001 bank file (BankFiles::saveOrders), with the rows refused before.
+    // When set, the report and the output dialog offer "Spremi nalog za banku": a table's valid
+    // slips go as they are; for selected partners the partners are the recipients, paid by the
+    // HUB-3A tab's payer (partnerOrders).
+    std::function<void(const QList<NumberedSlip> &slips, const QList<RowProblem> &refused)> saveBankFile;
     // Asks where and how the slips go (BatchOutputDialog); nothing when the user cancels.
     std::function<std::optional<BatchOutput>()> askOutput;
     // Shows how a print ended when rows were not printed and gives true when the user saves them.
     std::function<bool(const QString &summary)> offerSavingUnprinted;
 
 private:
-    void writeSlips(const Hub3aTable &table);
+    // entries: the selected partners, when the slips are theirs.
+    void writeSlips(const Hub3aTable &table, const QStringList &entries = {});
+    // The orders of the "Spremi nalog za banku" choice (saveBankFile).
+    void writeBankFile(const Hub3aTable &table, const QStringList &entries);
     void writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options);
     void print(const QList<NumberedSlip> &slips, PrintMode mode, const QString &printer);
     // Asks for a file and writes the slips of rows there as a table.

@@ -50,7 +50,9 @@ int main(int argc, char **argv)
         // Each entry goes right below "Ispis": the answer, then the orders above it.
         window.addFileMenuEntry(bankFiles.answerEntry());
         window.addFileMenuEntry(bankFiles.ordersEntry());
-        batch.saveBankFile = [&bankFiles](const QList<NumberedSlip> &slips) { bankFiles.saveOrders(slips); };
+        batch.saveBankFile = [&bankFiles](const QList<NumberedSlip> &slips, const QList<RowProblem> &refused) {
+            bankFiles.saveOrders(slips, refused);
+        };
         QObject::connect(
             &partnerDialog, &TForm2::slipsForSelectedRequested, &batch,
             [&batch](const QStringList &entries) { runHandler([&] { batch.slipsForPartners(entries); }); });

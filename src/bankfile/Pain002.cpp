@@ -249,7 +249,7 @@ private:
             m_groupId = text;
         else if (here == "OrgnlPmtInfAndSts/PmtInfSts"_L1)
             m_groupStatus = text;
-        else if (!here.startsWith(order))
+        if (!here.startsWith(order))
             return;
         const QStringView rest = QStringView(here).mid(order.size());
         if (rest == "OrgnlInstrId"_L1)

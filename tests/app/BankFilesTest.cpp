@@ -114,7 +114,7 @@ TEST_F(BankFilesTest, TheBatchReportOffersABankFile)
     FakePrinter printer;
     BatchSlips batch(*window, *window, dialogs, printer, store);
     QList<NumberedSlip> saved;
-    batch.saveBankFile = [&saved](const QList<NumberedSlip> &slips) { saved = slips; };
+    batch.saveBankFile = [&saved](const QList<NumberedSlip> &slips, const QList<RowProblem> &) { saved = slips; };
     bool offered = false;
     batch.showReport = [&](const QList<RowProblem> &problems, int valid, bool beforeOutput) {
         BatchReportDialog report(problems, valid, BatchReportDialog::Kind::AskBeforeOutput, dialogs, window.get(),
@@ -138,6 +138,33 @@ TEST_F(BankFilesTest, TheBatchReportOffersABankFile)
     ASSERT_EQ(saved.size(), 1);
     EXPECT_EQ(saved[0].record[F::RecipientName], u"Ana"_s);
     EXPECT_EQ(saved[0].record[F::PayerIban], u"HR7023400091510946338"_s); // from the tab
+}
+
+// For selected partners the partners are the recipients, paid by the HUB-3A tab's payer.
+TEST_F(BankFilesTest, SelectedPartnersArePaidFromTheTab)
+{
+    FakePrinter printer;
+    BatchSlips batch(*window, *window, dialogs, printer, store);
+    QList<NumberedSlip> saved;
+    QList<RowProblem> refusedBefore;
+    batch.saveBankFile = [&](const QList<NumberedSlip> &slips, const QList<RowProblem> &refused) {
+        saved = slips;
+        refusedBefore = refused;
+    };
+    batch.showReport = [](const QList<RowProblem> &, int, bool) { return int(BatchReportDialog::SaveBankFile); };
+    batch.askOutput = [] { return std::optional<BatchOutput>(BatchOutput{false, {}, QString(), true}); };
+    window->hub3a().setRecord(tabOrder());
+    const QChar separator(8);
+    batch.slipsForPartners({u"Marko Marić"_s + separator + u"HR1210010051863000160"_s + separator + u"HR00 77"_s,
+                            u"Ana Anić"_s + separator + u"1234"_s + separator});
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_EQ(saved[0].record[F::RecipientName], u"Marko Marić"_s);
+    EXPECT_EQ(saved[0].record[F::RecipientReference], u"77"_s);
+    EXPECT_EQ(saved[0].record[F::PayerName], u"Ivana Horvat"_s);
+    EXPECT_EQ(saved[0].record[F::PayerIban], u"HR7023400091510946338"_s);
+    ASSERT_EQ(refusedBefore.size(), 1);
+    EXPECT_EQ(refusedBefore[0].row, 2);
+    EXPECT_EQ(refusedBefore[0].rowName, u"Ana Anić"_s);
 }
 
 TEST_F(BankFilesTest, TheBanksAnswerShowsTheRefusedOrdersAndSavesThemAsATable)
