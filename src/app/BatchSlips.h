@@ -53,12 +53,16 @@ public:
     // Shows how a print ended when rows were not printed and gives true when the user saves them.
     std::function<bool(const QString &summary)> offerSavingUnprinted;
 
-private:
-    // entries: the selected partners, when the slips are theirs.
+    // The valid slips of table to the output the user chooses (BatchOutputDialog), after the report of
+    // its refused rows; slips read from invoices take this way too. entries: the selected partners,
+    // when the slips are theirs.
     void writeSlips(const Hub3aTable &table, const QStringList &entries = {});
+    // The slips to a PDF file the user names, with progress.
+    void writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options);
+
+private:
     // The orders of the "Spremi nalog za banku" choice (saveBankFile).
     void writeBankFile(const Hub3aTable &table, const QStringList &entries);
-    void writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options);
     void print(const QList<NumberedSlip> &slips, PrintMode mode, const QString &printer);
     // Asks for a file and writes the slips of rows there as a table.
     void saveUnprinted(const QList<NumberedSlip> &slips, const QList<int> &rows);

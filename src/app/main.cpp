@@ -1,6 +1,7 @@
 #include "app/BankFiles.h"
 #include "app/BatchSlips.h"
 #include "app/Formats.h"
+#include "app/InvoiceScans.h"
 #include "app/PreviewPicture.h"
 #include "app/PrintDialogs.h"
 #include "app/QtUserDialogs.h"
@@ -53,6 +54,9 @@ int main(int argc, char **argv)
         batch.saveBankFile = [&bankFiles](const QList<NumberedSlip> &slips, const QList<RowProblem> &refused) {
             bankFiles.saveOrders(slips, refused);
         };
+        InvoiceScans invoices(window, dialogs, batch);
+        window.addFileMenuEntry(invoices.menuEntry());
+        window.setInvoiceReader([&invoices](const QStringList &paths) { invoices.scanFiles(paths); });
         QObject::connect(
             &partnerDialog, &TForm2::slipsForSelectedRequested, &batch,
             [&batch](const QStringList &entries) { runHandler([&] { batch.slipsForPartners(entries); }); });

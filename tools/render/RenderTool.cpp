@@ -6,6 +6,7 @@
 #include "Hub3aOutput.h"
 #include "RenderOptions.h"
 #include "RenderOutput.h"
+#include "ScanRun.h"
 #include "SlipDrawing.h"
 #include "model/Hub3aPayload.h"
 #include "model/Hub3aRules.h"
@@ -108,6 +109,8 @@ int afterWritingOut(QTextStream &out, QTextStream &errors, int status)
 
 int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &errors)
 {
+    if (isScanCommand(arguments))
+        return runScan(arguments, errors);
     if (const std::optional<int> status = runBankFile(arguments, out, errors))
         return *status;
     RenderOptions options;
