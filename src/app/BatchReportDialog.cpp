@@ -37,7 +37,7 @@ QTableWidget *problemTable(const QList<RowProblem> &problems, QWidget *parent)
 } // namespace
 
 BatchReportDialog::BatchReportDialog(const QList<RowProblem> &problems, int validSlips, Kind kind,
-                                     UserDialogs &dialogs, QWidget *parent)
+                                     UserDialogs &dialogs, QWidget *parent, bool offerBankFile)
     : QDialog(parent), m_problems(problems), m_dialogs(dialogs)
 {
     setFont(windowFont());
@@ -47,6 +47,10 @@ BatchReportDialog::BatchReportDialog(const QList<RowProblem> &problems, int vali
     const QString summary =
         kind == Kind::AskBeforeOutput
             ? QStringLiteral("Ispravnih naloga: %1, neispravnih: %2. Ispisati ispravne?")
+                  .arg(validSlips)
+                  .arg(refused)
+        : kind == Kind::TellBankFile
+            ? QStringLiteral("Spremljeno naloga za banku: %1; izostavljeno: %2 (ne mogu u nalog za banku).")
                   .arg(validSlips)
                   .arg(refused)
             : QStringLiteral("Izostavljeno naloga: %1 (bar-kod se ne može pročitati).").arg(refused);
@@ -66,6 +70,13 @@ BatchReportDialog::BatchReportDialog(const QList<RowProblem> &problems, int vali
             buttons->addButton(QStringLiteral("Ispiši ispravne"), QDialogButtonBox::AcceptRole);
         print->setObjectName(QStringLiteral("PrintValid"));
         print->setEnabled(validSlips > 0);
+        if (offerBankFile) {
+            QPushButton *bank =
+                buttons->addButton(QStringLiteral("Spremi nalog za banku"), QDialogButtonBox::ActionRole);
+            bank->setObjectName(QStringLiteral("SaveBankFile"));
+            bank->setEnabled(validSlips > 0);
+            connect(bank, &QPushButton::clicked, this, [this] { done(SaveBankFile); });
+        }
         buttons->addButton(QStringLiteral("Odustani"), QDialogButtonBox::RejectRole)
             ->setObjectName(QStringLiteral("Cancel"));
     } else {

@@ -3,6 +3,7 @@
 #include "app/BatchOutputDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
+#include "batch/PartnerOrders.h"
 #include "batch/PartnerSlips.h"
 #include "batch/SlipBatchPdf.h"
 #include "batch/SlipBatchPrint.h"
@@ -35,8 +36,8 @@ BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialo
         BatchReportDialog report(problems, validSlips,
                                  beforeOutput ? BatchReportDialog::Kind::AskBeforeOutput
                                               : BatchReportDialog::Kind::TellAfterOutput,
-                                 m_dialogs, &m_window);
-        return report.exec() == QDialog::Accepted;
+                                 m_dialogs, &m_window, static_cast<bool>(saveBankFile));
+        return report.exec();
     };
     askOutput = [this]() -> std::optional<BatchOutput> {
         QString current;
@@ -46,7 +47,7 @@ BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialo
         } catch (const UserError &) {
             // no printer
         }
-        BatchOutputDialog output(batchPrinters(), current, &m_window);
+        BatchOutputDialog output(batchPrinters(), current, &m_window, static_cast<bool>(saveBankFile));
         if (output.exec() != QDialog::Accepted)
             return std::nullopt;
         return output.output();
@@ -83,10 +84,23 @@ void BatchSlips::slipsForPartners(const QStringList &entries)
 {
     if (entries.isEmpty())
         throw UserError(QStringLiteral("Nijedan partner nije odabran"));
-    writeSlips(partnerSlips(entries, m_source.hub3aData()));
+    writeSlips(partnerSlips(entries, m_source.hub3aData()), entries);
 }
 
-void BatchSlips::writeSlips(const Hub3aTable &table)
+void BatchSlips::writeBankFile(const Hub3aTable &table, const QStringList &entries)
+{
+    if (entries.isEmpty()) {
+        saveBankFile(table.slips, {});
+        return;
+    }
+    const Hub3aTable orders = partnerOrders(entries, m_source.hub3aData());
+    if (!orders.baseMissing.isEmpty())
+        throw UserError(QStringLiteral("HUB-3A kartica nema iznosa (upišite ga na kartici):\n") +
+                        hub3aProblemsText(orders.baseMissing));
+    saveBankFile(orders.slips, orders.problems);
+}
+
+void BatchSlips::writeSlips(const Hub3aTable &table, const QStringList &entries)
 {
     if (!table.baseMissing.isEmpty()) {
         // Said once for the whole batch: every slip would lack what the tab lacks.
@@ -99,14 +113,23 @@ void BatchSlips::writeSlips(const Hub3aTable &table)
                         hub3aProblemsText(table.baseMissing));
     }
     const int valid = static_cast<int>(table.slips.size());
-    if (!table.problems.isEmpty() && !showReport(table.problems, valid, true))
-        return;
+    if (!table.problems.isEmpty()) {
+        const int choice = showReport(table.problems, valid, true);
+        if (choice == BatchReportDialog::SaveBankFile && saveBankFile) {
+            writeBankFile(table, entries);
+            return;
+        }
+        if (choice != QDialog::Accepted)
+            return;
+    }
     if (valid == 0)
         return;
     const std::optional<BatchOutput> output = askOutput();
     if (!output)
         return;
-    if (output->toPrinter)
+    if (output->toBank && saveBankFile)
+        writeBankFile(table, entries);
+    else if (output->toPrinter)
         print(table.slips, output->pdf.mode, output->printer);
     else
         writePdf(table.slips, output->pdf);

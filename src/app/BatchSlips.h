@@ -38,21 +38,31 @@ public:
     // "Uplatnice za odabrane" of the partner dialog.
     void slipsForPartners(const QStringList &entries);
 
-    // Shows the report of refused rows (BatchReportDialog) and gives true when the user prints the
-    // valid ones; after the output it only tells. Tests answer it instead of the dialog.
-    std::function<bool(const QList<RowProblem> &problems, int validSlips, bool beforeOutput)> showReport;
+    // Shows the report of refused rows (BatchReportDialog) and gives QDialog::Accepted (true) when
+    // the user prints the valid ones, BatchReportDialog::SaveBankFile when they go to a bank file,
+    // QDialog::Rejected (false) to cancel; after the output it only tells. Tests answer it instead
+    // of the dialog.
+    std::function<int(const QList<RowProblem> &problems, int validSlips, bool beforeOutput)> showReport;
+    // Writes orders as a pain.001 bank file (BankFiles::saveOrders), with the rows refused before.
+    // When set, the report and the output dialog offer "Spremi nalog za banku": a table's valid
+    // slips go as they are; for selected partners the partners are the recipients, paid by the
+    // HUB-3A tab's payer (partnerOrders).
+    std::function<void(const QList<NumberedSlip> &slips, const QList<RowProblem> &refused)> saveBankFile;
     // Asks where and how the slips go (BatchOutputDialog); nothing when the user cancels.
     std::function<std::optional<BatchOutput>()> askOutput;
     // Shows how a print ended when rows were not printed and gives true when the user saves them.
     std::function<bool(const QString &summary)> offerSavingUnprinted;
 
     // The valid slips of table to the output the user chooses (BatchOutputDialog), after the report of
-    // its refused rows; slips read from invoices take this way too.
-    void writeSlips(const Hub3aTable &table);
+    // its refused rows; slips read from invoices take this way too. entries: the selected partners,
+    // when the slips are theirs.
+    void writeSlips(const Hub3aTable &table, const QStringList &entries = {});
     // The slips to a PDF file the user names, with progress.
     void writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options);
 
 private:
+    // The orders of the "Spremi nalog za banku" choice (saveBankFile).
+    void writeBankFile(const Hub3aTable &table, const QStringList &entries);
     void print(const QList<NumberedSlip> &slips, PrintMode mode, const QString &printer);
     // Asks for a file and writes the slips of rows there as a table.
     void saveUnprinted(const QList<NumberedSlip> &slips, const QList<int> &rows);
