@@ -45,7 +45,9 @@ InvoiceScans::InvoiceScans(TForm1 &window, UserDialogs &dialogs, BatchSlips &bat
                             {[this](const QList<ScannedSlip> &s) { print(s); },
                              [this](const QList<ScannedSlip> &s) { writePdf(s); },
                              [this](const QList<ScannedSlip> &s) { saveTable(s); },
-                             [this](const ScannedSlip &slip) { openInTab(slip); }},
+                             [this](const ScannedSlip &slip) { openInTab(slip); },
+                             m_batch.saveBankFile ? [this](const QList<ScannedSlip> &s) { bankFile(s); }
+                                                  : std::function<void(const QList<ScannedSlip> &)>()},
                             &m_window);
         list.exec();
     };
@@ -155,4 +157,10 @@ void InvoiceScans::saveTable(const QList<ScannedSlip> &slips)
         return;
     TextFile::writeAtomically(*path, ScannedSlips::tableCsv(slips));
     m_dialogs.showMessage(QStringLiteral("Spremljeno naloga: %1 u %2").arg(slips.size()).arg(*path));
+}
+
+void InvoiceScans::bankFile(const QList<ScannedSlip> &slips)
+{
+    const Hub3aTable table = ScannedSlips::asTable(slips, m_window.hub3a().record());
+    m_batch.saveBankFile(table.slips, table.problems);
 }

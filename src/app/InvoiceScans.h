@@ -15,8 +15,8 @@ class UserDialogs;
 // The window's way to slips from invoices: "Datoteka › Učitaj s računa..." and PDFs or pictures
 // dropped onto the window. The files are read off the window's thread, with a progress dialog and
 // "Odustani" for more than a few. One barcode fills the HUB-3A tab (asking first when the tab holds a
-// slip); several are listed (ScanListDialog) to print, write to a PDF, save as a table or open one in
-// the tab.
+// slip); several are listed (ScanListDialog) to print, write to a PDF, save as a table or a bank file,
+// or open one in the tab.
 class InvoiceScans : public QObject
 {
     Q_OBJECT
@@ -39,6 +39,9 @@ public:
     void print(const QList<ScannedSlip> &slips);
     void writePdf(const QList<ScannedSlip> &slips);
     void saveTable(const QList<ScannedSlip> &slips);
+    // "Nalozi za banku": the slips as orders to a bank file (the batch's saveBankFile), those that fail
+    // their checks reported by file and page.
+    void bankFile(const QList<ScannedSlip> &slips);
 
     // More files than this are read with a progress dialog.
     static constexpr int quietFiles = 3;

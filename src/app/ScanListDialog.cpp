@@ -65,7 +65,8 @@ ScanListDialog::ScanListDialog(const QList<ScannedSlip> &slips, const QList<Scan
     add(QStringLiteral("Ispiši"), "ScanPrint", [this] { m_actions.print(m_slips); });
     add(QStringLiteral("PDF"), "ScanPdf", [this] { m_actions.pdf(m_slips); });
     add(QStringLiteral("Spremi tablicu"), "ScanSaveTable", [this] { m_actions.saveTable(m_slips); });
-    // "Nalozi za banku" (a bank file of these slips) takes its place here once the bank file is written.
+    if (m_actions.bankFile)
+        add(QStringLiteral("Nalozi za banku"), "ScanBankFile", [this] { m_actions.bankFile(m_slips); });
     QPushButton *open = add(QStringLiteral("Otvori u kartici"), "ScanOpenInTab", [this] {
         m_actions.openInTab(m_slips.at(m_table->currentRow()));
         accept();

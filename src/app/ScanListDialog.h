@@ -15,6 +15,7 @@ struct ScanListActions
     std::function<void(const QList<ScannedSlip> &)> pdf;       // "PDF"
     std::function<void(const QList<ScannedSlip> &)> saveTable; // "Spremi tablicu"
     std::function<void(const ScannedSlip &)> openInTab;        // "Otvori u kartici", one row
+    std::function<void(const QList<ScannedSlip> &)> bankFile;  // "Nalozi za banku", when bank files are
 };
 
 // The slips found on several invoices: file, page, recipient, amount, reference and the checks'

@@ -98,6 +98,19 @@ TEST_F(InvoiceScansTest, SeveralBarcodesAreListedWithTheFilesThatHeldNone)
     EXPECT_EQ(read.slips[0].record.texts, fullSlip().texts);
     EXPECT_EQ(read.problems.size(), 1);
 
+    // "Nalozi za banku": the valid slip as an order, the failing one named among the refused.
+    QList<NumberedSlip> orders;
+    QList<RowProblem> refused;
+    batch.saveBankFile = [&](const QList<NumberedSlip> &slips, const QList<RowProblem> &problems) {
+        orders = slips;
+        refused = problems;
+    };
+    scans.bankFile(listed);
+    ASSERT_EQ(orders.size(), 1);
+    EXPECT_EQ(orders[0].record.texts, fullSlip().texts);
+    ASSERT_EQ(refused.size(), 1);
+    EXPECT_EQ(refused[0].column, u"iban_primatelja"_s);
+
     // "PDF": the failing slip is reported first, by its file and page, and the other is written.
     QList<RowProblem> reported;
     batch.showReport = [&reported](const QList<RowProblem> &problems, int, bool) {
@@ -122,7 +135,10 @@ TEST_F(InvoiceScansTest, TheListShowsEachSlipTheTotalAndTheFilesWithoutOneAndOpe
                                    {u"/r/b.pdf"_s, 2, second, u"IBAN primatelja: x\nopis plaćanja: y"_s}};
     std::optional<ScannedSlip> opened;
     ScanListDialog list(slips, {{u"/r/c.png"_s, 1, u"Na stranici nema bar-koda za plaćanje"_s}},
-                        {{}, {}, {}, [&opened](const ScannedSlip &slip) { opened = slip; }}, window.get());
+                        {{}, {}, {}, [&opened](const ScannedSlip &slip) { opened = slip; }, {}},
+                        window.get());
+    // Without bank files the list offers no bank orders.
+    EXPECT_EQ(list.findChild<QPushButton *>(u"ScanBankFile"_s), nullptr);
     const auto *table = list.findChild<QTableWidget *>(u"ScanTable"_s);
     ASSERT_EQ(table->rowCount(), 2);
     const QStringList secondRow{u"b.pdf"_s,
