@@ -6,7 +6,8 @@
 
 class UserDialogs;
 
-// The rows of a batch that are not output, each with its row number, column and reason. Asked
+// The rows of a batch that are not output, each with its row number, column and reason (the first
+// shownProblems of them). Asked
 // before a batch ("Ispiši ispravne" or "Odustani"), or told after one ("Zatvori"); "Spremi
 // izvještaj..." saves the list as a CSV file.
 class BatchReportDialog : public QDialog
@@ -15,6 +16,10 @@ class BatchReportDialog : public QDialog
 
 public:
     enum class Kind { AskBeforeOutput, TellAfterOutput };
+
+    // The problems listed in the dialog, so that it opens and closes at once however many there
+    // are; the rest are counted below the list and all go into the saved report.
+    static constexpr int shownProblems = 500;
 
     BatchReportDialog(const QList<RowProblem> &problems, int validSlips, Kind kind, UserDialogs &dialogs,
                       QWidget *parent = nullptr);
