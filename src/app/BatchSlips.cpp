@@ -103,7 +103,7 @@ void BatchSlips::slipsFromTableFile()
             list.append(std::move(*slip));
         print(list, output->pdf.mode, output->printer);
     } else {
-        writePdf(slips, check->validSlips, output->pdf);
+        writePdfFrom(slips, check->validSlips, output->pdf);
     }
 }
 
@@ -181,10 +181,15 @@ void BatchSlips::writeSlips(const Hub3aTable &table)
     if (output->toPrinter)
         print(table.slips, output->pdf.mode, output->printer);
     else
-        writePdf(slipsOf(table.slips), static_cast<int>(table.slips.size()), output->pdf);
+        writePdf(table.slips, output->pdf);
 }
 
-void BatchSlips::writePdf(const SlipSource &slips, int count, const BatchPdfOptions &options)
+void BatchSlips::writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options)
+{
+    writePdfFrom(slipsOf(slips), static_cast<int>(slips.size()), options);
+}
+
+void BatchSlips::writePdfFrom(const SlipSource &slips, int count, const BatchPdfOptions &options)
 {
     const std::optional<QString> chosen =
         m_dialogs.getSaveFileName(QStringLiteral("Spremi uplatnice kao PDF"), QStringLiteral("pdf"));

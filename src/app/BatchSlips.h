@@ -54,6 +54,12 @@ public:
     // progress dialog shown (tests cancel through it).
     std::function<void(BatchProgressDialog &progress)> whileReading;
 
+    // The valid slips of table to the output the user chooses (BatchOutputDialog), after the report of
+    // its refused rows; slips read from invoices take this way too.
+    void writeSlips(const Hub3aTable &table);
+    // The slips to a PDF file the user names, with progress.
+    void writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options);
+
 private:
     // Reads and checks the table at path off the window's thread; nothing when the user cancels.
     std::optional<Hub3aTableCheck> checkTable(const QString &path, const Hub3aRecord &base);
@@ -61,8 +67,8 @@ private:
     // when there is nothing to output or the user cancels.
     std::optional<BatchOutput> chooseOutput(const QList<Hub3aProblem> &baseMissing,
                                             const QList<RowProblem> &problems, int validSlips);
-    void writeSlips(const Hub3aTable &table);
-    void writePdf(const SlipSource &slips, int count, const BatchPdfOptions &options);
+    // As writePdf, the count slips taken from slips as they are drawn.
+    void writePdfFrom(const SlipSource &slips, int count, const BatchPdfOptions &options);
     void print(const QList<NumberedSlip> &slips, PrintMode mode, const QString &printer);
     // Asks for a file and writes the slips of rows there as a table.
     void saveUnprinted(const QList<NumberedSlip> &slips, const QList<int> &rows);
