@@ -12,18 +12,22 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QTableWidget *problemTable(const QList<RowProblem> &problems, QWidget *parent)
 {
-    auto *table = new QTableWidget(static_cast<int>(problems.size()), 3, parent);
+    const int shown =
+        static_cast<int>(std::min<qsizetype>(problems.size(), BatchReportDialog::shownProblems));
+    auto *table = new QTableWidget(shown, 3, parent);
     table->setObjectName(QStringLiteral("Problems"));
     table->setHorizontalHeaderLabels(
         {QStringLiteral("Redak"), QStringLiteral("Stupac"), QStringLiteral("Razlog")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    for (int i = 0; i < problems.size(); ++i) {
+    for (int i = 0; i < shown; ++i) {
         const RowProblem &problem = problems[i];
         table->setItem(i, 0, new QTableWidgetItem(problem.rowLabel()));
         table->setItem(i, 1, new QTableWidgetItem(problem.column));
@@ -59,6 +63,15 @@ BatchReportDialog::BatchReportDialog(const QList<RowProblem> &problems, int vali
     label->setObjectName(QStringLiteral("Summary"));
     layout->addWidget(label);
     layout->addWidget(problemTable(problems, this));
+    if (problems.size() > shownProblems) {
+        auto *rest =
+            new QLabel(QStringLiteral("Prikazano je prvih %1 od %2 razloga; sve sadrži spremljeni izvještaj.")
+                           .arg(shownProblems)
+                           .arg(problems.size()),
+                       this);
+        rest->setObjectName(QStringLiteral("NotShown"));
+        layout->addWidget(rest);
+    }
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *save =

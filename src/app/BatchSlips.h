@@ -2,6 +2,7 @@
 
 #include "app/BatchOutputDialog.h"
 #include "batch/Hub3aTable.h"
+#include "batch/Hub3aTableFile.h"
 
 #include <QObject>
 #include <QStringList>
@@ -9,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+class BatchProgressDialog;
 class PrintSource;
 class QAction;
 class PrinterDevice;
@@ -18,8 +20,10 @@ class UserDialogs;
 
 // The window's way to many HUB-3A slips at once: from a table file (menu "Uplatnice iz tablice...")
 // or from the partners selected in the partner dialog, the fields the rows do not give taken from
-// the HUB-3A tab. Refused rows are shown in a report first (print the valid ones, or cancel); the
-// slips go to a PDF file or, as one job, to a chosen printer (in its calibration and the stored
+// the HUB-3A tab. A table is read and checked on a worker thread, the window answering and the
+// progress dialog's "Odustani" stopping it, and read again while its slips go to a PDF, so no long
+// table is held whole. Refused rows are shown in a report first (print the valid ones, or cancel);
+// the slips go to a PDF file or, as one job, to a chosen printer (in its calibration and the stored
 // offsets) with a progress dialog, every barcode read back on the way. A print says at its end how
 // many slips the printer accepted and which rows it did not print, and offers to save those rows.
 class BatchSlips : public QObject
@@ -53,6 +57,10 @@ public:
     // Shows how a print ended when rows were not printed and gives true when the user saves them.
     std::function<bool(const QString &summary)> offerSavingUnprinted;
 
+    // Called on the window's thread while a table is read and checked on a worker thread, with the
+    // progress dialog shown (tests cancel through it).
+    std::function<void(BatchProgressDialog &progress)> whileReading;
+
     // The valid slips of table to the output the user chooses (BatchOutputDialog), after the report of
     // its refused rows; slips read from invoices take this way too. entries: the selected partners,
     // when the slips are theirs.
@@ -63,6 +71,14 @@ public:
 private:
     // The orders of the "Spremi nalog za banku" choice (saveBankFile).
     void writeBankFile(const Hub3aTable &table, const QStringList &entries);
+    // Reads and checks the table at path off the window's thread; nothing when the user cancels.
+    std::optional<Hub3aTableCheck> checkTable(const QString &path, const Hub3aRecord &base);
+    // Says what the base lacks, shows the report of refused rows and asks for the output; nothing
+    // when there is nothing to output or the user cancels.
+    std::optional<BatchOutput> chooseOutput(const QList<Hub3aProblem> &baseMissing,
+                                            const QList<RowProblem> &problems, int validSlips);
+    // As writePdf, the count slips taken from slips as they are drawn.
+    void writePdfFrom(const SlipSource &slips, int count, const BatchPdfOptions &options);
     void print(const QList<NumberedSlip> &slips, PrintMode mode, const QString &printer);
     // Asks for a file and writes the slips of rows there as a table.
     void saveUnprinted(const QList<NumberedSlip> &slips, const QList<int> &rows);
