@@ -1,5 +1,6 @@
 #pragma once
 
+#include "bankfile/Pain002Reasons.h"
 #include "model/Hub3aRecord.h"
 
 #include <QByteArray>
@@ -44,8 +45,5 @@ constexpr int mostRefused = 200'000;
 // Reads a report. Throws UserError in Croatian for bytes that are not a pain.002 report (another
 // document, broken XML, a DTD, too large or too deep).
 Report read(const QByteArray &bytes);
-
-// What an ISO external status reason code means, in Croatian; a general text for codes not known.
-QString reasonText(const QString &code);
 
 } // namespace Pain002

@@ -1,0 +1,117 @@
+#include "bankfile/Pain001Checks.h"
+
+#include "bankfile/BankText.h"
+#include "payments/Hub3aChecks.h"
+#include "payments/Iban.h"
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace Pain001 {
+
+namespace {
+
+using F = Hub3aField;
+
+constexpr qint64 largestCents = 99'999'999'999; // 999.999.999,99 (the guide's SEPA limit)
+
+// The texts the guide's character rules cover.
+constexpr F textFields[] = {F::PayerName,       F::PayerStreet,    F::PayerPlace, F::RecipientName,
+                            F::RecipientStreet, F::RecipientPlace, F::Description};
+
+// A problem's message that names its field: "Naziv primatelja: znak '&' nije dopušten ...".
+QString namedProblem(const Hub3aProblem &problem)
+{
+    QString label = hub3aField(problem.field).label();
+    if (problem.message.startsWith(label, Qt::CaseInsensitive))
+        return problem.message;
+    label[0] = label[0].toUpper();
+    return label + u": "_s + problem.message;
+}
+
+} // namespace
+
+bool croatianIban(const QString &iban)
+{
+    return compactIban(iban).startsWith("HR"_L1);
+}
+
+QDate executionDate(const Hub3aRecord &record, const Options &options)
+{
+    const QString text = record[F::ExecutionDate];
+    return text.isEmpty() ? options.today : QDate::fromString(text, u"ddMMyyyy"_s);
+}
+
+OrderProblem rowProblem(int row, const Hub3aProblem &problem)
+{
+    return {row, problem.field, namedProblem(problem)};
+}
+
+QList<Hub3aProblem> orderProblems(const Hub3aRecord &record, const Options &options)
+{
+    // A reference without a model goes to the bank under HR00 (the guide: "Ako se popunjava poziv na
+    // broj bez modela, obavezno se popunjava model HR00"), and is checked as that.
+    Hub3aRecord checked = record;
+    for (const auto &[model, reference] :
+         {std::pair{F::PayerModel, F::PayerReference}, std::pair{F::RecipientModel, F::RecipientReference}}) {
+        if (checked[model].isEmpty() && !checked[reference].isEmpty())
+            checked.texts[static_cast<size_t>(model)] = u"HR00"_s;
+    }
+    QList<Hub3aProblem> problems = hub3aSlipProblems(checked);
+    const auto hasProblem = [&problems](F field) {
+        return std::any_of(problems.begin(), problems.end(),
+                           [field](const Hub3aProblem &problem) { return problem.field == field; });
+    };
+    const auto add = [&](F field, const QString &message) {
+        if (!hasProblem(field))
+            problems.append({field, message});
+    };
+    const QString payerIban = compactIban(record[F::PayerIban]);
+    if (payerIban.isEmpty())
+        add(F::PayerIban, u"obavezan je u nalogu za banku"_s);
+    else if (!croatianIban(payerIban))
+        add(F::PayerIban, u"mora biti hrvatski IBAN (HR)"_s);
+    if (record[F::PayerName].trimmed().isEmpty())
+        add(F::PayerName, u"obavezan je u nalogu za banku"_s);
+    if (const std::optional<qint64> cents = hub3aAmountCents(record[F::Amount]);
+        cents && *cents > largestCents)
+        add(F::Amount, u"u nalogu za banku od 0,01 do 999.999.999,99"_s);
+    if (record[F::Description].trimmed().isEmpty())
+        add(F::Description, u"obavezan je u nalogu za banku"_s);
+    if (const QString &purpose = record[F::PurposeCode]; !purpose.isEmpty() && purpose.size() != 4)
+        add(F::PurposeCode, u"ima četiri slova (npr. OTHR)"_s);
+    if (const QDate date = executionDate(record, options); date.isValid() && date < options.today)
+        add(F::ExecutionDate, u"%1 je prošao"_s.arg(date.toString(u"dd.MM.yyyy."_s)));
+    for (F field : textFields) {
+        if (const QString problem = bankTextProblem(record[field]); !problem.isEmpty())
+            add(field, problem);
+    }
+    if (!record[F::PayerStreet].trimmed().isEmpty() && record[F::PayerPlace].trimmed().isEmpty())
+        add(F::PayerPlace, u"obavezno je uz ulicu platitelja (adresa u nalogu za banku)"_s);
+    if (!record[F::RecipientStreet].trimmed().isEmpty() && record[F::RecipientPlace].trimmed().isEmpty())
+        add(F::RecipientPlace, u"obavezno je uz ulicu primatelja (adresa u nalogu za banku)"_s);
+    if (const QString iban = compactIban(record[F::RecipientIban]); !iban.isEmpty() && !croatianIban(iban)) {
+        // Cross-border: no Croatian letters, and no reference under a Croatian model.
+        for (F field : {F::RecipientName, F::RecipientStreet, F::RecipientPlace, F::Description}) {
+            if (hasCroatianLetters(record[field]))
+                add(field, u"slova č ć đ š ž nisu dopuštena za primatelja izvan Hrvatske"_s);
+        }
+        if (!record[F::RecipientReference].isEmpty())
+            add(F::RecipientReference,
+                u"poziv na broj s modelom HR vrijedi samo za hrvatski IBAN primatelja"_s);
+    }
+    return problems;
+}
+
+QList<OrderProblem> check(const BankOrders &orders, const Options &options)
+{
+    QList<OrderProblem> refused;
+    for (qsizetype index = 0; index < orders.size(); ++index) {
+        for (const Hub3aProblem &problem : orderProblems(orders.record(index), options))
+            refused.append(rowProblem(orders.row(index), problem));
+    }
+    return refused;
+}
+
+} // namespace Pain001

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "bankfile/BankOrders.h"
+#include "bankfile/Pain001Options.h"
+#include "model/Hub3aFields.h"
+#include "model/Hub3aRules.h"
+
+#include <QList>
+
+#include <optional>
+
+namespace Pain001 {
+
+// An order that cannot go into the file, by its row and field (nothing for the order as a whole).
+struct OrderProblem
+{
+    int row = 0;
+    std::optional<Hub3aField> field;
+    QString message;
+
+    bool operator==(const OrderProblem &) const = default;
+};
+
+// Everything that keeps one slip from being an order of a bank file: the slip's own payment
+// checks (IBANs, references under their models, required fields), a present Croatian payer IBAN
+// and payer name, an amount of 0,01 to 999.999.999,99, a description, a four-letter purpose code,
+// an execution date not in the past, and every text in the guide's characters (BankText).
+QList<Hub3aProblem> orderProblems(const Hub3aRecord &record, const Options &options);
+
+// The problems of every order (orderProblems), each by row and field, its message naming the field
+// ("Opis plaćanja: ne smije počinjati znakom '-'"), as write() reports them.
+QList<OrderProblem> check(const BankOrders &orders, const Options &options);
+
+// problem as an OrderProblem of row, its message naming its field.
+OrderProblem rowProblem(int row, const Hub3aProblem &problem);
+
+// The execution date of an order: the slip's (DDMMGGGG) or today.
+QDate executionDate(const Hub3aRecord &record, const Options &options);
+
+// Whether iban (spaces allowed) is a Croatian one: a national payment.
+bool croatianIban(const QString &iban);
+
+} // namespace Pain001
