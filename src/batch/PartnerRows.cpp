@@ -1,0 +1,48 @@
+#include "batch/PartnerRows.h"
+
+#include "partners/PartnerParty.h"
+
+namespace {
+
+using F = Hub3aField;
+
+// The fields of one side, in the order name, street, place, IBAN, model, reference.
+struct SideFields
+{
+    F name, street, place, iban, model, reference;
+};
+
+constexpr SideFields payerFields{F::PayerName, F::PayerStreet, F::PayerPlace,
+                                 F::PayerIban, F::PayerModel,  F::PayerReference};
+constexpr SideFields recipientFields{F::RecipientName, F::RecipientStreet, F::RecipientPlace,
+                                     F::RecipientIban, F::RecipientModel,  F::RecipientReference};
+
+QList<Hub3aCellText> partnerCells(const PartnerParty &party, const Hub3aRecord &base, const SideFields &side)
+{
+    const QString model = party.model.value_or(party.reference.isEmpty() ? QString() : base[side.model]);
+    return {{side.name, party.name}, {side.street, party.street}, {side.place, party.place},
+            {side.iban, party.iban}, {side.model, model},         {side.reference, party.reference}};
+}
+
+} // namespace
+
+Hub3aTable partnerRows(const QStringList &entries, const Hub3aRecord &base, PartnerSide side,
+                       const QList<Hub3aProblem> &baseMissing)
+{
+    const SideFields &fields = side == PartnerSide::Payer ? payerFields : recipientFields;
+    Hub3aTable table;
+    table.rowCount = static_cast<int>(entries.size());
+    table.baseMissing = baseMissing;
+    if (!table.baseMissing.isEmpty())
+        return table;
+    for (int row = 1; row <= entries.size(); ++row) {
+        const PartnerParty party = partnerParty(entries[row - 1], hub3aField(fields.name).maxLength);
+        const QString name = party.name.isEmpty() ? QStringLiteral("Partner %1").arg(row) : party.name;
+        QList<RowProblem> problems;
+        if (!party.account.isEmpty() && party.iban.isEmpty())
+            problems.append({row, hub3aColumn(fields.iban),
+                             QStringLiteral("Račun partnera nije IBAN: %1").arg(party.account), name});
+        addHub3aRow(table, row, base, partnerCells(party, base, fields), problems, name);
+    }
+    return table;
+}
