@@ -1,10 +1,11 @@
 #include "app/BankFiles.h"
+#include "../print/FakePrinter.h"
+#include "Hub3aRecordOf.h"
 #include "UserErrorOf.h"
 #include "WindowFixture.h"
 #include "app/BatchReportDialog.h"
 #include "app/BatchSlips.h"
 #include "app/Hub3aTab.h"
-#include "../print/FakePrinter.h"
 
 #include <QFile>
 #include <QMenu>
@@ -23,18 +24,16 @@ QByteArray readAll(const QString &path)
 
 Hub3aRecord tabOrder()
 {
-    Hub3aRecord record;
-    record.set(F::PayerName, u"Ivana Horvat"_s);
-    record.set(F::PayerStreet, u"Ilica 1"_s);
-    record.set(F::PayerPlace, u"10000 Zagreb"_s);
-    record.set(F::PayerIban, u"HR7023400091510946338"_s);
-    record.set(F::RecipientName, u"Udruga Šapica"_s);
-    record.set(F::RecipientIban, u"HR1210010051863000160"_s);
-    record.set(F::RecipientModel, u"HR00"_s);
-    record.set(F::RecipientReference, u"2026"_s);
-    record.set(F::Description, u"Članarina"_s);
-    record.set(F::Amount, u"12,50"_s);
-    return record;
+    return hub3aRecordOf({{F::PayerName, u"Ivana Horvat"_s},
+                          {F::PayerStreet, u"Ilica 1"_s},
+                          {F::PayerPlace, u"10000 Zagreb"_s},
+                          {F::PayerIban, u"HR7023400091510946338"_s},
+                          {F::RecipientName, u"Udruga Šapica"_s},
+                          {F::RecipientIban, u"HR1210010051863000160"_s},
+                          {F::RecipientModel, u"HR00"_s},
+                          {F::RecipientReference, u"2026"_s},
+                          {F::Description, u"Članarina"_s},
+                          {F::Amount, u"12,50"_s}});
 }
 
 class BankFilesTest : public WindowFixture

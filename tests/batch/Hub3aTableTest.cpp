@@ -1,5 +1,6 @@
 #include "batch/Hub3aTable.h"
 #include "Bounds.h"
+#include "Hub3aRecordOf.h"
 #include "UserErrorOf.h"
 #include "batch/Hub3aTableFile.h"
 #include "model/CsvTable.h"
@@ -15,14 +16,12 @@ using F = Hub3aField;
 
 Hub3aRecord tabRecord()
 {
-    Hub3aRecord record;
-    record.set(F::RecipientName, u"Udruga Šapica"_s);
-    record.set(F::RecipientIban, u"HR1210010051863000160"_s);
-    record.set(F::RecipientModel, u"HR00"_s);
-    record.set(F::RecipientReference, u"2026"_s);
-    record.set(F::Description, u"Članarina"_s);
-    record.set(F::Amount, u"10,00"_s);
-    return record;
+    return hub3aRecordOf({{F::RecipientName, u"Udruga Šapica"_s},
+                          {F::RecipientIban, u"HR1210010051863000160"_s},
+                          {F::RecipientModel, u"HR00"_s},
+                          {F::RecipientReference, u"2026"_s},
+                          {F::Description, u"Članarina"_s},
+                          {F::Amount, u"10,00"_s}});
 }
 
 TEST(Hub3aTable, ColumnsInAnyOrderFillTheirFieldsAndMissingOnesComeFromTheBase)

@@ -1,4 +1,5 @@
 #include "batch/PartnerSlips.h"
+#include "Hub3aRecordOf.h"
 #include "PdfSlips.h"
 #include "batch/SlipBatchPdf.h"
 #include "model/TextFile.h"
@@ -21,16 +22,14 @@ QString nameLines(const QStringList &lines)
 
 Hub3aRecord tabRecord()
 {
-    Hub3aRecord record;
-    record.set(F::PayerName, u"Zadani platitelj"_s);
-    record.set(F::PayerModel, u"HR01"_s);
-    record.set(F::RecipientName, u"Zgrada Ilica 1"_s);
-    record.set(F::RecipientIban, u"HR1210010051863000160"_s);
-    record.set(F::RecipientModel, u"HR00"_s);
-    record.set(F::RecipientReference, u"2026-03"_s);
-    record.set(F::Description, u"Pričuva za ožujak"_s);
-    record.set(F::Amount, u"45,30"_s);
-    return record;
+    return hub3aRecordOf({{F::PayerName, u"Zadani platitelj"_s},
+                          {F::PayerModel, u"HR01"_s},
+                          {F::RecipientName, u"Zgrada Ilica 1"_s},
+                          {F::RecipientIban, u"HR1210010051863000160"_s},
+                          {F::RecipientModel, u"HR00"_s},
+                          {F::RecipientReference, u"2026-03"_s},
+                          {F::Description, u"Pričuva za ožujak"_s},
+                          {F::Amount, u"45,30"_s}});
 }
 
 TEST(PartnerSlips, EachPartnerIsThePayerAndTheRestComesFromTheTab)

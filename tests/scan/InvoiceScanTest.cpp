@@ -1,5 +1,6 @@
 #include "scan/InvoiceScan.h"
 #include "Bounds.h"
+#include "Hub3aRecordOf.h"
 #include "InvoiceDocuments.h"
 #include "model/UserError.h"
 
@@ -22,14 +23,12 @@ constexpr int scanDpi = underAddressSanitizer ? 150 : 200;
 
 Hub3aRecord epcSlip()
 {
-    Hub3aRecord record;
-    record.set(Hub3aField::RecipientName, u"Plinara Čakovec d.o.o."_s);
-    record.set(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
-    record.set(Hub3aField::Amount, u"45,10"_s);
-    record.set(Hub3aField::PurposeCode, u"GASB"_s);
-    record.set(Hub3aField::RecipientModel, u"HR99"_s);
-    record.set(Hub3aField::Description, u"RF18 5390 0754 7034"_s);
-    return record;
+    return hub3aRecordOf({{Hub3aField::RecipientName, u"Plinara Čakovec d.o.o."_s},
+                          {Hub3aField::RecipientIban, u"HR1210010051863000160"_s},
+                          {Hub3aField::Amount, u"45,10"_s},
+                          {Hub3aField::PurposeCode, u"GASB"_s},
+                          {Hub3aField::RecipientModel, u"HR99"_s},
+                          {Hub3aField::Description, u"RF18 5390 0754 7034"_s}});
 }
 
 const QByteArray epcPayload =
