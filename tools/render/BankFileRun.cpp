@@ -2,6 +2,7 @@
 
 #include "BankFileOptions.h"
 #include "JsonLine.h"
+#include "ToolReport.h"
 #include "bankfile/Pain001.h"
 #include "bankfile/Pain002.h"
 #include "batch/Hub3aTable.h"
@@ -16,9 +17,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int exitAllWritten = 0;
-constexpr int exitSomeRefused = 1;
-constexpr int exitBadInput = 2;
+using ToolReport::exitAllDone;
+using ToolReport::exitBadInput;
+using ToolReport::exitSomeRefused;
 
 Hub3aRecord slipFile(const QString &path)
 {
@@ -28,19 +29,7 @@ Hub3aRecord slipFile(const QString &path)
     } catch (const UserError &e) {
         throw UserError(u"%1: %2"_s.arg(path, e.text()));
     }
-    if (!record)
-        throw UserError(u"%1 is not a HUB-3A slip file"_s.arg(path));
-    if (const QList<Hub3aProblem> problems = hub3aFieldProblems(*record); !problems.isEmpty())
-        throw UserError(u"%1: %2"_s.arg(path, hub3aProblemsText(problems).replace(u'\n', u"; "_s)));
-    return *record;
-}
-
-void report(QTextStream &errors, const QList<RowProblem> &problems)
-{
-    for (const RowProblem &problem : problems) {
-        errors << QString::fromUtf8(
-            jsonLine({{"row", problem.row}, {"column", problem.column}, {"message", problem.message}}));
-    }
+    return ToolReport::checkedSlip(path, record);
 }
 
 QList<RowProblem> rowProblems(const QList<Pain001::OrderProblem> &refused)
@@ -63,15 +52,14 @@ int writeOrders(const BankFileOptions &options, QTextStream &errors)
             table = readHub3aTable(TextFile::readWhole(options.inputPath), base);
         }
     } catch (const UserError &e) {
-        errors << "zorprint-render: " << options.inputPath << ": " << e.text() << '\n';
+        ToolReport::failure(errors, options.inputPath, e.text());
         return exitBadInput;
     }
     if (!table.baseMissing.isEmpty()) {
-        errors << "zorprint-render: " << options.inputPath << ": neither the table nor --base gives: "
-               << hub3aProblemsText(table.baseMissing).replace(u'\n', u"; "_s) << '\n';
+        ToolReport::baseMissing(errors, options.inputPath, table.baseMissing);
         return exitBadInput;
     }
-    report(errors, table.problems);
+    ToolReport::rowProblems(errors, table.problems);
     Pain001::Result result;
     try {
         const SystemClock clock;
@@ -80,15 +68,15 @@ int writeOrders(const BankFileOptions &options, QTextStream &errors)
             Pain001::optionsNow(clock, settings, options.schema, options.instant);
         result = Pain001::save(options.outPath, BankOrdersOf(table.slips), fileOptions);
     } catch (const UserError &e) {
-        errors << "zorprint-render: " << options.outPath << ": " << e.text() << '\n';
+        ToolReport::failure(errors, options.outPath, e.text());
         return exitBadInput;
     }
-    report(errors, rowProblems(result.refused));
+    ToolReport::rowProblems(errors, rowProblems(result.refused));
     if (result.written == 0) {
-        errors << "zorprint-render: " << options.inputPath << ": no order to write\n";
+        ToolReport::failure(errors, options.inputPath, u"no order to write"_s);
         return table.problems.isEmpty() && result.refused.isEmpty() ? exitBadInput : exitSomeRefused;
     }
-    return table.problems.isEmpty() && result.refused.isEmpty() ? exitAllWritten : exitSomeRefused;
+    return table.problems.isEmpty() && result.refused.isEmpty() ? exitAllDone : exitSomeRefused;
 }
 
 int readStatus(const BankFileOptions &options, QTextStream &out, QTextStream &errors)
@@ -98,7 +86,7 @@ int readStatus(const BankFileOptions &options, QTextStream &out, QTextStream &er
         TextFile::checkReadable(options.inputPath);
         report = Pain002::read(TextFile::readWhole(options.inputPath));
     } catch (const UserError &e) {
-        errors << "zorprint-render: " << options.inputPath << ": " << e.text() << '\n';
+        ToolReport::failure(errors, options.inputPath, e.text());
         return exitBadInput;
     }
     QList<NumberedSlip> slips;
@@ -118,11 +106,11 @@ int readStatus(const BankFileOptions &options, QTextStream &out, QTextStream &er
         try {
             TextFile::writeOutput(options.outPath, hub3aTableCsv(slips));
         } catch (const UserError &e) {
-            errors << "zorprint-render: " << options.outPath << ": " << e.text() << '\n';
+            ToolReport::failure(errors, options.outPath, e.text());
             return exitBadInput;
         }
     }
-    return report.refused.isEmpty() ? exitAllWritten : exitSomeRefused;
+    return report.refused.isEmpty() ? exitAllDone : exitSomeRefused;
 }
 
 } // namespace
@@ -135,7 +123,7 @@ std::optional<int> runBankFile(const QStringList &arguments, QTextStream &out, Q
     try {
         options = parseBankFileOptions(arguments);
     } catch (const UserError &e) {
-        errors << "zorprint-render: " << e.text() << '\n';
+        ToolReport::failure(errors, e.text());
         return exitBadInput;
     }
     if (options.mode == BankFileOptions::Mode::Status)

@@ -1,6 +1,6 @@
 #include "BatchRun.h"
 
-#include "JsonLine.h"
+#include "ToolReport.h"
 #include "batch/Hub3aTableFile.h"
 #include "batch/SlipBatchPdf.h"
 #include "model/Hub3aRules.h"
@@ -16,29 +16,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int exitAllWritten = 0;
-constexpr int exitSomeRefused = 1;
-constexpr int exitBadInput = 2;
+using ToolReport::exitAllDone;
+using ToolReport::exitBadInput;
+using ToolReport::exitSomeRefused;
 constexpr int exitNotWritten = 2;
 
 Hub3aRecord baseRecord(const QString &path)
 {
     if (path.isEmpty())
         return {};
-    const std::optional<Hub3aRecord> base = SlipFile::loadHub3a(path);
-    if (!base)
-        throw UserError(u"%1 is not a HUB-3A slip file"_s.arg(path));
-    if (const QList<Hub3aProblem> problems = hub3aFieldProblems(*base); !problems.isEmpty())
-        throw UserError(u"%1: %2"_s.arg(path, hub3aProblemsText(problems).replace(u'\n', u"; "_s)));
-    return *base;
-}
-
-void report(QTextStream &errors, const QList<RowProblem> &problems)
-{
-    for (const RowProblem &problem : problems) {
-        errors << QString::fromUtf8(
-            jsonLine({{"row", problem.row}, {"column", problem.column}, {"message", problem.message}}));
-    }
+    return ToolReport::checkedSlip(path, SlipFile::loadHub3a(path));
 }
 
 // Drawing a thousand slips takes a while: a folder that cannot take the PDF is found before.
@@ -60,7 +47,7 @@ int runBatch(const RenderOptions &options, QTextStream &errors)
     try {
         checkOutputFolder(options.outPath);
     } catch (const UserError &e) {
-        errors << "zorprint-render: " << e.text() << '\n';
+        ToolReport::failure(errors, e.text());
         return exitNotWritten;
     }
     // The table is read twice, a row at a time: once to check every row and report the refused
@@ -69,32 +56,32 @@ int runBatch(const RenderOptions &options, QTextStream &errors)
     SlipSource slips;
     try {
         const Hub3aRecord base = baseRecord(options.basePath);
-        check = checkHub3aTableFile(options.batchPath, base,
-                                    {[&](const RowProblem &problem) { report(errors, {problem}); }, {}, {}});
+        check = checkHub3aTableFile(
+            options.batchPath, base,
+            {[&](const RowProblem &problem) { ToolReport::rowProblems(errors, {problem}); }, {}, {}});
         if (check.baseMissing.isEmpty() && check.validSlips > 0)
             slips = hub3aTableSlips(options.batchPath, base);
     } catch (const UserError &e) {
-        errors << "zorprint-render: " << options.batchPath << ": " << e.text() << '\n';
+        ToolReport::failure(errors, options.batchPath, e.text());
         return exitBadInput;
     }
     if (!check.baseMissing.isEmpty()) {
         // Every row would lack the same field: one message, not one per row.
-        errors << "zorprint-render: " << options.batchPath << ": neither the table nor --base gives: "
-               << hub3aProblemsText(check.baseMissing).replace(u'\n', u"; "_s) << '\n';
+        ToolReport::baseMissing(errors, options.batchPath, check.baseMissing);
         return exitBadInput;
     }
     const bool someRefused = check.validSlips < check.rowCount;
     if (check.validSlips == 0) {
-        errors << "zorprint-render: " << options.batchPath << ": no row to write\n";
+        ToolReport::failure(errors, options.batchPath, u"no row to write"_s);
         return someRefused ? exitSomeRefused : exitBadInput;
     }
     BatchPdfResult result;
     try {
         result = writeSlipPdf(options.outPath, slips, check.validSlips, {options.slipsPerPage, options.mode});
     } catch (const UserError &e) {
-        errors << "zorprint-render: " << options.outPath << ": " << e.text() << '\n';
+        ToolReport::failure(errors, options.outPath, e.text());
         return exitNotWritten;
     }
-    report(errors, result.refused);
-    return !someRefused && result.refused.isEmpty() ? exitAllWritten : exitSomeRefused;
+    ToolReport::rowProblems(errors, result.refused);
+    return !someRefused && result.refused.isEmpty() ? exitAllDone : exitSomeRefused;
 }

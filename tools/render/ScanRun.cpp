@@ -1,6 +1,7 @@
 #include "ScanRun.h"
 
 #include "JsonLine.h"
+#include "ToolReport.h"
 #include "batch/Hub3aTable.h"
 #include "model/SlipFile.h"
 #include "model/TextFile.h"
@@ -14,9 +15,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int exitEveryFile = 0;
-constexpr int exitSomeFilesGaveNone = 1;
-constexpr int exitBadInput = 2;
+constexpr int exitEveryFile = ToolReport::exitAllDone;
+constexpr int exitSomeFilesGaveNone = ToolReport::exitSomeRefused;
+using ToolReport::exitBadInput;
 
 struct ScanOptions
 {
@@ -80,7 +81,7 @@ int runScan(const QStringList &arguments, QTextStream &errors)
     try {
         options = scanOptions(arguments);
     } catch (const UserError &e) {
-        errors << "zorprint-render: " << e.text() << '\n';
+        ToolReport::failure(errors, e.text());
         return exitBadInput;
     }
     QList<ScannedSlip> slips;
@@ -100,7 +101,7 @@ int runScan(const QStringList &arguments, QTextStream &errors)
     try {
         TextFile::writeOutput(options.outPath, outputBytes(options.outPath, slips));
     } catch (const UserError &e) {
-        errors << "zorprint-render: " << options.outPath << ": " << e.text() << '\n';
+        ToolReport::failure(errors, options.outPath, e.text());
         return std::max(status, exitSomeFilesGaveNone);
     }
     return status;
