@@ -35,8 +35,8 @@ public:
                 leave();
             else if (token == QXmlStreamReader::Characters)
                 m_text += m_xml.text().left(longestText - m_text.size());
-            else if (token == QXmlStreamReader::DTD || token == QXmlStreamReader::EntityReference)
-                throw notAReport(u"ima DTD ili entitete"_s);
+            else
+                refuseDtd(token);
         }
         if (m_xml.hasError())
             throw notAReport(m_xml.errorString());
@@ -49,12 +49,18 @@ private:
         return UserError(u"Datoteka nije izvješće banke pain.002: %1"_s.arg(why));
     }
 
+    // A report has no DTD, so no entities of its own that could expand without bound.
+    static void refuseDtd(QXmlStreamReader::TokenType token)
+    {
+        if (token == QXmlStreamReader::DTD || token == QXmlStreamReader::EntityReference)
+            throw notAReport(u"ima DTD ili entitete"_s);
+    }
+
     void readRoot()
     {
         while (!m_xml.atEnd()) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
-            if (token == QXmlStreamReader::DTD || token == QXmlStreamReader::EntityReference)
-                throw notAReport(u"ima DTD ili entitete"_s);
+            refuseDtd(token);
             if (token == QXmlStreamReader::StartElement) {
                 if (m_xml.name() != "Document"_L1 ||
                     !m_xml.namespaceUri().startsWith("urn:iso:std:iso:20022:tech:xsd:pain.002."_L1))
