@@ -1,12 +1,12 @@
 #pragma once
 
 #include "FakeUserDialogs.h"
+#include "FixedClock.h"
 #include "PaintCounter.h"
 #include "QtPrinters.h"
 #include "app/SlipControls.h"
 #include "app/ZorPrint.h"
 #include "app/ZorvatApplication.h"
-#include "model/Clock.h"
 #include "model/SettingsStore.h"
 #include "partners/PartnerList.h"
 
@@ -18,13 +18,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-
-class FixedClock : public Clock
-{
-public:
-    QDateTime now() const override { return time; }
-    QDateTime time{QDate(2001, 12, 6), QTime(9, 5, 3)};
-};
 
 // A main window over a settings store and a partner file in a fresh temporary folder, with dialogs
 // that tests answer. Errors escaping a handler go to the same fake dialogs.

@@ -1,11 +1,11 @@
 #include "BankFixtures.h"
-#include "SchemaCheck.h"
+#include "FixedClock.h"
 #include "NearlyFullDisk.h"
+#include "SchemaCheck.h"
 #include "TemporaryStore.h"
 #include "ThrownError.h"
 #include "bankfile/BankText.h"
 #include "bankfile/PostalAddress.h"
-#include "model/Clock.h"
 #include "payments/Hub3aChecks.h"
 #include "payments/ReferenceModels.h"
 
@@ -301,16 +301,6 @@ TEST(Pain001, AFailedSaveLeavesTheEarlierFile)
     EXPECT_EQ(thrownErrorOf([&] { Pain001::save(dir.filePath(u"no/folder.xml"_s), BankOrdersOf(rows), options()); }),
               u"Datoteka %1 ne može se stvoriti"_s.arg(dir.filePath(u"no/folder.xml"_s)));
 }
-
-class FixedClock final : public Clock
-{
-public:
-    explicit FixedClock(QDateTime time) : m_time(std::move(time)) {}
-    QDateTime now() const override { return m_time; }
-
-private:
-    QDateTime m_time;
-};
 
 TEST(Pain001, NumbersTheDaysFilesInTheSettings)
 {

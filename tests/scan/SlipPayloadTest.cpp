@@ -10,6 +10,23 @@ namespace {
 using namespace Qt::StringLiterals;
 using F = Hub3aField;
 
+// A payload a reader must refuse, and the start of the problem it must give.
+struct RefusedPayload
+{
+    QByteArray payload;
+    const char *problem;
+};
+
+template <class Reader, size_t count> void expectRefused(Reader read, const RefusedPayload (&cases)[count])
+{
+    for (const RefusedPayload &c : cases) {
+        const PayloadReading reading = read(c.payload);
+        EXPECT_FALSE(reading.record) << c.problem;
+        EXPECT_TRUE(reading.problem.startsWith(QString::fromUtf8(c.problem)))
+            << reading.problem.toStdString();
+    }
+}
+
 // The payload of fullSlip with line `line` (from 1) replaced.
 QByteArray hub3WithLine(int line, const QByteArray &text)
 {
@@ -36,11 +53,7 @@ TEST(Hub3Payload, ReadsBackWhatTheSlipsBarcodeCarries)
 
 TEST(Hub3Payload, RefusesAPayloadThatBreaksARuleNamingTheLine)
 {
-    const struct
-    {
-        QByteArray payload;
-        const char *problem;
-    } cases[] = {
+    const RefusedPayload cases[] = {
         {hub3WithLine(2, "HRK"), "Redak 2: Valuta 'HRK' nije EUR"},
         {hub3WithLine(3, "12345"), "Redak 3: Iznos nije 15 znamenki"},
         {hub3WithLine(3, "00000000001234a"), "Redak 3: Iznos nije 15 znamenki"},
@@ -53,12 +66,7 @@ TEST(Hub3Payload, RefusesAPayloadThatBreaksARuleNamingTheLine)
         {"HRVHUB30\nEUR\n000000000000100\n", "Bar-kod HUB-3 ima 3 redaka umjesto 14"},
         {hub3WithLine(4, "\xC4"), "Bar-kod nije zapisan u UTF-8"},
     };
-    for (const auto &c : cases) {
-        const PayloadReading reading = readHub3Payload(c.payload);
-        EXPECT_FALSE(reading.record) << c.problem;
-        EXPECT_TRUE(reading.problem.startsWith(QString::fromUtf8(c.problem)))
-            << reading.problem.toStdString();
-    }
+    expectRefused(readHub3Payload, cases);
 }
 
 TEST(EpcQrPayload, FillsTheRecipientAmountPurposeAndReferenceUnderHr99)
@@ -97,11 +105,7 @@ TEST(EpcQrPayload, FillsTheRecipientAmountPurposeAndReferenceUnderHr99)
 TEST(EpcQrPayload, RefusesWhatNoSlipCanHold)
 {
     const QByteArray head = "BCD\n002\n1\nSCT\n\nVodovod\n";
-    const struct
-    {
-        QByteArray payload;
-        const char *problem;
-    } cases[] = {
+    const RefusedPayload cases[] = {
         {"BCD\n003\n1\nSCT\n\nVodovod\nHR1210010051863000160\n", "Redak 2:"},
         {"BCD\n002\n2\nSCT\n\nVodovod\nHR1210010051863000160\n", "Redak 3:"},
         {"BCD\n002\n1\nINST\n\nVodovod\nHR1210010051863000160\n", "Redak 4:"},
@@ -112,12 +116,7 @@ TEST(EpcQrPayload, RefusesWhatNoSlipCanHold)
         {head + "HR1210010051863000160\n\n\nRF18539007547034\nRačun\n", "Redak 11:"},
         {"BCD\n002\n1\nSCT\n", "EPC QR kod ima 4 redaka"},
     };
-    for (const auto &c : cases) {
-        const PayloadReading reading = readEpcQrPayload(c.payload);
-        EXPECT_FALSE(reading.record) << c.problem;
-        EXPECT_TRUE(reading.problem.startsWith(QString::fromUtf8(c.problem)))
-            << reading.problem.toStdString();
-    }
+    expectRefused(readEpcQrPayload, cases);
 }
 
 TEST(SlipPayload, ASlipThatFailsThePaymentChecksIsReadWithTheReason)
