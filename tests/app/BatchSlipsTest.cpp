@@ -1,5 +1,5 @@
 #include "app/BatchSlips.h"
-#include "../print/FakePrinter.h"
+#include "FakePrinter.h"
 #include "UserErrorOf.h"
 #include "WindowFixture.h"
 #include "app/BatchOutputDialog.h"
