@@ -19,7 +19,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The layouts ask for Arial and Courier New by name; these are the fonts with their metrics.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+# The layouts ask for Arial and Courier New by name; these are the fonts with their metrics. TIFF
+# invoices are read through the Qt image plugin, which is loaded at run time, not linked.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-image-formats-plugins")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

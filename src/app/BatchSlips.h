@@ -46,9 +46,13 @@ public:
     // Shows how a print ended when rows were not printed and gives true when the user saves them.
     std::function<bool(const QString &summary)> offerSavingUnprinted;
 
-private:
+    // The valid slips of table to the output the user chooses (BatchOutputDialog), after the report of
+    // its refused rows; slips read from invoices take this way too.
     void writeSlips(const Hub3aTable &table);
+    // The slips to a PDF file the user names, with progress.
     void writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options);
+
+private:
     void print(const QList<NumberedSlip> &slips, PrintMode mode, const QString &printer);
     // Asks for a file and writes the slips of rows there as a table.
     void saveUnprinted(const QList<NumberedSlip> &slips, const QList<int> &rows);

@@ -50,6 +50,11 @@ std::optional<QString> QtUserDialogs::getOpenFileName(const QString &title)
     return chosen(QFileDialog::getOpenFileName(m_parent, title));
 }
 
+QStringList QtUserDialogs::getOpenFileNames(const QString &title, const QString &filter)
+{
+    return QFileDialog::getOpenFileNames(m_parent, title, QString(), filter);
+}
+
 std::optional<QString> QtUserDialogs::getSaveFileName(const QString &title, const QString &suffix)
 {
     // Saving over an existing file asks first, with the dialog's own confirmation, about the name

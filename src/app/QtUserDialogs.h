@@ -15,6 +15,7 @@ public:
     void showError(const QString &text) override;
     bool askYesNo(const QString &text) override;
     std::optional<QString> getOpenFileName(const QString &title) override;
+    QStringList getOpenFileNames(const QString &title, const QString &filter) override;
     std::optional<QString> getSaveFileName(const QString &title, const QString &suffix = QString()) override;
 
 private:

@@ -19,6 +19,7 @@
 #include "render/PaintUplatnica.h"
 #include "render/PaintZorvat.h"
 #include "render/QPainterSurface.h"
+#include "scan/InvoiceScan.h"
 #include "ui/HandlerErrors.h"
 #include "ui/UserDialogs.h"
 #include "ui/WindowFont.h"
@@ -375,15 +376,33 @@ void TForm1::Uitaj1Click()
 void TForm1::openFiles(const QStringList &paths)
 {
     QStringList failures;
+    QStringList invoices;
     for (const QString &path : paths) {
+        if (m_invoiceReader && isScannableName(path)) {
+            invoices.append(path);
+            continue;
+        }
         try {
             showLoaded(SlipFileCommands::loadFile(m_services.dialogs, *m_fields, *m_hub3a, path));
         } catch (const UserError &error) {
             failures.append(error.text());
         }
     }
+    if (!invoices.isEmpty())
+        m_invoiceReader(invoices);
     if (!failures.isEmpty())
         throw UserError(failures.join(u'\n'));
+}
+
+void TForm1::setInvoiceReader(std::function<void(const QStringList &paths)> reader)
+{
+    m_invoiceReader = std::move(reader);
+}
+
+void TForm1::showHub3aRecord(const Hub3aRecord &record)
+{
+    m_hub3a->setRecord(record);
+    showLoaded(SlipFileCommands::Loaded::Hub3a);
 }
 
 void TForm1::showLoaded(SlipFileCommands::Loaded loaded)

@@ -10,6 +10,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 
 class Hub3aTab;
@@ -60,6 +61,10 @@ public:
     // Opens each saved form in turn as "Učitaj" opens a chosen file: the program's command line
     // and files dropped onto the window.
     void openFiles(const QStringList &paths);
+    // Where openFiles hands PDFs and pictures of invoices, to be read for their barcodes.
+    void setInvoiceReader(std::function<void(const QStringList &paths)> reader);
+    // Sets the HUB-3A tab's record and brings the tab up.
+    void showHub3aRecord(const Hub3aRecord &record);
 
 public slots:
     // The status bar's clock ticks.
@@ -167,6 +172,7 @@ private:
     std::unique_ptr<StatusPanels> m_statusPanels;
     std::unique_ptr<PaymentHints> m_paymentHints; // after the panels it writes to, so it goes first
     Hub3aTab *m_hub3a = nullptr;
+    std::function<void(const QStringList &)> m_invoiceReader;
     PickPanel *m_pickPanel = nullptr;
     // Fonts fitted for each picture, kept from one repaint to the next.
     FittedFonts m_uplatnicaFonts;

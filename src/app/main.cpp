@@ -1,5 +1,6 @@
 #include "app/BatchSlips.h"
 #include "app/Formats.h"
+#include "app/InvoiceScans.h"
 #include "app/PreviewPicture.h"
 #include "app/PrintDialogs.h"
 #include "app/QtUserDialogs.h"
@@ -45,6 +46,9 @@ int main(int argc, char **argv)
         });
         BatchSlips batch(window, window, dialogs, printer, store);
         window.addFileMenuEntry(batch.menuEntry());
+        InvoiceScans invoices(window, dialogs, batch);
+        window.addFileMenuEntry(invoices.menuEntry());
+        window.setInvoiceReader([&invoices](const QStringList &paths) { invoices.scanFiles(paths); });
         QObject::connect(
             &partnerDialog, &TForm2::slipsForSelectedRequested, &batch,
             [&batch](const QStringList &entries) { runHandler([&] { batch.slipsForPartners(entries); }); });

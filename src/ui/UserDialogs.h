@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -22,6 +23,14 @@ public:
     virtual std::optional<QString> getOpenFileName(const QString &title) = 0;
     virtual std::optional<QString> getSaveFileName(const QString &title,
                                                    const QString &suffix = QString()) = 0;
+    // Several files at once, offered by filter ("Računi (*.pdf *.png)"); empty when the user cancels.
+    // Without a dialog of its own it asks for one file.
+    virtual QStringList getOpenFileNames(const QString &title, const QString &filter)
+    {
+        Q_UNUSED(filter);
+        const std::optional<QString> path = getOpenFileName(title);
+        return path ? QStringList{*path} : QStringList{};
+    }
 };
 
 // The error box text: a full stop is appended when the text does not end in one.

@@ -1,13 +1,18 @@
 #include "WindowFixture.h"
+#include "app/LineBox.h"
 #include "ui/SlipControlTable.h"
 
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
+#include <QStyleOptionFrame>
 #include <QToolButton>
 
 namespace {
+
+// The room a line edit leaves on each side of its text inside the frame.
+constexpr int lineEditTextMargin = 2;
 
 using WindowLayout = WindowFixture;
 
@@ -168,3 +173,37 @@ TEST_F(WindowLayout, MenuOpensTheDialogsThroughTheHooksAndIzlazakCloses)
 }
 
 } // namespace
+// Each HUB-3A box shows as many characters as its field holds, each caption shows whole, and no
+// control covers another.
+TEST_F(WindowLayout, Hub3aBoxesShowTheirWholeFieldBesideEachOther)
+{
+    showWindow();
+    child<QTabWidget>("PageControl1")->setCurrentIndex(2);
+    const QWidget *panel = child("Hub3aPanel");
+    QList<const QWidget *> controls;
+    for (const QObject *object : panel->children()) {
+        if (const auto *control = qobject_cast<const QWidget *>(object))
+            controls.append(control);
+    }
+    ASSERT_GT(controls.size(), 20);
+
+    for (const QWidget *control : controls) {
+        const std::string name = control->objectName().toStdString();
+        EXPECT_TRUE(panel->rect().contains(control->geometry())) << name;
+        if (const auto *box = qobject_cast<const LineBox *>(control); box && box->typingLimit() > 0) {
+            QStyleOptionFrame frame;
+            frame.initFrom(box);
+            frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
+            const int textRoom = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box).width() -
+                                 2 * lineEditTextMargin;
+            EXPECT_GE(textRoom, box->fontMetrics().horizontalAdvance(QString(box->typingLimit(), u'W'))) << name;
+        }
+        if (const auto *caption = qobject_cast<const QLabel *>(control)) {
+            EXPECT_GE(caption->width(), caption->fontMetrics().horizontalAdvance(caption->text())) << name;
+        }
+        for (const QWidget *other : controls) {
+            EXPECT_TRUE(control == other || !control->geometry().intersects(other->geometry()))
+                << name << " covers " << other->objectName().toStdString();
+        }
+    }
+}

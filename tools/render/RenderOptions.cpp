@@ -219,6 +219,7 @@ QString renderUsage()
            "       zorprint-render HUB3AFILE --payload\n"
            "       zorprint-render --batch TABLE.csv -o OUT.pdf [--per-page 1|3] [--mode MODE] [--base "
            "HUB3AFILE]\n"
+           "       zorprint-render --scan FILE... -o OUT.csv|SLIP.txt\n"
            "  --check                     a JSON line per account and reference; exit 1 if one is wrong\n"
            "  --payload                   a HUB-3A file's barcode text (UTF-8) on standard output\n"
            "  --format png|pdf|ops        default: from OUT's extension (.png, .pdf; .jsonl for ops)\n"
@@ -234,7 +235,11 @@ QString renderUsage()
            "on\n"
            "                              standard error; exit 1 if a row was refused\n"
            "  --per-page 1|3              --batch: a 210x99 mm page per slip or three on A4 (default 3)\n"
-           "  --base HUB3AFILE            --batch: the fields of columns the table does not have\n"_s;
+           "  --base HUB3AFILE            --batch: the fields of columns the table does not have\n"
+           "  --scan FILE...              HUB-3 and EPC QR barcodes of PDFs and images: a table row each\n"
+           "                              (OUT.csv), or the slip file of the only one; files and pages\n"
+           "                              without one as JSON lines on standard error; exit 1 if a file\n"
+           "                              gave none\n"_s;
 }
 
 RenderOptions parseRenderOptions(const QStringList &arguments)

@@ -5,6 +5,7 @@
 #include "Hub3aOutput.h"
 #include "RenderOptions.h"
 #include "RenderOutput.h"
+#include "ScanRun.h"
 #include "SlipDrawing.h"
 #include "model/Hub3aPayload.h"
 #include "model/Hub3aRules.h"
@@ -107,6 +108,8 @@ int afterWritingOut(QTextStream &out, QTextStream &errors, int status)
 
 int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &errors)
 {
+    if (isScanCommand(arguments))
+        return runScan(arguments, errors);
     RenderOptions options;
     try {
         options = parseRenderOptions(arguments);

@@ -1,0 +1,154 @@
+#include "app/InvoiceScans.h"
+
+#include "app/BatchProgressDialog.h"
+#include "app/BatchSlips.h"
+#include "app/Hub3aTab.h"
+#include "app/ScanListDialog.h"
+#include "app/ScannedSlips.h"
+#include "app/ZorPrint.h"
+#include "model/TextFile.h"
+#include "model/UserError.h"
+#include "scan/InvoiceScan.h"
+#include "ui/HandlerErrors.h"
+#include "ui/UserDialogs.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <future>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+QString missesText(const QList<ScanMiss> &misses)
+{
+    QStringList lines;
+    for (const ScanMiss &miss : misses) {
+        const QString place = miss.page > 0 ? QStringLiteral(", str. %1").arg(miss.page) : QString();
+        lines.append(QStringLiteral("%1%2: %3").arg(QFileInfo(miss.file).fileName(), place, miss.message));
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace
+
+InvoiceScans::InvoiceScans(TForm1 &window, UserDialogs &dialogs, BatchSlips &batch)
+    : m_window(window), m_dialogs(dialogs), m_batch(batch)
+{
+    m_menuEntry = new QAction(QStringLiteral("Učitaj s &računa..."), &m_window);
+    m_menuEntry->setObjectName(QStringLiteral("ScanInvoices"));
+    connectHandler(m_menuEntry, &QAction::triggered, this, &InvoiceScans::chooseAndScan);
+    showList = [this](const QList<ScannedSlip> &slips, const QList<ScanMiss> &misses) {
+        ScanListDialog list(slips, misses,
+                            {[this](const QList<ScannedSlip> &s) { print(s); },
+                             [this](const QList<ScannedSlip> &s) { writePdf(s); },
+                             [this](const QList<ScannedSlip> &s) { saveTable(s); },
+                             [this](const ScannedSlip &slip) { openInTab(slip); }},
+                            &m_window);
+        list.exec();
+    };
+}
+
+void InvoiceScans::chooseAndScan()
+{
+    const QStringList paths =
+        m_dialogs.getOpenFileNames(QStringLiteral("Učitaj s računa"),
+                                   QStringLiteral("Računi (*.pdf *.png *.jpg *.jpeg *.tif *.tiff *.bmp)"));
+    if (!paths.isEmpty())
+        scanFiles(paths);
+}
+
+std::optional<QList<FileScan>> InvoiceScans::read(const QStringList &paths)
+{
+    std::atomic_bool cancel = false;
+    std::atomic_int done = 0;
+    std::future<QList<FileScan>> reading = std::async(std::launch::async, [&] {
+        return scanInvoices(paths, &cancel, [&done](int files) { done = files; });
+    });
+    std::optional<BatchProgressDialog> progress;
+    if (paths.size() > quietFiles) {
+        progress.emplace(static_cast<int>(paths.size()), &m_window);
+        progress->setWindowTitle(QStringLiteral("Učitavanje računa"));
+        progress->show();
+    }
+    const int total = static_cast<int>(paths.size());
+    while (reading.wait_for(50ms) != std::future_status::ready) {
+        if (progress) {
+            progress->hooks().progress(done, total);
+            if (progress->wasCanceled())
+                cancel = true;
+        } else {
+            // The window repaints but takes no clicks or keys while the few files are read.
+            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+        }
+    }
+    QList<FileScan> scans = reading.get();
+    if (cancel)
+        return std::nullopt;
+    return scans;
+}
+
+void InvoiceScans::scanFiles(const QStringList &paths)
+{
+    const std::optional<QList<FileScan>> scans = read(paths);
+    if (!scans) {
+        m_dialogs.showMessage(QStringLiteral("Prekinuto: nijedan nalog nije učitan."));
+        return;
+    }
+    QList<ScannedSlip> slips;
+    QList<ScanMiss> misses;
+    for (const FileScan &scan : *scans) {
+        slips += scan.slips;
+        misses += scan.misses;
+    }
+    if (slips.isEmpty()) {
+        m_dialogs.showMessage(QStringLiteral("Na računima nema naloga za plaćanje:\n") + missesText(misses));
+        return;
+    }
+    if (slips.size() > 1) {
+        showList(slips, misses);
+        return;
+    }
+    openInTab(slips.constFirst());
+    if (!misses.isEmpty())
+        m_dialogs.showMessage(QStringLiteral("Bez naloga:\n") + missesText(misses));
+}
+
+void InvoiceScans::openInTab(const ScannedSlip &slip)
+{
+    const Hub3aRecord tab = m_window.hub3a().record();
+    if (ScannedSlips::tabHoldsSlip(tab) &&
+        !m_dialogs.askYesNo(QStringLiteral("HUB-3A kartica sadrži nalog koji nije spremljen. Zamijeniti ga "
+                                           "nalogom s računa %1?")
+                                .arg(ScannedSlips::placeText(slip))))
+        return;
+    m_window.showHub3aRecord(ScannedSlips::onTab(slip.record, tab));
+    if (!slip.verdict.isEmpty())
+        m_dialogs.showMessage(QStringLiteral("Nalog s računa %1 ne prolazi provjeru:\n%2")
+                                  .arg(ScannedSlips::placeText(slip), slip.verdict));
+}
+
+void InvoiceScans::print(const QList<ScannedSlip> &slips)
+{
+    m_batch.writeSlips(ScannedSlips::asTable(slips, m_window.hub3a().record()));
+}
+
+void InvoiceScans::writePdf(const QList<ScannedSlip> &slips)
+{
+    const Hub3aTable table = ScannedSlips::asTable(slips, m_window.hub3a().record());
+    if (table.slips.isEmpty())
+        throw UserError(QStringLiteral("Nijedan nalog ne prolazi provjeru, pa PDF nije spremljen"));
+    m_batch.writePdf(table.slips, {3, PrintMode::Complete});
+}
+
+void InvoiceScans::saveTable(const QList<ScannedSlip> &slips)
+{
+    const std::optional<QString> path =
+        m_dialogs.getSaveFileName(QStringLiteral("Spremi tablicu naloga"), QStringLiteral("csv"));
+    if (!path)
+        return;
+    TextFile::writeAtomically(*path, ScannedSlips::tableCsv(slips));
+    m_dialogs.showMessage(QStringLiteral("Spremljeno naloga: %1 u %2").arg(slips.size()).arg(*path));
+}

@@ -1,0 +1,77 @@
+#include "app/ScannedSlips.h"
+
+#include <QFileInfo>
+
+namespace ScannedSlips {
+
+namespace {
+
+using F = Hub3aField;
+constexpr F payerFields[] = {F::PayerName, F::PayerStreet, F::PayerPlace,
+                             F::PayerIban, F::PayerModel,  F::PayerReference};
+
+bool isPayerField(F field)
+{
+    return std::find(std::begin(payerFields), std::end(payerFields), field) != std::end(payerFields);
+}
+
+} // namespace
+
+Hub3aRecord onTab(const Hub3aRecord &scanned, const Hub3aRecord &tab)
+{
+    Hub3aRecord record = scanned;
+    for (const F field : payerFields) {
+        if (scanned[field].isEmpty())
+            record.texts[static_cast<size_t>(field)] = tab[field];
+    }
+    return record;
+}
+
+bool tabHoldsSlip(const Hub3aRecord &tab)
+{
+    for (const Hub3aFieldSpec &rules : hub3aFields()) {
+        if (!isPayerField(rules.field) && rules.field != F::Urgent && !tab[rules.field].isEmpty())
+            return true;
+    }
+    return false;
+}
+
+Hub3aTable asTable(const QList<ScannedSlip> &slips, const Hub3aRecord &tab)
+{
+    // Only the payer comes from the tab: a slip without an amount must not take the tab's.
+    const Hub3aRecord base = onTab({}, tab);
+    Hub3aTable table;
+    for (const ScannedSlip &slip : slips) {
+        QList<Hub3aCellText> cells;
+        for (const Hub3aFieldSpec &rules : hub3aFields()) {
+            if (!slip.record[rules.field].isEmpty())
+                cells.append({rules.field, slip.record[rules.field]});
+        }
+        ++table.rowCount;
+        addHub3aRow(table, table.rowCount, base, cells, {}, placeText(slip));
+    }
+    return table;
+}
+
+QByteArray tableCsv(const QList<ScannedSlip> &slips)
+{
+    QList<NumberedSlip> rows;
+    for (const ScannedSlip &slip : slips)
+        rows.append({static_cast<int>(rows.size()) + 1, slip.record});
+    return hub3aTableCsv(rows);
+}
+
+QString placeText(const ScannedSlip &slip)
+{
+    return QStringLiteral("%1, str. %2").arg(QFileInfo(slip.file).fileName()).arg(slip.page);
+}
+
+QString totalText(const QList<ScannedSlip> &slips)
+{
+    qint64 cents = 0;
+    for (const ScannedSlip &slip : slips)
+        cents += hub3aAmountCents(slip.record[F::Amount]).value_or(0);
+    return QStringLiteral("Ukupno naloga: %1, iznos %2 EUR").arg(slips.size()).arg(hub3aAmountText(cents));
+}
+
+} // namespace ScannedSlips

@@ -1,0 +1,20 @@
+#include "scan/DocumentPages.h"
+
+#include "model/UserError.h"
+#include "scan/ImagePages.h"
+#include "scan/PdfPages.h"
+
+#include <QFile>
+
+using namespace Qt::StringLiterals;
+
+std::unique_ptr<DocumentPages> DocumentPages::open(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw UserError(u"Datoteka se ne može otvoriti"_s);
+    // A PDF's header may follow some bytes of junk; readers look at the first kilobyte.
+    if (file.read(1024).contains("%PDF-"))
+        return std::make_unique<PdfPages>(path);
+    return std::make_unique<ImagePages>(path);
+}

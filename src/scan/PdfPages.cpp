@@ -1,0 +1,82 @@
+#include "scan/PdfPages.h"
+
+#include "model/UserError.h"
+#include "scan/ScanLimits.h"
+
+#include <QDeadlineTimer>
+#include <poppler-qt6.h>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct RenderWatch
+{
+    QDeadlineTimer deadline;
+    const std::atomic_bool *cancel;
+};
+
+bool shouldAbort(const QVariant &closure)
+{
+    const auto *watch = reinterpret_cast<const RenderWatch *>(closure.value<quintptr>());
+    return watch->deadline.hasExpired() || (watch->cancel && watch->cancel->load());
+}
+
+// Poppler's complaints about a damaged file would go to standard error, where the tool's JSON lines
+// go; what matters to the clerk is said in the page's message.
+void quiet(const QString &, const QVariant &) {}
+
+} // namespace
+
+PdfPages::PdfPages(const QString &path)
+{
+    static const bool quieted = (Poppler::setDebugErrorFunction(quiet, QVariant()), true);
+    Q_UNUSED(quieted);
+    m_document = Poppler::Document::load(path);
+    if (!m_document)
+        throw UserError(u"PDF datoteka je oštećena ili nije PDF"_s);
+    if (m_document->isLocked())
+        throw UserError(u"PDF datoteka je zaštićena lozinkom"_s);
+    if (m_document->numPages() < 1)
+        throw UserError(u"PDF datoteka nema stranica"_s);
+}
+
+PdfPages::~PdfPages() = default;
+
+int PdfPages::pageCount() const
+{
+    return std::min(m_document->numPages(), ScanLimits::maxPages);
+}
+
+bool PdfPages::cut() const
+{
+    return m_document->numPages() > ScanLimits::maxPages;
+}
+
+QImage PdfPages::page(int index, int dpi)
+{
+    m_failure.clear();
+    const std::unique_ptr<Poppler::Page> page = m_document->page(index);
+    const QSizeF points = page ? page->pageSizeF() : QSizeF();
+    if (!page || !(points.width() >= 1 && points.height() >= 1)) {
+        m_failure = u"Stranica se ne može pročitati"_s;
+        return QImage();
+    }
+    // Points are 1/72 inch; a page too large for the budget at dpi is drawn at the dpi that fits.
+    const double fitting =
+        72.0 * std::sqrt(double(ScanLimits::pixelBudget) / (points.width() * points.height()));
+    const double resolution = std::min(double(dpi), std::floor(fitting));
+    if (resolution < 1) {
+        m_failure = u"Stranica je prevelika"_s;
+        return QImage();
+    }
+    RenderWatch watch{QDeadlineTimer(ScanLimits::renderMilliseconds), m_cancel};
+    QImage image = page->renderToImage(resolution, resolution, -1, -1, -1, -1, Poppler::Page::Rotate0,
+                                       nullptr, nullptr, shouldAbort, QVariant::fromValue(quintptr(&watch)));
+    if (image.isNull() || watch.deadline.hasExpired())
+        m_failure = watch.deadline.hasExpired() ? u"Iscrtavanje stranice traje predugo"_s
+                                                : u"Stranica se ne može iscrtati"_s;
+    return watch.deadline.hasExpired() ? QImage() : image;
+}

@@ -1,0 +1,138 @@
+#include "app/InvoiceScans.h"
+#include "../print/FakePrinter.h"
+#include "InvoiceDocuments.h"
+#include "WindowFixture.h"
+#include "app/BatchSlips.h"
+#include "app/Hub3aTab.h"
+#include "app/ScanListDialog.h"
+#include "batch/Hub3aTable.h"
+#include "model/TextFile.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+using namespace InvoiceDocuments;
+using F = Hub3aField;
+
+class InvoiceScansTest : public WindowFixture
+{
+protected:
+    InvoiceScansTest() : batch(*window, *window, dialogs, printer, store), scans(*window, dialogs, batch)
+    {
+        window->setInvoiceReader([this](const QStringList &paths) { scans.scanFiles(paths); });
+        scans.showList = [this](const QList<ScannedSlip> &slips, const QList<ScanMiss> &misses) {
+            listed = slips;
+            missed = misses;
+        };
+    }
+
+    // A picture holding only the barcode of record, small enough to read quickly.
+    QString barcodeFile(const QString &name, const Hub3aRecord &record)
+    {
+        const QString path = dir.filePath(name);
+        writeImage(path, pdf417Image(hub3Payload(record), 3), "png");
+        return path;
+    }
+    QString blankFile(const QString &name)
+    {
+        const QString path = dir.filePath(name);
+        writeImage(path, invoicePage(QByteArray(), 20), "png");
+        return path;
+    }
+
+    FakePrinter printer;
+    BatchSlips batch;
+    InvoiceScans scans;
+    QList<ScannedSlip> listed;
+    QList<ScanMiss> missed;
+};
+
+TEST_F(InvoiceScansTest, OneBarcodeFillsTheTabKeepingItsPayerAndAsksBeforeReplacingASlip)
+{
+    Hub3aRecord recipientOnly = fullSlip();
+    for (const F payerField : {F::PayerName, F::PayerStreet, F::PayerPlace})
+        recipientOnly.set(payerField, QString());
+    const QString invoice = barcodeFile(u"račun.png"_s, recipientOnly);
+    window->hub3a().setText(F::PayerName, u"Ivana Čičak"_s);
+    window->hub3a().setText(F::PayerStreet, u"Ilica 12"_s);
+    window->hub3a().setText(F::PayerPlace, u"10000 Zagreb"_s);
+
+    window->openFiles({invoice}); // as a drop onto the window hands them on
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    EXPECT_EQ(window->hub3a().record().texts, fullSlip().texts);
+
+    dialogs.answerYes = false;
+    window->hub3a().setText(F::Amount, u"9,99"_s);
+    scans.scanFiles({invoice});
+    ASSERT_EQ(dialogs.questions.size(), 1);
+    EXPECT_TRUE(dialogs.questions[0].startsWith(u"HUB-3A kartica sadrži nalog koji nije spremljen"_s));
+    EXPECT_EQ(window->hub3a().text(F::Amount), u"9,99"_s);
+}
+
+TEST_F(InvoiceScansTest, SeveralBarcodesAreListedWithTheFilesThatHeldNone)
+{
+    Hub3aRecord wrong = fullSlip();
+    wrong.set(F::RecipientIban, u"HR1210010051863000161"_s);
+    const QStringList files{barcodeFile(u"a.png"_s, fullSlip()), blankFile(u"prazan.png"_s),
+                            barcodeFile(u"b.png"_s, wrong), blankFile(u"c.png"_s)};
+    scans.scanFiles(files); // more than a few: read with the progress dialog
+    ASSERT_EQ(listed.size(), 2);
+    EXPECT_EQ(listed[0].file, files[0]);
+    EXPECT_EQ(listed[0].verdict, QString());
+    EXPECT_TRUE(listed[1].verdict.startsWith(u"IBAN primatelja"_s)) << listed[1].verdict.toStdString();
+    ASSERT_EQ(missed.size(), 2);
+    EXPECT_EQ(missed[0].file, files[1]);
+    EXPECT_EQ(missed[1].file, files[3]);
+
+    // "Spremi tablicu": the batch table, which reads back on the tab's payer; the slip that fails its
+    // checks is refused there as the batch refuses it.
+    const QString table = dir.filePath(u"nalozi.csv"_s);
+    dialogs.setNextFileName(table);
+    scans.saveTable(listed);
+    const Hub3aTable read = readHub3aTable(TextFile::readWhole(table), {});
+    ASSERT_EQ(read.slips.size(), 1);
+    EXPECT_EQ(read.slips[0].record.texts, fullSlip().texts);
+    EXPECT_EQ(read.problems.size(), 1);
+}
+
+TEST_F(InvoiceScansTest, TheListShowsEachSlipTheTotalAndTheFilesWithoutOneAndOpensTheChosenRow)
+{
+    Hub3aRecord second = fullSlip();
+    second.set(F::Amount, u"0,44"_s);
+    const QList<ScannedSlip> slips{{u"/r/a.pdf"_s, 1, fullSlip(), QString()},
+                                   {u"/r/b.pdf"_s, 2, second, u"IBAN primatelja: x\nopis plaćanja: y"_s}};
+    std::optional<ScannedSlip> opened;
+    ScanListDialog list(slips, {{u"/r/c.png"_s, 1, u"Na stranici nema bar-koda za plaćanje"_s}},
+                        {{}, {}, {}, [&opened](const ScannedSlip &slip) { opened = slip; }}, window.get());
+    const auto *table = list.findChild<QTableWidget *>(u"ScanTable"_s);
+    ASSERT_EQ(table->rowCount(), 2);
+    const QStringList secondRow{u"b.pdf"_s,
+                                u"2"_s,
+                                u"Vodovod d.o.o."_s,
+                                u"0,44"_s,
+                                u"HR01 102-3057-89016"_s,
+                                u"IBAN primatelja: x; opis plaćanja: y"_s};
+    for (int column = 0; column < secondRow.size(); ++column)
+        EXPECT_EQ(table->item(1, column)->text(), secondRow[column]);
+    EXPECT_EQ(table->item(0, 5)->text(), u"Ispravan"_s);
+    QStringList labels;
+    for (const QLabel *label : list.findChildren<QLabel *>())
+        labels.append(label->text());
+    EXPECT_TRUE(labels.contains(u"Ukupno naloga: 2, iznos 1.235,00 EUR"_s))
+        << labels.join(u'|').toStdString();
+    EXPECT_TRUE(labels.contains(u"Bez naloga:\nc.png, str. 1: Na stranici nema bar-koda za plaćanje"_s));
+
+    auto *open = list.findChild<QPushButton *>(u"ScanOpenInTab"_s);
+    EXPECT_FALSE(open->isEnabled());
+    list.findChild<QTableWidget *>(u"ScanTable"_s)->selectRow(1);
+    ASSERT_TRUE(open->isEnabled());
+    open->click();
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened->file, u"/r/b.pdf"_s);
+}
+
+} // namespace

@@ -1,0 +1,168 @@
+#include "scan/InvoiceScan.h"
+#include "Bounds.h"
+#include "InvoiceDocuments.h"
+#include "model/UserError.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+using namespace InvoiceDocuments;
+
+// The scanned picture of an invoice: 200 dpi grey, or less under the sanitizer, which reads slower.
+constexpr int scanDpi = underAddressSanitizer ? 150 : 200;
+
+Hub3aRecord epcSlip()
+{
+    Hub3aRecord record;
+    record.set(Hub3aField::RecipientName, u"Plinara Čakovec d.o.o."_s);
+    record.set(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
+    record.set(Hub3aField::Amount, u"45,10"_s);
+    record.set(Hub3aField::PurposeCode, u"GASB"_s);
+    record.set(Hub3aField::RecipientModel, u"HR99"_s);
+    record.set(Hub3aField::Description, u"RF18 5390 0754 7034"_s);
+    return record;
+}
+
+const QByteArray epcPayload =
+    "BCD\n002\n1\nSCT\n\nPlinara Čakovec d.o.o.\nHR1210010051863000160\nEUR45.10\nGASB\n"
+    "RF18 5390 0754 7034\n";
+
+TEST(InvoiceScan, ReadsEveryFieldFromEachKindOfDocument)
+{
+    const QByteArray payload = hub3Payload(fullSlip());
+    const struct
+    {
+        const char *name;
+        std::function<void(const QString &)> write;
+        Hub3aRecord expected;
+        int page;
+    } cases[] = {
+        {"vector.pdf", [&](const QString &path) { writeVectorPdf(path, {payload}); }, fullSlip(), 1},
+        {"scanned.pdf",
+         [&](const QString &path) { writeScannedPdf(path, invoicePage(payload, scanDpi), scanDpi); },
+         fullSlip(), 1},
+        {"second-page.pdf",
+         [&](const QString &path) {
+             writeVectorPdf(path, {QByteArray(), payload});
+         },
+         fullSlip(), 2},
+        {"grey-noise.png",
+         [&](const QString &path) { writeImage(path, withNoise(invoicePage(payload, scanDpi), 40), "png"); },
+         fullSlip(), 1},
+        {"photo.jpg",
+         [&](const QString &path) {
+             writeImage(path, asPhoto(invoicePage(payload, scanDpi), 4), "jpeg", 80);
+         },
+         fullSlip(), 1},
+        {"epc.tiff",
+         [&](const QString &path) { writeImage(path, invoicePage(epcPayload, scanDpi, true), "tiff"); },
+         epcSlip(), 1},
+    };
+    QTemporaryDir dir;
+    for (const auto &c : cases) {
+        const QString path = dir.filePath(QString::fromUtf8(c.name));
+        c.write(path);
+        const FileScan scan = scanInvoice(path);
+        EXPECT_EQ(scan.slips.size(), 1) << c.name;
+        if (scan.slips.size() != 1)
+            continue;
+        const ScannedSlip &slip = scan.slips.constFirst();
+        EXPECT_EQ(slip.page, c.page) << c.name;
+        EXPECT_EQ(slip.file, path);
+        EXPECT_EQ(slip.record.texts, c.expected.texts) << c.name;
+        EXPECT_EQ(slip.verdict, QString()) << c.name;
+        // Only the page before the barcode's is reported, as one without a barcode.
+        EXPECT_EQ(scan.misses.size(), c.page - 1) << c.name;
+        EXPECT_FALSE(scan.unreadable);
+    }
+}
+
+TEST(InvoiceScan, RefusesDamagedAndHostileFilesWithAMessage)
+{
+    QTemporaryDir dir;
+    QByteArray pdf;
+    {
+        const QString path = dir.filePath(u"whole.pdf"_s);
+        writeVectorPdf(path, {hub3Payload(fullSlip())});
+        QFile file(path);
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        pdf = file.readAll();
+    }
+    QByteArray png;
+    {
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        invoicePage(QByteArray(), 30).save(&buffer, "PNG");
+    }
+    // The header of a PNG of 20000 × 20000 grey pixels with nothing behind it.
+    const auto chunk = [](const QByteArray &type, const QByteArray &data) {
+        QByteArray bytes(4, '\0');
+        qToBigEndian(quint32(data.size()), bytes.data());
+        bytes += type + data;
+        quint32 crc = 0xFFFFFFFF;
+        for (const char byte : bytes.mid(4)) {
+            crc ^= quint8(byte);
+            for (int bit = 0; bit < 8; ++bit)
+                crc = (crc >> 1) ^ (0xEDB88320 & (0 - (crc & 1)));
+        }
+        QByteArray tail(4, '\0');
+        qToBigEndian(~crc, tail.data());
+        return bytes + tail;
+    };
+    QByteArray size(8, '\0');
+    qToBigEndian(quint32(20000), size.data());
+    qToBigEndian(quint32(20000), size.data() + 4);
+    const QByteArray hugePng = QByteArray("\x89PNG\r\n\x1a\n") +
+                               chunk("IHDR", size + QByteArray("\x08\0\0\0\0", 5)) + chunk("IDAT", {}) +
+                               chunk("IEND", {});
+    const struct
+    {
+        const char *name;
+        QByteArray bytes;
+        const char *message;
+    } cases[] = {
+        {"truncated.pdf", pdf.left(pdf.size() / 3), "PDF datoteka je oštećena"},
+        {"junk.pdf", "%PDF-1.4\n" + QByteArray(5000, 'x'), "PDF datoteka je oštećena"},
+        {"truncated.png", png.left(png.size() / 2), "Slika se ne može pročitati"},
+        {"text.png", "Dobar dan", "Datoteka nije PDF ni slika"},
+        {"huge.png", hugePng, "Slika od 20000 × 20000 točaka veća je od dopuštenih 60 milijuna točaka"},
+    };
+    for (const auto &c : cases) {
+        const QString path = dir.filePath(QString::fromUtf8(c.name));
+        writeBytes(path, c.bytes);
+        const FileScan scan = scanInvoice(path);
+        EXPECT_TRUE(scan.slips.isEmpty()) << c.name;
+        ASSERT_FALSE(scan.misses.isEmpty()) << c.name;
+        EXPECT_TRUE(scan.misses.constFirst().message.startsWith(QString::fromUtf8(c.message)))
+            << c.name << ": " << scan.misses.constFirst().message.toStdString();
+    }
+    EXPECT_TRUE(scanInvoice(dir.filePath(u"missing.pdf"_s)).unreadable);
+}
+
+TEST(InvoiceScan, APageWithoutABarcodeIsReportedAndOtherBarcodesAreNoSlips)
+{
+    QTemporaryDir dir;
+    const QString blank = dir.filePath(u"blank.png"_s);
+    writeImage(blank, invoicePage(QByteArray(), 50), "png");
+    const QString link = dir.filePath(u"link.png"_s);
+    writeImage(link, qrImage("https://porezna.gov.hr/rn?jir=1", 6), "png");
+    for (const QString &path : {blank, link}) {
+        const FileScan scan = scanInvoice(path);
+        EXPECT_TRUE(scan.slips.isEmpty());
+        ASSERT_EQ(scan.misses.size(), 1);
+        EXPECT_EQ(scan.misses[0].page, 1);
+        EXPECT_EQ(scan.misses[0].message, u"Na stranici nema bar-koda za plaćanje"_s);
+        EXPECT_FALSE(scan.unreadable);
+    }
+}
+
+} // namespace

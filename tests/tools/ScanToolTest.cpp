@@ -1,0 +1,77 @@
+#include "InvoiceDocuments.h"
+#include "ToolRun.h"
+#include "model/SlipFile.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+using namespace InvoiceDocuments;
+
+QStringList jsonLines(const QString &errors)
+{
+    QStringList lines = errors.split(u'\n', Qt::SkipEmptyParts);
+    lines.removeIf([](const QString &line) { return !line.startsWith(u'{'); });
+    return lines;
+}
+
+TEST(ScanTool, WritesARowPerBarcodeThatTheBatchModeTakesUnchanged)
+{
+    QTemporaryDir dir;
+    const QString invoice = dir.filePath(u"invoice.pdf"_s);
+    const QString blank = dir.filePath(u"blank.png"_s);
+    Hub3aRecord second = fullSlip();
+    second.set(Hub3aField::Amount, u"7,00"_s);
+    writeVectorPdf(invoice, {hub3Payload(fullSlip()), hub3Payload(second)});
+    writeImage(blank, invoicePage(QByteArray(), 40), "png");
+    const QString rows = dir.filePath(u"rows.csv"_s);
+
+    const ToolRun scan = render({u"--scan"_s, invoice, blank, u"-o"_s, rows});
+    EXPECT_EQ(scan.status, 1);
+    EXPECT_EQ(
+        jsonLines(scan.errors),
+        QStringList{
+            uR"({"file":"%1","page":1,"message":"Na stranici nema bar-koda za plaćanje"})"_s.arg(blank)});
+    const ToolRun batch = render({u"--batch"_s, rows, u"-o"_s, dir.filePath(u"slips.pdf"_s)});
+    EXPECT_EQ(batch.status, 0) << batch.errors.toStdString();
+
+    const QString slip = dir.filePath(u"slip.txt"_s);
+    EXPECT_EQ(render({u"--scan"_s, invoice, u"-o"_s, slip}).status, 1); // two barcodes: no slip file
+    EXPECT_FALSE(QFile::exists(slip));
+    const QString single = dir.filePath(u"single.pdf"_s);
+    writeVectorPdf(single, {hub3Payload(fullSlip())});
+    const ToolRun one = render({u"--scan"_s, single, u"-o"_s, slip});
+    EXPECT_EQ(one.status, 0) << one.errors.toStdString();
+    const std::optional<Hub3aRecord> saved = SlipFile::loadHub3a(slip);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->texts, fullSlip().texts);
+}
+
+TEST(ScanTool, BadInputExitsTwo)
+{
+    QTemporaryDir dir;
+    const QString damaged = dir.filePath(u"damaged.pdf"_s);
+    writeBytes(damaged, "%PDF-1.7\nnothing\n");
+    const QString rows = dir.filePath(u"rows.csv"_s);
+    const struct
+    {
+        QStringList arguments;
+        const char *error;
+    } cases[] = {
+        {{u"--scan"_s, damaged, u"-o"_s, rows}, R"("page":0,"message":"PDF datoteka je oštećena)"},
+        {{u"--scan"_s, u"-o"_s, rows}, "--scan needs at least one"},
+        {{u"--scan"_s, damaged}, "missing -o"},
+        {{u"--scan"_s, damaged, u"--per-page"_s, u"1"_s, u"-o"_s, rows}, "Unknown option 'per-page'"},
+    };
+    for (const auto &c : cases) {
+        const ToolRun run = render(c.arguments);
+        EXPECT_EQ(run.status, 2) << c.error;
+        EXPECT_TRUE(run.errors.contains(QString::fromUtf8(c.error))) << run.errors.toStdString();
+        EXPECT_FALSE(QFile::exists(rows));
+    }
+}
+
+} // namespace
