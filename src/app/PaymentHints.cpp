@@ -111,14 +111,15 @@ PaymentHints::PaymentHints(SlipControls &fields, Hub3aTab &hub3a,
     : m_showHint(std::move(showHint))
 {
     const auto slipControl = [&fields](FormField field) { return fields.control(field); };
-    const auto connectSlipField = [&fields](FormField field, QObject *context, std::function<void()> handler) {
+    const auto connectSlipField = [&fields](FormField field, QObject *context,
+                                            std::function<void()> handler) {
         fields.connectChange(field, context, std::move(handler));
     };
     const TabFields tabs[] = {
-        {paymentFields(SlipKind::Uplatnica), checkPaymentField, uplatnicaMarks, FormKind::Uplatnica, slipControl,
+        {paymentFields(SlipKind::Uplatnica), checkPaymentField, uplatnicaMarks, FormKind::Uplatnica,
+         slipControl, &fields, connectSlipField},
+        {paymentFields(SlipKind::Zorvat), checkPaymentField, zorvatMarks, FormKind::Zorvat, slipControl,
          &fields, connectSlipField},
-        {paymentFields(SlipKind::Zorvat), checkPaymentField, zorvatMarks, FormKind::Zorvat, slipControl, &fields,
-         connectSlipField},
         {hub3aPaymentFields(), checkHub3aPaymentField, hub3aMarks, FormKind::Hub3a,
          [&hub3a](FormField field) { return hub3a.control(static_cast<Hub3aField>(field.index)); }, &hub3a,
          [&hub3a](FormField field, QObject *context, std::function<void()> handler) {

@@ -29,8 +29,7 @@ class PaymentHints : public QObject
     Q_OBJECT
 
 public:
-    PaymentHints(SlipControls &fields, Hub3aTab &hub3a,
-                 std::function<void(const QString &)> showHint);
+    PaymentHints(SlipControls &fields, Hub3aTab &hub3a, std::function<void(const QString &)> showHint);
 
     // How a tab checks one of its payment fields: its text and, for a reference, the model's.
     using FieldCheck = CheckResult (*)(const PaymentField &, const QString &, const QString &);

@@ -48,7 +48,10 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    QString text(const char *control) const { return window->fields().controlText(QLatin1StringView(control)); }
+    QString text(const char *control) const
+    {
+        return window->fields().controlText(QLatin1StringView(control));
+    }
     void set(const char *control, const QString &value)
     {
         window->fields().setControlText(QLatin1StringView(control), value);

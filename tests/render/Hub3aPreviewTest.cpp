@@ -1,6 +1,6 @@
+#include "render/Hub3aPreview.h"
 #include "model/SlipFile.h"
 #include "render/Hub3aForm.h"
-#include "render/Hub3aPreview.h"
 #include "render/PaintHub3a.h"
 
 #include <QFile>

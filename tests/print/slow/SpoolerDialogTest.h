@@ -21,9 +21,9 @@
 struct DialogChoice
 {
     FormKind kind;
-    const char *radio;               // RadioButton1 complete, 2 template, 3 data only
-    bool perforation = false;        // the older forms
-    const char16_t *dX = u"0";       // offsets in mm
+    const char *radio;         // RadioButton1 complete, 2 template, 3 data only
+    bool perforation = false;  // the older forms
+    const char16_t *dX = u"0"; // offsets in mm
     const char16_t *dY = u"0";
     SlipPlace place = SlipPlace::Top; // the HUB-3A slip's place on its A4 sheet
 };

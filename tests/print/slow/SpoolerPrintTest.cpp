@@ -60,7 +60,7 @@ TEST_P(SpoolerPrintTest, TheFormComesOutOfTheSpoolerWhereTheFrameSaysOnOnePage)
     const bool rules = QLatin1StringView(c.choice.radio) != QLatin1StringView("RadioButton3");
     const bool data = QLatin1StringView(c.choice.radio) != QLatin1StringView("RadioButton2");
     const QString caption = kind == FormKind::Uplatnica ? QStringLiteral("POSEBNA UPLATNICA")
-                                                          : QStringLiteral("NALOG ZA PRIJENOS");
+                                                        : QStringLiteral("NALOG ZA PRIJENOS");
     EXPECT_EQ(page.text.contains(caption), rules) << page.text.toStdString();
     EXPECT_EQ(page.text.contains(QStringLiteral("Horvat")), data) << page.text.toStdString();
     EXPECT_EQ(page.text.contains(QStringLiteral("1.234,50")), data) << page.text.toStdString();
@@ -97,22 +97,23 @@ constexpr FormKind Z = FormKind::Zorvat;
 
 INSTANTIATE_TEST_SUITE_P(
     Forms, SpoolerPrintTest,
-    ::testing::Values(SpoolCase{"uplatnicaComplete", {U, "RadioButton1"}, 8, plain},
-                      SpoolCase{"uplatnicaTemplate", {U, "RadioButton2"}, 8, plain},
-                      SpoolCase{"uplatnicaDataOnly", {U, "RadioButton3"}, 8, plain},
-                      SpoolCase{"uplatnicaCompletePerforated", {U, "RadioButton1", true}, 8, perforated},
-                      SpoolCase{"uplatnicaTemplatePerforated", {U, "RadioButton2", true}, 8, perforated},
-                      SpoolCase{"uplatnicaDataOnlyPerforated", {U, "RadioButton3", true}, 8, perforated},
-                      SpoolCase{"uplatnicaOffsets", {U, "RadioButton2", true, u"25", u"-3"}, 8, {163, -38, 2125, 1250}},
-                      SpoolCase{"uplatnicaSevenMillimetres", {U, "RadioButton2"}, 7, {0, 0, 2429, 1429}},
-                      SpoolCase{"zorvatComplete", {Z, "RadioButton1"}, 8, plain},
-                      SpoolCase{"zorvatTemplate", {Z, "RadioButton2"}, 8, plain},
-                      SpoolCase{"zorvatDataOnly", {Z, "RadioButton3"}, 8, plain},
-                      SpoolCase{"zorvatCompletePerforated", {Z, "RadioButton1", true}, 8, perforated},
-                      SpoolCase{"zorvatTemplatePerforated", {Z, "RadioButton2", true}, 8, perforated},
-                      SpoolCase{"zorvatDataOnlyPerforated", {Z, "RadioButton3", true}, 8, perforated},
-                      SpoolCase{"zorvatOffsets", {Z, "RadioButton1", false, u"-10", u"12"}, 8, {-10, 150, 2125, 1250}},
-                      SpoolCase{"zorvatSevenMillimetres", {Z, "RadioButton2", true}, 7, {157, 0, 2429, 1429}}),
+    ::testing::Values(
+        SpoolCase{"uplatnicaComplete", {U, "RadioButton1"}, 8, plain},
+        SpoolCase{"uplatnicaTemplate", {U, "RadioButton2"}, 8, plain},
+        SpoolCase{"uplatnicaDataOnly", {U, "RadioButton3"}, 8, plain},
+        SpoolCase{"uplatnicaCompletePerforated", {U, "RadioButton1", true}, 8, perforated},
+        SpoolCase{"uplatnicaTemplatePerforated", {U, "RadioButton2", true}, 8, perforated},
+        SpoolCase{"uplatnicaDataOnlyPerforated", {U, "RadioButton3", true}, 8, perforated},
+        SpoolCase{"uplatnicaOffsets", {U, "RadioButton2", true, u"25", u"-3"}, 8, {163, -38, 2125, 1250}},
+        SpoolCase{"uplatnicaSevenMillimetres", {U, "RadioButton2"}, 7, {0, 0, 2429, 1429}},
+        SpoolCase{"zorvatComplete", {Z, "RadioButton1"}, 8, plain},
+        SpoolCase{"zorvatTemplate", {Z, "RadioButton2"}, 8, plain},
+        SpoolCase{"zorvatDataOnly", {Z, "RadioButton3"}, 8, plain},
+        SpoolCase{"zorvatCompletePerforated", {Z, "RadioButton1", true}, 8, perforated},
+        SpoolCase{"zorvatTemplatePerforated", {Z, "RadioButton2", true}, 8, perforated},
+        SpoolCase{"zorvatDataOnlyPerforated", {Z, "RadioButton3", true}, 8, perforated},
+        SpoolCase{"zorvatOffsets", {Z, "RadioButton1", false, u"-10", u"12"}, 8, {-10, 150, 2125, 1250}},
+        SpoolCase{"zorvatSevenMillimetres", {Z, "RadioButton2", true}, 7, {157, 0, 2429, 1429}}),
     [](const ::testing::TestParamInfo<SpoolCase> &info) { return std::string(info.param.name); });
 
 // Dark pixels inside a region of the sheet, in millimetres.
