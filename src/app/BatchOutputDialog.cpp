@@ -23,7 +23,8 @@ QRadioButton *choice(const char *name, const QString &text, QWidget *group, QVBo
 
 } // namespace
 
-BatchOutputDialog::BatchOutputDialog(const QStringList &printers, const QString &current, QWidget *parent)
+BatchOutputDialog::BatchOutputDialog(const QStringList &printers, const QString &current, QWidget *parent,
+                                     bool offerBankFile)
     : QDialog(parent)
 {
     setFont(windowFont());
@@ -42,6 +43,8 @@ BatchOutputDialog::BatchOutputDialog(const QStringList &printers, const QString 
     m_toPrinter->setEnabled(!printers.isEmpty());
     m_printer->setEnabled(false);
     connect(m_toPrinter, &QRadioButton::toggled, m_printer, &QWidget::setEnabled);
+    if (offerBankFile)
+        m_toBank = choice("ToBank", QStringLiteral("Nalog za banku (pain.001)"), destinations, destinationLayout);
     layout->addWidget(destinations);
 
     auto *modes = new QGroupBox(QStringLiteral("Način ispisa"), this);
@@ -74,6 +77,7 @@ BatchOutput BatchOutputDialog::output() const
 {
     BatchOutput output;
     output.toPrinter = m_toPrinter->isChecked();
+    output.toBank = m_toBank && m_toBank->isChecked();
     if (output.toPrinter)
         output.printer = m_printer->currentText();
     output.pdf.slipsPerPage = m_threePerPage->isChecked() ? 3 : 1;

@@ -15,6 +15,7 @@ struct BatchOutput
     bool toPrinter = false;
     BatchPdfOptions pdf;
     QString printer; // the printer's entry, when toPrinter
+    bool toBank = false; // a pain.001 bank file of the orders instead of slips
 };
 
 class BatchOutputDialog : public QDialog
@@ -23,11 +24,14 @@ class BatchOutputDialog : public QDialog
 
 public:
     // printers are those a batch can go to, current the one chosen first; none leaves the PDF file.
-    BatchOutputDialog(const QStringList &printers, const QString &current, QWidget *parent = nullptr);
+    // offerBankFile adds "Nalog za banku (pain.001)" to the destinations.
+    BatchOutputDialog(const QStringList &printers, const QString &current, QWidget *parent = nullptr,
+                      bool offerBankFile = false);
 
     BatchOutput output() const;
 
 private:
     QRadioButton *m_toPrinter, *m_complete, *m_template, *m_threePerPage;
+    QRadioButton *m_toBank = nullptr;
     QComboBox *m_printer;
 };

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 BatchProgressDialog::BatchProgressDialog(int total, QWidget *parent)
     : QProgressDialog(progressText(0, total, 0), QStringLiteral("Odustani"), 0, total, parent)
 {
@@ -36,4 +38,11 @@ void BatchProgressDialog::advance(int done, int total)
     setValue(done);
     // A window-modal dialog's setValue does not always let the cancel button's click through.
     QCoreApplication::processEvents();
+}
+
+void BatchProgressDialog::showReading(qint64 bytesRead, qint64 size)
+{
+    const qint64 part = size > 0 ? std::clamp<qint64>(bytesRead * perMille / size, 0, perMille) : 0;
+    setLabelText(QStringLiteral("Provjera tablice: %1 %").arg(part / 10));
+    setValue(static_cast<int>(part));
 }

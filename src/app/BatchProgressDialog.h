@@ -16,6 +16,11 @@ public:
 
     BatchHooks hooks();
 
+    // The range of a dialog that shows how far a table is read (showReading).
+    static constexpr int perMille = 1000;
+    // "Provjera tablice: 42 %" for bytesRead of size, on a dialog made with the range perMille.
+    void showReading(qint64 bytesRead, qint64 size);
+
     // The label for done of total slips after elapsedMs: the count and, once a slip is done, the
     // time left at the pace so far.
     static QString progressText(int done, int total, qint64 elapsedMs);

@@ -12,18 +12,22 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
 
 QTableWidget *problemTable(const QList<RowProblem> &problems, QWidget *parent)
 {
-    auto *table = new QTableWidget(static_cast<int>(problems.size()), 3, parent);
+    const int shown =
+        static_cast<int>(std::min<qsizetype>(problems.size(), BatchReportDialog::shownProblems));
+    auto *table = new QTableWidget(shown, 3, parent);
     table->setObjectName(QStringLiteral("Problems"));
     table->setHorizontalHeaderLabels(
         {QStringLiteral("Redak"), QStringLiteral("Stupac"), QStringLiteral("Razlog")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    for (int i = 0; i < problems.size(); ++i) {
+    for (int i = 0; i < shown; ++i) {
         const RowProblem &problem = problems[i];
         table->setItem(i, 0, new QTableWidgetItem(problem.rowLabel()));
         table->setItem(i, 1, new QTableWidgetItem(problem.column));
@@ -37,7 +41,7 @@ QTableWidget *problemTable(const QList<RowProblem> &problems, QWidget *parent)
 } // namespace
 
 BatchReportDialog::BatchReportDialog(const QList<RowProblem> &problems, int validSlips, Kind kind,
-                                     UserDialogs &dialogs, QWidget *parent)
+                                     UserDialogs &dialogs, QWidget *parent, bool offerBankFile)
     : QDialog(parent), m_problems(problems), m_dialogs(dialogs)
 {
     setFont(windowFont());
@@ -49,12 +53,25 @@ BatchReportDialog::BatchReportDialog(const QList<RowProblem> &problems, int vali
             ? QStringLiteral("Ispravnih naloga: %1, neispravnih: %2. Ispisati ispravne?")
                   .arg(validSlips)
                   .arg(refused)
+        : kind == Kind::TellBankFile
+            ? QStringLiteral("Spremljeno naloga za banku: %1; izostavljeno: %2 (ne mogu u nalog za banku).")
+                  .arg(validSlips)
+                  .arg(refused)
             : QStringLiteral("Izostavljeno naloga: %1 (bar-kod se ne može pročitati).").arg(refused);
     auto *layout = new QVBoxLayout(this);
     auto *label = new QLabel(summary, this);
     label->setObjectName(QStringLiteral("Summary"));
     layout->addWidget(label);
     layout->addWidget(problemTable(problems, this));
+    if (problems.size() > shownProblems) {
+        auto *rest =
+            new QLabel(QStringLiteral("Prikazano je prvih %1 od %2 razloga; sve sadrži spremljeni izvještaj.")
+                           .arg(shownProblems)
+                           .arg(problems.size()),
+                       this);
+        rest->setObjectName(QStringLiteral("NotShown"));
+        layout->addWidget(rest);
+    }
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *save =
@@ -66,6 +83,13 @@ BatchReportDialog::BatchReportDialog(const QList<RowProblem> &problems, int vali
             buttons->addButton(QStringLiteral("Ispiši ispravne"), QDialogButtonBox::AcceptRole);
         print->setObjectName(QStringLiteral("PrintValid"));
         print->setEnabled(validSlips > 0);
+        if (offerBankFile) {
+            QPushButton *bank =
+                buttons->addButton(QStringLiteral("Spremi nalog za banku"), QDialogButtonBox::ActionRole);
+            bank->setObjectName(QStringLiteral("SaveBankFile"));
+            bank->setEnabled(validSlips > 0);
+            connect(bank, &QPushButton::clicked, this, [this] { done(SaveBankFile); });
+        }
         buttons->addButton(QStringLiteral("Odustani"), QDialogButtonBox::RejectRole)
             ->setObjectName(QStringLiteral("Cancel"));
     } else {

@@ -3,6 +3,7 @@
 #include "app/BatchOutputDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
+#include "batch/PartnerOrders.h"
 #include "batch/PartnerSlips.h"
 #include "batch/SlipBatchPdf.h"
 #include "batch/SlipBatchPrint.h"
@@ -19,13 +20,17 @@
 #include "ui/WindowFont.h"
 
 #include <QAction>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
+#include <QTimer>
 
 #include <algorithm>
+#include <atomic>
+#include <future>
 
 BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs,
                        PrinterDevice &printer, const SettingsStore &store)
@@ -35,8 +40,8 @@ BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialo
         BatchReportDialog report(problems, validSlips,
                                  beforeOutput ? BatchReportDialog::Kind::AskBeforeOutput
                                               : BatchReportDialog::Kind::TellAfterOutput,
-                                 m_dialogs, &m_window);
-        return report.exec() == QDialog::Accepted;
+                                 m_dialogs, &m_window, static_cast<bool>(saveBankFile));
+        return report.exec();
     };
     askOutput = [this]() -> std::optional<BatchOutput> {
         QString current;
@@ -46,7 +51,7 @@ BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialo
         } catch (const UserError &) {
             // no printer
         }
-        BatchOutputDialog output(batchPrinters(), current, &m_window);
+        BatchOutputDialog output(batchPrinters(), current, &m_window, static_cast<bool>(saveBankFile));
         if (output.exec() != QDialog::Accepted)
             return std::nullopt;
         return output.output();
@@ -70,49 +75,148 @@ void BatchSlips::slipsFromTableFile()
     const std::optional<QString> path = m_dialogs.getOpenFileName(QStringLiteral("Uplatnice iz tablice"));
     if (!path)
         return;
-    Hub3aTable table;
+    const Hub3aRecord base = m_source.hub3aData();
+    const auto naming = [&path](const UserError &e) {
+        return UserError(QStringLiteral("%1: %2").arg(QFileInfo(*path).fileName(), e.text()));
+    };
+    std::optional<Hub3aTableCheck> check;
     try {
-        table = readHub3aTable(TextFile::readWhole(*path), m_source.hub3aData());
+        check = checkTable(*path, base);
     } catch (const UserError &e) {
-        throw UserError(QStringLiteral("%1: %2").arg(QFileInfo(*path).fileName(), e.text()));
+        throw naming(e);
     }
-    writeSlips(table);
+    if (!check)
+        return;
+    const std::optional<BatchOutput> output =
+        chooseOutput(check->baseMissing, check->problems, check->validSlips);
+    if (!output)
+        return;
+    // The table is read again as its slips are output: a long one is never held whole.
+    SlipSource slips;
+    try {
+        slips = hub3aTableSlips(*path, base);
+    } catch (const UserError &e) {
+        throw naming(e);
+    }
+    if (output->toPrinter || (output->toBank && saveBankFile)) {
+        QList<NumberedSlip> list; // a print job holds its pages whole anyway, as a bank file its orders
+        while (std::optional<NumberedSlip> slip = slips())
+            list.append(std::move(*slip));
+        if (output->toBank)
+            saveBankFile(list, check->problems);
+        else
+            print(list, output->pdf.mode, output->printer);
+    } else {
+        writePdfFrom(slips, check->validSlips, output->pdf);
+    }
+}
+
+std::optional<Hub3aTableCheck> BatchSlips::checkTable(const QString &path, const Hub3aRecord &base)
+{
+    std::atomic<qint64> done{0}, size{1};
+    std::atomic<bool> cancel{false};
+    std::future<Hub3aTableCheck> check = std::async(std::launch::async, [&] {
+        return checkHub3aTableFile(path, base,
+                                   {{},
+                                    [&](qint64 bytesRead, qint64 bytes) {
+                                        done = bytesRead;
+                                        size = std::max<qint64>(1, bytes);
+                                    },
+                                    [&] { return cancel.load(); }});
+    });
+    {
+        BatchProgressDialog progress(BatchProgressDialog::perMille, &m_window);
+        progress.setLabelText(QStringLiteral("Provjera tablice..."));
+        progress.show();
+        QEventLoop loop;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &loop, [&] {
+            progress.showReading(done, size);
+            cancel = progress.wasCanceled();
+            if (check.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+                loop.quit();
+        });
+        poll.start(50);
+        if (whileReading)
+            whileReading(progress);
+        if (check.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            loop.exec();
+        cancel = cancel || progress.wasCanceled();
+    }
+    Hub3aTableCheck result = check.get(); // passes on what the worker threw
+    if (result.cancelled)
+        return std::nullopt;
+    return result;
 }
 
 void BatchSlips::slipsForPartners(const QStringList &entries)
 {
     if (entries.isEmpty())
         throw UserError(QStringLiteral("Nijedan partner nije odabran"));
-    writeSlips(partnerSlips(entries, m_source.hub3aData()));
+    writeSlips(partnerSlips(entries, m_source.hub3aData()), entries);
 }
 
-void BatchSlips::writeSlips(const Hub3aTable &table)
+void BatchSlips::writeBankFile(const Hub3aTable &table, const QStringList &entries)
 {
-    if (!table.baseMissing.isEmpty()) {
+    if (entries.isEmpty()) {
+        saveBankFile(table.slips, table.problems);
+        return;
+    }
+    const Hub3aTable orders = partnerOrders(entries, m_source.hub3aData());
+    if (!orders.baseMissing.isEmpty())
+        throw UserError(QStringLiteral("HUB-3A kartica nema iznosa (upišite ga na kartici):\n") +
+                        hub3aProblemsText(orders.baseMissing));
+    saveBankFile(orders.slips, orders.problems);
+}
+
+std::optional<BatchOutput> BatchSlips::chooseOutput(const QList<Hub3aProblem> &baseMissing,
+                                                    const QList<RowProblem> &problems, int validSlips)
+{
+    if (!baseMissing.isEmpty()) {
         // Said once for the whole batch: every slip would lack what the tab lacks.
-        const bool recipient =
-            std::any_of(table.baseMissing.begin(), table.baseMissing.end(),
-                        [](const Hub3aProblem &p) { return p.field != Hub3aField::Amount; });
+        const bool recipient = std::any_of(baseMissing.begin(), baseMissing.end(), [](const Hub3aProblem &p) {
+            return p.field != Hub3aField::Amount;
+        });
         throw UserError((recipient ? QStringLiteral("HUB-3A kartica nema primatelja")
                                    : QStringLiteral("HUB-3A kartica nema iznosa")) +
                         QStringLiteral(" (upišite ga na kartici ili u tablicu):\n") +
-                        hub3aProblemsText(table.baseMissing));
+                        hub3aProblemsText(baseMissing));
     }
-    const int valid = static_cast<int>(table.slips.size());
-    if (!table.problems.isEmpty() && !showReport(table.problems, valid, true))
-        return;
-    if (valid == 0)
-        return;
-    const std::optional<BatchOutput> output = askOutput();
+    if (!problems.isEmpty()) {
+        const int choice = showReport(problems, validSlips, true);
+        if (choice == BatchReportDialog::SaveBankFile && saveBankFile) {
+            BatchOutput bank;
+            bank.toBank = true;
+            return bank;
+        }
+        if (choice != QDialog::Accepted)
+            return std::nullopt;
+    }
+    if (validSlips == 0)
+        return std::nullopt;
+    return askOutput();
+}
+
+void BatchSlips::writeSlips(const Hub3aTable &table, const QStringList &entries)
+{
+    const std::optional<BatchOutput> output =
+        chooseOutput(table.baseMissing, table.problems, static_cast<int>(table.slips.size()));
     if (!output)
         return;
-    if (output->toPrinter)
+    if (output->toBank && saveBankFile)
+        writeBankFile(table, entries);
+    else if (output->toPrinter)
         print(table.slips, output->pdf.mode, output->printer);
     else
         writePdf(table.slips, output->pdf);
 }
 
 void BatchSlips::writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options)
+{
+    writePdfFrom(slipsOf(slips), static_cast<int>(slips.size()), options);
+}
+
+void BatchSlips::writePdfFrom(const SlipSource &slips, int count, const BatchPdfOptions &options)
 {
     const std::optional<QString> chosen =
         m_dialogs.getSaveFileName(QStringLiteral("Spremi uplatnice kao PDF"), QStringLiteral("pdf"));
@@ -121,9 +225,9 @@ void BatchSlips::writePdf(const QList<NumberedSlip> &slips, const BatchPdfOption
     const QString &path = *chosen;
     BatchPdfResult result;
     {
-        BatchProgressDialog progress(static_cast<int>(slips.size()), &m_window);
+        BatchProgressDialog progress(count, &m_window);
         progress.show();
-        result = writeSlipPdf(path, slips, options, progress.hooks());
+        result = writeSlipPdf(path, slips, count, options, progress.hooks());
     }
     if (result.cancelled) {
         m_dialogs.showMessage(

@@ -2,6 +2,7 @@
 
 #include "app/BatchOutputDialog.h"
 #include "batch/Hub3aTable.h"
+#include "batch/Hub3aTableFile.h"
 
 #include <QObject>
 #include <QStringList>
@@ -9,6 +10,7 @@
 #include <functional>
 #include <optional>
 
+class BatchProgressDialog;
 class PrintSource;
 class QAction;
 class PrinterDevice;
@@ -18,8 +20,10 @@ class UserDialogs;
 
 // The window's way to many HUB-3A slips at once: from a table file (menu "Uplatnice iz tablice...")
 // or from the partners selected in the partner dialog, the fields the rows do not give taken from
-// the HUB-3A tab. Refused rows are shown in a report first (print the valid ones, or cancel); the
-// slips go to a PDF file or, as one job, to a chosen printer (in its calibration and the stored
+// the HUB-3A tab. A table is read and checked on a worker thread, the window answering and the
+// progress dialog's "Odustani" stopping it, and read again while its slips go to a PDF, so no long
+// table is held whole. Refused rows are shown in a report first (print the valid ones, or cancel);
+// the slips go to a PDF file or, as one job, to a chosen printer (in its calibration and the stored
 // offsets) with a progress dialog, every barcode read back on the way. A print says at its end how
 // many slips the printer accepted and which rows it did not print, and offers to save those rows.
 class BatchSlips : public QObject
@@ -38,21 +42,43 @@ public:
     // "Uplatnice za odabrane" of the partner dialog.
     void slipsForPartners(const QStringList &entries);
 
-    // Shows the report of refused rows (BatchReportDialog) and gives true when the user prints the
-    // valid ones; after the output it only tells. Tests answer it instead of the dialog.
-    std::function<bool(const QList<RowProblem> &problems, int validSlips, bool beforeOutput)> showReport;
+    // Shows the report of refused rows (BatchReportDialog) and gives QDialog::Accepted (true) when
+    // the user prints the valid ones, BatchReportDialog::SaveBankFile when they go to a bank file,
+    // QDialog::Rejected (false) to cancel; after the output it only tells. Tests answer it instead
+    // of the dialog.
+    std::function<int(const QList<RowProblem> &problems, int validSlips, bool beforeOutput)> showReport;
+    // Writes orders as a pain.001 bank file (BankFiles::saveOrders), with the rows refused before.
+    // When set, the report and the output dialog offer "Spremi nalog za banku": a table's valid
+    // slips go as they are; for selected partners the partners are the recipients, paid by the
+    // HUB-3A tab's payer (partnerOrders).
+    std::function<void(const QList<NumberedSlip> &slips, const QList<RowProblem> &refused)> saveBankFile;
     // Asks where and how the slips go (BatchOutputDialog); nothing when the user cancels.
     std::function<std::optional<BatchOutput>()> askOutput;
     // Shows how a print ended when rows were not printed and gives true when the user saves them.
     std::function<bool(const QString &summary)> offerSavingUnprinted;
 
+    // Called on the window's thread while a table is read and checked on a worker thread, with the
+    // progress dialog shown (tests cancel through it).
+    std::function<void(BatchProgressDialog &progress)> whileReading;
+
     // The valid slips of table to the output the user chooses (BatchOutputDialog), after the report of
-    // its refused rows; slips read from invoices take this way too.
-    void writeSlips(const Hub3aTable &table);
+    // its refused rows; slips read from invoices take this way too. entries: the selected partners,
+    // when the slips are theirs.
+    void writeSlips(const Hub3aTable &table, const QStringList &entries = {});
     // The slips to a PDF file the user names, with progress.
     void writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options);
 
 private:
+    // The orders of the "Spremi nalog za banku" choice (saveBankFile).
+    void writeBankFile(const Hub3aTable &table, const QStringList &entries);
+    // Reads and checks the table at path off the window's thread; nothing when the user cancels.
+    std::optional<Hub3aTableCheck> checkTable(const QString &path, const Hub3aRecord &base);
+    // Says what the base lacks, shows the report of refused rows and asks for the output; nothing
+    // when there is nothing to output or the user cancels.
+    std::optional<BatchOutput> chooseOutput(const QList<Hub3aProblem> &baseMissing,
+                                            const QList<RowProblem> &problems, int validSlips);
+    // As writePdf, the count slips taken from slips as they are drawn.
+    void writePdfFrom(const SlipSource &slips, int count, const BatchPdfOptions &options);
     void print(const QList<NumberedSlip> &slips, PrintMode mode, const QString &printer);
     // Asks for a file and writes the slips of rows there as a table.
     void saveUnprinted(const QList<NumberedSlip> &slips, const QList<int> &rows);

@@ -1,3 +1,4 @@
+#include "app/BankFiles.h"
 #include "app/BatchSlips.h"
 #include "app/Formats.h"
 #include "app/InvoiceScans.h"
@@ -46,6 +47,13 @@ int main(int argc, char **argv)
         });
         BatchSlips batch(window, window, dialogs, printer, store);
         window.addFileMenuEntry(batch.menuEntry());
+        BankFiles bankFiles(window, window, dialogs, store, clock);
+        // Each entry goes right below "Ispis": the answer, then the orders above it.
+        window.addFileMenuEntry(bankFiles.answerEntry());
+        window.addFileMenuEntry(bankFiles.ordersEntry());
+        batch.saveBankFile = [&bankFiles](const QList<NumberedSlip> &slips, const QList<RowProblem> &refused) {
+            bankFiles.saveOrders(slips, refused);
+        };
         InvoiceScans invoices(window, dialogs, batch);
         window.addFileMenuEntry(invoices.menuEntry());
         window.setInvoiceReader([&invoices](const QStringList &paths) { invoices.scanFiles(paths); });

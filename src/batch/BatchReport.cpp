@@ -2,6 +2,8 @@
 
 #include "model/CsvTable.h"
 
+#include <QSet>
+
 QByteArray reportCsv(const QList<RowProblem> &problems)
 {
     QList<QStringList> rows{{QStringLiteral("redak"), QStringLiteral("stupac"), QStringLiteral("poruka")}};
@@ -13,9 +15,12 @@ QByteArray reportCsv(const QList<RowProblem> &problems)
 QList<int> refusedRows(const QList<RowProblem> &problems)
 {
     QList<int> rows;
+    QSet<int> named;
     for (const RowProblem &problem : problems) {
-        if (!rows.contains(problem.row))
+        if (!named.contains(problem.row)) {
+            named.insert(problem.row);
             rows.append(problem.row);
+        }
     }
     return rows;
 }

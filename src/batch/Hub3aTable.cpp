@@ -1,11 +1,11 @@
 #include "batch/Hub3aTable.h"
 
+#include "batch/Hub3aTableReader.h"
 #include "model/CsvTable.h"
 #include "model/Hub3aRules.h"
-#include "model/UserError.h"
 #include "payments/Hub3aChecks.h"
 
-#include <optional>
+#include <QBuffer>
 
 namespace {
 
@@ -45,26 +45,6 @@ Hub3aCell readHub3aCell(F field, const QString &cell)
     return {text, {}};
 }
 
-namespace {
-
-// For each column of the header, its field; throws for a name that is no column or comes twice.
-QList<F> fieldsOf(const QStringList &header)
-{
-    QList<F> fields;
-    for (const QString &name : header) {
-        const qsizetype index = columnNames.indexOf(name.trimmed());
-        if (index < 0)
-            throw UserError(QStringLiteral("Nepoznat stupac: %1").arg(name.trimmed()));
-        const F field = static_cast<F>(index);
-        if (fields.contains(field))
-            throw UserError(QStringLiteral("Stupac %1 je naveden dvaput").arg(name.trimmed()));
-        fields.append(field);
-    }
-    return fields;
-}
-
-} // namespace
-
 const QStringList &hub3aColumnNames()
 {
     return columnNames;
@@ -87,57 +67,48 @@ QByteArray hub3aTableCsv(const QList<NumberedSlip> &slips)
     return CsvTable::toBytes(rows);
 }
 
-void addHub3aRow(Hub3aTable &table, int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,
-                 QList<RowProblem> problems, const QString &rowName)
+Hub3aRowCheck checkHub3aRow(int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,
+                            QList<RowProblem> problems, const QString &rowName)
 {
-    Hub3aRecord record = base;
+    Hub3aRowCheck check{{row, base}, std::move(problems)};
     for (const auto &[field, text] : cells) {
         const Hub3aCell cell = readHub3aCell(field, text);
         if (!cell.problem.isEmpty())
-            problems.append({row, hub3aColumn(field), cell.problem, rowName});
+            check.problems.append({row, hub3aColumn(field), cell.problem, rowName});
         else
-            record.texts[static_cast<size_t>(field)] = cell.text;
+            check.slip.record.texts[static_cast<size_t>(field)] = cell.text;
     }
-    if (problems.isEmpty()) {
-        for (const Hub3aProblem &problem : hub3aSlipProblems(record))
-            problems.append({row, hub3aColumn(problem.field), problem.message, rowName});
+    if (check.problems.isEmpty()) {
+        for (const Hub3aProblem &problem : hub3aSlipProblems(check.slip.record))
+            check.problems.append({row, hub3aColumn(problem.field), problem.message, rowName});
     }
-    if (problems.isEmpty())
-        table.slips.append({row, record});
+    return check;
+}
+
+void addHub3aRow(Hub3aTable &table, int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,
+                 QList<RowProblem> problems, const QString &rowName)
+{
+    Hub3aRowCheck check = checkHub3aRow(row, base, cells, std::move(problems), rowName);
+    if (check.problems.isEmpty())
+        table.slips.append(std::move(check.slip));
     else
-        table.problems += problems;
+        table.problems += check.problems;
 }
 
 Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base)
 {
-    const CsvTable csv = CsvTable::parse(bytes);
-    const QList<F> fields = fieldsOf(csv.header);
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    Hub3aTableReader reader(buffer, base);
     Hub3aTable table;
-    table.rowCount = static_cast<int>(csv.rows.size());
-    for (const Hub3aProblem &missing : hub3aMissingFields(base)) {
-        if (!fields.contains(missing.field))
-            table.baseMissing.append(missing);
+    table.baseMissing = reader.baseMissing();
+    while (std::optional<Hub3aRowCheck> row = reader.next()) {
+        if (row->problems.isEmpty())
+            table.slips.append(std::move(row->slip));
+        else
+            table.problems += row->problems;
     }
-    if (!table.baseMissing.isEmpty())
-        return table;
-    for (const CsvTable::Row &row : csv.rows) {
-        if (row.fields.size() != fields.size()) {
-            table.problems.append({row.number, QString(),
-                                   QStringLiteral("Redak ima %1 polja, a zaglavlje %2 stupaca")
-                                       .arg(row.fields.size())
-                                       .arg(fields.size())});
-            continue;
-        }
-        QList<Hub3aCellText> cells;
-        for (qsizetype i = 0; i < fields.size(); ++i)
-            cells.append({fields[i], row.fields[i]});
-        addHub3aRow(table, row.number, base, cells);
-    }
-    // A table saved in another encoding than it was read in shows other letters, so a refusal of
-    // characters says which encoding that was.
-    for (RowProblem &problem : table.problems) {
-        if (problem.message.startsWith(hub3aRefusedCharactersLead()))
-            problem.message += QStringLiteral(" (tablica je pročitana kao %1)").arg(csv.encoding);
-    }
+    table.rowCount = reader.rowCount();
     return table;
 }

@@ -45,18 +45,27 @@ struct Hub3aCell
 };
 Hub3aCell readHub3aCell(Hub3aField field, const QString &cell);
 
-// Reads a CSV table (CsvTable) whose header names HUB-3A columns in any order; a field without a
-// column takes base's text. Each cell must fit its field (readHub3aCell) and each slip must be one
-// that can be paid (hub3aSlipProblems). Throws UserError for a table that cannot be read or a
-// column name that is not one of hub3aColumnNames(), saying which.
+// Reads a CSV table held in memory as Hub3aTableReader reads a file, keeping every slip and
+// problem. Throws what Hub3aTableReader throws.
 Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base);
 
 // A cell of a row: the field and the text it is read from.
 using Hub3aCellText = std::pair<Hub3aField, QString>;
 
-// Adds to table the slip of base with the row's cells (readHub3aCell) or, when a cell does not fit
-// or the slip cannot be paid, the problems of the row, after any the caller found. rowName names
-// the row in the report where its number would not tell the clerk which it is.
+// A row checked: its slip, or (problems not empty) why it cannot be one.
+struct Hub3aRowCheck
+{
+    NumberedSlip slip;
+    QList<RowProblem> problems;
+};
+
+// The slip of base with the row's cells (readHub3aCell) or, when a cell does not fit or the slip
+// cannot be paid, the problems of the row, after any the caller found. rowName names the row in the
+// report where its number would not tell the clerk which it is.
+Hub3aRowCheck checkHub3aRow(int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,
+                            QList<RowProblem> problems = {}, const QString &rowName = {});
+
+// Adds checkHub3aRow's slip to table's slips, or its problems to table's problems.
 void addHub3aRow(Hub3aTable &table, int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,
                  QList<RowProblem> problems = {}, const QString &rowName = {});
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <thread>
 
-ReadBackAhead::ReadBackAhead(const QList<NumberedSlip> &slips, PrintMode mode, const QList<int> &dotsPerInch)
-    : m_slips(slips), m_mode(mode), m_dotsPerInch(dotsPerInch),
+ReadBackAhead::ReadBackAhead(SlipSource slips, PrintMode mode, const QList<int> &dotsPerInch)
+    : m_slips(std::move(slips)), m_mode(mode), m_dotsPerInch(dotsPerInch),
       m_ahead(std::max<qsizetype>(1, std::thread::hardware_concurrency()))
 {
     startChecks();
@@ -14,19 +14,28 @@ ReadBackAhead::ReadBackAhead(const QList<NumberedSlip> &slips, PrintMode mode, c
 
 void ReadBackAhead::startChecks()
 {
-    while (static_cast<qsizetype>(m_pending.size()) < m_ahead && m_started < m_slips.size()) {
-        const Hub3aRecord &record = m_slips[m_started++].record;
-        m_pending.push_back(std::async(std::launch::async, [&record, mode = m_mode, dots = m_dotsPerInch] {
-            return hub3aBarcodeProblem(record, mode, dots);
-        }));
+    while (!m_exhausted && static_cast<qsizetype>(m_pending.size()) < m_ahead) {
+        std::optional<NumberedSlip> slip = m_slips();
+        if (!slip) {
+            m_exhausted = true;
+            break;
+        }
+        // The check takes its own copy of the record (its texts are shared, not copied).
+        auto problem =
+            std::async(std::launch::async, [record = slip->record, mode = m_mode, dots = m_dotsPerInch] {
+                return hub3aBarcodeProblem(record, mode, dots);
+            });
+        m_pending.push_back({std::move(*slip), std::move(problem)});
     }
 }
 
-std::optional<QString> ReadBackAhead::next()
+std::optional<ReadBackAhead::Result> ReadBackAhead::next()
 {
-    std::future<std::optional<QString>> result = std::move(m_pending.front());
+    if (m_pending.empty())
+        return std::nullopt;
+    Pending pending = std::move(m_pending.front());
     m_pending.pop_front();
     // The next check starts before this one is waited for, so the workers stay busy.
     startChecks();
-    return result.get();
+    return Result{std::move(pending.slip), pending.problem.get()};
 }

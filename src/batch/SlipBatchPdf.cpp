@@ -9,10 +9,14 @@
 #include "render/PaintHub3a.h"
 
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QStorageInfo>
+
+#include <algorithm>
 
 namespace {
 
@@ -75,39 +79,66 @@ private:
     int m_count = 0;
 };
 
+// A batch that cannot fit is refused before its first slip is drawn; one that may fit is written
+// and stops at its first failed write. A disk's free space is known only roughly (other programs
+// write too), so only a clear shortage is refused here.
+void requireFreeSpace(const QString &path, int slips)
+{
+    const QStorageInfo storage(QFileInfo(path).absolutePath());
+    if (!storage.isValid() || storage.bytesAvailable() < 0)
+        return;
+    const qint64 needed = slips * pdfBytesPerSlip;
+    if (storage.bytesAvailable() < needed) {
+        const auto megabytes = [](qint64 bytes) {
+            return QString::number(bytes / (1024.0 * 1024.0), 'f', 1).replace(u'.', u',');
+        };
+        throw UserError(QStringLiteral("Na disku nema mjesta za PDF: za %1 uplatnica treba barem %2 MB, "
+                                       "slobodno je %3 MB")
+                            .arg(slips)
+                            .arg(megabytes(needed), megabytes(storage.bytesAvailable())));
+    }
+}
+
 } // namespace
 
 BatchPdfResult writeSlipPdf(const QString &path, const QList<NumberedSlip> &slips,
                             const BatchPdfOptions &options, const BatchHooks &hooks)
 {
+    return writeSlipPdf(path, slipsOf(slips), static_cast<int>(slips.size()), options, hooks);
+}
+
+BatchPdfResult writeSlipPdf(const QString &path, const SlipSource &source, int expected,
+                            const BatchPdfOptions &options, const BatchHooks &hooks)
+{
     if (options.slipsPerPage != 1 && options.slipsPerPage != 3)
         throw UserError(QStringLiteral("Na stranici je 1 ili 3 naloga, ne %1").arg(options.slipsPerPage));
+    requireFreeSpace(path, expected);
     BatchPdfResult result;
-    const int total = static_cast<int>(slips.size());
     try {
         TextFile::writeAtomicallyWith(path, [&](QIODevice &file) {
             SlipPages pages(file, options);
-            ReadBackAhead readBacks(slips, options.mode, {options.readBackDpi});
+            ReadBackAhead readBacks(source, options.mode, {options.readBackDpi});
             QElapsedTimer timer;
-            for (int done = 0; done < total; ++done) {
+            for (int done = 0;; ++done) {
                 if (hooks.cancelRequested && hooks.cancelRequested())
                     throw Cancelled();
                 if (TextFile::writesFailed(file))
                     return; // the save reports the failed write
 
-                const NumberedSlip &slip = slips[done];
                 timer.start();
-                const std::optional<QString> problem = readBacks.next();
+                const std::optional<ReadBackAhead::Result> checked = readBacks.next();
                 result.readBackNs += timer.nsecsElapsed();
-                if (problem) {
-                    result.refused.append({slip.row, QString(), *problem});
+                if (!checked)
+                    break;
+                if (checked->problem) {
+                    result.refused.append({checked->slip.row, QString(), *checked->problem});
                 } else {
                     timer.start();
-                    pages.add(slip.record);
+                    pages.add(checked->slip.record);
                     result.drawingNs += timer.nsecsElapsed();
                 }
                 if (hooks.progress)
-                    hooks.progress(done + 1, total);
+                    hooks.progress(done + 1, std::max(expected, done + 1));
             }
             if (pages.count() == 0)
                 throw NothingWritten();

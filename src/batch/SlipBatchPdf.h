@@ -1,6 +1,7 @@
 #pragma once
 
 #include "batch/Hub3aTable.h"
+#include "batch/SlipSource.h"
 #include "render/LayoutStyle.h"
 
 #include <QList>
@@ -39,6 +40,17 @@ struct BatchPdfResult
 // readBackDpi prints it and read back before the slip goes onto its page, and a slip whose barcode
 // does not read back is left out and reported. The file is written through a temporary file, so a
 // cancelled batch, one where no slip remains or a failure leaves no file (and any old one as it was).
-// Throws UserError when the file cannot be written.
+// Throws UserError when the file cannot be written: at once when the folder's free space is clearly
+// too small for the slips (pdfBytesPerSlip each), otherwise at the first write that fails.
 BatchPdfResult writeSlipPdf(const QString &path, const QList<NumberedSlip> &slips,
                             const BatchPdfOptions &options, const BatchHooks &hooks = {});
+
+// As above with the slips taken from source one at a time as they are drawn, so that only the
+// slips under way are held; expected is how many it gives (for the progress and the free-space
+// check), or 0 when that is not known.
+BatchPdfResult writeSlipPdf(const QString &path, const SlipSource &source, int expected,
+                            const BatchPdfOptions &options, const BatchHooks &hooks = {});
+
+// The fewest bytes a slip takes in the PDF (a complete slip takes about 7 KB, its data alone a
+// little less), for the free-space check before a batch.
+constexpr qint64 pdfBytesPerSlip = 4096;

@@ -56,9 +56,10 @@ BatchPrintResult printSlipBatch(PrinterDevice &printer, const Hub3aPrintFrame &f
                 result.cancelled = true;
                 break;
             }
-            const NumberedSlip &slip = slips[done];
-            if (const std::optional<QString> problem = readBacks.next()) {
-                result.refused.append({slip.row, QString(), *problem});
+            const std::optional<ReadBackAhead::Result> checked = readBacks.next();
+            const NumberedSlip &slip = checked->slip;
+            if (checked->problem) {
+                result.refused.append({slip.row, QString(), *checked->problem});
             } else {
                 if (sheets == 0) {
                     printer.setTitle(hub3aDocumentTitle());

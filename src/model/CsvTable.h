@@ -5,7 +5,8 @@
 #include <QString>
 #include <QStringList>
 
-// A table read from a CSV file: a header row and the rows after it, each a list of fields.
+// A table read from a CSV file: a header row and the rows after it, each a list of fields (all held
+// in memory; CsvRowReader reads a long table a row at a time).
 // The file is UTF-8 (with or without a byte order mark) or, when its bytes are not UTF-8 and none
 // of them form a UTF-8 letter beyond ASCII, Windows-1250. Fields are separated by ';' or ',',
 // whichever the header row uses first; a field in double quotes may hold separators, line breaks

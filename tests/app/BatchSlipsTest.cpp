@@ -1,4 +1,5 @@
 #include "app/BatchSlips.h"
+#include "Bounds.h"
 #include "FakePrinter.h"
 #include "UserErrorOf.h"
 #include "WindowFixture.h"
@@ -19,6 +20,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
@@ -166,7 +168,8 @@ TEST_F(BatchSlipsTest, AnUnknownColumnIsAnErrorNamingTheFileAndColumn)
 {
     window->addFileMenuEntry(batch.menuEntry());
     dialogs.setNextFileName(writeTable("platitelj;iznos\nAna;1,00\n"));
-    EXPECT_EQ(userErrorOf([&] { trigger("SlipsFromTable"); }), u"rows.csv: Nepoznat stupac: platitelj"_s);
+    EXPECT_EQ(userErrorOf([&] { trigger("SlipsFromTable"); }),
+              u"rows.csv: Nepoznat stupac: platitelj (1. stupac zaglavlja)"_s);
     EXPECT_EQ(dialogs.fileTitles, QStringList{u"Uplatnice iz tablice"_s});
 }
 
@@ -204,6 +207,29 @@ TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno uplatnica: 3 u %1"_s.arg(pdf)});
 
     EXPECT_EQ(userErrorOf([&] { batch.slipsForPartners({}); }), u"Nijedan partner nije odabran"_s);
+}
+
+// A long table is read and checked while the window's events go on; "Odustani" stops the reading
+// and nothing further is asked.
+TEST_F(BatchSlipsTest, ATableIsReadOffTheWindowsThreadAndCancelStopsIt)
+{
+    constexpr int rows = underAddressSanitizer ? 20000 : 100000;
+    QByteArray table = fullHeader;
+    for (int i = 1; i <= rows; ++i)
+        table += tableRow(u"Stanar %1"_s.arg(i), i % 2 ? u"1,00"_s : u"x"_s);
+    dialogs.setNextFileName(writeTable(table));
+    bool eventsWentOn = false;
+    batch.whileReading = [&](BatchProgressDialog &progress) {
+        QTimer::singleShot(0, &progress, [&] {
+            eventsWentOn = true;
+            progress.cancel();
+        });
+    };
+    batch.slipsFromTableFile();
+    EXPECT_TRUE(eventsWentOn);
+    EXPECT_TRUE(reports.isEmpty());
+    EXPECT_EQ(outputQuestions, 0);
+    EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 TEST_F(BatchSlipsTest, CancellingTheOutputChoiceWritesNothing)
@@ -317,6 +343,28 @@ TEST(BatchReportDialog, ListsTheProblemsAndSavesThemAsCsv)
     const CsvTable saved = CsvTable::parse(readAll(path));
     ASSERT_EQ(saved.rows.size(), 3);
     EXPECT_EQ(saved.rows[1].fields, (QStringList{u"2"_s, u"opis"_s, u"Nedopušteni znakovi: @"_s}));
+}
+
+// However many rows are refused, the report lists the first few hundred (it opens and closes at
+// once) and counts the rest; the saved report holds them all.
+TEST(BatchReportDialog, ManyProblemsShowTheFirstFewHundredAndCountTheRest)
+{
+    QTemporaryDir dir;
+    FakeUserDialogs dialogs;
+    constexpr int count = 100000;
+    QList<RowProblem> problems;
+    for (int row = 1; row <= count; ++row)
+        problems.append({row, u"iznos"_s, u"Iznos nije iznos"_s});
+    BatchReportDialog report(problems, 0, BatchReportDialog::Kind::AskBeforeOutput, dialogs);
+    EXPECT_EQ(report.findChild<QTableWidget *>(u"Problems"_s)->rowCount(), BatchReportDialog::shownProblems);
+    EXPECT_EQ(report.findChild<QLabel *>(u"NotShown"_s)->text(),
+              u"Prikazano je prvih 500 od 100000 razloga; sve sadrži spremljeni izvještaj."_s);
+    EXPECT_EQ(report.findChild<QLabel *>(u"Summary"_s)->text(),
+              u"Ispravnih naloga: 0, neispravnih: 100000. Ispisati ispravne?"_s);
+    const QString path = dir.filePath(u"izvjestaj.csv"_s);
+    dialogs.setNextFileName(path);
+    report.saveReport();
+    EXPECT_EQ(CsvTable::parse(readAll(path)).rows.size(), count);
 }
 
 TEST(BatchProgressDialog, SaysTheCountAndTheTimeLeftAtThePaceSoFar)

@@ -1,6 +1,10 @@
 #include "batch/Hub3aTable.h"
+#include "Bounds.h"
 #include "UserErrorOf.h"
+#include "batch/Hub3aTableFile.h"
 #include "model/CsvTable.h"
+
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -70,10 +74,13 @@ TEST(Hub3aTable, BadHeadersAreRefusedNamingTheColumn)
         QByteArray bytes;
         QString error;
     } cases[] = {
-        {"iznos;platitelj;opis\n1;2;3\n", u"Nepoznat stupac: platitelj"_s},
-        {"iznos;Iznos\n", u"Nepoznat stupac: Iznos"_s},
-        {"iznos;opis;iznos\n", u"Stupac iznos je naveden dvaput"_s},
+        {"iznos;platitelj;opis\n1;2;3\n", u"Nepoznat stupac: platitelj (2. stupac zaglavlja)"_s},
+        {"iznos;Iznos\n", u"Nepoznat stupac: Iznos (2. stupac zaglavlja)"_s},
+        {"iznos;opis;iznos\n", u"Stupac iznos je naveden dvaput (3. stupac zaglavlja)"_s},
         {"", u"Tablica nema redak s nazivima stupaca"_s},
+        // A name of any length is quoted by its first 40 characters.
+        {"iznos;" + QByteArray(100000, 'x') + "\n",
+         u"Nepoznat stupac: "_s + QString(40, u'x') + u"… (100000 znakova) (2. stupac zaglavlja)"_s},
     };
     for (const auto &c : cases)
         EXPECT_EQ(userErrorOf([&] { readHub3aTable(c.bytes, {}); }), c.error) << c.bytes.toStdString();
@@ -166,6 +173,72 @@ TEST(Hub3aTable, TheReportSavesAsCsvThatReadsBack)
     ASSERT_EQ(report.rows.size(), 2);
     EXPECT_EQ(report.rows[0].fields, (QStringList{u"2"_s, u"opis"_s, u"Nedopušteni znakovi: @;"_s}));
     EXPECT_EQ(report.rows[1].fields, (QStringList{u"5"_s, QString(), u"x"_s}));
+}
+
+// Reading a table whose every row is refused, and listing the refused rows of a report, grow with
+// the table.
+TEST(Hub3aTable, ManyRefusedRowsAreReadAndListedInTimeGrowingWithThem)
+{
+    const auto tableOf = [](qint64 rows) {
+        QByteArray bytes = "platitelj_naziv;iznos\n";
+        for (qint64 row = 1; row <= rows; ++row)
+            bytes += "Ana;x" + QByteArray::number(row) + '\n';
+        return bytes;
+    };
+    const auto problemsOf = [](qint64 rows) {
+        QList<RowProblem> problems;
+        for (int row = 1; row <= rows; ++row)
+            problems.append({{row, u"iznos"_s, u"x"_s}, {row, u"opis"_s, u"y"_s}});
+        return problems;
+    };
+    constexpr qint64 small = underAddressSanitizer ? 5000 : 20000, large = 4 * small;
+    const QByteArray tables[] = {tableOf(small), tableOf(large)};
+    const QList<RowProblem> problems[] = {problemsOf(small), problemsOf(large)};
+    qsizetype read = 0, listed = 0;
+    const Growth reading = growthOf(
+        [&](qint64 rows) { read = readHub3aTable(tables[rows == large], tabRecord()).problems.size(); },
+        small, large);
+    const Growth listing =
+        growthOf([&](qint64 rows) { listed = refusedRows(problems[rows == large]).size(); }, small, large);
+    EXPECT_EQ(read, large);
+    EXPECT_EQ(listed, large);
+    EXPECT_TRUE(reading.within(8)) << reading;
+    EXPECT_TRUE(listing.within(8)) << listing;
+}
+
+// A long table is checked and its slips given from its file a row at a time: memory does not grow
+// with the table (held whole, these rows would take some 150 MB).
+TEST(Hub3aTable, ALongTableFileIsCheckedAndReadWithoutHoldingItsRows)
+{
+    constexpr int rows = underAddressSanitizer ? 10000 : 150000;
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"table.csv"_s);
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("platitelj_naziv;platitelj_mjesto;poziv_primatelja;opis;iznos\n");
+        for (int row = 1; row <= rows; ++row)
+            file.write(
+                u"Član %1;10000 Zagreb;%1;Članarina za %1;%2,00\n"_s.arg(row).arg(row % 900 + 1).toUtf8());
+    }
+    Hub3aTableCheck check;
+    int given = 0, lastRow = 0;
+    const long growthMb = peakGrowthMbOf([&] {
+        check = checkHub3aTableFile(path, tabRecord());
+        const SlipSource slips = hub3aTableSlips(path, tabRecord());
+        while (const std::optional<NumberedSlip> slip = slips()) {
+            ++given;
+            lastRow = slip->row;
+        }
+    });
+    EXPECT_EQ(check.rowCount, rows);
+    EXPECT_EQ(check.validSlips, rows);
+    EXPECT_TRUE(check.problems.isEmpty());
+    EXPECT_EQ(given, rows);
+    EXPECT_EQ(lastRow, rows);
+    if (peakMemoryIsMeaningful) {
+        EXPECT_LT(growthMb, 30);
+    }
 }
 
 } // namespace

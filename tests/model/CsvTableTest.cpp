@@ -124,4 +124,24 @@ TEST(CsvTable, WrittenRowsReadBackWithABomAndCrLf)
     EXPECT_EQ(table.rows[1].fields, rows[2]);
 }
 
+// The table is read in chunks of 64 KiB: letters of several bytes, CR LF, doubled quotes and
+// quoted line breaks that straddle a chunk's end, and a field longer than several chunks, read
+// as they were written, in UTF-8 and in Windows-1250.
+TEST(CsvTable, LongTablesReadAcrossTheChunksTheyAreReadIn)
+{
+    QList<QStringList> rows{{u"a"_s, u"b"_s, u"c"_s}};
+    for (int i = 0; i < 4000; ++i)
+        rows.append({u"Čćđšž %1"_s.arg(i), QString(i % 7, u'x') + u"\"q\";\r\nž"_s, QString::number(i)});
+    rows.append({QString(300000, u'đ'), u"kraj"_s, QString()});
+    const QByteArray utf8 = CsvTable::toBytes(rows);
+    QByteArray windows1250 = Win1250::encode(QString::fromUtf8(utf8.mid(3)));
+    for (const QByteArray &bytes : {utf8, windows1250}) {
+        const CsvTable table = CsvTable::parse(bytes);
+        EXPECT_EQ(table.header, rows[0]);
+        ASSERT_EQ(table.rows.size(), rows.size() - 1);
+        for (qsizetype i = 1; i < rows.size(); ++i)
+            ASSERT_EQ(table.rows[i - 1].fields, rows[i]) << i;
+    }
+}
+
 } // namespace

@@ -1,10 +1,10 @@
 #include "BatchRun.h"
 
 #include "JsonLine.h"
+#include "batch/Hub3aTableFile.h"
 #include "batch/SlipBatchPdf.h"
 #include "model/Hub3aRules.h"
 #include "model/SlipFile.h"
-#include "model/TextFile.h"
 #include "model/UserError.h"
 
 #include <QFile>
@@ -63,31 +63,38 @@ int runBatch(const RenderOptions &options, QTextStream &errors)
         errors << "zorprint-render: " << e.text() << '\n';
         return exitNotWritten;
     }
-    Hub3aTable table;
+    // The table is read twice, a row at a time: once to check every row and report the refused
+    // ones, once while the slips are drawn, so no table is held in memory whole.
+    Hub3aTableCheck check;
+    SlipSource slips;
     try {
-        table = readHub3aTable(TextFile::readWhole(options.batchPath), baseRecord(options.basePath));
+        const Hub3aRecord base = baseRecord(options.basePath);
+        check = checkHub3aTableFile(options.batchPath, base,
+                                    {[&](const RowProblem &problem) { report(errors, {problem}); }, {}, {}});
+        if (check.baseMissing.isEmpty() && check.validSlips > 0)
+            slips = hub3aTableSlips(options.batchPath, base);
     } catch (const UserError &e) {
         errors << "zorprint-render: " << options.batchPath << ": " << e.text() << '\n';
         return exitBadInput;
     }
-    if (!table.baseMissing.isEmpty()) {
+    if (!check.baseMissing.isEmpty()) {
         // Every row would lack the same field: one message, not one per row.
         errors << "zorprint-render: " << options.batchPath << ": neither the table nor --base gives: "
-               << hub3aProblemsText(table.baseMissing).replace(u'\n', u"; "_s) << '\n';
+               << hub3aProblemsText(check.baseMissing).replace(u'\n', u"; "_s) << '\n';
         return exitBadInput;
     }
-    report(errors, table.problems);
-    if (table.slips.isEmpty()) {
+    const bool someRefused = check.validSlips < check.rowCount;
+    if (check.validSlips == 0) {
         errors << "zorprint-render: " << options.batchPath << ": no row to write\n";
-        return table.problems.isEmpty() ? exitBadInput : exitSomeRefused;
+        return someRefused ? exitSomeRefused : exitBadInput;
     }
     BatchPdfResult result;
     try {
-        result = writeSlipPdf(options.outPath, table.slips, {options.slipsPerPage, options.mode});
+        result = writeSlipPdf(options.outPath, slips, check.validSlips, {options.slipsPerPage, options.mode});
     } catch (const UserError &e) {
         errors << "zorprint-render: " << options.outPath << ": " << e.text() << '\n';
         return exitNotWritten;
     }
     report(errors, result.refused);
-    return table.problems.isEmpty() && result.refused.isEmpty() ? exitAllWritten : exitSomeRefused;
+    return !someRefused && result.refused.isEmpty() ? exitAllWritten : exitSomeRefused;
 }

@@ -1,5 +1,7 @@
 #include "RenderOptions.h"
 
+#include "BankFileOptions.h"
+
 #include "model/UserError.h"
 #include "model/WholeNumber.h"
 
@@ -239,7 +241,8 @@ QString renderUsage()
            "  --scan FILE...              HUB-3 and EPC QR barcodes of PDFs and images: a table row each\n"
            "                              (OUT.csv), or the slip file of the only one; files and pages\n"
            "                              without one as JSON lines on standard error; exit 1 if a file\n"
-           "                              gave none\n"_s;
+           "                              gave none\n"_s +
+           bankFileUsage();
 }
 
 RenderOptions parseRenderOptions(const QStringList &arguments)

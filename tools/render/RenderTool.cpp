@@ -1,5 +1,6 @@
 #include "RenderTool.h"
 
+#include "BankFileRun.h"
 #include "BatchRun.h"
 #include "CheckOutput.h"
 #include "Hub3aOutput.h"
@@ -110,6 +111,8 @@ int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &e
 {
     if (isScanCommand(arguments))
         return runScan(arguments, errors);
+    if (const std::optional<int> status = runBankFile(arguments, out, errors))
+        return *status;
     RenderOptions options;
     try {
         options = parseRenderOptions(arguments);

@@ -1,0 +1,169 @@
+#include "app/BankFiles.h"
+
+#include "app/BatchReportDialog.h"
+#include "bankfile/Pain001.h"
+#include "model/Clock.h"
+#include "model/Hub3aRules.h"
+#include "model/TextFile.h"
+#include "model/UserError.h"
+#include "print/PrintSource.h"
+#include "ui/HandlerErrors.h"
+#include "ui/UserDialogs.h"
+#include "ui/WindowFont.h"
+
+#include <QAction>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSet>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// The refused orders of a bank's answer in a table, with "Spremi kao tablicu..." and "Zatvori".
+bool showAnswerDialog(const Pain002::Report &report, QWidget *parent)
+{
+    QDialog dialog(parent);
+    dialog.setFont(windowFont());
+    dialog.setWindowTitle(u"Odgovor banke"_s);
+    dialog.resize(760, 360);
+    auto *layout = new QVBoxLayout(&dialog);
+    layout->addWidget(new QLabel(u"Banka je odbila naloga: %1 (datoteka %2)."_s.arg(report.refused.size())
+                                     .arg(report.originalMessageId),
+                                 &dialog));
+    auto *table = new QTableWidget(static_cast<int>(report.refused.size()), 6, &dialog);
+    table->setObjectName(u"Refused"_s);
+    table->setHorizontalHeaderLabels({u"Nalog"_s, u"Iznos"_s, u"Primatelj"_s, u"IBAN"_s, u"Razlog"_s, u"Objašnjenje"_s});
+    table->verticalHeader()->hide();
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    for (int i = 0; i < report.refused.size(); ++i) {
+        const Pain002::RefusedOrder &refused = report.refused[i];
+        const QString order = refused.instrId.isEmpty() ? refused.paymentInfoId : refused.instrId;
+        const QStringList cells{order, refused.amount, refused.recipient, refused.iban, refused.reason, refused.message};
+        for (int column = 0; column < cells.size(); ++column)
+            table->setItem(i, column, new QTableWidgetItem(cells[column]));
+    }
+    table->horizontalHeader()->setStretchLastSection(true);
+    table->resizeColumnsToContents();
+    layout->addWidget(table);
+    auto *buttons = new QDialogButtonBox(&dialog);
+    buttons->addButton(u"Spremi kao tablicu..."_s, QDialogButtonBox::AcceptRole)->setObjectName(u"SaveTable"_s);
+    buttons->addButton(u"Zatvori"_s, QDialogButtonBox::RejectRole)->setObjectName(u"Close"_s);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    layout->addWidget(buttons);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace
+
+BankFiles::BankFiles(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs,
+                     const SettingsStore &store, const Clock &clock)
+    : m_window(window), m_source(source), m_dialogs(dialogs), m_store(store), m_clock(clock)
+{
+    m_ordersEntry = new QAction(u"Nalozi za &banku (pain.001)..."_s, &m_window);
+    m_ordersEntry->setObjectName(u"BankOrders"_s);
+    connectHandler(m_ordersEntry, &QAction::triggered, this, &BankFiles::saveTabOrder);
+    m_answerEntry = new QAction(u"Odgovor ban&ke (pain.002)..."_s, &m_window);
+    m_answerEntry->setObjectName(u"BankAnswer"_s);
+    connectHandler(m_answerEntry, &QAction::triggered, this, &BankFiles::readAnswer);
+    showRefused = [this](const QList<RowProblem> &problems, int written) {
+        BatchReportDialog report(problems, written, BatchReportDialog::Kind::TellBankFile, m_dialogs, &m_window);
+        report.exec();
+    };
+    showAnswer = [this](const Pain002::Report &report) { return showAnswerDialog(report, &m_window); };
+}
+
+void BankFiles::saveTabOrder()
+{
+    saveOrders({{1, m_source.hub3aData()}});
+}
+
+void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier)
+{
+    if (slips.isEmpty()) {
+        if (earlier.isEmpty())
+            throw UserError(u"Nema naloga za banku"_s);
+        showRefused(earlier, 0);
+        return;
+    }
+    // Checked before the file dialog: a missing payer IBAN is said at once, and nothing is asked
+    // when no order can go.
+    Pain001::Options checking;
+    checking.today = m_clock.now().date();
+    const BankOrdersOf orders(slips);
+    QList<RowProblem> refused = earlier;
+    QSet<int> refusedRows;
+    for (const Pain001::OrderProblem &problem : Pain001::check(orders, checking)) {
+        refused.append({problem.row, problem.field ? hub3aColumn(*problem.field) : QString(), problem.message});
+        refusedRows.insert(problem.row);
+    }
+    const bool payerIbanMissing = std::all_of(slips.begin(), slips.end(), [](const NumberedSlip &slip) {
+        return slip.record[Hub3aField::PayerIban].trimmed().isEmpty();
+    });
+    const int good = static_cast<int>(slips.size() - refusedRows.size());
+    if (good == 0) {
+        if (payerIbanMissing)
+            throw UserError(u"Nalog za banku treba IBAN platitelja: upišite ga na HUB-3A kartici ili u stupac "
+                            "iban_platitelja tablice"_s);
+        if (slips.size() == 1 && earlier.isEmpty())
+            throw UserError(u"Nalog se ne može poslati banci:\n"_s +
+                            hub3aProblemsText(Pain001::orderProblems(slips.front().record, checking)));
+        showRefused(refused, 0);
+        return;
+    }
+    const Pain001::Options options = Pain001::optionsNow(m_clock, m_store);
+    const std::optional<QString> chosen = m_dialogs.getSaveFileName(
+        u"Spremi nalog za banku (%1)"_s.arg(Pain001::suggestedFileName(options.messageId)), u"xml"_s);
+    if (!chosen)
+        return;
+    const Pain001::Result result = Pain001::save(*chosen, orders, options);
+    m_dialogs.showMessage(u"Spremljeno naloga za banku: %1, ukupno %2 EUR, u %3 (oznaka %4)"_s.arg(result.written)
+                              .arg(hub3aAmountText(result.totalCents), *chosen, options.messageId));
+    if (!refused.isEmpty())
+        showRefused(refused, result.written);
+}
+
+void BankFiles::readAnswer()
+{
+    const std::optional<QString> path = m_dialogs.getOpenFileName(u"Odgovor banke (pain.002)"_s);
+    if (!path)
+        return;
+    Pain002::Report report;
+    try {
+        TextFile::checkReadable(*path);
+        report = Pain002::read(TextFile::readWhole(*path));
+    } catch (const UserError &e) {
+        throw UserError(u"%1: %2"_s.arg(QFileInfo(*path).fileName(), e.text()));
+    }
+    if (report.refused.isEmpty()) {
+        m_dialogs.showMessage(u"Banka nije odbila nijedan nalog datoteke %1."_s.arg(report.originalMessageId));
+        return;
+    }
+    if (!showAnswer(report))
+        return;
+    QList<NumberedSlip> slips;
+    for (const Pain002::RefusedOrder &refused : report.refused) {
+        if (refused.level == Pain002::RefusedOrder::Level::Order)
+            slips.append({static_cast<int>(slips.size()) + 1, refused.slip});
+    }
+    if (slips.isEmpty()) {
+        m_dialogs.showMessage(u"Banka je odbila cijelu grupu ili datoteku; pošaljite ponovno izvornu datoteku "
+                              "nakon ispravka."_s);
+        return;
+    }
+    const std::optional<QString> chosen = m_dialogs.getSaveFileName(u"Spremi odbijene naloge"_s, u"csv"_s);
+    if (!chosen)
+        return;
+    TextFile::writeAtomically(*chosen, hub3aTableCsv(slips));
+    m_dialogs.showMessage(u"Spremljeno odbijenih naloga: %1 u %2"_s.arg(slips.size()).arg(*chosen));
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "bankfile/Pain002.h"
+#include "batch/Hub3aTable.h"
+
+#include <QObject>
+
+#include <functional>
+
+class Clock;
+class PrintSource;
+class QAction;
+class QMainWindow;
+class SettingsStore;
+class UserDialogs;
+
+// The window's bank files: the HUB-3A tab's order, a table's or a partner selection's orders
+// written as a pain.001 file for internet banking ("Datoteka › Nalozi za banku (pain.001)...",
+// "Spremi nalog za banku" of the batch), and the bank's pain.002 answer read back ("Datoteka ›
+// Odgovor banke (pain.002)..."), its refused orders offered as a table to correct and send again.
+// The payer (name, address, IBAN) comes from each row or the HUB-3A tab; every order is checked
+// first (Pain001::orderProblems) and a refused one is reported by row and field while the others
+// are written.
+class BankFiles : public QObject
+{
+    Q_OBJECT
+
+public:
+    BankFiles(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs, const SettingsStore &store,
+              const Clock &clock);
+
+    // "Nalozi za banku (pain.001)..." and "Odgovor banke (pain.002)...", for the "Datoteka" menu.
+    QAction *ordersEntry() const { return m_ordersEntry; }
+    QAction *answerEntry() const { return m_answerEntry; }
+
+    // The HUB-3A tab's order to a bank file.
+    void saveTabOrder();
+    // Orders to a bank file: refused ones are reported (showRefused, after the rows refused before,
+    // earlier), the rest written to a file the user chooses.
+    void saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier = {});
+    // Asks for the bank's answer and shows its refused orders (showAnswer).
+    void readAnswer();
+
+    // Shows the orders that cannot go to the bank, after the others were written (or, when none
+    // could, instead). Tests answer it instead of the dialog.
+    std::function<void(const QList<RowProblem> &problems, int written)> showRefused;
+    // Shows the refused orders of the bank's answer and gives true when the user saves them as a
+    // table. Tests answer it instead of the dialog.
+    std::function<bool(const Pain002::Report &report)> showAnswer;
+
+private:
+    QMainWindow &m_window;
+    const PrintSource &m_source;
+    UserDialogs &m_dialogs;
+    const SettingsStore &m_store;
+    const Clock &m_clock;
+    QAction *m_ordersEntry = nullptr;
+    QAction *m_answerEntry = nullptr;
+};

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "model/Hub3aRecord.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+
+// The bank's answer to a pain.001 file: a pain.002.001.10 status report (the Croatian guide of
+// 2024 uses it for refused orders, status RJCT, at the level of the message, a group or an order).
+namespace Pain002 {
+
+// One refused order, or a whole group or message when the bank refused that as a whole.
+struct RefusedOrder
+{
+    enum class Level { Message, Group, Order };
+    Level level = Level::Order;
+    QString paymentInfoId; // OrgnlPmtInfId
+    QString instrId;       // OrgnlInstrId
+    QString endToEndId;    // OrgnlEndToEndId
+    QString amount;        // OrgnlTxRef/Amt/InstdAmt as the report writes it ("1234.56")
+    QString currency;
+    QString recipient; // OrgnlTxRef/Cdtr name
+    QString iban;      // OrgnlTxRef/CdtrAcct IBAN
+    QString reason;    // the reason codes, "AC01" ("AC01,NARR" for several)
+    QString message;   // in Croatian: what each code means, NARR with the bank's text
+    Hub3aRecord slip;  // the order as a HUB-3A slip, from what the report gives, to correct and send again
+};
+
+struct Report
+{
+    QString messageId;         // GrpHdr/MsgId of the report
+    QString originalMessageId; // OrgnlMsgId: the MsgId of our pain.001
+    QString groupStatus;       // GrpSts, empty when the report gives none
+    int orderCount = 0;        // TxInfAndSts read, whatever their status
+    QList<RefusedOrder> refused;
+};
+
+// The largest report read (bytes), the deepest nesting and the most refused orders kept.
+constexpr qsizetype largestReport = 64 * 1024 * 1024;
+constexpr int deepestNesting = 40;
+constexpr int mostRefused = 200'000;
+
+// Reads a report. Throws UserError in Croatian for bytes that are not a pain.002 report (another
+// document, broken XML, a DTD, too large or too deep).
+Report read(const QByteArray &bytes);
+
+// What an ISO external status reason code means, in Croatian; a general text for codes not known.
+QString reasonText(const QString &code);
+
+} // namespace Pain002

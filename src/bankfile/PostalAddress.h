@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+// A slip's two address lines ("Ilica 23", "10000 Zagreb") as the structured address of a
+// pain.001 party. A line that splits gives its parts (StrtNm + BldgNb, PstCd + TwnNm); a street
+// line that does not stays whole as an address line (AdrLine), a place line that does not is the
+// town's name (TwnNm). The country is always HR.
+struct PostalAddress
+{
+    QString streetName;   // StrtNm
+    QString buildingNo;   // BldgNb
+    QString postCode;     // PstCd
+    QString townName;     // TwnNm
+    QString addressLine;  // AdrLine: the street line that did not split
+
+    bool isEmpty() const { return streetName.isEmpty() && addressLine.isEmpty() && townName.isEmpty(); }
+    bool structured() const { return addressLine.isEmpty(); }
+};
+
+PostalAddress splitPostalAddress(const QString &street, const QString &place);

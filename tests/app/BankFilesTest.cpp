@@ -1,0 +1,196 @@
+#include "app/BankFiles.h"
+#include "UserErrorOf.h"
+#include "WindowFixture.h"
+#include "app/BatchReportDialog.h"
+#include "app/BatchSlips.h"
+#include "app/Hub3aTab.h"
+#include "FakePrinter.h"
+
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+
+namespace {
+
+using namespace Qt::StringLiterals;
+using F = Hub3aField;
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+Hub3aRecord tabOrder()
+{
+    Hub3aRecord record;
+    record.set(F::PayerName, u"Ivana Horvat"_s);
+    record.set(F::PayerStreet, u"Ilica 1"_s);
+    record.set(F::PayerPlace, u"10000 Zagreb"_s);
+    record.set(F::PayerIban, u"HR7023400091510946338"_s);
+    record.set(F::RecipientName, u"Udruga Šapica"_s);
+    record.set(F::RecipientIban, u"HR1210010051863000160"_s);
+    record.set(F::RecipientModel, u"HR00"_s);
+    record.set(F::RecipientReference, u"2026"_s);
+    record.set(F::Description, u"Članarina"_s);
+    record.set(F::Amount, u"12,50"_s);
+    return record;
+}
+
+class BankFilesTest : public WindowFixture
+{
+protected:
+    BankFilesTest() : bank(*window, *window, dialogs, store, clock)
+    {
+        clock.time = QDateTime(QDate(2026, 12, 8), QTime(9, 0));
+        bank.showRefused = [this](const QList<RowProblem> &problems, int written) {
+            refusedShown.append({problems, written});
+        };
+        bank.showAnswer = [this](const Pain002::Report &report) {
+            answers.append(report);
+            return saveAnswer;
+        };
+        window->addFileMenuEntry(bank.answerEntry());
+        window->addFileMenuEntry(bank.ordersEntry());
+    }
+
+    BankFiles bank;
+    QList<std::pair<QList<RowProblem>, int>> refusedShown;
+    QList<Pain002::Report> answers;
+    bool saveAnswer = true;
+};
+
+TEST_F(BankFilesTest, TheMenuHasBothEntries)
+{
+    QStringList entries;
+    for (const QAction *action : child<QMenu>("Datoteka1")->actions())
+        entries.append(action->text());
+    EXPECT_TRUE(entries.contains(u"Nalozi za &banku (pain.001)..."_s));
+    EXPECT_TRUE(entries.contains(u"Odgovor ban&ke (pain.002)..."_s));
+}
+
+TEST_F(BankFilesTest, TheTabsOrderGoesToABankFile)
+{
+    window->hub3a().setRecord(tabOrder());
+    const QString path = dir.filePath(u"nalog"_s);
+    dialogs.setNextFileName(path);
+    trigger("BankOrders");
+    EXPECT_EQ(dialogs.fileTitles, QStringList{u"Spremi nalog za banku (UN.20261208.0001.xml)"_s});
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+    const QByteArray xml = readAll(path + u".xml"_s);
+    EXPECT_TRUE(xml.contains("<MsgId>UN202612080001</MsgId>"));
+    EXPECT_TRUE(xml.contains("<InstdAmt Ccy=\"EUR\">12.50</InstdAmt>"));
+    EXPECT_EQ(dialogs.messages.value(0),
+              u"Spremljeno naloga za banku: 1, ukupno 12,50 EUR, u %1.xml (oznaka UN202612080001)"_s.arg(path));
+}
+
+TEST_F(BankFilesTest, AMissingPayerIbanIsSaidPlainly)
+{
+    Hub3aRecord order = tabOrder();
+    order.set(F::PayerIban, QString());
+    window->hub3a().setRecord(order);
+    EXPECT_EQ(userErrorOf([&] { trigger("BankOrders"); }),
+              u"Nalog za banku treba IBAN platitelja: upišite ga na HUB-3A kartici ili u stupac iban_platitelja "
+              "tablice"_s);
+    EXPECT_TRUE(dialogs.fileTitles.isEmpty());
+}
+
+TEST_F(BankFilesTest, RefusedOrdersAreReportedWhileTheRestAreWritten)
+{
+    Hub3aRecord bad = tabOrder();
+    bad.set(F::Description, u"-Članarina"_s);
+    const QString path = dir.filePath(u"orders.xml"_s);
+    dialogs.setNextFileName(path);
+    bank.saveOrders({{1, tabOrder()}, {2, bad}, {3, tabOrder()}});
+    ASSERT_EQ(refusedShown.size(), 1);
+    EXPECT_EQ(refusedShown[0].second, 2);
+    EXPECT_EQ(refusedShown[0].first,
+              (QList<RowProblem>{{2, u"opis"_s, u"Opis plaćanja: ne smije počinjati znakom '-'"_s}}));
+    EXPECT_EQ(readAll(path).count("<CdtTrfTxInf>"), 2);
+}
+
+TEST_F(BankFilesTest, TheBatchReportOffersABankFile)
+{
+    FakePrinter printer;
+    BatchSlips batch(*window, *window, dialogs, printer, store);
+    QList<NumberedSlip> saved;
+    batch.saveBankFile = [&saved](const QList<NumberedSlip> &slips, const QList<RowProblem> &) { saved = slips; };
+    bool offered = false;
+    batch.showReport = [&](const QList<RowProblem> &problems, int valid, bool beforeOutput) {
+        BatchReportDialog report(problems, valid, BatchReportDialog::Kind::AskBeforeOutput, dialogs, window.get(),
+                                 static_cast<bool>(batch.saveBankFile));
+        auto *button = report.findChild<QPushButton *>(u"SaveBankFile"_s);
+        offered = button != nullptr && beforeOutput;
+        if (!button)
+            return 0;
+        QMetaObject::invokeMethod(button, &QPushButton::click, Qt::QueuedConnection);
+        return report.exec();
+    };
+    window->hub3a().setRecord(tabOrder());
+    const QString table = dir.filePath(u"rows.csv"_s);
+    QFile file(table);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("primatelj_naziv;iznos\nAna;1,00\nIvo;x\n");
+    file.close();
+    dialogs.setNextFileName(table);
+    batch.slipsFromTableFile();
+    EXPECT_TRUE(offered);
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_EQ(saved[0].record[F::RecipientName], u"Ana"_s);
+    EXPECT_EQ(saved[0].record[F::PayerIban], u"HR7023400091510946338"_s); // from the tab
+}
+
+// For selected partners the partners are the recipients, paid by the HUB-3A tab's payer.
+TEST_F(BankFilesTest, SelectedPartnersArePaidFromTheTab)
+{
+    FakePrinter printer;
+    BatchSlips batch(*window, *window, dialogs, printer, store);
+    QList<NumberedSlip> saved;
+    QList<RowProblem> refusedBefore;
+    batch.saveBankFile = [&](const QList<NumberedSlip> &slips, const QList<RowProblem> &refused) {
+        saved = slips;
+        refusedBefore = refused;
+    };
+    batch.showReport = [](const QList<RowProblem> &, int, bool) { return int(BatchReportDialog::SaveBankFile); };
+    batch.askOutput = [] { return std::optional<BatchOutput>(BatchOutput{false, {}, QString(), true}); };
+    window->hub3a().setRecord(tabOrder());
+    const QChar separator(8);
+    batch.slipsForPartners({u"Marko Marić"_s + separator + u"HR1210010051863000160"_s + separator + u"HR00 77"_s,
+                            u"Ana Anić"_s + separator + u"1234"_s + separator});
+    ASSERT_EQ(saved.size(), 1);
+    EXPECT_EQ(saved[0].record[F::RecipientName], u"Marko Marić"_s);
+    EXPECT_EQ(saved[0].record[F::RecipientReference], u"77"_s);
+    EXPECT_EQ(saved[0].record[F::PayerName], u"Ivana Horvat"_s);
+    EXPECT_EQ(saved[0].record[F::PayerIban], u"HR7023400091510946338"_s);
+    ASSERT_EQ(refusedBefore.size(), 1);
+    EXPECT_EQ(refusedBefore[0].row, 2);
+    EXPECT_EQ(refusedBefore[0].rowName, u"Ana Anić"_s);
+}
+
+TEST_F(BankFilesTest, TheBanksAnswerShowsTheRefusedOrdersAndSavesThemAsATable)
+{
+    dialogs.setNextFileName(QStringLiteral(ZORVAT_TEST_DATA_DIR "/bankfile/pain002-refused.xml"));
+    const QString table = dir.filePath(u"again"_s);
+    dialogs.setNextFileName(table);
+    trigger("BankAnswer");
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+    ASSERT_EQ(answers.size(), 1);
+    EXPECT_EQ(answers[0].refused.size(), 3);
+    const QByteArray csv = readAll(table + u".csv"_s);
+    EXPECT_EQ(csv.count('\n'), 3);
+    EXPECT_TRUE(csv.contains("Udruga Šapica")) << csv.toStdString();
+    EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno odbijenih naloga: 2 u %1.csv"_s.arg(table)});
+}
+
+TEST_F(BankFilesTest, AnAnswerWithoutRefusalsOrNoAnswerAtAll)
+{
+    dialogs.setNextFileName(QStringLiteral(ZORVAT_TEST_DATA_DIR "/bankfile/pain002-accepted.xml"));
+    trigger("BankAnswer");
+    EXPECT_EQ(dialogs.messages, QStringList{u"Banka nije odbila nijedan nalog datoteke UN202612080001."_s});
+    dialogs.setNextFileName(QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a/full.txt"));
+    const QString error = userErrorOf([&] { trigger("BankAnswer"); });
+    EXPECT_TRUE(error.startsWith(u"full.txt: Datoteka nije izvješće banke pain.002"_s)) << error.toStdString();
+    EXPECT_TRUE(answers.isEmpty());
+}
+
+} // namespace

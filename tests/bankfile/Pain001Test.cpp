@@ -1,0 +1,377 @@
+#include "BankFixtures.h"
+#include "SchemaCheck.h"
+#include "NearlyFullDisk.h"
+#include "TemporaryStore.h"
+#include "ThrownError.h"
+#include "bankfile/BankText.h"
+#include "bankfile/PostalAddress.h"
+#include "model/Clock.h"
+#include "payments/Hub3aChecks.h"
+#include "payments/ReferenceModels.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+namespace Pain001 {
+void PrintTo(const OrderProblem &problem, std::ostream *out)
+{
+    *out << "row " << problem.row << ", field " << (problem.field ? hub3aField(*problem.field).key : "-") << ": "
+         << problem.message.toStdString();
+}
+} // namespace Pain001
+
+namespace {
+
+using namespace Qt::StringLiterals;
+using namespace BankFixtures;
+
+const char *const scthr = "scthr_pain.001.001.09.xsd";
+const QString tx = u"/p:Document/p:CstmrCdtTrfInitn/p:PmtInf/p:CdtTrfTxInf/"_s;
+const QString group = u"/p:Document/p:CstmrCdtTrfInitn/p:PmtInf/"_s;
+const QString header = u"/p:Document/p:CstmrCdtTrfInitn/p:GrpHdr/"_s;
+
+TEST(Pain001, GroupsTwoPayersTwoDatesAndAnUrgentOrder)
+{
+    const QString otherPayer = u"HR1210010051863000160"_s;
+    Pain001::Result result;
+    const QByteArray xml = written(
+        {
+            order({{F::Amount, u"1,00"_s}}),                                        // A, today
+            order({{F::Amount, u"2,00"_s}, {F::PayerIban, otherPayer},              // B, today
+                   {F::PayerName, u"Marko Marić"_s}, {F::RecipientIban, u"HR7023400091510946338"_s}}),
+            order({{F::Amount, u"3,00"_s}, {F::ExecutionDate, u"20122026"_s}}),     // A, 20.12.
+            order({{F::Amount, u"4,00"_s}, {F::Urgent, u"1"_s}}),                   // A, today, urgent
+            order({{F::Amount, u"5,00"_s}, {F::ExecutionDate, u"08122026"_s}}),     // A, today again
+        },
+        options(), &result);
+    EXPECT_SCHEMA_VALID(xml, "scthr_pain.001.001.09.xsd");
+    EXPECT_EQ(result.written, 5);
+    EXPECT_EQ(result.groups, 4);
+    EXPECT_EQ(result.totalCents, 1500);
+    EXPECT_EQ(xpathTexts(xml, header + u"p:NbOfTxs"_s), QStringList{u"5"_s});
+    EXPECT_EQ(xpathTexts(xml, header + u"p:CtrlSum"_s), QStringList{u"15.00"_s});
+    EXPECT_EQ(xpathTexts(xml, group + u"p:NbOfTxs"_s), (QStringList{u"2"_s, u"1"_s, u"1"_s, u"1"_s}));
+    EXPECT_EQ(xpathTexts(xml, group + u"p:CtrlSum"_s), (QStringList{u"6.00"_s, u"2.00"_s, u"3.00"_s, u"4.00"_s}));
+    EXPECT_EQ(xpathTexts(xml, group + u"p:ReqdExctnDt/p:Dt"_s),
+              (QStringList{u"2026-12-08"_s, u"2026-12-08"_s, u"2026-12-20"_s, u"2026-12-08"_s}));
+    EXPECT_EQ(xpathTexts(xml, group + u"p:PmtTpInf/p:InstrPrty"_s),
+              (QStringList{u"NORM"_s, u"NORM"_s, u"NORM"_s, u"HIGH"_s}));
+    EXPECT_EQ(xpathTexts(xml, group + u"p:DbtrAcct/p:Id/p:IBAN"_s),
+              (QStringList{u"HR7023400091510946338"_s, otherPayer, u"HR7023400091510946338"_s,
+                           u"HR7023400091510946338"_s}));
+    // The payment type, the charge bearer and the payer's bank once, at the group's level.
+    EXPECT_EQ(xpathTexts(xml, group + u"p:ChrgBr"_s).size(), 4);
+    EXPECT_TRUE(xpathTexts(xml, tx + u"p:ChrgBr"_s).isEmpty());
+    EXPECT_TRUE(xpathTexts(xml, tx + u"p:PmtTpInf"_s).isEmpty());
+    EXPECT_EQ(xpathTexts(xml, group + u"p:DbtrAgt/p:FinInstnId/p:Othr/p:Id"_s).size(), 4);
+    EXPECT_EQ(xpathTexts(xml, header + u"p:MsgId"_s), QStringList{u"UN202612080001"_s});
+    EXPECT_EQ(xpathTexts(xml, header + u"p:CreDtTm"_s), QStringList{u"2026-12-08T10:15:30"_s});
+    const QStringList groupIds = xpathTexts(xml, group + u"p:PmtInfId"_s);
+    const QStringList instrIds = xpathTexts(xml, tx + u"p:PmtId/p:InstrId"_s);
+    EXPECT_EQ(QSet<QString>(groupIds.begin(), groupIds.end()).size(), 4);
+    EXPECT_EQ(instrIds, (QStringList{u"UN202612080001-1"_s, u"UN202612080001-5"_s, u"UN202612080001-2"_s,
+                                     u"UN202612080001-3"_s, u"UN202612080001-4"_s}));
+}
+
+TEST(Pain001, MapsTheFieldsOfASlip)
+{
+    const struct
+    {
+        const char *name;
+        Fields changes;
+        QString path; // below CdtTrfTxInf, or absolute
+        QStringList texts;
+    } cases[] = {
+        {"payer model and reference, no space", {}, u"p:PmtId/p:EndToEndId"_s, {u"HR01102-3057-89016"_s}},
+        {"empty payer reference", {{F::PayerModel, u""_s}, {F::PayerReference, u""_s}}, u"p:PmtId/p:EndToEndId"_s,
+         {u"HR99"_s}},
+        {"reference without a model", {{F::PayerModel, u""_s}, {F::PayerReference, u"12345"_s}},
+         u"p:PmtId/p:EndToEndId"_s, {u"HR0012345"_s}},
+        {"recipient reference", {}, u"p:RmtInf/p:Strd/p:CdtrRefInf/p:Ref"_s, {u"HR688214-12345678903"_s}},
+        {"SCOR", {}, u"p:RmtInf/p:Strd/p:CdtrRefInf/p:Tp/p:CdOrPrtry/p:Cd"_s, {u"SCOR"_s}},
+        {"empty recipient reference", {{F::RecipientModel, u""_s}, {F::RecipientReference, u""_s}},
+         u"p:RmtInf/p:Strd/p:CdtrRefInf/p:Ref"_s, {u"HR99"_s}},
+        {"description", {}, u"p:RmtInf/p:Strd/p:AddtlRmtInf"_s, {u"Donacija za hranu"_s}},
+        {"no unstructured text", {}, u"p:RmtInf/p:Ustrd"_s, {}},
+        {"purpose", {}, u"p:Purp/p:Cd"_s, {u"OTHR"_s}},
+        {"no purpose", {{F::PurposeCode, u""_s}}, u"p:Purp"_s, {}},
+        {"smallest amount", {{F::Amount, u"0,01"_s}}, u"p:Amt/p:InstdAmt"_s, {u"0.01"_s}},
+        {"largest amount", {{F::Amount, u"999.999.999,99"_s}}, u"p:Amt/p:InstdAmt"_s, {u"999999999.99"_s}},
+        {"in euro", {}, u"p:Amt/p:InstdAmt/@Ccy"_s, {u"EUR"_s}},
+        {"Croatian letters", {{F::RecipientName, u"ČĆĐŠŽ čćđšž"_s}}, u"p:Cdtr/p:Nm"_s, {u"ČĆĐŠŽ čćđšž"_s}},
+        {"structured address", {}, u"p:Cdtr/p:PstlAdr/*"_s,
+         {u"Franjčevićeva"_s, u"43"_s, u"10361"_s, u"Dumovec"_s, u"HR"_s}},
+        {"a street without a number", {{F::RecipientStreet, u"Trg bana Jelačića"_s}}, u"p:Cdtr/p:PstlAdr/*"_s,
+         {u"10361"_s, u"Dumovec"_s, u"HR"_s, u"Trg bana Jelačića"_s}},
+        {"a place without a post code", {{F::RecipientPlace, u"Dumovec"_s}}, u"p:Cdtr/p:PstlAdr/*"_s,
+         {u"Franjčevićeva"_s, u"43"_s, u"Dumovec"_s, u"HR"_s}},
+        {"no recipient address", {{F::RecipientStreet, u""_s}, {F::RecipientPlace, u""_s}}, u"p:Cdtr/p:PstlAdr"_s, {}},
+        {"payer address", {}, group + u"p:Dbtr/p:PstlAdr/*"_s, {u"Ilica"_s, u"1"_s, u"10000"_s, u"Zagreb"_s, u"HR"_s}},
+        {"service level", {}, group + u"p:PmtTpInf/p:SvcLvl/p:Cd"_s, {u"SEPA"_s}},
+        {"urgent: no SEPA service level", {{F::Urgent, u"1"_s}}, group + u"p:PmtTpInf/p:SvcLvl"_s, {}},
+        {"payer's bank not given", {}, group + u"p:DbtrAgt/p:FinInstnId/p:Othr/p:Id"_s, {u"NOTPROVIDED"_s}},
+        {"charges shared", {}, group + u"p:ChrgBr"_s, {u"SLEV"_s}},
+        {"today when no date", {}, group + u"p:ReqdExctnDt/p:Dt"_s, {u"2026-12-08"_s}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        Pain001::Result result;
+        const QByteArray xml = written({order(c.changes)}, options(), &result);
+        ASSERT_EQ(result.written, 1) << (result.refused.isEmpty() ? "" : result.refused[0].message.toStdString());
+        EXPECT_EQ(xpathTexts(xml, c.path.startsWith(u'/') ? c.path : tx + c.path), c.texts);
+        EXPECT_SCHEMA_VALID(xml, "scthr_pain.001.001.09.xsd");
+    }
+}
+
+// A reference that model's checks take, found by trying the last digit of each element.
+QString validReference(int model)
+{
+    const ModelRule *rule = findModelRule(model);
+    if (!rule)
+        return {};
+    const QString digits = u"5432198765432198765432"_s;
+    for (int count = std::max(rule->minElements, 1); count <= rule->maxElements; ++count) {
+        QStringList elements;
+        for (int i = 0; i < count; ++i) {
+            const ElementRule &element = rule->elements[static_cast<size_t>(i)];
+            int length = 4;
+            if (!(element.lengths & exactly(4))) {
+                length = 1;
+                while (length < 31 && !(element.lengths & exactly(length)))
+                    ++length;
+            }
+            QString text = digits.left(length);
+            if (element.firstDigits)
+                text[0] = QChar(u'0' + (element.firstDigits[0] - '0'));
+            elements.append(text);
+        }
+        // The last digit of each element, or the last two of one or two elements (a pair of check digits).
+        const int varied = count <= 2 ? 2 : 1;
+        const qsizetype tries = static_cast<qsizetype>(std::pow(10, count * varied));
+        for (qsizetype attempt = 0; attempt < tries; ++attempt) {
+            qsizetype rest = attempt;
+            for (QString &element : elements) {
+                for (int place = 1; place <= varied; ++place) {
+                    if (element.size() > place)
+                        element[element.size() - place] = QChar(u'0' + static_cast<char16_t>(rest % 10));
+                    rest /= 10;
+                }
+            }
+            const QString reference = elements.join(u'-');
+            if (reference.size() <= 22 &&
+                !checkHub3aPaymentField(hub3aPaymentFields()[3], reference, modelName(model)).failed())
+                return reference;
+        }
+    }
+    return {};
+}
+
+TEST(Pain001, WritesEveryModel)
+{
+    QList<Hub3aRecord> records;
+    QStringList expected;
+    for (int model = 0; model <= 99; ++model) {
+        if (!findModelRule(model) || model == 99)
+            continue;
+        const QString reference = validReference(model);
+        ASSERT_FALSE(reference.isEmpty()) << "no reference found for model " << model;
+        records.append(order({{F::RecipientModel, modelName(model)}, {F::RecipientReference, reference},
+                              {F::PayerModel, modelName(model)}, {F::PayerReference, reference}}));
+        expected.append(modelName(model) + reference);
+    }
+    records.append(order({{F::RecipientModel, u"HR99"_s}, {F::RecipientReference, u""_s}}));
+    expected.append(u"HR99"_s);
+    Pain001::Result result;
+    const QByteArray xml = written(records, options(), &result);
+    EXPECT_TRUE(result.refused.isEmpty()) << result.refused.value(0).message.toStdString();
+    EXPECT_EQ(xpathTexts(xml, tx + u"p:RmtInf/p:Strd/p:CdtrRefInf/p:Ref"_s), expected);
+    EXPECT_SCHEMA_VALID(xml, "scthr_pain.001.001.09.xsd");
+}
+
+TEST(Pain001, RefusesRowsByRowAndFieldAndWritesTheRest)
+{
+    const struct
+    {
+        Fields changes;
+        F field;
+        QString message;
+    } refused[] = {
+        {{{F::PayerIban, u"HR7023400091510946339"_s}}, F::PayerIban, u"IBAN platitelja: IBAN nije ispravan (kontrolni broj)"_s},
+        {{{F::PayerIban, u""_s}}, F::PayerIban, u"IBAN platitelja: obavezan je u nalogu za banku"_s},
+        {{{F::PayerIban, u"BE68539007547034"_s}}, F::PayerIban, u"IBAN platitelja: mora biti hrvatski IBAN (HR)"_s},
+        {{{F::Description, u"Račun & opomena"_s}}, F::Description, u"Opis plaćanja: Nedopušteni znakovi: &"_s},
+        {{{F::RecipientName, u"-Udruga"_s}}, F::RecipientName, u"Naziv primatelja: ne smije počinjati znakom '-'"_s},
+        {{{F::Description, u"Račun 1//2026"_s}}, F::Description, u"Opis plaćanja: ne smije imati dvije kose crte '//' zaredom"_s},
+        {{{F::Description, u"/Račun"_s}}, F::Description, u"Opis plaćanja: ne smije počinjati kosom crtom '/'"_s},
+        {{{F::PayerName, u" Ivana"_s}}, F::PayerName, u"Naziv platitelja: ne smije počinjati razmakom"_s},
+        {{{F::Description, u""_s}}, F::Description, u"Opis plaćanja: obavezan je u nalogu za banku"_s},
+        {{{F::Amount, u"1.000.000.000,00"_s}}, F::Amount, u"Iznos: u nalogu za banku od 0,01 do 999.999.999,99"_s},
+        {{{F::ExecutionDate, u"07122026"_s}}, F::ExecutionDate, u"Datum izvršenja: 07.12.2026. je prošao"_s},
+        {{{F::PayerPlace, u""_s}}, F::PayerPlace, u"Mjesto platitelja: obavezno je uz ulicu platitelja (adresa u nalogu za banku)"_s},
+    };
+    QList<Hub3aRecord> records{order()};
+    for (const auto &r : refused)
+        records.append(order(r.changes));
+    records.append(order({{F::Amount, u"2,50"_s}}));
+    Pain001::Result result;
+    const QByteArray xml = written(records, options(), &result);
+    ASSERT_EQ(result.refused.size(), std::size(refused));
+    for (size_t i = 0; i < std::size(refused); ++i) {
+        SCOPED_TRACE(refused[i].message.toStdString());
+        EXPECT_EQ(result.refused[static_cast<qsizetype>(i)],
+                  (Pain001::OrderProblem{static_cast<int>(i) + 2, refused[i].field, refused[i].message}));
+    }
+    EXPECT_EQ(result.written, 2);
+    EXPECT_EQ(xpathTexts(xml, header + u"p:NbOfTxs"_s), QStringList{u"2"_s});
+    EXPECT_EQ(xpathTexts(xml, header + u"p:CtrlSum"_s), QStringList{u"12.50"_s});
+    EXPECT_EQ(xpathTexts(xml, tx + u"p:PmtId/p:InstrId"_s),
+              (QStringList{u"UN202612080001-1"_s, u"UN202612080001-%1"_s.arg(std::size(refused) + 2)}));
+    EXPECT_SCHEMA_VALID(xml, "scthr_pain.001.001.09.xsd");
+}
+
+TEST(Pain001, WritesNothingWhenEveryOrderIsRefused)
+{
+    Pain001::Result result;
+    EXPECT_TRUE(written({order({{F::PayerIban, u""_s}})}, options(), &result).isEmpty());
+    EXPECT_EQ(result.written, 0);
+    EXPECT_EQ(result.refused.size(), 1);
+}
+
+TEST(Pain001, WritesInstantOrdersUnderTheInstantSchema)
+{
+    const QByteArray xml = written({order(), order({{F::Amount, u"7,00"_s}})}, options(Pain001::Schema::Croatian, true));
+    EXPECT_TRUE(xml.contains("xmlns=\"urn:iso:std:iso:20022:tech:xsd:sctinsthr:pain.001.001.09\""));
+    EXPECT_EQ(xpathTexts(xml, group + u"p:PmtTpInf/p:LclInstrm/p:Cd"_s), QStringList{u"INST"_s});
+    EXPECT_EQ(xpathTexts(xml, group + u"p:PmtTpInf/p:SvcLvl/p:Cd"_s), QStringList{u"SEPA"_s});
+    EXPECT_SCHEMA_VALID(xml, "sctinsthr_pain.001.001.09.xsd");
+}
+
+TEST(Pain001, WritesThePlainIsoNamespaceOnRequest)
+{
+    const QByteArray xml = written({order(), order({{F::Urgent, u"1"_s}})}, options(Pain001::Schema::Iso));
+    EXPECT_TRUE(xml.contains("xmlns=\"urn:iso:std:iso:20022:tech:xsd:pain.001.001.09\""));
+    EXPECT_TRUE(xpathTexts(xml, group + u"p:PmtTpInf/p:LclInstrm"_s).isEmpty());
+    EXPECT_SCHEMA_VALID(xml, "pain.001.001.09.xsd");
+}
+
+TEST(Pain001, SavesWholeAndOnlyWithSomethingToWrite)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"UN.20261208.0001.xml"_s);
+    const Hub3aRecord good = order();
+    EXPECT_EQ(Pain001::save(path, SingleBankOrder(good), options()).written, 1);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray xml = file.readAll();
+    EXPECT_TRUE(xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+    EXPECT_SCHEMA_VALID(xml, "scthr_pain.001.001.09.xsd");
+    const QString none = dir.filePath(u"none.xml"_s);
+    const Hub3aRecord bad = order({{F::PayerIban, u""_s}});
+    EXPECT_EQ(Pain001::save(none, SingleBankOrder(bad), options()).written, 0);
+    EXPECT_FALSE(QFile::exists(none));
+}
+
+// A file that cannot be written whole is not written: the earlier file stays as it was.
+TEST(Pain001, AFailedSaveLeavesTheEarlierFile)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"orders.xml"_s);
+    {
+        QFile earlier(path);
+        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
+        earlier.write("earlier");
+    }
+    QList<Row> rows;
+    for (int row = 1; row <= 200; ++row)
+        rows.append({row, order()});
+    {
+        const FileSizeLimit limit(4096);
+        EXPECT_EQ(thrownErrorOf([&] { Pain001::save(path, BankOrdersOf(rows), options()); }), u"Stream write error"_s);
+    }
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("earlier"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"orders.xml"_s});
+    EXPECT_EQ(thrownErrorOf([&] { Pain001::save(dir.filePath(u"no/folder.xml"_s), BankOrdersOf(rows), options()); }),
+              u"Datoteka %1 ne može se stvoriti"_s.arg(dir.filePath(u"no/folder.xml"_s)));
+}
+
+class FixedClock final : public Clock
+{
+public:
+    explicit FixedClock(QDateTime time) : m_time(std::move(time)) {}
+    QDateTime now() const override { return m_time; }
+
+private:
+    QDateTime m_time;
+};
+
+TEST(Pain001, NumbersTheDaysFilesInTheSettings)
+{
+    const TemporaryStore store;
+    const FixedClock monday(QDateTime(QDate(2026, 12, 8), QTime(9, 0)));
+    const FixedClock tuesday(QDateTime(QDate(2026, 12, 9), QTime(9, 0)));
+    EXPECT_EQ(Pain001::optionsNow(monday, store.store()).messageId, u"UN202612080001"_s);
+    EXPECT_EQ(Pain001::optionsNow(monday, store.store()).messageId, u"UN202612080002"_s);
+    EXPECT_EQ(Pain001::optionsNow(monday, store.another()).messageId, u"UN202612080003"_s);
+    const Pain001::Options next = Pain001::optionsNow(tuesday, store.store());
+    EXPECT_EQ(next.messageId, u"UN202612090001"_s);
+    EXPECT_EQ(next.today, QDate(2026, 12, 9));
+    EXPECT_EQ(Pain001::suggestedFileName(next.messageId), u"UN.20261209.0001.xml"_s);
+}
+
+TEST(BankText, KeepsTheGuidesCharacterRules)
+{
+    const struct
+    {
+        QString text;
+        QString problem;
+    } cases[] = {
+        {u"Plaćanje računa br. 12/2026 (rata 1), iznos: 5+3 ?'"_s, u""_s},
+        {u"ČĆĐŠŽ čćđšž"_s, u""_s},
+        {u"a&b"_s, u"znak '&' nije dopušten u nalogu banci"_s},
+        {u"ä"_s, u"znak 'ä' nije dopušten u nalogu banci"_s},
+        {u"a_b"_s, u"znak '_' nije dopušten u nalogu banci"_s},
+        {u"a\tb"_s, u"znak 'U+0009' nije dopušten u nalogu banci"_s},
+        {u" a"_s, u"ne smije počinjati razmakom"_s},
+        {u"-a"_s, u"ne smije počinjati znakom '-'"_s},
+        {u"a-"_s, u""_s},
+        {u"/a"_s, u"ne smije počinjati kosom crtom '/'"_s},
+        {u"a/"_s, u"ne smije završavati kosom crtom '/'"_s},
+        {u"a//b"_s, u"ne smije imati dvije kose crte '//' zaredom"_s},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(bankTextProblem(c.text), c.problem) << c.text.toStdString();
+}
+
+TEST(PostalAddress, SplitsTheSlipsLines)
+{
+    const struct
+    {
+        QString street, place;
+        PostalAddress address;
+    } cases[] = {
+        {u"Ilica 1"_s, u"10000 Zagreb"_s, {u"Ilica"_s, u"1"_s, u"10000"_s, u"Zagreb"_s, u""_s}},
+        {u"Ulica kralja Zvonimira 12a"_s, u"21000 Split"_s, {u"Ulica kralja Zvonimira"_s, u"12a"_s, u"21000"_s, u"Split"_s, u""_s}},
+        {u"Vukovarska 5/2"_s, u"HR-51000 Rijeka"_s, {u"Vukovarska"_s, u"5/2"_s, u"51000"_s, u"Rijeka"_s, u""_s}},
+        {u"Selska bb"_s, u"Zagreb"_s, {u"Selska"_s, u"bb"_s, u""_s, u"Zagreb"_s, u""_s}},
+        {u"Trg bana Jelačića"_s, u"10000 Zagreb"_s, {u""_s, u""_s, u"10000"_s, u"Zagreb"_s, u"Trg bana Jelačića"_s}},
+        {u""_s, u""_s, {}},
+    };
+    for (const auto &c : cases) {
+        const PostalAddress got = splitPostalAddress(c.street, c.place);
+        EXPECT_EQ(got.streetName, c.address.streetName) << c.street.toStdString();
+        EXPECT_EQ(got.buildingNo, c.address.buildingNo) << c.street.toStdString();
+        EXPECT_EQ(got.postCode, c.address.postCode) << c.place.toStdString();
+        EXPECT_EQ(got.townName, c.address.townName) << c.place.toStdString();
+        EXPECT_EQ(got.addressLine, c.address.addressLine) << c.street.toStdString();
+    }
+}
+
+} // namespace
