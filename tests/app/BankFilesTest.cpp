@@ -4,7 +4,7 @@
 #include "app/BatchReportDialog.h"
 #include "app/BatchSlips.h"
 #include "app/Hub3aTab.h"
-#include "../print/FakePrinter.h"
+#include "FakePrinter.h"
 
 #include <QFile>
 #include <QMenu>
