@@ -3,6 +3,7 @@
 #include "model/SlipFile.h"
 #include "print/Hub3aBarcodeCheck.h"
 #include "render/FittedFonts.h"
+#include "render/Hub3aPreview.h"
 #include "render/PaintHub3a.h"
 #include "render/QPainterSurface.h"
 
@@ -60,6 +61,37 @@ void BM_Hub3aKeystrokeRepaint(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Hub3aKeystrokeRepaint)->Unit(benchmark::kMicrosecond);
+
+// What the HUB-3A tab's preview does per keystroke: the form's kept picture put down, the data and
+// a new barcode drawn over it.
+void BM_Hub3aPreviewKeystroke(benchmark::State &state)
+{
+    Hub3aRecord record = fullRecord();
+    QImage image = previewImage();
+    Hub3aPreview preview;
+    const QString base = record[Hub3aField::Description].left(20);
+    int keystroke = 0;
+    for (auto _ : state) {
+        typeInDescription(record, base, keystroke);
+        QPainter painter(&image);
+        preview.paint(painter, image.size(), record);
+    }
+}
+BENCHMARK(BM_Hub3aPreviewKeystroke)->Unit(benchmark::kMicrosecond);
+
+// A repaint with the data unchanged (the window uncovered, the focus moved): the kept barcode
+// symbol is drawn again without encoding it.
+void BM_Hub3aPreviewRepaint(benchmark::State &state)
+{
+    const Hub3aRecord record = fullRecord();
+    QImage image = previewImage();
+    Hub3aPreview preview;
+    for (auto _ : state) {
+        QPainter painter(&image);
+        preview.paint(painter, image.size(), record);
+    }
+}
+BENCHMARK(BM_Hub3aPreviewRepaint)->Unit(benchmark::kMicrosecond);
 
 // The check before printing: the barcode drawn as a 600 dpi printer prints it, read back and compared.
 void BM_Hub3aReadBack(benchmark::State &state)

@@ -40,7 +40,7 @@ struct ShownWindow
     explicit ShownWindow(std::initializer_list<std::pair<const char *, QString>> fields)
     {
         for (const auto &[control, text] : fields)
-            window.fields().setFieldText(QLatin1StringView(control), text);
+            window.fields().setControlText(QLatin1StringView(control), text);
         window.show();
         for (QDeadlineTimer deadline(5000); !exposed() && !deadline.hasExpired();)
             QApplication::processEvents(QEventLoop::AllEvents, 50);
@@ -76,7 +76,7 @@ void Memo2KeystrokeToRepaintedPreview(benchmark::State &state)
         if (typed % 40 == 0) {
             // Back to a text of ordinary length now and then, so the memo does not grow without end.
             state.PauseTiming();
-            window.fields().setFieldText(QLatin1StringView("Memo2"), typicalPurpose);
+            window.fields().setControlText(QLatin1StringView("Memo2"), typicalPurpose);
             memo->moveCursor(QTextCursor::End);
             QApplication::processEvents();
             state.ResumeTiming();
@@ -111,7 +111,7 @@ void LineKeystrokeToRepaintedPreview(benchmark::State &state)
     for (auto _ : state) {
         if (typed % 10 == 0) {
             state.PauseTiming();
-            window.fields().setFieldText(control, QStringLiteral("1234-"));
+            window.fields().setControlText(control, QStringLiteral("1234-"));
             line->end(false);
             QApplication::processEvents();
             state.ResumeTiming();

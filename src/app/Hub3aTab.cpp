@@ -4,15 +4,12 @@
 #include "app/PreviewBox.h"
 #include "app/PurposeCodeBox.h"
 #include "model/Hub3aRules.h"
-#include "render/Hub3aForm.h"
-#include "render/PaintHub3a.h"
+#include "render/Hub3aPreview.h"
 #include "ui/CheckMark.h"
 #include "ui/Hub3aControlTable.h"
 #include "ui/TextFilter.h"
 
 #include <QCheckBox>
-#include <QPainter>
-#include <QTransform>
 
 #include <stdexcept>
 
@@ -43,12 +40,11 @@ CheckResult checkExecutionDate(const QString &text)
     return CheckResult::invalid(QStringLiteral("datum izvršenja se piše kao DDMMGGGG, npr. 15012026"));
 }
 
-Hub3aField fieldOfControl(QLatin1StringView control)
+Hub3aField hub3aFieldOf(FormField field)
 {
-    const std::optional<Hub3aField> field = hub3aFieldOfControl(control);
-    if (!field)
-        throw std::logic_error("no HUB-3A control " + std::string(control.data(), size_t(control.size())));
-    return *field;
+    if (field.form != FormKind::Hub3a)
+        throw std::logic_error("the HUB-3A tab holds no field of the older forms");
+    return static_cast<Hub3aField>(field.index);
 }
 
 } // namespace
@@ -147,14 +143,23 @@ void Hub3aTab::setRecord(const Hub3aRecord &record)
     }
 }
 
-QString Hub3aTab::fieldText(QLatin1StringView control) const
+QString Hub3aTab::fieldText(FormField field) const
 {
-    return text(fieldOfControl(control));
+    return text(hub3aFieldOf(field));
 }
 
-void Hub3aTab::setFieldText(QLatin1StringView control, const QString &text)
+void Hub3aTab::setFieldText(FormField field, const QString &text)
 {
-    setText(fieldOfControl(control), text);
+    setText(hub3aFieldOf(field), text);
+}
+
+QWidget *Hub3aTab::control(Hub3aField field) const
+{
+    if (field == Hub3aField::Urgent)
+        return m_urgent;
+    if (field == Hub3aField::PurposeCode)
+        return m_purpose;
+    return line(field);
 }
 
 void Hub3aTab::connectChange(Hub3aField field, QObject *context, std::function<void()> handler)
@@ -167,9 +172,5 @@ void Hub3aTab::connectChange(Hub3aField field, QObject *context, std::function<v
 
 void Hub3aTab::paintPreview(QPainter &painter)
 {
-    painter.fillRect(m_preview.rect(), Qt::white); // the paper
-    const QSizeF slip = Hub3aForm::sizeMm;
-    paintHub3aSlip(
-        painter, QTransform::fromScale(m_preview.width() / slip.width(), m_preview.height() / slip.height()),
-        PrintMode::Complete, record(), {std::nullopt, &m_fonts});
+    m_picture.paint(painter, m_preview.size(), record());
 }

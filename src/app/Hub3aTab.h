@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/Hub3aRecord.h"
-#include "render/FittedFonts.h"
+#include "render/Hub3aPreview.h"
 #include "ui/SlipFieldAccess.h"
 
 #include <QObject>
@@ -42,9 +42,11 @@ public:
     QString text(Hub3aField field) const;
     // Sets a field to what it keeps of text (cleanHub3aText), as stored defaults are set.
     void setText(Hub3aField field, const QString &text);
-    // The fields by control name, as the stored defaults reach them.
-    QString fieldText(QLatin1StringView control) const override;
-    void setFieldText(QLatin1StringView control, const QString &text) override;
+    // The same by form field, as the stored defaults reach them: set as setText sets them.
+    QString fieldText(FormField field) const override;
+    void setFieldText(FormField field, const QString &text) override;
+    // The control that holds the field.
+    QWidget *control(Hub3aField field) const;
 
     void connectChange(Hub3aField field, QObject *context, std::function<void()> handler);
 
@@ -64,7 +66,7 @@ private:
     QCheckBox *m_urgent = nullptr;
     CheckMark *m_amountMark = nullptr;
     CheckMark *m_dateMark = nullptr;
-    FittedFonts m_fonts; // kept from one repaint to the next
+    Hub3aPreview m_picture; // kept from one repaint to the next
 };
 
 // What the status bar says when an edit drops characters that a HUB-3A field does not take.

@@ -1,8 +1,9 @@
 #include "app/PartnerFields.h"
 
 #include "partners/PartnerEntry.h"
-#include "ui/Defaults.h"
-#include "ui/SlipControlTable.h"
+#include "ui/SlipFieldAccess.h"
+
+#include <optional>
 
 namespace {
 
@@ -16,13 +17,14 @@ struct PartnerFieldNames
     const char *number;
 };
 
-// The controls of a target's partner fields; those the target lacks are empty.
-struct PartnerControls
+// A target's partner fields; those the target lacks are nothing.
+struct PartnerFormFields
 {
-    QLatin1StringView name, account, model, number;
+    FormField name;
+    std::optional<FormField> account, model, number;
 };
 
-PartnerControls controlsOf(PickTarget target)
+PartnerFormFields fieldsOf(PickTarget target)
 {
     static constexpr PartnerFieldNames table[] = {
         {SlipKind::Uplatnica, "payer", nullptr, nullptr, nullptr},
@@ -31,41 +33,45 @@ PartnerControls controlsOf(PickTarget target)
         {SlipKind::Zorvat, "recipient", "recipientAccount", "recipientReferenceModel", "recipientReference"},
     };
     const PartnerFieldNames &fields = table[static_cast<int>(target) - 1];
-    const auto control = [&fields](const char *field) {
-        return field ? controlOf(fields.kind, QLatin1StringView(field)) : QLatin1StringView();
+    const FormKind form = formKindOf(fields.kind);
+    const auto field = [form](const char *name) -> std::optional<FormField> {
+        if (!name)
+            return std::nullopt;
+        return formFieldNamed(form, QLatin1StringView(name));
     };
-    return {control(fields.name), control(fields.account), control(fields.model), control(fields.number)};
+    return {formFieldNamed(form, QLatin1StringView(fields.name)), field(fields.account), field(fields.model),
+            field(fields.number)};
 }
 
 } // namespace
 
-QLatin1StringView partnerNameControl(PickTarget target)
+FormField partnerNameField(PickTarget target)
 {
-    return controlsOf(target).name;
+    return fieldsOf(target).name;
 }
 
 void takePartner(SlipFieldAccess &fields, PickTarget target, const QString &entry)
 {
-    const PartnerControls c = controlsOf(target);
+    const PartnerFormFields f = fieldsOf(target);
     const PartnerParts parts = SplitPartner(entry);
-    fields.setFieldText(c.name, parts.name);
-    if (c.account.isEmpty())
+    fields.setFieldText(f.name, parts.name);
+    if (!f.account)
         return;
-    fields.setFieldText(c.account, parts.account);
+    fields.setFieldText(*f.account, parts.account);
     const qsizetype space = parts.reference.indexOf(u' ');
     if (space >= 0) {
-        fields.setFieldText(c.model, parts.reference.left(space));
-        fields.setFieldText(c.number, parts.reference.mid(space + 1));
+        fields.setFieldText(*f.model, parts.reference.left(space));
+        fields.setFieldText(*f.number, parts.reference.mid(space + 1));
     } else {
-        fields.setFieldText(c.number, parts.reference);
+        fields.setFieldText(*f.number, parts.reference);
     }
 }
 
 QString partnerFromFields(const SlipFieldAccess &fields, PickTarget target)
 {
-    const PartnerControls c = controlsOf(target);
-    const auto text = [&fields](QLatin1StringView control) {
-        return control.isEmpty() ? QString() : fields.fieldText(control);
+    const PartnerFormFields f = fieldsOf(target);
+    const auto text = [&fields](const std::optional<FormField> &field) {
+        return field ? fields.fieldText(*field) : QString();
     };
-    return joinPartner(text(c.name), text(c.account), joinReference(text(c.model), text(c.number)));
+    return joinPartner(text(f.name), text(f.account), joinReference(text(f.model), text(f.number)));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/FormField.h"
+
 #include <QString>
 
 class SlipFieldAccess;
@@ -22,5 +24,5 @@ void takePartner(SlipFieldAccess &fields, PickTarget target, const QString &entr
 // The partner entry made of the target's name, account, model and number fields.
 QString partnerFromFields(const SlipFieldAccess &fields, PickTarget target);
 
-// The control holding the target's name.
-QLatin1StringView partnerNameControl(PickTarget target);
+// The field holding the target's name.
+FormField partnerNameField(PickTarget target);

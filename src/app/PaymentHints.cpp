@@ -5,13 +5,12 @@
 #include "payments/Hub3aChecks.h"
 #include "payments/PaymentFields.h"
 #include "ui/CheckMark.h"
-#include "ui/Hub3aControlTable.h"
-#include "ui/SlipControlTable.h"
 
 #include <QEvent>
 #include <QLineEdit>
 #include <QToolButton>
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 
@@ -51,10 +50,10 @@ struct TabFields
     std::span<const PaymentField> fields;
     PaymentHints::FieldCheck check;
     std::span<const FieldMark> marks;
-    std::function<QLatin1StringView(QLatin1StringView field)> controlOf;
+    FormKind form;
+    std::function<QWidget *(FormField)> control;
     const SlipFieldAccess *texts;
-    std::function<void(QLatin1StringView control, QObject *context, std::function<void()> handler)>
-        connectChange;
+    std::function<void(FormField field, QObject *context, std::function<void()> handler)> connectChange;
 };
 
 constexpr int gap = 3;
@@ -107,41 +106,39 @@ CheckMark *placeMark(QWidget *control, MarkPlace place)
 
 } // namespace
 
-PaymentHints::PaymentHints(QWidget &window, SlipControls &fields, Hub3aTab &hub3a,
+PaymentHints::PaymentHints(SlipControls &fields, Hub3aTab &hub3a,
                            std::function<void(const QString &)> showHint)
     : m_showHint(std::move(showHint))
 {
-    const auto connectSlipField = [&fields](QLatin1StringView control, QObject *context,
+    const auto slipControl = [&fields](FormField field) { return fields.control(field); };
+    const auto connectSlipField = [&fields](FormField field, QObject *context,
                                             std::function<void()> handler) {
-        fields.connectChange(control, context, std::move(handler));
+        fields.connectChange(field, context, std::move(handler));
     };
     const TabFields tabs[] = {
-        {paymentFields(SlipKind::Uplatnica), checkPaymentField, uplatnicaMarks,
-         [](QLatin1StringView field) { return controlOf(SlipKind::Uplatnica, field); }, &fields,
-         connectSlipField},
-        {paymentFields(SlipKind::Zorvat), checkPaymentField, zorvatMarks,
-         [](QLatin1StringView field) { return controlOf(SlipKind::Zorvat, field); }, &fields,
-         connectSlipField},
-        {hub3aPaymentFields(), checkHub3aPaymentField, hub3aMarks,
-         [](QLatin1StringView field) { return hub3aControlOf(field); }, &hub3a,
-         [&hub3a](QLatin1StringView control, QObject *context, std::function<void()> handler) {
-             hub3a.connectChange(*hub3aFieldOfControl(control), context, std::move(handler));
+        {paymentFields(SlipKind::Uplatnica), checkPaymentField, uplatnicaMarks, FormKind::Uplatnica,
+         slipControl, &fields, connectSlipField},
+        {paymentFields(SlipKind::Zorvat), checkPaymentField, zorvatMarks, FormKind::Zorvat, slipControl,
+         &fields, connectSlipField},
+        {hub3aPaymentFields(), checkHub3aPaymentField, hub3aMarks, FormKind::Hub3a,
+         [&hub3a](FormField field) { return hub3a.control(static_cast<Hub3aField>(field.index)); }, &hub3a,
+         [&hub3a](FormField field, QObject *context, std::function<void()> handler) {
+             hub3a.connectChange(static_cast<Hub3aField>(field.index), context, std::move(handler));
          }},
     };
     for (const TabFields &tab : tabs) {
         const size_t first = m_hints.size();
         for (const PaymentField &field : tab.fields) {
-            const QLatin1StringView controlName = tab.controlOf(field.fieldName());
-            const QLatin1StringView modelControlName =
-                field.isReference() ? tab.controlOf(QLatin1StringView(field.modelField))
-                                    : QLatin1StringView();
-            auto *control = window.findChild<QWidget *>(controlName);
-            QWidget *modelControl =
-                field.isReference() ? window.findChild<QWidget *>(modelControlName) : nullptr;
+            const FormField entry = formFieldNamed(tab.form, field.fieldName());
+            const std::optional<FormField> modelEntry =
+                field.isReference()
+                    ? std::optional(formFieldNamed(tab.form, QLatin1StringView(field.modelField)))
+                    : std::nullopt;
+            QWidget *control = tab.control(entry);
+            QWidget *modelControl = modelEntry ? tab.control(*modelEntry) : nullptr;
             CheckMark *mark = placeMark(control, markPlace(tab.marks, field.fieldName()));
-            mark->setObjectName(controlName + QStringLiteral("Check"));
-            m_hints.push_back(
-                {&field, tab.check, tab.texts, controlName, modelControlName, control, modelControl, mark});
+            mark->setObjectName(control->objectName() + QStringLiteral("Check"));
+            m_hints.push_back({&field, tab.check, tab.texts, entry, modelEntry, control, modelControl, mark});
         }
         // Connected once the tab's hints are all listed, so the hints keep their places.
         for (size_t i = first; i < m_hints.size(); ++i) {
@@ -150,9 +147,9 @@ PaymentHints::PaymentHints(QWidget &window, SlipControls &fields, Hub3aTab &hub3
                 if (control)
                     control->installEventFilter(this);
             }
-            for (const QLatin1StringView name : {hint.controlName, hint.modelControlName}) {
-                if (!name.isEmpty())
-                    tab.connectChange(name, this, [this, i] { recheck(m_hints[i]); });
+            for (const std::optional<FormField> &entry : {std::optional(hint.entry), hint.modelEntry}) {
+                if (entry)
+                    tab.connectChange(*entry, this, [this, i] { recheck(m_hints[i]); });
             }
             recheck(m_hints[i]);
         }
@@ -174,8 +171,8 @@ void PaymentHints::addFormMarks(const Hub3aTab &hub3a)
 
 void PaymentHints::recheck(Hint &hint)
 {
-    const QString model = hint.modelControl ? hint.texts->fieldText(hint.modelControlName) : QString();
-    const CheckResult result = hint.check(*hint.field, hint.texts->fieldText(hint.controlName), model);
+    const QString model = hint.modelEntry ? hint.texts->fieldText(*hint.modelEntry) : QString();
+    const CheckResult result = hint.check(*hint.field, hint.texts->fieldText(hint.entry), model);
     hint.mark->setResult(result);
     if (hint.control->hasFocus() || (hint.modelControl && hint.modelControl->hasFocus()))
         m_showHint(result.message);

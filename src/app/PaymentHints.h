@@ -1,9 +1,11 @@
 #pragma once
 
-#include <QLatin1StringView>
+#include "model/FormField.h"
+
 #include <QObject>
 
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -27,8 +29,7 @@ class PaymentHints : public QObject
     Q_OBJECT
 
 public:
-    PaymentHints(QWidget &window, SlipControls &fields, Hub3aTab &hub3a,
-                 std::function<void(const QString &)> showHint);
+    PaymentHints(SlipControls &fields, Hub3aTab &hub3a, std::function<void(const QString &)> showHint);
 
     // How a tab checks one of its payment fields: its text and, for a reference, the model's.
     using FieldCheck = CheckResult (*)(const PaymentField &, const QString &, const QString &);
@@ -41,8 +42,9 @@ private:
     {
         const PaymentField *field;
         FieldCheck check;
-        const SlipFieldAccess *texts;                    // where the field's texts are read
-        QLatin1StringView controlName, modelControlName; // the model's is empty for an account
+        const SlipFieldAccess *texts; // where the field's texts are read
+        FormField entry;
+        std::optional<FormField> modelEntry; // nothing for an account
         QWidget *control;
         QWidget *modelControl;
         CheckMark *mark;

@@ -33,6 +33,14 @@ SlipControls::SlipControls(QWidget &window)
     }
 }
 
+EntryField &SlipControls::field(FormField field) const
+{
+    const std::optional<SlipKind> kind = olderSlipKind(field.form);
+    if (!kind)
+        throw std::logic_error("the older forms' controls hold no HUB-3A field");
+    return *m_fields[kindIndex(*kind)].at(static_cast<size_t>(field.index));
+}
+
 EntryField &SlipControls::field(QLatin1StringView control) const
 {
     for (const SlipKind kind : kinds) {
@@ -44,14 +52,40 @@ EntryField &SlipControls::field(QLatin1StringView control) const
                            std::string(control.data(), static_cast<size_t>(control.size())));
 }
 
-QString SlipControls::fieldText(QLatin1StringView control) const
+QString SlipControls::fieldText(FormField field) const
+{
+    return this->field(field).fieldText();
+}
+
+void SlipControls::setFieldText(FormField field, const QString &text)
+{
+    this->field(field).setFieldText(text);
+}
+
+void SlipControls::connectChange(FormField field, QObject *context, std::function<void()> handler)
+{
+    this->field(field).connectChange(context, std::move(handler));
+}
+
+QWidget *SlipControls::control(FormField field) const
+{
+    return dynamic_cast<QWidget *>(&this->field(field));
+}
+
+QString SlipControls::controlText(QLatin1StringView control) const
 {
     return field(control).fieldText();
 }
 
-void SlipControls::setFieldText(QLatin1StringView control, const QString &text)
+void SlipControls::setControlText(QLatin1StringView control, const QString &text)
 {
     field(control).setFieldText(text);
+}
+
+void SlipControls::connectControlChange(QLatin1StringView control, QObject *context,
+                                        std::function<void()> handler)
+{
+    field(control).connectChange(context, std::move(handler));
 }
 
 SlipRecord SlipControls::record(SlipKind kind) const
@@ -68,9 +102,4 @@ void SlipControls::setRecord(const SlipRecord &record)
     const auto &fields = m_fields[kindIndex(record.kind)];
     for (size_t i = 0; i < fields.size(); ++i)
         fields[i]->setFieldText(record.texts[i]);
-}
-
-void SlipControls::connectChange(QLatin1StringView control, QObject *context, std::function<void()> handler)
-{
-    field(control).connectChange(context, std::move(handler));
 }

@@ -119,7 +119,7 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     setUpControls();
     connectHandlers();
     m_paymentHints = std::make_unique<PaymentHints>(
-        *this, *m_fields, *m_hub3a, [this](const QString &hint) { m_statusPanels->showFieldHint(hint); });
+        *m_fields, *m_hub3a, [this](const QString &hint) { m_statusPanels->showFieldHint(hint); });
     new FileDrop(this, [this](const QStringList &paths) { runHandler([&] { openFiles(paths); }); });
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -149,7 +149,7 @@ void TForm1::setUpControls()
 void TForm1::connectHandlers()
 {
     for (const ChangeRow &row : changeHandlers)
-        m_fields->connectChange(QLatin1StringView(row.control), this, handlerCall(this, row.handler));
+        m_fields->connectControlChange(QLatin1StringView(row.control), this, handlerCall(this, row.handler));
     for (const ButtonRow &row : buttons)
         connectHandler(findChild<QAbstractButton *>(QLatin1StringView(row.button)), &QAbstractButton::clicked,
                        this, row.handler);
@@ -218,8 +218,8 @@ UplatnicaData TForm1::uplatnicaData() const
 ZorvatData TForm1::zorvatData() const
 {
     return ZorvatData::fromTexts(m_fields->record(SlipKind::Zorvat).texts,
-                                 m_fields->fieldText(QLatin1StringView("Edit2")),
-                                 m_fields->fieldText(QLatin1StringView("Edit1")));
+                                 m_fields->controlText(QLatin1StringView("Edit2")),
+                                 m_fields->controlText(QLatin1StringView("Edit1")));
 }
 
 Hub3aRecord TForm1::hub3aData() const
@@ -268,7 +268,7 @@ void TForm1::clearFields(SlipKind kind)
 {
     const auto clear = [this](const auto &order) {
         for (const char *control : order)
-            m_fields->setFieldText(QLatin1StringView(control), QString());
+            m_fields->setControlText(QLatin1StringView(control), QString());
     };
     if (kind == SlipKind::Uplatnica) {
         clear(uplatnicaClearOrder);
@@ -361,7 +361,7 @@ void TForm1::SpeedButton12Click()
 void TForm1::addPartner(PickTarget group)
 {
     m_services.partners.append(partnerFromFields(*m_fields, group));
-    m_services.dialogs.showMessage(m_fields->fieldText(partnerNameControl(group)) +
+    m_services.dialogs.showMessage(m_fields->fieldText(partnerNameField(group)) +
                                    QStringLiteral("  je dodan u bazu!"));
     m_services.partners.warnIfNotSavedAtExit();
 }

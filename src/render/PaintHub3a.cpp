@@ -148,6 +148,8 @@ void drawOnPainter(QPainter &painter, const QTransform &mmToPainter, const Hub3a
         if (options.barcodeDotsPerInch)
             surface.setBarcodeDotsPerInch(options.barcodeDotsPerInch->width(),
                                           options.barcodeDotsPerInch->height());
+        if (options.barcode)
+            surface.keepBarcodeIn(*options.barcode);
         draw(surface);
     }
     painter.restore();

@@ -10,6 +10,7 @@
 #include <optional>
 
 class FittedFonts;
+class KeptBarcode;
 class QPainter;
 class QTransform;
 
@@ -28,6 +29,7 @@ struct Hub3aPaintOptions
 {
     std::optional<QSizeF> barcodeDotsPerInch;
     FittedFonts *fonts = nullptr;
+    KeptBarcode *barcode = nullptr; // the last symbol drawn, kept by a preview
 };
 
 // The slip in mode onto painter, where mmToPainter takes millimetres from the slip's top-left

@@ -2,6 +2,7 @@
 
 #include "render/BarcodePlacement.h"
 #include "render/BarcodeSymbol.h"
+#include "render/KeptBarcode.h"
 
 #include <QColor>
 #include <QFontMetricsF>
@@ -141,7 +142,9 @@ int QPainterSurface::measureWidth(const QString &text)
 
 void QPainterSurface::paintBarcode(int x1, int y1, int x2, int y2, const QByteArray &payload)
 {
-    const BarcodeSymbol symbol = BarcodeSymbol::hub3a(payload);
+    std::optional<BarcodeSymbol> ownSymbol;
+    const BarcodeSymbol &symbol =
+        m_keptBarcode ? m_keptBarcode->symbolOf(payload) : ownSymbol.emplace(BarcodeSymbol::hub3a(payload));
     // Modules are placed in device units, where pixels and printer dots are whole. The combined
     // transform, not the device transform: a widget painted inside its window keeps its offset in
     // the window's backing store after resetTransform(), which the device transform includes.

@@ -8,6 +8,8 @@
 
 #include <optional>
 
+class KeptBarcode;
+
 // A DrawingSurface over any QPainter (preview widget, QImage, printer, PDF). Lines are aliased;
 // a dotted pen draws one pixel on, one off. Fonts are fitted to the requested cell height.
 class QPainterSurface : public DrawingSurface
@@ -22,6 +24,8 @@ public:
     // The resolution a barcode's modules are measured in, across and down: the device's own, unless
     // a printer's calibration scales the page, when it is the device's dots per inch of paper.
     void setBarcodeDotsPerInch(double across, double down) { m_barcodeDotsPerInch = QSizeF(across, down); }
+    // Takes barcode symbols from kept, which a preview keeps from one repaint to the next.
+    void keepBarcodeIn(KeptBarcode &kept) { m_keptBarcode = &kept; }
 
 protected:
     void paintMove(int x, int y) override;
@@ -42,4 +46,5 @@ private:
     FittedFonts &m_fonts;
     std::optional<PenState> m_painterPen; // the pen last given to the painter for lines
     std::optional<QSizeF> m_barcodeDotsPerInch;
+    KeptBarcode *m_keptBarcode = nullptr;
 };

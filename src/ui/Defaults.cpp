@@ -1,8 +1,5 @@
 #include "ui/Defaults.h"
 
-#include "ui/Hub3aControlTable.h"
-#include "ui/SlipControlTable.h"
-
 #include <span>
 
 namespace {
@@ -16,27 +13,9 @@ struct DefaultValue
     QString name() const { return QLatin1StringView(valueName); }
 };
 
-// The control that holds a field of the group's form, by the field's name.
-using ControlOf = QLatin1StringView (*)(QLatin1StringView field);
-
-QLatin1StringView uplatnicaControl(QLatin1StringView field)
-{
-    return controlOf(SlipKind::Uplatnica, field);
-}
-
-QLatin1StringView zorvatControl(QLatin1StringView field)
-{
-    return controlOf(SlipKind::Zorvat, field);
-}
-
-QLatin1StringView hub3aControl(QLatin1StringView field)
-{
-    return hub3aControlOf(field);
-}
-
 struct Group
 {
-    ControlOf control;
+    FormKind form;
     std::span<const DefaultValue> values;
 };
 
@@ -65,24 +44,24 @@ Group groupOf(DefaultGroup group)
 {
     switch (group) {
     case DefaultGroup::UplatnicaPayer:
-        return {uplatnicaControl, uplatnicaPayer};
+        return {FormKind::Uplatnica, uplatnicaPayer};
     case DefaultGroup::UplatnicaRecipient:
-        return {uplatnicaControl, uplatnicaRecipient};
+        return {FormKind::Uplatnica, uplatnicaRecipient};
     case DefaultGroup::ZorvatPayer:
-        return {zorvatControl, zorvatPayer};
+        return {FormKind::Zorvat, zorvatPayer};
     case DefaultGroup::ZorvatRecipient:
-        return {zorvatControl, zorvatRecipient};
+        return {FormKind::Zorvat, zorvatRecipient};
     case DefaultGroup::ZorvatCodes:
-        return {zorvatControl, zorvatCodes};
+        return {FormKind::Zorvat, zorvatCodes};
     case DefaultGroup::Hub3aPayer:
-        return {hub3aControl, hub3aPayer};
+        return {FormKind::Hub3a, hub3aPayer};
     }
     return {};
 }
 
-QLatin1StringView controlOf(const Group &group, const DefaultValue &value)
+FormField fieldOf(const Group &group, const DefaultValue &value)
 {
-    return group.control(QLatin1StringView(value.field));
+    return formFieldNamed(group.form, QLatin1StringView(value.field));
 }
 
 void loadValues(const SettingsStore &store, SlipFieldAccess &fields, const Group &group)
@@ -91,7 +70,7 @@ void loadValues(const SettingsStore &store, SlipFieldAccess &fields, const Group
     for (const DefaultValue &value : group.values)
         names.append(value.name());
     store.ReadSettings(names, [&](qsizetype index, const QString &text) {
-        fields.setFieldText(controlOf(group, group.values[static_cast<size_t>(index)]), text);
+        fields.setFieldText(fieldOf(group, group.values[static_cast<size_t>(index)]), text);
     });
 }
 
@@ -101,10 +80,10 @@ void LoadUplatnicaDefaults(const SettingsStore &store, SlipFieldAccess &fields)
 {
     loadValues(store, fields, groupOf(DefaultGroup::UplatnicaPayer));
     const Group recipientGroup = groupOf(DefaultGroup::UplatnicaRecipient);
-    loadValues(store, fields, {recipientGroup.control, recipientGroup.values.first(1)});
-    if (fields.fieldText(controlOf(recipientGroup, recipientGroup.values.front())).isEmpty())
+    loadValues(store, fields, {recipientGroup.form, recipientGroup.values.first(1)});
+    if (fields.fieldText(fieldOf(recipientGroup, recipientGroup.values.front())).isEmpty())
         return;
-    loadValues(store, fields, {recipientGroup.control, recipientGroup.values.subspan(1)});
+    loadValues(store, fields, {recipientGroup.form, recipientGroup.values.subspan(1)});
 }
 
 void LoadZorvatDefaults(const SettingsStore &store, SlipFieldAccess &fields)
@@ -123,5 +102,5 @@ void StoreDefaults(const SettingsStore &store, const SlipFieldAccess &fields, De
 {
     const Group values = groupOf(group);
     for (const DefaultValue &value : values.values)
-        store.WriteSetting(value.name(), fields.fieldText(controlOf(values, value)));
+        store.WriteSetting(value.name(), fields.fieldText(fieldOf(values, value)));
 }

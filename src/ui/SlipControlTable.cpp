@@ -1,8 +1,8 @@
 #include "ui/SlipControlTable.h"
 
+#include "ui/Hub3aControlTable.h"
+
 #include <array>
-#include <stdexcept>
-#include <string>
 
 namespace {
 
@@ -28,13 +28,11 @@ QLatin1StringView controlOf(SlipKind kind, int fieldIndex)
     return QLatin1StringView(controlsOf(kind).at(static_cast<size_t>(fieldIndex)));
 }
 
-QLatin1StringView controlOf(SlipKind kind, QLatin1StringView field)
+QLatin1StringView controlOf(FormField field)
 {
-    const int index = slipFieldIndex(kind, field);
-    if (index < 0)
-        throw std::logic_error("no slip field " +
-                               std::string(field.data(), static_cast<size_t>(field.size())));
-    return controlOf(kind, index);
+    if (const std::optional<SlipKind> kind = olderSlipKind(field.form))
+        return controlOf(*kind, field.index);
+    return hub3aControlOf(static_cast<Hub3aField>(field.index));
 }
 
 int fieldIndexOfControl(SlipKind kind, QLatin1StringView control)

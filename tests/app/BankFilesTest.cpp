@@ -1,5 +1,5 @@
 #include "app/BankFiles.h"
-#include "../print/FakePrinter.h"
+#include "FakePrinter.h"
 #include "Hub3aRecordOf.h"
 #include "UserErrorOf.h"
 #include "WindowFixture.h"

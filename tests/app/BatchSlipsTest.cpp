@@ -1,6 +1,6 @@
 #include "app/BatchSlips.h"
-#include "../print/FakePrinter.h"
 #include "Bounds.h"
+#include "FakePrinter.h"
 #include "UserErrorOf.h"
 #include "WindowFixture.h"
 #include "app/BatchOutputDialog.h"

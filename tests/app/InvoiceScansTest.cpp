@@ -1,5 +1,5 @@
 #include "app/InvoiceScans.h"
-#include "../print/FakePrinter.h"
+#include "FakePrinter.h"
 #include "InvoiceDocuments.h"
 #include "WindowFixture.h"
 #include "app/BatchSlips.h"

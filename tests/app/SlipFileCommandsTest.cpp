@@ -1,28 +1,8 @@
-#include "Bounds.h"
-#include "WindowFixture.h"
-
-#include <QFile>
+#include "SlipFileCommandsFixture.h"
 
 namespace {
 
-class SlipFileCommands : public WindowFixture
-{
-protected:
-    QString path(const char *name) const { return dir.filePath(QLatin1StringView(name)); }
-    void writeFile(const QString &file, const QByteArray &bytes)
-    {
-        QFile f(file);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
-    void load(const QString &file)
-    {
-        dialogs.setNextFileName(file);
-        app()->runReportingErrors([&] { trigger("Uitaj1"); });
-    }
-};
-
-TEST_F(SlipFileCommands, SavedPaymentSlipLoadsBackIntoItsFields)
+TEST_F(SlipFileCommandsTest, SavedPaymentSlipLoadsBackIntoItsFields)
 {
     SlipRecord record{SlipKind::Uplatnica,
                       {QStringLiteral("10000"), QStringLiteral("Ivan Horvat"),
@@ -45,7 +25,7 @@ TEST_F(SlipFileCommands, SavedPaymentSlipLoadsBackIntoItsFields)
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(SlipFileCommands, TransferOrderLoadsInTheBackgroundAndKeepsPlaceAndDate)
+TEST_F(SlipFileCommandsTest, TransferOrderLoadsInTheBackgroundAndKeepsPlaceAndDate)
 {
     selectTab(SlipKind::Zorvat);
     set("Nalogodavac", QStringLiteral("Firma d.o.o.\r\nIlica 1"));
@@ -64,7 +44,7 @@ TEST_F(SlipFileCommands, TransferOrderLoadsInTheBackgroundAndKeepsPlaceAndDate)
     EXPECT_EQ(text("Edit2"), QStringLiteral("Zagreb"));
 }
 
-TEST_F(SlipFileCommands, ShortLowerCaseFileFillsWhatItHasAndEmptiesTheRest)
+TEST_F(SlipFileCommandsTest, ShortLowerCaseFileFillsWhatItHasAndEmptiesTheRest)
 {
     window->fields().setRecord(SlipRecord{SlipKind::Uplatnica,
                                           {QStringLiteral("1"), QString(), QString(), QString(),
@@ -79,37 +59,7 @@ TEST_F(SlipFileCommands, ShortLowerCaseFileFillsWhatItHasAndEmptiesTheRest)
     EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, expected.texts);
 }
 
-// Files as big as a slip file may be, a quarter of a megabyte in every field, load one over the
-// other and are drawn in time that grows with them: letters, then digits (one run without a
-// break), then spaces.
-TEST_F(SlipFileCommands, HugeFieldsLoadAndDrawInTimeGrowingWithThem)
-{
-    showWindow();
-    for (const char *kind : {"UPLATNICA", "ZORVAT"}) {
-        for (const char fill : {'x', '7', ' '}) {
-            const auto fileOf = [&](qint64 fieldSize) {
-                QByteArray bytes = QByteArray("TIP=") + kind + "\r\n";
-                for (int field = 0; field < 14; ++field)
-                    bytes += QByteArray(fieldSize, fill) + "\r\n";
-                return bytes;
-            };
-            writeFile(path("small"), fileOf(62'500));
-            writeFile(path("huge"), fileOf(250'000));
-            const Growth growth = growthOf(
-                [&](qint64 fieldSize) {
-                    load(path(fieldSize == 250'000 ? "huge" : "small"));
-                    QApplication::processEvents();
-                },
-                62'500, 250'000);
-            EXPECT_TRUE(growth.within(8)) << kind << " " << fill << ": " << growth;
-            const char *memo = kind == std::string_view("UPLATNICA") ? "Memo1" : "Nalogodavac";
-            EXPECT_EQ(text(memo), QString(250'000, QLatin1Char(fill))) << kind << " " << fill;
-        }
-    }
-    EXPECT_EQ(dialogs.errors, QStringList());
-}
-
-TEST_F(SlipFileCommands, BadFilesChangeNothingAndSaySo)
+TEST_F(SlipFileCommandsTest, BadFilesChangeNothingAndSaySo)
 {
     set("Memo1", QStringLiteral("kept"));
     writeFile(path("other"), "TIP=NALOG\r\nx\r\n");
@@ -128,7 +78,7 @@ TEST_F(SlipFileCommands, BadFilesChangeNothingAndSaySo)
     EXPECT_EQ(dialogs.errors.size(), 1);
 }
 
-TEST_F(SlipFileCommands, SaveReplacesAnExistingFileAndReportsAFailure)
+TEST_F(SlipFileCommandsTest, SaveReplacesAnExistingFileAndReportsAFailure)
 {
     writeFile(path("old"), QByteArray(1000, 'x'));
     dialogs.setNextFileName(path("old"));

@@ -41,10 +41,13 @@ protected:
         EXPECT_NE(found, nullptr) << name;
         return found;
     }
-    QString text(const char *control) const { return window->fields().fieldText(QLatin1StringView(control)); }
+    QString text(const char *control) const
+    {
+        return window->fields().controlText(QLatin1StringView(control));
+    }
     void set(const char *control, const QString &value)
     {
-        window->fields().setFieldText(QLatin1StringView(control), value);
+        window->fields().setControlText(QLatin1StringView(control), value);
     }
     void click(const char *button) { QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton); }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }

@@ -1,5 +1,5 @@
 #include "batch/SlipBatchPrint.h"
-#include "../print/FakePrinter.h"
+#include "FakePrinter.h"
 #include "PdfSlips.h"
 #include "QtPrinters.h"
 #include "UserErrorOf.h"

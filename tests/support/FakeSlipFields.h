@@ -1,20 +1,21 @@
 #pragma once
 
+#include "ui/SlipControlTable.h"
 #include "ui/SlipFieldAccess.h"
 
 #include <QMap>
 #include <QStringList>
 
-// The entry controls as a map from control name to text, logging every field that is set; for
-// tests, benchmarks and fuzzers.
+// The entry fields as a map from the name of the control holding each (SlipControlTable.h) to its
+// text, logging every field that is set; for tests, benchmarks and fuzzers.
 class FakeSlipFields : public SlipFieldAccess
 {
 public:
-    QString fieldText(QLatin1StringView control) const override { return texts.value(QString(control)); }
-    void setFieldText(QLatin1StringView control, const QString &text) override
+    QString fieldText(FormField field) const override { return texts.value(QString(controlOf(field))); }
+    void setFieldText(FormField field, const QString &text) override
     {
-        texts[QString(control)] = text;
-        setOrder.append(QString(control));
+        texts[QString(controlOf(field))] = text;
+        setOrder.append(QString(controlOf(field)));
     }
 
     QMap<QString, QString> texts;

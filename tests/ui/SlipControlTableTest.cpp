@@ -18,10 +18,12 @@ TEST(SlipControlTable, EachFieldHasItsControlInTheCanonicalOrder)
     }
     EXPECT_EQ(fieldIndexOfControl(SlipKind::Zorvat, QLatin1StringView("pb22")), 10);
     EXPECT_EQ(fieldIndexOfControl(SlipKind::Uplatnica, QLatin1StringView("pb22")), -1);
-    EXPECT_EQ(controlOf(SlipKind::Zorvat, QLatin1StringView("recipientReference")),
+    EXPECT_EQ(controlOf(formFieldNamed(FormKind::Zorvat, QLatin1StringView("recipientReference"))),
               QLatin1StringView("pb22"));
-    EXPECT_EQ(controlOf(SlipKind::Uplatnica, QLatin1StringView("referenceModel")),
+    EXPECT_EQ(controlOf(formFieldNamed(FormKind::Uplatnica, QLatin1StringView("referenceModel"))),
               QLatin1StringView("MaskEdit6"));
+    EXPECT_EQ(controlOf(formFieldNamed(FormKind::Hub3a, QLatin1StringView("payerIban"))),
+              QLatin1StringView("Hub3aPayerIban"));
 }
 
 } // namespace

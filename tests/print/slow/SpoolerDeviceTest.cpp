@@ -1,19 +1,14 @@
-#include "FakeUserDialogs.h"
 #include "PdfPage.h"
 #include "QtPrinters.h"
-#include "SpoolerTest.h"
-#include "UserErrorOf.h"
+#include "SpoolerDialogTest.h"
 #include "print/CupsSubmit.h"
-#include "print/PlatformPrinter.h"
 
 #include <QPainter>
 
 namespace {
 
-TEST_F(SpoolerTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitScale)
+TEST_F(SpoolerDialogTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitScale)
 {
-    FakeUserDialogs dialogs;
-    PlatformPrinter printer(dialogs);
     const int index = refreshUntil(printer, spooler->queue());
     ASSERT_GE(index, 0) << "the test queue is not listed";
     EXPECT_EQ(printer.Printers().last(), QStringLiteral("PDF datoteka"));
@@ -48,10 +43,6 @@ TEST_F(SpoolerTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitScale)
     EXPECT_NEAR(left.to, area.top() + 56.0, 0.3);
 }
 
-} // namespace
-
-namespace {
-
 TEST_F(SpoolerTest, AJobTheSpoolerRefusesIsReportedNotLost)
 {
     const QString error = userErrorOf([] {
@@ -63,14 +54,8 @@ TEST_F(SpoolerTest, AJobTheSpoolerRefusesIsReportedNotLost)
     EXPECT_GT(error.size(), 41);
 }
 
-} // namespace
-
-namespace {
-
-TEST_F(SpoolerTest, TheListChangesOnlyAtRefreshAndAVanishedPrinterGivesWayToTheFirst)
+TEST_F(SpoolerDialogTest, TheListChangesOnlyAtRefreshAndAVanishedPrinterGivesWayToTheFirst)
 {
-    FakeUserDialogs dialogs;
-    PlatformPrinter printer(dialogs);
     printer.setPrinterIndex(refreshUntil(printer, spooler->queue()));
     const QStringList listed = printer.Printers();
 

@@ -1,22 +1,8 @@
-#include "FakePrintSource.h"
-#include "FakeUserDialogs.h"
 #include "Hub3aTestSlips.h"
 #include "PdfPage.h"
 #include "PrintedSlipChecks.h"
 #include "QtPrinters.h"
-#include "SpoolerTest.h"
-#include "UserErrorOf.h"
-#include "model/SettingsStore.h"
-#include "print/Hub3aSlipPage.h"
-#include "print/PlatformPrinter.h"
-#include "print/PrintProp.h"
-#include "print/PrnCalibrate.h"
-
-#include <QComboBox>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
+#include "SpoolerDialogTest.h"
 
 #include <gtest/gtest.h>
 
@@ -26,44 +12,14 @@ using namespace Hub3aTestSlips;
 namespace {
 
 // The HUB-3A slip printed with the print dialog on the private spooler's queue.
-class Hub3aSpoolerTest : public SpoolerTest
+class Hub3aSpoolerTest : public SpoolerDialogTest
 {
 protected:
-    void SetUp() override
-    {
-        SpoolerTest::SetUp();
-        if (IsSkipped())
-            return;
-        ASSERT_TRUE(dir.isValid());
-        source.kind = FormKind::Hub3a;
-    }
-
     std::optional<SpooledJob> printWithDialog(const Hub3aRecord &record, const char *radio, SlipPlace place)
     {
         source.hub3a = record;
-        TForm4 calibration(printer, store, source);
-        TForm3 form(printer, store, source, calibration);
-        form.show();
-        auto *box = form.findChild<QComboBox *>(u"ComboBox1"_s);
-        EXPECT_TRUE(QTest::qWaitFor([&] {
-            form.FormActivate(); // reads the printer list again, see refreshUntil
-            return box->findText(spooler->queue()) >= 0;
-        }));
-        box->setCurrentIndex(box->findText(spooler->queue()));
-        form.findChild<QRadioButton *>(QLatin1StringView(radio))->setChecked(true);
-        form.findChild<QComboBox *>(u"PlaceOnSheet"_s)->setCurrentIndex(int(place));
-        const int before = spooler->newestJobId();
-        QTest::mouseClick(form.findChild<QPushButton *>(u"BitBtn2"_s), Qt::LeftButton);
-        rethrowHandlerError();
-        EXPECT_FALSE(form.isVisible());
-        return spooler->waitForJobAfter(before);
+        return SpoolerDialogTest::printWithDialog({FormKind::Hub3a, radio, false, u"0", u"0", place});
     }
-
-    QTemporaryDir dir;
-    SettingsStore store{dir.filePath(u"settings.db"_s)};
-    FakeUserDialogs dialogs;
-    PlatformPrinter printer{dialogs};
-    FakePrintSource source;
 };
 
 TEST_F(Hub3aSpoolerTest, EveryPayloadReadsBackFromTheSpooledA4SheetAtItsPlace)

@@ -1,22 +1,8 @@
-#include "FakePrintSource.h"
-#include "FakeUserDialogs.h"
 #include "FrameNumbers.h"
 #include "PdfPage.h"
 #include "QtPrinters.h"
-#include "SpoolerTest.h"
+#include "SpoolerDialogTest.h"
 #include "model/Calibration.h"
-#include "model/SettingsStore.h"
-#include "print/PlatformPrinter.h"
-#include "print/PrintProp.h"
-#include "print/PrnCalibrate.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
 
 namespace {
 
@@ -25,11 +11,8 @@ constexpr double tolerance = 0.3; // millimetres
 struct SpoolCase
 {
     const char *name;
-    FormKind kind;
-    const char *radio; // RadioButton1 complete, 2 template, 3 data only
-    bool perforation;
-    qint32 square; // the calibration's square size in mm
-    const char16_t *dX, *dY;
+    DialogChoice choice;
+    qint32 square;      // the calibration's square size in mm
     FrameNumbers frame; // where the form must land, in device units
 };
 
@@ -38,16 +21,13 @@ void PrintTo(const SpoolCase &c, std::ostream *os)
     *os << c.name;
 }
 
-// Prints through the print dialog on the private spooler's queue, as a user would.
-class SpoolerPrintTest : public SpoolerTest, public ::testing::WithParamInterface<SpoolCase>
+// The older forms printed through the print dialog on the private spooler's queue.
+class SpoolerPrintTest : public SpoolerDialogTest, public ::testing::WithParamInterface<SpoolCase>
 {
 protected:
     void SetUp() override
     {
-        SpoolerTest::SetUp();
-        if (IsSkipped())
-            return;
-        ASSERT_TRUE(dir.isValid());
+        SpoolerDialogTest::SetUp();
         source.uplatnica.payer = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1, Zagreb")};
         source.uplatnica.recipient = {QStringLiteral("Vodovod d.o.o."), {}};
         source.uplatnica.amount = QStringLiteral("1234,5");
@@ -57,47 +37,19 @@ protected:
         source.zorvat.amount = QStringLiteral("1234,5");
         source.zorvat.payerAccount = QStringLiteral("2360000-1101234567");
     }
-
-    // Prints with the dialog and returns what the spooler made of it.
-    std::optional<SpooledJob> printWithDialog(const SpoolCase &c)
-    {
-        TForm4 calibration(printer, store, source);
-        TForm3 form(printer, store, source, calibration);
-        form.show();
-        auto *box = form.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
-        EXPECT_TRUE(QTest::qWaitFor([&] {
-            form.FormActivate(); // reads the printer list again, see refreshUntil
-            return box->findText(spooler->queue()) >= 0;
-        }));
-        box->setCurrentIndex(box->findText(spooler->queue()));
-        form.findChild<QRadioButton *>(QLatin1StringView(c.radio))->setChecked(true);
-        form.findChild<QCheckBox *>(QStringLiteral("CheckBox1"))->setChecked(c.perforation);
-        form.findChild<QLineEdit *>(QStringLiteral("Edit1"))->setText(QString::fromUtf16(c.dX));
-        form.findChild<QLineEdit *>(QStringLiteral("Edit2"))->setText(QString::fromUtf16(c.dY));
-        source.kind = c.kind;
-        const int before = spooler->newestJobId();
-        QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("BitBtn2")), Qt::LeftButton);
-        EXPECT_FALSE(form.isVisible());
-        return spooler->waitForJobAfter(before);
-    }
-
-    QTemporaryDir dir;
-    SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
-    FakeUserDialogs dialogs;
-    PlatformPrinter printer{dialogs};
-    FakePrintSource source;
 };
 
 TEST_P(SpoolerPrintTest, TheFormComesOutOfTheSpoolerWhereTheFrameSaysOnOnePage)
 {
     const SpoolCase &c = GetParam();
+    const FormKind kind = c.choice.kind;
     if (c.square != 8)
         storeCalibration(store, spooler->queue(), Calibration{c.square, c.square, 4, 4, 2, 10});
 
-    const std::optional<SpooledJob> job = printWithDialog(c);
+    const std::optional<SpooledJob> job = printWithDialog(c.choice);
     ASSERT_TRUE(job.has_value()) << "the spooler did not finish the job";
     ASSERT_TRUE(job->completed);
-    EXPECT_EQ(job->title, c.kind == FormKind::Uplatnica
+    EXPECT_EQ(job->title, kind == FormKind::Uplatnica
                               ? QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis uplatnice")
                               : QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis zorvata"));
     EXPECT_EQ(job->pages, 1);
@@ -105,10 +57,10 @@ TEST_P(SpoolerPrintTest, TheFormComesOutOfTheSpoolerWhereTheFrameSaysOnOnePage)
     ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
     EXPECT_EQ(page.pages, 1);
 
-    const bool rules = QLatin1StringView(c.radio) != QLatin1StringView("RadioButton3");
-    const bool data = QLatin1StringView(c.radio) != QLatin1StringView("RadioButton2");
-    const QString caption = c.kind == FormKind::Uplatnica ? QStringLiteral("POSEBNA UPLATNICA")
-                                                          : QStringLiteral("NALOG ZA PRIJENOS");
+    const bool rules = QLatin1StringView(c.choice.radio) != QLatin1StringView("RadioButton3");
+    const bool data = QLatin1StringView(c.choice.radio) != QLatin1StringView("RadioButton2");
+    const QString caption = kind == FormKind::Uplatnica ? QStringLiteral("POSEBNA UPLATNICA")
+                                                        : QStringLiteral("NALOG ZA PRIJENOS");
     EXPECT_EQ(page.text.contains(caption), rules) << page.text.toStdString();
     EXPECT_EQ(page.text.contains(QStringLiteral("Horvat")), data) << page.text.toStdString();
     EXPECT_EQ(page.text.contains(QStringLiteral("1.234,50")), data) << page.text.toStdString();
@@ -125,7 +77,7 @@ TEST_P(SpoolerPrintTest, TheFormComesOutOfTheSpoolerWhereTheFrameSaysOnOnePage)
         return;
     }
     EXPECT_NEAR(vertical.at, x(f.M()), tolerance);
-    if (c.kind == FormKind::Uplatnica) {
+    if (kind == FormKind::Uplatnica) {
         EXPECT_NEAR(vertical.from, y(f.T()), tolerance);
         EXPECT_NEAR(vertical.to, y(f.uplatnicaRuleEnd()), tolerance);
         EXPECT_NEAR(horizontal.at, y(f.T()), tolerance);
@@ -140,59 +92,28 @@ TEST_P(SpoolerPrintTest, TheFormComesOutOfTheSpoolerWhereTheFrameSaysOnOnePage)
 constexpr FrameNumbers plain{0, 0, 2125, 1250};
 constexpr FrameNumbers perforated{138, 0, 2125, 1250};
 
+constexpr FormKind U = FormKind::Uplatnica;
+constexpr FormKind Z = FormKind::Zorvat;
+
 INSTANTIATE_TEST_SUITE_P(
     Forms, SpoolerPrintTest,
     ::testing::Values(
-        SpoolCase{"uplatnicaComplete", FormKind::Uplatnica, "RadioButton1", false, 8, u"0", u"0", plain},
-        SpoolCase{"uplatnicaTemplate", FormKind::Uplatnica, "RadioButton2", false, 8, u"0", u"0", plain},
-        SpoolCase{"uplatnicaDataOnly", FormKind::Uplatnica, "RadioButton3", false, 8, u"0", u"0", plain},
-        SpoolCase{"uplatnicaCompletePerforated", FormKind::Uplatnica, "RadioButton1", true, 8, u"0", u"0",
-                  perforated},
-        SpoolCase{"uplatnicaTemplatePerforated", FormKind::Uplatnica, "RadioButton2", true, 8, u"0", u"0",
-                  perforated},
-        SpoolCase{"uplatnicaDataOnlyPerforated", FormKind::Uplatnica, "RadioButton3", true, 8, u"0", u"0",
-                  perforated},
-        SpoolCase{"uplatnicaOffsets",
-                  FormKind::Uplatnica,
-                  "RadioButton2",
-                  true,
-                  8,
-                  u"25",
-                  u"-3",
-                  {163, -38, 2125, 1250}},
-        SpoolCase{"uplatnicaSevenMillimetres",
-                  FormKind::Uplatnica,
-                  "RadioButton2",
-                  false,
-                  7,
-                  u"0",
-                  u"0",
-                  {0, 0, 2429, 1429}},
-        SpoolCase{"zorvatComplete", FormKind::Zorvat, "RadioButton1", false, 8, u"0", u"0", plain},
-        SpoolCase{"zorvatTemplate", FormKind::Zorvat, "RadioButton2", false, 8, u"0", u"0", plain},
-        SpoolCase{"zorvatDataOnly", FormKind::Zorvat, "RadioButton3", false, 8, u"0", u"0", plain},
-        SpoolCase{"zorvatCompletePerforated", FormKind::Zorvat, "RadioButton1", true, 8, u"0", u"0",
-                  perforated},
-        SpoolCase{"zorvatTemplatePerforated", FormKind::Zorvat, "RadioButton2", true, 8, u"0", u"0",
-                  perforated},
-        SpoolCase{"zorvatDataOnlyPerforated", FormKind::Zorvat, "RadioButton3", true, 8, u"0", u"0",
-                  perforated},
-        SpoolCase{"zorvatOffsets",
-                  FormKind::Zorvat,
-                  "RadioButton1",
-                  false,
-                  8,
-                  u"-10",
-                  u"12",
-                  {-10, 150, 2125, 1250}},
-        SpoolCase{"zorvatSevenMillimetres",
-                  FormKind::Zorvat,
-                  "RadioButton2",
-                  true,
-                  7,
-                  u"0",
-                  u"0",
-                  {157, 0, 2429, 1429}}),
+        SpoolCase{"uplatnicaComplete", {U, "RadioButton1"}, 8, plain},
+        SpoolCase{"uplatnicaTemplate", {U, "RadioButton2"}, 8, plain},
+        SpoolCase{"uplatnicaDataOnly", {U, "RadioButton3"}, 8, plain},
+        SpoolCase{"uplatnicaCompletePerforated", {U, "RadioButton1", true}, 8, perforated},
+        SpoolCase{"uplatnicaTemplatePerforated", {U, "RadioButton2", true}, 8, perforated},
+        SpoolCase{"uplatnicaDataOnlyPerforated", {U, "RadioButton3", true}, 8, perforated},
+        SpoolCase{"uplatnicaOffsets", {U, "RadioButton2", true, u"25", u"-3"}, 8, {163, -38, 2125, 1250}},
+        SpoolCase{"uplatnicaSevenMillimetres", {U, "RadioButton2"}, 7, {0, 0, 2429, 1429}},
+        SpoolCase{"zorvatComplete", {Z, "RadioButton1"}, 8, plain},
+        SpoolCase{"zorvatTemplate", {Z, "RadioButton2"}, 8, plain},
+        SpoolCase{"zorvatDataOnly", {Z, "RadioButton3"}, 8, plain},
+        SpoolCase{"zorvatCompletePerforated", {Z, "RadioButton1", true}, 8, perforated},
+        SpoolCase{"zorvatTemplatePerforated", {Z, "RadioButton2", true}, 8, perforated},
+        SpoolCase{"zorvatDataOnlyPerforated", {Z, "RadioButton3", true}, 8, perforated},
+        SpoolCase{"zorvatOffsets", {Z, "RadioButton1", false, u"-10", u"12"}, 8, {-10, 150, 2125, 1250}},
+        SpoolCase{"zorvatSevenMillimetres", {Z, "RadioButton2", true}, 7, {157, 0, 2429, 1429}}),
     [](const ::testing::TestParamInfo<SpoolCase> &info) { return std::string(info.param.name); });
 
 // Dark pixels inside a region of the sheet, in millimetres.
@@ -210,13 +131,8 @@ QRectF inkWithin(const QImage &raster, const QRectF &regionMm)
     return ink;
 }
 
-TEST_F(SpoolerTest, TheCalibrationTestPageHasEightMillimetreSquaresInTheCornersOfThePrintableArea)
+TEST_F(SpoolerDialogTest, TheCalibrationTestPageHasEightMillimetreSquaresInTheCornersOfThePrintableArea)
 {
-    QTemporaryDir dir;
-    SettingsStore store(dir.filePath(QStringLiteral("settings.db")));
-    FakeUserDialogs dialogs;
-    PlatformPrinter printer(dialogs);
-    FakePrintSource source;
     TForm4 form(printer, store, source);
     printer.setPrinterIndex(refreshUntil(printer, spooler->queue()));
     const int before = spooler->newestJobId();

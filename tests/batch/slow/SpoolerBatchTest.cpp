@@ -1,5 +1,5 @@
-#include "../print/SpoolerTest.h"
-#include "../print/StallingSpooler.h"
+#include "SpoolerTest.h"
+#include "StallingSpooler.h"
 #include "FakeUserDialogs.h"
 #include "PdfSlips.h"
 #include "batch/PartnerSlips.h"

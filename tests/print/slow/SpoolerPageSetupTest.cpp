@@ -1,19 +1,10 @@
-#include "FakePrintSource.h"
-#include "FakeUserDialogs.h"
 #include "PdfPage.h"
-#include "SpoolerTest.h"
-#include "model/SettingsStore.h"
-#include "print/PlatformPrinter.h"
-#include "print/PrintProp.h"
-#include "print/PrnCalibrate.h"
+#include "SpoolerDialogTest.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QPageSetupDialog>
-#include <QPushButton>
-#include <QRadioButton>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include <functional>
@@ -76,32 +67,21 @@ void PrintTo(const PaperCase &c, std::ostream *os)
     *os << c.name;
 }
 
-class SpoolerPageSetupTest : public SpoolerTest, public ::testing::WithParamInterface<PaperCase>
+class SpoolerPageSetupTest : public SpoolerDialogTest, public ::testing::WithParamInterface<PaperCase>
 {
 protected:
     void SetUp() override
     {
-        SpoolerTest::SetUp();
+        SpoolerDialogTest::SetUp();
         if (IsSkipped())
             return;
-        ASSERT_TRUE(dir.isValid());
         form.show();
-        ASSERT_TRUE(QTest::qWaitFor([&] {
-            form.FormActivate();
-            return box()->findText(spooler->queue()) >= 0;
-        }));
-        box()->setCurrentIndex(box()->findText(spooler->queue()));
+        chooseQueue(form);
         form.findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->setChecked(true);
     }
 
-    QComboBox *box() const { return form.findChild<QComboBox *>(QStringLiteral("ComboBox1")); }
     void click(const char *name) { form.findChild<QPushButton *>(QLatin1StringView(name))->click(); }
 
-    QTemporaryDir dir;
-    SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
-    FakeUserDialogs dialogs;
-    PlatformPrinter printer{dialogs};
-    FakePrintSource source;
     TForm4 calibration{printer, store, source};
     TForm3 form{printer, store, source, calibration};
 };
