@@ -2,13 +2,13 @@
 
 #include <QDir>
 #include <QFile>
-#include <QHash>
 
 #include <libxml/parser.h>
 #include <libxml/xmlschemas.h>
 #include <libxml/xpath.h>
 #include <libxml/xpathInternals.h>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -20,19 +20,20 @@ void collectError(void *context, xmlErrorPtr error)
                u'\n';
 }
 
-// The parsed schemas by file, parsed once for the whole test program.
+using Schema = std::unique_ptr<xmlSchema, decltype(&xmlSchemaFree)>;
+
+// The parsed schemas by file, parsed once for the whole test program and freed at its end.
 xmlSchemaPtr schemaOf(const QString &schemaFile)
 {
-    static QHash<QString, xmlSchemaPtr> schemas;
-    if (const auto found = schemas.constFind(schemaFile); found != schemas.constEnd())
-        return found.value();
+    static std::map<QString, Schema> schemas;
+    if (const auto found = schemas.find(schemaFile); found != schemas.end())
+        return found->second.get();
     const QByteArray path = QFile::encodeName(QDir(pain001Folder()).filePath(schemaFile));
     xmlSchemaParserCtxtPtr parser = xmlSchemaNewParserCtxt(path.constData());
-    xmlSchemaPtr schema = parser ? xmlSchemaParse(parser) : nullptr;
+    Schema schema(parser ? xmlSchemaParse(parser) : nullptr, &xmlSchemaFree);
     if (parser)
         xmlSchemaFreeParserCtxt(parser);
-    schemas.insert(schemaFile, schema);
-    return schema;
+    return schemas.emplace(schemaFile, std::move(schema)).first->second.get();
 }
 
 using Document = std::unique_ptr<xmlDoc, decltype(&xmlFreeDoc)>;
