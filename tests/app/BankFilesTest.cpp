@@ -7,20 +7,10 @@
 #include "app/BatchSlips.h"
 #include "app/Hub3aTab.h"
 
-#include <QFile>
-#include <QMenu>
-#include <QPushButton>
-
 namespace {
 
 using namespace Qt::StringLiterals;
 using F = Hub3aField;
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 Hub3aRecord tabOrder()
 {
@@ -39,7 +29,8 @@ Hub3aRecord tabOrder()
 class BankFilesTest : public WindowFixture
 {
 protected:
-    BankFilesTest() : bank(*window, *window, dialogs, store, clock)
+    BankFilesTest()
+        : bank(*window, *window, dialogs, store, clock), batch(*window, *window, dialogs, printer, store)
     {
         clock.time = QDateTime(QDate(2026, 12, 8), QTime(9, 0));
         bank.showRefused = [this](const QList<RowProblem> &problems, int written) {
@@ -51,9 +42,17 @@ protected:
         };
         window->addFileMenuEntry(bank.answerEntry());
         window->addFileMenuEntry(bank.ordersEntry());
+        batch.saveBankFile = [this](const QList<NumberedSlip> &slips, const QList<RowProblem> &refused) {
+            saved = slips;
+            refusedBefore = refused;
+        };
     }
 
     BankFiles bank;
+    FakePrinter printer;
+    BatchSlips batch;
+    QList<NumberedSlip> saved; // the orders the batch handed to the bank file, and the rows it refused
+    QList<RowProblem> refusedBefore;
     QList<std::pair<QList<RowProblem>, int>> refusedShown;
     QList<Pain002::Report> answers;
     bool saveAnswer = true;
@@ -76,11 +75,12 @@ TEST_F(BankFilesTest, TheTabsOrderGoesToABankFile)
     trigger("BankOrders");
     EXPECT_EQ(dialogs.fileTitles, QStringList{u"Spremi nalog za banku (UN.20261208.0001.xml)"_s});
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
-    const QByteArray xml = readAll(path + u".xml"_s);
+    const QByteArray xml = readFile(path + u".xml"_s);
     EXPECT_TRUE(xml.contains("<MsgId>UN202612080001</MsgId>"));
     EXPECT_TRUE(xml.contains("<InstdAmt Ccy=\"EUR\">12.50</InstdAmt>"));
-    EXPECT_EQ(dialogs.messages.value(0),
-              u"Spremljeno naloga za banku: 1, ukupno 12,50 EUR, u %1.xml (oznaka UN202612080001)"_s.arg(path));
+    EXPECT_EQ(
+        dialogs.messages.value(0),
+        u"Spremljeno naloga za banku: 1, ukupno 12,50 EUR, u %1.xml (oznaka UN202612080001)"_s.arg(path));
 }
 
 TEST_F(BankFilesTest, AMissingPayerIbanIsSaidPlainly)
@@ -88,9 +88,10 @@ TEST_F(BankFilesTest, AMissingPayerIbanIsSaidPlainly)
     Hub3aRecord order = tabOrder();
     order.set(F::PayerIban, QString());
     window->hub3a().setRecord(order);
-    EXPECT_EQ(userErrorOf([&] { trigger("BankOrders"); }),
-              u"Nalog za banku treba IBAN platitelja: upišite ga na HUB-3A kartici ili u stupac iban_platitelja "
-              "tablice"_s);
+    EXPECT_EQ(
+        userErrorOf([&] { trigger("BankOrders"); }),
+        u"Nalog za banku treba IBAN platitelja: upišite ga na HUB-3A kartici ili u stupac iban_platitelja "
+        "tablice"_s);
     EXPECT_TRUE(dialogs.fileTitles.isEmpty());
 }
 
@@ -105,19 +106,15 @@ TEST_F(BankFilesTest, RefusedOrdersAreReportedWhileTheRestAreWritten)
     EXPECT_EQ(refusedShown[0].second, 2);
     EXPECT_EQ(refusedShown[0].first,
               (QList<RowProblem>{{2, u"opis"_s, u"Opis plaćanja: ne smije počinjati znakom '-'"_s}}));
-    EXPECT_EQ(readAll(path).count("<CdtTrfTxInf>"), 2);
+    EXPECT_EQ(readFile(path).count("<CdtTrfTxInf>"), 2);
 }
 
 TEST_F(BankFilesTest, TheBatchReportOffersABankFile)
 {
-    FakePrinter printer;
-    BatchSlips batch(*window, *window, dialogs, printer, store);
-    QList<NumberedSlip> saved;
-    batch.saveBankFile = [&saved](const QList<NumberedSlip> &slips, const QList<RowProblem> &) { saved = slips; };
     bool offered = false;
     batch.showReport = [&](const QList<RowProblem> &problems, int valid, bool beforeOutput) {
-        BatchReportDialog report(problems, valid, BatchReportDialog::Kind::AskBeforeOutput, dialogs, window.get(),
-                                 static_cast<bool>(batch.saveBankFile));
+        BatchReportDialog report(problems, valid, BatchReportDialog::Kind::AskBeforeOutput, dialogs,
+                                 window.get(), static_cast<bool>(batch.saveBankFile));
         auto *button = report.findChild<QPushButton *>(u"SaveBankFile"_s);
         offered = button != nullptr && beforeOutput;
         if (!button)
@@ -126,12 +123,7 @@ TEST_F(BankFilesTest, TheBatchReportOffersABankFile)
         return report.exec();
     };
     window->hub3a().setRecord(tabOrder());
-    const QString table = dir.filePath(u"rows.csv"_s);
-    QFile file(table);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("primatelj_naziv;iznos\nAna;1,00\nIvo;x\n");
-    file.close();
-    dialogs.setNextFileName(table);
+    dialogs.setNextFileName(writeFile(path("rows.csv"), "primatelj_naziv;iznos\nAna;1,00\nIvo;x\n"));
     batch.slipsFromTableFile();
     EXPECT_TRUE(offered);
     ASSERT_EQ(saved.size(), 1);
@@ -142,20 +134,15 @@ TEST_F(BankFilesTest, TheBatchReportOffersABankFile)
 // For selected partners the partners are the recipients, paid by the HUB-3A tab's payer.
 TEST_F(BankFilesTest, SelectedPartnersArePaidFromTheTab)
 {
-    FakePrinter printer;
-    BatchSlips batch(*window, *window, dialogs, printer, store);
-    QList<NumberedSlip> saved;
-    QList<RowProblem> refusedBefore;
-    batch.saveBankFile = [&](const QList<NumberedSlip> &slips, const QList<RowProblem> &refused) {
-        saved = slips;
-        refusedBefore = refused;
+    batch.showReport = [](const QList<RowProblem> &, int, bool) {
+        return int(BatchReportDialog::SaveBankFile);
     };
-    batch.showReport = [](const QList<RowProblem> &, int, bool) { return int(BatchReportDialog::SaveBankFile); };
     batch.askOutput = [] { return std::optional<BatchOutput>(BatchOutput{false, {}, QString(), true}); };
     window->hub3a().setRecord(tabOrder());
     const QChar separator(8);
-    batch.slipsForPartners({u"Marko Marić"_s + separator + u"HR1210010051863000160"_s + separator + u"HR00 77"_s,
-                            u"Ana Anić"_s + separator + u"1234"_s + separator});
+    batch.slipsForPartners(
+        {u"Marko Marić"_s + separator + u"HR1210010051863000160"_s + separator + u"HR00 77"_s,
+         u"Ana Anić"_s + separator + u"1234"_s + separator});
     ASSERT_EQ(saved.size(), 1);
     EXPECT_EQ(saved[0].record[F::RecipientName], u"Marko Marić"_s);
     EXPECT_EQ(saved[0].record[F::RecipientReference], u"77"_s);
@@ -175,7 +162,7 @@ TEST_F(BankFilesTest, TheBanksAnswerShowsTheRefusedOrdersAndSavesThemAsATable)
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
     ASSERT_EQ(answers.size(), 1);
     EXPECT_EQ(answers[0].refused.size(), 3);
-    const QByteArray csv = readAll(table + u".csv"_s);
+    const QByteArray csv = readFile(table + u".csv"_s);
     EXPECT_EQ(csv.count('\n'), 3);
     EXPECT_TRUE(csv.contains("Udruga Šapica")) << csv.toStdString();
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno odbijenih naloga: 2 u %1.csv"_s.arg(table)});
@@ -188,7 +175,8 @@ TEST_F(BankFilesTest, AnAnswerWithoutRefusalsOrNoAnswerAtAll)
     EXPECT_EQ(dialogs.messages, QStringList{u"Banka nije odbila nijedan nalog datoteke UN202612080001."_s});
     dialogs.setNextFileName(QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a/full.txt"));
     const QString error = userErrorOf([&] { trigger("BankAnswer"); });
-    EXPECT_TRUE(error.startsWith(u"full.txt: Datoteka nije izvješće banke pain.002"_s)) << error.toStdString();
+    EXPECT_TRUE(error.startsWith(u"full.txt: Datoteka nije izvješće banke pain.002"_s))
+        << error.toStdString();
     EXPECT_TRUE(answers.isEmpty());
 }
 

@@ -12,12 +12,6 @@
 #include "partners/Podaci.h"
 #include "print/Hub3aSlipPage.h"
 
-#include <QComboBox>
-#include <QFile>
-#include <QLabel>
-#include <QListWidget>
-#include <QMenu>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -29,15 +23,21 @@ using namespace Qt::StringLiterals;
 const QByteArray fullHeader =
     "platitelj_naziv;primatelj_naziv;iban_primatelja;model_primatelja;poziv_primatelja;opis;iznos\n";
 
+// Two payers and their amounts alone; the other columns come from the HUB-3A tab.
+const QByteArray anaAndIvo = "platitelj_naziv;iznos\nAna;1,00\nIvo;2,00\n";
+
 QByteArray tableRow(const QString &payer, const QString &amount)
 {
     return (payer + u";Udruga Šapica;HR1210010051863000160;HR00;2026;Članarina;"_s + amount + u'\n').toUtf8();
 }
 
-QByteArray readAll(const QString &path)
+// A full table of tenants "Stanar 1".."Stanar count", row i paying amountOf(i).
+template <typename AmountOf> QByteArray tenantsTable(int count, AmountOf amountOf)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QByteArray table = fullHeader;
+    for (int i = 1; i <= count; ++i)
+        table += tableRow(u"Stanar %1"_s.arg(i), amountOf(i));
+    return table;
 }
 
 class BatchSlipsTest : public WindowFixture
@@ -59,14 +59,7 @@ protected:
         };
     }
 
-    QString writeTable(const QByteArray &bytes)
-    {
-        const QString path = dir.filePath(u"rows.csv"_s);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        return path;
-    }
+    QString writeTable(const QByteArray &bytes) { return writeFile(path("rows.csv"), bytes); }
 
     struct Report
     {
@@ -136,7 +129,7 @@ TEST_F(BatchSlipsTest, ATableBecomesAPdfAndBadRowsAreReportedFirst)
             EXPECT_EQ(reports[0].valid, 1);
             EXPECT_EQ(reports[0].problems.value(0).column, u"iznos"_s);
         }
-        EXPECT_EQ(readAll(pdf).startsWith("%PDF"), c.written);
+        EXPECT_EQ(readFile(pdf).startsWith("%PDF"), c.written);
         EXPECT_EQ(dialogs.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message.arg(pdf)});
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
     }
@@ -146,7 +139,7 @@ TEST_F(BatchSlipsTest, ColumnsTheTableLacksComeFromTheHub3aTab)
 {
     window->hub3a().setText(Hub3aField::RecipientName, u"Udruga Šapica"_s);
     window->hub3a().setText(Hub3aField::RecipientIban, u"HR1210010051863000161"_s); // a wrong check digit
-    dialogs.setNextFileName(writeTable("platitelj_naziv;iznos\nAna;1,00\nIvo;2,00\n"));
+    dialogs.setNextFileName(writeTable(anaAndIvo));
     printValid = false;
     batch.slipsFromTableFile();
     ASSERT_EQ(reports.size(), 1);
@@ -156,7 +149,7 @@ TEST_F(BatchSlipsTest, ColumnsTheTableLacksComeFromTheHub3aTab)
 
     window->hub3a().setText(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
     reports.clear();
-    dialogs.setNextFileName(writeTable("platitelj_naziv;iznos\nAna;1,00\nIvo;2,00\n"));
+    dialogs.setNextFileName(writeTable(anaAndIvo));
     const QString pdf = dir.filePath(u"slips.pdf"_s);
     dialogs.setNextFileName(pdf);
     batch.slipsFromTableFile();
@@ -188,7 +181,7 @@ TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
     EXPECT_TRUE(userErrorOf([&] {
                     batch.slipsForPartners({partners.entries().value(0)});
                 }).startsWith(u"HUB-3A kartica nema primatelja"_s));
-    dialogs.setNextFileName(writeTable("platitelj_naziv;iznos\nAna;1,00\nIvo;2,00\n"));
+    dialogs.setNextFileName(writeTable(anaAndIvo));
     EXPECT_TRUE(
         userErrorOf([&] { batch.slipsFromTableFile(); }).startsWith(u"HUB-3A kartica nema primatelja"_s));
     EXPECT_TRUE(reports.isEmpty());
@@ -202,8 +195,8 @@ TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
     output = BatchOutput{false, {1, PrintMode::DataOnly}, QString()};
     QTest::mouseClick(partnerDialog.findChild<QPushButton *>(u"BitBtn5"_s), Qt::LeftButton);
     EXPECT_TRUE(reports.isEmpty());
-    EXPECT_TRUE(readAll(pdf).startsWith("%PDF"));
-    EXPECT_EQ(pageCount(readAll(pdf)), 3);
+    EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
+    EXPECT_EQ(pageCount(readFile(pdf)), 3);
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno uplatnica: 3 u %1"_s.arg(pdf)});
 
     EXPECT_EQ(userErrorOf([&] { batch.slipsForPartners({}); }), u"Nijedan partner nije odabran"_s);
@@ -214,10 +207,7 @@ TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
 TEST_F(BatchSlipsTest, ATableIsReadOffTheWindowsThreadAndCancelStopsIt)
 {
     constexpr int rows = underAddressSanitizer ? 20000 : 100000;
-    QByteArray table = fullHeader;
-    for (int i = 1; i <= rows; ++i)
-        table += tableRow(u"Stanar %1"_s.arg(i), i % 2 ? u"1,00"_s : u"x"_s);
-    dialogs.setNextFileName(writeTable(table));
+    dialogs.setNextFileName(writeTable(tenantsTable(rows, [](int i) { return i % 2 ? u"1,00"_s : u"x"_s; })));
     bool eventsWentOn = false;
     batch.whileReading = [&](BatchProgressDialog &progress) {
         QTimer::singleShot(0, &progress, [&] {
@@ -246,10 +236,7 @@ TEST_F(BatchSlipsTest, ATableGoesToTheChosenPrinterAsOneJobOfSheetsOfThree)
 {
     printer.setPrinterIndex(1); // the file is current; the batch names its printer
     output = BatchOutput{true, {1, PrintMode::DataOnly}, u"Laser on LPT1:"_s};
-    QByteArray table = fullHeader;
-    for (int i = 1; i <= 4; ++i)
-        table += tableRow(u"Stanar %1"_s.arg(i), u"1,00"_s);
-    dialogs.setNextFileName(writeTable(table));
+    dialogs.setNextFileName(writeTable(tenantsTable(4, [](int) { return u"1,00"_s; })));
     printer.log.clear();
     batch.slipsFromTableFile();
     EXPECT_EQ(dialogs.fileTitles, QStringList{u"Uplatnice iz tablice"_s}); // no file asked for
@@ -265,17 +252,14 @@ TEST_F(BatchSlipsTest, RowsAPrintDidNotPrintAreOfferedAndSavedAsATableToPrintAga
 {
     output = BatchOutput{true, {3, PrintMode::Complete}, u"Laser on LPT1:"_s};
     printer.failOnEnd = u"Poslužitelj ispisa ne odgovara."_s;
-    QByteArray table = fullHeader;
-    for (int i = 1; i <= 3; ++i)
-        table += tableRow(u"Stanar %1"_s.arg(i), u"%1,00"_s.arg(i));
-    dialogs.setNextFileName(writeTable(table));
+    dialogs.setNextFileName(writeTable(tenantsTable(3, [](int i) { return u"%1,00"_s.arg(i); })));
     saveUnprinted = true;
     const QString saved = dir.filePath(u"neispisani"_s); // ".csv" is added
     dialogs.setNextFileName(saved);
     batch.slipsFromTableFile();
     EXPECT_EQ(offers, QStringList{u"Poslužitelj ispisa ne odgovara.\nPisač je prihvatio uplatnica: 0 od 3.\n"
                                   u"Nisu ispisani redci: 1, 2, 3."_s});
-    const Hub3aTable again = readHub3aTable(readAll(saved + u".csv"_s), Hub3aRecord());
+    const Hub3aTable again = readHub3aTable(readFile(saved + u".csv"_s), Hub3aRecord());
     EXPECT_TRUE(again.problems.isEmpty());
     ASSERT_EQ(again.slips.size(), 3);
     EXPECT_EQ(again.slips[2].record[Hub3aField::PayerName], u"Stanar 3"_s);
@@ -340,7 +324,7 @@ TEST(BatchReportDialog, ListsTheProblemsAndSavesThemAsCsv)
     const QString path = dir.filePath(u"izvjestaj.csv"_s);
     dialogs.setNextFileName(path);
     QTest::mouseClick(report.findChild<QPushButton *>(u"SaveReport"_s), Qt::LeftButton);
-    const CsvTable saved = CsvTable::parse(readAll(path));
+    const CsvTable saved = CsvTable::parse(readFile(path));
     ASSERT_EQ(saved.rows.size(), 3);
     EXPECT_EQ(saved.rows[1].fields, (QStringList{u"2"_s, u"opis"_s, u"Nedopušteni znakovi: @"_s}));
 }
@@ -364,7 +348,7 @@ TEST(BatchReportDialog, ManyProblemsShowTheFirstFewHundredAndCountTheRest)
     const QString path = dir.filePath(u"izvjestaj.csv"_s);
     dialogs.setNextFileName(path);
     report.saveReport();
-    EXPECT_EQ(CsvTable::parse(readAll(path)).rows.size(), count);
+    EXPECT_EQ(CsvTable::parse(readFile(path)).rows.size(), count);
 }
 
 TEST(BatchProgressDialog, SaysTheCountAndTheTimeLeftAtThePaceSoFar)

@@ -2,15 +2,16 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 SlipRecord filled(SlipKind kind)
 {
     SlipRecord record{kind, {}};
     const SlipFieldTable &table = slipFields(kind);
     for (size_t i = 0; i < table.size(); ++i) {
         const FieldSpec &fieldRow = table[i];
-        record.texts[i] = fieldRow.kind == FieldKind::DigitBox
-                              ? QString(fieldRow.length, u'7')
-                              : QStringLiteral("%1 tekst").arg(fieldRow.name());
+        record.texts[i] = fieldRow.kind == FieldKind::DigitBox ? QString(fieldRow.length, u'7')
+                                                               : u"%1 tekst"_s.arg(fieldRow.name());
     }
     return record;
 }
@@ -23,43 +24,46 @@ protected:
         window->fields().setRecord(filled(SlipKind::Uplatnica));
         window->fields().setRecord(filled(SlipKind::Zorvat));
     }
-    SlipRecord record(SlipKind kind) const { return window->fields().record(kind); }
 };
 
-TEST_F(ClearAndNew, ObrisiPoljaOnUplatnicaEmptiesOnlyItsFields)
+// "Obriši polja" on each tab; the transfer order's keeps the place and date.
+TEST_F(ClearAndNew, ObrisiPoljaEmptiesOnlyTheFieldsOfItsTab)
 {
-    fillBoth();
-    click("Button1");
-    EXPECT_EQ(record(SlipKind::Uplatnica).texts, SlipRecord::blank(SlipKind::Uplatnica).texts);
-    EXPECT_EQ(record(SlipKind::Zorvat).texts, filled(SlipKind::Zorvat).texts);
-}
-
-TEST_F(ClearAndNew, ObrisiPoljaOnZorvatKeepsThePlaceAndDate)
-{
-    fillBoth();
-    click("Button4");
-    EXPECT_EQ(record(SlipKind::Zorvat).texts, SlipRecord::blank(SlipKind::Zorvat).texts);
-    EXPECT_EQ(record(SlipKind::Uplatnica).texts, filled(SlipKind::Uplatnica).texts);
-    EXPECT_EQ(window->zorvatData().place, QStringLiteral("place tekst"));
+    const struct
+    {
+        const char *button;
+        SlipKind cleared, kept;
+    } cases[] = {{"Button1", SlipKind::Uplatnica, SlipKind::Zorvat},
+                 {"Button4", SlipKind::Zorvat, SlipKind::Uplatnica}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.button);
+        fillBoth();
+        click(c.button);
+        EXPECT_EQ(texts(c.cleared), SlipRecord::blank(c.cleared).texts);
+        EXPECT_EQ(texts(c.kept), filled(c.kept).texts);
+        if (c.cleared == SlipKind::Zorvat) {
+            EXPECT_EQ(window->zorvatData().place, u"place tekst"_s);
+        }
+    }
 }
 
 TEST_F(ClearAndNew, NovoClearsLoadsTheDefaultsAndShowsTheTab)
 {
-    store.WriteSetting(QStringLiteral("DefZorUplatitelj"), QStringLiteral("Firma d.o.o.\r\nIlica 1"));
-    store.WriteSetting(QStringLiteral("ZorSif2"), QStringLiteral("12"));
-    store.WriteSetting(QStringLiteral("DefUplatitelj"), QStringLiteral("Ivan Horvat"));
+    store.WriteSetting(u"DefZorUplatitelj"_s, u"Firma d.o.o.\r\nIlica 1"_s);
+    store.WriteSetting(u"ZorSif2"_s, u"12"_s);
+    store.WriteSetting(u"DefUplatitelj"_s, u"Ivan Horvat"_s);
     fillBoth();
 
     trigger("Zorvat1");
     SlipRecord expected = SlipRecord::blank(SlipKind::Zorvat);
-    expected.texts[0] = QStringLiteral("Firma d.o.o.\r\nIlica 1");
-    expected.texts[12] = QStringLiteral(" 12");
-    EXPECT_EQ(record(SlipKind::Zorvat).texts, expected.texts);
+    expected.texts[0] = u"Firma d.o.o.\r\nIlica 1"_s;
+    expected.texts[12] = u" 12"_s;
+    EXPECT_EQ(texts(SlipKind::Zorvat), expected.texts);
     EXPECT_EQ(window->activeKind(), FormKind::Zorvat);
-    EXPECT_EQ(record(SlipKind::Uplatnica).texts, filled(SlipKind::Uplatnica).texts);
+    EXPECT_EQ(texts(SlipKind::Uplatnica), filled(SlipKind::Uplatnica).texts);
 
     trigger("Uplatnica1");
-    EXPECT_EQ(text("Memo1"), QStringLiteral("Ivan Horvat"));
+    EXPECT_EQ(text("Memo1"), u"Ivan Horvat"_s);
     EXPECT_EQ(text("Edit3"), QString());
     EXPECT_EQ(window->activeKind(), FormKind::Uplatnica);
 }

@@ -2,10 +2,9 @@
 #include "model/UserError.h"
 #include "ui/HandlerErrors.h"
 
-#include <QLabel>
-#include <QPushButton>
-
 namespace {
+
+using namespace Qt::StringLiterals;
 
 using ClockAndErrors = WindowFixture;
 
@@ -13,12 +12,12 @@ TEST_F(ClockAndErrors, ClockShowsTimeAndDateWithinHalfASecond)
 {
     auto *time = child<QLabel>("TimePanel");
     auto *date = child<QLabel>("DatePanel");
-    QTRY_COMPARE_WITH_TIMEOUT(time->text(), QStringLiteral("09:05:03"), 2000);
-    EXPECT_EQ(date->text(), QStringLiteral("06.12.2001."));
+    QTRY_COMPARE_WITH_TIMEOUT(time->text(), u"09:05:03"_s, 2000);
+    EXPECT_EQ(date->text(), u"06.12.2001."_s);
 
     clock.time = QDateTime(QDate(2002, 1, 1), QTime(23, 59, 59));
-    QTRY_COMPARE_WITH_TIMEOUT(time->text(), QStringLiteral("23:59:59"), 2000);
-    EXPECT_EQ(date->text(), QStringLiteral("01.01.2002."));
+    QTRY_COMPARE_WITH_TIMEOUT(time->text(), u"23:59:59"_s, 2000);
+    EXPECT_EQ(date->text(), u"01.01.2002."_s);
 }
 
 // A handler's error is shown once the click has been delivered, and the other handlers of the
@@ -26,12 +25,11 @@ TEST_F(ClockAndErrors, ClockShowsTimeAndDateWithinHalfASecond)
 TEST_F(ClockAndErrors, AnErrorOfAHandlerIsShownAndTheWindowGoesOn)
 {
     auto *button = child<QPushButton>("Button1");
-    QObject::connect(button, &QPushButton::clicked, window.get(), [] {
-        runHandler([] { throw UserError(QStringLiteral("Failed to get data for 'Left'")); });
-    });
-    set("Memo1", QStringLiteral("x"));
+    QObject::connect(button, &QPushButton::clicked, window.get(),
+                     [] { runHandler([] { throw UserError(u"Failed to get data for 'Left'"_s); }); });
+    set("Memo1", u"x"_s);
     click("Button1");
-    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Failed to get data for 'Left'.")});
+    EXPECT_EQ(dialogs.errors, QStringList{u"Failed to get data for 'Left'."_s});
     EXPECT_EQ(text("Memo1"), QString());
 
     click("Button1");
@@ -48,14 +46,14 @@ TEST_F(ClockAndErrors, AnErrorEscapingAnEventIsShown)
     } receiver;
     QEvent event(QEvent::User);
     EXPECT_FALSE(QCoreApplication::sendEvent(&receiver, &event));
-    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Access violation.")});
+    EXPECT_EQ(dialogs.errors, QStringList{u"Access violation."_s});
 }
 
 TEST_F(ClockAndErrors, ErrorBoxAddsNoSecondFullStop)
 {
-    app()->runReportingErrors([] { throw UserError(QStringLiteral("Disk full.")); });
+    app()->runReportingErrors([] { throw UserError(u"Disk full."_s); });
     app()->runReportingErrors([] { throw std::runtime_error("plain"); });
-    EXPECT_EQ(dialogs.errors, (QStringList{QStringLiteral("Disk full."), QStringLiteral("plain.")}));
+    EXPECT_EQ(dialogs.errors, (QStringList{u"Disk full."_s, u"plain."_s}));
 }
 
 } // namespace

@@ -15,6 +15,26 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
+// Runs inspect on the next file dialog shown modally, then cancels it. (The dialog is inspected
+// and cancelled rather than driven further: the activation of its boxes under the test platform is
+// not reliable.)
+template <typename Inspect> void inspectNextFileDialog(Inspect inspect)
+{
+    auto *timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [inspect, timer] {
+        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        timer->stop();
+        timer->deleteLater();
+        inspect(*dialog);
+        dialog->reject();
+    });
+    timer->start(20);
+}
+
 // Qt's Croatian translations for the duration of a test.
 class CroatianDialogs : public ::testing::Test
 {
@@ -49,63 +69,45 @@ TEST_F(CroatianDialogs, StandardDialogTextsAndButtonsAreCroatian)
         EXPECT_FALSE(translated.isEmpty());
     }
     QDialogButtonBox buttons(QDialogButtonBox::Cancel);
-    EXPECT_NE(buttons.button(QDialogButtonBox::Cancel)->text(), QStringLiteral("Cancel"));
+    EXPECT_NE(buttons.button(QDialogButtonBox::Cancel)->text(), u"Cancel"_s);
 }
 
 // The save dialog keeps its own confirmation before replacing a file, and that confirmation is
-// Croatian. (The dialog is inspected and cancelled rather than driven to the question: the
-// question box's activation under the test platform is not reliable.)
+// Croatian.
 TEST_F(CroatianDialogs, SavingOverAnExistingFileAsksFirstInCroatian)
 {
     const char *question = "%1 already exists.\nDo you want to replace it?";
     const QString translated = QCoreApplication::translate("QFileDialog", question);
     EXPECT_NE(translated, QLatin1StringView(question));
-    EXPECT_TRUE(translated.contains(QStringLiteral("%1")));
+    EXPECT_TRUE(translated.contains(u"%1"_s));
 
     std::optional<bool> confirms;
     QString cancelText;
-    auto *timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [&, timer] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-        EXPECT_EQ(dialog->acceptMode(), QFileDialog::AcceptSave);
-        if (auto *buttons = dialog->findChild<QDialogButtonBox *>())
+    inspectNextFileDialog([&](QFileDialog &dialog) {
+        confirms = !dialog.testOption(QFileDialog::DontConfirmOverwrite);
+        EXPECT_EQ(dialog.acceptMode(), QFileDialog::AcceptSave);
+        if (auto *buttons = dialog.findChild<QDialogButtonBox *>())
             cancelText = buttons->button(QDialogButtonBox::Cancel)->text();
-        dialog->reject();
     });
-    timer->start(20);
     QtUserDialogs dialogs;
-    EXPECT_EQ(dialogs.getSaveFileName(QStringLiteral("Snimi kao")), std::nullopt);
+    EXPECT_EQ(dialogs.getSaveFileName(u"Snimi kao"_s), std::nullopt);
     ASSERT_TRUE(confirms.has_value());
     EXPECT_TRUE(*confirms);
     EXPECT_FALSE(cancelText.isEmpty());
-    EXPECT_NE(cancelText, QStringLiteral("Cancel"));
+    EXPECT_NE(cancelText, u"Cancel"_s);
 }
 
 TEST_F(CroatianDialogs, ASaveDialogGivenASuffixAddsItBeforeAskingToReplace)
 {
     QString suffix;
     bool native = true;
-    auto *timer = new QTimer;
-    QObject::connect(timer, &QTimer::timeout, [&, timer] {
-        auto *dialog = qobject_cast<QFileDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        timer->stop();
-        timer->deleteLater();
-        suffix = dialog->defaultSuffix();
-        native = !dialog->testOption(QFileDialog::DontUseNativeDialog);
-        dialog->reject();
+    inspectNextFileDialog([&](QFileDialog &dialog) {
+        suffix = dialog.defaultSuffix();
+        native = !dialog.testOption(QFileDialog::DontUseNativeDialog);
     });
-    timer->start(20);
     QtUserDialogs dialogs;
-    EXPECT_EQ(dialogs.getSaveFileName(QStringLiteral("Spremi uplatnice kao PDF"), QStringLiteral("pdf")),
-              std::nullopt);
-    EXPECT_EQ(suffix, QStringLiteral("pdf"));
+    EXPECT_EQ(dialogs.getSaveFileName(u"Spremi uplatnice kao PDF"_s, u"pdf"_s), std::nullopt);
+    EXPECT_EQ(suffix, u"pdf"_s);
     EXPECT_FALSE(native) << "Qt's own dialog adds the suffix before its question";
 }
 

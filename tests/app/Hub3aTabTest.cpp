@@ -1,6 +1,6 @@
 #include "WindowFixture.h"
 
-#include "PaintCounter.h"
+#include "Hub3aRecordOf.h"
 #include "TypeText.h"
 #include "app/Hub3aPartner.h"
 #include "app/Hub3aTab.h"
@@ -9,19 +9,12 @@
 #include "model/SlipFile.h"
 #include "partners/PartnerEntry.h"
 #include "render/Hub3aForm.h"
-#include "ui/CheckMark.h"
 #include "ui/Hub3aControlTable.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QComboBox>
-#include <QFile>
 #include <QImage>
-#include <QLabel>
-#include <QListWidget>
-#include <QStatusBar>
-#include <QTest>
 
 namespace {
 
@@ -40,35 +33,28 @@ protected:
             return static_cast<LineBox *>(child<QComboBox>("Hub3aPurpose")->lineEdit());
         return child<LineBox>(hub3aControlOf(field).data());
     }
-    QString status() { return child<QLabel>("TitlePanel")->text(); }
     void selectHub3aTab() { child<QTabWidget>("PageControl1")->setCurrentWidget(child("Hub3aPage")); }
     bool hub3aTabShown() { return window->activeKind() == FormKind::Hub3a; }
 
     static Hub3aRecord sample()
     {
-        Hub3aRecord record;
-        const std::pair<F, const char16_t *> texts[] = {
-            {F::PayerName, u"Ivana Horvat"},
-            {F::PayerStreet, u"Ilica 1"},
-            {F::PayerPlace, u"10000 Zagreb"},
-            {F::RecipientName, u"Udruga Šapica"},
-            {F::RecipientStreet, u"Franjčevićeva 43"},
-            {F::RecipientPlace, u"10361 Dumovec"},
-            {F::PayerIban, u"HR7023400091510946338"},
-            {F::PayerModel, u"HR01"},
-            {F::PayerReference, u"102-3057-89016"},
-            {F::RecipientIban, u"HR1210010051863000160"},
-            {F::RecipientModel, u"HR00"},
-            {F::RecipientReference, u"2024-0815"},
-            {F::PurposeCode, u"OTHR"},
-            {F::Description, u"Donacija za hranu i lijekove"},
-            {F::Amount, u"1.234,56"},
-            {F::ExecutionDate, u"15012026"},
-            {F::Urgent, u"1"},
-        };
-        for (const auto &[field, text] : texts)
-            record.set(field, QString::fromUtf16(text));
-        return record;
+        return hub3aRecordOf({{F::PayerName, u"Ivana Horvat"_s},
+                              {F::PayerStreet, u"Ilica 1"_s},
+                              {F::PayerPlace, u"10000 Zagreb"_s},
+                              {F::RecipientName, u"Udruga Šapica"_s},
+                              {F::RecipientStreet, u"Franjčevićeva 43"_s},
+                              {F::RecipientPlace, u"10361 Dumovec"_s},
+                              {F::PayerIban, u"HR7023400091510946338"_s},
+                              {F::PayerModel, u"HR01"_s},
+                              {F::PayerReference, u"102-3057-89016"_s},
+                              {F::RecipientIban, u"HR1210010051863000160"_s},
+                              {F::RecipientModel, u"HR00"_s},
+                              {F::RecipientReference, u"2024-0815"_s},
+                              {F::PurposeCode, u"OTHR"_s},
+                              {F::Description, u"Donacija za hranu i lijekove"_s},
+                              {F::Amount, u"1.234,56"_s},
+                              {F::ExecutionDate, u"15012026"_s},
+                              {F::Urgent, u"1"_s}});
     }
 };
 
@@ -78,8 +64,7 @@ TEST_F(Hub3aTabTest, TypingAndPastingKeepTheLimitAndTheRepertoireAndSayWhatWasDr
     {
         F field;
         bool paste;
-        const char16_t *input;
-        const char16_t *kept;
+        const char16_t *input, *kept;
         const char16_t *status; // empty: the status bar keeps its title
     } cases[] = {
         {F::PayerName, false, u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", u"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123",
@@ -105,7 +90,7 @@ TEST_F(Hub3aTabTest, TypingAndPastingKeepTheLimitAndTheRepertoireAndSayWhatWasDr
         const QString input = QString::fromUtf16(c.input);
         LineBox *line = box(c.field);
         tab().setText(c.field, QString());
-        window->statusBar()->findChild<QLabel *>(QStringLiteral("TitlePanel"))->clear();
+        child<QLabel>("TitlePanel")->clear();
         if (c.paste) {
             QApplication::clipboard()->setText(input);
             line->paste();
@@ -114,7 +99,7 @@ TEST_F(Hub3aTabTest, TypingAndPastingKeepTheLimitAndTheRepertoireAndSayWhatWasDr
         }
         QApplication::processEvents();
         EXPECT_EQ(hub(c.field), QString::fromUtf16(c.kept)) << input.toStdString();
-        EXPECT_EQ(status(), QString::fromUtf16(c.status)) << input.toStdString();
+        EXPECT_EQ(statusText(), QString::fromUtf16(c.status)) << input.toStdString();
     }
 }
 
@@ -122,66 +107,59 @@ TEST_F(Hub3aTabTest, TypingAndPastingKeepTheLimitAndTheRepertoireAndSayWhatWasDr
 // sees why the key did nothing.
 TEST_F(Hub3aTabTest, ARefusedCharacterIsSaidOverTheFieldsHint)
 {
-    showWindow();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    showActiveWindow();
     selectHub3aTab();
-    tab().setText(F::RecipientModel, QStringLiteral("HR01"));
+    tab().setText(F::RecipientModel, u"HR01"_s);
     LineBox *reference = box(F::RecipientReference);
     reference->setFocus();
-    const QString refused = QStringLiteral("Polje ne prima znakove /: izostavljeni su.");
-    typeText(reference, QStringLiteral("12/"));
+    const QString refused = u"Polje ne prima znakove /: izostavljeni su."_s;
+    typeText(reference, u"12/"_s);
     QApplication::processEvents();
-    EXPECT_EQ(status(), refused) << "typed";
-    QApplication::clipboard()->setText(QStringLiteral("3/4"));
+    EXPECT_EQ(statusText(), refused) << "typed";
+    QApplication::clipboard()->setText(u"3/4"_s);
     reference->paste();
     QApplication::processEvents();
-    EXPECT_EQ(hub(F::RecipientReference), QStringLiteral("1234"));
-    EXPECT_EQ(status(), refused) << "pasted with the text changing";
-    typeText(reference, QStringLiteral("5"));
+    EXPECT_EQ(hub(F::RecipientReference), u"1234"_s);
+    EXPECT_EQ(statusText(), refused) << "pasted with the text changing";
+    typeText(reference, u"5"_s);
     QApplication::processEvents();
-    EXPECT_NE(status(), refused) << "the next key";
+    EXPECT_NE(statusText(), refused) << "the next key";
 }
 
 TEST_F(Hub3aTabTest, SavedSlipLoadsBackIntoTheTabWhichComesUp)
 {
-    const QString path = dir.filePath(QStringLiteral("nalog.txt"));
+    const QString saved = path("nalog.txt");
     tab().setRecord(sample());
     selectHub3aTab();
-    dialogs.setNextFileName(path);
+    dialogs.setNextFileName(saved);
     trigger("SaveUplatnica");
-    ASSERT_TRUE(QFile::exists(path));
-    EXPECT_EQ(SlipFile::loadHub3a(path)->texts, sample().texts);
+    ASSERT_TRUE(QFile::exists(saved));
+    EXPECT_EQ(SlipFile::loadHub3a(saved)->texts, sample().texts);
 
     click("Hub3aClear");
     EXPECT_EQ(tab().record().texts, Hub3aRecord().texts);
     EXPECT_FALSE(child<QCheckBox>("Hub3aUrgent")->isChecked());
     child<QTabWidget>("PageControl1")->setCurrentIndex(0);
-    dialogs.setNextFileName(path);
+    dialogs.setNextFileName(saved);
     trigger("Uitaj1");
     EXPECT_EQ(tab().record().texts, sample().texts);
     EXPECT_TRUE(child<QCheckBox>("Hub3aUrgent")->isChecked());
-    EXPECT_EQ(child<QComboBox>("Hub3aPurpose")->currentText(), QStringLiteral("OTHR"));
+    EXPECT_EQ(child<QComboBox>("Hub3aPurpose")->currentText(), u"OTHR"_s);
     EXPECT_TRUE(hub3aTabShown());
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(Hub3aTabTest, OlderFormsStillSaveFromTheirTabsAndUnknownFilesAreRefused)
 {
-    const QString path = dir.filePath(QStringLiteral("uplatnica.txt"));
+    const QString saved = path("uplatnica.txt");
     tab().setRecord(sample());
     child<QTabWidget>("PageControl1")->setCurrentIndex(0);
-    dialogs.setNextFileName(path);
+    dialogs.setNextFileName(saved);
     trigger("SaveUplatnica");
-    ASSERT_TRUE(SlipFile::load(path).has_value());
-    EXPECT_FALSE(SlipFile::loadHub3a(path).has_value());
+    ASSERT_TRUE(SlipFile::load(saved).has_value());
+    EXPECT_FALSE(SlipFile::loadHub3a(saved).has_value());
 
-    const QString unknown = dir.filePath(QStringLiteral("nepoznat.txt"));
-    QFile file(unknown);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("TIP=HUB4\r\nIvana\r\n");
-    file.close();
-    window->openFiles({unknown});
+    window->openFiles({writeFile(path("nepoznat.txt"), "TIP=HUB4\r\nIvana\r\n")});
     EXPECT_EQ(dialogs.messages, QStringList{SlipFile::loadErrorText()});
     EXPECT_EQ(tab().record().texts, sample().texts);
     EXPECT_FALSE(hub3aTabShown());
@@ -195,14 +173,14 @@ TEST_F(Hub3aTabTest, StoredPayerComesBackWithDefaultAndNovo)
     click("Hub3aClear");
     click("Hub3aLoadDefaults");
     const Hub3aRecord loaded = tab().record();
+    const QList<F> payer{F::PayerName, F::PayerStreet, F::PayerPlace,
+                         F::PayerIban, F::PayerModel,  F::PayerReference};
     for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
-        const bool payer = fieldEntry.field == F::PayerName || fieldEntry.field == F::PayerStreet ||
-                           fieldEntry.field == F::PayerPlace || fieldEntry.field == F::PayerIban ||
-                           fieldEntry.field == F::PayerModel || fieldEntry.field == F::PayerReference;
-        EXPECT_EQ(loaded[fieldEntry.field], payer ? stored[fieldEntry.field] : QString()) << fieldEntry.key;
+        const F field = fieldEntry.field;
+        EXPECT_EQ(loaded[field], payer.contains(field) ? stored[field] : QString()) << fieldEntry.key;
     }
 
-    tab().setText(F::Description, QStringLiteral("Stari opis"));
+    tab().setText(F::Description, u"Stari opis"_s);
     child<QTabWidget>("PageControl1")->setCurrentIndex(1);
     trigger("NewHub3a");
     EXPECT_TRUE(hub3aTabShown());
@@ -212,47 +190,46 @@ TEST_F(Hub3aTabTest, StoredPayerComesBackWithDefaultAndNovo)
     // A second window over the same store starts with the stored payer.
     TForm1 second(WindowServices{store, partners, dialogs, clock});
     second.FormCreate();
-    EXPECT_EQ(second.hub3a().text(F::PayerName), QStringLiteral("Ivana Horvat"));
-    EXPECT_EQ(second.hub3a().text(F::PayerReference), QStringLiteral("102-3057-89016"));
+    EXPECT_EQ(second.hub3a().text(F::PayerName), u"Ivana Horvat"_s);
+    EXPECT_EQ(second.hub3a().text(F::PayerReference), u"102-3057-89016"_s);
 }
 
 TEST_F(Hub3aTabTest, PartnerPickFillsTheRecipient)
 {
+    const F recipient[] = {F::RecipientName, F::RecipientStreet, F::RecipientPlace,
+                           F::RecipientIban, F::RecipientModel,  F::RecipientReference};
     const struct
     {
         const char16_t *name, *account, *reference;
-        const char16_t *recipientName, *street, *place, *iban, *model, *number;
+        const char16_t *recipient; // the fields above in their order, separated by '|'
         const char16_t *status;
     } cases[] = {
         {u"HEP d.d.\r\nUlica grada Vukovara 37\r\n10000 Zagreb", u"HR1210010051863000160", u"HR01 1234-5",
-         u"HEP d.d.", u"Ulica grada Vukovara 37", u"10000 Zagreb", u"HR1210010051863000160", u"HR01",
-         u"1234-5", u""},
-        {u"Vodovod\nSplit", u"HR12 1001 0051 8630 0016 0", u" 01 1234 5", u"Vodovod", u"Split", u"",
-         u"HR1210010051863000160", u"HR01", u"1234-5", u""},
-        {u"Udruga\r\nA\r\nB\r\nC", u"2340009-1510946338", u"HR00 99", u"Udruga", u"A", u"B C",
-         u"HR7023400091510946338", u"HR00", u"99", u"račun 2340009-1510946338 → HR7023400091510946338"},
-        {u"Nepoznat", u"30101-601-25434", u"12345", u"Nepoznat", u"", u"", u"", u"HR99", u"12345",
+         u"HEP d.d.|Ulica grada Vukovara 37|10000 Zagreb|HR1210010051863000160|HR01|1234-5", u""},
+        {u"Vodovod\nSplit", u"HR12 1001 0051 8630 0016 0", u" 01 1234 5",
+         u"Vodovod|Split||HR1210010051863000160|HR01|1234-5", u""},
+        {u"Udruga\r\nA\r\nB\r\nC", u"2340009-1510946338", u"HR00 99",
+         u"Udruga|A|B C|HR7023400091510946338|HR00|99", u"račun 2340009-1510946338 → HR7023400091510946338"},
+        {u"Nepoznat", u"30101-601-25434", u"12345", u"Nepoznat||||HR99|12345",
          u"nije preuzeto: račun primatelja"},
     };
     selectHub3aTab();
     for (const auto &c : cases) {
-        tab().setText(F::RecipientModel, QStringLiteral("HR99"));
-        tab().setText(F::PayerName, QStringLiteral("Ivana"));
+        const QString name = QString::fromUtf16(c.name);
+        SCOPED_TRACE(name.toStdString());
+        tab().setText(F::RecipientModel, u"HR99"_s);
+        tab().setText(F::PayerName, u"Ivana"_s);
         child<QLabel>("TitlePanel")->clear();
-        partners.append(joinPartner(QString::fromUtf16(c.name), QString::fromUtf16(c.account),
-                                    QString::fromUtf16(c.reference)));
+        partners.append(joinPartner(name, QString::fromUtf16(c.account), QString::fromUtf16(c.reference)));
         click("Hub3aPickRecipient");
         child<QListWidget>("ListBox1")->setCurrentRow(partners.count() - 1);
         click("SpeedButton12");
-        const QString label = QString::fromUtf16(c.name);
-        EXPECT_EQ(hub(F::RecipientName), QString::fromUtf16(c.recipientName)) << label.toStdString();
-        EXPECT_EQ(hub(F::RecipientStreet), QString::fromUtf16(c.street)) << label.toStdString();
-        EXPECT_EQ(hub(F::RecipientPlace), QString::fromUtf16(c.place)) << label.toStdString();
-        EXPECT_EQ(hub(F::RecipientIban), QString::fromUtf16(c.iban)) << label.toStdString();
-        EXPECT_EQ(hub(F::RecipientModel), QString::fromUtf16(c.model)) << label.toStdString();
-        EXPECT_EQ(hub(F::RecipientReference), QString::fromUtf16(c.number)) << label.toStdString();
-        EXPECT_EQ(hub(F::PayerName), QStringLiteral("Ivana")) << label.toStdString();
-        EXPECT_EQ(status(), QString::fromUtf16(c.status)) << label.toStdString();
+        const QStringList expected = QString::fromUtf16(c.recipient).split(u'|');
+        ASSERT_EQ(expected.size(), 6);
+        for (int i = 0; i < 6; ++i)
+            EXPECT_EQ(hub(recipient[i]), expected.value(i)) << hub3aField(recipient[i]).key;
+        EXPECT_EQ(hub(F::PayerName), u"Ivana"_s);
+        EXPECT_EQ(statusText(), QString::fromUtf16(c.status));
     }
 }
 
@@ -322,8 +299,7 @@ TEST_F(Hub3aTabTest, EveryFieldRepaintsThePreviewOnce)
         } else {
             LineBox *line = box(fieldEntry.field);
             line->setFocus();
-            typeText(line,
-                     fieldEntry.charset == Hub3aCharset::Purpose ? QStringLiteral("X") : QStringLiteral("1"));
+            typeText(line, fieldEntry.charset == Hub3aCharset::Purpose ? u"X"_s : u"1"_s);
         }
         QApplication::processEvents();
         EXPECT_EQ(preview.count, 1) << fieldEntry.key;
@@ -362,7 +338,7 @@ TEST_F(Hub3aTabTest, PaymentHintsMarkTheIbansAndReferencesWhileTheyAreTyped)
     selectHub3aTab();
     for (const auto &c : cases) {
         const QByteArray control = hub3aControlOf(c.field).data();
-        auto *mark = child<CheckMark>((control + "Check").constData());
+        CheckMark *mark = checkMark(control.constData());
         if (c.model != F::Urgent)
             tab().setText(c.model, QString::fromUtf16(c.modelText));
         LineBox *line = box(c.field);
@@ -372,7 +348,7 @@ TEST_F(Hub3aTabTest, PaymentHintsMarkTheIbansAndReferencesWhileTheyAreTyped)
         EXPECT_EQ(hub(c.field), QString::fromUtf16(c.typed)) << control.constData();
         EXPECT_EQ(mark->status(), c.status) << control.constData();
         EXPECT_EQ(mark->toolTip(), QString::fromUtf16(c.reason)) << control.constData();
-        EXPECT_EQ(status(), QString::fromUtf16(c.reason)) << control.constData();
+        EXPECT_EQ(statusText(), QString::fromUtf16(c.reason)) << control.constData();
         EXPECT_TRUE(mark->isVisibleTo(window.get())) << control.constData();
         EXPECT_TRUE(mark->geometry().left() > line->geometry().right()) << control.constData();
     }
@@ -464,7 +440,7 @@ TEST_F(Hub3aTabTest, AnAmountOrDateThatCannotBeUsedIsMarked)
     selectHub3aTab();
     for (const auto &c : cases) {
         tab().setText(c.field, QString::fromUtf16(c.text));
-        auto *mark = child<CheckMark>((QByteArray(hub3aControlOf(c.field).data()) + "Check").constData());
+        CheckMark *mark = checkMark(hub3aControlOf(c.field).data());
         EXPECT_EQ(mark->isVisibleTo(window.get()), c.marked) << QString::fromUtf16(c.text).toStdString();
         EXPECT_EQ(mark->status(), c.marked ? CheckStatus::Invalid : CheckStatus::Empty);
     }
@@ -487,21 +463,15 @@ TEST_F(Hub3aTabTest, ModelDigitsBecomeTheModelAndAKeypadPointIsTheDecimalComma)
     EXPECT_EQ(tab().record()[F::Amount], u"12,34"_s);
     EXPECT_FALSE(child<CheckMark>("Hub3aAmountCheck")->isVisibleTo(window.get()));
     typeText(box(F::Amount), u","_s);
-    EXPECT_EQ(status(), u"iznos se piše kao 1.234,56, najviše 9.999.999.999.999,99"_s);
+    EXPECT_EQ(statusText(), u"iznos se piše kao 1.234,56, najviše 9.999.999.999.999,99"_s);
 }
 
 TEST_F(Hub3aTabTest, AFileThatBreaksTheRulesLoadsAsItSaysNamesEachFieldAndSavesBackTheSame)
 {
-    const QString path = dir.filePath(u"los.txt"_s);
     const QByteArray bytes =
         "TIP=HUB3A\r\nIvan_Horvat@firma.hr & Co - Zagreb d.o.o.\r\n\r\n\r\nUdruga\r\n\r\n\r\n"
         "\r\n\r\n\r\nHR1210010051863000160\r\n\r\n\r\n\r\n\r\n2O,00\r\n\r\n\r\n";
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-    dialogs.setNextFileName(path);
+    dialogs.setNextFileName(writeFile(path("los.txt"), bytes));
     trigger("Uitaj1");
     ASSERT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.messages[0], u"Nalog iz datoteke los.txt nije ispravan:\n"
@@ -511,12 +481,9 @@ TEST_F(Hub3aTabTest, AFileThatBreaksTheRulesLoadsAsItSaysNamesEachFieldAndSavesB
     EXPECT_EQ(hub(F::Amount), u"2O,00"_s);
     EXPECT_TRUE(child<CheckMark>("Hub3aAmountCheck")->isVisibleTo(window.get()));
 
-    const QString saved = dir.filePath(u"isti.txt"_s);
-    dialogs.setNextFileName(saved);
+    dialogs.setNextFileName(path("isti.txt"));
     trigger("SaveUplatnica");
-    QFile back(saved);
-    ASSERT_TRUE(back.open(QIODevice::ReadOnly));
-    EXPECT_EQ(back.readAll(), bytes);
+    EXPECT_EQ(readFile(path("isti.txt")), bytes);
 }
 
 } // namespace

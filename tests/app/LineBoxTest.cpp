@@ -10,17 +10,19 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 TEST(LineBox, TypingStopsAtTheLimit)
 {
     LineBox box;
     box.setTypingLimit(18);
-    QTest::keyClicks(&box, QStringLiteral("12345678901234567890"));
-    EXPECT_EQ(box.fieldText(), QStringLiteral("123456789012345678"));
+    QTest::keyClicks(&box, u"12345678901234567890"_s);
+    EXPECT_EQ(box.fieldText(), u"123456789012345678"_s);
 
-    QApplication::clipboard()->setText(QStringLiteral("99"));
+    QApplication::clipboard()->setText(u"99"_s);
     box.setCursorPosition(0);
     box.paste();
-    EXPECT_EQ(box.fieldText(), QStringLiteral("123456789012345678"));
+    EXPECT_EQ(box.fieldText(), u"123456789012345678"_s);
 }
 
 TEST(LineBox, APasteIsCutToTheRoomLeftAndBreaksAndTabsBecomeSpaces)
@@ -60,16 +62,16 @@ TEST(LineBox, KeepsALongerValueSetByTheProgramAndLetsItShrink)
 {
     LineBox box;
     box.setTypingLimit(18);
-    const QString longer = QStringLiteral("2360000-11012345678");
+    const QString longer = u"2360000-11012345678"_s;
     box.setFieldText(longer);
     EXPECT_EQ(box.fieldText(), longer);
 
-    QTest::keyClicks(&box, QStringLiteral("9"));
+    QTest::keyClicks(&box, u"9"_s);
     EXPECT_EQ(box.fieldText(), longer);
 
     QTest::keyClick(&box, Qt::Key_Backspace);
     EXPECT_EQ(box.fieldText(), longer.left(18));
-    QTest::keyClicks(&box, QStringLiteral("9"));
+    QTest::keyClicks(&box, u"9"_s);
     EXPECT_EQ(box.fieldText(), longer.left(18));
 }
 
@@ -85,14 +87,14 @@ TEST(LineBox, RefusesCharactersWithoutAWindows1250Byte)
 {
     LineBox box;
     box.setTypingLimit(18);
-    typeText(&box, QStringLiteral("Šžж中ć"));
-    EXPECT_EQ(box.fieldText(), QStringLiteral("Šžć"));
+    typeText(&box, u"Šžж中ć"_s);
+    EXPECT_EQ(box.fieldText(), u"Šžć"_s);
     EXPECT_EQ(box.cursorPosition(), 3);
 
     box.setCursorPosition(1);
-    QApplication::clipboard()->setText(QStringLiteral("Ω1😀2"));
+    QApplication::clipboard()->setText(u"Ω1😀2"_s);
     box.paste();
-    EXPECT_EQ(box.fieldText(), QStringLiteral("Š12žć"));
+    EXPECT_EQ(box.fieldText(), u"Š12žć"_s);
     EXPECT_EQ(box.cursorPosition(), 3);
 }
 

@@ -1,10 +1,11 @@
 #include "WindowFixture.h"
 
 #include "TypeText.h"
-
-#include <QLineEdit>
+#include "ui/SlipControlTable.h"
 
 namespace {
+
+using namespace Qt::StringLiterals;
 
 using LiveRepaint = WindowFixture;
 
@@ -13,52 +14,34 @@ using LiveRepaint = WindowFixture;
 // (the place and date are drawn on both forms).
 TEST_F(LiveRepaint, EachFieldRepaintsEveryPreviewThatDrawsIt)
 {
-    const struct
-    {
-        const char *control;
-        SlipKind kind;
-        bool repaints;
-        bool drawnOnBoth = false;
-    } rows[] = {
-        {"MaskEdit1", SlipKind::Uplatnica, true},   {"Memo1", SlipKind::Uplatnica, true},
-        {"Memo2", SlipKind::Uplatnica, true},       {"Memo3", SlipKind::Uplatnica, true},
-        {"Edit2", SlipKind::Uplatnica, true, true}, {"Edit1", SlipKind::Uplatnica, true, true},
-        {"MaskEdit2", SlipKind::Uplatnica, true},   {"MaskEdit3", SlipKind::Uplatnica, true},
-        {"MaskEdit4", SlipKind::Uplatnica, true},   {"MaskEdit5", SlipKind::Uplatnica, true},
-        {"Edit3", SlipKind::Uplatnica, true},       {"MaskEdit7", SlipKind::Uplatnica, true},
-        {"MaskEdit6", SlipKind::Uplatnica, true},   {"MaskEdit8", SlipKind::Uplatnica, true},
-        {"Nalogodavac", SlipKind::Zorvat, true},    {"SvrhaZorvata", SlipKind::Zorvat, true},
-        {"Primatelj", SlipKind::Zorvat, true},      {"Racun1", SlipKind::Zorvat, true},
-        {"pb11", SlipKind::Zorvat, true},           {"pb12", SlipKind::Zorvat, true},
-        {"Nacin", SlipKind::Zorvat, true},          {"IznosZorvat", SlipKind::Zorvat, true},
-        {"Racun2", SlipKind::Zorvat, true},         {"pb21", SlipKind::Zorvat, true},
-        {"pb22", SlipKind::Zorvat, true},           {"sif1", SlipKind::Zorvat, true},
-        {"sif2", SlipKind::Zorvat, true},           {"sif3", SlipKind::Zorvat, true},
-    };
     PaintCounter uplatnica(child("PaintBox1"));
     PaintCounter zorvat(child("PaintBox2"));
     showWindow();
-    for (const auto &row : rows) {
-        const bool onUplatnica = row.kind == SlipKind::Uplatnica;
-        PaintCounter &own = onUplatnica ? uplatnica : zorvat;
-        PaintCounter &other = onUplatnica ? zorvat : uplatnica;
-        QWidget *control = child(row.control);
+    for (const SlipKind kind : {SlipKind::Uplatnica, SlipKind::Zorvat}) {
+        for (int field = 0; field < slipFieldCount; ++field) {
+            const QByteArray name = controlOf(kind, field).data();
+            const bool drawnOnBoth = name == "Edit1" || name == "Edit2";
+            const bool onUplatnica = kind == SlipKind::Uplatnica;
+            PaintCounter &own = onUplatnica ? uplatnica : zorvat;
+            PaintCounter &other = onUplatnica ? zorvat : uplatnica;
+            QWidget *control = child(name.constData());
 
-        selectTab(row.kind);
-        QApplication::processEvents();
-        own.count = 0;
-        if (auto *line = qobject_cast<QLineEdit *>(control))
-            line->setCursorPosition(0);
-        typeText(control, QStringLiteral("1"));
-        QApplication::processEvents();
-        EXPECT_EQ(own.count, row.repaints ? 1 : 0) << row.control;
+            selectTab(kind);
+            QApplication::processEvents();
+            own.count = 0;
+            if (auto *line = qobject_cast<QLineEdit *>(control))
+                line->setCursorPosition(0);
+            typeText(control, u"1"_s);
+            QApplication::processEvents();
+            EXPECT_EQ(own.count, 1) << name.constData();
 
-        selectTab(onUplatnica ? SlipKind::Zorvat : SlipKind::Uplatnica);
-        QApplication::processEvents();
-        other.count = 0;
-        set(row.control, QStringLiteral("2"));
-        QApplication::processEvents();
-        EXPECT_EQ(other.count, row.drawnOnBoth ? 1 : 0) << row.control;
+            selectTab(onUplatnica ? SlipKind::Zorvat : SlipKind::Uplatnica);
+            QApplication::processEvents();
+            other.count = 0;
+            set(name.constData(), u"2"_s);
+            QApplication::processEvents();
+            EXPECT_EQ(other.count, drawnOnBoth ? 1 : 0) << name.constData();
+        }
     }
 }
 

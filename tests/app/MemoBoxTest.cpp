@@ -13,6 +13,8 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // The lines the box shows, read from its own text layout.
 QStringList shownLines(const MemoBox &memo)
 {
@@ -28,16 +30,16 @@ QStringList shownLines(const MemoBox &memo)
 TEST(MemoBox, ShowsTheSameLinesAsThePicturesUse)
 {
     const QString texts[] = {
-        QStringLiteral("Ivan Horvat"),
-        QStringLiteral("Ivan\r\nHorvat"),
-        QStringLiteral("Uplata po računu broj 12345 za isporučenu robu i usluge u mjesecu prosincu 2001."),
-        QStringLiteral("aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii jjjj kkkk llll mmmm nnnn oooo"),
-        QStringLiteral("0123456789012345678901234567890123456789012345678901234567890123456789"),
-        QStringLiteral("Riječ   s   razmacima     koji    se    nastavljaju   preko    ruba    reda"),
-        QStringLiteral("prvi\r\n\r\ntreći red\r\n"),
-        QStringLiteral("tab\tu\ttekstu\tkoji\tje\tdulji\tod\tjednog\treda"),
-        QStringLiteral("ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ"),
-        QStringLiteral("aaaaaaaaaaaa bbbbbbbbbbbb cccccccccccc dddddddddddd ") + QString(1200, u'x'),
+        u"Ivan Horvat"_s,
+        u"Ivan\r\nHorvat"_s,
+        u"Uplata po računu broj 12345 za isporučenu robu i usluge u mjesecu prosincu 2001."_s,
+        u"aaaa bbbb cccc dddd eeee ffff gggg hhhh iiii jjjj kkkk llll mmmm nnnn oooo"_s,
+        u"0123456789012345678901234567890123456789012345678901234567890123456789"_s,
+        u"Riječ   s   razmacima     koji    se    nastavljaju   preko    ruba    reda"_s,
+        u"prvi\r\n\r\ntreći red\r\n"_s,
+        u"tab\tu\ttekstu\tkoji\tje\tdulji\tod\tjednog\treda"_s,
+        u"ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ čćđšž ČĆĐŠŽ"_s,
+        u"aaaaaaaaaaaa bbbbbbbbbbbb cccccccccccc dddddddddddd "_s + QString(1200, u'x'),
         QString(),
     };
     for (const int width : {325, 297, 299, 301}) {
@@ -55,28 +57,28 @@ TEST(MemoBox, ShowsTheSameLinesAsThePicturesUse)
 TEST(MemoBox, HardLineBreaksReadAsCrLf)
 {
     MemoBox memo;
-    memo.setFieldText(QStringLiteral("Firma d.o.o.\r\nIlica 1\nZagreb"));
-    EXPECT_EQ(memo.fieldText(), QStringLiteral("Firma d.o.o.\r\nIlica 1\r\nZagreb"));
+    memo.setFieldText(u"Firma d.o.o.\r\nIlica 1\nZagreb"_s);
+    EXPECT_EQ(memo.fieldText(), u"Firma d.o.o.\r\nIlica 1\r\nZagreb"_s);
 
     MemoBox typed;
-    QTest::keyClicks(&typed, QStringLiteral("Ilica 1"));
+    QTest::keyClicks(&typed, u"Ilica 1"_s);
     QTest::keyClick(&typed, Qt::Key_Return);
-    QTest::keyClicks(&typed, QStringLiteral("Zagreb"));
-    EXPECT_EQ(typed.fieldText(), QStringLiteral("Ilica 1\r\nZagreb"));
+    QTest::keyClicks(&typed, u"Zagreb"_s);
+    EXPECT_EQ(typed.fieldText(), u"Ilica 1\r\nZagreb"_s);
 }
 
 TEST(MemoBox, RefusesCharactersWithoutAWindows1250Byte)
 {
     MemoBox memo;
-    typeText(&memo, QStringLiteral("čžжđ中€"));
-    EXPECT_EQ(memo.fieldText(), QStringLiteral("čžđ€"));
+    typeText(&memo, u"čžжđ中€"_s);
+    EXPECT_EQ(memo.fieldText(), u"čžđ€"_s);
 
-    QApplication::clipboard()->setText(QStringLiteral(" Ωš😀ć"));
+    QApplication::clipboard()->setText(u" Ωš😀ć"_s);
     memo.paste();
-    EXPECT_EQ(memo.fieldText(), QStringLiteral("čžđ€ šć"));
+    EXPECT_EQ(memo.fieldText(), u"čžđ€ šć"_s);
 
-    memo.setFieldText(QStringLiteral("Ђa"));
-    EXPECT_EQ(memo.fieldText(), QStringLiteral("a"));
+    memo.setFieldText(u"Ђa"_s);
+    EXPECT_EQ(memo.fieldText(), u"a"_s);
 }
 
 TEST(MemoBox, ReportsChangesButNotASetOfTheSameText)
@@ -85,9 +87,9 @@ TEST(MemoBox, ReportsChangesButNotASetOfTheSameText)
     int changes = 0;
     QObject context;
     memo.connectChange(&context, [&] { ++changes; });
-    memo.setFieldText(QStringLiteral("a\r\nb"));
-    memo.setFieldText(QStringLiteral("a\r\nb"));
-    QTest::keyClicks(&memo, QStringLiteral("c"));
+    memo.setFieldText(u"a\r\nb"_s);
+    memo.setFieldText(u"a\r\nb"_s);
+    QTest::keyClicks(&memo, u"c"_s);
     EXPECT_EQ(changes, 2);
 }
 

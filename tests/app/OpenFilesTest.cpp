@@ -3,11 +3,12 @@
 #include "model/SlipFile.h"
 
 #include <QDropEvent>
-#include <QFile>
 #include <QMimeData>
 #include <QUrl>
 
 namespace {
+
+using namespace Qt::StringLiterals;
 
 QString dataFile(const char *name)
 {
@@ -76,11 +77,10 @@ TEST_P(OpenFiles, SavedFormsFillTheirKindsInTurnAndTheTabStays)
     const QString order = dataFile("zorvat-full.txt");
     selectTab(SlipKind::Zorvat);
     open({slip, order});
-    EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, recordTexts(slip));
-    EXPECT_EQ(window->fields().record(SlipKind::Zorvat).texts, recordTexts(order));
+    EXPECT_EQ(texts(SlipKind::Uplatnica), recordTexts(slip));
+    EXPECT_EQ(texts(SlipKind::Zorvat), recordTexts(order));
     EXPECT_EQ(window->activeKind(), FormKind::Zorvat);
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(dialogs.messages + dialogs.errors, QStringList());
 }
 
 TEST_P(OpenFiles, HubSlipFillsItsTabWhichComesUpAfterAnOlderForm)
@@ -89,38 +89,32 @@ TEST_P(OpenFiles, HubSlipFillsItsTabWhichComesUpAfterAnOlderForm)
     const QString slip = dataFile("uplatnica-full.txt");
     open({hub, slip});
     EXPECT_EQ(window->hub3aData().texts, SlipFile::loadHub3a(hub)->texts);
-    EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, recordTexts(slip));
+    EXPECT_EQ(texts(SlipKind::Uplatnica), recordTexts(slip));
     EXPECT_EQ(window->activeKind(), FormKind::Hub3a)
         << "the older form after it fills its tab in the background";
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(dialogs.messages + dialogs.errors, QStringList());
 }
 
 TEST_P(OpenFiles, FileThatIsNoSavedFormGivesTheLoadMessageAndChangesNothing)
 {
-    const QString other = dir.filePath(QStringLiteral("notes.txt"));
-    QFile file(other);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("Popis za trgovinu\r\nkruh\r\n");
-    file.close();
-    set("Memo1", QStringLiteral("Ivan Horvat"));
-    const SlipRecord before = window->fields().record(SlipKind::Uplatnica);
+    const QString other = writeFile(path("notes.txt"), "Popis za trgovinu\r\nkruh\r\n");
+    set("Memo1", u"Ivan Horvat"_s);
+    const SlipTexts before = texts(SlipKind::Uplatnica);
 
     open({other});
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Pogreška pri učitavanju zapisa!")});
-    EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, before.texts);
+    EXPECT_EQ(dialogs.messages, QStringList{u"Pogreška pri učitavanju zapisa!"_s});
+    EXPECT_EQ(texts(SlipKind::Uplatnica), before);
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 TEST_P(OpenFiles, AFileThatCannotBeReadIsNamedAndTheOthersStillOpen)
 {
-    const QString missing = dir.filePath(QStringLiteral("missing"));
+    const QString missing = dir.filePath(u"missing"_s);
     const QString slip = dataFile("uplatnica-full.txt");
     open({missing, slip, dir.path()});
-    EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, recordTexts(slip));
-    EXPECT_EQ(dialogs.errors,
-              QStringList{QStringLiteral("Datoteka %1 ne postoji\nDatoteka %2 ne može se otvoriti.")
-                              .arg(missing, dir.path())});
+    EXPECT_EQ(texts(SlipKind::Uplatnica), recordTexts(slip));
+    EXPECT_EQ(dialogs.errors, QStringList{u"Datoteka %1 ne postoji\nDatoteka %2 ne može se otvoriti."_s.arg(
+                                  missing, dir.path())});
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
@@ -159,22 +153,21 @@ using FileDropFixture = WindowFixture;
 TEST_F(FileDropFixture, DraggedTextStillGoesIntoTheEntryField)
 {
     QMimeData data;
-    data.setText(QStringLiteral("Zagreb"));
+    data.setText(u"Zagreb"_s);
     showWindow();
     QWidget *field = child("Edit2");
     ASSERT_EQ(dropTarget(field), field);
     ASSERT_TRUE(dragAndDrop(field, data));
-    EXPECT_EQ(text("Edit2"), QStringLiteral("Zagreb"));
+    EXPECT_EQ(text("Edit2"), u"Zagreb"_s);
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(FileDropFixture, DragOfWebAddressesIsNotTaken)
 {
     QMimeData data;
-    data.setUrls({QUrl(QStringLiteral("https://example.org/slip"))});
+    data.setUrls({QUrl(u"https://example.org/slip"_s)});
     EXPECT_FALSE(dragAndDrop(window.get(), data));
-    EXPECT_TRUE(dialogs.messages.isEmpty());
-    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(dialogs.messages + dialogs.errors, QStringList());
 }
 
 } // namespace

@@ -2,11 +2,14 @@
 #include "partners/PartnerEntry.h"
 #include "partners/Podaci.h"
 
-#include <QFile>
-#include <QListWidget>
-#include <QPushButton>
-
 namespace {
+
+using namespace Qt::StringLiterals;
+
+// The partner file the dialog starts from: one partner with an account and a reference.
+const QByteArray ana = "Ana\x08"
+                       "111\x08"
+                       "222\r\n";
 
 // The main window with the partner dialog made after it, as the program starts them.
 class PartnerDialogWiring : public WindowFixture
@@ -14,12 +17,7 @@ class PartnerDialogWiring : public WindowFixture
 protected:
     PartnerDialogWiring()
     {
-        QFile file(dir.filePath(QStringLiteral("DataZor.dat")));
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("Ana\x08"
-                   "111\x08"
-                   "222\r\n");
-        file.close();
+        writeFile(path("DataZor.dat"), ana);
         partnerDialog = std::make_unique<TForm2>(partners, dialogs);
         app()->runReportingErrors([this] { partnerDialog->FormCreate(); });
         WindowHooks hooks;
@@ -32,15 +30,8 @@ protected:
         app()->runReportingErrors([this] { partnerDialog.reset(); });
     }
 
-    QListWidget *dialogList() const
-    {
-        return partnerDialog->findChild<QListWidget *>(QStringLiteral("ListBox1"));
-    }
-    QByteArray fileBytes() const
-    {
-        QFile file(dir.filePath(QStringLiteral("DataZor.dat")));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    QListWidget *dialogList() const { return partnerDialog->findChild<QListWidget *>(u"ListBox1"_s); }
+    QByteArray fileBytes() const { return readFile(path("DataZor.dat")); }
 
     std::unique_ptr<TForm2> partnerDialog;
 };
@@ -55,38 +46,29 @@ TEST_F(PartnerDialogWiring, PodaciShowsTheLoadedListWithoutBlockingTheMainWindow
     EXPECT_EQ(dialogList()->count(), 1);
 
     // The main window stays usable: its add button appends to the list the open dialog shows.
-    set("Memo3", QStringLiteral("HEP d.d."));
-    set("MaskEdit7", QStringLiteral("2360000-1"));
-    set("MaskEdit8", QStringLiteral("12345"));
+    set({{"Memo3", u"HEP d.d."_s}, {"MaskEdit7", u"2360000-1"_s}, {"MaskEdit8", u"12345"_s}});
     click("SpeedButton5");
     ASSERT_EQ(dialogList()->count(), 2);
-    EXPECT_EQ(
-        dialogList()->item(1)->text(),
-        joinPartner(QStringLiteral("HEP d.d."), QStringLiteral("2360000-1"), QStringLiteral("    12345")));
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("HEP d.d.  je dodan u bazu!")});
+    EXPECT_EQ(dialogList()->item(1)->text(), joinPartner(u"HEP d.d."_s, u"2360000-1"_s, u"    12345"_s));
+    EXPECT_EQ(dialogs.messages, QStringList{u"HEP d.d.  je dodan u bazu!"_s});
 }
 
 TEST_F(PartnerDialogWiring, PromijeniWithNothingSelectedShowsTheStandardErrorBox)
 {
     trigger("Podaci2");
-    QTest::mouseClick(partnerDialog->findChild<QPushButton *>(QStringLiteral("BitBtn3")), Qt::LeftButton);
-    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("List index out of bounds (-1).")});
-    EXPECT_FALSE(partnerDialog->findChild<QWidget *>(QStringLiteral("Work"))->isVisible());
+    QTest::mouseClick(partnerDialog->findChild<QPushButton *>(u"BitBtn3"_s), Qt::LeftButton);
+    EXPECT_EQ(dialogs.errors, QStringList{u"List index out of bounds (-1)."_s});
+    EXPECT_FALSE(partnerDialog->findChild<QWidget *>(u"Work"_s)->isVisible());
     EXPECT_TRUE(partnerDialog->isVisible());
 }
 
 TEST_F(PartnerDialogWiring, ProgramEndWritesWhatTheMainWindowAddedToANeverOpenedDialog)
 {
-    set("Nalogodavac", QStringLiteral("Obrt Š"));
+    set("Nalogodavac", u"Obrt Š"_s);
     click("SpeedButton11");
-    EXPECT_EQ(fileBytes(), QByteArray("Ana\x08"
-                                      "111\x08"
-                                      "222\r\n"));
+    EXPECT_EQ(fileBytes(), ana);
     app()->runReportingErrors([this] { partnerDialog.reset(); });
-    EXPECT_EQ(fileBytes(), QByteArray("Ana\x08"
-                                      "111\x08"
-                                      "222\r\n"
-                                      "Obrt \x8A\x08\x08    \r\n"));
+    EXPECT_EQ(fileBytes(), ana + "Obrt \x8A\x08\x08    \r\n");
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 

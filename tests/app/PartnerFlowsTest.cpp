@@ -1,10 +1,11 @@
 #include "WindowFixture.h"
 #include "partners/PartnerEntry.h"
 
-#include <QListWidget>
 #include <QScrollBar>
 
 namespace {
+
+using namespace Qt::StringLiterals;
 
 class PartnerFlows : public WindowFixture
 {
@@ -17,10 +18,6 @@ protected:
         if (row >= 0)
             list->setCurrentRow(row);
         click("SpeedButton12");
-    }
-    QString entry(const QString &name, const QString &account, const QString &reference) const
-    {
-        return joinPartner(name, account, reference);
     }
 };
 
@@ -43,12 +40,11 @@ TEST_F(PartnerFlows, PickedReferenceIsDividedAtItsFirstSpace)
         {"SpeedButton8", u"12345", "Primatelj", "Racun2", "pb21", "pb22", u"4", u"  4", u"12345          "},
     };
     for (const auto &c : cases) {
-        partners.append(
-            entry(QStringLiteral("HEP d.d."), QStringLiteral("2360000-1"), QString::fromUtf16(c.reference)));
+        partners.append(joinPartner(u"HEP d.d."_s, u"2360000-1"_s, QString::fromUtf16(c.reference)));
         set(c.model, QString::fromUtf16(c.model0));
         pick(c.button, partners.count() - 1);
-        EXPECT_EQ(text(c.name), QStringLiteral("HEP d.d.")) << c.button;
-        EXPECT_EQ(text(c.account), QStringLiteral("2360000-1")) << c.button;
+        EXPECT_EQ(text(c.name), u"HEP d.d."_s) << c.button;
+        EXPECT_EQ(text(c.account), u"2360000-1"_s) << c.button;
         EXPECT_EQ(text(c.model), QString::fromUtf16(c.expectedModel)) << c.button;
         EXPECT_EQ(text(c.number), QString::fromUtf16(c.expectedNumber)) << c.button;
         EXPECT_FALSE(child("PickPanel")->isVisibleTo(window.get()));
@@ -57,28 +53,28 @@ TEST_F(PartnerFlows, PickedReferenceIsDividedAtItsFirstSpace)
 
 TEST_F(PartnerFlows, PayerOfThePaymentSlipTakesTheNameOnly)
 {
-    partners.append(entry(QStringLiteral("Ivan Horvat"), QStringLiteral("111"), QStringLiteral("001 2")));
+    partners.append(joinPartner(u"Ivan Horvat"_s, u"111"_s, u"001 2"_s));
     const SlipRecord before = window->fields().record(SlipKind::Uplatnica);
     pick("SpeedButton1", 0);
     SlipRecord expected = before;
-    expected.texts[1] = QStringLiteral("Ivan Horvat");
+    expected.texts[1] = u"Ivan Horvat"_s;
     EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, expected.texts);
 }
 
 TEST_F(PartnerFlows, AcceptingWithoutASelectionShowsTheIndexError)
 {
-    partners.append(entry(QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("2")));
-    set("Memo1", QStringLiteral("unchanged"));
+    partners.append(joinPartner(u"A"_s, u"1"_s, u"2"_s));
+    set("Memo1", u"unchanged"_s);
     pick("SpeedButton1", -1);
-    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("List index out of bounds (-1).")});
-    EXPECT_EQ(text("Memo1"), QStringLiteral("unchanged"));
+    EXPECT_EQ(dialogs.errors, QStringList{u"List index out of bounds (-1)."_s});
+    EXPECT_EQ(text("Memo1"), u"unchanged"_s);
     EXPECT_FALSE(child("PickPanel")->isVisibleTo(window.get()));
 }
 
 TEST_F(PartnerFlows, PanelOpensBesideItsButtonWithACopyOfTheList)
 {
-    partners.append(entry(QStringLiteral("A"), QString(), QString()));
-    partners.append(entry(QStringLiteral("B"), QString(), QString()));
+    partners.append(joinPartner(u"A"_s, QString(), QString()));
+    partners.append(joinPartner(u"B"_s, QString(), QString()));
     showWindow();
     QWidget *panel = child("PickPanel");
     auto *list = child<QListWidget>("ListBox1");
@@ -91,7 +87,7 @@ TEST_F(PartnerFlows, PanelOpensBesideItsButtonWithACopyOfTheList)
     EXPECT_TRUE(list->selectedItems().isEmpty());
 
     list->setCurrentRow(1);
-    partners.append(entry(QStringLiteral("C"), QString(), QString()));
+    partners.append(joinPartner(u"C"_s, QString(), QString()));
     click("SpeedButton3");
     const QPoint above = child("SpeedButton3")->mapTo(window.get(), QPoint(0, -79 - 2));
     EXPECT_EQ(panel->pos(), above);
@@ -101,42 +97,31 @@ TEST_F(PartnerFlows, PanelOpensBesideItsButtonWithACopyOfTheList)
 
 TEST_F(PartnerFlows, AddAppendsWhateverTheFieldsHoldAndSaysSo)
 {
-    set("Primatelj", QStringLiteral("HEP d.d."));
-    set("Racun2", QStringLiteral("2360000-1"));
-    set("pb22", QStringLiteral("12345"));
+    set({{"Primatelj", u"HEP d.d."_s}, {"Racun2", u"2360000-1"_s}, {"pb22", u"12345"_s}});
     click("SpeedButton10");
     click("SpeedButton10");
     click("SpeedButton5");
-    const QString recipient =
-        entry(QStringLiteral("HEP d.d."), QStringLiteral("2360000-1"), QStringLiteral("    12345          "));
+    const QString recipient = joinPartner(u"HEP d.d."_s, u"2360000-1"_s, u"    12345          "_s);
     EXPECT_EQ(partners.entries(),
-              (QStringList{recipient, recipient, entry(QString(), QString(), QStringLiteral("    "))}));
-    EXPECT_EQ(dialogs.messages, (QStringList{QStringLiteral("HEP d.d.  je dodan u bazu!"),
-                                             QStringLiteral("HEP d.d.  je dodan u bazu!"),
-                                             QStringLiteral("  je dodan u bazu!")}));
+              (QStringList{recipient, recipient, joinPartner(QString(), QString(), u"    "_s)}));
+    EXPECT_EQ(dialogs.messages, (QStringList{u"HEP d.d.  je dodan u bazu!"_s, u"HEP d.d.  je dodan u bazu!"_s,
+                                             u"  je dodan u bazu!"_s}));
 
-    set("Nalogodavac", QStringLiteral("Firma"));
-    set("pb11", QStringLiteral("1"));
+    set({{"Nalogodavac", u"Firma"_s}, {"pb11", u"1"_s}});
     click("SpeedButton11");
-    EXPECT_EQ(partners.at(3), entry(QStringLiteral("Firma"), QString(), QStringLiteral("  1 ")));
+    EXPECT_EQ(partners.at(3), joinPartner(u"Firma"_s, QString(), u"  1 "_s));
 }
 
 TEST_F(PartnerFlows, AnAddedRecipientPicksBackTheSame)
 {
-    set("Memo3", QStringLiteral("HEP d.d."));
-    set("MaskEdit8", QStringLiteral("12345"));
+    set({{"Memo3", u"HEP d.d."_s}, {"MaskEdit8", u"12345"_s}});
     click("SpeedButton5");
-    set("Memo3", QString());
-    set("MaskEdit8", QString());
+    set({{"Memo3", QString()}, {"MaskEdit8", QString()}});
     pick("SpeedButton3", 0);
-    EXPECT_EQ(text("Memo3"), QStringLiteral("HEP d.d."));
-    EXPECT_EQ(text("MaskEdit6"), QStringLiteral("   "));
-    EXPECT_EQ(text("MaskEdit8"), QStringLiteral("   12345"));
+    EXPECT_EQ(text("Memo3"), u"HEP d.d."_s);
+    EXPECT_EQ(text("MaskEdit6"), u"   "_s);
+    EXPECT_EQ(text("MaskEdit8"), u"   12345"_s);
 }
-
-} // namespace
-
-namespace {
 
 using PickList = PartnerFlows;
 
@@ -146,12 +131,9 @@ TEST_F(PickList, ShowsFourRowsWithoutAHorizontalBarAndEscapeClosesItWithoutChoos
         while (partners.count() > 0)
             partners.remove(0);
         for (int i = 0; i < count; ++i)
-            partners.append(
-                entry(QStringLiteral("Partner d.o.o. broj %1 iz Zagreba").arg(i), QString(), QString()));
-        showWindow();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-        set("Memo1", QStringLiteral("prije"));
+            partners.append(joinPartner(u"Partner d.o.o. broj %1 iz Zagreba"_s.arg(i), QString(), QString()));
+        showActiveWindow();
+        set("Memo1", u"prije"_s);
         click("SpeedButton1");
         auto *list = child<QListWidget>("ListBox1");
         QApplication::processEvents();
@@ -168,7 +150,7 @@ TEST_F(PickList, ShowsFourRowsWithoutAHorizontalBarAndEscapeClosesItWithoutChoos
         child("Memo1")->setFocus(); // Escape works wherever the focus is in the window
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         EXPECT_FALSE(child("PickPanel")->isVisible()) << count;
-        EXPECT_EQ(text("Memo1"), QStringLiteral("prije"));
+        EXPECT_EQ(text("Memo1"), u"prije"_s);
     }
 }
 

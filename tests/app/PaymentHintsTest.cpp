@@ -1,20 +1,14 @@
 #include "TypeText.h"
 #include "WindowFixture.h"
-#include "ui/CheckMark.h"
-
-#include <QLabel>
-#include <QLineEdit>
 
 namespace {
+
+using namespace Qt::StringLiterals;
 
 class PaymentHintsTest : public WindowFixture
 {
 protected:
-    CheckMark *mark(const char *control) const
-    {
-        return child<CheckMark>((QByteArray(control) + "Check").constData());
-    }
-    QString statusText() const { return child<QLabel>("TitlePanel")->text(); }
+    CheckMark *mark(const char *control) const { return checkMark(control); }
     void typeInto(const char *control, const QString &text)
     {
         auto *edit = child<QLineEdit>(control);
@@ -62,34 +56,31 @@ TEST_F(PaymentHintsTest, MarksFollowTypingInBothTabs)
 
 TEST_F(PaymentHintsTest, TheModelCountsAsMuchAsTheReference)
 {
-    set("MaskEdit8", QStringLiteral("102-3057-89016"));
+    set("MaskEdit8", u"102-3057-89016"_s);
     EXPECT_EQ(mark("MaskEdit8")->status(), CheckStatus::Invalid);
-    set("MaskEdit6", QStringLiteral(" 01"));
+    set("MaskEdit6", u" 01"_s);
     EXPECT_EQ(mark("MaskEdit8")->status(), CheckStatus::Valid);
-    set("MaskEdit6", QStringLiteral(" 02"));
-    EXPECT_EQ(mark("MaskEdit8")->toolTip(), QStringLiteral("P2: kontrolni broj treba biti 0"));
+    set("MaskEdit6", u" 02"_s);
+    EXPECT_EQ(mark("MaskEdit8")->toolTip(), u"P2: kontrolni broj treba biti 0"_s);
     click("Button1");
     EXPECT_TRUE(mark("MaskEdit8")->isHidden()) << "cleared fields show no mark";
 }
 
 TEST_F(PaymentHintsTest, StatusBarShowsTheReasonWhileTheFieldHasFocus)
 {
-    showWindow();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    showActiveWindow();
     const QString title = statusText();
-    set("MaskEdit6", QStringLiteral(" 01"));
-    typeInto("MaskEdit8", QStringLiteral("12345-678"));
-    EXPECT_EQ(statusText(), QStringLiteral("kontrolni broj treba biti 9"));
-    typeText(child<QLineEdit>("MaskEdit8"), QStringLiteral("9"));
-    EXPECT_EQ(statusText(), QStringLiteral("poziv na broj odgovara modelu HR01")) << "follows each key";
+    set("MaskEdit6", u" 01"_s);
+    typeInto("MaskEdit8", u"12345-678"_s);
+    EXPECT_EQ(statusText(), u"kontrolni broj treba biti 9"_s);
+    typeText(child<QLineEdit>("MaskEdit8"), u"9"_s);
+    EXPECT_EQ(statusText(), u"poziv na broj odgovara modelu HR01"_s) << "follows each key";
     child<QLineEdit>("MaskEdit6")->setFocus();
-    EXPECT_EQ(statusText(), QStringLiteral("poziv na broj odgovara modelu HR01"))
-        << "the model shows its reference's";
+    EXPECT_EQ(statusText(), u"poziv na broj odgovara modelu HR01"_s) << "the model shows its reference's";
     child<QLineEdit>("Edit3")->setFocus();
     EXPECT_EQ(statusText(), title);
-    typeInto("MaskEdit7", QStringLiteral("1001005-1863000160"));
-    EXPECT_EQ(statusText(), QStringLiteral("IBAN: HR12 1001 0051 8630 0016 0"));
+    typeInto("MaskEdit7", u"1001005-1863000160"_s);
+    EXPECT_EQ(statusText(), u"IBAN: HR12 1001 0051 8630 0016 0"_s);
     selectTab(SlipKind::Zorvat);
     child<QLineEdit>("Racun2")->setFocus();
     EXPECT_EQ(statusText(), title) << "an empty field has nothing to say";

@@ -1,4 +1,5 @@
 #include "app/PrintDialogs.h"
+#include "Hub3aRecordOf.h"
 #include "WindowFixture.h"
 #include "app/Hub3aTab.h"
 #include "model/Calibration.h"
@@ -8,22 +9,19 @@
 #include "print/PrintProp.h"
 #include "print/PrnCalibrate.h"
 
-#include <QComboBox>
 #include <QImage>
-#include <QLabel>
-#include <QLineEdit>
 #include <QProcess>
-#include <QPushButton>
 
 namespace {
+
+using namespace Qt::StringLiterals;
 
 // What poppler reads from a PDF: its title and its text.
 QString pdfTool(const char *tool, const QString &path)
 {
     QProcess process;
     const bool toText = qstrcmp(tool, "pdftotext") == 0;
-    process.start(QLatin1StringView(tool),
-                  toText ? QStringList{path, QStringLiteral("-")} : QStringList{path});
+    process.start(QLatin1StringView(tool), toText ? QStringList{path, u"-"_s} : QStringList{path});
     process.waitForFinished(60000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -39,15 +37,14 @@ protected:
     }
 
     // Prints to "PDF datoteka" with the print dialog and returns the file.
-    QString printToPdf(const QString &name)
+    QString printToPdf(const char *name)
     {
         TForm3 &dialog = printing.printDialog();
-        auto *box = dialog.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
-        box->setCurrentIndex(box->findText(QStringLiteral("PDF datoteka")));
-        const QString path = dir.filePath(name);
-        dialogs.setNextFileName(path);
-        QTest::mouseClick(dialog.findChild<QPushButton *>(QStringLiteral("BitBtn2")), Qt::LeftButton);
-        return path;
+        auto *box = dialog.findChild<QComboBox *>(u"ComboBox1"_s);
+        box->setCurrentIndex(box->findText(u"PDF datoteka"_s));
+        dialogs.setNextFileName(path(name));
+        QTest::mouseClick(dialog.findChild<QPushButton *>(u"BitBtn2"_s), Qt::LeftButton);
+        return path(name);
     }
 
     PlatformPrinter printer{dialogs};
@@ -56,15 +53,13 @@ protected:
 
 TEST_F(PrintDialogsTest, IspisiShowsThePrintDialogWithoutBlockingTheWindow)
 {
-    showWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    showActiveWindow();
     trigger("Ispii1");
     TForm3 &dialog = printing.printDialog();
     ASSERT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
     EXPECT_FALSE(dialog.isModal());
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_EQ(dialog.findChild<QComboBox *>(QStringLiteral("ComboBox1"))->currentIndex(),
-              printer.PrinterIndex());
+    EXPECT_EQ(dialog.findChild<QComboBox *>(u"ComboBox1"_s)->currentIndex(), printer.PrinterIndex());
     EXPECT_FALSE(printing.calibrationDialog().isVisible());
 }
 
@@ -76,66 +71,62 @@ TEST_F(PrintDialogsTest, StartUpLoadsTheFirstPrintersCalibrationIntoTheWindow)
     printing.calibrationDialog().FormCreate();
     EXPECT_EQ(printer.PrinterIndex(), 0);
     EXPECT_EQ(window->calibration(), (Calibration{7, 7, 3, 3, 2, 9}));
-    EXPECT_EQ(printing.calibrationDialog().findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(),
-              QStringLiteral("7"));
+    EXPECT_EQ(printing.calibrationDialog().findChild<QLineEdit *>(u"Edit1"_s)->text(), u"7"_s);
 }
 
 TEST_F(PrintDialogsTest, ThePrintDialogPrintsTheRecordOfTheTabActiveAtTheClick)
 {
     showWindow();
-    set("Memo1", QStringLiteral("Ivan Horvat"));
-    set("Nalogodavac", QStringLiteral("Ana Kovač"));
-    trigger("Ispii1");
+    set({{"Memo1", u"Ivan Horvat"_s}, {"Nalogodavac", u"Ana Kovač"_s}});
 
-    selectTab(SlipKind::Zorvat); // switched while the dialog is open
-    const QString zorvat = printToPdf(QStringLiteral("zorvat.pdf"));
-    EXPECT_TRUE(
-        pdfTool("pdfinfo", zorvat).contains(QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis zorvata")));
-    EXPECT_TRUE(pdfTool("pdftotext", zorvat).contains(QStringLiteral("Ana Kovač")));
-    EXPECT_FALSE(printing.printDialog().isVisible());
-
-    trigger("Ispii1");
-    selectTab(SlipKind::Uplatnica);
-    const QString uplatnica = printToPdf(QStringLiteral("uplatnica.pdf"));
-    EXPECT_TRUE(pdfTool("pdfinfo", uplatnica)
-                    .contains(QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis uplatnice")));
-    EXPECT_TRUE(pdfTool("pdftotext", uplatnica).contains(QStringLiteral("Ivan Horvat")));
+    const struct
+    {
+        SlipKind tab;
+        const char *file;
+        QString title, text;
+    } prints[] = {
+        {SlipKind::Zorvat, "zorvat.pdf", u"Ispis na pisač - Zorvat 1.0 - ispis zorvata"_s, u"Ana Kovač"_s},
+        {SlipKind::Uplatnica, "uplatnica.pdf", u"Ispis na pisač - Zorvat 1.0 - ispis uplatnice"_s,
+         u"Ivan Horvat"_s}};
+    for (const auto &print : prints) {
+        SCOPED_TRACE(print.file);
+        trigger("Ispii1");
+        selectTab(print.tab); // switched while the dialog is open
+        const QString pdf = printToPdf(print.file);
+        EXPECT_TRUE(pdfTool("pdfinfo", pdf).contains(print.title));
+        EXPECT_TRUE(pdfTool("pdftotext", pdf).contains(print.text));
+        EXPECT_FALSE(printing.printDialog().isVisible());
+    }
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
 }
 
 TEST_F(PrintDialogsTest, TheHub3aTabPrintsItsSlipWhoseBarcodeReadsBackAndOffersThePlaceOnTheSheet)
 {
-    Hub3aRecord record;
-    record.set(Hub3aField::RecipientName, QStringLiteral("Udruga Šapica"));
-    record.set(Hub3aField::RecipientIban, QStringLiteral("HR1210010051863000160"));
-    record.set(Hub3aField::Description, QStringLiteral("Donacija za hranu i lijekove"));
-    record.set(Hub3aField::Amount, QStringLiteral("1.234,56"));
+    const Hub3aRecord record = hub3aRecordOf({{Hub3aField::RecipientName, u"Udruga Šapica"_s},
+                                              {Hub3aField::RecipientIban, u"HR1210010051863000160"_s},
+                                              {Hub3aField::Description, u"Donacija za hranu i lijekove"_s},
+                                              {Hub3aField::Amount, u"1.234,56"_s}});
     window->hub3a().setRecord(record);
     showWindow();
     trigger("Ispii1");
     TForm3 &dialog = printing.printDialog();
-    const auto placeShown = [&] {
-        return dialog.findChild<QLabel *>(QStringLiteral("PlaceOnSheetLabel"))->isVisible();
-    };
+    const auto placeShown = [&] { return dialog.findChild<QLabel *>(u"PlaceOnSheetLabel"_s)->isVisible(); };
     EXPECT_FALSE(placeShown());
 
     // The tab is switched while the dialog is open; the dialog shows its controls as it comes back.
     child<QTabWidget>("PageControl1")->setCurrentWidget(child("Hub3aPage"));
     dialog.FormActivate();
     EXPECT_TRUE(placeShown());
-    const QString pdf = printToPdf(QStringLiteral("hub3a.pdf"));
+    const QString pdf = printToPdf("hub3a.pdf");
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
-    EXPECT_TRUE(pdfTool("pdfinfo", pdf)
-                    .contains(QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis naloga HUB-3A")));
-    EXPECT_TRUE(pdfTool("pdfinfo", pdf).contains(QStringLiteral("595 x 281 pts"))) << "210 x 99 mm";
-    EXPECT_TRUE(pdfTool("pdftotext", pdf).contains(QStringLiteral("Udruga Šapica")));
+    EXPECT_TRUE(pdfTool("pdfinfo", pdf).contains(u"Ispis na pisač - Zorvat 1.0 - ispis naloga HUB-3A"_s));
+    EXPECT_TRUE(pdfTool("pdfinfo", pdf).contains(u"595 x 281 pts"_s)) << "210 x 99 mm";
+    EXPECT_TRUE(pdfTool("pdftotext", pdf).contains(u"Udruga Šapica"_s));
 
     QProcess raster;
-    raster.start(QStringLiteral("pdftoppm"),
-                 {QStringLiteral("-r"), QStringLiteral("300"), QStringLiteral("-gray"),
-                  QStringLiteral("-singlefile"), pdf, dir.filePath(QStringLiteral("hub3a"))});
+    raster.start(u"pdftoppm"_s, {u"-r"_s, u"300"_s, u"-gray"_s, u"-singlefile"_s, pdf, path("hub3a")});
     ASSERT_TRUE(raster.waitForFinished(60000));
-    EXPECT_EQ(readBarcodeBytes(QImage(dir.filePath(QStringLiteral("hub3a.pgm")))), hub3aPayloadBytes(record));
+    EXPECT_EQ(readBarcodeBytes(QImage(path("hub3a.pgm"))), hub3aPayloadBytes(record));
 }
 
 } // namespace

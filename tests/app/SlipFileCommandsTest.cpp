@@ -1,26 +1,35 @@
-#include "SlipFileCommandsFixture.h"
+#include "WindowFixture.h"
+
+#include <algorithm>
 
 namespace {
 
+using namespace Qt::StringLiterals;
+using SlipFileCommandsTest = WindowFixture;
+
+// start with its first texts replaced by texts, given in field order and separated by '|'.
+SlipRecord recordOf(SlipRecord start, const QString &texts)
+{
+    std::ranges::copy(texts.split(u'|'), start.texts.begin());
+    return start;
+}
+
 TEST_F(SlipFileCommandsTest, SavedPaymentSlipLoadsBackIntoItsFields)
 {
-    SlipRecord record{SlipKind::Uplatnica,
-                      {QStringLiteral("10000"), QStringLiteral("Ivan Horvat"),
-                       QStringLiteral("Račun za struju"), QStringLiteral("HEP d.d."),
-                       QStringLiteral("Zagreb"), QStringLiteral("06.12.2001."), QStringLiteral("  1"),
-                       QStringLiteral("123"), QStringLiteral("   "), QStringLiteral("999"),
-                       QStringLiteral("1.234,56"), QStringLiteral("2360000-1101234567"),
-                       QStringLiteral("   "), QStringLiteral("12345-678")}};
+    const SlipRecord record =
+        recordOf({SlipKind::Uplatnica, {}}, u"10000|Ivan Horvat|Račun za struju|HEP d.d.|"
+                                            u"Zagreb|06.12.2001.|  1|123|   |999|1.234,56|"
+                                            u"2360000-1101234567|   |12345-678"_s);
     window->fields().setRecord(record);
-    set("Nalogodavac", QStringLiteral("Firma"));
+    set("Nalogodavac", u"Firma"_s);
     dialogs.setNextFileName(path("slip"));
     trigger("SaveUplatnica");
-    EXPECT_EQ(dialogs.fileTitles, QStringList{QStringLiteral("Odredite naziv za snimanje uplatnice")});
+    EXPECT_EQ(dialogs.fileTitles, QStringList{u"Odredite naziv za snimanje uplatnice"_s});
 
     click("Button1");
     load(path("slip"));
-    EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, record.texts);
-    EXPECT_EQ(text("Nalogodavac"), QStringLiteral("Firma"));
+    EXPECT_EQ(texts(SlipKind::Uplatnica), record.texts);
+    EXPECT_EQ(text("Nalogodavac"), u"Firma"_s);
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_TRUE(dialogs.messages.isEmpty());
 }
@@ -28,69 +37,58 @@ TEST_F(SlipFileCommandsTest, SavedPaymentSlipLoadsBackIntoItsFields)
 TEST_F(SlipFileCommandsTest, TransferOrderLoadsInTheBackgroundAndKeepsPlaceAndDate)
 {
     selectTab(SlipKind::Zorvat);
-    set("Nalogodavac", QStringLiteral("Firma d.o.o.\r\nIlica 1"));
-    set("pb22", QStringLiteral("42"));
+    set("Nalogodavac", u"Firma d.o.o.\r\nIlica 1"_s);
+    set("pb22", u"42"_s);
     dialogs.setNextFileName(path("order"));
     trigger("SaveUplatnica");
-    EXPECT_EQ(dialogs.fileTitles, QStringList{QStringLiteral("Odredite naziv za snimanje zorvata")});
-    const SlipRecord saved = window->fields().record(SlipKind::Zorvat);
+    EXPECT_EQ(dialogs.fileTitles, QStringList{u"Odredite naziv za snimanje zorvata"_s});
+    const SlipTexts saved = texts(SlipKind::Zorvat);
 
     click("Button4");
     selectTab(SlipKind::Uplatnica);
-    set("Edit2", QStringLiteral("Zagreb"));
+    set("Edit2", u"Zagreb"_s);
     load(path("order"));
-    EXPECT_EQ(window->fields().record(SlipKind::Zorvat).texts, saved.texts);
+    EXPECT_EQ(texts(SlipKind::Zorvat), saved);
     EXPECT_EQ(window->activeKind(), FormKind::Uplatnica);
-    EXPECT_EQ(text("Edit2"), QStringLiteral("Zagreb"));
+    EXPECT_EQ(text("Edit2"), u"Zagreb"_s);
 }
 
 TEST_F(SlipFileCommandsTest, ShortLowerCaseFileFillsWhatItHasAndEmptiesTheRest)
 {
-    window->fields().setRecord(SlipRecord{SlipKind::Uplatnica,
-                                          {QStringLiteral("1"), QString(), QString(), QString(),
-                                           QStringLiteral("Split"), QString(), QStringLiteral("2")}});
-    writeFile(path("short"), "tip=uplatnica\n10000\nPlatitelj\nSvrha\nPrimatelj\n");
-    load(path("short"));
-    SlipRecord expected = SlipRecord::blank(SlipKind::Uplatnica);
-    expected.texts[0] = QStringLiteral("10000");
-    expected.texts[1] = QStringLiteral("Platitelj");
-    expected.texts[2] = QStringLiteral("Svrha");
-    expected.texts[3] = QStringLiteral("Primatelj");
-    EXPECT_EQ(window->fields().record(SlipKind::Uplatnica).texts, expected.texts);
+    window->fields().setRecord(recordOf({SlipKind::Uplatnica, {}}, u"1||||Split||2"_s));
+    load(writeFile(path("short"), "tip=uplatnica\n10000\nPlatitelj\nSvrha\nPrimatelj\n"));
+    EXPECT_EQ(texts(SlipKind::Uplatnica),
+              recordOf(SlipRecord::blank(SlipKind::Uplatnica), u"10000|Platitelj|Svrha|Primatelj"_s).texts);
 }
 
 TEST_F(SlipFileCommandsTest, BadFilesChangeNothingAndSaySo)
 {
-    set("Memo1", QStringLiteral("kept"));
-    writeFile(path("other"), "TIP=NALOG\r\nx\r\n");
-    load(path("other"));
-    EXPECT_EQ(dialogs.messages, QStringList{QStringLiteral("Pogreška pri učitavanju zapisa!")});
+    set("Memo1", u"kept"_s);
+    load(writeFile(path("other"), "TIP=NALOG\r\nx\r\n"));
+    EXPECT_EQ(dialogs.messages, QStringList{u"Pogreška pri učitavanju zapisa!"_s});
 
     load(path("missing"));
-    EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("Datoteka %1 ne postoji.").arg(path("missing"))});
+    EXPECT_EQ(dialogs.errors, QStringList{u"Datoteka %1 ne postoji."_s.arg(path("missing"))});
 
     dialogs.fileTitles.clear();
     trigger("Uitaj1");
     trigger("SaveUplatnica");
     EXPECT_EQ(dialogs.fileTitles.size(), 2);
-    EXPECT_EQ(text("Memo1"), QStringLiteral("kept"));
+    EXPECT_EQ(text("Memo1"), u"kept"_s);
     EXPECT_EQ(dialogs.messages.size(), 1);
     EXPECT_EQ(dialogs.errors.size(), 1);
 }
 
 TEST_F(SlipFileCommandsTest, SaveReplacesAnExistingFileAndReportsAFailure)
 {
-    writeFile(path("old"), QByteArray(1000, 'x'));
-    dialogs.setNextFileName(path("old"));
+    dialogs.setNextFileName(writeFile(path("old"), QByteArray(1000, 'x')));
     trigger("SaveUplatnica");
-    QFile saved(path("old"));
-    ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(saved.readAll().startsWith("TIP=UPLATNICA\r\n"));
+    EXPECT_TRUE(readFile(path("old")).startsWith("TIP=UPLATNICA\r\n"));
 
     dialogs.setNextFileName(path("no/such/folder/slip"));
     EXPECT_FALSE(app()->runReportingErrors([&] { trigger("SaveUplatnica"); }));
     ASSERT_EQ(dialogs.errors.size(), 1);
-    EXPECT_TRUE(dialogs.errors[0].startsWith(QStringLiteral("Datoteka "))) << dialogs.errors[0].toStdString();
+    EXPECT_TRUE(dialogs.errors[0].startsWith(u"Datoteka "_s)) << dialogs.errors[0].toStdString();
 }
 
 } // namespace

@@ -4,15 +4,15 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 using StartupFocus = WindowFixture;
 
 // The focus starts in the active tab's first field and moves to the next tab's first field on
 // each switch, so typing goes into a field and the arrow keys move in it instead of switching tabs.
 TEST_F(StartupFocus, TheFirstFieldOfTheActiveTabHasTheFocusAtStartUpAndAfterEachSwitch)
 {
-    showWindow();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    showActiveWindow();
     const struct
     {
         SlipKind tab;
@@ -25,17 +25,17 @@ TEST_F(StartupFocus, TheFirstFieldOfTheActiveTabHasTheFocusAtStartUpAndAfterEach
         ASSERT_NE(focused, nullptr);
         EXPECT_EQ(focused->objectName(), QLatin1StringView(step.firstField));
         set(step.firstField, QString());
-        QTest::keyClicks(focused, QStringLiteral("7"));
+        QTest::keyClicks(focused, u"7"_s);
         QTest::keyClick(focused, Qt::Key_Right);
-        EXPECT_EQ(text(step.firstField), QStringLiteral("7")) << step.firstField;
+        EXPECT_EQ(text(step.firstField), u"7"_s) << step.firstField;
         EXPECT_EQ(olderSlipKind(window->activeKind()), step.tab);
     }
     child<QTabWidget>("PageControl1")->setCurrentWidget(child("Hub3aPage"));
     QWidget *focused = QApplication::focusWidget();
     ASSERT_NE(focused, nullptr);
-    EXPECT_EQ(focused->objectName(), QStringLiteral("Hub3aPayerName"));
-    QTest::keyClicks(focused, QStringLiteral("7"));
-    EXPECT_EQ(window->hub3aData()[Hub3aField::PayerName], QStringLiteral("7"));
+    EXPECT_EQ(focused->objectName(), u"Hub3aPayerName"_s);
+    QTest::keyClicks(focused, u"7"_s);
+    EXPECT_EQ(window->hub3aData()[Hub3aField::PayerName], u"7"_s);
     EXPECT_EQ(window->activeKind(), FormKind::Hub3a);
 }
 

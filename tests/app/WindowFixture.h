@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeUserDialogs.h"
+#include "FileBytes.h"
 #include "FixedClock.h"
 #include "PaintCounter.h"
 #include "QtPrinters.h"
@@ -9,15 +10,24 @@
 #include "app/ZorvatApplication.h"
 #include "model/SettingsStore.h"
 #include "partners/PartnerList.h"
+#include "ui/CheckMark.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 // A main window over a settings store and a partner file in a fresh temporary folder, with dialogs
 // that tests answer. Errors escaping a handler go to the same fake dialogs.
@@ -49,12 +59,39 @@ protected:
     {
         window->fields().setControlText(QLatin1StringView(control), value);
     }
+    // Sets the controls in the order given, as typing into them one after another would.
+    void set(std::initializer_list<std::pair<const char *, QString>> controls)
+    {
+        for (const auto &[control, value] : controls)
+            set(control, value);
+    }
     void click(const char *button) { QTest::mouseClick(child<QAbstractButton>(button), Qt::LeftButton); }
     void trigger(const char *action) { child<QAction>(action)->trigger(); }
     void showWindow()
     {
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+    // Shown and active, so that the focus and the keys go to its fields.
+    void showActiveWindow()
+    {
+        showWindow();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    SlipTexts texts(SlipKind kind) const { return window->fields().record(kind).texts; }
+    QString statusText() const { return child<QLabel>("TitlePanel")->text(); }
+    // The mark beside a field that says whether its account, reference, amount or date can be used.
+    CheckMark *checkMark(const char *control) const
+    {
+        return child<CheckMark>((QByteArray(control) + "Check").constData());
+    }
+    QString path(const char *name) const { return dir.filePath(QLatin1StringView(name)); }
+    // "Učitaj" answered with file, an error going to the error box as in the program.
+    void load(const QString &file)
+    {
+        dialogs.setNextFileName(file);
+        app()->runReportingErrors([&] { trigger("Uitaj1"); });
     }
     void selectTab(SlipKind kind)
     {

@@ -2,9 +2,6 @@
 #include "app/LineBox.h"
 #include "ui/SlipControlTable.h"
 
-#include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QStatusBar>
 #include <QStyleOptionFrame>
 #include <QToolButton>
@@ -14,6 +11,7 @@ namespace {
 // The room a line edit leaves on each side of its text inside the frame.
 constexpr int lineEditTextMargin = 2;
 
+using namespace Qt::StringLiterals;
 using WindowLayout = WindowFixture;
 
 // The letter after '&' in an entry's text: the key that, with Alt or in an open menu, chooses it.
@@ -28,7 +26,7 @@ TEST_F(WindowLayout, MenuHasEveryEntryInOrderWithoutShortcutsEachWithItsOwnLette
 {
     const auto *menu = child<QMenu>("Datoteka1");
     ASSERT_TRUE(menu);
-    EXPECT_EQ(menu->title(), QStringLiteral("&Datoteka"));
+    EXPECT_EQ(menu->title(), u"&Datoteka"_s);
     const auto shown = [](const QAction *action) { return QString(action->text()).remove(u'&'); };
     const auto expectOwnLetters = [](const QList<QAction *> &actions) {
         QList<QChar> letters;
@@ -43,9 +41,9 @@ TEST_F(WindowLayout, MenuHasEveryEntryInOrderWithoutShortcutsEachWithItsOwnLette
     };
     QStringList entries;
     for (const QAction *action : menu->actions()) {
-        QString entry = action->isSeparator() ? QStringLiteral("-") : shown(action);
+        QString entry = action->isSeparator() ? u"-"_s : shown(action);
         if (!action->isEnabled())
-            entry += QStringLiteral(" (disabled)");
+            entry += u" (disabled)"_s;
         if (action->menu()) {
             for (const QAction *sub : action->menu()->actions())
                 entry += u' ' + shown(sub);
@@ -55,12 +53,8 @@ TEST_F(WindowLayout, MenuHasEveryEntryInOrderWithoutShortcutsEachWithItsOwnLette
         entries.append(entry);
     }
     expectOwnLetters(menu->actions());
-    EXPECT_EQ(entries, (QStringList{QStringLiteral("Novo Uplatnica Zorvat HUB-3A"), QStringLiteral("Učitaj"),
-                                    QStringLiteral("Snimi kao"), QStringLiteral("Prenesi u HUB-3A"),
-                                    QStringLiteral("-"), QStringLiteral("Pregled (disabled)"),
-                                    QStringLiteral("Ispiši"), QStringLiteral("-"), QStringLiteral("Podaci"),
-                                    QStringLiteral("-"), QStringLiteral("Opcije... (disabled)"),
-                                    QStringLiteral("-"), QStringLiteral("Izlazak")}));
+    EXPECT_EQ(entries, u"Novo Uplatnica Zorvat HUB-3A|Učitaj|Snimi kao|Prenesi u HUB-3A|-|Pregled (disabled)|"
+                       u"Ispiši|-|Podaci|-|Opcije... (disabled)|-|Izlazak"_s.split(u'|'));
 }
 
 TEST_F(WindowLayout, StatusBarHasFourPanels)
@@ -73,14 +67,13 @@ TEST_F(WindowLayout, StatusBarHasFourPanels)
     }
     ASSERT_EQ(texts.size(), 4);
     EXPECT_FALSE(texts[0].isEmpty());
-    EXPECT_EQ(texts.mid(1),
-              (QStringList{QString(), QStringLiteral("00:00:00"), QStringLiteral("xx.xx.xxxx")}));
+    EXPECT_EQ(texts.mid(1), (QStringList{QString(), u"00:00:00"_s, u"xx.xx.xxxx"_s}));
     EXPECT_EQ(widths, (QList<int>{300, 100, 55, 70}));
 }
 
 TEST_F(WindowLayout, PreviewsAndPickPanelHaveTheirSizes)
 {
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("ZORVAT Print 1.0"));
+    EXPECT_EQ(window->windowTitle(), u"ZORVAT Print 1.0"_s);
     EXPECT_EQ(child("PaintBox1")->geometry(), QRect(4, 6, 610, 350));
     EXPECT_EQ(child("PaintBox2")->geometry(), QRect(6, 6, 610, 350));
     EXPECT_EQ(child("PickPanel")->size(), QSize(305, 79));
@@ -90,9 +83,8 @@ TEST_F(WindowLayout, PreviewsAndPickPanelHaveTheirSizes)
 
 TEST_F(WindowLayout, SmallButtonsShowTheirHints)
 {
-    const QString pick = QStringLiteral("Izbor iz podataka u bazi");
-    const QString store = QStringLiteral("Postavi kao default vrijednost");
-    const QString add = QStringLiteral("Dodaj primatelja u bazu");
+    const QString pick = u"Izbor iz podataka u bazi"_s, store = u"Postavi kao default vrijednost"_s,
+                  add = u"Dodaj primatelja u bazu"_s;
     const std::pair<const char *, QString> hints[] = {
         {"SpeedButton1", pick},  {"SpeedButton3", pick},  {"SpeedButton6", pick},
         {"SpeedButton8", pick},  {"SpeedButton2", store}, {"SpeedButton4", store},
@@ -124,19 +116,10 @@ TEST_F(WindowLayout, EachTabShowsTheLabelsOfItsFields)
 TEST_F(WindowLayout, TabWalksTheFieldsInTheirOrder)
 {
     const std::pair<SlipKind, QStringList> orders[] = {
-        {SlipKind::Uplatnica,
-         {QStringLiteral("Edit1"), QStringLiteral("MaskEdit1"), QStringLiteral("Memo1"),
-          QStringLiteral("Memo2"), QStringLiteral("Memo3"), QStringLiteral("MaskEdit2"),
-          QStringLiteral("MaskEdit3"), QStringLiteral("MaskEdit4"), QStringLiteral("MaskEdit5"),
-          QStringLiteral("MaskEdit6"), QStringLiteral("Edit2"), QStringLiteral("Edit3"),
-          QStringLiteral("MaskEdit7"), QStringLiteral("MaskEdit8"), QStringLiteral("Button1"),
-          QStringLiteral("Button2")}},
-        {SlipKind::Zorvat,
-         {QStringLiteral("Nalogodavac"), QStringLiteral("SvrhaZorvata"), QStringLiteral("Primatelj"),
-          QStringLiteral("Nacin"), QStringLiteral("sif1"), QStringLiteral("sif2"), QStringLiteral("sif3"),
-          QStringLiteral("pb21"), QStringLiteral("pb22"), QStringLiteral("IznosZorvat"),
-          QStringLiteral("pb11"), QStringLiteral("pb12"), QStringLiteral("Racun1"), QStringLiteral("Racun2"),
-          QStringLiteral("Button3"), QStringLiteral("Button4")}},
+        {SlipKind::Uplatnica, u"Edit1 MaskEdit1 Memo1 Memo2 Memo3 MaskEdit2 MaskEdit3 MaskEdit4 MaskEdit5 "
+                              u"MaskEdit6 Edit2 Edit3 MaskEdit7 MaskEdit8 Button1 Button2"_s.split(u' ')},
+        {SlipKind::Zorvat, u"Nalogodavac SvrhaZorvata Primatelj Nacin sif1 sif2 sif3 pb21 pb22 IznosZorvat "
+                           u"pb11 pb12 Racun1 Racun2 Button3 Button4"_s.split(u' ')},
     };
     showWindow();
     for (const auto &[kind, order] : orders) {
@@ -157,13 +140,11 @@ TEST_F(WindowLayout, TabWalksTheFieldsInTheirOrder)
 TEST_F(WindowLayout, MenuOpensTheDialogsThroughTheHooksAndIzlazakCloses)
 {
     QStringList opened;
-    window->setHooks({[&] { opened.append(QStringLiteral("print")); },
-                      [&] { opened.append(QStringLiteral("partners")); },
-                      {}});
+    window->setHooks({[&] { opened.append(u"print"_s); }, [&] { opened.append(u"partners"_s); }, {}});
     showWindow();
     trigger("Ispii1");
     trigger("Podaci2");
-    EXPECT_EQ(opened, (QStringList{QStringLiteral("print"), QStringLiteral("partners")}));
+    EXPECT_EQ(opened, (QStringList{u"print"_s, u"partners"_s}));
     EXPECT_TRUE(window->isVisible());
 
     window->setHooks({});
@@ -172,7 +153,6 @@ TEST_F(WindowLayout, MenuOpensTheDialogsThroughTheHooksAndIzlazakCloses)
     EXPECT_FALSE(window->isVisible());
 }
 
-} // namespace
 // Each HUB-3A box shows as many characters as its field holds, each caption shows whole, and no
 // control covers another.
 TEST_F(WindowLayout, Hub3aBoxesShowTheirWholeFieldBesideEachOther)
@@ -194,9 +174,11 @@ TEST_F(WindowLayout, Hub3aBoxesShowTheirWholeFieldBesideEachOther)
             QStyleOptionFrame frame;
             frame.initFrom(box);
             frame.lineWidth = box->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, box);
-            const int textRoom = box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box).width() -
-                                 2 * lineEditTextMargin;
-            EXPECT_GE(textRoom, box->fontMetrics().horizontalAdvance(QString(box->typingLimit(), u'W'))) << name;
+            const int textRoom =
+                box->style()->subElementRect(QStyle::SE_LineEditContents, &frame, box).width() -
+                2 * lineEditTextMargin;
+            EXPECT_GE(textRoom, box->fontMetrics().horizontalAdvance(QString(box->typingLimit(), u'W')))
+                << name;
         }
         if (const auto *caption = qobject_cast<const QLabel *>(control)) {
             EXPECT_GE(caption->width(), caption->fontMetrics().horizontalAdvance(caption->text())) << name;
@@ -207,3 +189,5 @@ TEST_F(WindowLayout, Hub3aBoxesShowTheirWholeFieldBesideEachOther)
         }
     }
 }
+
+} // namespace

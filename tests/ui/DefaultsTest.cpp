@@ -9,17 +9,11 @@
 
 namespace {
 
-QStringList names(std::initializer_list<const char *> list)
-{
-    QStringList result;
-    for (const char *name : list)
-        result.append(QLatin1StringView(name));
-    return result;
-}
+using namespace Qt::StringLiterals;
 
-const QStringList uplatnicaOrder = names({"Memo1", "Memo3", "MaskEdit7", "MaskEdit8", "MaskEdit6"});
-const QStringList zorvatOrder = names(
-    {"Nalogodavac", "Racun1", "pb11", "pb12", "Primatelj", "Racun2", "pb21", "pb22", "sif1", "sif2", "sif3"});
+const QStringList uplatnicaOrder = u"Memo1 Memo3 MaskEdit7 MaskEdit8 MaskEdit6"_s.split(u' ');
+const QStringList zorvatOrder =
+    u"Nalogodavac Racun1 pb11 pb12 Primatelj Racun2 pb21 pb22 sif1 sif2 sif3"_s.split(u' ');
 
 // Every default-fed field of both tabs with a distinct text, as a user fills them before storing.
 FakeSlipFields filledFields()
@@ -27,26 +21,32 @@ FakeSlipFields filledFields()
     FakeSlipFields fields;
     for (const QStringList *order : {&uplatnicaOrder, &zorvatOrder}) {
         for (const QString &control : *order)
-            fields.texts[control] = control + QStringLiteral(" tekst");
+            fields.texts[control] = control + u" tekst"_s;
     }
-    fields.texts[QStringLiteral("Memo1")] = QStringLiteral("Ivan Horvat\r\nIlica 1, Zagreb");
-    fields.texts[QStringLiteral("pb11")] = QStringLiteral("   ");
+    fields.texts[u"Memo1"_s] = u"Ivan Horvat\r\nIlica 1, Zagreb"_s;
+    fields.texts[u"pb11"_s] = u"   "_s;
     return fields;
 }
 
-void storeAll(const SettingsStore &store, const SlipFieldAccess &fields)
+// A store in a temporary file, into which every group of filledFields() can be stored.
+class Defaults : public ::testing::Test
 {
-    for (const DefaultGroup group :
-         {DefaultGroup::UplatnicaPayer, DefaultGroup::UplatnicaRecipient, DefaultGroup::ZorvatPayer,
-          DefaultGroup::ZorvatRecipient, DefaultGroup::ZorvatCodes})
-        StoreDefaults(store, fields, group);
-}
+protected:
+    void storeAll(const SlipFieldAccess &fields = filledFields())
+    {
+        for (const DefaultGroup group :
+             {DefaultGroup::UplatnicaPayer, DefaultGroup::UplatnicaRecipient, DefaultGroup::ZorvatPayer,
+              DefaultGroup::ZorvatRecipient, DefaultGroup::ZorvatCodes})
+            StoreDefaults(t.store(), fields, group);
+    }
 
-TEST(Defaults, StoredGroupsComeBackInTheirOrder)
-{
     TemporaryStore t;
+};
+
+TEST_F(Defaults, StoredGroupsComeBackInTheirOrder)
+{
     const FakeSlipFields filled = filledFields();
-    storeAll(t.store(), filled);
+    storeAll(filled);
 
     FakeSlipFields loaded;
     LoadUplatnicaDefaults(t.store(), loaded);
@@ -56,10 +56,9 @@ TEST(Defaults, StoredGroupsComeBackInTheirOrder)
     EXPECT_EQ(loaded.texts, filled.texts);
 }
 
-TEST(Defaults, ValueNamesAreTheStoredOnes)
+TEST_F(Defaults, ValueNamesAreTheStoredOnes)
 {
-    TemporaryStore t;
-    storeAll(t.store(), filledFields());
+    storeAll();
     const struct
     {
         const char *value, *control;
@@ -81,80 +80,72 @@ TEST(Defaults, ValueNamesAreTheStoredOnes)
     }
 }
 
-TEST(Defaults, EmptyStoreEmptiesTheFieldsUpToTheRecipient)
+TEST_F(Defaults, EmptyStoreEmptiesTheFieldsUpToTheRecipient)
 {
-    TemporaryStore t;
     FakeSlipFields fields = filledFields();
     LoadUplatnicaDefaults(t.store(), fields);
-    EXPECT_EQ(fields.setOrder, names({"Memo1", "Memo3"}));
-    EXPECT_EQ(fields.texts[QStringLiteral("Memo1")], QString());
-    EXPECT_EQ(fields.texts[QStringLiteral("MaskEdit7")], QStringLiteral("MaskEdit7 tekst"));
+    EXPECT_EQ(fields.setOrder, (QStringList{u"Memo1"_s, u"Memo3"_s}));
+    EXPECT_EQ(fields.texts[u"Memo1"_s], QString());
+    EXPECT_EQ(fields.texts[u"MaskEdit7"_s], u"MaskEdit7 tekst"_s);
 
     LoadZorvatDefaults(t.store(), fields);
     for (const QString &control : zorvatOrder)
         EXPECT_EQ(fields.texts[control], QString()) << control.toStdString();
 }
 
-TEST(Defaults, StoredEmptyRecipientLeavesAccountReferenceAndModel)
+TEST_F(Defaults, StoredEmptyRecipientLeavesAccountReferenceAndModel)
 {
-    TemporaryStore t;
     FakeSlipFields stored = filledFields();
-    stored.texts[QStringLiteral("Memo3")] = QString();
+    stored.texts[u"Memo3"_s] = QString();
     StoreDefaults(t.store(), stored, DefaultGroup::UplatnicaPayer);
     StoreDefaults(t.store(), stored, DefaultGroup::UplatnicaRecipient);
-    EXPECT_EQ(t.store().ReadSetting(QStringLiteral("DefRacun")), QStringLiteral("MaskEdit7 tekst"));
+    EXPECT_EQ(t.store().ReadSetting(u"DefRacun"_s), u"MaskEdit7 tekst"_s);
 
     FakeSlipFields fields;
-    fields.texts[QStringLiteral("Memo3")] = QStringLiteral("Stari primatelj");
-    fields.texts[QStringLiteral("MaskEdit6")] = QStringLiteral("  7");
+    fields.texts[u"Memo3"_s] = u"Stari primatelj"_s;
+    fields.texts[u"MaskEdit6"_s] = u"  7"_s;
     LoadUplatnicaDefaults(t.store(), fields);
-    EXPECT_EQ(fields.texts[QStringLiteral("Memo1")], stored.texts[QStringLiteral("Memo1")]);
-    EXPECT_EQ(fields.texts[QStringLiteral("Memo3")], QString());
-    EXPECT_EQ(fields.texts[QStringLiteral("MaskEdit6")], QStringLiteral("  7"));
-    EXPECT_FALSE(fields.texts.contains(QStringLiteral("MaskEdit7")));
+    EXPECT_EQ(fields.texts[u"Memo1"_s], stored.texts[u"Memo1"_s]);
+    EXPECT_EQ(fields.texts[u"Memo3"_s], QString());
+    EXPECT_EQ(fields.texts[u"MaskEdit6"_s], u"  7"_s);
+    EXPECT_FALSE(fields.texts.contains(u"MaskEdit7"_s));
 }
 
-TEST(Defaults, LoadersNeverTouchTheOtherTab)
+TEST_F(Defaults, LoadersNeverTouchTheOtherTab)
 {
-    TemporaryStore t;
-    storeAll(t.store(), filledFields());
-    FakeSlipFields fields;
-    LoadUplatnicaDefaults(t.store(), fields);
-    for (const QString &control : fields.setOrder)
-        EXPECT_GE(fieldIndexOfControl(SlipKind::Uplatnica, QLatin1StringView(control.toLatin1())), 0)
-            << control.toStdString();
-    fields.setOrder.clear();
-    LoadZorvatDefaults(t.store(), fields);
-    for (const QString &control : fields.setOrder)
-        EXPECT_GE(fieldIndexOfControl(SlipKind::Zorvat, QLatin1StringView(control.toLatin1())), 0)
-            << control.toStdString();
+    storeAll();
+    for (const SlipKind kind : {SlipKind::Uplatnica, SlipKind::Zorvat}) {
+        FakeSlipFields fields;
+        (kind == SlipKind::Uplatnica ? LoadUplatnicaDefaults : LoadZorvatDefaults)(t.store(), fields);
+        for (const QString &control : fields.setOrder)
+            EXPECT_GE(fieldIndexOfControl(kind, QLatin1StringView(control.toLatin1())), 0)
+                << control.toStdString();
+    }
 }
 
-TEST(Defaults, ValueOfAnotherTypeStopsTheLoader)
+TEST_F(Defaults, ValueOfAnotherTypeStopsTheLoader)
 {
-    TemporaryStore t;
-    storeAll(t.store(), filledFields());
+    storeAll();
     auto key = t.store().OpenKey(SettingsStore::mainKeyPath(), false, KeyAccess::ReadWrite);
     ASSERT_TRUE(key);
-    key->WriteInteger(QStringLiteral("DefZorRacun2"), 5);
+    key->WriteInteger(u"DefZorRacun2"_s, 5);
     key->CloseKey();
 
     FakeSlipFields fields;
     EXPECT_EQ(userErrorOf([&] { LoadZorvatDefaults(t.store(), fields); }),
-              QStringLiteral("Invalid data type for 'DefZorRacun2'"));
+              u"Invalid data type for 'DefZorRacun2'"_s);
     EXPECT_EQ(fields.setOrder, zorvatOrder.first(5));
-    EXPECT_EQ(fields.texts[QStringLiteral("Primatelj")], QStringLiteral("Primatelj tekst"));
+    EXPECT_EQ(fields.texts[u"Primatelj"_s], u"Primatelj tekst"_s);
 }
 
-TEST(Defaults, RefusedWriteStopsTheGroupAfterTheValuesBeforeIt)
+TEST_F(Defaults, RefusedWriteStopsTheGroupAfterTheValuesBeforeIt)
 {
-    TemporaryStore t;
-    t.refuseWritesOf(QStringLiteral("DefPoziv"));
+    t.refuseWritesOf(u"DefPoziv"_s);
     EXPECT_EQ(
         userErrorOf([&] { StoreDefaults(t.store(), filledFields(), DefaultGroup::UplatnicaRecipient); }),
-        QStringLiteral("Failed to set data for 'DefPoziv'"));
-    EXPECT_EQ(t.store().ReadSetting(QStringLiteral("DefRacun")), QStringLiteral("MaskEdit7 tekst"));
-    EXPECT_EQ(t.store().ReadSetting(QStringLiteral("DefPin")), QString());
+        u"Failed to set data for 'DefPoziv'"_s);
+    EXPECT_EQ(t.store().ReadSetting(u"DefRacun"_s), u"MaskEdit7 tekst"_s);
+    EXPECT_EQ(t.store().ReadSetting(u"DefPin"_s), QString());
 }
 
 } // namespace

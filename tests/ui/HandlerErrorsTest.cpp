@@ -8,6 +8,8 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // Of the handlers one event runs, the first failure is what the user is told; once taken, it is gone.
 TEST(HandlerErrors, KeepsTheFirstErrorUntilItIsTaken)
 {
@@ -15,11 +17,11 @@ TEST(HandlerErrors, KeepsTheFirstErrorUntilItIsTaken)
     runHandler([&] { ++ran; });
     EXPECT_EQ(userErrorOf([] {}), QString());
 
-    runHandler([] { throw UserError(QStringLiteral("prva")); });
+    runHandler([] { throw UserError(u"prva"_s); });
     runHandler([] { throw std::runtime_error("druga"); });
     runHandler([&] { ++ran; });
     EXPECT_EQ(ran, 2);
-    EXPECT_EQ(userErrorOf([] {}), QStringLiteral("prva"));
+    EXPECT_EQ(userErrorOf([] {}), u"prva"_s);
     EXPECT_NO_THROW(rethrowHandlerError());
 
     runHandler([] { throw std::runtime_error("treća"); });

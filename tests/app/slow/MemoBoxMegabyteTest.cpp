@@ -11,6 +11,8 @@
 
 namespace {
 
+using namespace Qt::StringLiterals;
+
 // A megabyte without a space, loaded over another, cut, brought back, pasted and typed into, and
 // shown broken into full lines; and pasted with a character that is refused. All of it costs about
 // four times what a quarter of a megabyte costs, never the sixteen of work growing with its square.
@@ -36,8 +38,8 @@ TEST(MemoBox, TakesAMegabyteWordWithoutFreezing)
         step([&] { memo.undo(); });
         EXPECT_EQ(memo.fieldText().size(), word.size());
         step([&] { memo.paste(); });
-        step([&] { QTest::keyClicks(&memo, QStringLiteral("y")); });
-        EXPECT_EQ(memo.fieldText(), word + word + QStringLiteral("y"));
+        step([&] { QTest::keyClicks(&memo, u"y"_s); });
+        EXPECT_EQ(memo.fieldText(), word + word + u"y"_s);
 
         const QTextLayout *layout = memo.document()->firstBlock().layout();
         EXPECT_EQ(layout->lineCount(), (2 * size + 1 + 39) / 40);
@@ -45,7 +47,7 @@ TEST(MemoBox, TakesAMegabyteWordWithoutFreezing)
 
         // A character without a byte makes the paste check each character on its own.
         step([&] { memo.setFieldText(QString()); });
-        QApplication::clipboard()->setText(word + QStringLiteral("Ж"));
+        QApplication::clipboard()->setText(word + u"Ж"_s);
         step([&] { memo.paste(); });
         EXPECT_EQ(memo.fieldText(), word);
     };

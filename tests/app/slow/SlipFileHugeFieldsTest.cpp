@@ -1,9 +1,11 @@
 #include "Bounds.h"
-#include "SlipFileCommandsFixture.h"
+#include "WindowFixture.h"
 
 #include <string_view>
 
 namespace {
+
+using SlipFileCommandsTest = WindowFixture;
 
 // Files as big as a slip file may be, a quarter of a megabyte in every field, load one over the
 // other and are drawn in time that grows with them: letters, then digits (one run without a
