@@ -28,18 +28,16 @@ protected:
         };
     }
 
-    // A picture holding only the barcode of record, small enough to read quickly.
+    // A picture holding only the barcode of record, small enough to read quickly; or none at all.
     QString barcodeFile(const QString &name, const Hub3aRecord &record)
     {
-        const QString path = dir.filePath(name);
-        writeImage(path, pdf417Image(hub3Payload(record), 3), "png");
-        return path;
+        return imageFile(name, pdf417Image(hub3Payload(record), 3));
     }
-    QString blankFile(const QString &name)
+    QString blankFile(const QString &name) { return imageFile(name, invoicePage(QByteArray(), 20)); }
+    QString imageFile(const QString &name, const QImage &image)
     {
-        const QString path = dir.filePath(name);
-        writeImage(path, invoicePage(QByteArray(), 20), "png");
-        return path;
+        writeImage(dir.filePath(name), image, "png");
+        return dir.filePath(name);
     }
 
     FakePrinter printer;

@@ -8,7 +8,6 @@ using namespace Qt::StringLiterals;
 class PaymentHintsTest : public WindowFixture
 {
 protected:
-    CheckMark *mark(const char *control) const { return checkMark(control); }
     void typeInto(const char *control, const QString &text)
     {
         auto *edit = child<QLineEdit>(control);
@@ -44,26 +43,26 @@ TEST_F(PaymentHintsTest, MarksFollowTypingInBothTabs)
     for (const auto &c : cases) {
         if (c.model)
             set(c.model, QString::fromUtf16(c.modelText));
-        EXPECT_EQ(mark(c.control)->status(), c.model ? CheckStatus::Invalid : CheckStatus::Empty)
+        EXPECT_EQ(checkMark(c.control)->status(), c.model ? CheckStatus::Invalid : CheckStatus::Empty)
             << c.control << ": a model without a reference is incomplete, an empty account shows nothing";
         typeInto(c.control, QString::fromUtf16(c.typed));
         EXPECT_EQ(text(c.control).trimmed(), QString::fromUtf16(c.typed)) << "the hint changes nothing";
-        EXPECT_EQ(mark(c.control)->status(), c.status) << c.control;
-        EXPECT_EQ(mark(c.control)->toolTip(), QString::fromUtf16(c.reason)) << c.control;
-        EXPECT_FALSE(mark(c.control)->isHidden()) << c.control;
+        EXPECT_EQ(checkMark(c.control)->status(), c.status) << c.control;
+        EXPECT_EQ(checkMark(c.control)->toolTip(), QString::fromUtf16(c.reason)) << c.control;
+        EXPECT_FALSE(checkMark(c.control)->isHidden()) << c.control;
     }
 }
 
 TEST_F(PaymentHintsTest, TheModelCountsAsMuchAsTheReference)
 {
     set("MaskEdit8", u"102-3057-89016"_s);
-    EXPECT_EQ(mark("MaskEdit8")->status(), CheckStatus::Invalid);
+    EXPECT_EQ(checkMark("MaskEdit8")->status(), CheckStatus::Invalid);
     set("MaskEdit6", u" 01"_s);
-    EXPECT_EQ(mark("MaskEdit8")->status(), CheckStatus::Valid);
+    EXPECT_EQ(checkMark("MaskEdit8")->status(), CheckStatus::Valid);
     set("MaskEdit6", u" 02"_s);
-    EXPECT_EQ(mark("MaskEdit8")->toolTip(), u"P2: kontrolni broj treba biti 0"_s);
+    EXPECT_EQ(checkMark("MaskEdit8")->toolTip(), u"P2: kontrolni broj treba biti 0"_s);
     click("Button1");
-    EXPECT_TRUE(mark("MaskEdit8")->isHidden()) << "cleared fields show no mark";
+    EXPECT_TRUE(checkMark("MaskEdit8")->isHidden()) << "cleared fields show no mark";
 }
 
 TEST_F(PaymentHintsTest, StatusBarShowsTheReasonWhileTheFieldHasFocus)
@@ -96,7 +95,7 @@ TEST_F(PaymentHintsTest, EachMarkStandsLevelWithItsFieldOverNoOtherControl)
     for (const auto &[kind, control] : fields) {
         selectTab(kind);
         const auto *field = child<QLineEdit>(control);
-        const CheckMark *shown = mark(control);
+        const CheckMark *shown = checkMark(control);
         const QWidget *panel = field->parentWidget();
         const QRect place(shown->mapTo(panel, QPoint(0, 0)), shown->size());
         EXPECT_TRUE(panel->rect().contains(place)) << control;
