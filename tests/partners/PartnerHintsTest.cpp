@@ -14,6 +14,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void typeInto(QLineEdit *edit, const QString &text)
@@ -30,14 +32,14 @@ class PartnerHintsTest : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
-    PartnerList partners{dir.filePath(QStringLiteral("DataZor.dat"))};
+    PartnerList partners{dir.filePath(u"DataZor.dat"_s)};
     FakeUserDialogs dialogs;
     TForm2 form{partners, dialogs};
 
     QLineEdit *field(const char *name) const { return form.findChild<QLineEdit *>(QLatin1StringView(name)); }
     CheckMark *mark(const char *name) const
     {
-        return form.findChild<CheckMark *>(QLatin1StringView(name) + QStringLiteral("Check"));
+        return form.findChild<CheckMark *>(QLatin1StringView(name) + u"Check"_s);
     }
 };
 
@@ -74,15 +76,13 @@ TEST_F(PartnerHintsTest, MarksTheAccountAndReferenceBeingEdited)
 TEST_F(PartnerHintsTest, SpremiKeepsAnEntryThatDoesNotCheckOut)
 {
     form.BitBtn1Click();
-    typeInto(field("Name"), QStringLiteral("Krivi d.o.o."));
-    typeInto(field("Account"), QStringLiteral("2360000-1101234567"));
-    typeInto(field("Poziv"), QStringLiteral("01 12345-678"));
+    typeInto(field("Name"), u"Krivi d.o.o."_s);
+    typeInto(field("Account"), u"2360000-1101234567"_s);
+    typeInto(field("Poziv"), u"01 12345-678"_s);
     ASSERT_EQ(mark("Account")->status(), CheckStatus::Invalid);
     form.Button1Click();
     ASSERT_EQ(partners.count(), 1);
-    EXPECT_EQ(partners.at(0),
-              joinPartner(QStringLiteral("Krivi d.o.o."), QStringLiteral("2360000-1101234567"),
-                          QStringLiteral("01 12345-678")));
+    EXPECT_EQ(partners.at(0), joinPartner(u"Krivi d.o.o."_s, u"2360000-1101234567"_s, u"01 12345-678"_s));
 }
 
 // Red pixels in the square at the right end of a pick row.
@@ -121,8 +121,8 @@ TEST(PickRow, MarksEntriesWhoseAccountOrReferenceDoesNotCheckOut)
         {u"1001005-1863000160", u" 20 12345", true},
     };
     for (const auto &c : cases) {
-        const QString entry = joinPartner(QStringLiteral("Partner"), QString::fromUtf16(c.account),
-                                          QString::fromUtf16(c.reference));
+        const QString entry =
+            joinPartner(u"Partner"_s, QString::fromUtf16(c.account), QString::fromUtf16(c.reference));
         for (const bool selected : {false, true})
             EXPECT_EQ(redAtRowEnd(entry, selected) > 4, c.marked)
                 << QString::fromUtf16(c.account).toStdString() << " / "

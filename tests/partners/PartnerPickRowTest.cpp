@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // Draws one entry into the second of three 13-pixel rows of a red image.
@@ -30,8 +32,7 @@ int pixelsOf(const QImage &image, QRgb colour, int top, int bottom)
 
 TEST(PartnerPickRow, DrawsTheEntryWithinItsRowInTheSelectionColours)
 {
-    const QString entry =
-        joinPartner(QStringLiteral("HEP d.d."), QStringLiteral("2360000-1"), QStringLiteral("01 5"));
+    const QString entry = joinPartner(u"HEP d.d."_s, u"2360000-1"_s, u"01 5"_s);
     const struct
     {
         bool selected;

@@ -10,6 +10,8 @@
 #include <cstdlib>
 #include <functional>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 const QRgb silver = qRgb(0xC0, 0xC0, 0xC0);
@@ -80,8 +82,7 @@ const RowLook looks[] = {
 TEST(PartnerRow, EachLookFillsItsRowAndSetsItsTextsInTheirPlacesColoursAndWeights)
 {
     // The account repeats its caption's text, so only the weight tells them apart.
-    const QImage image = drawRows(joinPartner(QStringLiteral("Ivan Horvat"), QStringLiteral("Broj računa :"),
-                                              QStringLiteral("01 12345")));
+    const QImage image = drawRows(joinPartner(u"Ivan Horvat"_s, u"Broj računa :"_s, u"01 12345"_s));
     for (const RowLook &look : looks) {
         const int top = look.top, bottom = top + PartnerRow::height;
         const auto isNot = [](QRgb colour) { return [colour](QRgb pixel) { return pixel != colour; }; };
@@ -154,14 +155,14 @@ TEST(PartnerRow, LineBreaksAndSeparatorsAreDrawnAsTheEditorShowsThem)
     const auto drawn = [](Draw draw, const QString &name, const QString &reference) {
         QImage image(400, 40, QImage::Format_RGB32);
         QPainter painter(&image);
-        draw(painter, image.rect(), false, joinPartner(name, QStringLiteral("1"), reference));
+        draw(painter, image.rect(), false, joinPartner(name, u"1"_s, reference));
         return image;
     };
     for (const Draw draw : {&PartnerRow::draw, &PartnerRow::drawPick}) {
-        const QImage shown = drawn(draw, QStringLiteral("Dva Reda i tri"), QStringLiteral("05 12\u00A634"));
-        EXPECT_EQ(drawn(draw, QStringLiteral("Dva\r\nReda\ni tri"), QStringLiteral("05 12\u00A634")), shown);
-        EXPECT_EQ(drawn(draw, QStringLiteral("Dva Reda i tri"), QStringLiteral("05 12\b34")), shown);
-        EXPECT_NE(drawn(draw, QStringLiteral("DvaReda i tri"), QStringLiteral("05 12\u00A634")), shown);
+        const QImage shown = drawn(draw, u"Dva Reda i tri"_s, u"05 12\u00A634"_s);
+        EXPECT_EQ(drawn(draw, u"Dva\r\nReda\ni tri"_s, u"05 12\u00A634"_s), shown);
+        EXPECT_EQ(drawn(draw, u"Dva Reda i tri"_s, u"05 12\b34"_s), shown);
+        EXPECT_NE(drawn(draw, u"DvaReda i tri"_s, u"05 12\u00A634"_s), shown);
     }
 }
 

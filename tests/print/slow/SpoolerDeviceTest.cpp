@@ -5,17 +5,19 @@
 
 #include <QPainter>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST_F(SpoolerDialogTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitScale)
 {
     const int index = refreshUntil(printer, spooler->queue());
     ASSERT_GE(index, 0) << "the test queue is not listed";
-    EXPECT_EQ(printer.Printers().last(), QStringLiteral("PDF datoteka"));
+    EXPECT_EQ(printer.Printers().last(), u"PDF datoteka"_s);
     printer.setPrinterIndex(index);
 
     const int before = spooler->newestJobId();
-    const QString title = QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis zorvata");
+    const QString title = u"Ispis na pisač - Zorvat 1.0 - ispis zorvata"_s;
     printer.setTitle(title);
     ASSERT_TRUE(printer.BeginDoc());
     printer.Canvas().setPen(QPen(Qt::black, 2));
@@ -46,11 +48,10 @@ TEST_F(SpoolerDialogTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitS
 TEST_F(SpoolerTest, AJobTheSpoolerRefusesIsReportedNotLost)
 {
     const QString error = userErrorOf([] {
-        SubmitToSpooler(QStringLiteral("no_such_queue"), QStringLiteral("Ispis"), QByteArray("%PDF-1.4\n"),
+        SubmitToSpooler(u"no_such_queue"_s, u"Ispis"_s, QByteArray("%PDF-1.4\n"),
                         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     });
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Pisač no_such_queue nije prihvatio ispis: ")))
-        << error.toStdString();
+    EXPECT_TRUE(error.startsWith(u"Pisač no_such_queue nije prihvatio ispis: "_s)) << error.toStdString();
     EXPECT_GT(error.size(), 41);
 }
 
@@ -59,7 +60,7 @@ TEST_F(SpoolerDialogTest, TheListChangesOnlyAtRefreshAndAVanishedPrinterGivesWay
     printer.setPrinterIndex(refreshUntil(printer, spooler->queue()));
     const QStringList listed = printer.Printers();
 
-    const QString extra = QStringLiteral("zorvat_extra_%1").arg(QCoreApplication::applicationPid());
+    const QString extra = u"zorvat_extra_%1"_s.arg(QCoreApplication::applicationPid());
     QString failure;
     ASSERT_TRUE(spooler->addQueue(extra, &failure)) << failure.toStdString();
     EXPECT_EQ(printer.Printers(), listed);
