@@ -1,13 +1,13 @@
 #include "FakeUserDialogs.h"
+#include "PixelCount.h"
+#include "TypeText.h"
 #include "partners/PartnerEntry.h"
 #include "partners/PartnerList.h"
 #include "partners/PartnerRow.h"
 #include "partners/Podaci.h"
 #include "ui/CheckMark.h"
 
-#include <QApplication>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -22,10 +22,7 @@ void typeInto(QLineEdit *edit, const QString &text)
 {
     edit->selectAll();
     edit->del();
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(edit, &press);
-    }
+    typeText(edit, text);
 }
 
 class PartnerHintsTest : public ::testing::Test
@@ -94,14 +91,10 @@ int redAtRowEnd(const QString &entry, bool selected)
         QPainter painter(&image);
         PartnerRow::drawPick(painter, image.rect(), selected, entry);
     }
-    int red = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = image.width() - PartnerRow::pickHeight; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            red += c.red() > 150 && c.green() < 80 && c.blue() < 80 ? 1 : 0;
-        }
-    }
-    return red;
+    const QRect square(image.width() - PartnerRow::pickHeight, 0, PartnerRow::pickHeight, image.height());
+    return countPixels(image, square, [](QRgb pixel) {
+        return qRed(pixel) > 150 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
+    });
 }
 
 TEST(PickRow, MarksEntriesWhoseAccountOrReferenceDoesNotCheckOut)

@@ -1,3 +1,4 @@
+#include "PixelCount.h"
 #include "partners/PartnerEntry.h"
 #include "partners/PartnerRow.h"
 
@@ -20,14 +21,11 @@ QImage drawnRow(const QString &entry, bool selected)
     return image;
 }
 
-int pixelsOf(const QImage &image, QRgb colour, int top, int bottom)
+// Pixels of colour in the 13-pixel row that starts at top.
+int pixelsOf(const QImage &image, QRgb colour, int top)
 {
-    int count = 0;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour ? 1 : 0;
-    }
-    return count;
+    return countPixels(image, QRect(0, top, image.width(), 13),
+                       [colour](QRgb pixel) { return pixel == colour; });
 }
 
 TEST(PartnerPickRow, DrawsTheEntryWithinItsRowInTheSelectionColours)
@@ -42,9 +40,9 @@ TEST(PartnerPickRow, DrawsTheEntryWithinItsRowInTheSelectionColours)
         const QImage image = drawnRow(entry, c.selected);
         EXPECT_EQ(image.pixel(1, 14), c.background) << c.selected;
         EXPECT_EQ(image.pixel(300, 25), c.background) << c.selected;
-        EXPECT_GT(pixelsOf(image, c.text, 13, 26), 50) << c.selected;
-        EXPECT_EQ(pixelsOf(image, qRgb(255, 0, 0), 0, 13), 301 * 13) << "nothing above the row";
-        EXPECT_EQ(pixelsOf(image, qRgb(255, 0, 0), 26, 39), 301 * 13) << "nothing below the row";
+        EXPECT_GT(pixelsOf(image, c.text, 13), 50) << c.selected;
+        EXPECT_EQ(pixelsOf(image, qRgb(255, 0, 0), 0), 301 * 13) << "nothing above the row";
+        EXPECT_EQ(pixelsOf(image, qRgb(255, 0, 0), 26), 301 * 13) << "nothing below the row";
     }
 }
 

@@ -159,7 +159,7 @@ TEST_F(PrnCalibrateTest, OtkaziChangesNothingAndTheNextActivationShowsTheStoredV
     EXPECT_EQ(readStoredCalibration(store, u"Laser"_s), measured);
     EXPECT_EQ(source.record, measured);
 
-    demakeActive(form); // the main window is active again
+    makeActive(other); // the main window is active again
     makeActive(form);
     EXPECT_EQ(editTexts()[0], u"7"_s);
 }
@@ -169,12 +169,12 @@ TEST_F(PrnCalibrateTest, EveryActivationReloadsTheCurrentPrintersRecord)
     storeCalibration(store, u"Laser"_s, measured);
     makeActive(form);
     typeIntoEdits(QStringList(6, u"5"_s));
-    demakeActive(form);
+    makeActive(other);
     makeActive(form);
     EXPECT_EQ(editTexts()[4], u"2"_s);
 
     // Another printer made current meanwhile: its (absent) record is loaded.
-    demakeActive(form);
+    makeActive(other);
     printer.index = 1;
     makeActive(form);
     EXPECT_EQ(editTexts(), QStringList(6, u"0"_s));
