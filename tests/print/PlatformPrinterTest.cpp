@@ -2,6 +2,7 @@
 #include "FakeUserDialogs.h"
 #include "PdfPage.h"
 #include "QtPrinters.h"
+#include "TestRectangle.h"
 #include "UserErrorOf.h"
 
 #include <QFile>
@@ -42,16 +43,7 @@ protected:
         dialogs.everyFileName = dir.filePath(u"form.pdf"_s);
     }
 
-    // Prints one page with a 1000 by 500 unit rectangle at (100, 200) to the PDF entry.
-    void printRectangle()
-    {
-        printer.setTitle(u"Ispis na pisač - Zorvat 1.0 - ispis uplatnice"_s);
-        ASSERT_TRUE(printer.BeginDoc());
-        QPainter &canvas = printer.Canvas();
-        canvas.setPen(QPen(Qt::black, 2));
-        canvas.drawRect(100, 200, 1000, 500);
-        printer.EndDoc();
-    }
+    void printRectangle() { printTestRectangle(printer, u"Ispis na pisač - Zorvat 1.0 - ispis uplatnice"_s); }
 
     QTemporaryDir dir;
     FakeUserDialogs dialogs;
@@ -99,13 +91,7 @@ TEST_F(PlatformPrinterTest, DeviceUnitsAreOneTwelveAndAHalfthOfAMillimetreFromTh
 
     const PdfPage page = PdfPage::read(*dialogs.everyFileName);
     ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
-    const QRectF area = defaultPdfArea();
-    const InkRun top = longestHorizontalRun(page.raster);
-    const InkRun left = longestVerticalRun(page.raster);
-    EXPECT_NEAR(top.from, area.left() + 8.0, 0.3);
-    EXPECT_NEAR(top.to, area.left() + 88.0, 0.3);
-    EXPECT_NEAR(left.from, area.top() + 16.0, 0.3);
-    EXPECT_NEAR(left.to, area.top() + 56.0, 0.3);
+    expectTestRectangle(page.raster, defaultPdfArea());
 }
 
 TEST_F(PlatformPrinterTest, CancellingTheFileNamePrintsNothing)

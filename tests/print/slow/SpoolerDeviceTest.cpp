@@ -1,9 +1,8 @@
 #include "PdfPage.h"
 #include "QtPrinters.h"
 #include "SpoolerDialogTest.h"
+#include "TestRectangle.h"
 #include "print/CupsSubmit.h"
-
-#include <QPainter>
 
 using namespace Qt::StringLiterals;
 
@@ -18,11 +17,7 @@ TEST_F(SpoolerDialogTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitS
 
     const int before = spooler->newestJobId();
     const QString title = u"Ispis na pisač - Zorvat 1.0 - ispis zorvata"_s;
-    printer.setTitle(title);
-    ASSERT_TRUE(printer.BeginDoc());
-    printer.Canvas().setPen(QPen(Qt::black, 2));
-    printer.Canvas().drawRect(100, 200, 1000, 500);
-    printer.EndDoc();
+    printTestRectangle(printer, title);
 
     const std::optional<SpooledJob> job = spooler->waitForJobAfter(before);
     ASSERT_TRUE(job.has_value()) << "the spooler did not finish the job";
@@ -34,15 +29,7 @@ TEST_F(SpoolerDialogTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitS
     const PdfPage page = PdfPage::read(job->outputPdf);
     ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
     EXPECT_EQ(page.pages, 1);
-    const QRectF area = queueArea();
-    const InkRun top = longestHorizontalRun(page.raster);
-    const InkRun left = longestVerticalRun(page.raster);
-    EXPECT_NEAR(top.at, area.top() + 16.0, 0.3);
-    EXPECT_NEAR(top.from, area.left() + 8.0, 0.3);
-    EXPECT_NEAR(top.to, area.left() + 88.0, 0.3);
-    EXPECT_NEAR(left.at, area.left() + 8.0, 0.3);
-    EXPECT_NEAR(left.from, area.top() + 16.0, 0.3);
-    EXPECT_NEAR(left.to, area.top() + 56.0, 0.3);
+    expectTestRectangle(page.raster, queueArea());
 }
 
 TEST_F(SpoolerTest, AJobTheSpoolerRefusesIsReportedNotLost)
