@@ -11,25 +11,27 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST_F(StallingSpoolerTest, AStoppedSchedulerHoldsTheDialogOnlyForItsWaitAndChangesNothing)
 {
     QTemporaryDir storeDir;
-    SettingsStore store(storeDir.filePath(QStringLiteral("settings.db")));
+    SettingsStore store(storeDir.filePath(u"settings.db"_s));
     FakeUserDialogs dialogs;
     PlatformPrinter printer(dialogs);
     FakePrintSource source;
     TForm4 calibration(printer, store, source);
     TForm3 form(printer, store, source, calibration);
     form.show();
-    auto *box = form.findChild<QComboBox *>(QStringLiteral("ComboBox1"));
+    auto *box = form.findChild<QComboBox *>(u"ComboBox1"_s);
     ASSERT_TRUE(QTest::qWaitFor([&] {
         form.FormActivate();
         return box->findText(queues[1]) >= 0;
     }));
     const QStringList listed = printer.Printers();
-    form.findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->setChecked(true);
+    form.findChild<QRadioButton *>(u"RadioButton2"_s)->setChecked(true);
     // stall_a has printed before, so its page set-up is known; stall_b has not.
     printer.setPrinterIndex(int(listed.indexOf(queues[0])));
     printer.PageWidth();
