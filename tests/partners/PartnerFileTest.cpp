@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QStringList texts(std::initializer_list<const char16_t *> list)
@@ -31,10 +33,7 @@ TEST(PartnerFile, ReadingRules)
         {"NUL ends the reading", QByteArray("a\r\nb\0c\r\nd\r\n", 11), texts({u"a", u"b"})},
         {"NUL right after a line end", QByteArray("a\r\n\0b", 5), texts({u"a"})},
         {"Windows-1250 letters", "\x8A\x9E\xE8\xE6\xF0", texts({u"Šžčćđ"})},
-        {"byte 0B is a hard line break",
-         "Ivan\x0BIlica 1\x08"
-         "123\x08 ",
-         texts({u"Ivan\r\nIlica 1\b123\b "})},
+        {"byte 0B is a hard line break", "Ivan\x0BIlica 1\b123\b ", texts({u"Ivan\r\nIlica 1\b123\b "})},
     };
     for (const auto &c : cases)
         EXPECT_EQ(PartnerFile::fromBytes(c.bytes), c.entries) << c.what;
@@ -45,30 +44,23 @@ TEST(PartnerFile, WritesEveryEntryWithCrLf)
     EXPECT_EQ(PartnerFile::toBytes({}), QByteArray());
     EXPECT_EQ(PartnerFile::toBytes(texts({u"Čistoća\b2360000\b 05 12", u""})),
               QByteArray("\xC8isto\xE6"
-                         "a\x08"
-                         "2360000\x08 05 12\r\n\r\n"));
+                         "a\b2360000\b 05 12\r\n\r\n"));
 }
 
 TEST(PartnerFile, RoundTripsByteForByte)
 {
-    const QByteArray file = "Ivan Horvat, Ilica 1\x08"
-                            "2390001-1100000011\x08"
-                            "00  12-34\r\n"
-                            "\x08\x08\r\n"
+    const QByteArray file = "Ivan Horvat, Ilica 1\b2390001-1100000011\b00  12-34\r\n"
+                            "\b\b\r\n"
                             "samo ime\r\n"
-                            "a\x08"
-                            "b\x08"
-                            "c\x08"
-                            "d\r\n"
+                            "a\bb\bc\bd\r\n"
                             "\x80\x81\x83\x88\x90\x98\xFF\r\n";
     EXPECT_EQ(PartnerFile::toBytes(PartnerFile::fromBytes(file)), file);
 }
 
 TEST(PartnerFile, NameWithLineBreaksStaysOneEntry)
 {
-    const QString name = QStringLiteral("Firma d.o.o.\r\nIlica 1\r\nZagreb");
-    const QStringList entries = {joinPartner(name, QStringLiteral("123"), QStringLiteral("HR00 1")),
-                                 QStringLiteral("next")};
+    const QString name = u"Firma d.o.o.\r\nIlica 1\r\nZagreb"_s;
+    const QStringList entries = {joinPartner(name, u"123"_s, u"HR00 1"_s), u"next"_s};
     const QByteArray bytes = PartnerFile::toBytes(entries);
     EXPECT_EQ(bytes.count("\r\n"), 2);
     const QStringList back = PartnerFile::fromBytes(bytes);
@@ -103,11 +95,10 @@ TEST(SplitPartner, CutsAtTheFirstTwoSeparators)
 
 TEST(SplitPartner, UndoesJoin)
 {
-    const PartnerParts parts = SplitPartner(joinPartner(
-        QStringLiteral("Čačak\r\nd.o.o."), QStringLiteral(" 123 "), QStringLiteral("HR01 12 34")));
-    EXPECT_EQ(parts.name, QStringLiteral("Čačak\r\nd.o.o."));
-    EXPECT_EQ(parts.account, QStringLiteral(" 123 "));
-    EXPECT_EQ(parts.reference, QStringLiteral("HR01 12 34"));
+    const PartnerParts parts = SplitPartner(joinPartner(u"Čačak\r\nd.o.o."_s, u" 123 "_s, u"HR01 12 34"_s));
+    EXPECT_EQ(parts.name, u"Čačak\r\nd.o.o."_s);
+    EXPECT_EQ(parts.account, u" 123 "_s);
+    EXPECT_EQ(parts.reference, u"HR01 12 34"_s);
 }
 
 } // namespace

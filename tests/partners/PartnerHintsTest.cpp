@@ -1,18 +1,20 @@
 #include "FakeUserDialogs.h"
+#include "PixelCount.h"
+#include "TypeText.h"
 #include "partners/PartnerEntry.h"
 #include "partners/PartnerList.h"
 #include "partners/PartnerRow.h"
 #include "partners/Podaci.h"
 #include "ui/CheckMark.h"
 
-#include <QApplication>
 #include <QImage>
-#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -20,24 +22,21 @@ void typeInto(QLineEdit *edit, const QString &text)
 {
     edit->selectAll();
     edit->del();
-    for (const QChar ch : text) {
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(ch));
-        QApplication::sendEvent(edit, &press);
-    }
+    typeText(edit, text);
 }
 
 class PartnerHintsTest : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
-    PartnerList partners{dir.filePath(QStringLiteral("DataZor.dat"))};
+    PartnerList partners{dir.filePath(u"DataZor.dat"_s)};
     FakeUserDialogs dialogs;
     TForm2 form{partners, dialogs};
 
     QLineEdit *field(const char *name) const { return form.findChild<QLineEdit *>(QLatin1StringView(name)); }
     CheckMark *mark(const char *name) const
     {
-        return form.findChild<CheckMark *>(QLatin1StringView(name) + QStringLiteral("Check"));
+        return form.findChild<CheckMark *>(QLatin1StringView(name) + u"Check"_s);
     }
 };
 
@@ -74,15 +73,13 @@ TEST_F(PartnerHintsTest, MarksTheAccountAndReferenceBeingEdited)
 TEST_F(PartnerHintsTest, SpremiKeepsAnEntryThatDoesNotCheckOut)
 {
     form.BitBtn1Click();
-    typeInto(field("Name"), QStringLiteral("Krivi d.o.o."));
-    typeInto(field("Account"), QStringLiteral("2360000-1101234567"));
-    typeInto(field("Poziv"), QStringLiteral("01 12345-678"));
+    typeInto(field("Name"), u"Krivi d.o.o."_s);
+    typeInto(field("Account"), u"2360000-1101234567"_s);
+    typeInto(field("Poziv"), u"01 12345-678"_s);
     ASSERT_EQ(mark("Account")->status(), CheckStatus::Invalid);
     form.Button1Click();
     ASSERT_EQ(partners.count(), 1);
-    EXPECT_EQ(partners.at(0),
-              joinPartner(QStringLiteral("Krivi d.o.o."), QStringLiteral("2360000-1101234567"),
-                          QStringLiteral("01 12345-678")));
+    EXPECT_EQ(partners.at(0), joinPartner(u"Krivi d.o.o."_s, u"2360000-1101234567"_s, u"01 12345-678"_s));
 }
 
 // Red pixels in the square at the right end of a pick row.
@@ -94,14 +91,10 @@ int redAtRowEnd(const QString &entry, bool selected)
         QPainter painter(&image);
         PartnerRow::drawPick(painter, image.rect(), selected, entry);
     }
-    int red = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = image.width() - PartnerRow::pickHeight; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            red += c.red() > 150 && c.green() < 80 && c.blue() < 80 ? 1 : 0;
-        }
-    }
-    return red;
+    const QRect square(image.width() - PartnerRow::pickHeight, 0, PartnerRow::pickHeight, image.height());
+    return countPixels(image, square, [](QRgb pixel) {
+        return qRed(pixel) > 150 && qGreen(pixel) < 80 && qBlue(pixel) < 80;
+    });
 }
 
 TEST(PickRow, MarksEntriesWhoseAccountOrReferenceDoesNotCheckOut)
@@ -121,8 +114,8 @@ TEST(PickRow, MarksEntriesWhoseAccountOrReferenceDoesNotCheckOut)
         {u"1001005-1863000160", u" 20 12345", true},
     };
     for (const auto &c : cases) {
-        const QString entry = joinPartner(QStringLiteral("Partner"), QString::fromUtf16(c.account),
-                                          QString::fromUtf16(c.reference));
+        const QString entry =
+            joinPartner(u"Partner"_s, QString::fromUtf16(c.account), QString::fromUtf16(c.reference));
         for (const bool selected : {false, true})
             EXPECT_EQ(redAtRowEnd(entry, selected) > 4, c.marked)
                 << QString::fromUtf16(c.account).toStdString() << " / "

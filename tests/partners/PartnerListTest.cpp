@@ -20,13 +20,15 @@
 #include <memory>
 #include <vector>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 class PartnerListTest : public ::testing::Test
 {
 protected:
     QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("DataZor.dat"));
+    QString path = dir.filePath(u"DataZor.dat"_s);
 };
 
 TEST_F(PartnerListTest, FirstStartHasAnEmptyListAndTheFirstSaveAnEmptyFile)
@@ -41,19 +43,13 @@ TEST_F(PartnerListTest, FirstStartHasAnEmptyListAndTheFirstSaveAnEmptyFile)
 
 TEST_F(PartnerListTest, LoadAndSaveKeepOrderAndBytes)
 {
-    const QByteArray file = "B\x08"
-                            "1\x08"
-                            "x\r\nA\x08"
-                            "2\x08"
-                            "y\r\nB\x08"
-                            "1\x08"
-                            "x\r\n\r\nlast";
+    const QByteArray file = "B\b1\bx\r\nA\b2\by\r\nB\b1\bx\r\n\r\nlast";
     writeFile(path, file);
     PartnerList list(path);
-    list.append(QStringLiteral("stale"));
+    list.append(u"stale"_s);
     list.LoadData();
     ASSERT_EQ(list.count(), 5);
-    EXPECT_EQ(list.at(4), QStringLiteral("last"));
+    EXPECT_EQ(list.at(4), u"last"_s);
     list.SaveData();
     EXPECT_EQ(readAll(path), file + "\r\n") << "the last line gains its line end";
 }
@@ -62,17 +58,17 @@ TEST_F(PartnerListTest, ChangesReachTheFileOnlyThroughSaveData)
 {
     PartnerList list(path);
     list.LoadData();
-    list.append(joinPartner(QStringLiteral("Ivan"), QStringLiteral("1"), QStringLiteral("  1 2")));
-    list.append(QStringLiteral("b"));
-    list.append(QStringLiteral("c"));
-    list.replace(1, QStringLiteral("B"));
+    list.append(joinPartner(u"Ivan"_s, u"1"_s, u"  1 2"_s));
+    list.append(u"b"_s);
+    list.append(u"c"_s);
+    list.replace(1, u"B"_s);
     list.remove(0);
     EXPECT_FALSE(QFile::exists(path));
     list.SaveData();
 
     PartnerList next(path);
     next.LoadData();
-    EXPECT_EQ(next.entries(), (QStringList{QStringLiteral("B"), QStringLiteral("c")}));
+    EXPECT_EQ(next.entries(), (QStringList{u"B"_s, u"c"_s}));
 }
 
 TEST_F(PartnerListTest, EveryChangeIsSignalled)
@@ -81,17 +77,17 @@ TEST_F(PartnerListTest, EveryChangeIsSignalled)
     PartnerList list(path);
     QSignalSpy spy(&list, &PartnerList::changed);
     list.LoadData();
-    list.append(QStringLiteral("c"));
-    list.replace(0, QStringLiteral("A"));
+    list.append(u"c"_s);
+    list.replace(0, u"A"_s);
     list.remove(1);
     EXPECT_EQ(spy.count(), 4);
-    EXPECT_EQ(list.entries(), (QStringList{QStringLiteral("A"), QStringLiteral("c")}));
+    EXPECT_EQ(list.entries(), (QStringList{u"A"_s, u"c"_s}));
 }
 
 TEST_F(PartnerListTest, IndexOutsideTheListIsAnError)
 {
     PartnerList list(path);
-    list.append(QStringLiteral("a"));
+    list.append(u"a"_s);
     const struct
     {
         std::function<void()> action;
@@ -105,33 +101,31 @@ TEST_F(PartnerListTest, IndexOutsideTheListIsAnError)
     };
     for (const auto &c : cases)
         EXPECT_EQ(userErrorOf(c.action), QString::fromUtf16(c.error));
-    EXPECT_EQ(list.entries(), QStringList{QStringLiteral("a")});
+    EXPECT_EQ(list.entries(), QStringList{u"a"_s});
 }
 
 TEST_F(PartnerListTest, FileThatCannotBeOpenedLeavesAnEmptyList)
 {
     QDir().mkpath(path); // a folder where the file should be
     PartnerList list(path);
-    list.append(QStringLiteral("a"));
-    EXPECT_EQ(userErrorOf([&] { list.LoadData(); }),
-              QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path));
+    list.append(u"a"_s);
+    EXPECT_EQ(userErrorOf([&] { list.LoadData(); }), u"Datoteka %1 ne može se otvoriti"_s.arg(path));
     EXPECT_EQ(list.count(), 0);
 }
 
 TEST_F(PartnerListTest, SaveIntoAFolderThatCannotBeMadeCannotCreateTheFile)
 {
-    writeFile(dir.filePath(QStringLiteral("data")), "x");
-    const QString blocked = dir.filePath(QStringLiteral("data/DataZor.dat"));
+    writeFile(dir.filePath(u"data"_s), "x");
+    const QString blocked = dir.filePath(u"data/DataZor.dat"_s);
     PartnerList list(blocked);
-    EXPECT_EQ(userErrorOf([&] { list.SaveData(); }),
-              QStringLiteral("Datoteka %1 ne može se stvoriti").arg(blocked));
+    EXPECT_EQ(userErrorOf([&] { list.SaveData(); }), u"Datoteka %1 ne može se stvoriti"_s.arg(blocked));
 }
 
 TEST_F(PartnerListTest, SaveMakesAMissingDataFolder)
 {
-    const QString nested = dir.filePath(QStringLiteral("share/ZorvatPrint/DataZor.dat"));
+    const QString nested = dir.filePath(u"share/ZorvatPrint/DataZor.dat"_s);
     PartnerList list(nested);
-    list.append(QStringLiteral("a"));
+    list.append(u"a"_s);
     list.SaveData();
     EXPECT_EQ(readAll(nested), QByteArray("a\r\n"));
 }
@@ -149,10 +143,9 @@ TEST_F(PartnerListTest, FailedSaveLeavesTheOldFileWhole)
         return userErrorOf([&] { list.SaveData(); });
     }();
 
-    EXPECT_EQ(error, QStringLiteral("Stream write error"));
+    EXPECT_EQ(error, u"Stream write error"_s);
     EXPECT_EQ(readAll(path), QByteArray("old\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files),
-              (QStringList{QStringLiteral("DataZor.dat"), QStringLiteral("DataZor.dat.lock")}))
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{u"DataZor.dat"_s, u"DataZor.dat.lock"_s}))
         << "no temporary file is left";
     EXPECT_EQ(list.count(), 2000) << "the list in memory is kept";
 }
@@ -168,20 +161,15 @@ TEST(PartnerListOnAFullDisk, ASaveThatDoesNotFitFailsAndKeepsTheOldFile)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.partners);
         NearlyFullDisk disk;
-        const QString path = disk.filePath(QStringLiteral("DataZor.dat"));
-        writeFile(path, "old\x08"
-                        "1234567-1234567890\x08"
-                        "01\r\n");
+        const QString path = disk.filePath(u"DataZor.dat"_s);
+        writeFile(path, "old\b1234567-1234567890\b01\r\n");
         const QByteArray before = readAll(path);
         PartnerList list(path);
         list.LoadData();
         for (int i = 0; i < c.partners; ++i)
-            list.append(QStringLiteral("Partner %1\x08"
-                                       "2360000-1101234567\x08"
-                                       "01 1234-5678")
-                            .arg(i));
+            list.append(u"Partner %1\b2360000-1101234567\b01 1234-5678"_s.arg(i));
         disk.fill(c.freeBytes);
-        EXPECT_EQ(userErrorOf([&] { list.SaveData(); }), QStringLiteral("Stream write error"));
+        EXPECT_EQ(userErrorOf([&] { list.SaveData(); }), u"Stream write error"_s);
         EXPECT_EQ(readAll(path), before);
     }
 }
@@ -190,8 +178,7 @@ TEST_F(PartnerListTest, TwoRunningCopiesKeepEachOthersChanges)
 {
     writeFile(path, "old 1\r\nold 2\r\n");
     // A adds, B deletes one entry and adds, C changes nothing; they save in that order.
-    const QList<QStringList> changes = {
-        {QStringLiteral("+Partner A")}, {QStringLiteral("-0"), QStringLiteral("+Partner B")}, {}};
+    const QList<QStringList> changes = {{u"+Partner A"_s}, {u"-0"_s, u"+Partner B"_s}, {}};
     std::vector<std::unique_ptr<QProcess>> copies;
     for (const QStringList &change : changes) {
         copies.push_back(std::make_unique<QProcess>());
@@ -214,19 +201,18 @@ TEST_F(PartnerListTest, ThreeCopiesSavingAtOnceKeepEveryEntryAndResurrectNone)
     for (const int pauseMs : {0, 15}) {
         SCOPED_TRACE(pauseMs);
         writeFile(path, "old\r\n");
-        const QStringList tags = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")};
+        const QStringList tags = {u"A"_s, u"B"_s, u"C"_s};
         std::vector<std::unique_ptr<QProcess>> copies;
         for (const QString &tag : tags) {
             copies.push_back(std::make_unique<QProcess>());
-            copies.back()->start(
-                QStringLiteral(PARTNER_COPY_PATH),
-                {path, QStringLiteral("--rounds"), QStringLiteral("20"), tag, QString::number(pauseMs)});
+            copies.back()->start(QStringLiteral(PARTNER_COPY_PATH),
+                                 {path, u"--rounds"_s, u"20"_s, tag, QString::number(pauseMs)});
         }
-        QStringList expected = {QStringLiteral("old")};
+        QStringList expected = {u"old"_s};
         for (const QString &tag : tags) {
             for (int round = 0; round < 20; ++round) {
                 if (round % 3 != 0 || round == 18)
-                    expected.append(QStringLiteral("%1 %2").arg(tag).arg(round));
+                    expected.append(u"%1 %2"_s.arg(tag).arg(round));
             }
         }
         for (const auto &copy : copies) {
@@ -248,11 +234,10 @@ TEST_F(PartnerListTest, ASaveWaitsForAnotherCopysSaveAndGivesUpWithAMessage)
     PartnerList list(path);
     list.setSaveLockWait(std::chrono::milliseconds(100));
     list.LoadData();
-    list.append(QStringLiteral("mine"));
+    list.append(u"mine"_s);
     {
         const PartnerFileLock otherCopy(path, std::chrono::milliseconds(0));
-        EXPECT_TRUE(
-            userErrorOf([&] { list.SaveData(); }).contains(QStringLiteral("drugi pokrenuti primjerak")));
+        EXPECT_TRUE(userErrorOf([&] { list.SaveData(); }).contains(u"drugi pokrenuti primjerak"_s));
         EXPECT_EQ(readAll(path), QByteArray("theirs\r\n"));
     }
     EXPECT_EQ(userErrorOf([&] { list.SaveData(); }), QString()) << "the list is kept for the next save";
@@ -267,7 +252,7 @@ TEST_F(PartnerListTest, ACopyThatChangedNothingWritesNothing)
     writeFile(path, "a\r\nfrom another copy\r\n");
     idle.SaveData();
     EXPECT_EQ(readAll(path), QByteArray("a\r\nfrom another copy\r\n"));
-    EXPECT_EQ(idle.entries(), (QStringList{QStringLiteral("a"), QStringLiteral("from another copy")}));
+    EXPECT_EQ(idle.entries(), (QStringList{u"a"_s, u"from another copy"_s}));
 }
 
 TEST_F(PartnerListTest, AFileCutShortAtANulByteDidNotLoadWhole)
@@ -275,9 +260,9 @@ TEST_F(PartnerListTest, AFileCutShortAtANulByteDidNotLoadWhole)
     writeFile(path, QByteArray("a\r\nb\0c\r\n", 8));
     PartnerList list(path);
     list.LoadData();
-    EXPECT_EQ(list.entries(), (QStringList{QStringLiteral("a"), QStringLiteral("b")}));
+    EXPECT_EQ(list.entries(), (QStringList{u"a"_s, u"b"_s}));
     EXPECT_FALSE(list.loadedWhole());
-    EXPECT_TRUE(userErrorOf([&] { list.warnIfNotSavedAtExit(); }).contains(QStringLiteral("NUL")));
+    EXPECT_TRUE(userErrorOf([&] { list.warnIfNotSavedAtExit(); }).contains(u"NUL"_s));
     list.SaveData();
     EXPECT_TRUE(list.loadedWhole()) << "a saved list is whole in its file";
     EXPECT_EQ(userErrorOf([&] { list.warnIfNotSavedAtExit(); }), QString());
@@ -290,28 +275,28 @@ TEST_F(PartnerListTest, AFileBesideAReadOnlyProgramIsReadAndSavesGoToTheUserFile
     for (const bool fileWritable : {false, true}) {
         SCOPED_TRACE(fileWritable);
         QTemporaryDir root;
-        const QString program = root.filePath(QStringLiteral("bin"));
-        const QString beside = program + QStringLiteral("/DataZor.dat");
-        const QString perUser = root.filePath(QStringLiteral("share/ZorvatPrint/DataZor.dat"));
+        const QString program = root.filePath(u"bin"_s);
+        const QString beside = program + u"/DataZor.dat"_s;
+        const QString perUser = root.filePath(u"share/ZorvatPrint/DataZor.dat"_s);
         QDir().mkpath(program);
-        QDir().mkpath(root.filePath(QStringLiteral("share")));
+        QDir().mkpath(root.filePath(u"share"_s));
         writeFile(beside, "kept\r\n");
         QFile::setPermissions(beside, fileWritable ? QFileDevice::Permissions(0x6666)
                                                    : QFileDevice::Permissions(0x4444));
         QFile::setPermissions(program, QFileDevice::Permissions(0x5555));
-        QFile::setPermissions(root.filePath(QStringLiteral("share")), QFileDevice::Permissions(0x7777));
+        QFile::setPermissions(root.filePath(u"share"_s), QFileDevice::Permissions(0x7777));
         QFile::setPermissions(root.path(), QFileDevice::Permissions(0x7755));
         {
             AsOrdinaryUser user;
             PartnerList list(PartnerFilePlaces(beside, perUser));
             list.LoadData();
-            EXPECT_EQ(list.entries(), QStringList{QStringLiteral("kept")});
-            list.append(QStringLiteral("new"));
+            EXPECT_EQ(list.entries(), QStringList{u"kept"_s});
+            list.append(u"new"_s);
             EXPECT_EQ(userErrorOf([&] { list.SaveData(); }), QString());
 
             PartnerList next(PartnerFilePlaces(beside, perUser));
             next.LoadData();
-            EXPECT_EQ(next.entries(), (QStringList{QStringLiteral("kept"), QStringLiteral("new")}))
+            EXPECT_EQ(next.entries(), (QStringList{u"kept"_s, u"new"_s}))
                 << "the user file wins once it exists";
         }
         EXPECT_EQ(readAll(beside), QByteArray("kept\r\n"));
@@ -321,37 +306,37 @@ TEST_F(PartnerListTest, AFileBesideAReadOnlyProgramIsReadAndSavesGoToTheUserFile
 
 TEST_F(PartnerListTest, AnEmptyUserFileNeverHidesThePartnersBesideTheProgram)
 {
-    const QString beside = dir.filePath(QStringLiteral("program/DataZor.dat"));
-    const QString perUser = dir.filePath(QStringLiteral("share/ZorvatPrint/DataZor.dat"));
+    const QString beside = dir.filePath(u"program/DataZor.dat"_s);
+    const QString perUser = dir.filePath(u"share/ZorvatPrint/DataZor.dat"_s);
     PartnerList installed(PartnerFilePlaces(QString(), perUser));
     installed.LoadData();
     installed.SaveData();
-    EXPECT_FALSE(QFileInfo::exists(dir.filePath(QStringLiteral("share"))))
+    EXPECT_FALSE(QFileInfo::exists(dir.filePath(u"share"_s)))
         << "a copy that never had a partner writes no file, folder or lock";
 
     // An empty per-user file left by an older copy.
-    QDir().mkpath(dir.filePath(QStringLiteral("program")));
-    QDir().mkpath(dir.filePath(QStringLiteral("share/ZorvatPrint")));
+    QDir().mkpath(dir.filePath(u"program"_s));
+    QDir().mkpath(dir.filePath(u"share/ZorvatPrint"_s));
     writeFile(beside, "kept\r\n");
     writeFile(perUser, "");
     PartnerList list(PartnerFilePlaces(beside, perUser));
     list.LoadData();
-    EXPECT_EQ(list.entries(), QStringList{QStringLiteral("kept")});
+    EXPECT_EQ(list.entries(), QStringList{u"kept"_s});
     list.SaveData();
-    EXPECT_EQ(list.entries(), QStringList{QStringLiteral("kept")});
-    list.append(QStringLiteral("new"));
+    EXPECT_EQ(list.entries(), QStringList{u"kept"_s});
+    list.append(u"new"_s);
     list.SaveData();
     EXPECT_EQ(readAll(perUser), QByteArray("kept\r\nnew\r\n"));
 }
 
 TEST_F(PartnerListTest, FileLivesBesideAWritableProgramOnly)
 {
-    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(QStringLiteral("share"))));
-    const QString userFile = dir.filePath(QStringLiteral("share/ZorvatPrint/DataZor.dat"));
+    qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(u"share"_s)));
+    const QString userFile = dir.filePath(u"share/ZorvatPrint/DataZor.dat"_s);
     EXPECT_EQ(PartnerList::defaultFilePath(dir.path()), path);
-    EXPECT_EQ(PartnerList::defaultFilePath(dir.filePath(QStringLiteral("missing"))), userFile);
+    EXPECT_EQ(PartnerList::defaultFilePath(dir.filePath(u"missing"_s)), userFile);
 
-    const QString installed = dir.filePath(QStringLiteral("bin"));
+    const QString installed = dir.filePath(u"bin"_s);
     QDir().mkpath(installed);
     QFile::setPermissions(installed, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther);
     QFile::setPermissions(dir.path(),
@@ -363,8 +348,8 @@ TEST_F(PartnerListTest, FileLivesBesideAWritableProgramOnly)
     // Installed beside <prefix>/share: only the per-user file, even when the bin folder is writable
     // and holds a partner file.
     QFile::setPermissions(installed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    QDir().mkpath(dir.filePath(QStringLiteral("share")));
-    QFile beside(installed + QStringLiteral("/DataZor.dat"));
+    QDir().mkpath(dir.filePath(u"share"_s));
+    QFile beside(installed + u"/DataZor.dat"_s);
     ASSERT_TRUE(beside.open(QIODevice::WriteOnly));
     beside.close();
     EXPECT_EQ(PartnerList::defaultFilePath(installed), userFile);

@@ -1,3 +1,4 @@
+#include "PixelCount.h"
 #include "partners/PartnerEntry.h"
 #include "partners/PartnerRow.h"
 
@@ -5,6 +6,8 @@
 #include <QPainter>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -18,20 +21,16 @@ QImage drawnRow(const QString &entry, bool selected)
     return image;
 }
 
-int pixelsOf(const QImage &image, QRgb colour, int top, int bottom)
+// Pixels of colour in the 13-pixel row that starts at top.
+int pixelsOf(const QImage &image, QRgb colour, int top)
 {
-    int count = 0;
-    for (int y = top; y < bottom; ++y) {
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixel(x, y) == colour ? 1 : 0;
-    }
-    return count;
+    return countPixels(image, QRect(0, top, image.width(), 13),
+                       [colour](QRgb pixel) { return pixel == colour; });
 }
 
 TEST(PartnerPickRow, DrawsTheEntryWithinItsRowInTheSelectionColours)
 {
-    const QString entry =
-        joinPartner(QStringLiteral("HEP d.d."), QStringLiteral("2360000-1"), QStringLiteral("01 5"));
+    const QString entry = joinPartner(u"HEP d.d."_s, u"2360000-1"_s, u"01 5"_s);
     const struct
     {
         bool selected;
@@ -41,9 +40,9 @@ TEST(PartnerPickRow, DrawsTheEntryWithinItsRowInTheSelectionColours)
         const QImage image = drawnRow(entry, c.selected);
         EXPECT_EQ(image.pixel(1, 14), c.background) << c.selected;
         EXPECT_EQ(image.pixel(300, 25), c.background) << c.selected;
-        EXPECT_GT(pixelsOf(image, c.text, 13, 26), 50) << c.selected;
-        EXPECT_EQ(pixelsOf(image, qRgb(255, 0, 0), 0, 13), 301 * 13) << "nothing above the row";
-        EXPECT_EQ(pixelsOf(image, qRgb(255, 0, 0), 26, 39), 301 * 13) << "nothing below the row";
+        EXPECT_GT(pixelsOf(image, c.text, 13), 50) << c.selected;
+        EXPECT_EQ(pixelsOf(image, qRgb(255, 0, 0), 0), 301 * 13) << "nothing above the row";
+        EXPECT_EQ(pixelsOf(image, qRgb(255, 0, 0), 26), 301 * 13) << "nothing below the row";
     }
 }
 

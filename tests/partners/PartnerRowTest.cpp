@@ -1,4 +1,5 @@
 #include "partners/PartnerRow.h"
+#include "PixelCount.h"
 #include "partners/PartnerEntry.h"
 
 #include <QImage>
@@ -8,7 +9,8 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <functional>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -25,16 +27,6 @@ QRect inkBounds(const QImage &image, const QRect &region, QRgb background)
         }
     }
     return bounds;
-}
-
-int count(const QImage &image, const QRect &region, const std::function<bool(QRgb)> &matches)
-{
-    int n = 0;
-    for (int y = region.top(); y <= region.bottom(); ++y) {
-        for (int x = region.left(); x <= region.right(); ++x)
-            n += matches(image.pixel(x, y)) ? 1 : 0;
-    }
-    return n;
 }
 
 // Whether pixel is ink of that colour, at least half covered, smoothed onto background.
@@ -80,15 +72,15 @@ const RowLook looks[] = {
 TEST(PartnerRow, EachLookFillsItsRowAndSetsItsTextsInTheirPlacesColoursAndWeights)
 {
     // The account repeats its caption's text, so only the weight tells them apart.
-    const QImage image = drawRows(joinPartner(QStringLiteral("Ivan Horvat"), QStringLiteral("Broj računa :"),
-                                              QStringLiteral("01 12345")));
+    const QImage image = drawRows(joinPartner(u"Ivan Horvat"_s, u"Broj računa :"_s, u"01 12345"_s));
     for (const RowLook &look : looks) {
+        SCOPED_TRACE(look.what);
         const int top = look.top, bottom = top + PartnerRow::height;
         const auto isNot = [](QRgb colour) { return [colour](QRgb pixel) { return pixel != colour; }; };
         // A silver line over the row's last two pixel rows, the background above it.
-        EXPECT_EQ(count(image, QRect(0, bottom - 2, 417, 2), isNot(silver)), 0) << look.what;
-        EXPECT_EQ(count(image, QRect(0, bottom - 3, 417, 1), isNot(look.background)), 0) << look.what;
-        EXPECT_EQ(count(image, QRect(0, top, 417, 1), isNot(look.background)), 0) << look.what;
+        EXPECT_EQ(countPixels(image, QRect(0, bottom - 2, 417, 2), isNot(silver)), 0);
+        EXPECT_EQ(countPixels(image, QRect(0, bottom - 3, 417, 1), isNot(look.background)), 0);
+        EXPECT_EQ(countPixels(image, QRect(0, top, 417, 1), isNot(look.background)), 0);
 
         const auto inkOf = [&look](QRgb colour) {
             return [&look, colour](QRgb pixel) { return isInk(pixel, look.background, colour); };
@@ -106,29 +98,29 @@ TEST(PartnerRow, EachLookFillsItsRowAndSetsItsTextsInTheirPlacesColoursAndWeight
             {"account and reference", {108, top + 18, 309, 29}, 110, top + 20, look.captions},
         };
         for (const auto &part : parts) {
+            SCOPED_TRACE(part.part);
             const QRect ink = inkBounds(image, part.region, look.background);
-            ASSERT_FALSE(ink.isEmpty()) << look.what << ' ' << part.part;
+            ASSERT_FALSE(ink.isEmpty());
             // Glyphs start a pixel or two inside their cell.
-            EXPECT_GE(ink.left(), part.left) << look.what << ' ' << part.part;
-            EXPECT_LE(ink.left(), part.left + 2) << look.what << ' ' << part.part;
-            EXPECT_GE(ink.top(), part.cellTop) << look.what << ' ' << part.part;
-            EXPECT_LE(ink.top(), part.cellTop + 4) << look.what << ' ' << part.part;
-            EXPECT_GT(count(image, part.region, inkOf(part.colour)), 10) << look.what << ' ' << part.part;
+            EXPECT_GE(ink.left(), part.left);
+            EXPECT_LE(ink.left(), part.left + 2);
+            EXPECT_GE(ink.top(), part.cellTop);
+            EXPECT_LE(ink.top(), part.cellTop + 4);
+            EXPECT_GT(countPixels(image, part.region, inkOf(part.colour)), 10);
         }
         // Two lines below the name: the account's line from 30 pixels above the bottom, then the
         // reference's from 17 above it.
         const QRect values(108, top + 18, 309, 29);
-        EXPECT_LE(inkBounds(image, values, look.background).bottom(), top + 46) << look.what;
-        EXPECT_GT(count(image, QRect(110, top + 33, 300, 13), inkOf(look.captions)), 5) << look.what;
+        EXPECT_LE(inkBounds(image, values, look.background).bottom(), top + 46);
+        EXPECT_GT(countPixels(image, QRect(110, top + 33, 300, 13), inkOf(look.captions)), 5);
         const int upperCaptionEnd = inkBounds(image, QRect(0, top + 19, 108, 14), look.background).right();
         const int lowerCaptionEnd = inkBounds(image, QRect(0, top + 33, 108, 13), look.background).right();
-        EXPECT_LT(upperCaptionEnd, lowerCaptionEnd)
-            << look.what << ": \"Broj računa :\" above \"Poziv na broj :\"";
+        EXPECT_LT(upperCaptionEnd, lowerCaptionEnd) << "\"Broj računa :\" above \"Poziv na broj :\"";
 
         // The values are regular where the captions are bold.
-        const int caption = count(image, QRect(0, top + 19, 108, 13), isNot(look.background));
-        const int account = count(image, QRect(108, top + 19, 309, 13), isNot(look.background));
-        EXPECT_LT(account * 10, caption * 9) << look.what << ": bold " << caption << ", regular " << account;
+        const int caption = countPixels(image, QRect(0, top + 19, 108, 13), isNot(look.background));
+        const int account = countPixels(image, QRect(108, top + 19, 309, 13), isNot(look.background));
+        EXPECT_LT(account * 10, caption * 9) << "bold " << caption << ", regular " << account;
     }
 }
 
@@ -141,9 +133,9 @@ TEST(PartnerRow, DrawsOnlyInsideItsRow)
     PartnerRow::draw(painter, QRect(0, PartnerRow::height, 300, PartnerRow::height), true, longEntry);
     painter.end();
     const auto notMagenta = [](QRgb pixel) { return pixel != qRgb(0xFF, 0, 0xFF); };
-    EXPECT_EQ(count(image, QRect(0, 0, 417, PartnerRow::height), notMagenta), 0);
-    EXPECT_EQ(count(image, QRect(0, 2 * PartnerRow::height, 417, PartnerRow::height), notMagenta), 0);
-    EXPECT_EQ(count(image, QRect(300, PartnerRow::height, 117, PartnerRow::height), notMagenta), 0);
+    EXPECT_EQ(countPixels(image, QRect(0, 0, 417, PartnerRow::height), notMagenta), 0);
+    EXPECT_EQ(countPixels(image, QRect(0, 2 * PartnerRow::height, 417, PartnerRow::height), notMagenta), 0);
+    EXPECT_EQ(countPixels(image, QRect(300, PartnerRow::height, 117, PartnerRow::height), notMagenta), 0);
 }
 
 // A name's line breaks are drawn as spaces, and a separator byte inside the reference as the
@@ -154,14 +146,14 @@ TEST(PartnerRow, LineBreaksAndSeparatorsAreDrawnAsTheEditorShowsThem)
     const auto drawn = [](Draw draw, const QString &name, const QString &reference) {
         QImage image(400, 40, QImage::Format_RGB32);
         QPainter painter(&image);
-        draw(painter, image.rect(), false, joinPartner(name, QStringLiteral("1"), reference));
+        draw(painter, image.rect(), false, joinPartner(name, u"1"_s, reference));
         return image;
     };
     for (const Draw draw : {&PartnerRow::draw, &PartnerRow::drawPick}) {
-        const QImage shown = drawn(draw, QStringLiteral("Dva Reda i tri"), QStringLiteral("05 12\u00A634"));
-        EXPECT_EQ(drawn(draw, QStringLiteral("Dva\r\nReda\ni tri"), QStringLiteral("05 12\u00A634")), shown);
-        EXPECT_EQ(drawn(draw, QStringLiteral("Dva Reda i tri"), QStringLiteral("05 12\b34")), shown);
-        EXPECT_NE(drawn(draw, QStringLiteral("DvaReda i tri"), QStringLiteral("05 12\u00A634")), shown);
+        const QImage shown = drawn(draw, u"Dva Reda i tri"_s, u"05 12\u00A634"_s);
+        EXPECT_EQ(drawn(draw, u"Dva\r\nReda\ni tri"_s, u"05 12\u00A634"_s), shown);
+        EXPECT_EQ(drawn(draw, u"Dva Reda i tri"_s, u"05 12\b34"_s), shown);
+        EXPECT_NE(drawn(draw, u"DvaReda i tri"_s, u"05 12\u00A634"_s), shown);
     }
 }
 

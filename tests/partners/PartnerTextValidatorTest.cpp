@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(PartnerTextValidator, KeepsWhatAnEntryAndItsFileLineCanHold)
@@ -15,17 +17,13 @@ TEST(PartnerTextValidator, KeepsWhatAnEntryAndItsFileLineCanHold)
         const char *what;
         QString typed, kept;
     } cases[] = {
-        {"Croatian letters and the euro sign", QStringLiteral("Čačak Đ š ž €"),
-         QStringLiteral("Čačak Đ š ž €")},
-        {"the entry separator",
-         QStringLiteral("a\x08"
-                        "b"),
-         QStringLiteral("ab")},
-        {"the file's line mark and NUL", QString::fromUtf16(u"a\x0B\0b", 4), QStringLiteral("ab")},
-        {"tab and escape", QStringLiteral("a\tb\x1B"), QStringLiteral("ab")},
-        {"line breaks of a memo name", QStringLiteral("Ivan\r\nZagreb"), QStringLiteral("Ivan\r\nZagreb")},
-        {"letters outside Windows-1250", QStringLiteral("a\u4E2Db\u00E6"), QStringLiteral("ab")},
-        {"a character outside the basic plane", QString::fromUtf16(u"a\U0001F600b"), QStringLiteral("ab")},
+        {"Croatian letters and the euro sign", u"Čačak Đ š ž €"_s, u"Čačak Đ š ž €"_s},
+        {"the entry separator", u"a\bb"_s, u"ab"_s},
+        {"the file's line mark and NUL", QString::fromUtf16(u"a\x0B\0b", 4), u"ab"_s},
+        {"tab and escape", u"a\tb\x1B"_s, u"ab"_s},
+        {"line breaks of a memo name", u"Ivan\r\nZagreb"_s, u"Ivan\r\nZagreb"_s},
+        {"letters outside Windows-1250", u"a\u4E2Db\u00E6"_s, u"ab"_s},
+        {"a character outside the basic plane", QString::fromUtf16(u"a\U0001F600b"), u"ab"_s},
     };
     for (const auto &c : cases)
         EXPECT_EQ(encodableWithoutControls(c.typed), c.kept) << c.what;
@@ -35,10 +33,10 @@ TEST(PartnerTextValidator, LineFieldDropsRefusedCharactersAndKeepsTheCursorInPla
 {
     QLineEdit field;
     field.setValidator(new PartnerTextValidator(&field));
-    field.setText(QStringLiteral("Ana Babić"));
+    field.setText(u"Ana Babić"_s);
     field.setCursorPosition(4);
-    field.insert(QStringLiteral("\x08\u4E2DX"));
-    EXPECT_EQ(field.text(), QStringLiteral("Ana XBabić"));
+    field.insert(u"\x08\u4E2DX"_s);
+    EXPECT_EQ(field.text(), u"Ana XBabić"_s);
     EXPECT_EQ(field.cursorPosition(), 5);
 }
 

@@ -22,6 +22,8 @@
 
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 QString entry(const char16_t *name, const char16_t *account, const char16_t *reference)
@@ -29,15 +31,8 @@ QString entry(const char16_t *name, const char16_t *account, const char16_t *ref
     return joinPartner(QString::fromUtf16(name), QString::fromUtf16(account), QString::fromUtf16(reference));
 }
 
-const QByteArray threeEntries = "Ivan Horvat\x08"
-                                "2360000-1101234567\x08"
-                                "01 12345\r\n"
-                                "Ana\x08"
-                                "111\x08"
-                                "222\r\n"
-                                "Grad \x8Aibenik\x08"
-                                "333\x08"
-                                "99 1-2\r\n";
+const QByteArray lastTwoEntries = "Ana\b111\b222\r\nGrad \x8Aibenik\b333\b99 1-2\r\n";
+const QByteArray threeEntries = "Ivan Horvat\b2360000-1101234567\b01 12345\r\n" + lastTwoEntries;
 
 class PodaciTest : public ::testing::Test
 {
@@ -120,10 +115,22 @@ protected:
         retype("Poziv", reference);
     }
 
+    QStringList fieldTexts() const
+    {
+        return {field("Name")->text(), field("Account")->text(), field("Poziv")->text()};
+    }
+
+    // Selects row and opens it for changing, as Promijeni does.
+    void change(int row)
+    {
+        clickRow(row);
+        click("BitBtn3");
+    }
+
     bool editing() const { return work()->isVisible() && !list()->isEnabled(); }
 
     QTemporaryDir dir;
-    QString path = dir.filePath(QStringLiteral("DataZor.dat"));
+    QString path = dir.filePath(u"DataZor.dat"_s);
     PartnerList partners{path};
     FakeUserDialogs dialogs;
     QStringList stepErrors;
@@ -134,7 +141,7 @@ TEST_F(PodaciTest, CreationLoadsTheFileIntoAHiddenDialog)
 {
     create();
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(form->windowTitle(), QStringLiteral("Podaci"));
+    EXPECT_EQ(form->windowTitle(), u"Podaci"_s);
     EXPECT_EQ(rows(), partners.entries());
     ASSERT_EQ(partners.count(), 3);
     EXPECT_EQ(partners.at(2), entry(u"Grad Šibenik", u"333", u"99 1-2"));
@@ -152,9 +159,9 @@ TEST_F(PodaciTest, UnreadableFileIsReportedAndKeptUnlessUReduIsPressed)
         {
             AsOrdinaryUser user;
             create();
-            EXPECT_EQ(stepErrors, QStringList{QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path)});
+            EXPECT_EQ(stepErrors, QStringList{u"Datoteka %1 ne može se otvoriti"_s.arg(path)});
             EXPECT_EQ(list()->count(), 0);
-            partners.append(QStringLiteral("new"));
+            partners.append(u"new"_s);
             if (saved)
                 click("BitBtn4");
             destroy();
@@ -195,7 +202,7 @@ TEST_F(PodaciTest, DodajAppendsTheTypedEntryAtTheEnd)
     createAndShow();
     click("BitBtn1");
     EXPECT_TRUE(editing());
-    fill(QStringLiteral("Željko Č."), QString(), QStringLiteral("  1 42"));
+    fill(u"Željko Č."_s, QString(), u"  1 42"_s);
     click("Button1");
 
     EXPECT_FALSE(editing());
@@ -209,14 +216,12 @@ TEST_F(PodaciTest, DodajAppendsTheTypedEntryAtTheEnd)
 TEST_F(PodaciTest, PromijeniFillsTheFieldsAndSpremiReplacesInPlace)
 {
     createAndShow();
-    clickRow(0);
-    click("BitBtn3");
+    change(0);
     EXPECT_TRUE(editing());
-    EXPECT_EQ(field("Name")->text(), QStringLiteral("Ivan Horvat"));
-    EXPECT_EQ(field("Account")->text(), QStringLiteral("2360000-1101234567"));
-    EXPECT_EQ(field("Poziv")->text(), QStringLiteral("01 12345")) << "model, space and number whole";
+    EXPECT_EQ(fieldTexts(), (QStringList{u"Ivan Horvat"_s, u"2360000-1101234567"_s, u"01 12345"_s}))
+        << "model, space and number whole";
 
-    retype("Name", QStringLiteral("Ivan Horvat d.o.o."));
+    retype("Name", u"Ivan Horvat d.o.o."_s);
     click("Button1");
     EXPECT_FALSE(editing());
     EXPECT_EQ(partners.count(), 3);
@@ -229,13 +234,11 @@ TEST_F(PodaciTest, PromijeniFillsTheFieldsAndSpremiReplacesInPlace)
 TEST_F(PodaciTest, DodajAfterAChangeKeepsItsTextsAndAppendsACopy)
 {
     createAndShow();
-    clickRow(1);
-    click("BitBtn3");
-    retype("Account", QStringLiteral("999"));
+    change(1);
+    retype("Account", u"999"_s);
     click("Button1");
     click("BitBtn1");
-    EXPECT_EQ(field("Name")->text(), QStringLiteral("Ana"));
-    EXPECT_EQ(field("Account")->text(), QStringLiteral("999"));
+    EXPECT_EQ(fieldTexts(), (QStringList{u"Ana"_s, u"999"_s, u"222"_s}));
     click("Button1");
     ASSERT_EQ(partners.count(), 4);
     EXPECT_EQ(partners.at(1), partners.at(3));
@@ -244,8 +247,7 @@ TEST_F(PodaciTest, DodajAfterAChangeKeepsItsTextsAndAppendsACopy)
 TEST_F(PodaciTest, ListAreaIgnoresClicksWhileTheEditAreaIsOpen)
 {
     createAndShow();
-    clickRow(2);
-    click("BitBtn3");
+    change(2);
     for (const char *button : {"BitBtn1", "BitBtn2", "BitBtn3", "BitBtn4"}) {
         EXPECT_FALSE(find<QPushButton>(button)->isEnabled()) << button;
         click(button);
@@ -255,7 +257,7 @@ TEST_F(PodaciTest, ListAreaIgnoresClicksWhileTheEditAreaIsOpen)
     EXPECT_EQ(partners.count(), 3);
     EXPECT_TRUE(form->isVisible());
 
-    retype("Name", QStringLiteral("Šibenik"));
+    retype("Name", u"Šibenik"_s);
     click("Button1");
     EXPECT_EQ(partners.at(2), entry(u"Šibenik", u"333", u"99 1-2"));
     EXPECT_TRUE(find<QPushButton>("BitBtn2")->isEnabled());
@@ -290,7 +292,7 @@ TEST_F(PodaciTest, ObrisiDeletesEverySelectedEntryAfterAskingWhenThereAreSeveral
     dialogs.answerYes = true;
     click("BitBtn2");
     EXPECT_EQ(partners.entries(), QStringList{entry(u"Ana", u"111", u"222")});
-    EXPECT_EQ(dialogs.questions, QStringList(2, QStringLiteral("Obrisati 2 odabranih partnera?")));
+    EXPECT_EQ(dialogs.questions, QStringList(2, u"Obrisati 2 odabranih partnera?"_s));
     EXPECT_EQ(rows(), partners.entries());
 }
 
@@ -300,11 +302,11 @@ TEST_F(PodaciTest, PromijeniWithNothingSelectedIsAnIndexErrorThatChangesNothing)
         if (empty)
             writeFile(path, QByteArray());
         createAndShow();
-        field("Name")->setText(QStringLiteral("kept"));
-        EXPECT_EQ(userErrorOf([&] { click("BitBtn3"); }), QStringLiteral("List index out of bounds (-1)"));
+        field("Name")->setText(u"kept"_s);
+        EXPECT_EQ(userErrorOf([&] { click("BitBtn3"); }), u"List index out of bounds (-1)"_s);
         EXPECT_FALSE(work()->isVisible());
         EXPECT_TRUE(list()->isEnabled());
-        EXPECT_EQ(field("Name")->text(), QStringLiteral("kept"));
+        EXPECT_EQ(field("Name")->text(), u"kept"_s);
         EXPECT_EQ(rows(), partners.entries());
         EXPECT_EQ(partners.count(), empty ? 0 : 3);
     }
@@ -317,12 +319,7 @@ TEST_F(PodaciTest, UReduHidesAndWritesTheFile)
     click("BitBtn2");
     click("BitBtn4");
     EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(readAll(path), QByteArray("Ana\x08"
-                                        "111\x08"
-                                        "222\r\n"
-                                        "Grad \x8Aibenik\x08"
-                                        "333\x08"
-                                        "99 1-2\r\n"));
+    EXPECT_EQ(readAll(path), lastTwoEntries);
 }
 
 TEST_F(PodaciTest, CloseButtonOnlyHidesAndAnOpenEditAreaStaysOpen)
@@ -346,30 +343,26 @@ TEST_F(PodaciTest, EndOfTheProgramWritesTheListEvenIfTheDialogWasNeverShown)
     create();
     partners.append(entry(u"Primatelj", u"123", u"    7")); // as the main window's add buttons do
     destroy();
-    EXPECT_EQ(readAll(path), threeEntries + "Primatelj\x08"
-                                            "123\x08"
-                                            "    7\r\n");
+    EXPECT_EQ(readAll(path), threeEntries + "Primatelj\b123\b    7\r\n");
     EXPECT_TRUE(stepErrors.isEmpty());
 }
 
 TEST_F(PodaciTest, FailedWriteAtTheEndIsReportedNotThrown)
 {
-    writeFile(dir.filePath(QStringLiteral("blocked")), "x");
-    PartnerList blocked(dir.filePath(QStringLiteral("blocked/DataZor.dat")));
+    writeFile(dir.filePath(u"blocked"_s), "x");
+    PartnerList blocked(dir.filePath(u"blocked/DataZor.dat"_s));
     auto blockedForm = std::make_unique<TForm2>(blocked, dialogs);
     stepErrors.append(userErrorOf([&] { blockedForm->FormCreate(); }));
     stepErrors.append(userErrorOf([&] { blockedForm.reset(); }));
-    EXPECT_EQ(
-        stepErrors,
-        (QStringList{QString(), QStringLiteral("Datoteka %1 ne može se stvoriti").arg(blocked.filePath())}))
+    EXPECT_EQ(stepErrors,
+              (QStringList{QString(), u"Datoteka %1 ne može se stvoriti"_s.arg(blocked.filePath())}))
         << "loading finds no file; writing cannot create it";
 }
 
 TEST_F(PodaciTest, EntriesAppendedFromOutsideShowAtTheEndAtOnce)
 {
     createAndShow();
-    clickRow(1);
-    click("BitBtn3");
+    change(1);
     partners.append(entry(u"Novi", u"1", u"2"));
     EXPECT_EQ(list()->count(), 4);
     EXPECT_EQ(list()->item(3)->text(), entry(u"Novi", u"1", u"2"));
@@ -383,8 +376,7 @@ TEST_F(PodaciTest, FieldsKeepOnlyWhatAnEntryCanHold)
 {
     createAndShow();
     click("BitBtn1");
-    retype("Name", QStringLiteral("A\x08"
-                                  "B"));
+    retype("Name", u"A\bB"_s);
     field("Account")->setText(QStringLiteral("12\u0000\x0B"
                                              "3\u4E2D"));
     click("Button1");
@@ -394,38 +386,28 @@ TEST_F(PodaciTest, FieldsKeepOnlyWhatAnEntryCanHold)
 TEST_F(PodaciTest, PromijeniAndSpremiWithoutTypingKeepTheEntryByteForByte)
 {
     // Separators inside a reference show as "¦" while it is edited and go back when it is saved.
-    const QByteArray withSeparators = "n\x08"
-                                      "a\x08"
-                                      "r1\x08"
-                                      "r2\r\n";
+    const QByteArray withSeparators = "n\ba\br1\br2\r\n";
     writeFile(path, withSeparators);
     createAndShow();
-    clickRow(0);
-    click("BitBtn3");
-    EXPECT_EQ(field("Poziv")->text(), QStringLiteral("r1¦r2"));
+    change(0);
+    EXPECT_EQ(field("Poziv")->text(), u"r1¦r2"_s);
     click("Button1");
     click("BitBtn4");
     EXPECT_EQ(readAll(path), withSeparators);
 
     form->show();
-    clickRow(0);
-    click("BitBtn3");
-    retype("Name", QStringLiteral("m"));
+    change(0);
+    retype("Name", u"m"_s);
     click("Button1");
-    EXPECT_EQ(partners.at(0), QStringLiteral("m\x08"
-                                             "a\x08"
-                                             "r1\x08"
-                                             "r2"));
+    EXPECT_EQ(partners.at(0), u"m\ba\br1\br2"_s);
 }
 
 TEST_F(PodaciTest, AnEntryLongerThanAFieldIsNotCutByPromijeni)
 {
-    writeFile(path, QByteArray(40'000, 'n') + "\x08"
-                                              "1\x08"
-                                              "2\r\n");
+    writeFile(path, QByteArray(40'000, 'n') + "\b1\b2\r\n");
     createAndShow();
     clickRow(0);
-    EXPECT_TRUE(userErrorOf([&] { click("BitBtn3"); }).startsWith(QStringLiteral("Zapis je predug")));
+    EXPECT_TRUE(userErrorOf([&] { click("BitBtn3"); }).startsWith(u"Zapis je predug"_s));
     EXPECT_FALSE(editing());
     EXPECT_EQ(partners.at(0).size(), 40'000 + 4);
 }
@@ -437,10 +419,9 @@ TEST_F(PodaciTest, AFileThatDidNotLoadWholeIsKeptAtTheEndAndAnAddSaysSo)
         writeFile(path, cutShort);
         create();
         click("BitBtn1");
-        fill(QStringLiteral("novi"), QString(), QString());
+        fill(u"novi"_s, QString(), QString());
         const QString warning = userErrorOf([&] { click("Button1"); });
-        EXPECT_TRUE(warning.startsWith(QStringLiteral("Popis partnera neće se spremiti")))
-            << warning.toStdString();
+        EXPECT_TRUE(warning.startsWith(u"Popis partnera neće se spremiti"_s)) << warning.toStdString();
         EXPECT_EQ(partners.count(), 2) << "the add itself is done";
         if (saved)
             click("BitBtn4");

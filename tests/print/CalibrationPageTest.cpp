@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Line
@@ -79,15 +81,15 @@ TEST(CalibrationPageTest, PlacesTheCaptionCentredAndTheTwoSideWords)
             texts.push_back(op);
     }
     ASSERT_EQ(texts.size(), 3u);
-    EXPECT_EQ(texts[0].text, QStringLiteral("Zorvat 1.0 kalibracija pisača"));
+    EXPECT_EQ(texts[0].text, u"Zorvat 1.0 kalibracija pisača"_s);
     EXPECT_EQ(texts[0].x, 1200 - texts[0].tw / 2);
     EXPECT_EQ(texts[0].y, 1650);
-    EXPECT_EQ(texts[1].text, QStringLiteral("Lijevo"));
-    EXPECT_EQ(texts[1].x, surface.TextWidth(QStringLiteral("000")));
+    EXPECT_EQ(texts[1].text, u"Lijevo"_s);
+    EXPECT_EQ(texts[1].x, surface.TextWidth(u"000"_s));
     EXPECT_EQ(texts[1].y, 1650);
-    EXPECT_EQ(texts[2].text, QStringLiteral("Dolje"));
+    EXPECT_EQ(texts[2].text, u"Dolje"_s);
     EXPECT_EQ(texts[2].x, 1200);
-    EXPECT_EQ(texts[2].y, 3300 - 2 * surface.TextHeight(QStringLiteral("hj")));
+    EXPECT_EQ(texts[2].y, 3300 - 2 * surface.TextHeight(u"hj"_s));
     for (const RecordedOp &text : texts)
         EXPECT_EQ(text.state.font.charset, 238);
 }
@@ -96,8 +98,7 @@ TEST(CalibrationPageTest, PrintsOnePageOnTheCurrentPrinterAtItsPageSize)
 {
     FakePrinter printer;
     PrintCalibrationPage(printer);
-    EXPECT_EQ(printer.log,
-              (QStringList{QStringLiteral("begin Zorvat 1.0 kalibracija pisača"), QStringLiteral("end")}));
+    EXPECT_EQ(printer.log, (QStringList{u"begin Zorvat 1.0 kalibracija pisača"_s, u"end"_s}));
     // The top-left square's outline, one unit wide, ends at 99 in both directions.
     EXPECT_EQ(printer.page.pixel(0, 50), qRgb(0, 0, 0));
     EXPECT_EQ(printer.page.pixel(99, 50), qRgb(0, 0, 0));

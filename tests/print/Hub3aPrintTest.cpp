@@ -1,10 +1,8 @@
-#include "FakePrintSource.h"
-#include "FakePrinter.h"
+#include "FakePrintTest.h"
 #include "Hub3aTestSlips.h"
 #include "QtPrinters.h"
 #include "UserErrorOf.h"
 #include "model/Hub3aPayload.h"
-#include "model/SettingsStore.h"
 #include "print/BarcodeReadBack.h"
 #include "print/PrintJobs.h"
 #include "print/PrintProp.h"
@@ -14,12 +12,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
-
-#include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
 
@@ -55,12 +48,12 @@ void expectBoundsNear(const QRectF &actual, const QRectF &expected, const char *
     EXPECT_NEAR(actual.bottom(), expected.bottom(), tolerance) << what;
 }
 
-class Hub3aPrintTest : public ::testing::Test
+class Hub3aPrintTest : public FakePrintTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
+        FakePrintTest::SetUp();
         source.kind = FormKind::Hub3a;
         source.hub3a = Hub3aTestSlips::testRecords()[5];
     }
@@ -71,11 +64,6 @@ protected:
         PrintHub3a(printer, store, source, mode, place);
         return inkBounds(printer.page);
     }
-
-    QTemporaryDir dir;
-    SettingsStore store{dir.filePath(u"settings.db"_s)};
-    FakePrinter printer;
-    FakePrintSource source;
 };
 
 TEST_F(Hub3aPrintTest, APrinterGetsAnA4SheetWithTheSlipAtItsPlaceAndAFileTheSlipAlone)
@@ -231,11 +219,6 @@ TEST_F(Hub3aPrintTest, ASlipThatCannotBePaidPrintsNothingButItsTemplate)
 class Hub3aPrintDialogTest : public Hub3aPrintTest
 {
 protected:
-    template <typename T> T *control(TForm3 &dialog, const char *name) const
-    {
-        return dialog.findChild<T *>(QLatin1StringView(name));
-    }
-
     TForm4 calibration{printer, store, source};
 };
 
@@ -281,7 +264,7 @@ TEST_F(Hub3aPrintDialogTest, IspisiPrintsTheSlipAtTheChosenPlaceWhichIsRemembere
         next.FormActivate();
         EXPECT_EQ(control<QComboBox>(next, "PlaceOnSheet")->currentIndex(), c.place);
         control<QRadioButton>(next, c.radio)->setChecked(true);
-        QTest::mouseClick(control<QPushButton>(next, "BitBtn2"), Qt::LeftButton);
+        clickButton(next, "BitBtn2");
         rethrowHandlerError();
         EXPECT_FALSE(next.isVisible());
         EXPECT_EQ(printer.log.mid(printer.log.size() - 2), (QStringList{hub3aTitle, u"end"_s}));
@@ -299,9 +282,7 @@ TEST_F(Hub3aPrintDialogTest, AnUnreadableBarcodeStopsIspisiWithTheReasonAndTheDi
     dialog.show();
     dialog.FormActivate();
     printer.log.clear();
-    EXPECT_EQ(
-        userErrorOf([&] { QTest::mouseClick(control<QPushButton>(dialog, "BitBtn2"), Qt::LeftButton); }),
-        unreadable);
+    EXPECT_EQ(userErrorOf([&] { clickButton(dialog, "BitBtn2"); }), unreadable);
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_FALSE(printer.log.contains(hub3aTitle));
     EXPECT_EQ(printer.pagesPrinted, 0);

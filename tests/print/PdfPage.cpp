@@ -5,6 +5,8 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr int darkBelow = 128;
@@ -14,15 +16,13 @@ QString runTool(const QString &program, const QStringList &arguments, QString *e
     QProcess process;
     process.start(program, arguments);
     if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        *error =
-            program + QStringLiteral(" failed: ") + QString::fromLocal8Bit(process.readAllStandardError());
+        *error = program + u" failed: "_s + QString::fromLocal8Bit(process.readAllStandardError());
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 QString infoField(const QString &info, const QString &name)
 {
-    const QRegularExpression field(QStringLiteral("^%1:\\s*(.*)$").arg(name),
-                                   QRegularExpression::MultilineOption);
+    const QRegularExpression field(u"^%1:\\s*(.*)$"_s.arg(name), QRegularExpression::MultilineOption);
     return field.match(info).captured(1).trimmed();
 }
 
@@ -50,18 +50,17 @@ void longestOnLine(int line, int length, Dark dark, double scale, InkRun &best, 
 PdfPage PdfPage::read(const QString &path)
 {
     PdfPage page;
-    const QString info = runTool(QStringLiteral("pdfinfo"), {path}, &page.error);
-    page.title = infoField(info, QStringLiteral("Title"));
-    page.pages = infoField(info, QStringLiteral("Pages")).toInt();
-    const QRegularExpressionMatch size = QRegularExpression(QStringLiteral("([\\d.]+) x ([\\d.]+) pts"))
-                                             .match(infoField(info, QStringLiteral("Page size")));
+    const QString info = runTool(u"pdfinfo"_s, {path}, &page.error);
+    page.title = infoField(info, u"Title"_s);
+    page.pages = infoField(info, u"Pages"_s).toInt();
+    const QRegularExpressionMatch size =
+        QRegularExpression(u"([\\d.]+) x ([\\d.]+) pts"_s).match(infoField(info, u"Page size"_s));
     page.sizeMm = QSizeF(size.captured(1).toDouble(), size.captured(2).toDouble()) * (25.4 / 72.0);
-    page.text = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")},
-                        &page.error);
+    page.text = runTool(u"pdftotext"_s, {u"-layout"_s, path, u"-"_s}, &page.error);
 
     page.raster = pdfRaster(path, qRound(pixelsPerMm * 25.4), &page.error);
     if (page.raster.isNull() && page.error.isEmpty())
-        page.error = QStringLiteral("pdftoppm gave no page for ") + path;
+        page.error = u"pdftoppm gave no page for "_s + path;
     return page;
 }
 
@@ -69,16 +68,15 @@ QImage pdfRaster(const QString &path, double dotsPerInch, QString *error)
 {
     QString failure;
     QTemporaryDir dir;
-    const QString stem = dir.filePath(QStringLiteral("page"));
-    runTool(QStringLiteral("pdftoppm"),
-            {QStringLiteral("-r"), QString::number(dotsPerInch), QStringLiteral("-gray"),
-             QStringLiteral("-singlefile"), QStringLiteral("-f"), QStringLiteral("1"), QStringLiteral("-l"),
-             QStringLiteral("1"), path, stem},
+    const QString stem = dir.filePath(u"page"_s);
+    runTool(u"pdftoppm"_s,
+            {u"-r"_s, QString::number(dotsPerInch), u"-gray"_s, u"-singlefile"_s, u"-f"_s, u"1"_s, u"-l"_s,
+             u"1"_s, path, stem},
             &failure);
     if (error && !failure.isEmpty())
         *error = failure;
     // An A4 page at 600 dpi is beyond the image reader's default limit.
-    QImageReader reader(stem + QStringLiteral(".pgm"));
+    QImageReader reader(stem + u".pgm"_s);
     reader.setAllocationLimit(1024);
     return reader.read().convertToFormat(QImage::Format_Grayscale8);
 }

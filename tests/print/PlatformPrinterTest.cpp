@@ -2,6 +2,7 @@
 #include "FakeUserDialogs.h"
 #include "PdfPage.h"
 #include "QtPrinters.h"
+#include "TestRectangle.h"
 #include "UserErrorOf.h"
 
 #include <QFile>
@@ -12,6 +13,8 @@
 #include <cups/cups.h>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -37,19 +40,10 @@ protected:
     {
         withoutSpooler();
         ASSERT_TRUE(dir.isValid());
-        dialogs.everyFileName = dir.filePath(QStringLiteral("form.pdf"));
+        dialogs.everyFileName = dir.filePath(u"form.pdf"_s);
     }
 
-    // Prints one page with a 1000 by 500 unit rectangle at (100, 200) to the PDF entry.
-    void printRectangle()
-    {
-        printer.setTitle(QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis uplatnice"));
-        ASSERT_TRUE(printer.BeginDoc());
-        QPainter &canvas = printer.Canvas();
-        canvas.setPen(QPen(Qt::black, 2));
-        canvas.drawRect(100, 200, 1000, 500);
-        printer.EndDoc();
-    }
+    void printRectangle() { printTestRectangle(printer, u"Ispis na pisač - Zorvat 1.0 - ispis uplatnice"_s); }
 
     QTemporaryDir dir;
     FakeUserDialogs dialogs;
@@ -58,7 +52,7 @@ protected:
 
 TEST_F(PlatformPrinterTest, WithoutPlatformPrintersThePdfFileIsTheOnlyAndCurrentEntry)
 {
-    EXPECT_EQ(printer.Printers(), QStringList{QStringLiteral("PDF datoteka")});
+    EXPECT_EQ(printer.Printers(), QStringList{u"PDF datoteka"_s});
     EXPECT_EQ(printer.PrinterIndex(), 0);
     printer.setPrinterIndex(-1);
     EXPECT_EQ(printer.PrinterIndex(), 0);
@@ -67,8 +61,7 @@ TEST_F(PlatformPrinterTest, WithoutPlatformPrintersThePdfFileIsTheOnlyAndCurrent
 TEST_F(PlatformPrinterTest, RefusesAnIndexOutsideTheList)
 {
     for (const int index : {-2, 1, 7})
-        EXPECT_EQ(userErrorOf([&] { printer.setPrinterIndex(index); }),
-                  QStringLiteral("Printer index out of range"))
+        EXPECT_EQ(userErrorOf([&] { printer.setPrinterIndex(index); }), u"Printer index out of range"_s)
             << index;
     EXPECT_EQ(printer.PrinterIndex(), 0);
 }
@@ -84,11 +77,11 @@ TEST_F(PlatformPrinterTest, PrintingToThePdfEntryAsksForTheFileAndWritesOneTitle
 {
     printRectangle();
 
-    EXPECT_EQ(dialogs.fileTitles, QStringList{QStringLiteral("Odredite naziv PDF datoteke")});
+    EXPECT_EQ(dialogs.fileTitles, QStringList{u"Odredite naziv PDF datoteke"_s});
     EXPECT_FALSE(printer.Printing());
     const PdfPage page = PdfPage::read(*dialogs.everyFileName);
     ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
-    EXPECT_EQ(page.title, QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis uplatnice"));
+    EXPECT_EQ(page.title, u"Ispis na pisač - Zorvat 1.0 - ispis uplatnice"_s);
     EXPECT_EQ(page.pages, 1);
 }
 
@@ -98,13 +91,7 @@ TEST_F(PlatformPrinterTest, DeviceUnitsAreOneTwelveAndAHalfthOfAMillimetreFromTh
 
     const PdfPage page = PdfPage::read(*dialogs.everyFileName);
     ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
-    const QRectF area = defaultPdfArea();
-    const InkRun top = longestHorizontalRun(page.raster);
-    const InkRun left = longestVerticalRun(page.raster);
-    EXPECT_NEAR(top.from, area.left() + 8.0, 0.3);
-    EXPECT_NEAR(top.to, area.left() + 88.0, 0.3);
-    EXPECT_NEAR(left.from, area.top() + 16.0, 0.3);
-    EXPECT_NEAR(left.to, area.top() + 56.0, 0.3);
+    expectTestRectangle(page.raster, defaultPdfArea());
 }
 
 TEST_F(PlatformPrinterTest, CancellingTheFileNamePrintsNothing)
@@ -112,16 +99,16 @@ TEST_F(PlatformPrinterTest, CancellingTheFileNamePrintsNothing)
     dialogs.everyFileName.reset();
     EXPECT_FALSE(printer.BeginDoc());
     EXPECT_FALSE(printer.Printing());
-    EXPECT_EQ(userErrorOf([&] { printer.Canvas(); }), QStringLiteral("Printer is not currently printing"));
+    EXPECT_EQ(userErrorOf([&] { printer.Canvas(); }), u"Printer is not currently printing"_s);
     EXPECT_TRUE(QDir(dir.path()).isEmpty());
 }
 
 TEST_F(PlatformPrinterTest, ANameWithoutASuffixGetsPdfBeforeTheDialogAsksToReplaceIt)
 {
-    dialogs.everyFileName = dir.filePath(QStringLiteral("racuni"));
+    dialogs.everyFileName = dir.filePath(u"racuni"_s);
     printRectangle();
-    EXPECT_EQ(PdfPage::read(dir.filePath(QStringLiteral("racuni.pdf"))).pages, 1);
-    EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("racuni"))));
+    EXPECT_EQ(PdfPage::read(dir.filePath(u"racuni.pdf"_s)).pages, 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath(u"racuni"_s)));
 }
 
 TEST_F(PlatformPrinterTest, AbortDropsTheDocumentAndTheNextOneStartsClean)
@@ -138,23 +125,22 @@ TEST_F(PlatformPrinterTest, AbortDropsTheDocumentAndTheNextOneStartsClean)
 
 TEST_F(PlatformPrinterTest, PageOperationsNeedAnOpenDocumentAndOnlyOne)
 {
-    const QString notPrinting = QStringLiteral("Printer is not currently printing");
+    const QString notPrinting = u"Printer is not currently printing"_s;
     EXPECT_EQ(userErrorOf([&] { printer.Canvas(); }), notPrinting);
     EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }), notPrinting);
     printer.Abort();
 
     ASSERT_TRUE(printer.BeginDoc());
-    EXPECT_EQ(userErrorOf([&] { printer.BeginDoc(); }), QStringLiteral("Printing in progress"));
+    EXPECT_EQ(userErrorOf([&] { printer.BeginDoc(); }), u"Printing in progress"_s);
     printer.Abort();
 }
 
 TEST_F(PlatformPrinterTest, AFileThatCannotBeWrittenFailsTheJobAndLeavesThePrinterIdle)
 {
-    const QString path = dir.filePath(QStringLiteral("missing/form.pdf"));
+    const QString path = dir.filePath(u"missing/form.pdf"_s);
     dialogs.everyFileName = path;
     ASSERT_TRUE(printer.BeginDoc());
-    EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }),
-              QStringLiteral("Datoteka %1 ne može se stvoriti").arg(path));
+    EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }), u"Datoteka %1 ne može se stvoriti"_s.arg(path));
     EXPECT_FALSE(printer.Printing());
 }
 

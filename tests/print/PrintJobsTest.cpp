@@ -1,15 +1,11 @@
 #include "print/PrintJobs.h"
-#include "FakePrintSource.h"
-#include "FakePrinter.h"
+#include "FakePrintTest.h"
 #include "FrameNumbers.h"
 #include "PdfPage.h"
 #include "QtPrinters.h"
 #include "UserErrorOf.h"
-#include "model/SettingsStore.h"
 
-#include <QTemporaryDir>
-
-#include <gtest/gtest.h>
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -33,23 +29,18 @@ InkColours inkColours(const QImage &page)
     return ink;
 }
 
-class PrintJobsTest : public ::testing::Test
+class PrintJobsTest : public FakePrintTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        source.uplatnica.payer = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1")};
-        source.uplatnica.amount = QStringLiteral("100");
-        source.zorvat.payer = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1"), {}};
-        source.zorvat.amount = QStringLiteral("100");
-        source.zorvat.payerAccount = QStringLiteral("2360000-1101234567");
+        FakePrintTest::SetUp();
+        source.uplatnica.payer = {u"Ivan Horvat"_s, u"Ilica 1"_s};
+        source.uplatnica.amount = u"100"_s;
+        source.zorvat.payer = {u"Ivan Horvat"_s, u"Ilica 1"_s, {}};
+        source.zorvat.amount = u"100"_s;
+        source.zorvat.payerAccount = u"2360000-1101234567"_s;
     }
-
-    QTemporaryDir dir;
-    SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
-    FakePrinter printer;
-    FakePrintSource source;
 };
 
 TEST_F(PrintJobsTest, EachJobPrintsOneDocumentUnderItsOwnTitle)
@@ -58,12 +49,12 @@ TEST_F(PrintJobsTest, EachJobPrintsOneDocumentUnderItsOwnTitle)
     PrintZorvat(printer, store, source, PrintMode::Complete, false);
     PrintUplatnica(printer, store, source, PrintMode::DataOnly, true);
     EXPECT_EQ(printer.log, (QStringList{
-                               QStringLiteral("begin Ispis na pisač - Zorvat 1.0 - ispis uplatnice"),
-                               QStringLiteral("end"),
-                               QStringLiteral("begin Ispis na pisač - Zorvat 1.0 - ispis zorvata"),
-                               QStringLiteral("end"),
-                               QStringLiteral("begin Ispis na pisač - Zorvat 1.0 - ispis uplatnice"),
-                               QStringLiteral("end"),
+                               u"begin Ispis na pisač - Zorvat 1.0 - ispis uplatnice"_s,
+                               u"end"_s,
+                               u"begin Ispis na pisač - Zorvat 1.0 - ispis zorvata"_s,
+                               u"end"_s,
+                               u"begin Ispis na pisač - Zorvat 1.0 - ispis uplatnice"_s,
+                               u"end"_s,
                            }));
 }
 
@@ -93,9 +84,9 @@ TEST_P(PrintFrameTest, ThePaymentSlipLandsInTheCalibratedFrameMovedByPerforation
     source.record.RectWidth = c.rectWidth;
     source.record.RectHeight = c.rectHeight;
     if (c.dX)
-        store.WriteSetting(QStringLiteral("dX"), QString::fromUtf16(c.dX));
+        store.WriteSetting(u"dX"_s, QString::fromUtf16(c.dX));
     if (c.dY)
-        store.WriteSetting(QStringLiteral("dY"), QString::fromUtf16(c.dY));
+        store.WriteSetting(u"dY"_s, QString::fromUtf16(c.dY));
 
     PrintUplatnica(printer, store, source, PrintMode::Template, c.perforation);
 
@@ -126,8 +117,8 @@ TEST_F(PrintJobsTest, TheOffsetsAreReadAgainAtEveryPrint)
 {
     PrintZorvat(printer, store, source, PrintMode::Template, false);
     const double before = longestVerticalRun(printer.page, 1.0).at;
-    store.WriteSetting(QStringLiteral("dX"), QStringLiteral("40"));
-    store.WriteSetting(QStringLiteral("dY"), QStringLiteral("0"));
+    store.WriteSetting(u"dX"_s, u"40"_s);
+    store.WriteSetting(u"dY"_s, u"0"_s);
     PrintZorvat(printer, store, source, PrintMode::Template, false);
     EXPECT_NEAR(longestVerticalRun(printer.page, 1.0).at - before, 40.0, 0.01);
 }
@@ -158,7 +149,7 @@ TEST_F(PrintJobsTest, ACalibrationGivingAFormUnder10MmOrOver1MIsRefusedBeforeThe
         source.record.RectWidth = width;
         source.record.RectHeight = height;
         EXPECT_EQ(userErrorOf([&] { PrintUplatnica(printer, store, source, PrintMode::Complete, false); }),
-                  QStringLiteral("Neispravna kalibracija pisača"));
+                  u"Neispravna kalibracija pisača"_s);
     }
     EXPECT_TRUE(printer.log.isEmpty());
 
@@ -184,13 +175,13 @@ TEST_F(PrintJobsTest, AFailureOnThePageAbortsTheDocumentAndTheNextJobStartsClean
 {
     printer.failOnCanvas = true;
     EXPECT_EQ(userErrorOf([&] { PrintUplatnica(printer, store, source, PrintMode::Complete, false); }),
-              QStringLiteral("page failed"));
-    EXPECT_EQ(printer.log.last(), QStringLiteral("abort"));
+              u"page failed"_s);
+    EXPECT_EQ(printer.log.last(), u"abort"_s);
     EXPECT_FALSE(printer.Printing());
 
     printer.failOnCanvas = false;
     PrintUplatnica(printer, store, source, PrintMode::Complete, false);
-    EXPECT_EQ(printer.log.last(), QStringLiteral("end"));
+    EXPECT_EQ(printer.log.last(), u"end"_s);
     EXPECT_EQ(printer.pagesPrinted, 1);
 }
 

@@ -1,57 +1,45 @@
 #include "print/PrintProp.h"
-#include "FakePrintSource.h"
-#include "FakePrinter.h"
+#include "FakePrintTest.h"
 #include "PdfPage.h"
 #include "QtPrinters.h"
 #include "UserErrorOf.h"
 #include "model/Calibration.h"
-#include "model/SettingsStore.h"
 #include "print/PrnCalibrate.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include <gtest/gtest.h>
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString uplatnicaTitle = QStringLiteral("begin Ispis na pisač - Zorvat 1.0 - ispis uplatnice");
-const QString zorvatTitle = QStringLiteral("begin Ispis na pisač - Zorvat 1.0 - ispis zorvata");
+const QString uplatnicaTitle = u"begin Ispis na pisač - Zorvat 1.0 - ispis uplatnice"_s;
+const QString zorvatTitle = u"begin Ispis na pisač - Zorvat 1.0 - ispis zorvata"_s;
 
-class PrintPropTest : public ::testing::Test
+class PrintPropTest : public FakePrintTest
 {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        source.zorvat.payer = {QStringLiteral("Ivan Horvat"), {}, {}};
+        FakePrintTest::SetUp();
+        source.zorvat.payer = {u"Ivan Horvat"_s, {}, {}};
         form.show();
         form.FormActivate();
     }
 
-    template <typename T> T *control(const char *name) const
-    {
-        return form.findChild<T *>(QLatin1StringView(name));
-    }
-    void click(const char *button) { QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton); }
+    template <typename T> T *control(const char *name) const { return ::control<T>(form, name); }
+    void click(const char *button) { clickButton(form, button); }
     void choose(const char *radio) { control<QRadioButton>(radio)->setChecked(true); }
     std::pair<QString, QString> storedOffsets() const
     {
-        return {store.ReadSetting(QStringLiteral("dX")), store.ReadSetting(QStringLiteral("dY"))};
+        return {store.ReadSetting(u"dX"_s), store.ReadSetting(u"dY"_s)};
     }
     // x of the printed form's vertical rule: where the job put the frame.
     double ruleX() const { return longestVerticalRun(printer.page, 1.0).at; }
 
-    QTemporaryDir dir;
-    SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
-    FakePrinter printer;
-    FakePrintSource source;
     TForm4 calibration{printer, store, source};
     TForm3 form{printer, store, source, calibration};
 };
@@ -66,10 +54,10 @@ TEST_F(PrintPropTest, TypingAnOffsetWritesBothOffsetsAtEveryKeystroke)
         written.push_back(storedOffsets());
     }
     const std::vector<std::pair<QString, QString>> expected = {
-        {QStringLiteral("0"), QStringLiteral("0")},
-        {QStringLiteral("0"), QStringLiteral("0")},
-        {QStringLiteral("0"), QStringLiteral("-1")},
-        {QStringLiteral("0"), QStringLiteral("-12")},
+        {u"0"_s, u"0"_s},
+        {u"0"_s, u"0"_s},
+        {u"0"_s, u"-1"_s},
+        {u"0"_s, u"-12"_s},
     };
     EXPECT_EQ(written, expected);
 }
@@ -95,8 +83,8 @@ TEST_F(PrintPropTest, AnOffsetThatIsNoWholeNumberIsStoredAsZeroAndTheEditKeepsIt
 
 TEST_F(PrintPropTest, AnOffsetBeyondThePagesCoordinatesIsRefusedAndNotStored)
 {
-    control<QLineEdit>("Edit1")->setText(QStringLiteral("25"));
-    control<QLineEdit>("Edit2")->setText(QStringLiteral("4"));
+    control<QLineEdit>("Edit1")->setText(u"25"_s);
+    control<QLineEdit>("Edit2")->setText(u"4"_s);
     const struct
     {
         const char *edit;
@@ -105,8 +93,8 @@ TEST_F(PrintPropTest, AnOffsetBeyondThePagesCoordinatesIsRefusedAndNotStored)
     for (const auto &c : cases) {
         const QString error =
             userErrorOf([&] { control<QLineEdit>(c.edit)->setText(QString::fromUtf16(c.refused)); });
-        EXPECT_EQ(error, QStringLiteral("Neispravna kalibracija ili pomak ispisa")) << c.edit;
-        EXPECT_EQ(storedOffsets(), std::pair(QStringLiteral("25"), QStringLiteral("4"))) << c.edit;
+        EXPECT_EQ(error, u"Neispravna kalibracija ili pomak ispisa"_s) << c.edit;
+        EXPECT_EQ(storedOffsets(), std::pair(u"25"_s, u"4"_s)) << c.edit;
         control<QLineEdit>(c.edit)->setText(QString::fromUtf16(c.kept));
     }
 }
@@ -124,19 +112,19 @@ TEST_F(PrintPropTest, TheOffsetEditsShowTheStoredOffsetsThePrintUses)
         {u"", u"", u"0", u"0"},
     };
     for (const auto &c : cases) {
-        store.WriteSetting(QStringLiteral("dX"), QString::fromUtf16(c.storedX));
-        store.WriteSetting(QStringLiteral("dY"), QString::fromUtf16(c.storedY));
+        store.WriteSetting(u"dX"_s, QString::fromUtf16(c.storedX));
+        store.WriteSetting(u"dY"_s, QString::fromUtf16(c.storedY));
         TForm3 next(printer, store, source, calibration);
-        EXPECT_EQ(next.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QString::fromUtf16(c.shownX));
-        EXPECT_EQ(next.findChild<QLineEdit *>(QStringLiteral("Edit2"))->text(), QString::fromUtf16(c.shownY));
+        EXPECT_EQ(::control<QLineEdit>(next, "Edit1")->text(), QString::fromUtf16(c.shownX));
+        EXPECT_EQ(::control<QLineEdit>(next, "Edit2")->text(), QString::fromUtf16(c.shownY));
         // Showing them stores nothing.
-        EXPECT_EQ(store.ReadSetting(QStringLiteral("dX")), QString::fromUtf16(c.storedX));
+        EXPECT_EQ(store.ReadSetting(u"dX"_s), QString::fromUtf16(c.storedX));
     }
 
-    store.WriteSetting(QStringLiteral("dX"), QStringLiteral("25"));
-    store.WriteSetting(QStringLiteral("dY"), QStringLiteral("4"));
+    store.WriteSetting(u"dX"_s, u"25"_s);
+    store.WriteSetting(u"dY"_s, u"4"_s);
     TForm3 next(printer, store, source, calibration);
-    next.findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->setChecked(true);
+    ::control<QRadioButton>(next, "RadioButton2")->setChecked(true);
     source.kind = FormKind::Zorvat;
     next.BitBtn2Click();
     EXPECT_NEAR(ruleX(), 25 + 1087, 1.5);
@@ -156,7 +144,8 @@ TEST_F(PrintPropTest, EachOffsetBoxSaysItsUnitBesideIt)
         const QRect box = control<QLineEdit>(c.edit)->geometry();
         EXPECT_LE(std::abs(unit->geometry().top() - box.bottom()), 2) << c.unit;
         EXPECT_GE(unit->geometry().right(), box.right() - 2) << c.unit;
-        EXPECT_LE(unit->fontMetrics().horizontalAdvance(unit->text()), unit->contentsRect().width()) << c.unit;
+        EXPECT_LE(unit->fontMetrics().horizontalAdvance(unit->text()), unit->contentsRect().width())
+            << c.unit;
         EXPECT_LE(unit->geometry().right(), unit->parentWidget()->contentsRect().right()) << c.unit;
         EXPECT_TRUE(unit->isVisible());
     }
@@ -182,7 +171,7 @@ TEST_F(PrintPropTest, IspisiPrintsTheActiveTabsFormInTheChosenModeAndHides)
         source.kind = c.kind;
         click("BitBtn2");
         EXPECT_FALSE(form.isVisible());
-        EXPECT_EQ(printer.log.last(), QStringLiteral("end"));
+        EXPECT_EQ(printer.log.last(), u"end"_s);
         EXPECT_EQ(printer.log[printer.log.size() - 2], c.title) << c.radio;
         EXPECT_EQ(longestVerticalRun(printer.page, 1.0).length() > 500, c.blackRules) << c.radio;
     }
@@ -215,7 +204,7 @@ TEST_F(PrintPropTest, PerforationShiftsTheFormInEveryMode)
 
 TEST_F(PrintPropTest, IspisiUsesTheCalibrationOfThePrinterChosenInTheBox)
 {
-    storeCalibration(store, QStringLiteral("PDF datoteka"), Calibration{7, 7, 3, 3, 2, 9});
+    storeCalibration(store, u"PDF datoteka"_s, Calibration{7, 7, 3, 3, 2, 9});
     source.kind = FormKind::Zorvat;
     choose("RadioButton2");
     click("BitBtn2");
@@ -232,20 +221,18 @@ TEST_F(PrintPropTest, IspisiUsesTheCalibrationOfThePrinterChosenInTheBox)
 TEST_F(PrintPropTest, TextTypedIntoThePrinterBoxSelectsTheDefaultPrinter)
 {
     control<QComboBox>("ComboBox1")->setCurrentIndex(1);
-    control<QComboBox>("ComboBox1")->setEditText(QStringLiteral("Laser"));
+    control<QComboBox>("ComboBox1")->setEditText(u"Laser"_s);
     click("BitBtn1");
-    EXPECT_EQ(printer.log,
-              (QStringList{QStringLiteral("setIndex -1"), QStringLiteral("setup Laser on LPT1:")}));
+    EXPECT_EQ(printer.log, (QStringList{u"setIndex -1"_s, u"setup Laser on LPT1:"_s}));
 }
 
 TEST_F(PrintPropTest, AStoredRecordMissingAValueStopsIspisiBeforeItPrints)
 {
     std::optional<SettingsKey> key =
-        store.OpenKey(calibrationKeyPath(QStringLiteral("Laser")), true, KeyAccess::ReadWrite);
-    key->WriteInteger(QStringLiteral("RectWidth"), 7);
+        store.OpenKey(calibrationKeyPath(u"Laser"_s), true, KeyAccess::ReadWrite);
+    key->WriteInteger(u"RectWidth"_s, 7);
     key->CloseKey();
-    EXPECT_EQ(userErrorOf([&] { form.BitBtn2Click(); }),
-              QStringLiteral("Failed to get data for 'RectHeight'"));
+    EXPECT_EQ(userErrorOf([&] { form.BitBtn2Click(); }), u"Failed to get data for 'RectHeight'"_s);
     EXPECT_EQ(printer.pagesPrinted, 0);
     EXPECT_TRUE(form.isVisible());
 }
@@ -261,7 +248,7 @@ TEST_F(PrintPropTest, OtkaziOnlyHidesAndKeepsTheCurrentPrinter)
 
 TEST_F(PrintPropTest, EveryActivationRefillsThePrinterBoxAndSelectsTheCurrentPrinter)
 {
-    printer.entries = {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("PDF datoteka")};
+    printer.entries = {u"A"_s, u"B"_s, u"PDF datoteka"_s};
     printer.index = 2;
     const int refreshes = printer.refreshes;
     QWidget other;
@@ -272,19 +259,19 @@ TEST_F(PrintPropTest, EveryActivationRefillsThePrinterBoxAndSelectsTheCurrentPri
     ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     QComboBox *box = control<QComboBox>("ComboBox1");
     EXPECT_EQ(box->count(), 3);
-    EXPECT_EQ(box->currentText(), QStringLiteral("PDF datoteka"));
+    EXPECT_EQ(box->currentText(), u"PDF datoteka"_s);
     EXPECT_GT(printer.refreshes, refreshes);
 }
 
 TEST_F(PrintPropTest, KalibracijaMakesTheChosenPrinterCurrentAndShowsItsRecord)
 {
-    storeCalibration(store, QStringLiteral("PDF datoteka"), Calibration{7, 7, 3, 3, 2, 9});
+    storeCalibration(store, u"PDF datoteka"_s, Calibration{7, 7, 3, 3, 2, 9});
     control<QComboBox>("ComboBox1")->setCurrentIndex(1);
     click("BitBtn4");
     ASSERT_TRUE(QTest::qWaitForWindowActive(&calibration));
     EXPECT_EQ(printer.index, 1);
     EXPECT_TRUE(form.isVisible());
-    EXPECT_EQ(calibration.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text(), QStringLiteral("7"));
+    EXPECT_EQ(::control<QLineEdit>(calibration, "Edit1")->text(), u"7"_s);
 }
 
 } // namespace

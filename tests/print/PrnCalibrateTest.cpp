@@ -1,28 +1,29 @@
 #include "print/PrnCalibrate.h"
-#include "FakePrintSource.h"
-#include "FakePrinter.h"
+#include "FakePrintTest.h"
 #include "QtPrinters.h"
 #include "UserErrorOf.h"
 #include "model/Calibration.h"
-#include "model/SettingsStore.h"
 
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTest>
 
-#include <gtest/gtest.h>
+using namespace Qt::StringLiterals;
 
 namespace {
 
 const Calibration measured{7, 7, 3, 3, 2, 9};
 
-class PrnCalibrateTest : public ::testing::Test
+// Makes window the active one, as the user's click into it does.
+void makeActive(QWidget &window)
+{
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+}
+
+class PrnCalibrateTest : public FakePrintTest
 {
 protected:
-    void SetUp() override { ASSERT_TRUE(dir.isValid()); }
-
-    QLineEdit *edit(int n) const { return form.findChild<QLineEdit *>(QStringLiteral("Edit%1").arg(n)); }
+    QLineEdit *edit(int n) const { return form.findChild<QLineEdit *>(u"Edit%1"_s.arg(n)); }
     QStringList editTexts() const
     {
         QStringList texts;
@@ -35,23 +36,7 @@ protected:
         for (int n = 1; n <= 6; ++n)
             edit(n)->setText(texts[n - 1]);
     }
-    void click(const char *button)
-    {
-        QTest::mouseClick(form.findChild<QPushButton *>(QLatin1StringView(button)), Qt::LeftButton);
-    }
-    // Makes the dialog the active window, as the user's return to it does.
-    void activate()
-    {
-        form.show();
-        form.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    }
-    void deactivate()
-    {
-        other.show();
-        other.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-    }
+    void click(const char *button) { clickButton(form, button); }
     // A record holding only the values named, as an interrupted older save could leave it.
     void storePartialRecord(const QString &entry, const QStringList &names)
     {
@@ -62,10 +47,6 @@ protected:
         key->CloseKey();
     }
 
-    QTemporaryDir dir;
-    SettingsStore store{dir.filePath(QStringLiteral("settings.db"))};
-    FakePrinter printer;
-    FakePrintSource source;
     TForm4 form{printer, store, source};
     QWidget other;
 };
@@ -74,52 +55,47 @@ TEST_F(PrnCalibrateTest, APrinterWithoutARecordShowsZerosWhileTheWindowGetsTheDe
 {
     source.record = measured;
     form.FormCreate();
-    EXPECT_EQ(editTexts(), QStringList(6, QStringLiteral("0")));
+    EXPECT_EQ(editTexts(), QStringList(6, u"0"_s));
     EXPECT_EQ(source.record, Calibration{});
 }
 
 TEST_F(PrnCalibrateTest, AStoredRecordFillsTheEditsAndTheWindowsRecord)
 {
-    storeCalibration(store, QStringLiteral("Laser"), measured);
+    storeCalibration(store, u"Laser"_s, measured);
     form.FormCreate();
-    EXPECT_EQ(editTexts(), (QStringList{QStringLiteral("7"), QStringLiteral("7"), QStringLiteral("3"),
-                                        QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("9")}));
+    EXPECT_EQ(editTexts(), (QStringList{u"7"_s, u"7"_s, u"3"_s, u"3"_s, u"2"_s, u"9"_s}));
     EXPECT_EQ(source.record, measured);
 }
 
 TEST_F(PrnCalibrateTest, ARecordMissingAValueReportsItAndShowsWhatItHasTheRestZero)
 {
-    storePartialRecord(QStringLiteral("Laser"), {QStringLiteral("RectWidth"), QStringLiteral("RectHeight")});
+    storePartialRecord(u"Laser"_s, {u"RectWidth"_s, u"RectHeight"_s});
     source.record = measured;
-    typeIntoEdits(QStringList(6, QStringLiteral("5")));
-    EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QStringLiteral("Failed to get data for 'Left'"));
+    typeIntoEdits(QStringList(6, u"5"_s));
+    EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), u"Failed to get data for 'Left'"_s);
     EXPECT_EQ(source.record, (Calibration{9, 9, 4, 4, 2, 10}));
-    EXPECT_EQ(editTexts(), (QStringList{QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("0"),
-                                        QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("0")}));
+    EXPECT_EQ(editTexts(), (QStringList{u"9"_s, u"9"_s, u"0"_s, u"0"_s, u"0"_s, u"0"_s}));
 }
 
 TEST_F(PrnCalibrateTest, ADamagedRecordIsReportedOncePerOpeningAndSnimiRepairsIt)
 {
-    storePartialRecord(QStringLiteral("Laser"),
-                       {QStringLiteral("RectWidth"), QStringLiteral("RectHeight"), QStringLiteral("Left"),
-                        QStringLiteral("Right"), QStringLiteral("Top")});
+    storePartialRecord(u"Laser"_s, {u"RectWidth"_s, u"RectHeight"_s, u"Left"_s, u"Right"_s, u"Top"_s});
     form.show();
-    EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QStringLiteral("Failed to get data for 'Bottom'"));
-    edit(6)->setText(QStringLiteral("11"));
+    EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), u"Failed to get data for 'Bottom'"_s);
+    edit(6)->setText(u"11"_s);
     // Clicks back into the dialog while it is open neither report again nor undo the typing.
     for (int click = 0; click < 3; ++click)
         EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QString());
-    EXPECT_EQ(editTexts(), (QStringList{QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9"),
-                                        QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("11")}));
+    EXPECT_EQ(editTexts(), (QStringList{u"9"_s, u"9"_s, u"9"_s, u"9"_s, u"9"_s, u"11"_s}));
 
     // Opened again, the still damaged record is reported again.
     form.hide();
     form.show();
-    EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QStringLiteral("Failed to get data for 'Bottom'"));
-    edit(6)->setText(QStringLiteral("11"));
+    EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), u"Failed to get data for 'Bottom'"_s);
+    edit(6)->setText(u"11"_s);
     click("BitBtn2");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(readStoredCalibration(store, QStringLiteral("Laser")), (Calibration{9, 9, 9, 9, 9, 11}));
+    EXPECT_EQ(readStoredCalibration(store, u"Laser"_s), (Calibration{9, 9, 9, 9, 9, 11}));
     form.show();
     EXPECT_EQ(userErrorOf([&] { form.FormActivate(); }), QString());
     EXPECT_EQ(source.record, (Calibration{9, 9, 9, 9, 9, 11}));
@@ -128,19 +104,18 @@ TEST_F(PrnCalibrateTest, ADamagedRecordIsReportedOncePerOpeningAndSnimiRepairsIt
 TEST_F(PrnCalibrateTest, TheCaptionNamesThePrinterBeingCalibrated)
 {
     form.FormCreate();
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Kalibracija pisača - Laser on LPT1:"));
+    EXPECT_EQ(form.windowTitle(), u"Kalibracija pisača - Laser on LPT1:"_s);
     form.LoadCalibration(QString());
-    EXPECT_EQ(form.windowTitle(), QStringLiteral("Kalibracija pisača"));
+    EXPECT_EQ(form.windowTitle(), u"Kalibracija pisača"_s);
 }
 
 TEST_F(PrnCalibrateTest, SnimiStoresTheSixEditsUnderThePrinterKeyNameAndHides)
 {
     form.show();
-    typeIntoEdits({QStringLiteral("7"), QStringLiteral(" 7"), QStringLiteral("$3"), QStringLiteral("3"),
-                   QStringLiteral("2"), QStringLiteral("-9")});
+    typeIntoEdits({u"7"_s, u" 7"_s, u"$3"_s, u"3"_s, u"2"_s, u"-9"_s});
     click("BitBtn2");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(readStoredCalibration(store, QStringLiteral("Laser")), (Calibration{7, 7, 3, 3, 2, -9}));
+    EXPECT_EQ(readStoredCalibration(store, u"Laser"_s), (Calibration{7, 7, 3, 3, 2, -9}));
     // The window's record changes only at the next load.
     EXPECT_EQ(source.record, Calibration{});
 }
@@ -166,44 +141,43 @@ TEST_F(PrnCalibrateTest, SnimiRefusesWhatIsNoWholeNumberOrNoSquareAndStoresNothi
     };
     form.show();
     for (const auto &c : cases) {
-        typeIntoEdits({QStringLiteral("7"), QStringLiteral("7"), QStringLiteral("3"), QStringLiteral("3"),
-                       QStringLiteral("2"), QStringLiteral("9")});
+        typeIntoEdits({u"7"_s, u"7"_s, u"3"_s, u"3"_s, u"2"_s, u"9"_s});
         edit(c.edit)->setText(QString::fromUtf16(c.text));
         EXPECT_EQ(userErrorOf([&] { form.BitBtn2Click(); }), QString::fromUtf16(c.error));
         EXPECT_TRUE(form.isVisible());
-        EXPECT_FALSE(store.OpenKey(calibrationKeyPath(QStringLiteral("Laser")), false, KeyAccess::Read));
+        EXPECT_FALSE(store.OpenKey(calibrationKeyPath(u"Laser"_s), false, KeyAccess::Read));
     }
 }
 
 TEST_F(PrnCalibrateTest, OtkaziChangesNothingAndTheNextActivationShowsTheStoredValuesAgain)
 {
-    storeCalibration(store, QStringLiteral("Laser"), measured);
-    activate();
-    typeIntoEdits(QStringList(6, QStringLiteral("5")));
+    storeCalibration(store, u"Laser"_s, measured);
+    makeActive(form);
+    typeIntoEdits(QStringList(6, u"5"_s));
     click("BitBtn3");
     EXPECT_FALSE(form.isVisible());
-    EXPECT_EQ(readStoredCalibration(store, QStringLiteral("Laser")), measured);
+    EXPECT_EQ(readStoredCalibration(store, u"Laser"_s), measured);
     EXPECT_EQ(source.record, measured);
 
-    deactivate(); // the main window is active again
-    activate();
-    EXPECT_EQ(editTexts()[0], QStringLiteral("7"));
+    makeActive(other); // the main window is active again
+    makeActive(form);
+    EXPECT_EQ(editTexts()[0], u"7"_s);
 }
 
 TEST_F(PrnCalibrateTest, EveryActivationReloadsTheCurrentPrintersRecord)
 {
-    storeCalibration(store, QStringLiteral("Laser"), measured);
-    activate();
-    typeIntoEdits(QStringList(6, QStringLiteral("5")));
-    deactivate();
-    activate();
-    EXPECT_EQ(editTexts()[4], QStringLiteral("2"));
+    storeCalibration(store, u"Laser"_s, measured);
+    makeActive(form);
+    typeIntoEdits(QStringList(6, u"5"_s));
+    makeActive(other);
+    makeActive(form);
+    EXPECT_EQ(editTexts()[4], u"2"_s);
 
     // Another printer made current meanwhile: its (absent) record is loaded.
-    deactivate();
+    makeActive(other);
     printer.index = 1;
-    activate();
-    EXPECT_EQ(editTexts(), QStringList(6, QStringLiteral("0")));
+    makeActive(form);
+    EXPECT_EQ(editTexts(), QStringList(6, u"0"_s));
     EXPECT_EQ(source.record, Calibration{});
 }
 
@@ -213,7 +187,7 @@ TEST_F(PrnCalibrateTest, TheTestPageGoesToTheCurrentPrinterAndTheDialogStaysOpen
     printer.index = 1;
     click("BitBtn1");
     EXPECT_EQ(printer.pagesPrinted, 1);
-    EXPECT_EQ(printer.log.first(), QStringLiteral("begin Zorvat 1.0 kalibracija pisača"));
+    EXPECT_EQ(printer.log.first(), u"begin Zorvat 1.0 kalibracija pisača"_s);
     EXPECT_TRUE(form.isVisible());
 }
 
@@ -221,8 +195,7 @@ TEST_F(PrnCalibrateTest, WithoutAnyPrinterLoadingReportsIt)
 {
     printer.entries.clear();
     printer.Refresh();
-    EXPECT_EQ(userErrorOf([&] { form.FormCreate(); }),
-              QStringLiteral("There is no default printer currently selected"));
+    EXPECT_EQ(userErrorOf([&] { form.FormCreate(); }), u"There is no default printer currently selected"_s);
 }
 
 } // namespace

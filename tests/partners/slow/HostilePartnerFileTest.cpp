@@ -1,29 +1,25 @@
 #include "Bounds.h"
+#include "FileBytes.h"
 #include "QtPrinters.h"
 #include "partners/PartnerFile.h"
 #include "partners/PartnerList.h"
 
-#include <QFile>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+namespace {
 
 void writePartners(const QString &path, int count)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    QByteArray bytes;
     for (int i = 0; i < count; ++i)
-        file.write("Partner " + QByteArray::number(i) + " d.o.o., Ilica 1\x08" + "2360000-1101234567\x08" +
-                   "05 123-" + QByteArray::number(i) + "\r\n");
+        bytes += "Partner " + QByteArray::number(i) + " d.o.o., Ilica 1\b2360000-1101234567\b05 123-" +
+                 QByteArray::number(i) + "\r\n";
+    writeFile(path, bytes);
 }
 
 // A million partners load and save byte for byte, in time and memory that grow with the file.
@@ -41,7 +37,7 @@ TEST(HostilePartnerFile, MillionEntriesLoadAndSaveInBoundedTime)
             list.LoadData();
             ASSERT_EQ(list.count(), entries);
             EXPECT_EQ(list.at(entries - 1),
-                      QStringLiteral("Partner %1 d.o.o., Ilica 1\b2360000-1101234567\b05 123-%1").arg(entries - 1));
+                      u"Partner %1 d.o.o., Ilica 1\b2360000-1101234567\b05 123-%1"_s.arg(entries - 1));
             const QByteArray before = readAll(pathOf(entries));
             list.SaveData();
             EXPECT_TRUE(readAll(pathOf(entries)) == before) << "saving changed the file";
@@ -59,17 +55,14 @@ TEST(HostilePartnerFile, MillionEntriesLoadAndSaveInBoundedTime)
 TEST(HostilePartnerFile, RandomBytesLoadAndSaveBackToTheSameList)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("DataZor.dat"));
+    const QString path = dir.filePath(u"DataZor.dat"_s);
     QByteArray bytes(10 << 20, Qt::Uninitialized);
     QRandomGenerator random(20011206);
     random.fillRange(reinterpret_cast<quint32 *>(bytes.data()), bytes.size() / 4);
     for (const bool withNul : {true, false}) {
         if (!withNul)
             bytes.replace('\0', 'z');
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-        file.close();
+        writeFile(path, bytes);
 
         PartnerList list(path);
         list.LoadData();

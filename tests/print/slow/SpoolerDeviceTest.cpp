@@ -1,9 +1,10 @@
 #include "PdfPage.h"
 #include "QtPrinters.h"
 #include "SpoolerDialogTest.h"
+#include "TestRectangle.h"
 #include "print/CupsSubmit.h"
 
-#include <QPainter>
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -11,16 +12,12 @@ TEST_F(SpoolerDialogTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitS
 {
     const int index = refreshUntil(printer, spooler->queue());
     ASSERT_GE(index, 0) << "the test queue is not listed";
-    EXPECT_EQ(printer.Printers().last(), QStringLiteral("PDF datoteka"));
+    EXPECT_EQ(printer.Printers().last(), u"PDF datoteka"_s);
     printer.setPrinterIndex(index);
 
     const int before = spooler->newestJobId();
-    const QString title = QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis zorvata");
-    printer.setTitle(title);
-    ASSERT_TRUE(printer.BeginDoc());
-    printer.Canvas().setPen(QPen(Qt::black, 2));
-    printer.Canvas().drawRect(100, 200, 1000, 500);
-    printer.EndDoc();
+    const QString title = u"Ispis na pisač - Zorvat 1.0 - ispis zorvata"_s;
+    printTestRectangle(printer, title);
 
     const std::optional<SpooledJob> job = spooler->waitForJobAfter(before);
     ASSERT_TRUE(job.has_value()) << "the spooler did not finish the job";
@@ -32,25 +29,16 @@ TEST_F(SpoolerDialogTest, APageGoesThroughTheSpoolerWithItsTitleAtTheDeviceUnitS
     const PdfPage page = PdfPage::read(job->outputPdf);
     ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
     EXPECT_EQ(page.pages, 1);
-    const QRectF area = queueArea();
-    const InkRun top = longestHorizontalRun(page.raster);
-    const InkRun left = longestVerticalRun(page.raster);
-    EXPECT_NEAR(top.at, area.top() + 16.0, 0.3);
-    EXPECT_NEAR(top.from, area.left() + 8.0, 0.3);
-    EXPECT_NEAR(top.to, area.left() + 88.0, 0.3);
-    EXPECT_NEAR(left.at, area.left() + 8.0, 0.3);
-    EXPECT_NEAR(left.from, area.top() + 16.0, 0.3);
-    EXPECT_NEAR(left.to, area.top() + 56.0, 0.3);
+    expectTestRectangle(page.raster, queueArea());
 }
 
 TEST_F(SpoolerTest, AJobTheSpoolerRefusesIsReportedNotLost)
 {
     const QString error = userErrorOf([] {
-        SubmitToSpooler(QStringLiteral("no_such_queue"), QStringLiteral("Ispis"), QByteArray("%PDF-1.4\n"),
+        SubmitToSpooler(u"no_such_queue"_s, u"Ispis"_s, QByteArray("%PDF-1.4\n"),
                         QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
     });
-    EXPECT_TRUE(error.startsWith(QStringLiteral("Pisač no_such_queue nije prihvatio ispis: ")))
-        << error.toStdString();
+    EXPECT_TRUE(error.startsWith(u"Pisač no_such_queue nije prihvatio ispis: "_s)) << error.toStdString();
     EXPECT_GT(error.size(), 41);
 }
 
@@ -59,7 +47,7 @@ TEST_F(SpoolerDialogTest, TheListChangesOnlyAtRefreshAndAVanishedPrinterGivesWay
     printer.setPrinterIndex(refreshUntil(printer, spooler->queue()));
     const QStringList listed = printer.Printers();
 
-    const QString extra = QStringLiteral("zorvat_extra_%1").arg(QCoreApplication::applicationPid());
+    const QString extra = u"zorvat_extra_%1"_s.arg(QCoreApplication::applicationPid());
     QString failure;
     ASSERT_TRUE(spooler->addQueue(extra, &failure)) << failure.toStdString();
     EXPECT_EQ(printer.Printers(), listed);

@@ -10,6 +10,8 @@
 #include <functional>
 #include <string_view>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // What the page set-up dialog showed when it opened, in millimetres.
@@ -34,11 +36,11 @@ void answerPageSetup(ShownPage &shown, const std::function<void(QPageSetupDialog
         const auto spin = [&](const char *name) {
             return dialog->findChild<QDoubleSpinBox *>(QLatin1StringView(name));
         };
-        auto *units = dialog->findChild<QComboBox *>(QStringLiteral("unitCombo"));
+        auto *units = dialog->findChild<QComboBox *>(u"unitCombo"_s);
         units->setCurrentIndex(units->findData(QVariant::fromValue(QPageLayout::Millimeter)));
         Q_EMIT units->activated(units->currentIndex());
-        shown.paper = dialog->findChild<QComboBox *>(QStringLiteral("pageSizeCombo"))->currentText();
-        shown.landscape = dialog->findChild<QRadioButton *>(QStringLiteral("landscape"))->isChecked();
+        shown.paper = dialog->findChild<QComboBox *>(u"pageSizeCombo"_s)->currentText();
+        shown.landscape = dialog->findChild<QRadioButton *>(u"landscape"_s)->isChecked();
         shown.margins = {spin("leftMargin")->value(), spin("topMargin")->value(),
                          spin("rightMargin")->value(), spin("bottomMargin")->value()};
         choose(*dialog);
@@ -49,7 +51,7 @@ void answerPageSetup(ShownPage &shown, const std::function<void(QPageSetupDialog
 
 void choosePaper(QPageSetupDialog &dialog, const QString &paper)
 {
-    auto *sizes = dialog.findChild<QComboBox *>(QStringLiteral("pageSizeCombo"));
+    auto *sizes = dialog.findChild<QComboBox *>(u"pageSizeCombo"_s);
     sizes->setCurrentIndex(sizes->findText(paper));
 }
 
@@ -77,7 +79,7 @@ protected:
             return;
         form.show();
         chooseQueue(form);
-        form.findChild<QRadioButton *>(QStringLiteral("RadioButton2"))->setChecked(true);
+        form.findChild<QRadioButton *>(u"RadioButton2"_s)->setChecked(true);
     }
 
     void click(const char *name) { form.findChild<QPushButton *>(QLatin1StringView(name))->click(); }
@@ -93,11 +95,11 @@ TEST_P(SpoolerPageSetupTest, ThePaperOrientationAndMarginsConfirmedInPostavkeRea
     answerPageSetup(first, [&](QPageSetupDialog &dialog) {
         choosePaper(dialog, QLatin1StringView(c.paper));
         if (c.landscape)
-            dialog.findChild<QRadioButton *>(QStringLiteral("landscape"))->click();
+            dialog.findChild<QRadioButton *>(u"landscape"_s)->click();
         if (c.left > 0)
-            dialog.findChild<QDoubleSpinBox *>(QStringLiteral("leftMargin"))->setValue(c.left);
+            dialog.findChild<QDoubleSpinBox *>(u"leftMargin"_s)->setValue(c.left);
         if (c.top > 0)
-            dialog.findChild<QDoubleSpinBox *>(QStringLiteral("topMargin"))->setValue(c.top);
+            dialog.findChild<QDoubleSpinBox *>(u"topMargin"_s)->setValue(c.top);
     });
     click("BitBtn1");
 

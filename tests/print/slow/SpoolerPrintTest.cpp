@@ -4,6 +4,8 @@
 #include "SpoolerDialogTest.h"
 #include "model/Calibration.h"
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr double tolerance = 0.3; // millimetres
@@ -28,14 +30,14 @@ protected:
     void SetUp() override
     {
         SpoolerDialogTest::SetUp();
-        source.uplatnica.payer = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1, Zagreb")};
-        source.uplatnica.recipient = {QStringLiteral("Vodovod d.o.o."), {}};
-        source.uplatnica.amount = QStringLiteral("1234,5");
-        source.uplatnica.account = QStringLiteral("2360000-1101234567");
-        source.zorvat.payer = {QStringLiteral("Ivan Horvat"), QStringLiteral("Ilica 1, Zagreb"), {}};
-        source.zorvat.recipient = {QStringLiteral("Vodovod d.o.o."), {}, {}};
-        source.zorvat.amount = QStringLiteral("1234,5");
-        source.zorvat.payerAccount = QStringLiteral("2360000-1101234567");
+        source.uplatnica.payer = {u"Ivan Horvat"_s, u"Ilica 1, Zagreb"_s};
+        source.uplatnica.recipient = {u"Vodovod d.o.o."_s, {}};
+        source.uplatnica.amount = u"1234,5"_s;
+        source.uplatnica.account = u"2360000-1101234567"_s;
+        source.zorvat.payer = {u"Ivan Horvat"_s, u"Ilica 1, Zagreb"_s, {}};
+        source.zorvat.recipient = {u"Vodovod d.o.o."_s, {}, {}};
+        source.zorvat.amount = u"1234,5"_s;
+        source.zorvat.payerAccount = u"2360000-1101234567"_s;
     }
 };
 
@@ -49,9 +51,8 @@ TEST_P(SpoolerPrintTest, TheFormComesOutOfTheSpoolerWhereTheFrameSaysOnOnePage)
     const std::optional<SpooledJob> job = printWithDialog(c.choice);
     ASSERT_TRUE(job.has_value()) << "the spooler did not finish the job";
     ASSERT_TRUE(job->completed);
-    EXPECT_EQ(job->title, kind == FormKind::Uplatnica
-                              ? QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis uplatnice")
-                              : QStringLiteral("Ispis na pisač - Zorvat 1.0 - ispis zorvata"));
+    EXPECT_EQ(job->title, kind == FormKind::Uplatnica ? u"Ispis na pisač - Zorvat 1.0 - ispis uplatnice"_s
+                                                      : u"Ispis na pisač - Zorvat 1.0 - ispis zorvata"_s);
     EXPECT_EQ(job->pages, 1);
     const PdfPage page = PdfPage::read(job->outputPdf);
     ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
@@ -59,11 +60,10 @@ TEST_P(SpoolerPrintTest, TheFormComesOutOfTheSpoolerWhereTheFrameSaysOnOnePage)
 
     const bool rules = QLatin1StringView(c.choice.radio) != QLatin1StringView("RadioButton3");
     const bool data = QLatin1StringView(c.choice.radio) != QLatin1StringView("RadioButton2");
-    const QString caption = kind == FormKind::Uplatnica ? QStringLiteral("POSEBNA UPLATNICA")
-                                                        : QStringLiteral("NALOG ZA PRIJENOS");
+    const QString caption = kind == FormKind::Uplatnica ? u"POSEBNA UPLATNICA"_s : u"NALOG ZA PRIJENOS"_s;
     EXPECT_EQ(page.text.contains(caption), rules) << page.text.toStdString();
-    EXPECT_EQ(page.text.contains(QStringLiteral("Horvat")), data) << page.text.toStdString();
-    EXPECT_EQ(page.text.contains(QStringLiteral("1.234,50")), data) << page.text.toStdString();
+    EXPECT_EQ(page.text.contains(u"Horvat"_s), data) << page.text.toStdString();
+    EXPECT_EQ(page.text.contains(u"1.234,50"_s), data) << page.text.toStdString();
 
     const QRectF area = queueArea();
     const auto x = [&](int units) { return area.left() + units / 12.5; };
@@ -137,17 +137,17 @@ TEST_F(SpoolerDialogTest, TheCalibrationTestPageHasEightMillimetreSquaresInTheCo
     printer.setPrinterIndex(refreshUntil(printer, spooler->queue()));
     const int before = spooler->newestJobId();
     form.show();
-    QTest::mouseClick(form.findChild<QPushButton *>(QStringLiteral("BitBtn1")), Qt::LeftButton);
+    QTest::mouseClick(form.findChild<QPushButton *>(u"BitBtn1"_s), Qt::LeftButton);
     EXPECT_TRUE(form.isVisible());
 
     const std::optional<SpooledJob> job = spooler->waitForJobAfter(before);
     ASSERT_TRUE(job.has_value() && job->completed);
-    EXPECT_EQ(job->title, QStringLiteral("Zorvat 1.0 kalibracija pisača"));
+    EXPECT_EQ(job->title, u"Zorvat 1.0 kalibracija pisača"_s);
     EXPECT_EQ(job->pages, 1);
     const PdfPage page = PdfPage::read(job->outputPdf);
     ASSERT_TRUE(page.error.isEmpty()) << page.error.toStdString();
-    EXPECT_TRUE(page.text.contains(QStringLiteral("Lijevo")));
-    EXPECT_TRUE(page.text.contains(QStringLiteral("Dolje")));
+    EXPECT_TRUE(page.text.contains(u"Lijevo"_s));
+    EXPECT_TRUE(page.text.contains(u"Dolje"_s));
 
     const QRectF area = queueArea();
     const QPointF corners[] = {area.topLeft(),

@@ -21,16 +21,14 @@ std::unique_ptr<PrivateSpooler> &theSpooler()
     return spooler;
 }
 
-// Runs a program to its end; false with its output in failure when it fails.
-bool run(const QString &program, const QStringList &arguments, QString *output, QString *failure)
+} // namespace
+
+bool runToEnd(const QString &program, const QStringList &arguments, QString *failure)
 {
     QProcess process;
     process.start(program, arguments);
-    const bool done = process.waitForFinished(60000);
-    const QString text = QString::fromLocal8Bit(process.readAllStandardOutput());
-    if (output)
-        *output = text.trimmed();
-    if (done && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+    if (process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
+        process.exitCode() == 0)
         return true;
     if (failure)
         *failure = program + u' ' + arguments.join(u' ') + QStringLiteral(": ") +
@@ -38,12 +36,29 @@ bool run(const QString &program, const QStringList &arguments, QString *output, 
     return false;
 }
 
-QString privateCupsScript()
+bool privateCups(const QString &command, const QString &schedulerDir, QString *failure)
 {
-    return QStringLiteral(ZORVAT_SOURCE_DIR "/scripts/private-cups");
+    return runToEnd(QStringLiteral(ZORVAT_SOURCE_DIR "/scripts/private-cups"), {command, schedulerDir},
+                    failure);
 }
 
-} // namespace
+bool addPdfQueue(const QString &queue, const QString &deviceFile, QString *failure)
+{
+    return runToEnd(QStringLiteral("lpadmin"),
+                    {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
+                     QStringLiteral("file://") + deviceFile, QStringLiteral("-m"),
+                     QStringLiteral("lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd")},
+                    failure);
+}
+
+void useScheduler(const QByteArray &socket)
+{
+    if (socket.isNull())
+        qunsetenv("CUPS_SERVER");
+    else
+        qputenv("CUPS_SERVER", socket);
+    cupsSetServer(socket.isNull() ? nullptr : socket.constData());
+}
 
 PrivateSpooler *PrivateSpooler::get(QString *whyNot)
 {
@@ -69,15 +84,13 @@ bool PrivateSpooler::start(QString *whyNot)
         m_dir = QDir::temp().filePath(QStringLiteral("zorvat-cups-%1").arg(getpid()));
         m_ownScheduler = true;
         QString failure;
-        if (!run(privateCupsScript(), {QStringLiteral("start"), m_dir}, nullptr, &failure)) {
+        if (!privateCups(QStringLiteral("start"), m_dir, &failure)) {
             *whyNot = QStringLiteral("the private CUPS scheduler could not start (%1)").arg(failure);
             QDir(m_dir).removeRecursively();
             return false;
         }
     }
-    const QString socket = m_dir + QStringLiteral("/cups.sock");
-    qputenv("CUPS_SERVER", QFile::encodeName(socket));
-    cupsSetServer(QFile::encodeName(socket).constData());
+    useScheduler(QFile::encodeName(m_dir + QStringLiteral("/cups.sock")));
 
     m_queue = QStringLiteral("zorvat_test_%1").arg(getpid());
     m_output = outputOf(m_queue);
@@ -97,16 +110,12 @@ QString PrivateSpooler::outputOf(const QString &queue) const
 
 bool PrivateSpooler::addQueue(const QString &name, QString *failure) const
 {
-    return run(QStringLiteral("lpadmin"),
-               {QStringLiteral("-p"), name, QStringLiteral("-E"), QStringLiteral("-v"),
-                QStringLiteral("file://") + outputOf(name), QStringLiteral("-m"),
-                QStringLiteral("lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd")},
-               nullptr, failure);
+    return addPdfQueue(name, outputOf(name), failure);
 }
 
 void PrivateSpooler::removeQueue(const QString &name) const
 {
-    run(QStringLiteral("lpadmin"), {QStringLiteral("-x"), name}, nullptr, nullptr);
+    runToEnd(QStringLiteral("lpadmin"), {QStringLiteral("-x"), name});
 }
 
 PrivateSpooler::~PrivateSpooler()
@@ -114,7 +123,7 @@ PrivateSpooler::~PrivateSpooler()
     if (!m_queue.isEmpty())
         removeQueue(m_queue);
     if (m_ownScheduler) {
-        run(privateCupsScript(), {QStringLiteral("stop"), m_dir}, nullptr, nullptr);
+        privateCups(QStringLiteral("stop"), m_dir);
         QDir(m_dir).removeRecursively();
     }
 }

@@ -1,9 +1,19 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 #include <optional>
+
+// Runs a program to its end; false, saying why in failure, when it fails.
+bool runToEnd(const QString &program, const QStringList &arguments, QString *failure = nullptr);
+// Starts or stops (command) a CUPS scheduler in schedulerDir with scripts/private-cups.
+bool privateCups(const QString &command, const QString &schedulerDir, QString *failure = nullptr);
+// Adds a queue that writes every job as a PDF to deviceFile.
+bool addPdfQueue(const QString &queue, const QString &deviceFile, QString *failure = nullptr);
+// Sends this process's spooler calls to the scheduler at socket; a null one, to the system's.
+void useScheduler(const QByteArray &socket);
 
 // One job as the spooler finished it.
 struct SpooledJob

@@ -1,17 +1,15 @@
 #pragma once
 
 #include "Bounds.h"
+#include "PrivateSpooler.h"
 #include "UserErrorOf.h"
 
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-#include <cups/cups.h>
 
 #include <csignal>
 
@@ -22,14 +20,6 @@ inline const QString notAnswering = QStringLiteral("Poslužitelj ispisa ne odgov
 // machine or a sanitized build never breaks it, and far below a call that waits for the scheduler
 // without end (it would hold the dialog for minutes).
 inline constexpr qint64 longestAllowedMs = underAddressSanitizer ? 30000 : 15000;
-
-inline bool runToEnd(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
-           process.exitCode() == 0;
-}
 
 // A scheduler of this test alone, so that stopping it holds up no other test program; the
 // process's spooler calls go to it while the test runs.
@@ -44,21 +34,13 @@ protected:
         QFile::setPermissions(dir.path(),
                               QFile::permissions(dir.path()) | QFile::ReadOther | QFile::ExeOther);
         schedulerDir = dir.filePath(QStringLiteral("cups"));
-        if (!runToEnd(QStringLiteral(ZORVAT_SOURCE_DIR "/scripts/private-cups"),
-                      {QStringLiteral("start"), schedulerDir}))
+        if (!privateCups(QStringLiteral("start"), schedulerDir))
             GTEST_SKIP() << "End-to-end print test skipped: the private CUPS scheduler could not start";
         started = true;
         previousServer = qgetenv("CUPS_SERVER");
-        const QByteArray socket = QFile::encodeName(schedulerDir + QStringLiteral("/cups.sock"));
-        qputenv("CUPS_SERVER", socket);
-        cupsSetServer(socket.constData());
-        for (const QString &queue : queues) {
-            ASSERT_TRUE(runToEnd(QStringLiteral("lpadmin"),
-                                 {QStringLiteral("-p"), queue, QStringLiteral("-E"), QStringLiteral("-v"),
-                                  QStringLiteral("file://") + schedulerDir + QStringLiteral("/out/") + queue,
-                                  QStringLiteral("-m"),
-                                  QStringLiteral("lsb/usr/cupsfilters/Generic-PDF_Printer-PDF.ppd")}));
-        }
+        useScheduler(QFile::encodeName(schedulerDir + QStringLiteral("/cups.sock")));
+        for (const QString &queue : queues)
+            ASSERT_TRUE(addPdfQueue(queue, schedulerDir + QStringLiteral("/out/") + queue));
         QFile pidFile(schedulerDir + QStringLiteral("/cupsd.pid"));
         ASSERT_TRUE(pidFile.open(QIODevice::ReadOnly));
         pid = pidFile.readAll().trimmed().toInt();
@@ -71,15 +53,8 @@ protected:
             return;
         if (pid > 0)
             kill(pid, SIGCONT);
-        runToEnd(QStringLiteral(ZORVAT_SOURCE_DIR "/scripts/private-cups"),
-                 {QStringLiteral("stop"), schedulerDir});
-        if (previousServer.isNull()) {
-            qunsetenv("CUPS_SERVER");
-            cupsSetServer(nullptr);
-        } else {
-            qputenv("CUPS_SERVER", previousServer);
-            cupsSetServer(previousServer.constData());
-        }
+        privateCups(QStringLiteral("stop"), schedulerDir);
+        useScheduler(previousServer);
     }
 
     // Runs a handler against the stopped scheduler; its error text, and how long it took.
