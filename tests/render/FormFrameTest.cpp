@@ -93,19 +93,14 @@ TEST(FormFrame, PrintFrameFromCalibrationPerforationAndOffsets)
 TEST(FormFrame, PrintFrameRefusesCalibrationsThatGiveNoUsableFrame)
 {
     const int big = std::numeric_limits<int>::max();
+    // The last three: an origin that fits, with a right or bottom edge that would not.
     const struct
     {
         int rectWidth, rectHeight, dX, dY;
-    } cases[] = {{0, 8, 0, 0},
-                 {8, 0, 0, 0},
-                 {-8, 8, 0, 0},
-                 {8, -1, 0, 0},
-                 {8, 8, big, 0},
-                 {8, 1, 0, big},
-                 // An origin that fits, with a right or bottom edge that would not.
-                 {8, 8, 2147483000, 0},
-                 {8, 8, -2147483000, 0},
-                 {8, 8, 0, 171798600}};
+    } cases[] = {
+        {0, 8, 0, 0},   {8, 0, 0, 0},          {-8, 8, 0, 0},          {8, -1, 0, 0},        {8, 8, big, 0},
+        {8, 1, 0, big}, {8, 8, 2147483000, 0}, {8, 8, -2147483000, 0}, {8, 8, 0, 171798600},
+    };
     for (const auto &c : cases) {
         EXPECT_THROW(FormFrame::print(c.rectWidth, c.rectHeight, true, c.dX, c.dY), UserError)
             << c.rectWidth << "," << c.rectHeight << " " << c.dX << "," << c.dY;
