@@ -54,8 +54,8 @@ TEST(Pain002, ReadsTheRefusedOrders)
         const Pain002::RefusedOrder &got = report.refused[i];
         const auto &want = expected[i];
         SCOPED_TRACE(i);
-        EXPECT_EQ(std::tie(got.level, got.paymentInfoId, got.instrId, got.endToEndId, got.amount, got.recipient,
-                           got.iban, got.reason, got.message),
+        EXPECT_EQ(std::tie(got.level, got.paymentInfoId, got.instrId, got.endToEndId, got.amount,
+                           got.recipient, got.iban, got.reason, got.message),
                   std::tie(want.level, want.group, want.instrId, want.endToEndId, want.amount, want.recipient,
                            want.iban, want.reason, want.message));
     }
