@@ -182,11 +182,4 @@ void writeImage(const QString &path, const QImage &image, const char *format, in
     writer.write(image);
 }
 
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
-}
-
 } // namespace InvoiceDocuments
