@@ -26,26 +26,19 @@ TEST(DrawingSurface, BrushColourAndStyleRules)
         BrushStyle style;
         Color color;
     } cases[] = {
-        {"clNone clears the brush", [](DrawingSurface &s) { s.setBrushColor(clNone); }, BrushStyle::bsClear,
-         clNone},
+        // clang-format off
+        {"clNone clears the brush", [](DrawingSurface &s) { s.setBrushColor(clNone); },
+         BrushStyle::bsClear, clNone},
         {"a colour on a clear brush makes it solid",
-         [](DrawingSurface &s) {
-             s.setBrushStyle(BrushStyle::bsClear);
-             s.setBrushColor(clWhite);
-         },
+         [](DrawingSurface &s) { s.setBrushStyle(BrushStyle::bsClear); s.setBrushColor(clWhite); },
          BrushStyle::bsSolid, clWhite},
         {"the style set after the colour wins",
-         [](DrawingSurface &s) {
-             s.setBrushColor(clWhite);
-             s.setBrushStyle(BrushStyle::bsClear);
-         },
+         [](DrawingSurface &s) { s.setBrushColor(clWhite); s.setBrushStyle(BrushStyle::bsClear); },
          BrushStyle::bsClear, clWhite},
         {"clNone then bsClear stays clear",
-         [](DrawingSurface &s) {
-             s.setBrushColor(clNone);
-             s.setBrushStyle(BrushStyle::bsClear);
-         },
+         [](DrawingSurface &s) { s.setBrushColor(clNone); s.setBrushStyle(BrushStyle::bsClear); },
          BrushStyle::bsClear, clNone},
+        // clang-format on
     };
     for (const auto &c : cases) {
         FixedTextMeasure measure;
