@@ -1,4 +1,6 @@
-// The HUB-3A preview's cost per keystroke and the cost of reading one printed barcode back.
+// The HUB-3A preview's cost per keystroke, against the floor of replaying the payment slip's
+// resolved drawing in the same run, and the cost of reading one printed barcode back.
+#include "LayoutReplay.h"
 #include "model/Hub3aPayload.h"
 #include "model/SlipFile.h"
 #include "print/Hub3aBarcodeCheck.h"
@@ -92,6 +94,20 @@ void BM_Hub3aPreviewRepaint(benchmark::State &state)
     }
 }
 BENCHMARK(BM_Hub3aPreviewRepaint)->Unit(benchmark::kMicrosecond);
+
+// The floor the preview is held to, measured beside it: the payment slip's drawing, resolved to Qt
+// pens, fonts and points once, replayed onto the older forms' preview picture.
+void BM_PaymentSlipReplayFloor(benchmark::State &state)
+{
+    QImage image(610, 350, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    const Replay replay = resolvedReplay(uplatnicaLayout());
+    for (auto _ : state) {
+        QPainter painter(&image);
+        replay(painter);
+    }
+}
+BENCHMARK(BM_PaymentSlipReplayFloor)->Unit(benchmark::kMicrosecond);
 
 // The check before printing: the barcode drawn as a 600 dpi printer prints it, read back and compared.
 void BM_Hub3aReadBack(benchmark::State &state)

@@ -5,11 +5,15 @@
 #include "render/KeptBarcode.h"
 
 #include <QColor>
+#include <QImage>
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPen>
 #include <QRect>
 
+#include <algorithm>
+#include <cmath>
+#include <cstring>
 #include <utility>
 
 namespace {
@@ -27,6 +31,56 @@ QRect spanned(int x1, int y1, int x2, int y2)
     if (y2 < y1)
         std::swap(y1, y2);
     return QRect(x1, y1, x2 - x1, y2 - y1);
+}
+
+// Whether a placement's modules, rows and origin fall on whole pixels of a device reached by a
+// whole-pixel shift, where a picture of the symbol covers exactly the pixels its modules would.
+bool inWholePixels(const BarcodePlacement &placement, const QTransform &toDevice)
+{
+    const auto whole = [](double value) { return value == std::floor(value); };
+    return !placement.scaled && toDevice.type() <= QTransform::TxTranslate && whole(toDevice.dx()) &&
+           whole(toDevice.dy()) && whole(placement.module) && whole(placement.rowHeight) &&
+           whole(placement.origin.x()) && whole(placement.origin.y());
+}
+
+// The symbol in whole pixels: ink where a module is dark, transparent elsewhere. One picture put
+// down costs far less than a rectangle for every bar.
+QImage modulePicture(const BarcodeSymbol &symbol, const BarcodePlacement &placement, QRgb ink)
+{
+    const int module = static_cast<int>(placement.module);
+    const int rowHeight = static_cast<int>(placement.rowHeight);
+    QImage picture(symbol.width() * module, symbol.rows() * rowHeight, QImage::Format_ARGB32_Premultiplied);
+    picture.fill(Qt::transparent);
+    for (int row = 0; row < symbol.rows(); ++row) {
+        auto *pixels = reinterpret_cast<QRgb *>(picture.scanLine(row * rowHeight));
+        for (int column = 0; column < symbol.width(); ++column) {
+            if (symbol.dark(row, column))
+                std::fill_n(pixels + column * module, module, ink);
+        }
+        for (int line = 1; line < rowHeight; ++line)
+            std::memcpy(picture.scanLine(row * rowHeight + line), pixels, static_cast<size_t>(picture.bytesPerLine()));
+    }
+    return picture;
+}
+
+// The symbol as a rectangle for every run of dark modules in a row, in the painter's coordinates.
+void fillModules(QPainter &painter, const BarcodeSymbol &symbol, const BarcodePlacement &placement,
+                 const QColor &ink)
+{
+    for (int row = 0; row < symbol.rows(); ++row) {
+        const double top = placement.origin.y() + row * placement.rowHeight;
+        for (int column = 0; column < symbol.width();) {
+            if (!symbol.dark(row, column)) {
+                ++column;
+                continue;
+            }
+            const int first = column;
+            while (column < symbol.width() && symbol.dark(row, column))
+                ++column;
+            const double left = placement.origin.x() + first * placement.module;
+            painter.fillRect(QRectF(left, top, (column - first) * placement.module, placement.rowHeight), ink);
+        }
+    }
 }
 
 } // namespace
@@ -88,7 +142,12 @@ void QPainterSurface::drawText(int x, int y, const QString &text)
     if (font.height < 1 || text.isEmpty())
         return;
     const FittedFont &fitted = m_fonts.fitted(font);
-    m_painter.setFont(fitted.font);
+    // Giving the painter a font makes it look the face up again at the next text, so a font
+    // that has not changed is not given again.
+    if (m_painterFont != font) {
+        m_painter.setFont(fitted.font);
+        m_painterFont = font;
+    }
     m_painter.setPen(toQColor(font.color));
     m_painterPen.reset();
     if (font.orientation == 0) {
@@ -133,6 +192,7 @@ void QPainterSurface::paintClippedText(int x1, int y1, int x2, int y2, int x, in
         drawText(x, y, text);
     }
     m_painter.restore();
+    m_painterFont.reset(); // the painter has its font from before the clip again
 }
 
 int QPainterSurface::measureWidth(const QString &text)
@@ -159,20 +219,9 @@ void QPainterSurface::paintBarcode(int x1, int y1, int x2, int y2, const QByteAr
     const QColor ink = toQColor(state().pen.color);
     m_painter.save();
     m_painter.resetTransform();
-    for (int row = 0; row < symbol.rows(); ++row) {
-        const double top = placement.origin.y() + row * placement.rowHeight;
-        for (int column = 0; column < symbol.width();) {
-            if (!symbol.dark(row, column)) {
-                ++column;
-                continue;
-            }
-            const int first = column;
-            while (column < symbol.width() && symbol.dark(row, column))
-                ++column;
-            const double left = placement.origin.x() + first * placement.module;
-            m_painter.fillRect(QRectF(left, top, (column - first) * placement.module, placement.rowHeight),
-                               ink);
-        }
-    }
+    if (device == BarcodeDevice::Raster && inWholePixels(placement, m_painter.deviceTransform()))
+        m_painter.drawImage(placement.origin, modulePicture(symbol, placement, ink.rgba()));
+    else
+        fillModules(m_painter, symbol, placement, ink);
     m_painter.restore();
 }

@@ -45,6 +45,7 @@ private:
     FittedFonts m_ownFonts;
     FittedFonts &m_fonts;
     std::optional<PenState> m_painterPen; // the pen last given to the painter for lines
+    std::optional<FontState> m_painterFont; // the font last given to the painter
     std::optional<QSizeF> m_barcodeDotsPerInch;
     KeptBarcode *m_keptBarcode = nullptr;
 };

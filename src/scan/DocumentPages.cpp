@@ -2,7 +2,7 @@
 
 #include "model/UserError.h"
 #include "scan/ImagePages.h"
-#include "scan/PdfPages.h"
+#include "scan/PdfModule.h"
 
 #include <QFile>
 
@@ -15,6 +15,6 @@ std::unique_ptr<DocumentPages> DocumentPages::open(const QString &path)
         throw UserError(u"Datoteka se ne može otvoriti"_s);
     // A PDF's header may follow some bytes of junk; readers look at the first kilobyte.
     if (file.read(1024).contains("%PDF-"))
-        return std::make_unique<PdfPages>(path);
+        return openPdfPages(path);
     return std::make_unique<ImagePages>(path);
 }

@@ -1,6 +1,7 @@
 #include "scan/PdfPages.h"
 
 #include "model/UserError.h"
+#include "scan/PdfModule.h"
 #include "scan/ScanLimits.h"
 
 #include <QDeadlineTimer>
@@ -79,4 +80,16 @@ QImage PdfPages::page(int index, int dpi)
         m_failure = watch.deadline.hasExpired() ? u"Iscrtavanje stranice traje predugo"_s
                                                 : u"Stranica se ne može iscrtati"_s;
     return watch.deadline.hasExpired() ? QImage() : image;
+}
+
+// The module's entry: a reader's failure goes back as its message, so no exception crosses into the
+// program.
+extern "C" Q_DECL_EXPORT DocumentPages *zorvatOpenPdfPages(const QString &path, QString &failure)
+{
+    try {
+        return new PdfPages(path);
+    } catch (const UserError &error) {
+        failure = error.text();
+        return nullptr;
+    }
 }

@@ -1,5 +1,7 @@
 #include "render/Hub3aPreview.h"
+#include "model/Hub3aPayload.h"
 #include "model/SlipFile.h"
+#include "render/BarcodeSymbol.h"
 #include "render/Hub3aForm.h"
 #include "render/PaintHub3a.h"
 
@@ -64,6 +66,46 @@ TEST(Hub3aPreview, EveryRepaintHasThePixelsOfTheSlipDrawnWhole)
             preview.paint(painter, r.size, r.record);
         }
         EXPECT_TRUE(picture == drawnWhole(r.size, r.record)) << r.what;
+    }
+}
+
+// A barcode in whole pixels, at a preview's 4 pixels a millimetre (1-pixel modules) and at 300 dpi
+// (3-pixel modules): its dark pixels span exactly the symbol, and each pixel there has the ink of
+// its own module, so a row or column drawn twice, shifted or left out shows.
+TEST(Hub3aPreview, BarcodePixelsAreTheSymbolsModules)
+{
+    const QByteArray payload = *hub3aPayloadBytes(dataFile("full.txt"));
+    const BarcodeSymbol symbol = BarcodeSymbol::hub3a(payload);
+    const struct
+    {
+        int dotsPerMeter;
+        int module;
+    } devices[] = {{4000, 1}, {11811, 3}};
+    for (const auto &d : devices) {
+        const double pixelsPerMm = d.dotsPerMeter / 1000.0;
+        QImage image = blank((Hub3aForm::sizeMm * pixelsPerMm).toSize());
+        image.setDotsPerMeterX(d.dotsPerMeter);
+        image.setDotsPerMeterY(d.dotsPerMeter);
+        {
+            QPainter painter(&image);
+            paintHub3aBarcode(painter, QTransform::fromScale(pixelsPerMm, pixelsPerMm), payload);
+        }
+        QRect inked;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (image.pixel(x, y) != qRgb(255, 255, 255))
+                    inked |= QRect(x, y, 1, 1);
+        ASSERT_EQ(inked.width(), symbol.width() * d.module) << d.dotsPerMeter;
+        ASSERT_EQ(inked.height() % symbol.rows(), 0) << d.dotsPerMeter;
+        const int rowHeight = inked.height() / symbol.rows();
+        EXPECT_EQ(rowHeight, BarcodeSymbol::rowModules * d.module) << d.dotsPerMeter;
+        int wrong = 0;
+        for (int y = 0; y < inked.height(); ++y)
+            for (int x = 0; x < inked.width(); ++x) {
+                const QRgb expected = symbol.dark(y / rowHeight, x / d.module) ? qRgb(0, 0, 0) : qRgb(255, 255, 255);
+                wrong += image.pixel(inked.left() + x, inked.top() + y) != expected;
+            }
+        EXPECT_EQ(wrong, 0) << d.dotsPerMeter;
     }
 }
 
