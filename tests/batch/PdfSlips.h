@@ -1,6 +1,6 @@
 #pragma once
 
-#include "PdfPages.h"
+#include "PdfPageCount.h"
 #include "batch/Hub3aTable.h"
 
 #include <QByteArray>

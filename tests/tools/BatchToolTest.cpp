@@ -1,4 +1,4 @@
-#include "PdfPages.h"
+#include "PdfPageCount.h"
 #include "ToolRun.h"
 
 #include <QFile>
