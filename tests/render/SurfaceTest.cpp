@@ -6,7 +6,7 @@
 
 #include <QFontMetrics>
 #include <QImage>
-#include <QJsonArray>
+#include <QJsonValue>
 
 #include <gtest/gtest.h>
 

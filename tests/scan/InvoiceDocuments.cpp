@@ -3,7 +3,6 @@
 #include "model/Hub3aPayload.h"
 #include "render/BarcodeSymbol.h"
 
-#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>

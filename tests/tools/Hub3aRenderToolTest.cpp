@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
