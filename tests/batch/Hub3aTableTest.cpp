@@ -1,6 +1,7 @@
 #include "batch/Hub3aTable.h"
 #include "Bounds.h"
 #include "Hub3aRecordOf.h"
+#include "QtPrinters.h"
 #include "UserErrorOf.h"
 #include "batch/Hub3aTableFile.h"
 #include "model/CsvTable.h"
