@@ -5,22 +5,14 @@
 #include "print/PrnCalibrate.h"
 
 PrintDialogs::PrintDialogs(TForm1 &window, PrinterDevice &printer, const SettingsStore &store)
-    : m_window(window), m_printer(printer), m_store(store),
-      m_calibration(new TForm4(printer, store, window, &window))
+    : m_calibration(new TForm4(printer, store, window, &window)),
+      m_print(new TForm3(printer, store, window, *m_calibration, &window))
 {
-}
-
-TForm3 &PrintDialogs::printDialog()
-{
-    if (!m_print)
-        m_print = new TForm3(m_printer, m_store, m_window, *m_calibration, &m_window);
-    return *m_print;
 }
 
 void PrintDialogs::showPrintDialog()
 {
-    TForm3 &dialog = printDialog();
-    dialog.show();
-    dialog.raise();
-    dialog.activateWindow();
+    m_print->show();
+    m_print->raise();
+    m_print->activateWindow();
 }

@@ -1,5 +1,7 @@
 #include "render/FittedFonts.h"
 
+#include "render/CellHeights.h"
+
 #include <QFontMetrics>
 #include <QFontMetricsF>
 
@@ -17,19 +19,13 @@ QFont baseFont(const FontState &state)
     return font;
 }
 
-int cellHeightAt(QFont font, int pixelSize)
-{
-    font.setPixelSize(pixelSize);
-    return QFontMetrics(font).height();
-}
-
 // The smallest size in [low, high] whose cell reaches cellHeight, or high when none does, by
 // halving: cells grow with the size.
-int smallestSizeReaching(const QFont &font, int cellHeight, int low, int high)
+int smallestSizeReaching(CellHeights &cells, int cellHeight, int low, int high)
 {
     while (low < high) {
         const int middle = low + (high - low) / 2;
-        if (cellHeightAt(font, middle) >= cellHeight)
+        if (cells.at(middle) >= cellHeight)
             high = middle;
         else
             low = middle + 1;
@@ -40,9 +36,9 @@ int smallestSizeReaching(const QFont &font, int cellHeight, int low, int high)
 // The pixel size whose cell height is closest to the one asked for; a tie takes the smaller
 // size, so the text never overfills its cell. Cells grow with the size, about 1.14 times as fast
 // (Arial 1.149, Courier New 1.133), so from that estimate a step or two finds the two sizes whose
-// cells bracket the height asked for. Each size tried loads a font, which start-up pays for; where
+// cells bracket the height asked for. Each size tried resizes the face; where
 // the estimate is further off (huge cells), halving the range bounds the sizes tried.
-int closestPixelSize(const QFont &font, int cellHeight)
+int closestPixelSize(CellHeights &cells, int cellHeight)
 {
     constexpr qreal typicalCellPerPixel = 1.14;
     constexpr int maxSteps = 8;
@@ -51,7 +47,7 @@ int closestPixelSize(const QFont &font, int cellHeight)
     constexpr int largestUsable = 10000;
     const int largest = std::min(4 * cellHeight + 8, largestUsable);
     int upper = std::clamp(qRound(cellHeight / typicalCellPerPixel), 1, largest);
-    int upperHeight = cellHeightAt(font, upper);
+    int upperHeight = cells.at(upper);
     int lowerHeight = 0;
     if (upperHeight >= cellHeight) {
         // Step down to the smallest size whose cell still reaches the height.
@@ -59,14 +55,14 @@ int closestPixelSize(const QFont &font, int cellHeight)
             if (upper == 1)
                 return 1;
             if (step == maxSteps) {
-                upper = smallestSizeReaching(font, cellHeight, 1, upper);
+                upper = smallestSizeReaching(cells, cellHeight, 1, upper);
                 if (upper == 1)
                     return 1;
-                upperHeight = cellHeightAt(font, upper);
-                lowerHeight = cellHeightAt(font, upper - 1);
+                upperHeight = cells.at(upper);
+                lowerHeight = cells.at(upper - 1);
                 break;
             }
-            lowerHeight = cellHeightAt(font, upper - 1);
+            lowerHeight = cells.at(upper - 1);
             if (lowerHeight < cellHeight)
                 break;
             --upper;
@@ -77,21 +73,21 @@ int closestPixelSize(const QFont &font, int cellHeight)
         int step = 0;
         do {
             if (++step > maxSteps) {
-                upper = smallestSizeReaching(font, cellHeight, upper + 1, largest);
-                upperHeight = cellHeightAt(font, upper);
-                lowerHeight = cellHeightAt(font, upper - 1);
+                upper = smallestSizeReaching(cells, cellHeight, upper + 1, largest);
+                upperHeight = cells.at(upper);
+                lowerHeight = cells.at(upper - 1);
                 break;
             }
             lowerHeight = upperHeight;
             ++upper;
-            upperHeight = cellHeightAt(font, upper);
+            upperHeight = cells.at(upper);
         } while (upperHeight < cellHeight && upper < largest);
     }
     if (upperHeight - cellHeight < std::abs(cellHeight - lowerHeight))
         return upper;
     // The smaller of the two wins; of sizes with the same cell, the smallest.
     int best = upper - 1;
-    while (best > 1 && cellHeightAt(font, best - 1) == lowerHeight)
+    while (best > 1 && cells.at(best - 1) == lowerHeight)
         --best;
     return best;
 }
@@ -101,7 +97,8 @@ FittedFont fit(const FontState &state)
     FittedFont result;
     result.cellHeight = state.height;
     result.font = baseFont(state);
-    const int pixelSize = closestPixelSize(result.font, std::max(1, state.height));
+    CellHeights cells(result.font);
+    const int pixelSize = closestPixelSize(cells, std::max(1, state.height));
     result.font.setPixelSize(pixelSize);
     const QFontMetricsF metrics(result.font);
     result.baseline = (state.height - QFontMetrics(result.font).height()) / 2.0 + metrics.ascent();
