@@ -1,4 +1,5 @@
 #include "BankFixtures.h"
+#include "FileBytes.h"
 #include "FixedClock.h"
 #include "NearlyFullDisk.h"
 #include "SchemaCheck.h"
@@ -266,9 +267,7 @@ TEST(Pain001, SavesWholeAndOnlyWithSomethingToWrite)
     const QString path = dir.filePath(u"UN.20261208.0001.xml"_s);
     const Hub3aRecord good = order();
     EXPECT_EQ(Pain001::save(path, SingleBankOrder(good), options()).written, 1);
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray xml = file.readAll();
+    const QByteArray xml = fileBytes(path);
     EXPECT_TRUE(xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
     EXPECT_SCHEMA_VALID(xml, "scthr_pain.001.001.09.xsd");
     const QString none = dir.filePath(u"none.xml"_s);
@@ -282,11 +281,7 @@ TEST(Pain001, AFailedSaveLeavesTheEarlierFile)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"orders.xml"_s);
-    {
-        QFile earlier(path);
-        ASSERT_TRUE(earlier.open(QIODevice::WriteOnly));
-        earlier.write("earlier");
-    }
+    ASSERT_TRUE(writeFileBytes(path, "earlier"));
     QList<Row> rows;
     for (int row = 1; row <= 200; ++row)
         rows.append({row, order()});
@@ -294,9 +289,7 @@ TEST(Pain001, AFailedSaveLeavesTheEarlierFile)
         const FileSizeLimit limit(4096);
         EXPECT_EQ(thrownErrorOf([&] { Pain001::save(path, BankOrdersOf(rows), options()); }), u"Stream write error"_s);
     }
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), QByteArray("earlier"));
+    EXPECT_EQ(fileBytes(path), QByteArray("earlier"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"orders.xml"_s});
     EXPECT_EQ(thrownErrorOf([&] { Pain001::save(dir.filePath(u"no/folder.xml"_s), BankOrdersOf(rows), options()); }),
               u"Datoteka %1 ne može se stvoriti"_s.arg(dir.filePath(u"no/folder.xml"_s)));
@@ -355,12 +348,11 @@ TEST(PostalAddress, SplitsTheSlipsLines)
         {u""_s, u""_s, {}},
     };
     for (const auto &c : cases) {
-        const PostalAddress got = splitPostalAddress(c.street, c.place);
-        EXPECT_EQ(got.streetName, c.address.streetName) << c.street.toStdString();
-        EXPECT_EQ(got.buildingNo, c.address.buildingNo) << c.street.toStdString();
-        EXPECT_EQ(got.postCode, c.address.postCode) << c.place.toStdString();
-        EXPECT_EQ(got.townName, c.address.townName) << c.place.toStdString();
-        EXPECT_EQ(got.addressLine, c.address.addressLine) << c.street.toStdString();
+        const auto parts = [](const PostalAddress &a) {
+            return QStringList{a.streetName, a.buildingNo, a.postCode, a.townName, a.addressLine};
+        };
+        EXPECT_EQ(parts(splitPostalAddress(c.street, c.place)), parts(c.address))
+            << c.street.toStdString() << " / " << c.place.toStdString();
     }
 }
 

@@ -7,7 +7,6 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
-#include <QRegularExpression>
 
 using namespace Qt::StringLiterals;
 
@@ -40,13 +39,6 @@ QList<NumberedSlip> slips(int count)
         list.append({i, record});
     }
     return list;
-}
-
-int pdfPages(const QString &pdf)
-{
-    const QRegularExpressionMatch pages =
-        QRegularExpression(u"Pages:\\s+(\\d+)"_s).match(runTool(u"pdfinfo"_s, {pdf}));
-    return pages.hasMatch() ? pages.captured(1).toInt() : -1;
 }
 
 // The bytes of every barcode in the PDF, page after page and top to bottom, read from a raster of

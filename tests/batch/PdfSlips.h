@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PdfPageCount.h"
 #include "batch/Hub3aTable.h"
 
 #include <QByteArray>
@@ -8,9 +9,6 @@
 
 // count slips of members paying a club, Croatian letters in their names, rows numbered from 1.
 QList<NumberedSlip> slips(int count);
-
-// The pages of a PDF as pdfinfo counts them, or -1 when it cannot read the file.
-int pdfPages(const QString &pdf);
 
 // The bytes of every barcode in a PDF of slips, page after page and top to bottom, read with
 // zxing-cpp from a pdftoppm raster of the pages at dpi.

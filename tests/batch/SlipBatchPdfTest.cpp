@@ -1,5 +1,6 @@
 #include "batch/SlipBatchPdf.h"
 #include "Bounds.h"
+#include "FileBytes.h"
 #include "NearlyFullDisk.h"
 #include "PdfSlips.h"
 #include "UserErrorOf.h"
@@ -63,9 +64,7 @@ TEST(SlipBatchPdf, CancellingHalfWayLeavesNoFileAndKeepsAnOldOne)
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"slips.pdf"_s);
         if (oldFile) {
-            QFile file(pdf);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write("old");
+            ASSERT_TRUE(writeFileBytes(pdf, "old"));
         }
         int done = 0;
         const BatchPdfResult result =
@@ -77,9 +76,7 @@ TEST(SlipBatchPdf, CancellingHalfWayLeavesNoFileAndKeepsAnOldOne)
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                   oldFile ? QStringList{u"slips.pdf"_s} : QStringList());
         if (oldFile) {
-            QFile file(pdf);
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            EXPECT_EQ(file.readAll(), "old");
+            EXPECT_EQ(fileBytes(pdf), "old");
         }
     }
 }
@@ -98,11 +95,7 @@ TEST(SlipBatchPdf, ADiskTooFullFailsTheBatchEarlyAndKeepsTheOldFile)
         SCOPED_TRACE(c.freeBytes);
         NearlyFullDisk disk;
         const QString pdf = disk.filePath(u"slips.pdf"_s);
-        {
-            QFile file(pdf);
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write("old");
-        }
+        ASSERT_TRUE(writeFileBytes(pdf, "old"));
         disk.fill(c.freeBytes);
         int drawn = 0;
         BatchHooks hooks;
@@ -122,9 +115,7 @@ TEST(SlipBatchPdf, ADiskTooFullFailsTheBatchEarlyAndKeepsTheOldFile)
             EXPECT_EQ(error, u"Disk full"_s);
             EXPECT_LT(drawn, 90) << "the batch stops at the first failed write";
         }
-        QFile file(pdf);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        EXPECT_EQ(file.readAll(), "old");
+        EXPECT_EQ(fileBytes(pdf), "old");
         EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files).filter(u"slips"_s), QStringList{u"slips.pdf"_s});
     }
 }

@@ -101,31 +101,19 @@ TEST(SlipBatchPrint, EveryEndSaysHowManySlipsThePrinterAcceptedAndWhichRowsItDid
         QList<int> unreadable;          // rows whose barcode does not read back
         QString summary;
     } cases[] = {
+        // clang-format off
         {"done", 4, 0, {}, {}, u"Pisač je prihvatio uplatnica: 4 od 4."_s},
-        {"cancelled",
-         10,
-         5,
-         {},
-         {},
-         u"Ispis je prekinut.\nPisač je prihvatio uplatnica: 0 od 10.\nNisu ispisani redci: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10."_s},
-        {"scheduler silent",
-         12,
-         0,
-         u"Poslužitelj ispisa ne odgovara."_s,
-         {},
-         u"Poslužitelj ispisa ne odgovara.\nPisač je prihvatio uplatnica: 0 od 12.\nNisu ispisani redci: od 1 do 12 (ukupno 12)."_s},
-        {"job refused",
-         2,
-         0,
-         u"Pisač Laser nije prihvatio ispis: Service Unavailable"_s,
-         {},
-         u"Pisač Laser nije prihvatio ispis: Service Unavailable\nPisač je prihvatio uplatnica: 0 od 2.\nNisu ispisani redci: 1, 2."_s},
-        {"unreadable rows left out",
-         5,
-         0,
-         {},
-         {2, 4},
+        {"cancelled", 10, 5, {}, {}, u"Ispis je prekinut.\nPisač je prihvatio uplatnica: 0 od 10.\n"
+                                     u"Nisu ispisani redci: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10."_s},
+        {"scheduler silent", 12, 0, u"Poslužitelj ispisa ne odgovara."_s, {},
+         u"Poslužitelj ispisa ne odgovara.\nPisač je prihvatio uplatnica: 0 od 12.\n"
+         u"Nisu ispisani redci: od 1 do 12 (ukupno 12)."_s},
+        {"job refused", 2, 0, u"Pisač Laser nije prihvatio ispis: Service Unavailable"_s, {},
+         u"Pisač Laser nije prihvatio ispis: Service Unavailable\nPisač je prihvatio uplatnica: 0 od 2.\n"
+         u"Nisu ispisani redci: 1, 2."_s},
+        {"unreadable rows left out", 5, 0, {}, {2, 4},
          u"Pisač je prihvatio uplatnica: 3 od 5.\nNisu ispisani redci: 2, 4."_s},
+        // clang-format on
     };
     for (const auto &c : cases) {
         SheetPrinter printer;

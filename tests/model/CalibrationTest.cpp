@@ -1,13 +1,14 @@
 #include "model/Calibration.h"
+#include "FileBytes.h"
 #include "QtPrinters.h"
 #include "TemporaryStore.h"
 #include "ThrownError.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
 
 void PrintTo(const Calibration &c, std::ostream *os)
 {
@@ -17,7 +18,7 @@ void PrintTo(const Calibration &c, std::ostream *os)
 
 namespace {
 
-const QString laser = QStringLiteral("Laser on LPT1:");
+const QString laser = u"Laser on LPT1:"_s;
 const Calibration measured{7, 7, 3, 3, 2, 9};
 
 QString loadError(const SettingsStore &store, const QString &printer)
@@ -31,14 +32,12 @@ TEST(PrinterKeyName, CutsBeforeTheFirstOnInAnyCase)
     {
         const char16_t *entry, *key;
     } cases[] = {
-        {u"Laser on LPT1:", u"Laser"},
-        {u"Ink Jet ON USB001", u"Ink Jet"},
-        {u"Copier on floor 2", u"Copier"},
-        {u"Station ONE", u"Station ONE"},
-        {u"HP_LaserJet", u"HP_LaserJet"},
-        {u"Pisač oN x on y", u"Pisač"},
-        {u" on LPT1:", u""},
-        {u"\\\\server\\Laser on Ne01:", u"\\\\server\\Laser"},
+        // clang-format off
+        {u"Laser on LPT1:", u"Laser"},     {u"Ink Jet ON USB001", u"Ink Jet"},
+        {u"Copier on floor 2", u"Copier"}, {u"Station ONE", u"Station ONE"},
+        {u"HP_LaserJet", u"HP_LaserJet"},  {u"Pisač oN x on y", u"Pisač"},
+        {u" on LPT1:", u""},               {u"\\\\server\\Laser on Ne01:", u"\\\\server\\Laser"},
+        // clang-format on
     };
     for (const auto &c : cases)
         EXPECT_EQ(PrinterKeyName(QString::fromUtf16(c.entry)), QString::fromUtf16(c.key));
@@ -56,24 +55,23 @@ TEST(Calibration, SavedRecordComesBackForEveryPortOfThatPrinterOnly)
     TemporaryStore t;
     storeCalibration(t.store(), laser, measured);
     EXPECT_EQ(readStoredCalibration(t.store(), laser), measured);
-    EXPECT_EQ(readStoredCalibration(t.store(), QStringLiteral("LASER ON LPT2:")), measured);
-    EXPECT_EQ(readStoredCalibration(t.store(), QStringLiteral("Ink Jet on USB001")), Calibration{});
+    EXPECT_EQ(readStoredCalibration(t.store(), u"LASER ON LPT2:"_s), measured);
+    EXPECT_EQ(readStoredCalibration(t.store(), u"Ink Jet on USB001"_s), Calibration{});
 
-    auto key = t.store().OpenKey(SettingsStore::mainKeyPath()
-                                     << QStringLiteral("Calibration") << QStringLiteral("Laser"),
-                                 false, KeyAccess::Read);
+    auto key = t.store().OpenKey(SettingsStore::mainKeyPath() << u"Calibration"_s << u"Laser"_s, false,
+                                 KeyAccess::Read);
     ASSERT_TRUE(key);
-    EXPECT_EQ(key->ReadInteger(QStringLiteral("Bottom")), 9);
+    EXPECT_EQ(key->ReadInteger(u"Bottom"_s), 9);
 }
 
 TEST(Calibration, PrinterNamesWithTheSeparatorKeepSeparateRecords)
 {
     TemporaryStore t;
-    const QString shared = QStringLiteral("\\\\server\\Laser");
+    const QString shared = u"\\\\server\\Laser"_s;
     storeCalibration(t.store(), shared, measured);
-    storeCalibration(t.store(), QStringLiteral("Laser"), Calibration{9, 9, 1, 1, 1, 1});
+    storeCalibration(t.store(), u"Laser"_s, Calibration{9, 9, 1, 1, 1, 1});
     EXPECT_EQ(readStoredCalibration(t.store(), shared), measured);
-    EXPECT_EQ(readStoredCalibration(t.store(), QStringLiteral("server")), Calibration{});
+    EXPECT_EQ(readStoredCalibration(t.store(), u"server"_s), Calibration{});
 }
 
 TEST(Calibration, SquareSizesOfZeroOrLessBecomeTheDefaults)
@@ -92,27 +90,27 @@ TEST(Calibration, IncompleteOrMistypedRecordReportsTheValue)
     for (const char *name : {"RectWidth", "RectHeight", "Left", "Right", "Top"})
         key->WriteInteger(QLatin1StringView(name), 5);
     key->CloseKey();
-    EXPECT_EQ(loadError(t.store(), laser), QStringLiteral("Failed to get data for 'Bottom'"));
+    EXPECT_EQ(loadError(t.store(), laser), u"Failed to get data for 'Bottom'"_s);
 
     auto again = t.store().OpenKey(path, false, KeyAccess::ReadWrite);
     ASSERT_TRUE(again);
-    again->WriteString(QStringLiteral("Left"), QStringLiteral("5"));
+    again->WriteString(u"Left"_s, u"5"_s);
     again->CloseKey();
-    EXPECT_EQ(loadError(t.store(), laser), QStringLiteral("Invalid data type for 'Left'"));
+    EXPECT_EQ(loadError(t.store(), laser), u"Invalid data type for 'Left'"_s);
 }
 
 TEST(Calibration, RefusedSaveLeavesNoHalfRecord)
 {
     TemporaryStore t;
-    const QString other = QStringLiteral("Ink Jet");
+    const QString other = u"Ink Jet"_s;
     storeCalibration(t.store(), laser, measured);
-    t.refuseWritesOf(QStringLiteral("Left"));
+    t.refuseWritesOf(u"Left"_s);
 
     for (const QString &printer : {laser, other}) {
         EXPECT_EQ(thrownErrorOf([&] {
                       storeCalibration(t.store(), printer, Calibration{6, 6, 1, 1, 1, 1});
                   }),
-                  QStringLiteral("Failed to set data for 'Left'"));
+                  u"Failed to set data for 'Left'"_s);
     }
     EXPECT_EQ(readStoredCalibration(t.store(), laser), measured) << "the old record stays whole";
     EXPECT_FALSE(t.store().OpenKey(calibrationKeyPath(other), false, KeyAccess::Read)) << "no empty record";
@@ -122,11 +120,7 @@ TEST(Calibration, RefusedSaveLeavesNoHalfRecord)
 TEST(Calibration, UnusableStoreGivesDefaultsAndTakesNoSave)
 {
     TemporaryStore t;
-    QDir().mkpath(QFileInfo(t.path()).path());
-    QFile file(t.path());
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(QByteArray(4096, '\x01'));
-    file.close();
+    ASSERT_TRUE(writeFileBytes(t.path(), QByteArray(4096, '\x01')));
     EXPECT_NO_THROW(storeCalibration(t.store(), laser, measured));
     EXPECT_EQ(readStoredCalibration(t.store(), laser), Calibration{});
     EXPECT_EQ(t.fileBytes(), QByteArray(4096, '\x01'));

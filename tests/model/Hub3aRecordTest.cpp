@@ -1,8 +1,8 @@
 #include "model/Hub3aRecord.h"
+#include "FileBytes.h"
+#include "Hub3aRecordOf.h"
 #include "model/Hub3aPayload.h"
 #include "model/SlipFile.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -10,40 +10,26 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Hub3aRecord record(std::initializer_list<std::pair<Hub3aField, QString>> fields)
-{
-    Hub3aRecord r;
-    for (const auto &[field, text] : fields)
-        r.set(field, text);
-    return r;
-}
-
 Hub3aRecord sampleRecord()
 {
     using F = Hub3aField;
-    return record({{F::PayerName, u"Ivana Horvat"_s},
-                   {F::PayerStreet, u"Ilica 1"_s},
-                   {F::PayerPlace, u"10000 Zagreb"_s},
-                   {F::RecipientName, u"Udruga Šapica"_s},
-                   {F::RecipientStreet, u"Franjčevićeva 43"_s},
-                   {F::RecipientPlace, u"10361 Dumovec"_s},
-                   {F::PayerIban, u"HR7023400091510946338"_s},
-                   {F::PayerModel, u"HR01"_s},
-                   {F::PayerReference, u"102-3057-89016"_s},
-                   {F::RecipientIban, u"HR1210010051863000160"_s},
-                   {F::RecipientModel, u"HR00"_s},
-                   {F::RecipientReference, u"2024-0815"_s},
-                   {F::PurposeCode, u"OTHR"_s},
-                   {F::Description, u"Donacija za hranu i lijekove"_s},
-                   {F::Amount, u"1.234,56"_s},
-                   {F::ExecutionDate, u"15012026"_s},
-                   {F::Urgent, u"1"_s}});
-}
-
-QByteArray dataFile(const char *name)
-{
-    QFile file(QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a/") + QLatin1StringView(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    return hub3aRecordOf({{F::PayerName, u"Ivana Horvat"_s},
+                          {F::PayerStreet, u"Ilica 1"_s},
+                          {F::PayerPlace, u"10000 Zagreb"_s},
+                          {F::RecipientName, u"Udruga Šapica"_s},
+                          {F::RecipientStreet, u"Franjčevićeva 43"_s},
+                          {F::RecipientPlace, u"10361 Dumovec"_s},
+                          {F::PayerIban, u"HR7023400091510946338"_s},
+                          {F::PayerModel, u"HR01"_s},
+                          {F::PayerReference, u"102-3057-89016"_s},
+                          {F::RecipientIban, u"HR1210010051863000160"_s},
+                          {F::RecipientModel, u"HR00"_s},
+                          {F::RecipientReference, u"2024-0815"_s},
+                          {F::PurposeCode, u"OTHR"_s},
+                          {F::Description, u"Donacija za hranu i lijekove"_s},
+                          {F::Amount, u"1.234,56"_s},
+                          {F::ExecutionDate, u"15012026"_s},
+                          {F::Urgent, u"1"_s}});
 }
 
 TEST(Hub3aAmount, ReadsTheProgramsAmountFormatIntoCents)
@@ -53,23 +39,13 @@ TEST(Hub3aAmount, ReadsTheProgramsAmountFormatIntoCents)
         const char16_t *text;
         std::optional<qint64> cents;
     } cases[] = {
-        {u"", 0},
-        {u"0,01", 1},
-        {u"123,55", 12355},
-        {u"1.234,56", 123456},
-        {u"1234,5", 123450},
-        {u"7", 700},
-        {u",5", 50},
-        {u"9.999.999.999.999,99", 999999999999999},
-        {u"9999999999999,99", 999999999999999},
-        {u"10.000.000.000.000,00", std::nullopt},
-        {u"1,234", std::nullopt},
-        {u"12.34", std::nullopt},
-        {u"1.2345", std::nullopt},
-        {u".123", std::nullopt},
-        {u"1,2,3", std::nullopt},
-        {u",", std::nullopt},
+        // clang-format off
+        {u"", 0}, {u"0,01", 1}, {u"123,55", 12355}, {u"1.234,56", 123456}, {u"1234,5", 123450}, {u"7", 700},
+        {u",5", 50}, {u"9.999.999.999.999,99", 999999999999999}, {u"9999999999999,99", 999999999999999},
+        {u"10.000.000.000.000,00", std::nullopt}, {u"1,234", std::nullopt}, {u"12.34", std::nullopt},
+        {u"1.2345", std::nullopt}, {u".123", std::nullopt}, {u"1,2,3", std::nullopt}, {u",", std::nullopt},
         {u"1 000", std::nullopt},
+        // clang-format on
     };
     for (const auto &c : cases)
         EXPECT_EQ(hub3aAmountCents(QString::fromUtf16(c.text)), c.cents)
@@ -143,16 +119,17 @@ TEST(Hub3aPayload, AmountIsFifteenDigitsOfCents)
                  {u"0,01", "000000000000001"},
                  {u"9.999.999.999.999,99", "999999999999999"}};
     for (const auto &c : cases) {
-        const auto bytes = hub3aPayloadBytes(record({{Hub3aField::Amount, QString::fromUtf16(c.amount)}}));
+        const auto bytes =
+            hub3aPayloadBytes(hub3aRecordOf({{Hub3aField::Amount, QString::fromUtf16(c.amount)}}));
         ASSERT_TRUE(bytes.has_value());
         EXPECT_EQ(bytes->split('\n')[2], c.line);
     }
-    EXPECT_FALSE(hub3aPayloadBytes(record({{Hub3aField::Amount, u"12.34"_s}})).has_value());
+    EXPECT_FALSE(hub3aPayloadBytes(hub3aRecordOf({{Hub3aField::Amount, u"12.34"_s}})).has_value());
 }
 
 TEST(Hub3aPayload, CarriesUtf8WithoutAnyCharacterSetMarker)
 {
-    const auto bytes = hub3aPayloadBytes(record({{Hub3aField::Description, u"č Đ"_s}}));
+    const auto bytes = hub3aPayloadBytes(hub3aRecordOf({{Hub3aField::Description, u"č Đ"_s}}));
     ASSERT_TRUE(bytes.has_value());
     EXPECT_TRUE(bytes->startsWith("HRVHUB30\nEUR\n"));
     EXPECT_TRUE(bytes->endsWith("\n\xC4\x8D \xC4\x90\n"));
@@ -175,13 +152,13 @@ TEST(Hub3aSlipFile, WritesTagAndSeventeenFieldsInWindows1250WithCrLf)
                                  "eva 43\r\n"));
     EXPECT_TRUE(bytes.endsWith("\r\nOTHR\r\nDonacija za hranu i lijekove\r\n1.234,56\r\n15012026\r\n1\r\n"));
     EXPECT_EQ(bytes.count("\r\n"), 18);
-    EXPECT_EQ(bytes, dataFile("full.txt"));
+    EXPECT_EQ(bytes, testDataBytes("hub3a/full.txt"));
 }
 
 TEST(Hub3aSlipFile, RoundTripsTheTestFiles)
 {
-    for (const char *name : {"empty.txt", "full.txt", "limits.txt"}) {
-        const QByteArray bytes = dataFile(name);
+    for (const char *name : {"hub3a/empty.txt", "hub3a/full.txt", "hub3a/limits.txt"}) {
+        const QByteArray bytes = testDataBytes(name);
         const auto record = SlipFile::hub3aFromBytes(bytes);
         ASSERT_TRUE(record.has_value()) << name;
         EXPECT_EQ(SlipFile::toBytes(*record), bytes) << name;

@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "NearlyFullDisk.h"
 #include "ThrownError.h"
 #include "model/SlipFile.h"
@@ -13,24 +14,13 @@
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+namespace {
 
 std::string sha256(const QByteArray &bytes)
 {
     return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex().toStdString();
-}
-
-void writePlain(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    ASSERT_EQ(f.write(bytes), bytes.size());
 }
 
 TEST(SafeWrite, AFullDiskKeepsTheOldFileByteForByteAndSaysWhy)
@@ -53,59 +43,59 @@ TEST(SafeWrite, AFullDiskKeepsTheOldFileByteForByteAndSaysWhy)
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         NearlyFullDisk disk;
-        const QString path = disk.filePath(QStringLiteral("slip.txt"));
+        const QString path = disk.filePath(u"slip.txt"_s);
         const QByteArray old = SlipFile::toBytes(SlipRecord::blank(SlipKind::Uplatnica));
-        if (c.fileExists)
-            writePlain(path, old);
+        if (c.fileExists) {
+            ASSERT_TRUE(writeFileBytes(path, old));
+        }
         disk.fill(c.freeBytes);
 
         const QString error =
             thrownErrorOf([&] { TextFile::writeAtomically(path, QByteArray(c.newSize, 'n')); });
 
-        EXPECT_EQ(error,
-                  disk.isRealDisk() ? QStringLiteral("Disk full") : QStringLiteral("Stream write error"));
+        EXPECT_EQ(error, disk.isRealDisk() ? u"Disk full"_s : u"Stream write error"_s);
         if (c.fileExists)
-            EXPECT_EQ(sha256(readAll(path)), sha256(old));
+            EXPECT_EQ(sha256(fileBytes(path)), sha256(old));
         else
             EXPECT_FALSE(QFile::exists(path));
         EXPECT_EQ(QDir(disk.path()).entryList(QDir::Files),
-                  c.fileExists ? QStringList{QStringLiteral("slip.txt")} : QStringList{});
+                  c.fileExists ? QStringList{u"slip.txt"_s} : QStringList{});
     }
 }
 
 TEST(SafeWrite, ASlipSaveOnAFullDiskFailsAndAFitOneSucceeds)
 {
     NearlyFullDisk disk;
-    const QString path = disk.filePath(QStringLiteral("slip.txt"));
+    const QString path = disk.filePath(u"slip.txt"_s);
     SlipRecord record = SlipRecord::blank(SlipKind::Zorvat);
-    record.texts[1] = QStringLiteral("Ivan Horvat");
+    record.texts[1] = u"Ivan Horvat"_s;
     SlipFile::save(path, record);
     disk.fill(0);
     EXPECT_FALSE(
         thrownErrorOf([&] { SlipFile::save(path, SlipRecord::blank(SlipKind::Uplatnica)); }).isEmpty());
-    EXPECT_EQ(readAll(path), SlipFile::toBytes(record));
+    EXPECT_EQ(fileBytes(path), SlipFile::toBytes(record));
 }
 
 TEST(SafeWrite, OnlyRegularFilesAreReplacedOrRead)
 {
     QTemporaryDir dir;
-    const QString fifo = dir.filePath(QStringLiteral("fifo"));
+    const QString fifo = dir.filePath(u"fifo"_s);
     ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
-    const QString folder = dir.filePath(QStringLiteral("folder"));
+    const QString folder = dir.filePath(u"folder"_s);
     ASSERT_TRUE(QDir().mkdir(folder));
     QStringList specials{fifo, folder};
     // A private character device (the same numbers as /dev/null) when the test may make one.
-    const QString device = dir.filePath(QStringLiteral("null"));
+    const QString device = dir.filePath(u"null"_s);
     if (mknod(QFile::encodeName(device).constData(), S_IFCHR | 0666, makedev(1, 3)) == 0)
         specials.append(device);
 
     for (const QString &special : specials) {
         SCOPED_TRACE(special.toStdString());
         EXPECT_EQ(thrownErrorOf([&] { TextFile::writeAtomically(special, "x"); }),
-                  QStringLiteral("Datoteka %1 ne može se stvoriti").arg(special));
+                  u"Datoteka %1 ne može se stvoriti"_s.arg(special));
         // Reading refuses at once instead of waiting for a writer to open the pipe.
         EXPECT_EQ(thrownErrorOf([&] { SlipFile::load(special); }),
-                  QStringLiteral("Datoteka %1 ne može se otvoriti").arg(special));
+                  u"Datoteka %1 ne može se otvoriti"_s.arg(special));
         struct stat info
         {
         };
@@ -116,24 +106,23 @@ TEST(SafeWrite, OnlyRegularFilesAreReplacedOrRead)
 
 TEST(SafeWrite, AnOutputIntoADeviceGoesStraightIn)
 {
-    EXPECT_EQ(thrownErrorOf([] { TextFile::writeOutput(QStringLiteral("/dev/null"), "bytes"); }), QString());
+    EXPECT_EQ(thrownErrorOf([] { TextFile::writeOutput(u"/dev/null"_s, "bytes"); }), QString());
     struct stat info
     {
     };
     ASSERT_EQ(stat("/dev/null", &info), 0);
     EXPECT_TRUE(S_ISCHR(info.st_mode));
-    if (QFile::exists(QStringLiteral("/dev/full"))) {
-        EXPECT_EQ(thrownErrorOf([] { TextFile::writeOutput(QStringLiteral("/dev/full"), "bytes"); }),
-                  QStringLiteral("Disk full"));
+    if (QFile::exists(u"/dev/full"_s)) {
+        EXPECT_EQ(thrownErrorOf([] { TextFile::writeOutput(u"/dev/full"_s, "bytes"); }), u"Disk full"_s);
     }
 }
 
 TEST(SafeWrite, ANameTooLongForTheFilesystemSaysSo)
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QString(300, u'n') + QStringLiteral(".txt"));
+    const QString path = dir.filePath(QString(300, u'n') + u".txt"_s);
     EXPECT_EQ(thrownErrorOf([&] { TextFile::writeAtomically(path, "x"); }),
-              QStringLiteral("Naziv datoteke je predugačak: %1").arg(path));
+              u"Naziv datoteke je predugačak: %1"_s.arg(path));
     const QString longest = dir.filePath(QString(255, u'n'));
     EXPECT_EQ(thrownErrorOf([&] { TextFile::writeAtomically(longest, "x"); }), QString());
 }

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(FitDigitBox, FitsProgramSetValuesIntoTheirPositions)
@@ -31,23 +33,13 @@ TEST(FitDigitBox, FitsProgramSetValuesIntoTheirPositions)
 
 TEST(SlipFields, TablesHoldTheCanonicalOrder)
 {
-    const char *uplatnica[] = {"postcode", "payer",         "purpose",        "recipient", "place",
-                               "date",     "executionCode", "code1",          "code2",     "code3",
-                               "amount",   "account",       "referenceModel", "reference"};
-    const char *zorvat[] = {"payer",
-                            "purpose",
-                            "recipient",
-                            "payerAccount",
-                            "payerReferenceModel",
-                            "payerReference",
-                            "executionCode",
-                            "amount",
-                            "recipientAccount",
-                            "recipientReferenceModel",
-                            "recipientReference",
-                            "code1",
-                            "code2",
-                            "code3"};
+    // clang-format off
+    const char *uplatnica[] = {"postcode", "payer", "purpose", "recipient", "place", "date", "executionCode",
+                               "code1", "code2", "code3", "amount", "account", "referenceModel", "reference"};
+    const char *zorvat[] = {"payer", "purpose", "recipient", "payerAccount", "payerReferenceModel",
+                            "payerReference", "executionCode", "amount", "recipientAccount",
+                            "recipientReferenceModel", "recipientReference", "code1", "code2", "code3"};
+    // clang-format on
     for (int i = 0; i < slipFieldCount; ++i) {
         EXPECT_STREQ(slipFields(SlipKind::Uplatnica)[static_cast<size_t>(i)].field, uplatnica[i]);
         EXPECT_STREQ(slipFields(SlipKind::Zorvat)[static_cast<size_t>(i)].field, zorvat[i]);
@@ -60,9 +52,9 @@ TEST(SlipFields, TablesHoldTheCanonicalOrder)
 TEST(SlipRecord, BlankRecordHasBlankDigitBoxes)
 {
     const SlipRecord r = SlipRecord::blank(SlipKind::Uplatnica);
-    EXPECT_EQ(r.texts[0], QStringLiteral("     "));
+    EXPECT_EQ(r.texts[0], u"     "_s);
     EXPECT_EQ(r.texts[1], QString());
-    EXPECT_EQ(joinReference(r.texts[12], r.texts[13]), QStringLiteral("    "));
+    EXPECT_EQ(joinReference(r.texts[12], r.texts[13]), u"    "_s);
 }
 
 TEST(MemoDisplayLines, BreaksAtHardBreaksAndWrapsAtWords)
@@ -75,16 +67,15 @@ TEST(MemoDisplayLines, BreaksAtHardBreaksAndWrapsAtWords)
         QStringList lines;
     } cases[] = {
         {QString(), {QString()}},
-        {QStringLiteral("Ivan\r\nHorvat, Ilica 1"),
-         {QStringLiteral("Ivan"), QStringLiteral("Horvat, Ilica 1")}},
-        {QStringLiteral("a\nb\rc"), {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}},
-        {QStringLiteral("aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee"),
-         {QStringLiteral("aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd "), QStringLiteral("eeeeeeeee")}},
+        {u"Ivan\r\nHorvat, Ilica 1"_s, {u"Ivan"_s, u"Horvat, Ilica 1"_s}},
+        {u"a\nb\rc"_s, {u"a"_s, u"b"_s, u"c"_s}},
+        {u"aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd eeeeeeeee"_s,
+         {u"aaaaaaaaa bbbbbbbbb ccccccccc ddddddddd "_s, u"eeeeeeeee"_s}},
         {longWord, {QString(40, u'x'), QString(5, u'x')}},
     };
     for (const auto &c : cases)
         EXPECT_EQ(memoDisplayLines(c.text, 325), c.lines) << c.text.toStdString();
-    EXPECT_EQ(memoDisplayLine(QStringLiteral("one"), 325, 2), QString());
+    EXPECT_EQ(memoDisplayLine(u"one"_s, 325, 2), QString());
 }
 
 // A run without a break opportunity longer than longestWrappedRun makes the whole memo wrap
@@ -99,45 +90,44 @@ TEST(MemoDisplayLines, ALongUnbreakableRunWrapsTheWholeTextAnywhere)
     } cases[] = {
         {QString(), QTextOption::WrapAtWordBoundaryOrAnywhere},
         {run, QTextOption::WrapAtWordBoundaryOrAnywhere},
-        {run.left(longestWrappedRun - 1) + QStringLiteral(" ") + run, // a space ends its run
+        {run.left(longestWrappedRun - 1) + u" "_s + run, // a space ends its run
          QTextOption::WrapAtWordBoundaryOrAnywhere},
-        {QStringLiteral("riječ ").repeated(1000), QTextOption::WrapAtWordBoundaryOrAnywhere},
-        {QStringLiteral("broj-").repeated(1000), QTextOption::WrapAtWordBoundaryOrAnywhere},
-        {run + QStringLiteral("x"), QTextOption::WrapAnywhere},
-        {QStringLiteral("Ivan Horvat\r\n") + run + QStringLiteral("x kraj"), QTextOption::WrapAnywhere},
-        {QStringLiteral("čćđšž").repeated(300), QTextOption::WrapAnywhere},
+        {u"riječ "_s.repeated(1000), QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {u"broj-"_s.repeated(1000), QTextOption::WrapAtWordBoundaryOrAnywhere},
+        {run + u"x"_s, QTextOption::WrapAnywhere},
+        {u"Ivan Horvat\r\n"_s + run + u"x kraj"_s, QTextOption::WrapAnywhere},
+        {u"čćđšž"_s.repeated(300), QTextOption::WrapAnywhere},
     };
     for (const auto &c : cases)
         EXPECT_EQ(memoWrapMode(c.text), c.mode) << c.text.left(30).toStdString() << " " << c.text.size();
 
     // Twelve-letter words put the fourth word across the 40th column: it moves to the next line,
     // unless a long run elsewhere in the text makes every word break where the line is full.
-    const QString words = QStringLiteral("aaaaaaaaaaaa bbbbbbbbbbbb cccccccccccc dddddddddddd");
-    EXPECT_EQ(memoDisplayLines(words, 325, 1),
-              QStringList{QStringLiteral("aaaaaaaaaaaa bbbbbbbbbbbb cccccccccccc ")});
-    EXPECT_EQ(memoDisplayLines(words + QStringLiteral("\r\n") + run + QStringLiteral("x"), 325, 1),
-              QStringList{QStringLiteral("aaaaaaaaaaaa bbbbbbbbbbbb cccccccccccc d")});
+    const QString words = u"aaaaaaaaaaaa bbbbbbbbbbbb cccccccccccc dddddddddddd"_s;
+    EXPECT_EQ(memoDisplayLines(words, 325, 1), QStringList{u"aaaaaaaaaaaa bbbbbbbbbbbb cccccccccccc "_s});
+    EXPECT_EQ(memoDisplayLines(words + u"\r\n"_s + run + u"x"_s, 325, 1),
+              QStringList{u"aaaaaaaaaaaa bbbbbbbbbbbb cccccccccccc d"_s});
 }
 
 TEST(SlipData, SnapshotsTakeTheDrawnDisplayLines)
 {
     SlipTexts texts = SlipRecord::blank(SlipKind::Zorvat).texts;
-    texts[0] = QStringLiteral("A\r\nB\r\nC\r\nD");
-    texts[10] = QStringLiteral("123            ");
-    const ZorvatData d = ZorvatData::fromTexts(texts, QStringLiteral("Zagreb"), QStringLiteral("1.1.2002"));
-    EXPECT_EQ(d.payer[2], QStringLiteral("C"));
+    texts[0] = u"A\r\nB\r\nC\r\nD"_s;
+    texts[10] = u"123            "_s;
+    const ZorvatData d = ZorvatData::fromTexts(texts, u"Zagreb"_s, u"1.1.2002"_s);
+    EXPECT_EQ(d.payer[2], u"C"_s);
     EXPECT_EQ(d.recipientReference, texts[10]);
-    EXPECT_EQ(d.place, QStringLiteral("Zagreb"));
+    EXPECT_EQ(d.place, u"Zagreb"_s);
 }
 
 TEST(Win1250, RoundTripsCroatianLettersAndFlagsOthers)
 {
-    const QString croatian = QStringLiteral("čćđšžČĆĐŠŽ €");
+    const QString croatian = u"čćđšžČĆĐŠŽ €"_s;
     EXPECT_EQ(Win1250::encode(croatian).size(), croatian.size());
     EXPECT_EQ(Win1250::decode(Win1250::encode(croatian)), croatian);
-    EXPECT_EQ(static_cast<unsigned char>(Win1250::encode(QStringLiteral("č"))[0]), 0xE8);
+    EXPECT_EQ(static_cast<unsigned char>(Win1250::encode(u"č"_s)[0]), 0xE8);
     EXPECT_TRUE(Win1250::canEncode(croatian));
-    EXPECT_FALSE(Win1250::canEncode(QStringLiteral("日本")));
+    EXPECT_FALSE(Win1250::canEncode(u"日本"_s));
     EXPECT_FALSE(Win1250::canEncode(QChar(u'ñ')));
 }
 
@@ -159,7 +149,7 @@ TEST(Win1250, TablesAgreeWithTheConverter)
         ASSERT_EQ(Win1250::canEncode(ch), !converter.hasError()) << std::hex << code;
     }
     EXPECT_GE(encodable, 250);
-    for (const QString &text : {QStringLiteral("ok\U0001F600"), QStringLiteral("ok") + QChar(u'\xD800')})
+    for (const QString &text : {u"ok\U0001F600"_s, u"ok"_s + QChar(u'\xD800')})
         EXPECT_FALSE(Win1250::canEncode(text));
 }
 

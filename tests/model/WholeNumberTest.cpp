@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 TEST(StrToInt, AcceptsDecimalAndHexadecimalForms)
@@ -12,19 +14,12 @@ TEST(StrToInt, AcceptsDecimalAndHexadecimalForms)
         const char16_t *text;
         qint32 value;
     } cases[] = {
-        {u"0", 0},
-        {u"5", 5},
-        {u"-3", -3},
-        {u"+7", 7},
-        {u"   42", 42},
-        {u"007", 7},
-        {u"2147483647", 2147483647},
-        {u"-2147483648", -2147483647 - 1},
-        {u"$FF", 255},
-        {u"x1a", 26},
-        {u"0x10", 16},
-        {u"0X7fffffff", 2147483647},
+        // clang-format off
+        {u"0", 0},          {u"5", 5},    {u"-3", -3},                 {u"+7", 7},
+        {u"   42", 42},     {u"007", 7},  {u"2147483647", 2147483647}, {u"-2147483648", -2147483647 - 1},
+        {u"$FF", 255},      {u"x1a", 26}, {u"0x10", 16},               {u"0X7fffffff", 2147483647},
         {u"$FFFFFFFF", -1},
+        // clang-format on
     };
     for (const auto &c : cases)
         EXPECT_EQ(StrToInt(QString::fromUtf16(c.text)), c.value) << QString::fromUtf16(c.text).toStdString();
@@ -39,7 +34,7 @@ TEST(StrToInt, RejectsEverythingElseWithTheText)
             StrToInt(input);
             ADD_FAILURE() << "accepted: " << input.toStdString();
         } catch (const UserError &e) {
-            EXPECT_EQ(e.text(), QStringLiteral("'%1' is not a valid integer value").arg(input));
+            EXPECT_EQ(e.text(), u"'%1' is not a valid integer value"_s.arg(input));
         }
     }
 }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Case
@@ -63,9 +65,8 @@ TEST(CheckAccount, GivesTheIbanOfAnOldFormAccountAndNamesAWrongCheckDigit)
 
 TEST(CheckAccount, GroupsAnIbanInFours)
 {
-    EXPECT_EQ(groupIban(QStringLiteral("HR1210010051863000160")),
-              QStringLiteral("HR12 1001 0051 8630 0016 0"));
-    EXPECT_EQ(ibanFromBban(QStringLiteral("10010051863000160")), QStringLiteral("HR1210010051863000160"));
+    EXPECT_EQ(groupIban(u"HR1210010051863000160"_s), u"HR12 1001 0051 8630 0016 0"_s);
+    EXPECT_EQ(ibanFromBban(u"10010051863000160"_s), u"HR1210010051863000160"_s);
 }
 
 TEST(CheckOib, WantsElevenDigitsWithTheIsoCheckDigit)

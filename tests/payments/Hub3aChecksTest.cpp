@@ -1,4 +1,5 @@
 #include "payments/Hub3aChecks.h"
+#include "Hub3aRecordOf.h"
 
 #include <gtest/gtest.h>
 
@@ -74,8 +75,7 @@ TEST(Hub3aChecks, IbanFieldsTakeOnlyIbansAndNeverNameTheMissingCheckDigits)
 
 TEST(Hub3aChecks, ASlipWithoutRecipientIbanOrAmountFailsTheCheckAndIsNoSlipToPay)
 {
-    Hub3aRecord slip = record(QString(), QString(), QString(), QString(), QString(), QString());
-    slip.set(Hub3aField::RecipientName, u"Udruga"_s);
+    Hub3aRecord slip = hub3aRecordOf({{Hub3aField::RecipientName, u"Udruga"_s}});
     const QList<CheckedField> checked = checkHub3aSlip(slip);
     const auto find = [&](const char *name) {
         for (const CheckedField &field : checked) {

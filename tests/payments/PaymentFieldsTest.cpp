@@ -1,26 +1,20 @@
 #include "payments/PaymentFields.h"
+#include "SlipRecordOf.h"
 
 #include <gtest/gtest.h>
 
-namespace {
+using namespace Qt::StringLiterals;
 
-SlipRecord recordWith(SlipKind kind, std::initializer_list<std::pair<const char *, const char16_t *>> fields)
-{
-    SlipRecord record = SlipRecord::blank(kind);
-    for (const auto &[control, text] : fields)
-        record.texts[static_cast<size_t>(slipFieldIndex(kind, QLatin1StringView(control)))] =
-            QString::fromUtf16(text);
-    return record;
-}
+namespace {
 
 TEST(PaymentFields, ChecksEveryAccountAndReferenceOfBothKinds)
 {
     const QList<CheckedField> zorvat =
-        checkRecord(recordWith(SlipKind::Zorvat, {{"payerAccount", u"1001005-1863000160"},
-                                                  {"payerReferenceModel", u" 01"},
-                                                  {"payerReference", u"12345-678"},
-                                                  {"recipientReferenceModel", u" 06"},
-                                                  {"recipientReference", u"102 3057 89015 "}}));
+        checkRecord(slipRecordOf(SlipKind::Zorvat, {{"payerAccount", u"1001005-1863000160"_s},
+                                                    {"payerReferenceModel", u" 01"_s},
+                                                    {"payerReference", u"12345-678"_s},
+                                                    {"recipientReferenceModel", u" 06"_s},
+                                                    {"recipientReference", u"102 3057 89015 "_s}}));
     ASSERT_EQ(zorvat.size(), 4);
     const struct
     {
@@ -41,11 +35,11 @@ TEST(PaymentFields, ChecksEveryAccountAndReferenceOfBothKinds)
         EXPECT_EQ(zorvat[i].result.status, e.status) << e.name;
     }
 
-    const QList<CheckedField> uplatnica = checkRecord(
-        recordWith(SlipKind::Uplatnica, {{"account", u"HR1210010051863000160"}, {"reference", u"102 3057"}}));
+    const QList<CheckedField> uplatnica = checkRecord(slipRecordOf(
+        SlipKind::Uplatnica, {{"account", u"HR1210010051863000160"_s}, {"reference", u"102 3057"_s}}));
     ASSERT_EQ(uplatnica.size(), 2);
-    EXPECT_EQ(uplatnica[0].result.iban, QStringLiteral("HR1210010051863000160"));
-    EXPECT_EQ(uplatnica[1].result.message, QStringLiteral("upišite model poziva na broj"))
+    EXPECT_EQ(uplatnica[0].result.iban, u"HR1210010051863000160"_s);
+    EXPECT_EQ(uplatnica[1].result.message, u"upišite model poziva na broj"_s)
         << "a typed line keeps its blanks";
 }
 

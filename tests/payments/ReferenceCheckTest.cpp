@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 struct Case
@@ -121,15 +123,14 @@ TEST(CheckReference, HoldsTheGeneralRulesOfEveryModel)
         {u"HRX1", u"12345", u"model je HR i dvije znamenke, od HR00 do HR99"},
         {u"123", u"12345", u"model je HR i dvije znamenke, od HR00 do HR99"},
     });
-    EXPECT_EQ(checkReference(QString(), QStringLiteral("  ")).status, CheckStatus::Empty);
+    EXPECT_EQ(checkReference(QString(), u"  "_s).status, CheckStatus::Empty);
 }
 
 TEST(CheckReference, ReadsTheModelAsTheFormsWriteIt)
 {
     for (const char16_t *model : {u" 01", u"01", u"1", u"HR01", u"hr 01", u"1 "}) {
         EXPECT_EQ(parseModel(QString::fromUtf16(model)), 1) << QString::fromUtf16(model).toStdString();
-        EXPECT_EQ(checkReference(QString::fromUtf16(model), QStringLiteral("102-3057-89016")).status,
-                  CheckStatus::Valid);
+        EXPECT_EQ(checkReference(QString::fromUtf16(model), u"102-3057-89016"_s).status, CheckStatus::Valid);
     }
 }
 

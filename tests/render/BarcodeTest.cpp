@@ -8,6 +8,8 @@
 
 #include <cmath>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 // The HUB-3A barcode cell inside its lines: 58.55 x 26.38 mm.
@@ -146,13 +148,13 @@ TEST(BarcodeOp, IsRecordedWithItsCellPayloadAndInk)
     surface.Barcode(536, 5536, 6391, 8174, "HRVHUB30\n\xC4\x8D\n");
     ASSERT_EQ(surface.ops().size(), 1u);
     const QJsonObject json = OpsJson::toJson(surface.ops()[0]);
-    EXPECT_EQ(json[u"op"].toString(), QStringLiteral("Barcode"));
+    EXPECT_EQ(json[u"op"].toString(), u"Barcode"_s);
     EXPECT_EQ(json[u"x1"].toInt(), 536);
     EXPECT_EQ(json[u"y1"].toInt(), 5536);
     EXPECT_EQ(json[u"x2"].toInt(), 6391);
     EXPECT_EQ(json[u"y2"].toInt(), 8174);
-    EXPECT_EQ(json[u"payload"].toString(), QStringLiteral("HRVHUB30\nč\n"));
-    EXPECT_EQ(json[u"penColor"].toString(), QStringLiteral("#000000"));
+    EXPECT_EQ(json[u"payload"].toString(), u"HRVHUB30\nč\n"_s);
+    EXPECT_EQ(json[u"penColor"].toString(), u"#000000"_s);
 }
 
 } // namespace

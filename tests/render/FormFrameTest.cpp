@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <tuple>
 
 namespace {
 
@@ -22,12 +23,9 @@ TEST(FormFrame, ReferencePositionsOfTheWorkedFrames)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(testing::Message() << c.frame.width << "x" << c.frame.height);
-        EXPECT_EQ(c.frame.L(), c.L);
-        EXPECT_EQ(c.frame.R(), c.R);
-        EXPECT_EQ(c.frame.M(), c.M);
-        EXPECT_EQ(c.frame.T(), c.T);
-        EXPECT_EQ(c.frame.boxHeight(), c.boxHeight);
-        EXPECT_EQ(c.frame.cellWidth(), c.cellWidth);
+        EXPECT_EQ(std::make_tuple(c.frame.L(), c.frame.R(), c.frame.M(), c.frame.T(), c.frame.boxHeight(),
+                                  c.frame.cellWidth()),
+                  std::make_tuple(c.L, c.R, c.M, c.T, c.boxHeight, c.cellWidth));
     }
 }
 
@@ -83,29 +81,23 @@ TEST(FormFrame, PrintFrameFromCalibrationPerforationAndOffsets)
     };
     for (const auto &c : cases) {
         const FormFrame f = FormFrame::print(c.rectWidth, c.rectHeight, c.perforation, c.dX, c.dY);
-        EXPECT_EQ(f.width, c.expected.width) << c.rectWidth;
-        EXPECT_EQ(f.height, c.expected.height) << c.rectHeight;
-        EXPECT_EQ(f.originX, c.expected.originX) << c.rectWidth << " " << c.dX;
-        EXPECT_EQ(f.originY, c.expected.originY) << c.dY;
+        EXPECT_EQ(std::tie(f.width, f.height, f.originX, f.originY),
+                  std::tie(c.expected.width, c.expected.height, c.expected.originX, c.expected.originY))
+            << c.rectWidth << "," << c.rectHeight << " " << c.perforation << " " << c.dX << "," << c.dY;
     }
 }
 
 TEST(FormFrame, PrintFrameRefusesCalibrationsThatGiveNoUsableFrame)
 {
     const int big = std::numeric_limits<int>::max();
+    // The last three: an origin that fits, with a right or bottom edge that would not.
     const struct
     {
         int rectWidth, rectHeight, dX, dY;
-    } cases[] = {{0, 8, 0, 0},
-                 {8, 0, 0, 0},
-                 {-8, 8, 0, 0},
-                 {8, -1, 0, 0},
-                 {8, 8, big, 0},
-                 {8, 1, 0, big},
-                 // An origin that fits, with a right or bottom edge that would not.
-                 {8, 8, 2147483000, 0},
-                 {8, 8, -2147483000, 0},
-                 {8, 8, 0, 171798600}};
+    } cases[] = {
+        {0, 8, 0, 0},   {8, 0, 0, 0},          {-8, 8, 0, 0},          {8, -1, 0, 0},        {8, 8, big, 0},
+        {8, 1, 0, big}, {8, 8, 2147483000, 0}, {8, 8, -2147483000, 0}, {8, 8, 0, 171798600},
+    };
     for (const auto &c : cases) {
         EXPECT_THROW(FormFrame::print(c.rectWidth, c.rectHeight, true, c.dX, c.dY), UserError)
             << c.rectWidth << "," << c.rectHeight << " " << c.dX << "," << c.dY;

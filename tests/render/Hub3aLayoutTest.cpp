@@ -1,10 +1,9 @@
-#include "FixedTextMeasure.h"
+#include "FileBytes.h"
+#include "LayoutRecording.h"
 #include "model/Hub3aPayload.h"
 #include "model/SlipFile.h"
 #include "render/PaintHub3a.h"
 #include "render/RecordingSurface.h"
-
-#include <QFile>
 
 #include <gtest/gtest.h>
 
@@ -20,9 +19,16 @@ constexpr int boxedHeight = 360;
 
 Hub3aRecord dataFile(const char *name)
 {
-    QFile file(QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a/") + QLatin1StringView(name));
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return SlipFile::hub3aFromBytes(file.readAll()).value_or(Hub3aRecord());
+    const QByteArray bytes = testDataBytes((std::string("hub3a/") + name).c_str());
+    EXPECT_FALSE(bytes.isEmpty()) << name;
+    return SlipFile::hub3aFromBytes(bytes).value_or(Hub3aRecord());
+}
+
+LayoutRecording blankForm()
+{
+    LayoutRecording rec(charWidth);
+    PaintHub3a(rec.surface, PrintMode::Template, Hub3aRecord());
+    return rec;
 }
 
 std::vector<RecordedOp> paint(PrintMode mode, const Hub3aRecord &record)
@@ -31,24 +37,6 @@ std::vector<RecordedOp> paint(PrintMode mode, const Hub3aRecord &record)
     RecordingSurface surface(measure);
     PaintHub3a(surface, mode, record);
     return surface.ops();
-}
-
-bool hasRectangle(const std::vector<RecordedOp> &ops, int x1, int y1, int x2, int y2)
-{
-    return std::any_of(ops.begin(), ops.end(), [&](const RecordedOp &op) {
-        return op.kind == OpKind::Rectangle && op.x1 == x1 && op.y1 == y1 && op.x2 == x2 && op.y2 == y2;
-    });
-}
-
-bool hasLine(const std::vector<RecordedOp> &ops, int x1, int y1, int x2, int y2, int width)
-{
-    for (size_t i = 1; i < ops.size(); ++i) {
-        const RecordedOp &move = ops[i - 1], &line = ops[i];
-        if (move.kind == OpKind::MoveTo && line.kind == OpKind::LineTo && move.x == x1 && move.y == y1 &&
-            line.x == x2 && line.y == y2 && line.state.pen.width == width)
-            return true;
-    }
-    return false;
 }
 
 // The data texts in drawing order.
@@ -63,7 +51,7 @@ std::vector<RecordedOp> dataTexts(const std::vector<RecordedOp> &ops)
 
 TEST(PaintHub3a, FramesRulesAndPerforationWhereTheFormHasThem)
 {
-    const auto ops = paint(PrintMode::Template, Hub3aRecord());
+    const LayoutRecording rec = blankForm();
     const struct
     {
         int x1, y1, x2, y2, width;
@@ -74,13 +62,13 @@ TEST(PaintHub3a, FramesRulesAndPerforationWhereTheFormHasThem)
         {8250, 4309, 14691, 4309, 18}, {15200, 3809, 20800, 3809, 18}, {15000, 44, 15000, 9874, 18},
     };
     for (const auto &l : lines)
-        EXPECT_TRUE(hasLine(ops, l.x1, l.y1, l.x2, l.y2, l.width))
+        EXPECT_TRUE(rec.hasLine(l.x1, l.y1, l.x2, l.y2, l.width))
             << l.x1 << ',' << l.y1 << ' ' << l.x2 << ',' << l.y2;
 }
 
 TEST(PaintHub3a, BoxesWhereTheFormHasThem)
 {
-    const auto ops = paint(PrintMode::Template, Hub3aRecord());
+    const LayoutRecording rec = blankForm();
     const int boxes[][4] = {
         {5902, 529, 6284, 911},     {7597, 524, 8595, 1006},    {9619, 518, 14691, 1000},
         {7597, 1126, 14691, 1608},  {5228, 1918, 6582, 2400},   {7256, 1918, 14691, 2400},
@@ -90,7 +78,7 @@ TEST(PaintHub3a, BoxesWhereTheFormHasThem)
         {15309, 2526, 20691, 3009}, {15309, 3326, 20691, 3808}, {15309, 3944, 20691, 5526},
     };
     for (const auto &b : boxes)
-        EXPECT_TRUE(hasRectangle(ops, b[0], b[1], b[2], b[3])) << b[0] << ',' << b[1];
+        EXPECT_TRUE(rec.hasRectangle(b[0], b[1], b[2], b[3])) << b[0] << ',' << b[1];
 }
 
 TEST(PaintHub3a, EveryCaptionInRedInk)

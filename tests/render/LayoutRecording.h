@@ -14,6 +14,9 @@
 // Records a layout through a surface with fixed text widths and finds operations in the log.
 struct LayoutRecording
 {
+    LayoutRecording() = default;
+    explicit LayoutRecording(int charWidth) : measure(charWidth) {}
+
     FixedTextMeasure measure;
     RecordingSurface surface{measure};
 
@@ -49,13 +52,14 @@ struct LayoutRecording
         return false;
     }
 
-    // A MoveTo immediately followed by a LineTo with these ends.
-    bool hasLine(int x1, int y1, int x2, int y2) const
+    // A MoveTo immediately followed by a LineTo with these ends, drawn with a pen of penWidth
+    // unless that is negative.
+    bool hasLine(int x1, int y1, int x2, int y2, int penWidth = -1) const
     {
         for (size_t i = 0; i + 1 < ops().size(); ++i) {
             const RecordedOp &a = ops()[i], &b = ops()[i + 1];
             if (a.kind == OpKind::MoveTo && b.kind == OpKind::LineTo && a.x == x1 && a.y == y1 && b.x == x2 &&
-                b.y == y2)
+                b.y == y2 && (penWidth < 0 || b.state.pen.width == penWidth))
                 return true;
         }
         return false;

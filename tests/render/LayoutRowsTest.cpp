@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
 using namespace Qt::StringLiterals;
@@ -44,9 +46,8 @@ TEST(LayoutRows, DataTextsStandInTheirCellsAsAligned)
         drawDataTexts(surface, frame, units, {&row, 1});
         ASSERT_EQ(surface.ops().size(), 1u);
         const RecordedOp &op = surface.ops().front();
-        EXPECT_EQ(op.x, c.x) << static_cast<int>(c.alignment);
-        EXPECT_EQ(op.y, c.y) << static_cast<int>(c.alignment);
-        EXPECT_EQ(op.state.font.height, c.height) << static_cast<int>(c.alignment);
+        EXPECT_EQ(std::tie(op.x, op.y, op.state.font.height), std::tie(c.x, c.y, c.height))
+            << static_cast<int>(c.alignment);
     }
 }
 

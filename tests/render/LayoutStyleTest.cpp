@@ -104,16 +104,14 @@ TEST(LayoutStyle, DataColourIsBlueExceptThePrintedPaymentSlip)
         const Color expected[] = {c.uplatnica, c.zorvat};
         for (size_t k = 0; k < both.size(); ++k) {
             const LayoutRecording rec = record(both[k], FormFrame::preview(610, 350), c.style);
-            EXPECT_EQ(count(rec, isData), count(rec,
-                                                [&](const RecordedOp &op) {
-                                                    return isData(op) && op.state.font.color == expected[k];
-                                                }))
+            const auto inColour = [&](const RecordedOp &op) { return op.state.font.color == expected[k]; };
+            const auto onABrush = [](const RecordedOp &op) {
+                return op.state.brush.style != BrushStyle::bsClear;
+            };
+            EXPECT_EQ(count(rec, isData),
+                      count(rec, [&](const RecordedOp &op) { return isData(op) && inColour(op); }))
                 << both[k].name;
-            EXPECT_EQ(count(rec,
-                            [](const RecordedOp &op) {
-                                return isData(op) && op.state.brush.style != BrushStyle::bsClear;
-                            }),
-                      0);
+            EXPECT_EQ(count(rec, [&](const RecordedOp &op) { return isData(op) && onABrush(op); }), 0);
         }
     }
 }

@@ -6,7 +6,7 @@
 
 #include <QFontMetrics>
 #include <QImage>
-#include <QJsonArray>
+#include <QJsonValue>
 
 #include <gtest/gtest.h>
 
@@ -26,26 +26,19 @@ TEST(DrawingSurface, BrushColourAndStyleRules)
         BrushStyle style;
         Color color;
     } cases[] = {
-        {"clNone clears the brush", [](DrawingSurface &s) { s.setBrushColor(clNone); }, BrushStyle::bsClear,
-         clNone},
+        // clang-format off
+        {"clNone clears the brush", [](DrawingSurface &s) { s.setBrushColor(clNone); },
+         BrushStyle::bsClear, clNone},
         {"a colour on a clear brush makes it solid",
-         [](DrawingSurface &s) {
-             s.setBrushStyle(BrushStyle::bsClear);
-             s.setBrushColor(clWhite);
-         },
+         [](DrawingSurface &s) { s.setBrushStyle(BrushStyle::bsClear); s.setBrushColor(clWhite); },
          BrushStyle::bsSolid, clWhite},
         {"the style set after the colour wins",
-         [](DrawingSurface &s) {
-             s.setBrushColor(clWhite);
-             s.setBrushStyle(BrushStyle::bsClear);
-         },
+         [](DrawingSurface &s) { s.setBrushColor(clWhite); s.setBrushStyle(BrushStyle::bsClear); },
          BrushStyle::bsClear, clWhite},
         {"clNone then bsClear stays clear",
-         [](DrawingSurface &s) {
-             s.setBrushColor(clNone);
-             s.setBrushStyle(BrushStyle::bsClear);
-         },
+         [](DrawingSurface &s) { s.setBrushColor(clNone); s.setBrushStyle(BrushStyle::bsClear); },
          BrushStyle::bsClear, clNone},
+        // clang-format on
     };
     for (const auto &c : cases) {
         FixedTextMeasure measure;
@@ -212,25 +205,24 @@ TEST(OpsJson, WritesTheAgreedKeysForEachOperation)
     EXPECT_EQ(lines.count('\n'), 4);
     EXPECT_TRUE(lines.startsWith(R"({"op":"MoveTo","x":1,"y":2})"));
 
-    const QJsonObject line = OpsJson::toJson(s.ops()[1]);
-    EXPECT_EQ(line[u"pen"_s].toString(), u"dot"_s);
-    EXPECT_EQ(line[u"width"_s].toInt(), 1);
-    const QJsonObject rect = OpsJson::toJson(s.ops()[2]);
-    EXPECT_EQ(rect[u"op"_s].toString(), u"Rectangle"_s);
-    EXPECT_EQ(rect[u"x2"_s].toInt(), 3);
-    EXPECT_EQ(rect[u"width"_s].toInt(), 2);
-    EXPECT_EQ(rect[u"brush"_s].toString(), u"solid"_s);
-    EXPECT_EQ(rect[u"brushColor"_s].toString(), u"#ffffff"_s);
-    const QJsonObject text = OpsJson::toJson(s.ops()[3]);
-    EXPECT_EQ(text[u"op"_s].toString(), u"TextRect"_s);
-    EXPECT_EQ(text[u"text"_s].toString(), u"č"_s);
-    EXPECT_EQ(text[u"font"_s].toString(), u"Courier New"_s);
-    EXPECT_EQ(text[u"color"_s].toString(), u"#0000ff"_s);
-    EXPECT_EQ(text[u"brush"_s].toString(), u"clear"_s);
-    EXPECT_TRUE(text[u"bold"_s].toBool());
-    EXPECT_EQ(text[u"tw"_s].toInt(), 3);
-    EXPECT_EQ(text[u"y1"_s].toInt(), 6);
-    EXPECT_EQ(text[u"y"_s].toInt(), 10);
+    // Each key's value, compared as JSON: a number, a text and a truth value are told apart.
+    const struct
+    {
+        size_t op;
+        QString key;
+        QJsonValue value;
+    } keys[] = {
+        // clang-format off
+        {1, u"pen"_s, u"dot"_s},            {1, u"width"_s, 1},            {2, u"op"_s, u"Rectangle"_s},
+        {2, u"x2"_s, 3},                    {2, u"width"_s, 2},            {2, u"brush"_s, u"solid"_s},
+        {2, u"brushColor"_s, u"#ffffff"_s}, {3, u"op"_s, u"TextRect"_s},   {3, u"text"_s, u"č"_s},
+        {3, u"font"_s, u"Courier New"_s},   {3, u"color"_s, u"#0000ff"_s}, {3, u"brush"_s, u"clear"_s},
+        {3, u"bold"_s, true},               {3, u"tw"_s, 3},               {3, u"y1"_s, 6},
+        {3, u"y"_s, 10},
+        // clang-format on
+    };
+    for (const auto &k : keys)
+        EXPECT_EQ(OpsJson::toJson(s.ops()[k.op])[k.key], k.value) << k.op << ' ' << k.key.toStdString();
 }
 
 } // namespace

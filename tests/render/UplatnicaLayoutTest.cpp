@@ -64,8 +64,7 @@ TEST(PaintUplatnica, RulesAndBoxesAtTheWorkedPositions)
 TEST(PaintUplatnica, PostalDigitsOnePerCellStandingOnTheLowerEdge)
 {
     // Preview: cells of 17 x 24 from (211, 35); every character 10 wide, the cell height Y(7) = 24.
-    LayoutRecording rec;
-    PaintUplatnica(rec.surface, FormFrame::preview(610, 350), LayoutStyle::preview(), fullSlip());
+    const LayoutRecording rec = record(FormFrame::preview(610, 350), LayoutStyle::preview());
     const QString digits = u"1 345"_s;
     for (int k = 0; k < 5; ++k) {
         const RecordedOp op = rec.text(digits.mid(k, 1));
@@ -76,9 +75,8 @@ TEST(PaintUplatnica, PostalDigitsOnePerCellStandingOnTheLowerEdge)
 
     UplatnicaData shortNumber = fullSlip();
     shortNumber.postcode = u"12"_s;
-    LayoutRecording shortRec;
-    PaintUplatnica(shortRec.surface, FormFrame::preview(610, 350), LayoutStyle::print(PrintMode::DataOnly),
-                   shortNumber);
+    const LayoutRecording shortRec =
+        record(FormFrame::preview(610, 350), LayoutStyle::print(PrintMode::DataOnly), shortNumber);
     EXPECT_EQ(shortRec.ops()[0].text, u"1"_s);
     EXPECT_EQ(shortRec.ops()[1].text, u"2"_s);
     EXPECT_EQ(shortRec.ops()[2].state.font.height, FormFrame::preview(610, 350).Y(3)); // the payer's line
@@ -120,8 +118,7 @@ TEST(PaintUplatnica, DataPlacementInThePreview)
     };
     for (const auto &c : cases) {
         const RecordedOp op = rec.text(c.text);
-        EXPECT_EQ(op.x, c.x) << c.text.toStdString();
-        EXPECT_EQ(op.y, c.y) << c.text.toStdString();
+        EXPECT_EQ(std::pair(op.x, op.y), std::pair(c.x, c.y)) << c.text.toStdString();
         EXPECT_EQ(op.state.font.name, u"Courier New"_s);
         EXPECT_EQ(op.state.brush.style, BrushStyle::bsClear);
     }

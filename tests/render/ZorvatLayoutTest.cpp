@@ -109,8 +109,7 @@ TEST(PaintZorvat, DataPlacementInThePreview)
     };
     for (const auto &c : cases) {
         const RecordedOp op = rec.text(c.text);
-        EXPECT_EQ(op.x, c.x) << c.text.toStdString();
-        EXPECT_EQ(op.y, c.y) << c.text.toStdString();
+        EXPECT_EQ(std::pair(op.x, op.y), std::pair(c.x, c.y)) << c.text.toStdString();
         EXPECT_EQ(op.state.font.color, clBlue);
     }
 }

@@ -3,7 +3,6 @@
 #include "model/Hub3aPayload.h"
 #include "render/BarcodeSymbol.h"
 
-#include <QFile>
 #include <QImageWriter>
 #include <QPainter>
 #include <QPdfWriter>
@@ -180,13 +179,6 @@ void writeImage(const QString &path, const QImage &image, const char *format, in
     QImageWriter writer(path, format);
     writer.setQuality(quality);
     writer.write(image);
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly))
-        file.write(bytes);
 }
 
 } // namespace InvoiceDocuments

@@ -33,6 +33,5 @@ void writeVectorPdf(const QString &path, const QList<QByteArray> &pagePayloads);
 // A PDF holding only the picture of a page, as a scanner makes it.
 void writeScannedPdf(const QString &path, const QImage &page, int dpi);
 void writeImage(const QString &path, const QImage &image, const char *format, int quality = -1);
-void writeBytes(const QString &path, const QByteArray &bytes);
 
 } // namespace InvoiceDocuments

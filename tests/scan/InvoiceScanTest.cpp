@@ -1,11 +1,11 @@
 #include "scan/InvoiceScan.h"
 #include "Bounds.h"
+#include "FileBytes.h"
 #include "Hub3aRecordOf.h"
 #include "InvoiceDocuments.h"
 #include "model/UserError.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QtEndian>
 
@@ -45,14 +45,12 @@ TEST(InvoiceScan, ReadsEveryFieldFromEachKindOfDocument)
         Hub3aRecord expected;
         int page;
     } cases[] = {
+        // clang-format off
         {"vector.pdf", [&](const QString &path) { writeVectorPdf(path, {payload}); }, fullSlip(), 1},
         {"scanned.pdf",
          [&](const QString &path) { writeScannedPdf(path, invoicePage(payload, scanDpi), scanDpi); },
          fullSlip(), 1},
-        {"second-page.pdf",
-         [&](const QString &path) {
-             writeVectorPdf(path, {QByteArray(), payload});
-         },
+        {"second-page.pdf", [&](const QString &path) { writeVectorPdf(path, {QByteArray(), payload}); },
          fullSlip(), 2},
         {"grey-noise.png",
          [&](const QString &path) { writeImage(path, withNoise(invoicePage(payload, scanDpi), 40), "png"); },
@@ -65,6 +63,7 @@ TEST(InvoiceScan, ReadsEveryFieldFromEachKindOfDocument)
         {"epc.tiff",
          [&](const QString &path) { writeImage(path, invoicePage(epcPayload, scanDpi, true), "tiff"); },
          epcSlip(), 1},
+        // clang-format on
     };
     QTemporaryDir dir;
     for (const auto &c : cases) {
@@ -92,9 +91,7 @@ TEST(InvoiceScan, RefusesDamagedAndHostileFilesWithAMessage)
     {
         const QString path = dir.filePath(u"whole.pdf"_s);
         writeVectorPdf(path, {hub3Payload(fullSlip())});
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        pdf = file.readAll();
+        pdf = fileBytes(path);
     }
     QByteArray png;
     {
@@ -137,7 +134,7 @@ TEST(InvoiceScan, RefusesDamagedAndHostileFilesWithAMessage)
     };
     for (const auto &c : cases) {
         const QString path = dir.filePath(QString::fromUtf8(c.name));
-        writeBytes(path, c.bytes);
+        ASSERT_TRUE(writeFileBytes(path, c.bytes));
         const FileScan scan = scanInvoice(path);
         EXPECT_TRUE(scan.slips.isEmpty()) << c.name;
         ASSERT_FALSE(scan.misses.isEmpty()) << c.name;

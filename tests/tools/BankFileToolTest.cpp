@@ -12,8 +12,9 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QByteArray header = "platitelj_naziv;platitelj_ulica;platitelj_mjesto;iban_platitelja;primatelj_naziv;"
-                          "iban_primatelja;model_primatelja;poziv_primatelja;opis;iznos;datum_izvrsenja;hitno\n";
+const QByteArray header =
+    "platitelj_naziv;platitelj_ulica;platitelj_mjesto;iban_platitelja;primatelj_naziv;"
+    "iban_primatelja;model_primatelja;poziv_primatelja;opis;iznos;datum_izvrsenja;hitno\n";
 const QByteArray goodRow = "Ivana Horvat;Ilica 1;10000 Zagreb;HR7023400091510946338;Udruga Šapica;"
                            "HR1210010051863000160;HR68;8214-12345678903;Donacija;10,00;;\n";
 
@@ -31,17 +32,10 @@ protected:
     QString write(const QString &name, const QByteArray &bytes)
     {
         const QString path = m_dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        EXPECT_TRUE(writeFileBytes(path, bytes));
         return path;
     }
     QString path(const QString &name) const { return m_dir.filePath(name); }
-    static QByteArray read(const QString &path)
-    {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
 
     QTemporaryDir m_dir;
     QByteArray m_config;
@@ -61,17 +55,17 @@ TEST_F(BankFileTool, WritesATableAsABankFile)
         {"all rows", goodRow + goodRow, {}, 0, "scthr_pain.001.001.09.xsd", {}},
         {"iso", goodRow, {u"--namespace"_s, u"iso"_s}, 0, "pain.001.001.09.xsd", {}},
         {"instant", goodRow, {u"--instant"_s}, 0, "sctinsthr_pain.001.001.09.xsd", {}},
+        // clang-format off
         {"a refused row",
          goodRow + QByteArray(goodRow).replace("HR7023400091510946338", "HR7023400091510946339") +
-             QByteArray(goodRow).replace("HR7023400091510946338", "") + QByteArray(goodRow).replace("Donacija", "-Donacija"),
-         {},
-         1,
-         "scthr_pain.001.001.09.xsd",
+             QByteArray(goodRow).replace("HR7023400091510946338", "") +
+             QByteArray(goodRow).replace("Donacija", "-Donacija"), {}, 1, "scthr_pain.001.001.09.xsd",
          {uR"x({"row":2,"column":"iban_platitelja","message":"IBAN nije ispravan (kontrolni broj)"})x"_s,
           uR"x({"row":3,"column":"iban_platitelja","message":"IBAN platitelja: obavezan je u nalogu za banku"})x"_s,
           uR"x({"row":4,"column":"opis","message":"Opis plaćanja: ne smije počinjati znakom '-'"})x"_s}},
         {"every row refused", QByteArray(goodRow).replace("HR7023400091510946338", ""), {}, 1, nullptr,
          {uR"x({"row":1,"column":"iban_platitelja","message":"IBAN platitelja: obavezan je u nalogu za banku"})x"_s}},
+        // clang-format on
         {"a bad option", goodRow, {u"--namespace"_s, u"eu"_s}, 2, nullptr, {}},
     };
     for (const auto &c : cases) {
@@ -80,30 +74,25 @@ TEST_F(BankFileTool, WritesATableAsABankFile)
         const QString out = path(u"orders-%1.xml"_s.arg(QLatin1StringView(c.name)).replace(u' ', u'-'));
         const ToolRun run = render(QStringList{u"--batch"_s, table, u"-o"_s, out} + c.options);
         EXPECT_EQ(run.status, c.status) << run.errors.toStdString();
-        QStringList lines;
-        for (const QString &line : run.errors.split(u'\n', Qt::SkipEmptyParts)) {
-            if (line.startsWith(u'{'))
-                lines.append(line);
-        }
-        EXPECT_EQ(lines, c.report);
+        EXPECT_EQ(reportLines(run.errors), c.report);
         EXPECT_EQ(QFile::exists(out), c.schema != nullptr);
         if (c.schema) {
             if (!pain001FolderExists())
                 GTEST_SKIP() << "schema check skipped: no folder " << pain001Folder().toStdString();
-            EXPECT_EQ(schemaErrors(read(out), QLatin1StringView(c.schema)).toStdString(), std::string());
+            EXPECT_EQ(schemaErrors(fileBytes(out), QLatin1StringView(c.schema)).toStdString(), std::string());
         }
     }
 }
 
 TEST_F(BankFileTool, WritesOneSlipFile)
 {
-    QByteArray slip = read(QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a/full.txt"));
+    QByteArray slip = testDataBytes("hub3a/full.txt");
     slip.replace("15012026", "15012099");
     const QString out = path(u"order.xml"_s);
     const ToolRun run = render({write(u"slip.txt"_s, slip), u"-o"_s, out});
     EXPECT_EQ(run.status, 0) << run.errors.toStdString();
-    EXPECT_SCHEMA_VALID(read(out), "scthr_pain.001.001.09.xsd");
-    EXPECT_EQ(xpathTexts(read(out), u"//p:InstrPrty"_s), QStringList{u"HIGH"_s});
+    EXPECT_SCHEMA_VALID(fileBytes(out), "scthr_pain.001.001.09.xsd");
+    EXPECT_EQ(xpathTexts(fileBytes(out), u"//p:InstrPrty"_s), QStringList{u"HIGH"_s});
 }
 
 TEST_F(BankFileTool, NumbersTheDaysFiles)
@@ -111,8 +100,8 @@ TEST_F(BankFileTool, NumbersTheDaysFiles)
     const QString table = write(u"rows.csv"_s, header + goodRow);
     for (const QString &name : {u"a.xml"_s, u"b.xml"_s})
         ASSERT_EQ(render({u"--batch"_s, table, u"-o"_s, path(name)}).status, 0);
-    const QStringList first = xpathTexts(read(path(u"a.xml"_s)), u"//p:GrpHdr/p:MsgId"_s);
-    const QStringList second = xpathTexts(read(path(u"b.xml"_s)), u"//p:GrpHdr/p:MsgId"_s);
+    const QStringList first = xpathTexts(fileBytes(path(u"a.xml"_s)), u"//p:GrpHdr/p:MsgId"_s);
+    const QStringList second = xpathTexts(fileBytes(path(u"b.xml"_s)), u"//p:GrpHdr/p:MsgId"_s);
     ASSERT_EQ(first.size(), 1);
     ASSERT_EQ(second.size(), 1);
     EXPECT_TRUE(first[0].endsWith(u"0001"_s)) << first[0].toStdString();
@@ -121,7 +110,7 @@ TEST_F(BankFileTool, NumbersTheDaysFiles)
 
 TEST_F(BankFileTool, StatusExitsZeroOneOrTwo)
 {
-    const QString data = QStringLiteral(ZORVAT_TEST_DATA_DIR "/bankfile/");
+    const QString data = testDataPath("bankfile/");
     const struct
     {
         QString report;
@@ -131,7 +120,7 @@ TEST_F(BankFileTool, StatusExitsZeroOneOrTwo)
         {data + u"pain002-accepted.xml"_s, 0, 0},
         {data + u"pain002-refused.xml"_s, 1, 3},
         {data + u"pain002-file-refused.xml"_s, 1, 1},
-        {QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a/full.txt"), 2, 0},
+        {testDataPath("hub3a/full.txt"), 2, 0},
         {data + u"missing.xml"_s, 2, 0},
     };
     for (const auto &c : cases) {
@@ -140,7 +129,8 @@ TEST_F(BankFileTool, StatusExitsZeroOneOrTwo)
         EXPECT_EQ(run.status, c.status) << run.errors.toStdString();
         EXPECT_EQ(run.out.count(u'\n'), c.lines);
     }
-    const ToolRun refused = render({u"--status"_s, data + u"pain002-refused.xml"_s, u"-o"_s, path(u"again.csv"_s)});
+    const ToolRun refused =
+        render({u"--status"_s, data + u"pain002-refused.xml"_s, u"-o"_s, path(u"again.csv"_s)});
     const QJsonObject first = QJsonDocument::fromJson(refused.out.section(u'\n', 0, 0).toUtf8()).object();
     EXPECT_EQ(first.keys(), (QStringList{u"amount"_s, u"endToEndId"_s, u"iban"_s, u"instrId"_s, u"message"_s,
                                          u"reason"_s, u"recipient"_s}));
@@ -148,7 +138,7 @@ TEST_F(BankFileTool, StatusExitsZeroOneOrTwo)
     EXPECT_EQ(first[u"reason"_s].toString(), u"AC04"_s);
     EXPECT_EQ(first[u"message"_s].toString(), u"Račun je zatvoren"_s);
     // The refused orders as a table to correct and send again: two orders, the group has none.
-    const QByteArray table = read(path(u"again.csv"_s));
+    const QByteArray table = fileBytes(path(u"again.csv"_s));
     EXPECT_TRUE(table.startsWith("\xEF\xBB\xBFplatitelj_naziv")) << table.toStdString();
     EXPECT_EQ(table.count('\n'), 3) << table.toStdString();
 }

@@ -3,7 +3,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -14,7 +13,7 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QString hub3aDir = QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a");
+const QString hub3aDir = testDataPath("hub3a");
 
 QImage pdfRaster(const QString &pdf, int dpi)
 {
@@ -101,7 +100,7 @@ TEST(Hub3aRenderTool, SizeAndModeAndRefusals)
     EXPECT_FALSE(QFile::exists(out.filePath(u"h.png"_s)));
 
     EXPECT_EQ(render({slip, u"--payload"_s, u"-o"_s, data}).status, 2);
-    const ToolRun old = render({QStringLiteral(ZORVAT_TEST_DATA_DIR "/uplatnica-full.txt"), u"--payload"_s});
+    const ToolRun old = render({testDataPath("uplatnica-full.txt"), u"--payload"_s});
     EXPECT_EQ(old.status, 2);
     EXPECT_TRUE(old.errors.contains(u"--payload reads HUB-3A slip files"_s));
 }
@@ -115,10 +114,8 @@ TEST(Hub3aRenderTool, ChecksTheIbansAndReferencesOfAHub3aFile)
 
     QTemporaryDir dir;
     const QString wrong = dir.filePath(u"wrong.txt"_s);
-    QFile file(wrong);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("TIP=HUB3A\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nHR1210010051863000161\r\n");
-    file.close();
+    ASSERT_TRUE(
+        writeFileBytes(wrong, "TIP=HUB3A\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\n\r\nHR1210010051863000161\r\n"));
     const ToolRun checked = render({wrong, u"--check"_s});
     EXPECT_EQ(checked.status, 1);
     EXPECT_TRUE(checked.out.contains(u"\"field\":\"recipientAccount\""_s)) << checked.out.toStdString();
@@ -129,10 +126,9 @@ TEST(Hub3aRenderTool, AnEmptyRequiredFieldFailsTheCheckAndAFieldBreakingItsRules
     QTemporaryDir dir;
     const auto slipFile = [&](const char *name, const QByteArray &recipientIban, const QByteArray &amount) {
         const QString path = dir.filePath(QLatin1StringView(name));
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("TIP=HUB3A\r\n\r\n\r\n\r\nUdruga\r\n\r\n\r\n\r\n\r\n\r\n" + recipientIban +
-                   "\r\n\r\n\r\n\r\n\r\n" + amount + "\r\n\r\n\r\n");
+        EXPECT_TRUE(writeFileBytes(path, "TIP=HUB3A\r\n\r\n\r\n\r\nUdruga\r\n\r\n\r\n\r\n\r\n\r\n" +
+                                             recipientIban + "\r\n\r\n\r\n\r\n\r\n" + amount +
+                                             "\r\n\r\n\r\n"));
         return path;
     };
     const ToolRun noIban = render({slipFile("noiban.txt", "", "1,00"), u"--check"_s});

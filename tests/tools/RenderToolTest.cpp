@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
-#include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -46,7 +45,7 @@ TEST(RenderTool, DrawsTheFileDataAndTheSharedPlaceAndDate)
     QTemporaryDir out;
     const QString ops = out.filePath(u"z.jsonl"_s);
     ASSERT_EQ(
-        render({dataDir + u"/zorvat-broken-amount.txt"_s, u"--place"_s, u"Split"_s, u"-o"_s, ops}).status, 0);
+        render({testDataPath("zorvat-broken-amount.txt"), u"--place"_s, u"Split"_s, u"-o"_s, ops}).status, 0);
     QStringList texts;
     for (const QJsonObject &op : readOps(ops))
         texts.append(op[u"text"_s].toString());
@@ -59,9 +58,9 @@ TEST(RenderTool, PrintStyleUsesCalibrationPerforationAndOffsets)
 {
     QTemporaryDir out;
     const QString ops = out.filePath(u"p.jsonl"_s);
-    const ToolRun run =
-        render({dataDir + u"/uplatnica-full.txt"_s, u"--style"_s, u"print"_s, u"--perforation"_s,
-                u"--offset"_s, u"10,3"_s, u"--mode"_s, u"data"_s, u"-o"_s, ops});
+    const QString slip = testDataPath("uplatnica-full.txt");
+    const QStringList print = {slip, u"--style"_s, u"print"_s, u"--perforation"_s, u"--offset"_s, u"10,3"_s};
+    const ToolRun run = render(print + QStringList{u"--mode"_s, u"data"_s, u"-o"_s, ops});
     ASSERT_EQ(run.status, 0) << run.errors.toStdString();
     const QList<QJsonObject> drawn = readOps(ops);
     // Data only: the first digit of the postal number, in its cell at (737 + 148, 125 + 38), black.
@@ -73,10 +72,7 @@ TEST(RenderTool, PrintStyleUsesCalibrationPerforationAndOffsets)
     EXPECT_EQ(first[u"color"_s].toString(), u"#000000"_s);
 
     const QString png = out.filePath(u"p.png"_s);
-    ASSERT_EQ(render({dataDir + u"/uplatnica-full.txt"_s, u"--style"_s, u"print"_s, u"--perforation"_s,
-                      u"--offset"_s, u"10,3"_s, u"-o"_s, png})
-                  .status,
-              0);
+    ASSERT_EQ(render(print + QStringList{u"-o"_s, png}).status, 0);
     EXPECT_EQ(QImage(png).size(), QSize(2125 + 148, 1250 + 38));
 }
 
@@ -84,11 +80,8 @@ TEST(RenderTool, RefusesBadInputWithStatusTwoAndNoOutput)
 {
     QTemporaryDir out;
     const QString notASlip = out.filePath(u"bad.txt"_s);
-    QFile file(notASlip);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("TIP=NESTO\r\n");
-    file.close();
-    const QString full = dataDir + u"/uplatnica-full.txt"_s;
+    ASSERT_TRUE(writeFileBytes(notASlip, "TIP=NESTO\r\n"));
+    const QString full = testDataPath("uplatnica-full.txt");
     const struct
     {
         QStringList arguments;
@@ -125,7 +118,7 @@ TEST(RenderTool, ProgramKeepsItsOwnOptionsAwayFromQt)
     QTemporaryDir out;
     const QString ops = out.filePath(u"p.jsonl"_s);
     QProcess tool;
-    tool.start(QStringLiteral(ZORPRINT_RENDER_PATH), {dataDir + u"/zorvat-empty.txt"_s, u"--style"_s,
+    tool.start(QStringLiteral(ZORPRINT_RENDER_PATH), {testDataPath("zorvat-empty.txt"), u"--style"_s,
                                                       u"print"_s, u"--mode"_s, u"template"_s, u"-o"_s, ops});
     ASSERT_TRUE(tool.waitForFinished(30000));
     EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().toStdString();
@@ -142,7 +135,7 @@ TEST(RenderTool, ProgramKeepsItsOwnOptionsAwayFromQt)
 
 TEST(RenderTool, AnOutputThatDoesNotFitFailsAndLeavesNoFile)
 {
-    const QString full = dataDir + u"/uplatnica-full.txt"_s;
+    const QString full = testDataPath("uplatnica-full.txt");
     for (const QString &name : {u"x.png"_s, u"x.pdf"_s, u"x.jsonl"_s}) {
         SCOPED_TRACE(name.toStdString());
         NearlyFullDisk disk;
@@ -163,7 +156,7 @@ TEST(RenderTool, WritesIntoADeviceWithoutReplacingIt)
     if (mknod(QFile::encodeName(null).constData(), S_IFCHR | 0666, makedev(1, 3)) != 0 ||
         mknod(QFile::encodeName(full).constData(), S_IFCHR | 0666, makedev(1, 7)) != 0)
         GTEST_SKIP() << "device files can only be made by root";
-    const QString slip = dataDir + u"/zorvat-full.txt"_s;
+    const QString slip = testDataPath("zorvat-full.txt");
     EXPECT_EQ(render({slip, u"-o"_s, null, u"--format"_s, u"png"_s}).status, 0);
     const ToolRun onFull = render({slip, u"-o"_s, full, u"--format"_s, u"png"_s});
     EXPECT_EQ(onFull.status, 1);

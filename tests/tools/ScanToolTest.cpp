@@ -11,13 +11,6 @@ namespace {
 using namespace Qt::StringLiterals;
 using namespace InvoiceDocuments;
 
-QStringList jsonLines(const QString &errors)
-{
-    QStringList lines = errors.split(u'\n', Qt::SkipEmptyParts);
-    lines.removeIf([](const QString &line) { return !line.startsWith(u'{'); });
-    return lines;
-}
-
 TEST(ScanTool, WritesARowPerBarcodeThatTheBatchModeTakesUnchanged)
 {
     QTemporaryDir dir;
@@ -32,7 +25,7 @@ TEST(ScanTool, WritesARowPerBarcodeThatTheBatchModeTakesUnchanged)
     const ToolRun scan = render({u"--scan"_s, invoice, blank, u"-o"_s, rows});
     EXPECT_EQ(scan.status, 1);
     EXPECT_EQ(
-        jsonLines(scan.errors),
+        reportLines(scan.errors),
         QStringList{
             uR"({"file":"%1","page":1,"message":"Na stranici nema bar-koda za plaćanje"})"_s.arg(blank)});
     const ToolRun batch = render({u"--batch"_s, rows, u"-o"_s, dir.filePath(u"slips.pdf"_s)});
@@ -54,7 +47,7 @@ TEST(ScanTool, BadInputExitsTwo)
 {
     QTemporaryDir dir;
     const QString damaged = dir.filePath(u"damaged.pdf"_s);
-    writeBytes(damaged, "%PDF-1.7\nnothing\n");
+    ASSERT_TRUE(writeFileBytes(damaged, "%PDF-1.7\nnothing\n"));
     const QString rows = dir.filePath(u"rows.csv"_s);
     const struct
     {

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "FileBytes.h"
 #include "RenderTool.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QList>
@@ -25,13 +25,21 @@ inline ToolRun render(const QStringList &arguments)
     return run;
 }
 
+// The report's lines among the tool's messages: JSON objects, one a line.
+inline QStringList reportLines(const QString &errors)
+{
+    QStringList lines = errors.split(u'\n', Qt::SkipEmptyParts);
+    lines.removeIf([](const QString &line) { return !line.startsWith(u'{'); });
+    return lines;
+}
+
 // The operations of an ops file, one JSON object a line.
 inline QList<QJsonObject> readOps(const QString &path)
 {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = fileBytes(path);
+    EXPECT_FALSE(bytes.isEmpty()) << path.toStdString();
     QList<QJsonObject> ops;
-    for (const QByteArray &line : file.readAll().split('\n')) {
+    for (const QByteArray &line : bytes.split('\n')) {
         if (line.isEmpty())
             continue;
         const QJsonDocument doc = QJsonDocument::fromJson(line);

@@ -11,13 +11,14 @@
 #include <map>
 #include <memory>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 void collectError(void *context, xmlErrorPtr error)
 {
     auto *errors = static_cast<QString *>(context);
-    *errors += QStringLiteral("line %1: %2").arg(error->line).arg(QString::fromUtf8(error->message).trimmed()) +
-               u'\n';
+    *errors += u"line %1: %2"_s.arg(error->line).arg(QString::fromUtf8(error->message).trimmed()) + u'\n';
 }
 
 using Schema = std::unique_ptr<xmlSchema, decltype(&xmlSchemaFree)>;
@@ -61,17 +62,17 @@ QString schemaErrors(const QByteArray &xml, const QString &schemaFile)
 {
     xmlSchemaPtr schema = schemaOf(schemaFile);
     if (!schema)
-        return QStringLiteral("schema %1 cannot be read").arg(schemaFile);
+        return u"schema %1 cannot be read"_s.arg(schemaFile);
     const Document doc = parse(xml);
     if (!doc)
-        return QStringLiteral("not well-formed XML");
+        return u"not well-formed XML"_s;
     QString errors;
     xmlSchemaValidCtxtPtr validator = xmlSchemaNewValidCtxt(schema);
     xmlSchemaSetValidStructuredErrors(validator, &collectError, &errors);
     const int status = xmlSchemaValidateDoc(validator, doc.get());
     xmlSchemaFreeValidCtxt(validator);
     if (status != 0 && errors.isEmpty())
-        errors = QStringLiteral("invalid (%1)").arg(status);
+        errors = u"invalid (%1)"_s.arg(status);
     return errors;
 }
 
@@ -79,14 +80,15 @@ QStringList xpathTexts(const QByteArray &xml, const QString &expression)
 {
     const Document doc = parse(xml);
     if (!doc)
-        return {QStringLiteral("<not well-formed XML>")};
+        return {u"<not well-formed XML>"_s};
     QStringList texts;
     xmlXPathContextPtr context = xmlXPathNewContext(doc.get());
     xmlNodePtr root = xmlDocGetRootElement(doc.get());
     if (root && root->ns)
         xmlXPathRegisterNs(context, reinterpret_cast<const xmlChar *>("p"), root->ns->href);
     const QByteArray query = expression.toUtf8();
-    xmlXPathObjectPtr result = xmlXPathEvalExpression(reinterpret_cast<const xmlChar *>(query.constData()), context);
+    xmlXPathObjectPtr result =
+        xmlXPathEvalExpression(reinterpret_cast<const xmlChar *>(query.constData()), context);
     if (result && result->nodesetval) {
         for (int i = 0; i < result->nodesetval->nodeNr; ++i) {
             xmlChar *content = xmlNodeGetContent(result->nodesetval->nodeTab[i]);

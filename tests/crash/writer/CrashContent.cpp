@@ -6,7 +6,6 @@
 #include "partners/PartnerEntry.h"
 #include "partners/PartnerList.h"
 
-#include <QFile>
 
 namespace {
 

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::StringLiterals;
+
 namespace {
 
 constexpr qint64 hundredMegabytes = 100LL << 20;
@@ -44,9 +46,8 @@ TEST(HostileInput, HundredMegabyteSlipFileIsReadOnlyAsFarAsItsRecord)
         for (const qint64 size : {hundredMegabytes / 4, hundredMegabytes})
             ASSERT_TRUE(writeRepeated(pathOf(size), c.head, c.block, size)) << c.what;
         std::optional<SlipRecord> record;
-        const Growth growth =
-            growthOf([&](qint64 size) { record = SlipFile::load(pathOf(size)); }, hundredMegabytes / 4,
-                     hundredMegabytes);
+        const Growth growth = growthOf([&](qint64 size) { record = SlipFile::load(pathOf(size)); },
+                                       hundredMegabytes / 4, hundredMegabytes);
         EXPECT_EQ(record.has_value(), c.loads) << c.what;
         EXPECT_TRUE(growth.within(2)) << c.what << ": " << growth;
         if (peakMemoryIsMeaningful) {
@@ -57,14 +58,14 @@ TEST(HostileInput, HundredMegabyteSlipFileIsReadOnlyAsFarAsItsRecord)
     ASSERT_TRUE(writeRepeated(path, slipHead(), QByteArray(1 << 20, 'x'), hundredMegabytes));
     const std::optional<SlipRecord> record = SlipFile::load(path);
     ASSERT_TRUE(record);
-    EXPECT_EQ(record->texts[13], QStringLiteral("polje 14"));
+    EXPECT_EQ(record->texts[13], u"polje 14"_s);
 }
 
 QString wordsOf(qint64 size)
 {
     QString text;
     for (int i = 0; text.size() < size; ++i)
-        text += QStringLiteral("riječ%1 ").arg(i);
+        text += u"riječ%1 "_s.arg(i);
     return text;
 }
 
@@ -74,7 +75,7 @@ TEST(HostileInput, MegabyteMemoIsSavedLoadedAndDrawnInTimeGrowingWithIt)
 {
     constexpr qint64 megabyte = 1 << 20;
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("memo"));
+    const QString path = dir.filePath(u"memo"_s);
     SlipRecord record = SlipRecord::blank(SlipKind::Uplatnica);
     const QString memos[] = {wordsOf(megabyte / 4), wordsOf(megabyte)};
     const Growth fileGrowth = growthOf(
@@ -114,12 +115,11 @@ TEST(HostileInput, TenThousandDigitAmountIsReadInTimeGrowingWithItsDigits)
         QString shown;
     } cases[] = {
         {[](qint64 d) { return QString(d, u'9'); }, amountErrorMarker()}, // beyond the double range
-        {[](qint64 d) { return QStringLiteral("0,") + QString(d, u'1'); }, QStringLiteral("0,11")},
-        {[](qint64 d) { return QStringLiteral("0,") + QString(d - 2, u'0') + QStringLiteral("1"); },
-         QStringLiteral("0,00")},
-        {[](qint64 d) { return QStringLiteral("1e") + QString(d, u'9'); }, amountErrorMarker()}, // exponent past 500
-        {[](qint64 d) { return QString(d, u'0') + QStringLiteral("12,5"); }, QStringLiteral("12,50")},
-        {[](qint64 d) { return QString(d, u'9') + QStringLiteral(" kn"); }, amountErrorMarker()},
+        {[](qint64 d) { return u"0,"_s + QString(d, u'1'); }, u"0,11"_s},
+        {[](qint64 d) { return u"0,"_s + QString(d - 2, u'0') + u"1"_s; }, u"0,00"_s},
+        {[](qint64 d) { return u"1e"_s + QString(d, u'9'); }, amountErrorMarker()}, // exponent past 500
+        {[](qint64 d) { return QString(d, u'0') + u"12,5"_s; }, u"12,50"_s},
+        {[](qint64 d) { return QString(d, u'9') + u" kn"_s; }, amountErrorMarker()},
     };
     for (const auto &c : cases) {
         const Growth growth = growthOf(

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <gtest/gtest.h>
+
 #include <initializer_list>
 #include <utility>
 
@@ -15,4 +17,12 @@ inline Hub3aRecord hub3aRecordOf(std::initializer_list<std::pair<Hub3aField, QSt
     for (const auto &[field, text] : fields)
         record.set(field, text);
     return record;
+}
+
+// Expects each of the given fields of record to hold its text.
+inline void expectHub3aFields(const Hub3aRecord &record,
+                              std::initializer_list<std::pair<Hub3aField, QString>> fields)
+{
+    for (const auto &[field, text] : fields)
+        EXPECT_EQ(record[field], text) << hub3aField(field).key;
 }
