@@ -75,7 +75,7 @@ TEST_F(BankFilesTest, TheTabsOrderGoesToABankFile)
     trigger("BankOrders");
     EXPECT_EQ(dialogs.fileTitles, QStringList{u"Spremi nalog za banku (UN.20261208.0001.xml)"_s});
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
-    const QByteArray xml = readFile(path + u".xml"_s);
+    const QByteArray xml = fileBytes(path + u".xml"_s);
     EXPECT_TRUE(xml.contains("<MsgId>UN202612080001</MsgId>"));
     EXPECT_TRUE(xml.contains("<InstdAmt Ccy=\"EUR\">12.50</InstdAmt>"));
     EXPECT_EQ(
@@ -106,7 +106,7 @@ TEST_F(BankFilesTest, RefusedOrdersAreReportedWhileTheRestAreWritten)
     EXPECT_EQ(refusedShown[0].second, 2);
     EXPECT_EQ(refusedShown[0].first,
               (QList<RowProblem>{{2, u"opis"_s, u"Opis plaćanja: ne smije počinjati znakom '-'"_s}}));
-    EXPECT_EQ(readFile(path).count("<CdtTrfTxInf>"), 2);
+    EXPECT_EQ(fileBytes(path).count("<CdtTrfTxInf>"), 2);
 }
 
 TEST_F(BankFilesTest, TheBatchReportOffersABankFile)
@@ -155,14 +155,14 @@ TEST_F(BankFilesTest, SelectedPartnersArePaidFromTheTab)
 
 TEST_F(BankFilesTest, TheBanksAnswerShowsTheRefusedOrdersAndSavesThemAsATable)
 {
-    dialogs.setNextFileName(QStringLiteral(ZORVAT_TEST_DATA_DIR "/bankfile/pain002-refused.xml"));
+    dialogs.setNextFileName(testDataPath("bankfile/pain002-refused.xml"));
     const QString table = dir.filePath(u"again"_s);
     dialogs.setNextFileName(table);
     trigger("BankAnswer");
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
     ASSERT_EQ(answers.size(), 1);
     EXPECT_EQ(answers[0].refused.size(), 3);
-    const QByteArray csv = readFile(table + u".csv"_s);
+    const QByteArray csv = fileBytes(table + u".csv"_s);
     EXPECT_EQ(csv.count('\n'), 3);
     EXPECT_TRUE(csv.contains("Udruga Šapica")) << csv.toStdString();
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno odbijenih naloga: 2 u %1.csv"_s.arg(table)});
@@ -170,10 +170,10 @@ TEST_F(BankFilesTest, TheBanksAnswerShowsTheRefusedOrdersAndSavesThemAsATable)
 
 TEST_F(BankFilesTest, AnAnswerWithoutRefusalsOrNoAnswerAtAll)
 {
-    dialogs.setNextFileName(QStringLiteral(ZORVAT_TEST_DATA_DIR "/bankfile/pain002-accepted.xml"));
+    dialogs.setNextFileName(testDataPath("bankfile/pain002-accepted.xml"));
     trigger("BankAnswer");
     EXPECT_EQ(dialogs.messages, QStringList{u"Banka nije odbila nijedan nalog datoteke UN202612080001."_s});
-    dialogs.setNextFileName(QStringLiteral(ZORVAT_TEST_DATA_DIR "/hub3a/full.txt"));
+    dialogs.setNextFileName(testDataPath("hub3a/full.txt"));
     const QString error = userErrorOf([&] { trigger("BankAnswer"); });
     EXPECT_TRUE(error.startsWith(u"full.txt: Datoteka nije izvješće banke pain.002"_s))
         << error.toStdString();

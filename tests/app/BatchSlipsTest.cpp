@@ -1,6 +1,7 @@
 #include "app/BatchSlips.h"
 #include "Bounds.h"
 #include "FakePrinter.h"
+#include "PdfPageCount.h"
 #include "UserErrorOf.h"
 #include "WindowFixture.h"
 #include "app/BatchOutputDialog.h"
@@ -77,12 +78,6 @@ protected:
     bool saveUnprinted = false;
 };
 
-// The pages of a PDF as the writer marks them.
-int pageCount(const QByteArray &pdf)
-{
-    return static_cast<int>(pdf.count("/Type /Page\n") + pdf.count("/Type /Page "));
-}
-
 TEST_F(BatchSlipsTest, TheFileMenuOffersSlipsFromATableAfterIspisi)
 {
     window->addFileMenuEntry(batch.menuEntry());
@@ -129,7 +124,7 @@ TEST_F(BatchSlipsTest, ATableBecomesAPdfAndBadRowsAreReportedFirst)
             EXPECT_EQ(reports[0].valid, 1);
             EXPECT_EQ(reports[0].problems.value(0).column, u"iznos"_s);
         }
-        EXPECT_EQ(readFile(pdf).startsWith("%PDF"), c.written);
+        EXPECT_EQ(fileBytes(pdf).startsWith("%PDF"), c.written);
         EXPECT_EQ(dialogs.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message.arg(pdf)});
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
     }
@@ -195,8 +190,8 @@ TEST_F(BatchSlipsTest, PartnersSelectedInThePartnerDialogGetASlipEach)
     output = BatchOutput{false, {1, PrintMode::DataOnly}, QString()};
     QTest::mouseClick(partnerDialog.findChild<QPushButton *>(u"BitBtn5"_s), Qt::LeftButton);
     EXPECT_TRUE(reports.isEmpty());
-    EXPECT_TRUE(readFile(pdf).startsWith("%PDF"));
-    EXPECT_EQ(pageCount(readFile(pdf)), 3);
+    EXPECT_TRUE(fileBytes(pdf).startsWith("%PDF"));
+    EXPECT_EQ(pdfPages(pdf), 3);
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno uplatnica: 3 u %1"_s.arg(pdf)});
 
     EXPECT_EQ(userErrorOf([&] { batch.slipsForPartners({}); }), u"Nijedan partner nije odabran"_s);
@@ -259,7 +254,7 @@ TEST_F(BatchSlipsTest, RowsAPrintDidNotPrintAreOfferedAndSavedAsATableToPrintAga
     batch.slipsFromTableFile();
     EXPECT_EQ(offers, QStringList{u"Poslužitelj ispisa ne odgovara.\nPisač je prihvatio uplatnica: 0 od 3.\n"
                                   u"Nisu ispisani redci: 1, 2, 3."_s});
-    const Hub3aTable again = readHub3aTable(readFile(saved + u".csv"_s), Hub3aRecord());
+    const Hub3aTable again = readHub3aTable(fileBytes(saved + u".csv"_s), Hub3aRecord());
     EXPECT_TRUE(again.problems.isEmpty());
     ASSERT_EQ(again.slips.size(), 3);
     EXPECT_EQ(again.slips[2].record[Hub3aField::PayerName], u"Stanar 3"_s);
@@ -324,7 +319,7 @@ TEST(BatchReportDialog, ListsTheProblemsAndSavesThemAsCsv)
     const QString path = dir.filePath(u"izvjestaj.csv"_s);
     dialogs.setNextFileName(path);
     QTest::mouseClick(report.findChild<QPushButton *>(u"SaveReport"_s), Qt::LeftButton);
-    const CsvTable saved = CsvTable::parse(readFile(path));
+    const CsvTable saved = CsvTable::parse(fileBytes(path));
     ASSERT_EQ(saved.rows.size(), 3);
     EXPECT_EQ(saved.rows[1].fields, (QStringList{u"2"_s, u"opis"_s, u"Nedopušteni znakovi: @"_s}));
 }
@@ -348,7 +343,7 @@ TEST(BatchReportDialog, ManyProblemsShowTheFirstFewHundredAndCountTheRest)
     const QString path = dir.filePath(u"izvjestaj.csv"_s);
     dialogs.setNextFileName(path);
     report.saveReport();
-    EXPECT_EQ(CsvTable::parse(readFile(path)).rows.size(), count);
+    EXPECT_EQ(CsvTable::parse(fileBytes(path)).rows.size(), count);
 }
 
 TEST(BatchProgressDialog, SaysTheCountAndTheTimeLeftAtThePaceSoFar)

@@ -1,3 +1,4 @@
+#include "SlipRecordOf.h"
 #include "WindowFixture.h"
 
 namespace {
@@ -55,9 +56,8 @@ TEST_F(ClearAndNew, NovoClearsLoadsTheDefaultsAndShowsTheTab)
     fillBoth();
 
     trigger("Zorvat1");
-    SlipRecord expected = SlipRecord::blank(SlipKind::Zorvat);
-    expected.texts[0] = u"Firma d.o.o.\r\nIlica 1"_s;
-    expected.texts[12] = u" 12"_s;
+    const SlipRecord expected =
+        slipRecordOf(SlipKind::Zorvat, {{"payer", u"Firma d.o.o.\r\nIlica 1"_s}, {"code2", u" 12"_s}});
     EXPECT_EQ(texts(SlipKind::Zorvat), expected.texts);
     EXPECT_EQ(window->activeKind(), FormKind::Zorvat);
     EXPECT_EQ(texts(SlipKind::Uplatnica), filled(SlipKind::Uplatnica).texts);

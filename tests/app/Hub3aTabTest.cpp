@@ -483,7 +483,7 @@ TEST_F(Hub3aTabTest, AFileThatBreaksTheRulesLoadsAsItSaysNamesEachFieldAndSavesB
 
     dialogs.setNextFileName(path("isti.txt"));
     trigger("SaveUplatnica");
-    EXPECT_EQ(readFile(path("isti.txt")), bytes);
+    EXPECT_EQ(fileBytes(path("isti.txt")), bytes);
 }
 
 } // namespace

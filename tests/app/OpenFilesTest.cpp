@@ -10,11 +10,6 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-QString dataFile(const char *name)
-{
-    return QStringLiteral(ZORVAT_TEST_DATA_DIR "/") + QLatin1StringView(name);
-}
-
 SlipTexts recordTexts(const QString &path)
 {
     const std::optional<SlipRecord> record = SlipFile::load(path);
@@ -73,8 +68,8 @@ protected:
 
 TEST_P(OpenFiles, SavedFormsFillTheirKindsInTurnAndTheTabStays)
 {
-    const QString slip = dataFile("uplatnica-full.txt");
-    const QString order = dataFile("zorvat-full.txt");
+    const QString slip = testDataPath("uplatnica-full.txt");
+    const QString order = testDataPath("zorvat-full.txt");
     selectTab(SlipKind::Zorvat);
     open({slip, order});
     EXPECT_EQ(texts(SlipKind::Uplatnica), recordTexts(slip));
@@ -85,8 +80,8 @@ TEST_P(OpenFiles, SavedFormsFillTheirKindsInTurnAndTheTabStays)
 
 TEST_P(OpenFiles, HubSlipFillsItsTabWhichComesUpAfterAnOlderForm)
 {
-    const QString hub = dataFile("hub3a/full.txt");
-    const QString slip = dataFile("uplatnica-full.txt");
+    const QString hub = testDataPath("hub3a/full.txt");
+    const QString slip = testDataPath("uplatnica-full.txt");
     open({hub, slip});
     EXPECT_EQ(window->hub3aData().texts, SlipFile::loadHub3a(hub)->texts);
     EXPECT_EQ(texts(SlipKind::Uplatnica), recordTexts(slip));
@@ -110,7 +105,7 @@ TEST_P(OpenFiles, FileThatIsNoSavedFormGivesTheLoadMessageAndChangesNothing)
 TEST_P(OpenFiles, AFileThatCannotBeReadIsNamedAndTheOthersStillOpen)
 {
     const QString missing = dir.filePath(u"missing"_s);
-    const QString slip = dataFile("uplatnica-full.txt");
+    const QString slip = testDataPath("uplatnica-full.txt");
     open({missing, slip, dir.path()});
     EXPECT_EQ(texts(SlipKind::Uplatnica), recordTexts(slip));
     EXPECT_EQ(dialogs.errors, QStringList{u"Datoteka %1 ne postoji\nDatoteka %2 ne može se otvoriti."_s.arg(
@@ -124,7 +119,7 @@ TEST(FileDropAction, ADroppedFileIsCopiedNeverMoved)
     QStringList dropped;
     new FileDrop(&window, [&](const QStringList &paths) { dropped = paths; });
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile(dataFile("uplatnica-full.txt"))});
+    data.setUrls({QUrl::fromLocalFile(testDataPath("uplatnica-full.txt"))});
     // With Shift held the platform proposes a move.
     const Qt::DropActions actions = Qt::MoveAction | Qt::CopyAction;
     QDragEnterEvent enter(QPoint(5, 5), actions, &data, Qt::LeftButton, Qt::ShiftModifier);

@@ -31,7 +31,7 @@ protected:
     }
 
     QListWidget *dialogList() const { return partnerDialog->findChild<QListWidget *>(u"ListBox1"_s); }
-    QByteArray fileBytes() const { return readFile(path("DataZor.dat")); }
+    QByteArray partnerFile() const { return fileBytes(path("DataZor.dat")); }
 
     std::unique_ptr<TForm2> partnerDialog;
 };
@@ -66,9 +66,9 @@ TEST_F(PartnerDialogWiring, ProgramEndWritesWhatTheMainWindowAddedToANeverOpened
 {
     set("Nalogodavac", u"Obrt Š"_s);
     click("SpeedButton11");
-    EXPECT_EQ(fileBytes(), ana);
+    EXPECT_EQ(partnerFile(), ana);
     app()->runReportingErrors([this] { partnerDialog.reset(); });
-    EXPECT_EQ(fileBytes(), ana + "Obrt \x8A\x08\x08    \r\n");
+    EXPECT_EQ(partnerFile(), ana + "Obrt \x8A\x08\x08    \r\n");
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 

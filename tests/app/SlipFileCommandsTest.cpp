@@ -1,25 +1,17 @@
+#include "SlipRecordOf.h"
 #include "WindowFixture.h"
-
-#include <algorithm>
 
 namespace {
 
 using namespace Qt::StringLiterals;
 using SlipFileCommandsTest = WindowFixture;
 
-// start with its first texts replaced by texts, given in field order and separated by '|'.
-SlipRecord recordOf(SlipRecord start, const QString &texts)
-{
-    std::ranges::copy(texts.split(u'|'), start.texts.begin());
-    return start;
-}
-
 TEST_F(SlipFileCommandsTest, SavedPaymentSlipLoadsBackIntoItsFields)
 {
-    const SlipRecord record =
-        recordOf({SlipKind::Uplatnica, {}}, u"10000|Ivan Horvat|Račun za struju|HEP d.d.|"
-                                            u"Zagreb|06.12.2001.|  1|123|   |999|1.234,56|"
-                                            u"2360000-1101234567|   |12345-678"_s);
+    const SlipRecord record{SlipKind::Uplatnica,
+                            {u"10000"_s, u"Ivan Horvat"_s, u"Račun za struju"_s, u"HEP d.d."_s, u"Zagreb"_s,
+                             u"06.12.2001."_s, u"  1"_s, u"123"_s, u"   "_s, u"999"_s, u"1.234,56"_s,
+                             u"2360000-1101234567"_s, u"   "_s, u"12345-678"_s}};
     window->fields().setRecord(record);
     set("Nalogodavac", u"Firma"_s);
     dialogs.setNextFileName(path("slip"));
@@ -55,10 +47,14 @@ TEST_F(SlipFileCommandsTest, TransferOrderLoadsInTheBackgroundAndKeepsPlaceAndDa
 
 TEST_F(SlipFileCommandsTest, ShortLowerCaseFileFillsWhatItHasAndEmptiesTheRest)
 {
-    window->fields().setRecord(recordOf({SlipKind::Uplatnica, {}}, u"1||||Split||2"_s));
+    window->fields().setRecord(slipRecordOf(
+        SlipKind::Uplatnica, {{"postcode", u"1"_s}, {"place", u"Split"_s}, {"executionCode", u"2"_s}}));
     load(writeFile(path("short"), "tip=uplatnica\n10000\nPlatitelj\nSvrha\nPrimatelj\n"));
-    EXPECT_EQ(texts(SlipKind::Uplatnica),
-              recordOf(SlipRecord::blank(SlipKind::Uplatnica), u"10000|Platitelj|Svrha|Primatelj"_s).texts);
+    const SlipRecord expected = slipRecordOf(SlipKind::Uplatnica, {{"postcode", u"10000"_s},
+                                                                   {"payer", u"Platitelj"_s},
+                                                                   {"purpose", u"Svrha"_s},
+                                                                   {"recipient", u"Primatelj"_s}});
+    EXPECT_EQ(texts(SlipKind::Uplatnica), expected.texts);
 }
 
 TEST_F(SlipFileCommandsTest, BadFilesChangeNothingAndSaySo)
@@ -83,7 +79,7 @@ TEST_F(SlipFileCommandsTest, SaveReplacesAnExistingFileAndReportsAFailure)
 {
     dialogs.setNextFileName(writeFile(path("old"), QByteArray(1000, 'x')));
     trigger("SaveUplatnica");
-    EXPECT_TRUE(readFile(path("old")).startsWith("TIP=UPLATNICA\r\n"));
+    EXPECT_TRUE(fileBytes(path("old")).startsWith("TIP=UPLATNICA\r\n"));
 
     dialogs.setNextFileName(path("no/such/folder/slip"));
     EXPECT_FALSE(app()->runReportingErrors([&] { trigger("SaveUplatnica"); }));

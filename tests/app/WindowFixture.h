@@ -87,6 +87,12 @@ protected:
         return child<CheckMark>((QByteArray(control) + "Check").constData());
     }
     QString path(const char *name) const { return dir.filePath(QLatin1StringView(name)); }
+    // Writes a file whole and gives its path, to hand straight to a file dialog's answer.
+    static QString writeFile(const QString &file, const QByteArray &bytes)
+    {
+        EXPECT_TRUE(writeFileBytes(file, bytes)) << file.toStdString();
+        return file;
+    }
     // "Učitaj" answered with file, an error going to the error box as in the program.
     void load(const QString &file)
     {
