@@ -46,6 +46,7 @@ class BatchSlipsTest : public WindowFixture
 protected:
     BatchSlipsTest() : batch(*window, *window, dialogs, printer, store)
     {
+        window->addFileMenuEntry(batch.menuEntry());
         batch.showReport = [this](const QList<RowProblem> &problems, int valid, bool beforeOutput) {
             reports.append({problems, valid, beforeOutput});
             return printValid;
@@ -80,7 +81,6 @@ protected:
 
 TEST_F(BatchSlipsTest, TheFileMenuOffersSlipsFromATableAfterIspisi)
 {
-    window->addFileMenuEntry(batch.menuEntry());
     const QList<QAction *> actions = child<QMenu>("Datoteka1")->actions();
     const qsizetype print = actions.indexOf(child<QAction>("Ispii1"));
     ASSERT_GE(print, 0);
@@ -90,7 +90,6 @@ TEST_F(BatchSlipsTest, TheFileMenuOffersSlipsFromATableAfterIspisi)
 
 TEST_F(BatchSlipsTest, ATableBecomesAPdfAndBadRowsAreReportedFirst)
 {
-    window->addFileMenuEntry(batch.menuEntry());
     const struct
     {
         const char *name;
@@ -154,7 +153,6 @@ TEST_F(BatchSlipsTest, ColumnsTheTableLacksComeFromTheHub3aTab)
 
 TEST_F(BatchSlipsTest, AnUnknownColumnIsAnErrorNamingTheFileAndColumn)
 {
-    window->addFileMenuEntry(batch.menuEntry());
     dialogs.setNextFileName(writeTable("platitelj;iznos\nAna;1,00\n"));
     EXPECT_EQ(userErrorOf([&] { trigger("SlipsFromTable"); }),
               u"rows.csv: Nepoznat stupac: platitelj (1. stupac zaglavlja)"_s);

@@ -22,8 +22,7 @@ TEST_F(SlipFileCommandsTest, SavedPaymentSlipLoadsBackIntoItsFields)
     load(path("slip"));
     EXPECT_EQ(texts(SlipKind::Uplatnica), record.texts);
     EXPECT_EQ(text("Nalogodavac"), u"Firma"_s);
-    EXPECT_TRUE(dialogs.errors.isEmpty());
-    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_EQ(dialogs.messages + dialogs.errors, QStringList());
 }
 
 TEST_F(SlipFileCommandsTest, TransferOrderLoadsInTheBackgroundAndKeepsPlaceAndDate)
