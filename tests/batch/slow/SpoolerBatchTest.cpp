@@ -7,6 +7,8 @@
 #include "partners/PartnerEntry.h"
 #include "print/PlatformPrinter.h"
 
+#include <cups/cups.h>
+
 #include <gtest/gtest.h>
 
 using namespace Qt::StringLiterals;
