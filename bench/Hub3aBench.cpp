@@ -30,12 +30,13 @@ void typeInDescription(Hub3aRecord &record, const QString &base, int &keystroke)
     record.set(Hub3aField::Description, base + QString::number(keystroke++ % 100000));
 }
 
-QImage previewImage()
+// The slip at `width` pixels: 840 is 4 pixels per millimetre, 610 the main window's preview.
+QImage previewImage(int width = 840)
 {
-    // 4 pixels per millimetre.
-    QImage image(840, 396, QImage::Format_RGB32);
-    image.setDotsPerMeterX(4000);
-    image.setDotsPerMeterY(4000);
+    QImage image(width, qRound(width * 99.0 / 210.0), QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(width / 210.0 * 1000.0);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
     image.fill(Qt::white);
     return image;
 }
@@ -69,7 +70,7 @@ BENCHMARK(BM_Hub3aKeystrokeRepaint)->Unit(benchmark::kMicrosecond);
 void BM_Hub3aPreviewKeystroke(benchmark::State &state)
 {
     Hub3aRecord record = fullRecord();
-    QImage image = previewImage();
+    QImage image = previewImage(static_cast<int>(state.range(0)));
     Hub3aPreview preview;
     const QString base = record[Hub3aField::Description].left(20);
     int keystroke = 0;
@@ -79,7 +80,7 @@ void BM_Hub3aPreviewKeystroke(benchmark::State &state)
         preview.paint(painter, image.size(), record);
     }
 }
-BENCHMARK(BM_Hub3aPreviewKeystroke)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Hub3aPreviewKeystroke)->Arg(840)->Arg(610)->Unit(benchmark::kMicrosecond);
 
 // A repaint with the data unchanged (the window uncovered, the focus moved): the kept barcode
 // symbol is drawn again without encoding it.

@@ -1,19 +1,17 @@
 #include "render/QPainterSurface.h"
 
+#include "render/BarcodeModules.h"
 #include "render/BarcodePlacement.h"
 #include "render/BarcodeSymbol.h"
 #include "render/KeptBarcode.h"
 
 #include <QColor>
-#include <QImage>
 #include <QFontMetricsF>
 #include <QPaintEngine>
 #include <QPen>
 #include <QRect>
 
-#include <algorithm>
 #include <cmath>
-#include <cstring>
 #include <utility>
 
 namespace {
@@ -31,56 +29,6 @@ QRect spanned(int x1, int y1, int x2, int y2)
     if (y2 < y1)
         std::swap(y1, y2);
     return QRect(x1, y1, x2 - x1, y2 - y1);
-}
-
-// Whether a placement's modules, rows and origin fall on whole pixels of a device reached by a
-// whole-pixel shift, where a picture of the symbol covers exactly the pixels its modules would.
-bool inWholePixels(const BarcodePlacement &placement, const QTransform &toDevice)
-{
-    const auto whole = [](double value) { return value == std::floor(value); };
-    return !placement.scaled && toDevice.type() <= QTransform::TxTranslate && whole(toDevice.dx()) &&
-           whole(toDevice.dy()) && whole(placement.module) && whole(placement.rowHeight) &&
-           whole(placement.origin.x()) && whole(placement.origin.y());
-}
-
-// The symbol in whole pixels: ink where a module is dark, transparent elsewhere. One picture put
-// down costs far less than a rectangle for every bar.
-QImage modulePicture(const BarcodeSymbol &symbol, const BarcodePlacement &placement, QRgb ink)
-{
-    const int module = static_cast<int>(placement.module);
-    const int rowHeight = static_cast<int>(placement.rowHeight);
-    QImage picture(symbol.width() * module, symbol.rows() * rowHeight, QImage::Format_ARGB32_Premultiplied);
-    picture.fill(Qt::transparent);
-    for (int row = 0; row < symbol.rows(); ++row) {
-        auto *pixels = reinterpret_cast<QRgb *>(picture.scanLine(row * rowHeight));
-        for (int column = 0; column < symbol.width(); ++column) {
-            if (symbol.dark(row, column))
-                std::fill_n(pixels + column * module, module, ink);
-        }
-        for (int line = 1; line < rowHeight; ++line)
-            std::memcpy(picture.scanLine(row * rowHeight + line), pixels, static_cast<size_t>(picture.bytesPerLine()));
-    }
-    return picture;
-}
-
-// The symbol as a rectangle for every run of dark modules in a row, in the painter's coordinates.
-void fillModules(QPainter &painter, const BarcodeSymbol &symbol, const BarcodePlacement &placement,
-                 const QColor &ink)
-{
-    for (int row = 0; row < symbol.rows(); ++row) {
-        const double top = placement.origin.y() + row * placement.rowHeight;
-        for (int column = 0; column < symbol.width();) {
-            if (!symbol.dark(row, column)) {
-                ++column;
-                continue;
-            }
-            const int first = column;
-            while (column < symbol.width() && symbol.dark(row, column))
-                ++column;
-            const double left = placement.origin.x() + first * placement.module;
-            painter.fillRect(QRectF(left, top, (column - first) * placement.module, placement.rowHeight), ink);
-        }
-    }
 }
 
 } // namespace
@@ -219,9 +167,15 @@ void QPainterSurface::paintBarcode(int x1, int y1, int x2, int y2, const QByteAr
     const QColor ink = toQColor(state().pen.color);
     m_painter.save();
     m_painter.resetTransform();
-    if (device == BarcodeDevice::Raster && inWholePixels(placement, m_painter.deviceTransform()))
-        m_painter.drawImage(placement.origin, modulePicture(symbol, placement, ink.rgba()));
-    else
-        fillModules(m_painter, symbol, placement, ink);
+    // On a raster reached by a whole-pixel shift the painter's coordinates are its pixels, where
+    // the picture of the modules has the pixels of their rectangles.
+    const QTransform toDevice = m_painter.deviceTransform();
+    if (device == BarcodeDevice::Raster && toDevice.type() <= QTransform::TxTranslate &&
+        toDevice.dx() == std::floor(toDevice.dx()) && toDevice.dy() == std::floor(toDevice.dy())) {
+        const BarcodePicture modules = barcodePicture(symbol, placement, ink.rgba());
+        m_painter.drawImage(modules.corner, modules.picture);
+    } else {
+        fillBarcodeModules(m_painter, symbol, placement, ink);
+    }
     m_painter.restore();
 }

@@ -1,6 +1,8 @@
 #include "render/Hub3aPreview.h"
 #include "model/Hub3aPayload.h"
 #include "model/SlipFile.h"
+#include "render/BarcodeModules.h"
+#include "render/BarcodePlacement.h"
 #include "render/BarcodeSymbol.h"
 #include "render/Hub3aForm.h"
 #include "render/PaintHub3a.h"
@@ -106,6 +108,31 @@ TEST(Hub3aPreview, BarcodePixelsAreTheSymbolsModules)
                 wrong += image.pixel(inked.left() + x, inked.top() + y) != expected;
             }
         EXPECT_EQ(wrong, 0) << d.dotsPerMeter;
+    }
+}
+
+// The picture of the modules has the pixels of their rectangles wherever a raster places them: whole
+// pixels, modules below a pixel, rows squeezed into a short cell and origins between pixels.
+TEST(Hub3aPreview, BarcodePictureHasThePixelsOfItsRectangles)
+{
+    const BarcodeSymbol symbol = BarcodeSymbol::hub3a(*hub3aPayloadBytes(dataFile("full.txt")));
+    const QRectF cells[] = {{10.3, 7.6, 232.4, 80.2}, {3.5, 2.5, 169.7, 58.1}, {0.4, 0.6, 120.3, 21.7},
+                            {5, 5, 700, 300},          {2.49, 1.51, 90.2, 12.3}};
+    for (const QRectF &cell : cells) {
+        const BarcodePlacement placement =
+            placeBarcode(symbol.width(), symbol.rows(), cell, 96, 96, BarcodeDevice::Raster);
+        QImage rectangles = blank(QSize(720, 320));
+        QImage picture = rectangles;
+        {
+            QPainter painter(&rectangles);
+            fillBarcodeModules(painter, symbol, placement, Qt::black);
+        }
+        {
+            QPainter painter(&picture);
+            const BarcodePicture modules = barcodePicture(symbol, placement, qRgb(0, 0, 0));
+            painter.drawImage(modules.corner, modules.picture);
+        }
+        EXPECT_TRUE(picture == rectangles) << cell.width() << " x " << cell.height();
     }
 }
 
