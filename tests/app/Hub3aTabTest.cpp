@@ -35,27 +35,6 @@ protected:
     }
     void selectHub3aTab() { child<QTabWidget>("PageControl1")->setCurrentWidget(child("Hub3aPage")); }
     bool hub3aTabShown() { return window->activeKind() == FormKind::Hub3a; }
-
-    static Hub3aRecord sample()
-    {
-        return hub3aRecordOf({{F::PayerName, u"Ivana Horvat"_s},
-                              {F::PayerStreet, u"Ilica 1"_s},
-                              {F::PayerPlace, u"10000 Zagreb"_s},
-                              {F::RecipientName, u"Udruga Šapica"_s},
-                              {F::RecipientStreet, u"Franjčevićeva 43"_s},
-                              {F::RecipientPlace, u"10361 Dumovec"_s},
-                              {F::PayerIban, u"HR7023400091510946338"_s},
-                              {F::PayerModel, u"HR01"_s},
-                              {F::PayerReference, u"102-3057-89016"_s},
-                              {F::RecipientIban, u"HR1210010051863000160"_s},
-                              {F::RecipientModel, u"HR00"_s},
-                              {F::RecipientReference, u"2024-0815"_s},
-                              {F::PurposeCode, u"OTHR"_s},
-                              {F::Description, u"Donacija za hranu i lijekove"_s},
-                              {F::Amount, u"1.234,56"_s},
-                              {F::ExecutionDate, u"15012026"_s},
-                              {F::Urgent, u"1"_s}});
-    }
 };
 
 TEST_F(Hub3aTabTest, TypingAndPastingKeepTheLimitAndTheRepertoireAndSayWhatWasDropped)
@@ -129,12 +108,12 @@ TEST_F(Hub3aTabTest, ARefusedCharacterIsSaidOverTheFieldsHint)
 TEST_F(Hub3aTabTest, SavedSlipLoadsBackIntoTheTabWhichComesUp)
 {
     const QString saved = path("nalog.txt");
-    tab().setRecord(sample());
+    tab().setRecord(fullHub3aRecord());
     selectHub3aTab();
     dialogs.setNextFileName(saved);
     trigger("SaveUplatnica");
     ASSERT_TRUE(QFile::exists(saved));
-    EXPECT_EQ(SlipFile::loadHub3a(saved)->texts, sample().texts);
+    EXPECT_EQ(SlipFile::loadHub3a(saved)->texts, fullHub3aRecord().texts);
 
     click("Hub3aClear");
     EXPECT_EQ(tab().record().texts, Hub3aRecord().texts);
@@ -142,7 +121,7 @@ TEST_F(Hub3aTabTest, SavedSlipLoadsBackIntoTheTabWhichComesUp)
     child<QTabWidget>("PageControl1")->setCurrentIndex(0);
     dialogs.setNextFileName(saved);
     trigger("Uitaj1");
-    EXPECT_EQ(tab().record().texts, sample().texts);
+    EXPECT_EQ(tab().record().texts, fullHub3aRecord().texts);
     EXPECT_TRUE(child<QCheckBox>("Hub3aUrgent")->isChecked());
     EXPECT_EQ(child<QComboBox>("Hub3aPurpose")->currentText(), u"OTHR"_s);
     EXPECT_TRUE(hub3aTabShown());
@@ -152,7 +131,7 @@ TEST_F(Hub3aTabTest, SavedSlipLoadsBackIntoTheTabWhichComesUp)
 TEST_F(Hub3aTabTest, OlderFormsStillSaveFromTheirTabsAndUnknownFilesAreRefused)
 {
     const QString saved = path("uplatnica.txt");
-    tab().setRecord(sample());
+    tab().setRecord(fullHub3aRecord());
     child<QTabWidget>("PageControl1")->setCurrentIndex(0);
     dialogs.setNextFileName(saved);
     trigger("SaveUplatnica");
@@ -161,13 +140,13 @@ TEST_F(Hub3aTabTest, OlderFormsStillSaveFromTheirTabsAndUnknownFilesAreRefused)
 
     window->openFiles({writeFile(path("nepoznat.txt"), "TIP=HUB4\r\nIvana\r\n")});
     EXPECT_EQ(dialogs.messages, QStringList{SlipFile::loadErrorText()});
-    EXPECT_EQ(tab().record().texts, sample().texts);
+    EXPECT_EQ(tab().record().texts, fullHub3aRecord().texts);
     EXPECT_FALSE(hub3aTabShown());
 }
 
 TEST_F(Hub3aTabTest, StoredPayerComesBackWithDefaultAndNovo)
 {
-    Hub3aRecord stored = sample();
+    Hub3aRecord stored = fullHub3aRecord();
     tab().setRecord(stored);
     click("Hub3aStorePayerDefaults");
     click("Hub3aClear");
@@ -272,7 +251,7 @@ TEST_F(Hub3aTabTest, PrenesiFillsTheTabFromTheActiveOlderFormAndSaysWhat)
     };
     for (const auto &c : cases) {
         dialogs.messages.clear();
-        tab().setRecord(sample());
+        tab().setRecord(fullHub3aRecord());
         child<QTabWidget>("PageControl1")->setCurrentIndex(c.tab);
         for (const auto &[control, value] : c.fields)
             set(control, QString::fromUtf16(value));
@@ -353,7 +332,7 @@ TEST_F(Hub3aTabTest, PaymentHintsMarkTheIbansAndReferencesWhileTheyAreTyped)
         EXPECT_TRUE(mark->geometry().left() > line->geometry().right()) << control.constData();
     }
     // A loaded slip marks its fields as typing does.
-    tab().setRecord(sample());
+    tab().setRecord(fullHub3aRecord());
     for (const char *control : {"Hub3aPayerIbanCheck", "Hub3aRecipientReferenceCheck"})
         EXPECT_TRUE(child<CheckMark>(control)->isVisibleTo(window.get())) << control;
 }
@@ -362,7 +341,7 @@ TEST_F(Hub3aTabTest, PaymentHintsMarkTheIbansAndReferencesWhileTheyAreTyped)
 // its own cell there too, not shifted by the box's place in the window.
 TEST_F(Hub3aTabTest, PreviewDrawsTheBarcodeInItsCellInsideTheWindow)
 {
-    tab().setRecord(sample());
+    tab().setRecord(fullHub3aRecord());
     window->resize(688, 760); // room for the whole picture
     showWindow();
     selectHub3aTab();

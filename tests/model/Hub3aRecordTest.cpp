@@ -10,28 +10,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Hub3aRecord sampleRecord()
-{
-    using F = Hub3aField;
-    return hub3aRecordOf({{F::PayerName, u"Ivana Horvat"_s},
-                          {F::PayerStreet, u"Ilica 1"_s},
-                          {F::PayerPlace, u"10000 Zagreb"_s},
-                          {F::RecipientName, u"Udruga Šapica"_s},
-                          {F::RecipientStreet, u"Franjčevićeva 43"_s},
-                          {F::RecipientPlace, u"10361 Dumovec"_s},
-                          {F::PayerIban, u"HR7023400091510946338"_s},
-                          {F::PayerModel, u"HR01"_s},
-                          {F::PayerReference, u"102-3057-89016"_s},
-                          {F::RecipientIban, u"HR1210010051863000160"_s},
-                          {F::RecipientModel, u"HR00"_s},
-                          {F::RecipientReference, u"2024-0815"_s},
-                          {F::PurposeCode, u"OTHR"_s},
-                          {F::Description, u"Donacija za hranu i lijekove"_s},
-                          {F::Amount, u"1.234,56"_s},
-                          {F::ExecutionDate, u"15012026"_s},
-                          {F::Urgent, u"1"_s}});
-}
-
 TEST(Hub3aAmount, ReadsTheProgramsAmountFormatIntoCents)
 {
     const struct
@@ -99,7 +77,7 @@ TEST(Hub3aFields, LengthsFollowTheFormsCells)
 
 TEST(Hub3aPayload, HoldsTheFourteenFieldsEachEndedByLf)
 {
-    EXPECT_EQ(hub3aPayloadText(sampleRecord()),
+    EXPECT_EQ(hub3aPayloadText(fullHub3aRecord()),
               u"HRVHUB30\nEUR\n000000000123456\nIvana Horvat\nIlica 1\n"
               u"10000 Zagreb\nUdruga Šapica\nFranjčevićeva 43\n10361 Dumovec\n"
               u"HR1210010051863000160\nHR00\n2024-0815\nOTHR\n"
@@ -137,7 +115,7 @@ TEST(Hub3aPayload, CarriesUtf8WithoutAnyCharacterSetMarker)
 
 TEST(Hub3aPayload, LeavesPrintedOnlyFieldsOut)
 {
-    const QString text = *hub3aPayloadText(sampleRecord());
+    const QString text = *hub3aPayloadText(fullHub3aRecord());
     for (const char16_t *printedOnly : {u"HR7023400091510946338", u"102-3057-89016", u"15012026", u"HR01"})
         EXPECT_FALSE(text.contains(QString::fromUtf16(printedOnly)))
             << QString::fromUtf16(printedOnly).toStdString();
@@ -145,7 +123,7 @@ TEST(Hub3aPayload, LeavesPrintedOnlyFieldsOut)
 
 TEST(Hub3aSlipFile, WritesTagAndSeventeenFieldsInWindows1250WithCrLf)
 {
-    const QByteArray bytes = SlipFile::toBytes(sampleRecord());
+    const QByteArray bytes = SlipFile::toBytes(fullHub3aRecord());
     EXPECT_TRUE(bytes.startsWith("TIP=HUB3A\r\nIvana Horvat\r\nIlica 1\r\n10000 Zagreb\r\nUdruga \x8A"
                                  "apica\r\nFranj\xE8"
                                  "evi\xE6"
@@ -167,7 +145,7 @@ TEST(Hub3aSlipFile, RoundTripsTheTestFiles)
 
 TEST(Hub3aSlipFile, TagsDecideTheKind)
 {
-    const QByteArray hub3a = SlipFile::toBytes(sampleRecord());
+    const QByteArray hub3a = SlipFile::toBytes(fullHub3aRecord());
     EXPECT_TRUE(SlipFile::hub3aFromBytes("tip=hub3a\n").has_value());
     EXPECT_FALSE(SlipFile::fromBytes(hub3a).has_value());
     EXPECT_FALSE(SlipFile::hub3aFromBytes("TIP=UPLATNICA\r\n10000\r\n").has_value());
@@ -183,7 +161,7 @@ TEST(Hub3aSlipFile, ReadingKeepsEachFieldAsTheFileHasIt)
     EXPECT_EQ((*record)[Hub3aField::PayerName], u"Ana & Ivo"_s);
     EXPECT_EQ((*record)[Hub3aField::PayerIban], u"hr70 2340 0091 5109 46338"_s);
     EXPECT_FALSE(record->urgent());
-    EXPECT_TRUE(sampleRecord().urgent());
+    EXPECT_TRUE(fullHub3aRecord().urgent());
 }
 
 } // namespace
