@@ -10,7 +10,7 @@
 
 namespace {
 
-// Calls run(row, top, left, width) for every run of dark modules, in the placement's units, with
+// Calls run(top, left, width) for every run of dark modules, in the placement's units, with
 // the same arithmetic for both ways of drawing, so that they round alike.
 template <typename Run>
 void forEachRun(const BarcodeSymbol &symbol, const BarcodePlacement &placement, const Run &run)
@@ -25,7 +25,7 @@ void forEachRun(const BarcodeSymbol &symbol, const BarcodePlacement &placement, 
             const int first = column;
             while (column < symbol.width() && symbol.dark(row, column))
                 ++column;
-            run(row, top, placement.origin.x() + first * placement.module, (column - first) * placement.module);
+            run(top, placement.origin.x() + first * placement.module, (column - first) * placement.module);
         }
     }
 }
@@ -35,7 +35,7 @@ void forEachRun(const BarcodeSymbol &symbol, const BarcodePlacement &placement, 
 void fillBarcodeModules(QPainter &painter, const BarcodeSymbol &symbol, const BarcodePlacement &placement,
                         const QColor &ink)
 {
-    forEachRun(symbol, placement, [&](int, double top, double left, double width) {
+    forEachRun(symbol, placement, [&](double top, double left, double width) {
         painter.fillRect(QRectF(left, top, width, placement.rowHeight), ink);
     });
 }
@@ -49,7 +49,7 @@ BarcodePicture barcodePicture(const BarcodeSymbol &symbol, const BarcodePlacemen
     const int height = int(std::ceil(origin.y() + symbol.rows() * placement.rowHeight)) + 1 - corner.y();
     QImage picture(width, height, QImage::Format_ARGB32_Premultiplied);
     picture.fill(Qt::transparent);
-    forEachRun(symbol, placement, [&](int, double top, double left, double runWidth) {
+    forEachRun(symbol, placement, [&](double top, double left, double runWidth) {
         const int from = std::max(0, qRound(left) - corner.x());
         const int to = std::min(width, qRound(left + runWidth) - corner.x());
         const int lastLine = std::min(height, qRound(top + placement.rowHeight) - corner.y());

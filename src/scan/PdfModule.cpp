@@ -2,7 +2,6 @@
 
 #include "model/UserError.h"
 
-#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLibrary>
 
