@@ -5,27 +5,27 @@ std::optional<QString> hub3aPayloadText(const Hub3aRecord &record)
     const std::optional<qint64> cents = hub3aAmountCents(record[Hub3aField::Amount]);
     if (!cents)
         return std::nullopt;
-    using F = Hub3aField;
-    const QString lines[] = {
-        QStringLiteral("HRVHUB30"),
-        QStringLiteral("EUR"),
-        QString::number(*cents).rightJustified(15, u'0'),
-        record[F::PayerName],
-        record[F::PayerStreet],
-        record[F::PayerPlace],
-        record[F::RecipientName],
-        record[F::RecipientStreet],
-        record[F::RecipientPlace],
-        record[F::RecipientIban],
-        // A slip without the recipient's model pays without a reference, which the model HR99 says.
-        record[F::RecipientModel].isEmpty() ? QStringLiteral("HR99") : record[F::RecipientModel],
-        record[F::RecipientReference],
-        record[F::PurposeCode],
-        record[F::Description],
-    };
     QString text;
-    for (const QString &line : lines)
-        text += line + u'\n';
+    for (const Hub3aPayloadLine &line : hub3aPayloadLines) {
+        switch (line.kind) {
+        case Hub3aPayloadLine::Header:
+            text += QLatin1StringView(hub3aPayloadHeader);
+            break;
+        case Hub3aPayloadLine::Currency:
+            text += QLatin1StringView(hub3aPayloadCurrency);
+            break;
+        case Hub3aPayloadLine::Amount:
+            text += QString::number(*cents).rightJustified(hub3aPayloadAmountDigits, u'0');
+            break;
+        case Hub3aPayloadLine::Field:
+            if (line.field == Hub3aField::RecipientModel && record[line.field].isEmpty())
+                text += QLatin1StringView(hub3aNoReferenceModel);
+            else
+                text += record[line.field];
+            break;
+        }
+        text += u'\n';
+    }
     return text;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QImage>
 #include <QString>
 
@@ -13,7 +14,8 @@ public:
     virtual ~DocumentPages() = default;
 
     // Opens a PDF (by its first bytes) or an image file. Throws UserError with a Croatian message when
-    // the file cannot be read, is locked or an image is over the pixel budget.
+    // the file is missing or not a regular file (a pipe or a device, which would keep the reader
+    // waiting), cannot be read, is locked or an image is over the pixel budget.
     static std::unique_ptr<DocumentPages> open(const QString &path);
 
     // Pages to read: at most ScanLimits::maxPages.
@@ -21,14 +23,21 @@ public:
     // True when the file has more pages than are read.
     virtual bool cut() const = 0;
     // Page index (from 0) as a picture: a PDF page at dpi (lowered to fit the pixel budget), an
-    // image's frame at its own size, or doubled when dpi asks for more than the first look and the
-    // budget allows. A null image when the page cannot be drawn (the reason in failure()).
+    // image's frame at its own size brought down to ScanLimits::firstLookPixels (fineLookPixels when
+    // dpi asks for more than the first look), a small one doubled for the second look. A null image
+    // when the page cannot be drawn (the reason in failure()).
     virtual QImage page(int index, int dpi) = 0;
     virtual QString failure() const = 0;
 
-    // Set from another thread to stop a page's rendering early.
-    void setCancel(const std::atomic_bool *cancel) { m_cancel = cancel; }
+    // cancel (set from another thread) and the file's deadline stop a page's drawing early.
+    void setLimits(const std::atomic_bool *cancel, QDeadlineTimer deadline)
+    {
+        m_cancel = cancel;
+        m_deadline = deadline;
+    }
+    bool stopped() const { return (m_cancel && m_cancel->load()) || m_deadline.hasExpired(); }
 
 protected:
     const std::atomic_bool *m_cancel = nullptr;
+    QDeadlineTimer m_deadline = QDeadlineTimer::Forever;
 };

@@ -1,20 +1,11 @@
 #include "scan/Hub3Payload.h"
 
+#include "model/Hub3aPayload.h"
 #include "model/Hub3aRules.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-constexpr int lineCount = 14;
-
-// The slip's field on each line from the fourth on, in the order of the payload.
-constexpr Hub3aField fieldLines[] = {
-    Hub3aField::PayerName,     Hub3aField::PayerStreet,     Hub3aField::PayerPlace,
-    Hub3aField::RecipientName, Hub3aField::RecipientStreet, Hub3aField::RecipientPlace,
-    Hub3aField::RecipientIban, Hub3aField::RecipientModel,  Hub3aField::RecipientReference,
-    Hub3aField::PurposeCode,   Hub3aField::Description,
-};
 
 QString lineProblem(int line, const QString &message)
 {
@@ -30,39 +21,55 @@ bool allDigits(const QString &text)
 
 bool isHub3Payload(const QByteArray &bytes)
 {
-    return bytes.startsWith("HRVHUB30");
+    return bytes.startsWith(hub3aPayloadHeader);
 }
 
 PayloadReading readHub3Payload(const QByteArray &bytes)
 {
-    const std::optional<QString> text = strictUtf8(bytes);
+    std::optional<QString> text = strictUtf8(bytes);
     if (!text)
         return PayloadReading::refused(u"Bar-kod nije zapisan u UTF-8"_s);
+    // Some senders end the lines with CR LF; a CR anywhere else is no line end and breaks the line.
+    text->replace(u"\r\n"_s, u"\n"_s);
     const QStringList lines = payloadLines(*text);
-    if (lines.size() != lineCount)
-        return PayloadReading::refused(u"Bar-kod HUB-3 ima %1 redaka umjesto 14"_s.arg(lines.size()));
+    if (lines.size() != hub3aPayloadLineCount)
+        return PayloadReading::refused(
+            u"Bar-kod HUB-3 ima %1 redaka umjesto %2"_s.arg(lines.size()).arg(hub3aPayloadLineCount));
     for (int i = 0; i < lines.size(); ++i) {
         if (lines[i].contains(u'\r'))
             return PayloadReading::refused(lineProblem(i + 1, u"Znak CR nije dopušten"_s));
     }
-    if (lines[0] != "HRVHUB30"_L1)
-        return PayloadReading::refused(lineProblem(1, u"Zaglavlje nije HRVHUB30"_s));
-    if (lines[1] != "EUR"_L1)
-        return PayloadReading::refused(lineProblem(2, u"Valuta '%1' nije EUR"_s.arg(lines[1])));
-    if (lines[2].size() != 15 || !allDigits(lines[2]))
-        return PayloadReading::refused(lineProblem(3, u"Iznos nije 15 znamenki"_s));
-    // The slip's barcode writes HR99 for a payment without a reference: a model is never left out.
-    if (lines[10].isEmpty())
-        return PayloadReading::refused(lineProblem(11, u"Model nedostaje (HR99 kad nema poziva na broj)"_s));
     Hub3aRecord record;
-    record.texts[static_cast<size_t>(Hub3aField::Amount)] = hub3aAmountText(lines[2].toLongLong());
-    for (size_t i = 0; i < std::size(fieldLines); ++i) {
-        const Hub3aField field = fieldLines[i];
-        const int line = static_cast<int>(i) + 4;
-        if (const QString problem = hub3aFieldProblem(field, lines[line - 1]); !problem.isEmpty())
-            return PayloadReading::refused(
-                lineProblem(line, u"%1: %2"_s.arg(hub3aField(field).label(), problem)));
-        record.texts[static_cast<size_t>(field)] = lines[line - 1];
+    for (int i = 0; i < hub3aPayloadLineCount; ++i) {
+        const Hub3aPayloadLine &line = hub3aPayloadLines[i];
+        const QString &text = lines[i];
+        const int number = i + 1;
+        switch (line.kind) {
+        case Hub3aPayloadLine::Header:
+            if (text != QLatin1StringView(hub3aPayloadHeader))
+                return PayloadReading::refused(lineProblem(number, u"Zaglavlje nije HRVHUB30"_s));
+            break;
+        case Hub3aPayloadLine::Currency:
+            if (text != QLatin1StringView(hub3aPayloadCurrency))
+                return PayloadReading::refused(lineProblem(number, u"Valuta '%1' nije EUR"_s.arg(text)));
+            break;
+        case Hub3aPayloadLine::Amount:
+            if (text.size() != hub3aPayloadAmountDigits || !allDigits(text))
+                return PayloadReading::refused(lineProblem(number, u"Iznos nije 15 znamenki"_s));
+            record.texts[static_cast<size_t>(Hub3aField::Amount)] = hub3aAmountText(text.toLongLong());
+            break;
+        case Hub3aPayloadLine::Field:
+            // The slip's barcode writes HR99 for a payment without a reference: a model is never
+            // left out.
+            if (line.field == Hub3aField::RecipientModel && text.isEmpty())
+                return PayloadReading::refused(
+                    lineProblem(number, u"Model nedostaje (HR99 kad nema poziva na broj)"_s));
+            if (const QString problem = hub3aFieldProblem(line.field, text); !problem.isEmpty())
+                return PayloadReading::refused(
+                    lineProblem(number, u"%1: %2"_s.arg(hub3aField(line.field).label(), problem)));
+            record.texts[static_cast<size_t>(line.field)] = text;
+            break;
+        }
     }
     return {record, QString(), {}};
 }

@@ -3,6 +3,8 @@
 #include "model/UserError.h"
 #include "scan/ScanLimits.h"
 
+#include <cmath>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -44,6 +46,11 @@ QImage softened(const QImage &gray)
 
 ImagePages::ImagePages(const QString &path) : m_path(path)
 {
+    // Qt refuses to decode a picture over 128 MB; the pixel budget allows one of up to 60 million
+    // pixels at four bytes each.
+    static const bool allowed =
+        (QImageReader::setAllocationLimit(int(ScanLimits::pixelBudget * 4 / (1024 * 1024)) + 1), true);
+    Q_UNUSED(allowed);
     QImageReader reader(path);
     if (!reader.canRead())
         throw UserError(u"Datoteka nije PDF ni slika koja se može pročitati"_s);
@@ -53,31 +60,50 @@ ImagePages::ImagePages(const QString &path) : m_path(path)
     m_cut = frames > ScanLimits::maxPages;
 }
 
+QImage ImagePages::readFrame(int index, qint64 pixels)
+{
+    QImageReader reader(m_path);
+    reader.setAutoTransform(true);
+    if (index > 0 && !reader.jumpToImage(index)) {
+        m_failure = u"Slika se ne može pročitati"_s;
+        return QImage();
+    }
+    try {
+        requireDecodableSize(reader);
+    } catch (const UserError &e) {
+        m_failure = e.text();
+        return QImage();
+    }
+    // A picture larger than the search needs is decoded smaller (a JPEG's decoder scales as it
+    // decodes), which costs less time and memory than the whole and reads as well.
+    const QSize size = reader.size();
+    const qint64 count = qint64(size.width()) * size.height();
+    m_frameWhole = count <= pixels;
+    if (!m_frameWhole) {
+        const double factor = std::sqrt(double(pixels) / double(count));
+        reader.setScaledSize(QSize(std::max(1, int(size.width() * factor)), std::max(1, int(size.height() * factor))));
+    }
+    const QImage frame = reader.read();
+    if (frame.isNull()) {
+        m_failure = u"Slika se ne može pročitati: %1"_s.arg(reader.errorString());
+        return QImage();
+    }
+    return frame.convertToFormat(QImage::Format_Grayscale8);
+}
+
 QImage ImagePages::page(int index, int dpi)
 {
     m_failure.clear();
-    if (m_frameRead != index) {
-        QImageReader reader(m_path);
-        reader.setAutoTransform(true);
-        if (index > 0 && !reader.jumpToImage(index)) {
-            m_failure = u"Slika se ne može pročitati"_s;
+    const bool first = dpi <= ScanLimits::firstDpi;
+    const qint64 pixels = first ? ScanLimits::firstLookPixels : ScanLimits::fineLookPixels;
+    if (m_frameRead != index || (m_framePixels != pixels && !m_frameWhole)) {
+        m_frame = readFrame(index, pixels);
+        m_frameRead = m_frame.isNull() ? -1 : index;
+        m_framePixels = pixels;
+        if (m_frame.isNull())
             return QImage();
-        }
-        try {
-            requireDecodableSize(reader);
-        } catch (const UserError &e) {
-            m_failure = e.text();
-            return QImage();
-        }
-        m_frame = reader.read();
-        m_frameRead = index;
-        if (m_frame.isNull()) {
-            m_failure = u"Slika se ne može pročitati: %1"_s.arg(reader.errorString());
-            return QImage();
-        }
-        m_frame = m_frame.convertToFormat(QImage::Format_Grayscale8);
     }
-    if (dpi <= ScanLimits::firstDpi)
+    if (first)
         return m_frame;
     // A second look at a small scan gives the reader modules twice as wide; at any size, softened grain.
     if (qint64(m_frame.width()) * m_frame.height() <= ScanLimits::smallPicture)

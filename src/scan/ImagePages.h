@@ -17,10 +17,15 @@ public:
     QString failure() const override { return m_failure; }
 
 private:
+    // Frame index brought down to at most pixels, in grey; null with m_failure set when it cannot be read.
+    QImage readFrame(int index, qint64 pixels);
+
     QString m_path;
     int m_count = 1;
     bool m_cut = false;
     QString m_failure;
     int m_frameRead = -1;
+    qint64 m_framePixels = 0;
+    bool m_frameWhole = false; // the frame read is the whole picture, not brought down
     QImage m_frame;
 };

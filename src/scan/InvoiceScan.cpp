@@ -19,30 +19,125 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-bool holdsPayment(const QList<QByteArray> &found)
+// What the looks at one page have found so far; places are in the pixels of the first look's picture.
+struct PageFinds
 {
-    return std::any_of(found.begin(), found.end(), isSlipPayload);
+    QImage first; // the page at the first look's resolution, null when it could not be drawn
+    QString failure;
+    QList<QByteArray> found;
+    QList<QPolygon> places;
+    QList<QPolygon> unread; // PDF417 symbols seen and not read
+
+    bool holdsPayment() const { return std::any_of(found.begin(), found.end(), isSlipPayload); }
+
+    // The symbols seen that no look has read (none lies where a barcode was read).
+    QList<QPolygon> stillUnread() const
+    {
+        QList<QPolygon> left;
+        for (const QPolygon &symbol : unread) {
+            const QRect box = symbol.boundingRect();
+            const bool read = std::any_of(places.begin(), places.end(), [&box](const QPolygon &place) {
+                return place.boundingRect().intersects(box);
+            });
+            const bool listed = std::any_of(left.begin(), left.end(), [&box](const QPolygon &other) {
+                return other.boundingRect().intersects(box);
+            });
+            if (!read && !listed)
+                left.append(symbol);
+        }
+        return left;
+    }
+};
+
+QPolygon scaled(const QPolygon &polygon, double factor)
+{
+    QPolygon result;
+    for (const QPoint &point : polygon)
+        result.append(QPoint(qRound(point.x() * factor), qRound(point.y() * factor)));
+    return result;
 }
 
-// The barcodes of a page: a first look, a finer one, then askew, until one of them is a payment's
-// (a receipt's verification link alone does not end the search).
-QList<QByteArray> pageBarcodes(DocumentPages &pages, int index, QString &failure)
+// Searches picture (factor times the first look's size) with what was found painted out, again
+// after each find, so that a symbol beside or behind another is read too. True when it read
+// something new.
+bool lookFor(PageFinds &finds, const QImage &picture, double factor, Threshold threshold,
+             const DocumentPages &pages)
 {
-    const QImage first = pages.page(index, ScanLimits::firstDpi);
-    if (first.isNull()) {
-        failure = pages.failure();
-        return {};
+    bool any = false;
+    // A page holds a handful of symbols at most; each round paints out what the one before found.
+    for (int round = 0; round < 4 && !pages.stopped(); ++round) {
+        QList<QPolygon> masks;
+        for (const QPolygon &place : finds.places)
+            masks.append(scaled(place, factor));
+        const PictureLook look = lookAt(masks.isEmpty() ? picture : withoutPlaces(picture, masks), threshold);
+        for (const QPolygon &symbol : look.unread)
+            finds.unread.append(scaled(symbol, 1 / factor));
+        bool fresh = false;
+        for (const FoundBarcode &barcode : look.found) {
+            if (finds.found.contains(barcode.bytes))
+                continue;
+            finds.found.append(barcode.bytes);
+            finds.places.append(scaled(barcode.where, 1 / factor));
+            fresh = true;
+        }
+        if (!fresh)
+            break;
+        any = true;
     }
-    QList<QByteArray> found = findBarcodes(first);
-    if (holdsPayment(found))
-        return found;
-    if (const QImage fine = pages.page(index, ScanLimits::fineDpi); !fine.isNull() && fine != first) {
-        if (QList<QByteArray> finer = findBarcodes(fine); holdsPayment(finer))
-            return finer;
+    return any;
+}
+
+// The first look: the page at 300 dpi with one fixed threshold, the quickest search there is.
+PageFinds firstLook(DocumentPages &pages, int index)
+{
+    PageFinds finds;
+    finds.first = pages.page(index, ScanLimits::firstDpi);
+    if (finds.first.isNull()) {
+        finds.failure = pages.failure();
+        return finds;
     }
-    if (QList<QByteArray> askew = findBarcodesAskew(first, isSlipPayload); holdsPayment(askew))
-        return askew;
-    return found;
+    finds.first = grayPicture(finds.first);
+    lookFor(finds, finds.first, 1, Threshold::Fixed, pages);
+    return finds;
+}
+
+// The slower looks, until the page holds a payment and every symbol seen on it is read: the other
+// thresholds, the finer resolution, then (where still nothing is read) the page turned a few
+// degrees either way.
+void closerLooks(DocumentPages &pages, int index, PageFinds &finds)
+{
+    const auto done = [&finds, &pages] {
+        return pages.stopped() || (finds.holdsPayment() && finds.stillUnread().isEmpty());
+    };
+    for (const Threshold threshold : {Threshold::Local, Threshold::Histogram}) {
+        if (done())
+            return;
+        lookFor(finds, finds.first, 1, threshold, pages);
+    }
+    if (done())
+        return;
+    if (const QImage fine = pages.page(index, ScanLimits::fineDpi); !fine.isNull() && fine.size() != finds.first.size()) {
+        const QImage gray = grayPicture(fine);
+        const double factor = double(gray.width()) / finds.first.width();
+        for (const Threshold threshold : {Threshold::Fixed, Threshold::Local}) {
+            if (done())
+                return;
+            lookFor(finds, gray, factor, threshold, pages);
+        }
+    }
+    if (!finds.found.isEmpty() || !finds.unread.isEmpty())
+        return;
+    for (const int degrees : ScanLimits::askewDegrees) {
+        if (done())
+            return;
+        // Found on a turned picture, a barcode's corners are not those of the page: it is kept
+        // without a place.
+        const PictureLook look = lookAt(turnedPicture(finds.first, degrees), Threshold::Local);
+        for (const FoundBarcode &barcode : look.found) {
+            if (!finds.found.contains(barcode.bytes))
+                finds.found.append(barcode.bytes);
+        }
+    }
 }
 
 bool cancelled(const std::atomic_bool *cancel)
@@ -50,9 +145,34 @@ bool cancelled(const std::atomic_bool *cancel)
     return cancel && cancel->load();
 }
 
+// The slips and misses of a page from what its looks found.
+void report(FileScan &scan, const QString &path, int page, const PageFinds &finds)
+{
+    int payments = 0;
+    for (const QByteArray &bytes : finds.found) {
+        const PayloadReading reading = readSlipPayload(bytes);
+        if (reading.record) {
+            scan.slips.append({path, page, *reading.record, slipVerdict(reading)});
+            ++payments;
+        } else if (!reading.problem.isEmpty()) {
+            scan.misses.append({path, page, reading.problem});
+            ++payments;
+        }
+    }
+    if (const qsizetype unread = finds.stillUnread().size(); unread > 0) {
+        scan.misses.append({path, page,
+                            unread == 1 ? u"Na stranici je bar-kod PDF417 koji se ne može pročitati"_s
+                                        : u"Na stranici su %1 bar-koda PDF417 koji se ne mogu pročitati"_s.arg(unread)});
+        ++payments;
+    }
+    if (payments == 0)
+        scan.misses.append(
+            {path, page, finds.failure.isEmpty() ? u"Na stranici nema bar-koda za plaćanje"_s : finds.failure});
+}
+
 } // namespace
 
-FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel)
+FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel, const std::function<void()> &pageDone)
 {
     FileScan scan;
     std::unique_ptr<DocumentPages> pages;
@@ -63,32 +183,39 @@ FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel)
         scan.misses.append({path, 0, e.text()});
         return scan;
     }
-    pages->setCancel(cancel);
-    for (int index = 0; index < pages->pageCount() && !cancelled(cancel); ++index) {
-        QString failure;
-        const int page = index + 1;
-        int payments = 0;
-        for (const QByteArray &bytes : pageBarcodes(*pages, index, failure)) {
-            const PayloadReading reading = readSlipPayload(bytes);
-            if (reading.record) {
-                scan.slips.append({path, page, *reading.record, slipVerdict(reading)});
-                ++payments;
-            } else if (!reading.problem.isEmpty()) {
-                scan.misses.append({path, page, reading.problem});
-                ++payments;
-            }
-        }
-        if (payments == 0)
-            scan.misses.append(
-                {path, page, failure.isEmpty() ? u"Na stranici nema bar-koda za plaćanje"_s : failure});
+    pages->setLimits(cancel, QDeadlineTimer(ScanLimits::fileMilliseconds));
+    // Every page's quick look first: most pages are read by it, and a page without a barcode costs
+    // no more than that when the file's payment is found elsewhere.
+    std::vector<PageFinds> finds;
+    for (int index = 0; index < pages->pageCount() && !pages->stopped(); ++index) {
+        finds.push_back(firstLook(*pages, index));
+        if (pageDone)
+            pageDone();
     }
+    const bool paymentFound = std::any_of(finds.begin(), finds.end(), [](const PageFinds &page) {
+        return page.holdsPayment();
+    });
+    for (size_t index = 0; index < finds.size() && !pages->stopped(); ++index) {
+        PageFinds &page = finds[index];
+        const bool onlyOtherCodes = !page.found.isEmpty() && !page.holdsPayment();
+        if (!page.first.isNull() && (!paymentFound || onlyOtherCodes || !page.unread.isEmpty()))
+            closerLooks(*pages, int(index), page);
+    }
+    if (cancelled(cancel))
+        return scan;
+    for (size_t index = 0; index < finds.size(); ++index)
+        report(scan, path, int(index) + 1, finds[index]);
+    if (pages->stopped())
+        scan.misses.append({path, 0,
+                            u"Čitanje datoteke prekinuto nakon %1 s: nisu pregledane sve stranice"_s.arg(
+                                ScanLimits::fileMilliseconds / 1000)});
     if (pages->cut())
         scan.misses.append({path, 0, u"Pročitano je samo prvih %1 stranica"_s.arg(ScanLimits::maxPages)});
     return scan;
 }
 
 QList<FileScan> scanInvoices(const QStringList &paths, const std::atomic_bool *cancel,
-                             const std::function<void(int)> &progress)
+                             const std::function<void(int files, int pages)> &progress)
 {
     // Files are read side by side, each whole on one thread; a few threads at most, as each holds a
     // page of up to the pixel budget and its turned copies.
@@ -96,14 +223,19 @@ QList<FileScan> scanInvoices(const QStringList &paths, const std::atomic_bool *c
         std::clamp(QThread::idealThreadCount(), 1, std::min(ScanLimits::maxThreads, int(paths.size())));
     std::vector<std::optional<FileScan>> scans(static_cast<size_t>(paths.size()));
     std::atomic_int next = 0;
-    std::atomic_int done = 0;
+    int filesDone = 0, pagesDone = 0;
     std::mutex reporting;
+    const auto tell = [&](int files, int pages) {
+        const std::lock_guard lock(reporting);
+        filesDone += files;
+        pagesDone += pages;
+        if (progress)
+            progress(filesDone, pagesDone);
+    };
     const auto work = [&] {
         for (int index = next++; index < paths.size() && !cancelled(cancel); index = next++) {
-            scans[static_cast<size_t>(index)] = scanInvoice(paths[index], cancel);
-            const std::lock_guard lock(reporting);
-            if (progress)
-                progress(++done);
+            scans[static_cast<size_t>(index)] = scanInvoice(paths[index], cancel, [&tell] { tell(0, 1); });
+            tell(1, 0);
         }
     };
     std::vector<std::thread> threads;

@@ -24,3 +24,9 @@ std::optional<QString> strictUtf8(const QByteArray &bytes);
 
 // The lines of a text split at LF (a final LF ends the last line, it does not open another).
 QStringList payloadLines(const QString &text);
+
+// The text of a barcode's content as its reader hands it over with character set markers (ECI): an
+// optional symbology prefix ("]L1"), a marker as a backslash and six digits, a backslash doubled,
+// each stretch of bytes in the character set its marker names. The text in UTF-8, or nothing when a
+// marker is malformed or names a character set that is not known.
+std::optional<QByteArray> eciProtocolUtf8(const QByteArray &content);

@@ -13,16 +13,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct RenderWatch
-{
-    QDeadlineTimer deadline;
-    const std::atomic_bool *cancel;
-};
-
 bool shouldAbort(const QVariant &closure)
 {
-    const auto *watch = reinterpret_cast<const RenderWatch *>(closure.value<quintptr>());
-    return watch->deadline.hasExpired() || (watch->cancel && watch->cancel->load());
+    return reinterpret_cast<const DocumentPages *>(closure.value<quintptr>())->stopped();
 }
 
 // Poppler's complaints about a damaged file would go to standard error, where the tool's JSON lines
@@ -42,6 +35,10 @@ PdfPages::PdfPages(const QString &path)
         throw UserError(u"PDF datoteka je zaštićena lozinkom"_s);
     if (m_document->numPages() < 1)
         throw UserError(u"PDF datoteka nema stranica"_s);
+    // Smooth edges keep a small symbol's narrow bars apart; without them a module of under two
+    // pixels merges with its neighbours.
+    m_document->setRenderHint(Poppler::Document::Antialiasing);
+    m_document->setRenderHint(Poppler::Document::TextAntialiasing);
 }
 
 PdfPages::~PdfPages() = default;
@@ -73,13 +70,16 @@ QImage PdfPages::page(int index, int dpi)
         m_failure = u"Stranica je prevelika"_s;
         return QImage();
     }
-    RenderWatch watch{QDeadlineTimer(ScanLimits::renderMilliseconds), m_cancel};
-    QImage image = page->renderToImage(resolution, resolution, -1, -1, -1, -1, Poppler::Page::Rotate0,
-                                       nullptr, nullptr, shouldAbort, QVariant::fromValue(quintptr(&watch)));
-    if (image.isNull() || watch.deadline.hasExpired())
-        m_failure = watch.deadline.hasExpired() ? u"Iscrtavanje stranice traje predugo"_s
-                                                : u"Stranica se ne može iscrtati"_s;
-    return watch.deadline.hasExpired() ? QImage() : image;
+    const QImage image =
+        page->renderToImage(resolution, resolution, -1, -1, -1, -1, Poppler::Page::Rotate0, nullptr, nullptr,
+                            shouldAbort, QVariant::fromValue(quintptr(static_cast<const DocumentPages *>(this))));
+    if (stopped()) {
+        m_failure = u"Iscrtavanje stranice traje predugo"_s;
+        return QImage();
+    }
+    if (image.isNull())
+        m_failure = u"Stranica se ne može iscrtati"_s;
+    return image;
 }
 
 // The module's entry: a reader's failure goes back as its message, so no exception crosses into the

@@ -41,8 +41,12 @@ TEST(Hub3Payload, ReadsBackWhatTheSlipsBarcodeCarries)
     Hub3aRecord withoutModel = slip;
     withoutModel.set(F::RecipientModel, QString());
     withoutModel.set(F::RecipientReference, QString());
-    for (const Hub3aRecord &record : {slip, withoutModel}) {
-        const PayloadReading reading = readHub3Payload(InvoiceDocuments::hub3Payload(record));
+    QByteArray crLf = InvoiceDocuments::hub3Payload(slip);
+    crLf.replace("\n", "\r\n");
+    for (const auto &[record, payload] : {std::pair{slip, InvoiceDocuments::hub3Payload(slip)},
+                                          {withoutModel, InvoiceDocuments::hub3Payload(withoutModel)},
+                                          {slip, crLf}}) {
+        const PayloadReading reading = readHub3Payload(payload);
         ASSERT_TRUE(reading.record) << reading.problem.toStdString();
         Hub3aRecord expected = record;
         if (expected[F::RecipientModel].isEmpty())
@@ -62,11 +66,31 @@ TEST(Hub3Payload, RefusesAPayloadThatBreaksARuleNamingTheLine)
         {hub3WithLine(10, "HR12 1001 0051 8630 0016 0"), "Redak 10: IBAN primatelja:"},
         {hub3WithLine(11, "01"), "Redak 11: model primatelja:"},
         {hub3WithLine(14, "Voda & kanal"), "Redak 14: opis plaćanja: Nedopušteni znakovi: &"},
-        {hub3WithLine(1, "HRVHUB30\r"), "Redak 1: Znak CR"},
+        {hub3WithLine(7, "Vodovod\rd.o.o."), "Redak 7: Znak CR"},
+        {hub3WithLine(14, "Voda\r") + "\n", "Bar-kod HUB-3 ima 15 redaka"},
         {"HRVHUB30\nEUR\n000000000000100\n", "Bar-kod HUB-3 ima 3 redaka umjesto 14"},
         {hub3WithLine(4, "\xC4"), "Bar-kod nije zapisan u UTF-8"},
     };
     expectRefused(readHub3Payload, cases);
+}
+
+TEST(EciProtocol, EachStretchInTheCharacterSetItsMarkerNames)
+{
+    const struct
+    {
+        QByteArray content;
+        std::optional<QByteArray> utf8;
+    } cases[] = {
+        {"]L1\\000004Ivana \xC8i\xE8" "ak", "Ivana Čičak"},// ISO 8859-2
+        {"]Q2\\000026Ivana Čičak", "Ivana Čičak"},                // UTF-8
+        {"\\000004\xE8\\000003\xE8", "čè"},                   // one stretch a character set
+        {"HR\\\\01 \\000004\xB9", "HR\\01 š"},              // a doubled backslash is one
+        {"]L1\\000899abc", std::nullopt},                           // a character set not known
+        {"]L1\\00004abc", std::nullopt},                            // a marker of five digits
+        {"]Q2\\000026\xC8", std::nullopt},                         // not UTF-8 where it says so
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(eciProtocolUtf8(c.content), c.utf8) << c.content.toStdString();
 }
 
 TEST(EpcQrPayload, FillsTheRecipientAmountPurposeAndReferenceUnderHr99)
