@@ -14,6 +14,8 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QFileInfo>
 
 #include <future>
@@ -65,31 +67,45 @@ void InvoiceScans::chooseAndScan()
 std::optional<QList<FileScan>> InvoiceScans::read(const QStringList &paths)
 {
     std::atomic_bool cancel = false;
-    std::atomic_int done = 0;
+    std::atomic_int filesDone = 0, pagesDone = 0;
     std::future<QList<FileScan>> reading = std::async(std::launch::async, [&] {
-        return scanInvoices(paths, &cancel, [&done](int files) { done = files; });
+        return scanInvoices(paths, &cancel, [&](int files, int pages) {
+            filesDone = files;
+            pagesDone = pages;
+        });
     });
-    std::optional<BatchProgressDialog> progress;
-    if (paths.size() > quietFiles) {
-        progress.emplace(static_cast<int>(paths.size()), &m_window);
-        progress->setWindowTitle(QStringLiteral("Učitavanje računa"));
-        progress->show();
-    }
     const int total = static_cast<int>(paths.size());
+    // Any read that lasts shows the pages read so far and "Odustani"; a quick one shows nothing.
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    QElapsedTimer clock;
+    clock.start();
+    std::optional<BatchProgressDialog> progress;
     while (reading.wait_for(50ms) != std::future_status::ready) {
+        if (!progress && clock.elapsed() >= quietMilliseconds) {
+            progress.emplace(total, &m_window);
+            progress->setWindowTitle(QStringLiteral("Učitavanje računa"));
+            progress->show();
+        }
         if (progress) {
-            progress->hooks().progress(done, total);
+            progress->setLabelText(progressText(filesDone, total, pagesDone));
+            progress->setValue(filesDone);
             if (progress->wasCanceled())
                 cancel = true;
-        } else {
-            // The window repaints but takes no clicks or keys while the few files are read.
-            QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
         }
+        // The window answers while the files are read; the dialog, window-modal, keeps its input
+        // from the slips until the read ends.
+        QCoreApplication::processEvents(progress ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
     }
+    QGuiApplication::restoreOverrideCursor();
     QList<FileScan> scans = reading.get();
     if (cancel)
         return std::nullopt;
     return scans;
+}
+
+QString InvoiceScans::progressText(int filesDone, int files, int pages)
+{
+    return QStringLiteral("Pročitano računa: %1 od %2 (pregledano stranica: %3)").arg(filesDone).arg(files).arg(pages);
 }
 
 void InvoiceScans::scanFiles(const QStringList &paths)

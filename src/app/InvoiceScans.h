@@ -13,8 +13,8 @@ class TForm1;
 class UserDialogs;
 
 // The window's way to slips from invoices: "Datoteka › Učitaj s računa..." and PDFs or pictures
-// dropped onto the window. The files are read off the window's thread, with a progress dialog and
-// "Odustani" for more than a few. One barcode fills the HUB-3A tab (asking first when the tab holds a
+// dropped onto the window. The files are read off the window's thread under a wait cursor, with a
+// progress dialog (files and pages read) and "Odustani" for any read that lasts over a moment. One barcode fills the HUB-3A tab (asking first when the tab holds a
 // slip); several are listed (ScanListDialog) to print, write to a PDF, save as a table or a bank file,
 // or open one in the tab.
 class InvoiceScans : public QObject
@@ -43,8 +43,10 @@ public:
     // their checks reported by file and page.
     void bankFile(const QList<ScannedSlip> &slips);
 
-    // More files than this are read with a progress dialog.
-    static constexpr int quietFiles = 3;
+    // A read that lasts longer than this shows its progress and "Odustani".
+    static constexpr int quietMilliseconds = 400;
+    // "Pročitano računa: 1 od 3 (pregledano stranica: 7)".
+    static QString progressText(int filesDone, int files, int pages);
 
 private:
     // The files read on a worker thread while the window goes on answering; nothing when cancelled.

@@ -13,12 +13,10 @@ struct FoundBarcode
     QPolygon where;
 };
 
-// What one search of a picture saw: the PDF417 and QR symbols read, and the corners of each PDF417
-// symbol that was seen but could not be read.
+// What one search of a picture saw: the PDF417 and QR symbols read.
 struct PictureLook
 {
     QList<FoundBarcode> found;
-    QList<QPolygon> unread;
 };
 
 // How a search tells dark from light. Fixed (one threshold in the middle of the grey scale) is the
@@ -32,9 +30,16 @@ QImage grayPicture(const QImage &image);
 // One search of a grey picture, hard and at every quarter turn.
 PictureLook lookAt(const QImage &gray, Threshold threshold);
 
+// Where a PDF417 symbol's start column stands on the picture, read or not: the 8-1-1-1-1-1-1-3
+// bars and spaces of its start pattern on ten rows or more, one above the other, upright or upside
+// down. A quick pass over the pixels with one fixed threshold; text and pictures do not draw it.
+QList<QRect> pdf417Marks(const QImage &gray);
+
 // The picture with each of places painted white, a little beyond its corners, so that a new search
 // sees only what else it holds.
 QImage withoutPlaces(const QImage &gray, const QList<QPolygon> &places);
 
 // The picture turned by degrees about its centre on white, for a photo taken askew.
 QImage turnedPicture(const QImage &gray, int degrees);
+// The corners of a place on the turned picture, on the picture as it was.
+QPolygon unturnedPlace(const QPolygon &place, QSize size, int degrees);

@@ -47,9 +47,9 @@ QImage softened(const QImage &gray)
 ImagePages::ImagePages(const QString &path) : m_path(path)
 {
     // Qt refuses to decode a picture over 128 MB; the pixel budget allows one of up to 60 million
-    // pixels at four bytes each.
+    // pixels at eight bytes each (16 bits a channel, as some scanners write).
     static const bool allowed =
-        (QImageReader::setAllocationLimit(int(ScanLimits::pixelBudget * 4 / (1024 * 1024)) + 1), true);
+        (QImageReader::setAllocationLimit(int(ScanLimits::pixelBudget * 8 / (1024 * 1024)) + 1), true);
     Q_UNUSED(allowed);
     QImageReader reader(path);
     if (!reader.canRead())

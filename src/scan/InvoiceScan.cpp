@@ -26,24 +26,21 @@ struct PageFinds
     QString failure;
     QList<QByteArray> found;
     QList<QPolygon> places;
-    QList<QPolygon> unread; // PDF417 symbols seen and not read
+    QList<QRect> marks; // PDF417 symbols seen on the first look's picture, read or not
 
     bool holdsPayment() const { return std::any_of(found.begin(), found.end(), isSlipPayload); }
 
     // The symbols seen that no look has read (none lies where a barcode was read).
-    QList<QPolygon> stillUnread() const
+    QList<QRect> stillUnread() const
     {
-        QList<QPolygon> left;
-        for (const QPolygon &symbol : unread) {
-            const QRect box = symbol.boundingRect();
-            const bool read = std::any_of(places.begin(), places.end(), [&box](const QPolygon &place) {
-                return place.boundingRect().intersects(box);
+        QList<QRect> left;
+        const int margin = 16;
+        for (const QRect &mark : marks) {
+            const bool read = std::any_of(places.begin(), places.end(), [&mark](const QPolygon &place) {
+                return place.boundingRect().adjusted(-margin, -margin, margin, margin).intersects(mark);
             });
-            const bool listed = std::any_of(left.begin(), left.end(), [&box](const QPolygon &other) {
-                return other.boundingRect().intersects(box);
-            });
-            if (!read && !listed)
-                left.append(symbol);
+            if (!read)
+                left.append(mark);
         }
         return left;
     }
@@ -70,8 +67,6 @@ bool lookFor(PageFinds &finds, const QImage &picture, double factor, Threshold t
         for (const QPolygon &place : finds.places)
             masks.append(scaled(place, factor));
         const PictureLook look = lookAt(masks.isEmpty() ? picture : withoutPlaces(picture, masks), threshold);
-        for (const QPolygon &symbol : look.unread)
-            finds.unread.append(scaled(symbol, 1 / factor));
         bool fresh = false;
         for (const FoundBarcode &barcode : look.found) {
             if (finds.found.contains(barcode.bytes))
@@ -98,6 +93,7 @@ PageFinds firstLook(DocumentPages &pages, int index)
     }
     finds.first = grayPicture(finds.first);
     lookFor(finds, finds.first, 1, Threshold::Fixed, pages);
+    finds.marks = pdf417Marks(finds.first);
     return finds;
 }
 
@@ -125,17 +121,17 @@ void closerLooks(DocumentPages &pages, int index, PageFinds &finds)
             lookFor(finds, gray, factor, threshold, pages);
         }
     }
-    if (!finds.found.isEmpty() || !finds.unread.isEmpty())
+    if (!finds.found.isEmpty())
         return;
     for (const int degrees : ScanLimits::askewDegrees) {
         if (done())
             return;
-        // Found on a turned picture, a barcode's corners are not those of the page: it is kept
-        // without a place.
         const PictureLook look = lookAt(turnedPicture(finds.first, degrees), Threshold::Local);
         for (const FoundBarcode &barcode : look.found) {
-            if (!finds.found.contains(barcode.bytes))
-                finds.found.append(barcode.bytes);
+            if (finds.found.contains(barcode.bytes))
+                continue;
+            finds.found.append(barcode.bytes);
+            finds.places.append(unturnedPlace(barcode.where, finds.first.size(), degrees));
         }
     }
 }
@@ -198,7 +194,7 @@ FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel, const 
     for (size_t index = 0; index < finds.size() && !pages->stopped(); ++index) {
         PageFinds &page = finds[index];
         const bool onlyOtherCodes = !page.found.isEmpty() && !page.holdsPayment();
-        if (!page.first.isNull() && (!paymentFound || onlyOtherCodes || !page.unread.isEmpty()))
+        if (!page.first.isNull() && (!paymentFound || onlyOtherCodes || !page.stillUnread().isEmpty()))
             closerLooks(*pages, int(index), page);
     }
     if (cancelled(cancel))

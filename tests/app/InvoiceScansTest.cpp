@@ -8,7 +8,11 @@
 #include "batch/Hub3aTable.h"
 #include "model/TextFile.h"
 
+#include <QApplication>
+#include <QGuiApplication>
+#include <QProgressDialog>
 #include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
@@ -157,6 +161,35 @@ TEST_F(InvoiceScansTest, TheListShowsEachSlipTheTotalAndTheFilesWithoutOneAndOpe
     open->click();
     ASSERT_TRUE(opened);
     EXPECT_EQ(opened->file, u"/r/b.pdf"_s);
+}
+
+TEST_F(InvoiceScansTest, AReadThatLastsShowsItsProgressUnderAWaitCursorAndStopsOnOdustani)
+{
+    // One file of letter pages: every page gets every look, which lasts well over a moment.
+    const QString letters = dir.filePath(u"dopisi.pdf"_s);
+    writeVectorPdf(letters, QList<QByteArray>(6));
+    QString label;
+    bool waitCursor = false;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            auto *progress = qobject_cast<QProgressDialog *>(widget);
+            if (!progress || !progress->isVisible())
+                continue;
+            label = progress->labelText();
+            waitCursor = QGuiApplication::overrideCursor() &&
+                         QGuiApplication::overrideCursor()->shape() == Qt::WaitCursor;
+            progress->cancel();
+            watch.stop();
+        }
+    });
+    watch.start(50);
+    scans.scanFiles({letters});
+    EXPECT_TRUE(label.startsWith(u"Pročitano računa: 0 od 1"_s)) << label.toStdString();
+    EXPECT_TRUE(waitCursor);
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    ASSERT_FALSE(dialogs.messages.isEmpty());
+    EXPECT_EQ(dialogs.messages.last(), u"Prekinuto: nijedan nalog nije učitan."_s);
 }
 
 } // namespace

@@ -138,6 +138,25 @@ QImage asPhoto(const QImage &image, double degrees)
         .scaled(turned.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
 
+namespace {
+
+// The HUB-3A symbol of payload as vector rectangles, its top left corner at origin.
+void drawSymbol(QPainter &painter, const QByteArray &payload, QPointF origin, double module)
+{
+    const BarcodeSymbol symbol = BarcodeSymbol::hub3a(payload);
+    for (int row = 0; row < symbol.rows(); ++row) {
+        for (int column = 0; column < symbol.width(); ++column) {
+            if (symbol.dark(row, column))
+                painter.fillRect(QRectF(origin.x() + column * module,
+                                        origin.y() + row * module * BarcodeSymbol::rowModules, module,
+                                        module * BarcodeSymbol::rowModules),
+                                 Qt::black);
+        }
+    }
+}
+
+} // namespace
+
 void writeVectorPdf(const QString &path, const QList<QByteArray> &pagePayloads)
 {
     QPdfWriter writer(path);
@@ -149,20 +168,21 @@ void writeVectorPdf(const QString &path, const QList<QByteArray> &pagePayloads)
         if (i > 0)
             writer.newPage();
         drawText(painter, 1200);
-        if (pagePayloads[i].isEmpty())
-            continue;
-        const BarcodeSymbol symbol = BarcodeSymbol::hub3a(pagePayloads[i]);
-        const QPointF origin(1200, 1200 * 7);
-        for (int row = 0; row < symbol.rows(); ++row) {
-            for (int column = 0; column < symbol.width(); ++column) {
-                if (symbol.dark(row, column))
-                    painter.fillRect(QRectF(origin.x() + column * module,
-                                            origin.y() + row * module * BarcodeSymbol::rowModules, module,
-                                            module * BarcodeSymbol::rowModules),
-                                     Qt::black);
-            }
-        }
+        if (!pagePayloads[i].isEmpty())
+            drawSymbol(painter, pagePayloads[i], QPointF(1200, 1200 * 7), module);
     }
+}
+
+void writeTwoSymbolPdf(const QString &path, const QByteArray &first, const QByteArray &second, double secondSize)
+{
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(1200);
+    QPainter painter(&writer);
+    const double module = moduleMm * 1200 / 25.4;
+    drawText(painter, 1200);
+    drawSymbol(painter, first, QPointF(600, 1200 * 7), module);
+    drawSymbol(painter, second, QPointF(600 + 1200 * 3.5, 1200 * 7), module * secondSize);
 }
 
 void writeScannedPdf(const QString &path, const QImage &page, int dpi)

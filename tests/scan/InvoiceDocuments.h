@@ -30,6 +30,8 @@ QImage asPhoto(const QImage &image, double degrees);
 
 // A PDF of A4 pages; a page with a payload carries its PDF417 symbol drawn as vector rectangles.
 void writeVectorPdf(const QString &path, const QList<QByteArray> &pagePayloads);
+// A one-page PDF of two vector symbols side by side, the second secondSize times the first's size.
+void writeTwoSymbolPdf(const QString &path, const QByteArray &first, const QByteArray &second, double secondSize);
 // A PDF holding only the picture of a page, as a scanner makes it.
 void writeScannedPdf(const QString &path, const QImage &page, int dpi);
 void writeImage(const QString &path, const QImage &image, const char *format, int quality = -1);

@@ -6,12 +6,16 @@
 #include "model/UserError.h"
 
 #include <QBuffer>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <future>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -159,6 +163,93 @@ TEST(InvoiceScan, APageWithoutABarcodeIsReportedAndOtherBarcodesAreNoSlips)
         EXPECT_EQ(scan.misses[0].message, u"Na stranici nema bar-koda za plaćanje"_s);
         EXPECT_FALSE(scan.unreadable);
     }
+}
+
+// The amounts of the slips a scan gave, in the order read.
+QStringList amounts(const FileScan &scan)
+{
+    QStringList texts;
+    for (const ScannedSlip &slip : scan.slips)
+        texts.append(slip.record[Hub3aField::Amount]);
+    return texts;
+}
+
+TEST(InvoiceScan, ReadsEveryBarcodeOnAPageAndWhatOtherEncodersAndScannersMake)
+{
+    Hub3aRecord second = fullSlip();
+    second.set(Hub3aField::Amount, u"9,90"_s);
+    const QByteArray payload = hub3Payload(fullSlip());
+    QTemporaryDir dir;
+    const QString twoSymbols = dir.filePath(u"two.pdf"_s);
+    writeTwoSymbolPdf(twoSymbols, payload, hub3Payload(second), 0.6);
+    // A picture of a whole A4 page at 600 dpi in colour: more than Qt decodes by default.
+    const QString bigPicture = dir.filePath(u"a4-600dpi.png"_s);
+    {
+        QImage page(4960, 7016, QImage::Format_RGB32);
+        page.fill(Qt::white);
+        QPainter(&page).drawImage(600, 5600, pdf417Image(payload, 6));
+        writeImage(bigPicture, page, "png");
+    }
+    const struct
+    {
+        QString path;
+        QStringList amounts;
+    } cases[] = {
+        // a full-size symbol beside one at 60 %
+        {twoSymbols, {u"1.234,56"_s, u"9,90"_s}},
+        {bigPicture, {u"1.234,56"_s}},
+        // Another encoder's symbols: a 150 dpi grainy scan that only one threshold for the page reads,
+        // a payload in ISO 8859-2 named by its ECI, and one with CR LF line ends.
+        {testDataPath("scan/grainy-150.jpg"), {u"123,45"_s}},
+        {testDataPath("scan/latin2-eci.png"), {u"123,45"_s}},
+        {testDataPath("scan/crlf.png"), {u"123,45"_s}},
+    };
+    for (const auto &c : cases) {
+        const FileScan scan = scanInvoice(c.path);
+        EXPECT_EQ(amounts(scan), c.amounts) << c.path.toStdString();
+        for (const ScanMiss &miss : scan.misses)
+            ADD_FAILURE() << c.path.toStdString() << ": " << miss.message.toStdString();
+        if (!scan.slips.isEmpty()) {
+            EXPECT_EQ(scan.slips[0].record[Hub3aField::PayerName], u"Ivana Čičak"_s) << c.path.toStdString();
+        }
+    }
+}
+
+TEST(InvoiceScan, ASymbolThatCannotBeReadIsReported)
+{
+    // The middle of a symbol covered, as by a stamp: its start and stop columns are still seen.
+    QImage damaged = pdf417Image(hub3Payload(fullSlip()), 3);
+    QPainter(&damaged).fillRect(damaged.width() / 4, 0, damaged.width() / 2, damaged.height(), Qt::white);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"stamped.png"_s);
+    writeImage(path, damaged, "png");
+    const FileScan scan = scanInvoice(path);
+    EXPECT_TRUE(scan.slips.isEmpty());
+    ASSERT_EQ(scan.misses.size(), 1);
+    EXPECT_EQ(scan.misses[0].message, u"Na stranici je bar-kod PDF417 koji se ne može pročitati"_s);
+}
+
+TEST(InvoiceScan, APipeAmongTheFilesIsRefusedWithoutWaitingForIt)
+{
+    QTemporaryDir dir;
+    const QString slip = dir.filePath(u"ok.png"_s);
+    writeImage(slip, pdf417Image(hub3Payload(fullSlip()), 3), "png");
+    const QString fifo = dir.filePath(u"fifo.png"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    std::future<QList<FileScan>> reading = std::async(std::launch::async, [&] { return scanInvoices({slip, fifo}); });
+    const bool answered = reading.wait_for(std::chrono::seconds(60)) == std::future_status::ready;
+    if (!answered) {
+        // Lets a reader that waits on the pipe go on, so that the test ends.
+        QFile writer(fifo);
+        writer.open(QIODevice::WriteOnly);
+    }
+    ASSERT_TRUE(answered);
+    const QList<FileScan> scans = reading.get();
+    ASSERT_EQ(scans.size(), 2);
+    EXPECT_EQ(scans[0].slips.size(), 1);
+    EXPECT_TRUE(scans[1].unreadable);
+    ASSERT_EQ(scans[1].misses.size(), 1);
+    EXPECT_EQ(scans[1].misses[0].message, u"Datoteka %1 ne može se otvoriti"_s.arg(fifo));
 }
 
 } // namespace
