@@ -67,6 +67,25 @@ TEST_F(Hub3aSpoolerTest, ADataOnlySlipCarriesItsBarcodeAndNoArtwork)
     expectBarcodeReadsBack(job->outputPdf, QPointF(), *hub3aPayloadBytes(testRecords()[1]), "data only");
 }
 
+TEST_F(Hub3aSpoolerTest, TheQueuesUnprintableStripsAreNamedBeforeTheSlipIsPrinted)
+{
+    printer.setPrinterIndex(refreshUntil(printer, spooler->queue()));
+    const QMarginsF unprintable = printer.UnprintableMarginsMm();
+    QPageLayout page = queuePage();
+    page.setUnits(QPageLayout::Millimeter);
+    const QMarginsF least = page.minimumMargins();
+    EXPECT_NEAR(unprintable.left(), least.left(), 0.01);
+    EXPECT_NEAR(unprintable.top(), least.top(), 0.01);
+    EXPECT_NEAR(unprintable.right(), least.right(), 0.01);
+    EXPECT_NEAR(unprintable.bottom(), least.bottom(), 0.01);
+    source.printAnyway = false;
+    source.questions.clear();
+    const std::optional<SpooledJob> job = printWithDialog(testRecords()[5], "RadioButton1", SlipPlace::Top);
+    EXPECT_FALSE(job.has_value()) << "the user said no";
+    ASSERT_EQ(source.questions.size(), 1);
+    EXPECT_TRUE(source.questions[0].contains(u"11,8 mm uz gornji rub"_s)) << source.questions[0].toStdString();
+}
+
 TEST_F(Hub3aSpoolerTest, TheBarcodeIsCheckedAtTheResolutionsTheQueuesDriverPrintsAt)
 {
     printer.setPrinterIndex(refreshUntil(printer, spooler->queue()));
