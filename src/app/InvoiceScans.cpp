@@ -122,8 +122,8 @@ void InvoiceScans::openInTab(const ScannedSlip &slip)
 {
     const Hub3aRecord tab = m_window.hub3a().record();
     if (ScannedSlips::tabHoldsSlip(tab) &&
-        !m_dialogs.askYesNo(QStringLiteral("HUB-3A kartica sadrži nalog koji nije spremljen. Zamijeniti ga "
-                                           "nalogom s računa %1?")
+        !m_dialogs.askYesNo(QStringLiteral("HUB-3A kartica već sadrži nalog. Zamijeniti ga nalogom s "
+                                           "računa %1?")
                                 .arg(ScannedSlips::placeText(slip))))
         return;
     m_window.showHub3aRecord(ScannedSlips::onTab(slip.record, tab));

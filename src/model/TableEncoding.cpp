@@ -70,6 +70,7 @@ Evidence evidenceOf(QIODevice &device)
         evidence.byteOrderMark = true;
         device.read(3);
         offset = 3;
+        rowStart = 3; // the mark is no byte of the header
     }
     QByteArray bytes;
     bool atEnd = false;

@@ -90,7 +90,7 @@ TEST(Hub3aTable, APartyWhoseNameIsAColumnTakesNoneOfItsFieldsFromTheBase)
          u"HR1210010051863000160",
          u"Udruga Šapica",
          u"2026",
-         {F::PayerName, F::PayerStreet, F::PayerModel, F::PayerReference, F::RecipientName, F::RecipientIban,
+         {F::PayerName, F::PayerStreet, F::RecipientName, F::PayerModel, F::PayerReference, F::RecipientIban,
           F::RecipientModel, F::RecipientReference, F::Description, F::Amount}},
     };
     for (const auto &c : cases) {
