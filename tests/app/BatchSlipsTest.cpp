@@ -13,6 +13,7 @@
 #include "partners/Podaci.h"
 #include "print/Hub3aSlipPage.h"
 
+#include <QLabel>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -343,6 +344,15 @@ TEST_F(BatchSlipsTest, RowsAPrintDidNotPrintAreOfferedAndSavedAsATableToPrintAga
     EXPECT_EQ(again.slips[2].record[Hub3aField::Amount], u"3,00"_s);
     EXPECT_EQ(again.slips[2].record[Hub3aField::RecipientReference], u"2026"_s);
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno naloga: 3 u %1.csv"_s.arg(saved)});
+}
+
+TEST(BatchOutputDialog, SaysWhatEverySlipTakesFromTheTab)
+{
+    const BatchOutputDialog some({}, QString(), nullptr, false, u"naziv primatelja, IBAN primatelja"_s);
+    EXPECT_EQ(some.findChild<QLabel *>(u"FromTab"_s)->text(),
+              u"S HUB-3A kartice uzima se: naziv primatelja, IBAN primatelja."_s);
+    const BatchOutputDialog none({}, QString());
+    EXPECT_EQ(none.findChild<QLabel *>(u"FromTab"_s)->text(), u"S HUB-3A kartice ne uzima se ništa."_s);
 }
 
 TEST(BatchOutputDialog, GivesTheChosenDestinationPrinterModeAndSlipsPerPage)
