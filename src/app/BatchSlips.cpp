@@ -96,6 +96,7 @@ void BatchSlips::slipsFromTableFile()
         return;
     if (check->baseMissing.isEmpty())
         base = tabBase(check->columns, QStringLiteral("uplatnice iz tablice"));
+    requireNamedRecipientWhole(check->baseMissing, check->columns);
     const std::optional<BatchOutput> output = chooseOutput(
         check->baseMissing, check->problems, check->validSlips, fieldsFromBase(base, check->columns));
     if (!output)
@@ -212,6 +213,22 @@ void BatchSlips::writeBankFile(const Hub3aTable &table, const QStringList &entri
         throw UserError(QStringLiteral("HUB-3A kartica nema iznosa (upišite ga na kartici):\n") +
                         hub3aProblemsText(orders.baseMissing));
     saveBankFile(orders.slips, orders.problems);
+}
+
+void BatchSlips::requireNamedRecipientWhole(const QList<Hub3aProblem> &baseMissing,
+                                            const QList<Hub3aField> &columns)
+{
+    if (!columns.contains(Hub3aField::RecipientName))
+        return;
+    QStringList lacking;
+    for (const Hub3aProblem &missing : baseMissing) {
+        if (hub3aRecipientFields().contains(missing.field))
+            lacking.append(hub3aColumn(missing.field));
+    }
+    if (!lacking.isEmpty())
+        throw UserError(QStringLiteral("Tablica navodi primatelja, pa se on ne uzima s HUB-3A kartice; "
+                                       "tablici nedostaje stupac %1")
+                            .arg(lacking.join(QStringLiteral(", "))));
 }
 
 std::optional<BatchOutput> BatchSlips::chooseOutput(const QList<Hub3aProblem> &baseMissing,

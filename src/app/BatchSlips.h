@@ -87,6 +87,10 @@ private:
     std::optional<BatchOutput> chooseOutput(const QList<Hub3aProblem> &baseMissing,
                                             const QList<RowProblem> &problems, int validSlips,
                                             const QList<Hub3aField> &fromTab);
+    // Throws when the table names its recipients (columns) but lacks a field of theirs that the slips
+    // cannot be paid without (baseMissing): the tab's recipient is not taken for it.
+    static void requireNamedRecipientWhole(const QList<Hub3aProblem> &baseMissing,
+                                           const QList<Hub3aField> &columns);
     // The HUB-3A tab's slip as the base of rows that give the fields of columns: its execution date
     // and urgency only when the clerk says so (asked when the rows do not give them), a past date
     // refused.

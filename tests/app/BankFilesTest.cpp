@@ -124,7 +124,14 @@ TEST_F(BankFilesTest, TheBatchReportOffersABankFile)
         return report.exec();
     };
     window->hub3a().setRecord(tabOrder());
-    dialogs.setNextFileName(writeFile(path("rows.csv"), "primatelj_naziv;iznos\nAna;1,00\nIvo;x\n"));
+    // A recipient the table names takes no field from the tab: the table gives the account too.
+    dialogs.setNextFileName(writeFile(path("named.csv"), "primatelj_naziv;iznos\nAna;1,00\n"));
+    EXPECT_EQ(userErrorOf([&] { batch.slipsFromTableFile(); }),
+              u"Tablica navodi primatelja, pa se on ne uzima s HUB-3A kartice; tablici nedostaje stupac "
+              "iban_primatelja"_s);
+    dialogs.setNextFileName(writeFile(path("rows.csv"), "primatelj_naziv;iban_primatelja;iznos\n"
+                                                        "Ana;HR1210010051863000160;1,00\n"
+                                                        "Ivo;HR1210010051863000160;x\n"));
     batch.slipsFromTableFile();
     EXPECT_TRUE(offered);
     ASSERT_EQ(saved.size(), 1);
