@@ -3,6 +3,7 @@
 #include "PrintedSlipChecks.h"
 #include "QtPrinters.h"
 #include "SpoolerDialogTest.h"
+#include "print/PrintJobs.h"
 
 #include <gtest/gtest.h>
 
@@ -80,10 +81,15 @@ TEST_F(Hub3aSpoolerTest, TheQueuesUnprintableStripsAreNamedBeforeTheSlipIsPrinte
     EXPECT_NEAR(unprintable.bottom(), least.bottom(), 0.01);
     source.printAnyway = false;
     source.questions.clear();
-    const std::optional<SpooledJob> job = printWithDialog(testRecords()[5], "RadioButton1", SlipPlace::Top);
-    EXPECT_FALSE(job.has_value()) << "the user said no";
+    source.kind = FormKind::Hub3a;
+    source.hub3a = testRecords()[5];
+    const int before = spooler->newestJobId();
+    PrintHub3a(printer, store, source, PrintMode::Complete, SlipPlace::Top);
+    EXPECT_EQ(spooler->newestJobId(), before) << "the user said no";
     ASSERT_EQ(source.questions.size(), 1);
-    EXPECT_TRUE(source.questions[0].contains(u"11,8 mm uz gornji rub"_s)) << source.questions[0].toStdString();
+    EXPECT_TRUE(
+        source.questions[0].contains(u"(3,9 mm uz lijevi rub, 11,8 mm uz gornji rub, 4,4 mm uz desni rub)"_s))
+        << source.questions[0].toStdString();
 }
 
 TEST_F(Hub3aSpoolerTest, TheBarcodeIsCheckedAtTheResolutionsTheQueuesDriverPrintsAt)
