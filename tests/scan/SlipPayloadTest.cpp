@@ -113,7 +113,7 @@ TEST(EpcQrPayload, RefusesWhatNoSlipCanHold)
         {"BCD\n003\n1\nSCT\n\nVodovod\nHR1210010051863000160\n", "Redak 2:"},
         {"BCD\n002\n2\nSCT\n\nVodovod\nHR1210010051863000160\n", "Redak 3:"},
         {"BCD\n002\n1\nINST\n\nVodovod\nHR1210010051863000160\n", "Redak 4:"},
-        {head + "DE89370400440532013000123456789012\n", "Redak 7: IBAN primatelja:"},
+        {head + "DE893704004405320130001234567890123\n", "Redak 7: IBAN primatelja:"},
         {head + "HR1210010051863000160\nUSD5.00\n", "Redak 8: Iznos 'USD5.00'"},
         {head + "HR1210010051863000160\nEUR0.00\n", "Redak 8:"},
         {head + "HR1210010051863000160\n\nwter1\n", "Redak 9: Šifra namjene:"},
