@@ -75,6 +75,11 @@ CheckResult checkHub3aPaymentField(const PaymentField &field, const QString &tex
     return field.isReference() ? checkReference(completedHub3aModel(model), text) : checkHub3aIban(text, use);
 }
 
+CheckResult checkHub3aPaymentField(const PaymentField &field, const QString &text, const QString &model)
+{
+    return checkHub3aPaymentField(field, text, model, Hub3aUse::Slip);
+}
+
 QList<CheckedField> checkHub3aRecord(const Hub3aRecord &record)
 {
     QList<CheckedField> checked;

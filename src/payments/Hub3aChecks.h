@@ -28,7 +28,9 @@ CheckResult checkHub3aIban(const QString &text, Hub3aUse use = Hub3aUse::Slip);
 // Checks one payment field of a HUB-3A slip (an IBAN as checkHub3aIban, a reference under its
 // model).
 CheckResult checkHub3aPaymentField(const PaymentField &field, const QString &text, const QString &model,
-                                   Hub3aUse use = Hub3aUse::Slip);
+                                   Hub3aUse use);
+// The same for a slip (a function a hint can hold).
+CheckResult checkHub3aPaymentField(const PaymentField &field, const QString &text, const QString &model);
 
 // Checks the accounts and references of a HUB-3A slip, empty ones included: the payer's and the
 // recipient's IBAN, and each reference under its model ("HR01").
