@@ -58,8 +58,7 @@ QString hub3aRefusedCharactersLead()
 
 QString hub3aSlipIbanProblem(const QString &iban)
 {
-    constexpr qsizetype slipLength = 21;
-    if (iban.size() <= slipLength)
+    if (iban.size() <= hub3aSlipIbanLength)
         return QString();
     return QStringLiteral("uplatnica plaća samo račune u Hrvatskoj (IBAN od 21 znaka, ovaj ima %1); račun u "
                           "inozemstvu plaća se nalogom za banku")

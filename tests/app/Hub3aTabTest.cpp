@@ -308,10 +308,6 @@ TEST_F(Hub3aTabTest, PaymentHintsMarkTheIbansAndReferencesWhileTheyAreTyped)
          u"IBAN nije ispravan (kontrolni broj)"},
         {F::Urgent, u"", F::RecipientIban, u"10010051863000160", CheckStatus::Invalid,
          u"stari račun nije IBAN; njegov IBAN je HR1210010051863000160"},
-        // Typed whole, as a bank order takes it, and marked: the slip pays only Croatian accounts.
-        {F::Urgent, u"", F::RecipientIban, u"DE89370400440532013000", CheckStatus::Invalid,
-         u"uplatnica plaća samo račune u Hrvatskoj (IBAN od 21 znaka, ovaj ima 22); račun u inozemstvu plaća "
-         u"se nalogom za banku"},
         {F::PayerModel, u"HR01", F::PayerReference, u"12345-678", CheckStatus::Invalid,
          u"kontrolni broj treba biti 9"},
         {F::RecipientModel, u"HR68", F::RecipientReference, u"8214-12345678903", CheckStatus::Valid,
@@ -335,6 +331,14 @@ TEST_F(Hub3aTabTest, PaymentHintsMarkTheIbansAndReferencesWhileTheyAreTyped)
         EXPECT_TRUE(mark->isVisibleTo(window.get())) << control.constData();
         EXPECT_TRUE(mark->geometry().left() > line->geometry().right()) << control.constData();
     }
+    // An IBAN abroad, which a bank order takes, is kept whole and marked: the slip pays only
+    // Croatian accounts.
+    tab().setText(F::RecipientIban, u"DE89370400440532013000"_s);
+    EXPECT_EQ(hub(F::RecipientIban), u"DE89370400440532013000"_s);
+    EXPECT_EQ(checkMark("Hub3aRecipientIban")->status(), CheckStatus::Invalid);
+    EXPECT_EQ(checkMark("Hub3aRecipientIban")->toolTip(),
+              u"uplatnica plaća samo račune u Hrvatskoj (IBAN od 21 znaka, ovaj ima 22); račun u inozemstvu plaća "
+              "se nalogom za banku"_s);
     // A loaded slip marks its fields as typing does.
     tab().setRecord(fullHub3aRecord());
     for (const char *control : {"Hub3aPayerIbanCheck", "Hub3aRecipientReferenceCheck"})
