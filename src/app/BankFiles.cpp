@@ -135,8 +135,11 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
     if (!chosen)
         return;
     const Pain001::Result result = Pain001::save(*chosen, orders, options);
-    m_dialogs.showMessage(u"Spremljeno naloga za banku: %1, ukupno %2 EUR, u %3 (oznaka %4)"_s.arg(result.written)
-                              .arg(hub3aAmountText(result.totalCents), *chosen, options.messageId));
+    QString saved = u"Spremljeno naloga za banku: %1, ukupno %2 EUR, u %3 (oznaka %4)"_s.arg(result.written)
+                        .arg(hub3aAmountText(result.totalCents), *chosen, options.messageId);
+    for (const QString &note : result.notes)
+        saved += u"\n"_s + note;
+    m_dialogs.showMessage(saved);
     if (!refused.isEmpty())
         showRefused(refused, result.written);
 }

@@ -68,7 +68,9 @@ Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(cons
         LineBox *box = fieldEntry.field == Hub3aField::PurposeCode
                            ? m_purpose->editor()
                            : findControl<LineBox>(window, fieldEntry.field);
-        box->setTypingLimit(fieldEntry.maxLength);
+        // The tab is the slip: typing stops at its cells; an IBAN abroad loaded into it is marked.
+        box->setTypingLimit(fieldEntry.field == Hub3aField::RecipientIban ? hub3aSlipIbanLength
+                                                                           : fieldEntry.maxLength);
         box->setCharacterFilter(
             [field = fieldEntry.field](const QString &text) { return hub3aCharactersOnly(field, text); });
         // Said once the edit is done, so that the field's own hint, which follows every edit, does

@@ -3,6 +3,7 @@
 namespace {
 
 const QString croatianLetters = QStringLiteral("ČĆĐŠŽčćđšž");
+const QString latinLetters = QStringLiteral("CCDSZccdsz"); // each in the place of its Croatian one
 
 } // namespace
 
@@ -41,4 +42,14 @@ bool hasCroatianLetters(const QString &text)
             return true;
     }
     return false;
+}
+
+QString withoutCroatianLetters(const QString &text)
+{
+    QString latin = text;
+    for (QChar &ch : latin) {
+        if (const qsizetype index = croatianLetters.indexOf(ch); index >= 0)
+            ch = latinLetters[index];
+    }
+    return latin;
 }

@@ -15,3 +15,6 @@ QString bankTextProblem(const QString &text);
 
 // Whether text holds any of č ć đ š ž Č Ć Đ Š Ž, which only national payments may use.
 bool hasCroatianLetters(const QString &text);
+
+// text with č ć đ š ž Č Ć Đ Š Ž written as c c d s z C C D S Z, as payments abroad take it.
+QString withoutCroatianLetters(const QString &text);

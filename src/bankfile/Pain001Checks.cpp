@@ -1,6 +1,7 @@
 #include "bankfile/Pain001Checks.h"
 
 #include "bankfile/BankText.h"
+#include "model/Hub3aDate.h"
 #include "payments/Hub3aChecks.h"
 #include "payments/Iban.h"
 
@@ -20,6 +21,28 @@ constexpr qint64 largestCents = 99'999'999'999; // 999.999.999,99 (the guide's S
 constexpr F textFields[] = {F::PayerName,       F::PayerStreet,    F::PayerPlace, F::RecipientName,
                             F::RecipientStreet, F::RecipientPlace, F::Description};
 
+// A part of an address as the file writes it, with the slip's field it comes from and its name for
+// the clerk.
+struct AddressPart
+{
+    F field;
+    QString name;
+    QString text;
+};
+
+QList<AddressPart> addressParts(const PostalAddress &address, F street, F place)
+{
+    QList<AddressPart> parts;
+    for (const AddressPart &part : {AddressPart{street, u"naziv ulice"_s, address.streetName},
+                                    AddressPart{street, u"kućni broj"_s, address.buildingNo},
+                                    AddressPart{place, u"poštanski broj"_s, address.postCode},
+                                    AddressPart{place, u"naziv mjesta"_s, address.townName}}) {
+        if (!part.text.isEmpty())
+            parts.append(part);
+    }
+    return parts;
+}
+
 // A problem's message that names its field: "Naziv primatelja: znak '&' nije dopušten ...".
 QString namedProblem(const Hub3aProblem &problem)
 {
@@ -37,10 +60,39 @@ bool croatianIban(const QString &iban)
     return compactIban(iban).startsWith("HR"_L1);
 }
 
+bool crossBorder(const Hub3aRecord &record)
+{
+    const QString iban = compactIban(record[F::RecipientIban]);
+    return !iban.isEmpty() && !croatianIban(iban);
+}
+
+QString bankModel(const QString &model, const QString &reference)
+{
+    const QString completed = completedHub3aModel(model.trimmed());
+    if (!completed.isEmpty())
+        return completed;
+    // The guide: "Ako se popunjava poziv na broj bez modela, obavezno se popunjava model HR00", and
+    // HR99 where neither is given.
+    return reference.trimmed().isEmpty() ? u"HR99"_s : u"HR00"_s;
+}
+
+QString bankReference(const QString &model, const QString &reference)
+{
+    return bankModel(model, reference) + reference.trimmed();
+}
+
+PostalAddress partyAddress(const Hub3aRecord &record, Party party)
+{
+    const bool payer = party == Party::Payer;
+    const QString iban = compactIban(record[payer ? F::PayerIban : F::RecipientIban]);
+    return splitPostalAddress(record[payer ? F::PayerStreet : F::RecipientStreet],
+                              record[payer ? F::PayerPlace : F::RecipientPlace], iban.left(2));
+}
+
 QDate executionDate(const Hub3aRecord &record, const Options &options)
 {
     const QString text = record[F::ExecutionDate];
-    return text.isEmpty() ? options.today : QDate::fromString(text, u"ddMMyyyy"_s);
+    return text.isEmpty() ? options.today : hub3aDate(text);
 }
 
 OrderProblem rowProblem(int row, const Hub3aProblem &problem)
@@ -50,15 +102,14 @@ OrderProblem rowProblem(int row, const Hub3aProblem &problem)
 
 QList<Hub3aProblem> orderProblems(const Hub3aRecord &record, const Options &options)
 {
-    // A reference without a model goes to the bank under HR00 (the guide: "Ako se popunjava poziv na
-    // broj bez modela, obavezno se popunjava model HR00"), and is checked as that.
+    // A reference without a model goes to the bank under HR00 (bankModel), and is checked as that.
     Hub3aRecord checked = record;
     for (const auto &[model, reference] :
          {std::pair{F::PayerModel, F::PayerReference}, std::pair{F::RecipientModel, F::RecipientReference}}) {
         if (checked[model].isEmpty() && !checked[reference].isEmpty())
-            checked.texts[static_cast<size_t>(model)] = u"HR00"_s;
+            checked.texts[static_cast<size_t>(model)] = bankModel(checked[model], checked[reference]);
     }
-    QList<Hub3aProblem> problems = hub3aSlipProblems(checked);
+    QList<Hub3aProblem> problems = hub3aSlipProblems(checked, Hub3aUse::BankOrder);
     const auto hasProblem = [&problems](F field) {
         return std::any_of(problems.begin(), problems.end(),
                            [field](const Hub3aProblem &problem) { return problem.field == field; });
@@ -91,8 +142,18 @@ QList<Hub3aProblem> orderProblems(const Hub3aRecord &record, const Options &opti
         add(F::PayerPlace, u"obavezno je uz ulicu platitelja (adresa u nalogu za banku)"_s);
     if (!record[F::RecipientStreet].trimmed().isEmpty() && record[F::RecipientPlace].trimmed().isEmpty())
         add(F::RecipientPlace, u"obavezno je uz ulicu primatelja (adresa u nalogu za banku)"_s);
-    if (const QString iban = compactIban(record[F::RecipientIban]); !iban.isEmpty() && !croatianIban(iban)) {
-        // Cross-border: no Croatian letters, and no reference under a Croatian model.
+    for (const auto &[party, street, place] : {std::tuple{Party::Payer, F::PayerStreet, F::PayerPlace},
+                                               std::tuple{Party::Recipient, F::RecipientStreet, F::RecipientPlace}}) {
+        for (const AddressPart &part : addressParts(partyAddress(record, party), street, place)) {
+            if (const QString problem = bankTextProblem(part.text); !problem.isEmpty())
+                add(part.field, u"%1 '%2' %3"_s.arg(part.name, part.text, problem));
+        }
+    }
+    if (crossBorder(record)) {
+        // Cross-border: the recipient's town and country, no Croatian letters, and no reference
+        // under a Croatian model.
+        if (partyAddress(record, Party::Recipient).townName.isEmpty())
+            add(F::RecipientPlace, u"obavezno je za primatelja izvan Hrvatske (mjesto i država)"_s);
         for (F field : {F::RecipientName, F::RecipientStreet, F::RecipientPlace, F::Description}) {
             if (hasCroatianLetters(record[field]))
                 add(field, u"slova č ć đ š ž nisu dopuštena za primatelja izvan Hrvatske"_s);

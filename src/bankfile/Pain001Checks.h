@@ -2,6 +2,7 @@
 
 #include "bankfile/BankOrders.h"
 #include "bankfile/Pain001Options.h"
+#include "bankfile/PostalAddress.h"
 #include "model/Hub3aFields.h"
 #include "model/Hub3aRules.h"
 
@@ -24,7 +25,9 @@ struct OrderProblem
 // Everything that keeps one slip from being an order of a bank file: the slip's own payment
 // checks (IBANs, references under their models, required fields), a present Croatian payer IBAN
 // and payer name, an amount of 0,01 to 999.999.999,99, a description, a four-letter purpose code,
-// an execution date not in the past, and every text in the guide's characters (BankText).
+// an execution date not in the past, every text in the guide's characters (BankText), also each
+// part of an address as the file writes it ("Ilica/" of "Ilica/ 5"), and for a recipient abroad
+// a town, no Croatian letters and no reference under a Croatian model.
 QList<Hub3aProblem> orderProblems(const Hub3aRecord &record, const Options &options);
 
 // The problems of every order (orderProblems), each by row and field, its message naming the field
@@ -39,5 +42,22 @@ QDate executionDate(const Hub3aRecord &record, const Options &options);
 
 // Whether iban (spaces allowed) is a Croatian one: a national payment.
 bool croatianIban(const QString &iban);
+
+// Whether the order pays a recipient abroad: its recipient IBAN is not Croatian.
+bool crossBorder(const Hub3aRecord &record);
+
+// The model an order goes to the bank under: the slip's (completed, "01" is HR01), HR00 before a
+// reference without a model, HR99 when there is neither.
+QString bankModel(const QString &model, const QString &reference);
+
+// The model and reference in one, without a space, as EndToEndId and CdtrRefInf/Ref take them
+// ("HR01102-3057-89016", "HR0012345", "HR99").
+QString bankReference(const QString &model, const QString &reference);
+
+enum class Party { Payer, Recipient };
+
+// The structured address of a party of the order (splitPostalAddress), its country the one its
+// place line names, else its IBAN's.
+PostalAddress partyAddress(const Hub3aRecord &record, Party party);
 
 } // namespace Pain001

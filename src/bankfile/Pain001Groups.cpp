@@ -1,9 +1,12 @@
 #include "bankfile/Pain001Groups.h"
 
+#include "bankfile/BankText.h"
 #include "payments/Iban.h"
 
 #include <QHash>
 #include <QSet>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -18,10 +21,30 @@ QString groupKey(const Hub3aRecord &record, QDate date)
     QString key;
     for (F field : {F::PayerIban, F::PayerName, F::PayerStreet, F::PayerPlace})
         key += (field == F::PayerIban ? compactIban(record[field]) : record[field]) + u'\x1f';
-    return key + date.toString(Qt::ISODate) + (record.urgent() ? u"H"_s : u"N"_s);
+    return key + date.toString(Qt::ISODate) + (record.urgent() ? u"H"_s : u"N"_s) +
+           (crossBorder(record) ? u"A"_s : u"D"_s);
+}
+
+// Notes once each payer text that the file writes without its Croatian letters.
+void noteLatinPayer(const Hub3aRecord &record, std::initializer_list<F> fields, QStringList &notes)
+{
+    for (F field : fields) {
+        const QString latin = withoutCroatianLetters(record[field]);
+        if (latin == record[field])
+            continue;
+        const QString note = u"Bez slova č ć đ š ž (plaćanje u inozemstvo) zapisano je: %1 '%2' kao '%3'"_s.arg(
+            hub3aField(field).label(), record[field], latin);
+        if (!notes.contains(note))
+            notes.append(note);
+    }
 }
 
 } // namespace
+
+bool latinInitiator(const std::vector<Group> &groups)
+{
+    return std::any_of(groups.begin(), groups.end(), [](const Group &group) { return group.crossBorder; });
+}
 
 Plan planFile(const BankOrders &orders, const Options &options)
 {
@@ -44,7 +67,9 @@ Plan planFile(const BankOrders &orders, const Options &options)
         auto found = groupOf.find(key);
         if (found == groupOf.end()) {
             found = groupOf.insert(key, groups.size());
-            groups.push_back({index, date, record.urgent(), 0, {}});
+            groups.push_back({index, date, record.urgent(), crossBorder(record), 0, {}});
+            if (crossBorder(record))
+                noteLatinPayer(record, {F::PayerName, F::PayerStreet, F::PayerPlace}, result.notes);
         }
         Group &group = groups[found.value()];
         const qint64 cents = hub3aAmountCents(record[F::Amount]).value_or(0);
@@ -57,6 +82,8 @@ Plan planFile(const BankOrders &orders, const Options &options)
         rows.insert(orders.row(index));
     }
     result.groups = static_cast<int>(groups.size());
+    if (latinInitiator(groups))
+        noteLatinPayer(orders.record(groups.front().first), {F::PayerName}, result.notes);
     return plan;
 }
 

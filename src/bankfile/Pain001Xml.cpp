@@ -1,5 +1,7 @@
 #include "bankfile/Pain001Xml.h"
 
+#include "bankfile/BankAmount.h"
+#include "bankfile/BankText.h"
 #include "bankfile/ChunkDevice.h"
 #include "bankfile/PostalAddress.h"
 #include "payments/Iban.h"
@@ -14,21 +16,6 @@ namespace {
 
 using F = Hub3aField;
 
-QString amountText(qint64 cents)
-{
-    return u"%1.%2"_s.arg(cents / 100).arg(cents % 100, 2, 10, QChar(u'0'));
-}
-
-// Model and reference in one, without a space: HR99 when both are empty, HR00 before a reference
-// without a model.
-QString joinedReference(const QString &model, const QString &reference)
-{
-    const QString completed = completedHub3aModel(model.trimmed());
-    const QString number = reference.trimmed();
-    if (completed.isEmpty())
-        return number.isEmpty() ? u"HR99"_s : u"HR00"_s + number;
-    return completed + number;
-}
 
 class FileWriter
 {
@@ -52,9 +39,10 @@ public:
         m_xml.writeTextElement(u"MsgId"_s, m_options.messageId);
         m_xml.writeTextElement(u"CreDtTm"_s, m_options.created.toString(u"yyyy-MM-ddTHH:mm:ss"_s));
         m_xml.writeTextElement(u"NbOfTxs"_s, QString::number(count));
-        m_xml.writeTextElement(u"CtrlSum"_s, amountText(cents));
+        m_xml.writeTextElement(u"CtrlSum"_s, bankAmountText(cents));
         m_xml.writeStartElement(u"InitgPty"_s);
-        m_xml.writeTextElement(u"Nm"_s, m_orders.record(groups.front().first)[F::PayerName]);
+        const QString &initiator = m_orders.record(groups.front().first)[F::PayerName];
+        m_xml.writeTextElement(u"Nm"_s, latinInitiator(groups) ? withoutCroatianLetters(initiator) : initiator);
         m_xml.writeEndElement(); // InitgPty
         m_xml.writeEndElement(); // GrpHdr
         int groupNumber = 0;
@@ -89,11 +77,17 @@ private:
         m_xml.writeEndElement();
     }
 
-    void writeAddress(const QString &street, const QString &place)
+    // The party's address; for a group abroad latin, without Croatian letters.
+    void writeAddress(const Hub3aRecord &record, Party party, bool latin)
     {
-        const PostalAddress address = splitPostalAddress(street, place);
+        PostalAddress address = partyAddress(record, party);
         if (address.isEmpty())
             return;
+        if (latin) {
+            for (QString *part : {&address.streetName, &address.buildingNo, &address.postCode, &address.townName,
+                                  &address.addressLine})
+                *part = withoutCroatianLetters(*part);
+        }
         m_xml.writeStartElement(u"PstlAdr"_s);
         if (!address.streetName.isEmpty()) {
             m_xml.writeTextElement(u"StrtNm"_s, address.streetName);
@@ -103,7 +97,7 @@ private:
             m_xml.writeTextElement(u"PstCd"_s, address.postCode);
         if (!address.townName.isEmpty())
             m_xml.writeTextElement(u"TwnNm"_s, address.townName);
-        m_xml.writeTextElement(u"Ctry"_s, u"HR"_s);
+        m_xml.writeTextElement(u"Ctry"_s, address.country);
         if (!address.addressLine.isEmpty())
             m_xml.writeTextElement(u"AdrLine"_s, address.addressLine);
         m_xml.writeEndElement(); // PstlAdr
@@ -116,7 +110,7 @@ private:
         m_xml.writeTextElement(u"PmtInfId"_s, u"%1-G%2"_s.arg(m_options.messageId).arg(number));
         m_xml.writeTextElement(u"PmtMtd"_s, u"TRF"_s);
         m_xml.writeTextElement(u"NbOfTxs"_s, QString::number(group.orders.size()));
-        m_xml.writeTextElement(u"CtrlSum"_s, amountText(group.cents));
+        m_xml.writeTextElement(u"CtrlSum"_s, bankAmountText(group.cents));
         // The payment type once, for the group; an urgent group is no SEPA order (the guide: "Nalog
         // sa prioritetom HIGH bit će izvršen kao NON SEPA nalog"), so it carries no SvcLvl SEPA.
         m_xml.writeStartElement(u"PmtTpInf"_s);
@@ -130,8 +124,11 @@ private:
         m_xml.writeTextElement(u"Dt"_s, group.date.toString(Qt::ISODate));
         m_xml.writeEndElement();
         m_xml.writeStartElement(u"Dbtr"_s);
-        m_xml.writeTextElement(u"Nm"_s, payer[F::PayerName]);
-        writeAddress(payer[F::PayerStreet], payer[F::PayerPlace]);
+        // Payments abroad take no Croatian letters (the guide: "u prekograničnim ... plaćanjima ne
+        // koriste"): the payer of a group abroad is written without them, as the result notes.
+        const QString &name = payer[F::PayerName];
+        m_xml.writeTextElement(u"Nm"_s, group.crossBorder ? withoutCroatianLetters(name) : name);
+        writeAddress(payer, Party::Payer, group.crossBorder);
         m_xml.writeEndElement(); // Dbtr
         writeAccount(u"DbtrAcct"_s, compactIban(payer[F::PayerIban]));
         m_xml.writeStartElement(u"DbtrAgt"_s);
@@ -157,17 +154,17 @@ private:
         m_xml.writeStartElement(u"PmtId"_s);
         m_xml.writeTextElement(u"InstrId"_s, instrId);
         m_xml.writeTextElement(u"EndToEndId"_s,
-                               joinedReference(order[F::PayerModel], order[F::PayerReference]));
+                               bankReference(order[F::PayerModel], order[F::PayerReference]));
         m_xml.writeEndElement(); // PmtId
         m_xml.writeStartElement(u"Amt"_s);
         m_xml.writeStartElement(u"InstdAmt"_s);
         m_xml.writeAttribute(u"Ccy"_s, u"EUR"_s);
-        m_xml.writeCharacters(amountText(hub3aAmountCents(order[F::Amount]).value_or(0)));
+        m_xml.writeCharacters(bankAmountText(hub3aAmountCents(order[F::Amount]).value_or(0)));
         m_xml.writeEndElement(); // InstdAmt
         m_xml.writeEndElement(); // Amt
         m_xml.writeStartElement(u"Cdtr"_s);
         m_xml.writeTextElement(u"Nm"_s, order[F::RecipientName]);
-        writeAddress(order[F::RecipientStreet], order[F::RecipientPlace]);
+        writeAddress(order, Party::Recipient, false);
         m_xml.writeEndElement(); // Cdtr
         const QString iban = compactIban(order[F::RecipientIban]);
         writeAccount(u"CdtrAcct"_s, iban);
@@ -182,7 +179,7 @@ private:
             writeCode(u"CdOrPrtry"_s, u"SCOR"_s);
             m_xml.writeEndElement(); // Tp
             m_xml.writeTextElement(u"Ref"_s,
-                                   joinedReference(order[F::RecipientModel], order[F::RecipientReference]));
+                                   bankReference(order[F::RecipientModel], order[F::RecipientReference]));
             m_xml.writeEndElement(); // CdtrRefInf
             m_xml.writeTextElement(u"AddtlRmtInf"_s, order[F::Description]);
             m_xml.writeEndElement(); // Strd

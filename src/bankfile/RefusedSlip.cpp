@@ -1,5 +1,7 @@
 #include "bankfile/RefusedSlip.h"
 
+#include "bankfile/BankAmount.h"
+#include "model/Hub3aDate.h"
 #include "model/Hub3aRules.h"
 
 #include <QDate>
@@ -12,21 +14,6 @@ namespace Pain002 {
 namespace {
 
 using F = Hub3aField;
-
-// "1234.56" in cents, when it has at most two decimals.
-std::optional<qint64> centsOf(const QString &amount)
-{
-    static const QRegularExpression decimal(u"^([0-9]{1,13})(?:\\.([0-9]{1,5}))?$"_s);
-    const QRegularExpressionMatch match = decimal.match(amount);
-    if (!match.hasMatch())
-        return std::nullopt;
-    QString fraction = match.captured(2);
-    while (fraction.size() > 2 && fraction.endsWith(u'0'))
-        fraction.chop(1);
-    if (fraction.size() > 2)
-        return std::nullopt;
-    return match.captured(1).toLongLong() * 100 + fraction.leftJustified(2, u'0').toInt();
-}
 
 // The parts of a party's address, joined back into the slip's street and place lines.
 void takeAddress(Hub3aRecord &slip, QStringView field, const QString &text)
@@ -67,12 +54,12 @@ void takeOriginalText(RefusedOrder &order, QStringView field, const QString &tex
     Hub3aRecord &slip = order.slip;
     if (field == "Amt/InstdAmt"_L1) {
         order.amount = text;
-        if (const std::optional<qint64> cents = centsOf(text))
+        if (const std::optional<qint64> cents = bankAmountCents(text))
             slip.set(F::Amount, hub3aAmountText(*cents));
     } else if (field == "ReqdExctnDt/Dt"_L1 || field == "ReqdExctnDt"_L1) {
         const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
         if (date.isValid())
-            slip.set(F::ExecutionDate, date.toString(u"ddMMyyyy"_s));
+            slip.set(F::ExecutionDate, hub3aDateText(date));
     } else if (field == "Cdtr/Pty/Nm"_L1 || field == "Cdtr/Nm"_L1) {
         order.recipient = text;
         slip.set(F::RecipientName, text);

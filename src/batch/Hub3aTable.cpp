@@ -79,7 +79,8 @@ Hub3aRowCheck checkHub3aRow(int row, const Hub3aRecord &base, const QList<Hub3aC
             check.slip.record.texts[static_cast<size_t>(field)] = cell.text;
     }
     if (check.problems.isEmpty()) {
-        for (const Hub3aProblem &problem : hub3aSlipProblems(check.slip.record))
+        // A row may pay an account abroad as an order of a bank file; printing refuses it.
+        for (const Hub3aProblem &problem : hub3aSlipProblems(check.slip.record, Hub3aUse::BankOrder))
             check.problems.append({row, hub3aColumn(problem.field), problem.message, rowName});
     }
     return check;

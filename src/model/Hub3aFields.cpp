@@ -12,7 +12,9 @@ constexpr Hub3aFieldTable fieldTable = {{
     {Hub3aField::PayerIban, "payerIban", 21, Hub3aCharset::Account, "IBAN platitelja"},
     {Hub3aField::PayerModel, "payerModel", 4, Hub3aCharset::Model, "model platitelja"},
     {Hub3aField::PayerReference, "payerReference", 22, Hub3aCharset::Reference, "poziv na broj platitelja"},
-    {Hub3aField::RecipientIban, "recipientIban", 21, Hub3aCharset::Account, "IBAN primatelja"},
+    // An IBAN of any country, as a table or an EPC code gives it for a bank file; the slip's field
+    // and its barcode hold 21 (hub3aSlipIbanProblem).
+    {Hub3aField::RecipientIban, "recipientIban", 34, Hub3aCharset::Account, "IBAN primatelja"},
     {Hub3aField::RecipientModel, "recipientModel", 4, Hub3aCharset::Model, "model primatelja"},
     {Hub3aField::RecipientReference, "recipientReference", 22, Hub3aCharset::Reference,
      "poziv na broj primatelja"},

@@ -1,5 +1,7 @@
 #include "model/Hub3aRules.h"
 
+#include "model/Hub3aDate.h"
+
 #include <QDate>
 #include <QRegularExpression>
 #include <QStringList>
@@ -31,7 +33,7 @@ std::optional<QString> formProblem(F field, const QString &text)
             return QStringLiteral("Iznos nije iznos u eurima u obliku 1.234,56");
         return QString();
     case F::ExecutionDate:
-        if (text.size() != 8 || !QDate::fromString(text, QStringLiteral("ddMMyyyy")).isValid())
+        if (!hub3aDate(text).isValid())
             return QStringLiteral("Datum izvršenja nije datum u obliku DDMMGGGG");
         return QString();
     case F::Urgent:
@@ -52,6 +54,15 @@ std::optional<QString> formProblem(F field, const QString &text)
 QString hub3aRefusedCharactersLead()
 {
     return QStringLiteral("Nedopušteni znakovi: ");
+}
+
+QString hub3aSlipIbanProblem(const QString &iban)
+{
+    if (iban.size() <= hub3aSlipIbanLength)
+        return QString();
+    return QStringLiteral("uplatnica plaća samo račune u Hrvatskoj (IBAN od 21 znaka, ovaj ima %1); račun u "
+                          "inozemstvu plaća se nalogom za banku")
+        .arg(iban.size());
 }
 
 QString hub3aFieldProblem(Hub3aField field, const QString &text)

@@ -24,6 +24,14 @@ struct Hub3aProblem
 // DDMMGGGG, urgent 1. An empty text always fits.
 QString hub3aFieldProblem(Hub3aField field, const QString &text);
 
+// The characters the slip's recipient IBAN field and its barcode hold: a Croatian IBAN's. The
+// record holds longer ones (up to 34) for a bank file.
+constexpr int hub3aSlipIbanLength = 21;
+
+// What keeps a recipient IBAN that a record holds from a HUB-3A slip, or an empty text: one longer
+// than hub3aSlipIbanLength, of an account abroad, is paid by a bank file.
+QString hub3aSlipIbanProblem(const QString &iban);
+
 // How hub3aFieldProblem's word on characters the barcode refuses begins ("Nedopušteni znakovi: ").
 QString hub3aRefusedCharactersLead();
 

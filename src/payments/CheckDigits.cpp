@@ -73,6 +73,18 @@ int mod10(QStringView data)
     return (10 - sum % 10) % 10;
 }
 
+// The remainder modulo 97 that text leaves after rest, read as digits, a letter as two.
+int remainder97(int rest, QStringView text)
+{
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            rest = (rest * 10 + (c.unicode() - u'0')) % 97;
+        else
+            rest = (rest * 100 + (c.unicode() - u'A' + 10)) % 97;
+    }
+    return rest;
+}
+
 } // namespace
 
 CheckMethod methodForLength(CheckMethod method, qsizetype length)
@@ -116,4 +128,15 @@ std::optional<int> expectedSecondPairDigit(QStringView data)
     if (rest == 0)
         return std::nullopt;
     return rest == 1 ? 0 : 11 - rest;
+}
+
+QString iso7064Mod97CheckDigits(QStringView prefix, QStringView body)
+{
+    const int rest = remainder97(remainder97(remainder97(0, body), prefix), u"00");
+    return QString::number(98 - rest).rightJustified(2, u'0');
+}
+
+bool iso7064Mod97Valid(QStringView code)
+{
+    return code.size() > 4 && remainder97(remainder97(0, code.mid(4)), code.left(4)) == 1;
 }

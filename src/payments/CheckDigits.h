@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringView>
 
 #include <optional>
@@ -28,3 +29,16 @@ std::optional<int> expectedCheckDigit(CheckMethod method, QStringView data);
 
 // The first of the two check digits of Mod10Mod11Pair (Mod10), and the second (modulo 11).
 std::optional<int> expectedSecondPairDigit(QStringView data);
+
+// ISO 7064 MOD 97-10 over letters and digits, each capital letter counting as the two digits 10 (A)
+// to 35 (Z), as IBANs (ISO 13616) and creditor references (ISO 11649) use it: a code is its
+// two-letter prefix ("HR", "RF"), two check digits and a body, checked with the first four
+// characters moved behind the body.
+
+// The two check digits of prefix and body: 98 minus the remainder of body, prefix and "00".
+// Both hold only digits and capital letters A to Z.
+QString iso7064Mod97CheckDigits(QStringView prefix, QStringView body);
+
+// Whether code (prefix, check digits, body; digits and capitals only, at least 5 characters) is
+// valid: moved, it leaves 1.
+bool iso7064Mod97Valid(QStringView code);

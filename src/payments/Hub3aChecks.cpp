@@ -47,7 +47,7 @@ Hub3aField hub3aFieldOf(const PaymentField &field)
     return fieldNamed(field.fieldName());
 }
 
-CheckResult checkHub3aIban(const QString &text)
+CheckResult checkHub3aIban(const QString &text, Hub3aUse use)
 {
     const QString trimmed = text.trimmed();
     static const QRegularExpression oldAccount(QStringLiteral("^([0-9]{7})-?([0-9]{10})$"));
@@ -63,13 +63,21 @@ CheckResult checkHub3aIban(const QString &text)
         return CheckResult::invalid(QStringLiteral("nije IBAN"));
     if (checked.failed() && checked.message.startsWith(QStringLiteral("kontrolni broj")))
         return CheckResult::invalid(QStringLiteral("IBAN nije ispravan (kontrolni broj)"));
+    if (const QString problem = hub3aSlipIbanProblem(checked.iban); use == Hub3aUse::Slip && !problem.isEmpty())
+        return CheckResult::invalid(problem);
     return checked;
+}
+
+CheckResult checkHub3aPaymentField(const PaymentField &field, const QString &text, const QString &model,
+                                   Hub3aUse use)
+{
+    // The model as the slip takes it: digits typed for it stand for the model ("01" is HR01).
+    return field.isReference() ? checkReference(completedHub3aModel(model), text) : checkHub3aIban(text, use);
 }
 
 CheckResult checkHub3aPaymentField(const PaymentField &field, const QString &text, const QString &model)
 {
-    // The model as the slip takes it: digits typed for it stand for the model ("01" is HR01).
-    return field.isReference() ? checkReference(completedHub3aModel(model), text) : checkHub3aIban(text);
+    return checkHub3aPaymentField(field, text, model, Hub3aUse::Slip);
 }
 
 QList<CheckedField> checkHub3aRecord(const Hub3aRecord &record)
@@ -107,7 +115,7 @@ QList<CheckedField> checkHub3aSlip(const Hub3aRecord &record)
     return checked;
 }
 
-QList<Hub3aProblem> hub3aSlipProblems(const Hub3aRecord &record)
+QList<Hub3aProblem> hub3aSlipProblems(const Hub3aRecord &record, Hub3aUse use)
 {
     QList<Hub3aProblem> problems = hub3aFieldProblems(record);
     const auto hasProblem = [&problems](F field) {
@@ -121,7 +129,7 @@ QList<Hub3aProblem> hub3aSlipProblems(const Hub3aRecord &record)
     for (const PaymentField &field : hub3aPaymentFields()) {
         const F checkedField = hub3aFieldOf(field);
         const QString model = field.isReference() ? textOf(record, field.modelField) : QString();
-        const CheckResult result = checkHub3aPaymentField(field, record[checkedField], model);
+        const CheckResult result = checkHub3aPaymentField(field, record[checkedField], model, use);
         if (result.failed() && !hasProblem(checkedField))
             problems.append({checkedField, result.message});
     }

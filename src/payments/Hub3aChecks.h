@@ -15,13 +15,21 @@ std::span<const PaymentField> hub3aPaymentFields();
 // The field of a slip that a payment field's check looks at (the IBAN, or the reference).
 Hub3aField hub3aFieldOf(const PaymentField &field);
 
+// What a record is checked as: a HUB-3A slip, whose barcode holds a recipient IBAN of 21
+// characters (hub3aSlipIbanProblem), or an order of a bank file, which may pay an IBAN abroad.
+enum class Hub3aUse { Slip, BankOrder };
+
 // Checks a field that must hold an IBAN. An old account (7+10 digits, with or without its "-")
 // is no IBAN: it is invalid and the message gives the IBAN it converts to. A wrong IBAN says
 // "IBAN nije ispravan (kontrolni broj)" without the check digits that would make it pass.
-CheckResult checkHub3aIban(const QString &text);
+// A slip refuses an IBAN longer than its field's 21 characters.
+CheckResult checkHub3aIban(const QString &text, Hub3aUse use = Hub3aUse::Slip);
 
 // Checks one payment field of a HUB-3A slip (an IBAN as checkHub3aIban, a reference under its
 // model).
+CheckResult checkHub3aPaymentField(const PaymentField &field, const QString &text, const QString &model,
+                                   Hub3aUse use);
+// The same for a slip (a function a hint can hold).
 CheckResult checkHub3aPaymentField(const PaymentField &field, const QString &text, const QString &model);
 
 // Checks the accounts and references of a HUB-3A slip, empty ones included: the payer's and the
@@ -34,4 +42,4 @@ QList<CheckedField> checkHub3aSlip(const Hub3aRecord &record);
 
 // Everything that keeps a slip from being paid as it stands, by field: the fields' rules, the
 // fields it cannot be paid without, and the payment checks that fail.
-QList<Hub3aProblem> hub3aSlipProblems(const Hub3aRecord &record);
+QList<Hub3aProblem> hub3aSlipProblems(const Hub3aRecord &record, Hub3aUse use = Hub3aUse::Slip);

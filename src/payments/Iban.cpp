@@ -1,30 +1,38 @@
 #include "payments/Iban.h"
 
+#include "payments/CheckDigits.h"
+
+#include <optional>
+
 namespace {
 
 constexpr qsizetype croatianLength = 21;
 constexpr qsizetype shortestLength = 15;
 constexpr qsizetype longestLength = 34;
 
-// The remainder modulo 97 of the number that a run of letters and digits stands for, each letter
-// counting as the two digits 10 (A) to 35 (Z).
-int mod97(QStringView text)
+// The IBAN length of each country of the SEPA scheme (the IBAN registry of ISO 13616); an IBAN of
+// any other country has 15 to 34 characters.
+struct CountryLength
 {
-    int rest = 0;
-    for (const QChar c : text) {
-        if (c.isDigit())
-            rest = (rest * 10 + (c.unicode() - u'0')) % 97;
-        else
-            rest = (rest * 100 + (c.unicode() - u'A' + 10)) % 97;
-    }
-    return rest;
-}
+    const char *country;
+    qsizetype length;
+};
+constexpr CountryLength sepaLengths[] = {
+    {"AD", 24}, {"AL", 28}, {"AT", 20}, {"BE", 16}, {"BG", 22}, {"CH", 21}, {"CY", 28}, {"CZ", 24},
+    {"DE", 22}, {"DK", 18}, {"EE", 20}, {"ES", 24}, {"FI", 18}, {"FO", 18}, {"FR", 27}, {"GB", 22},
+    {"GI", 23}, {"GL", 18}, {"GR", 27}, {"HR", 21}, {"HU", 28}, {"IE", 22}, {"IS", 26}, {"IT", 27},
+    {"LI", 21}, {"LT", 20}, {"LU", 20}, {"LV", 21}, {"MC", 27}, {"MD", 24}, {"ME", 22}, {"MK", 19},
+    {"MT", 31}, {"NL", 18}, {"NO", 15}, {"PL", 28}, {"PT", 25}, {"RO", 24}, {"SE", 24}, {"SI", 19},
+    {"SK", 24}, {"SM", 27}, {"VA", 22},
+};
 
-// The two check digits for a country code and the account part after them.
-QString checkDigitsFor(QStringView country, QStringView bban)
+std::optional<qsizetype> sepaLength(QStringView country)
 {
-    const QString rearranged = bban.toString() + country.toString() + QStringLiteral("00");
-    return QString::number(98 - mod97(rearranged)).rightJustified(2, u'0');
+    for (const CountryLength &entry : sepaLengths) {
+        if (country == QLatin1StringView(entry.country))
+            return entry.length;
+    }
+    return std::nullopt;
 }
 
 bool isAsciiLetterOrDigit(QChar c)
@@ -54,8 +62,7 @@ QString groupIban(const QString &iban)
 
 QString ibanFromBban(const QString &bban)
 {
-    const QString country = QStringLiteral("HR");
-    return country + checkDigitsFor(country, bban) + bban;
+    return QStringLiteral("HR") + iso7064Mod97CheckDigits(u"HR", bban) + bban;
 }
 
 CheckResult checkIban(const QString &text)
@@ -76,11 +83,17 @@ CheckResult checkIban(const QString &text)
                 QStringLiteral("hrvatski IBAN ima 21 znak, ovaj ima %1").arg(iban.size()));
         if (!std::all_of(iban.begin() + 2, iban.end(), [](QChar c) { return c.isDigit(); }))
             return CheckResult::invalid(QStringLiteral("hrvatski IBAN iza HR ima samo znamenke"));
+    } else if (const std::optional<qsizetype> length = sepaLength(country)) {
+        if (iban.size() != *length)
+            return CheckResult::invalid(QStringLiteral("IBAN države %1 ima %2 znakova, ovaj ima %3")
+                                            .arg(country.toString())
+                                            .arg(*length)
+                                            .arg(iban.size()));
     } else if (iban.size() < shortestLength || iban.size() > longestLength) {
         return CheckResult::invalid(
             QStringLiteral("IBAN ima od 15 do 34 znaka, ovaj ima %1").arg(iban.size()));
     }
-    const QString expected = checkDigitsFor(country, QStringView(iban).mid(4));
+    const QString expected = iso7064Mod97CheckDigits(country, QStringView(iban).mid(4));
     if (QStringView(iban).mid(2, 2) != expected)
         return CheckResult::invalid(QStringLiteral("kontrolni broj treba biti %1").arg(expected));
     return CheckResult::valid(QStringLiteral("IBAN je ispravan"), iban);

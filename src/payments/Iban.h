@@ -5,7 +5,8 @@
 #include <QString>
 
 // Checks an IBAN (ISO 13616): two letters, two check digits, the rest letters or digits; spaces
-// may stand between groups. A Croatian IBAN has 21 characters, any other 15 to 34.
+// may stand between groups. A Croatian IBAN has 21 characters, one of another country of the SEPA
+// scheme that country's length (DE 22, AT 20), any other 15 to 34.
 CheckResult checkIban(const QString &text);
 
 // The IBAN of a Croatian bank code and account number (7 + 10 digits).

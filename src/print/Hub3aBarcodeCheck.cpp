@@ -39,6 +39,8 @@ std::optional<QString> hub3aBarcodeProblem(const Hub3aRecord &record, PrintMode 
 {
     if (mode == PrintMode::Template)
         return std::nullopt;
+    if (const QString problem = hub3aSlipIbanProblem(record[Hub3aField::RecipientIban]); !problem.isEmpty())
+        return hub3aField(Hub3aField::RecipientIban).label() + QStringLiteral(": ") + problem;
     const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
     if (!payload)
         return hub3aFieldProblem(Hub3aField::Amount, record[Hub3aField::Amount]); // the amount is no amount

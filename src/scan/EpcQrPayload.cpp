@@ -1,6 +1,7 @@
 #include "scan/EpcQrPayload.h"
 
 #include "model/Hub3aRules.h"
+#include "payments/CreditorReference.h"
 
 #include <QRegularExpression>
 
@@ -57,22 +58,6 @@ bool isEpcQrPayload(const QByteArray &bytes)
     return bytes.startsWith("BCD\n") || bytes.startsWith("BCD\r\n");
 }
 
-bool isRfReference(const QString &text)
-{
-    QString compact = text;
-    compact.remove(u' ');
-    static const QRegularExpression form(u"^RF[0-9]{2}[0-9A-Za-z]{1,21}$"_s);
-    if (!form.match(compact).hasMatch())
-        return false;
-    const QString moved = compact.mid(4) + compact.left(4);
-    int remainder = 0;
-    for (const QChar ch : moved) {
-        const int value = ch.isDigit() ? ch.digitValue() : ch.toUpper().unicode() - u'A' + 10;
-        remainder = (remainder * (value > 9 ? 100 : 10) + value) % 97;
-    }
-    return remainder == 1;
-}
-
 PayloadReading readEpcQrPayload(const QByteArray &bytes)
 {
     const std::optional<QString> text = strictUtf8(bytes);
@@ -124,7 +109,7 @@ PayloadReading readEpcQrPayload(const QByteArray &bytes)
         return PayloadReading::refused(lineProblem(Purpose, u"Šifra namjene: %1"_s.arg(problem)));
     record.set(Hub3aField::PurposeCode, at(Purpose));
     record.set(Hub3aField::RecipientModel, u"HR99"_s);
-    if (!at(Reference).isEmpty() && !isRfReference(at(Reference)))
+    if (!at(Reference).isEmpty() && checkCreditorReference(at(Reference)).status != CheckStatus::Valid)
         notes.append(u"Referenca '%1' nije ispravna RF referenca"_s.arg(at(Reference)));
     setFitted(record, Hub3aField::Description, at(Reference).isEmpty() ? at(Text) : at(Reference), notes);
     return {record, QString(), notes};

@@ -12,6 +12,3 @@ PayloadReading readEpcQrPayload(const QByteArray &bytes);
 
 // True when the bytes begin as an EPC QR payload does.
 bool isEpcQrPayload(const QByteArray &bytes);
-
-// True when text is an ISO 11649 creditor reference ("RF18 5390 0754 7034", spaces allowed).
-bool isRfReference(const QString &text);

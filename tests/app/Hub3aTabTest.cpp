@@ -331,6 +331,14 @@ TEST_F(Hub3aTabTest, PaymentHintsMarkTheIbansAndReferencesWhileTheyAreTyped)
         EXPECT_TRUE(mark->isVisibleTo(window.get())) << control.constData();
         EXPECT_TRUE(mark->geometry().left() > line->geometry().right()) << control.constData();
     }
+    // An IBAN abroad, which a bank order takes, is kept whole and marked: the slip pays only
+    // Croatian accounts.
+    tab().setText(F::RecipientIban, u"DE89370400440532013000"_s);
+    EXPECT_EQ(hub(F::RecipientIban), u"DE89370400440532013000"_s);
+    EXPECT_EQ(checkMark("Hub3aRecipientIban")->status(), CheckStatus::Invalid);
+    EXPECT_EQ(checkMark("Hub3aRecipientIban")->toolTip(),
+              u"uplatnica plaća samo račune u Hrvatskoj (IBAN od 21 znaka, ovaj ima 22); račun u inozemstvu plaća "
+              "se nalogom za banku"_s);
     // A loaded slip marks its fields as typing does.
     tab().setRecord(fullHub3aRecord());
     for (const char *control : {"Hub3aPayerIbanCheck", "Hub3aRecipientReferenceCheck"})

@@ -113,6 +113,8 @@ TEST(Pain001, MapsTheFieldsOfASlip)
         {"a place without a post code", {{F::RecipientPlace, u"Dumovec"_s}}, u"p:Cdtr/p:PstlAdr/*"_s,
          {u"Franjčevićeva"_s, u"43"_s, u"Dumovec"_s, u"HR"_s}},
         {"no recipient address", {{F::RecipientStreet, u""_s}, {F::RecipientPlace, u""_s}}, u"p:Cdtr/p:PstlAdr"_s, {}},
+        {"a country the place names", {{F::RecipientPlace, u"1000 Ljubljana, Slovenija"_s}}, u"p:Cdtr/p:PstlAdr/*"_s,
+         {u"Franjčevićeva"_s, u"43"_s, u"1000"_s, u"Ljubljana"_s, u"SI"_s}},
         {"payer address", {}, group + u"p:Dbtr/p:PstlAdr/*"_s, {u"Ilica"_s, u"1"_s, u"10000"_s, u"Zagreb"_s, u"HR"_s}},
         {"service level", {}, group + u"p:PmtTpInf/p:SvcLvl/p:Cd"_s, {u"SEPA"_s}},
         {"urgent: no SEPA service level", {{F::Urgent, u"1"_s}}, group + u"p:PmtTpInf/p:SvcLvl"_s, {}},
@@ -215,6 +217,12 @@ TEST(Pain001, RefusesRowsByRowAndFieldAndWritesTheRest)
         {{{F::Amount, u"1.000.000.000,00"_s}}, F::Amount, u"Iznos: u nalogu za banku od 0,01 do 999.999.999,99"_s},
         {{{F::ExecutionDate, u"07122026"_s}}, F::ExecutionDate, u"Datum izvršenja: 07.12.2026. je prošao"_s},
         {{{F::PayerPlace, u""_s}}, F::PayerPlace, u"Mjesto platitelja: obavezno je uz ulicu platitelja (adresa u nalogu za banku)"_s},
+        // Each part of an address keeps the guide's rules at its own start and end.
+        {{{F::PayerStreet, u"Ilica/ 5"_s}}, F::PayerStreet, u"Ulica platitelja: naziv ulice 'Ilica/' ne smije završavati kosom crtom '/'"_s},
+        {{{F::RecipientPlace, u"10000 -Zagreb"_s}}, F::RecipientPlace, u"Mjesto primatelja: naziv mjesta '-Zagreb' ne smije počinjati znakom '-'"_s},
+        {{{F::RecipientIban, u"DE89370400440532013000"_s}, {F::RecipientName, u"Muster AG"_s}, {F::RecipientStreet, u""_s},
+          {F::RecipientPlace, u""_s}, {F::RecipientModel, u""_s}, {F::RecipientReference, u""_s}},
+         F::RecipientPlace, u"Mjesto primatelja: obavezno je za primatelja izvan Hrvatske (mjesto i država)"_s},
     };
     QList<Hub3aRecord> records{order()};
     for (const auto &r : refused)
@@ -234,6 +242,50 @@ TEST(Pain001, RefusesRowsByRowAndFieldAndWritesTheRest)
     EXPECT_EQ(xpathTexts(xml, tx + u"p:PmtId/p:InstrId"_s),
               (QStringList{u"UN202612080001-1"_s, u"UN202612080001-%1"_s.arg(std::size(refused) + 2)}));
     EXPECT_SCHEMA_VALID(xml, "scthr_pain.001.001.09.xsd");
+}
+
+// Orders abroad: groups of their own, whose payer is written without Croatian letters (said once),
+// the recipient's country from the place line or else the IBAN, an IBAN of any length.
+TEST(Pain001, WritesOrdersAbroadInGroupsOfTheirOwn)
+{
+    const Fields payer = {{F::PayerName, u"Žarko Čučić"_s}, {F::PayerStreet, u"Šubićeva 5"_s}};
+    const auto abroad = [&payer](const QString &iban, const QString &street, const QString &place) {
+        Hub3aRecord record = order(payer);
+        for (const auto &[field, text] :
+             {std::pair{F::RecipientIban, iban}, {F::RecipientName, u"Muster AG"_s}, {F::RecipientStreet, street},
+              {F::RecipientPlace, place}, {F::RecipientModel, u""_s}, {F::RecipientReference, u""_s},
+              {F::Description, u"Rechnung 12"_s}})
+            record.texts[static_cast<size_t>(field)] = text;
+        return record;
+    };
+    Pain001::Result result;
+    const QByteArray xml = written({order(payer), abroad(u"AT611904300234573201"_s, u"Gumpendorfer Strasse 5"_s, u"1060 Wien"_s),
+                                    abroad(u"DE89370400440532013000"_s, u""_s, u"Wien, Austrija"_s), order(payer)},
+                                   options(), &result);
+    EXPECT_SCHEMA_VALID(xml, "scthr_pain.001.001.09.xsd");
+    EXPECT_TRUE(result.refused.isEmpty()) << result.refused.value(0).message.toStdString();
+    EXPECT_EQ(result.groups, 2);
+    const struct
+    {
+        QString path;
+        QStringList texts;
+    } cases[] = {
+        {group + u"p:NbOfTxs"_s, {u"2"_s, u"2"_s}},
+        {group + u"p:Dbtr/p:Nm"_s, {u"Žarko Čučić"_s, u"Zarko Cucic"_s}},
+        {group + u"p:Dbtr/p:PstlAdr/p:StrtNm"_s, {u"Šubićeva"_s, u"Subiceva"_s}},
+        {header + u"p:InitgPty/p:Nm"_s, {u"Zarko Cucic"_s}},
+        {tx + u"p:CdtrAcct/p:Id/p:IBAN"_s,
+         {u"HR1210010051863000160"_s, u"HR1210010051863000160"_s, u"AT611904300234573201"_s, u"DE89370400440532013000"_s}},
+        {u"/p:Document/p:CstmrCdtTrfInitn/p:PmtInf[2]/p:CdtTrfTxInf[1]/p:Cdtr/p:PstlAdr/*"_s,
+         {u"Gumpendorfer Strasse"_s, u"5"_s, u"1060"_s, u"Wien"_s, u"AT"_s}},
+        {u"/p:Document/p:CstmrCdtTrfInitn/p:PmtInf[2]/p:CdtTrfTxInf[2]/p:Cdtr/p:PstlAdr/*"_s, {u"Wien"_s, u"AT"_s}},
+        {tx + u"p:RmtInf/p:Ustrd"_s, {u"Rechnung 12"_s, u"Rechnung 12"_s}},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(xpathTexts(xml, c.path), c.texts) << c.path.toStdString();
+    EXPECT_EQ(result.notes,
+              (QStringList{u"Bez slova č ć đ š ž (plaćanje u inozemstvo) zapisano je: naziv platitelja 'Žarko Čučić' kao 'Zarko Cucic'"_s,
+                           u"Bez slova č ć đ š ž (plaćanje u inozemstvo) zapisano je: ulica platitelja 'Šubićeva 5' kao 'Subiceva 5'"_s}));
 }
 
 TEST(Pain001, WritesNothingWhenEveryOrderIsRefused)
@@ -337,21 +389,32 @@ TEST(PostalAddress, SplitsTheSlipsLines)
 {
     const struct
     {
-        QString street, place;
+        QString street, place, country; // the country: the IBAN's
         PostalAddress address;
     } cases[] = {
-        {u"Ilica 1"_s, u"10000 Zagreb"_s, {u"Ilica"_s, u"1"_s, u"10000"_s, u"Zagreb"_s, u""_s}},
-        {u"Ulica kralja Zvonimira 12a"_s, u"21000 Split"_s, {u"Ulica kralja Zvonimira"_s, u"12a"_s, u"21000"_s, u"Split"_s, u""_s}},
-        {u"Vukovarska 5/2"_s, u"HR-51000 Rijeka"_s, {u"Vukovarska"_s, u"5/2"_s, u"51000"_s, u"Rijeka"_s, u""_s}},
-        {u"Selska bb"_s, u"Zagreb"_s, {u"Selska"_s, u"bb"_s, u""_s, u"Zagreb"_s, u""_s}},
-        {u"Trg bana Jelačića"_s, u"10000 Zagreb"_s, {u""_s, u""_s, u"10000"_s, u"Zagreb"_s, u"Trg bana Jelačića"_s}},
-        {u""_s, u""_s, {}},
+        {u"Ilica 1"_s, u"10000 Zagreb"_s, u"HR"_s, {u"Ilica"_s, u"1"_s, u"10000"_s, u"Zagreb"_s, u""_s, u"HR"_s}},
+        {u"Ulica kralja Zvonimira 12a"_s, u"21000 Split"_s, u"HR"_s, {u"Ulica kralja Zvonimira"_s, u"12a"_s, u"21000"_s, u"Split"_s, u""_s, u"HR"_s}},
+        {u"Vukovarska 5/2"_s, u"HR-51000 Rijeka"_s, u"HR"_s, {u"Vukovarska"_s, u"5/2"_s, u"51000"_s, u"Rijeka"_s, u""_s, u"HR"_s}},
+        {u"Selska bb"_s, u"Zagreb"_s, u"HR"_s, {u"Selska"_s, u"bb"_s, u""_s, u"Zagreb"_s, u""_s, u"HR"_s}},
+        {u"Trg bana Jelačića"_s, u"10000 Zagreb"_s, u"HR"_s, {u""_s, u""_s, u"10000"_s, u"Zagreb"_s, u"Trg bana Jelačića"_s, u"HR"_s}},
+        {u""_s, u""_s, u"HR"_s, {u""_s, u""_s, u""_s, u""_s, u""_s, u"HR"_s}},
+        // Abroad: post codes of other lengths and forms, the country the place names or else the IBAN's.
+        {u""_s, u"1060 Wien"_s, u"AT"_s, {u""_s, u""_s, u"1060"_s, u"Wien"_s, u""_s, u"AT"_s}},
+        {u""_s, u"AT-1060 Wien"_s, u"DE"_s, {u""_s, u""_s, u"1060"_s, u"Wien"_s, u""_s, u"AT"_s}},
+        {u""_s, u"Wien, Austrija"_s, u"DE"_s, {u""_s, u""_s, u""_s, u"Wien"_s, u""_s, u"AT"_s}},
+        {u""_s, u"80331 Munich, germany"_s, u"AT"_s, {u""_s, u""_s, u"80331"_s, u"Munich"_s, u""_s, u"DE"_s}},
+        {u""_s, u"Graz, AT"_s, u"DE"_s, {u""_s, u""_s, u""_s, u"Graz"_s, u""_s, u"AT"_s}},
+        {u""_s, u"00-950 Warszawa"_s, u"PL"_s, {u""_s, u""_s, u"00-950"_s, u"Warszawa"_s, u""_s, u"PL"_s}},
+        {u""_s, u"XY-1060 Wien"_s, u"AT"_s, {u""_s, u""_s, u""_s, u"XY-1060 Wien"_s, u""_s, u"AT"_s}},
+        {u""_s, u"Wien, Oberdorf"_s, u"AT"_s, {u""_s, u""_s, u""_s, u"Wien, Oberdorf"_s, u""_s, u"AT"_s}},
+        // Parts as they stand in the lines: what breaks a rule at a part's edge is refused, not mended.
+        {u"Ilica/ 5"_s, u"10000 -Zagreb"_s, u"HR"_s, {u"Ilica/"_s, u"5"_s, u"10000"_s, u"-Zagreb"_s, u""_s, u"HR"_s}},
     };
     for (const auto &c : cases) {
         const auto parts = [](const PostalAddress &a) {
-            return QStringList{a.streetName, a.buildingNo, a.postCode, a.townName, a.addressLine};
+            return QStringList{a.streetName, a.buildingNo, a.postCode, a.townName, a.addressLine, a.country};
         };
-        EXPECT_EQ(parts(splitPostalAddress(c.street, c.place)), parts(c.address))
+        EXPECT_EQ(parts(splitPostalAddress(c.street, c.place, c.country)), parts(c.address))
             << c.street.toStdString() << " / " << c.place.toStdString();
     }
 }

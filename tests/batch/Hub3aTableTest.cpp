@@ -159,13 +159,17 @@ TEST(Hub3aTable, BadRowsAreReportedWithRowColumnAndReasonAndGoodOnesKept)
         "Kratko;1,00\n"                                            // 10
         "\"Dva\nretka\";1,00;;;;;\n"                               // 11
         "Bez IBAN-a i iznosa;;;HR99;;01012027;1\n"                 // 12
-        "Model;1,00;HR1210010051863000160;01;102-3057-89016;;\n";  // 13
+        "Model;1,00;HR1210010051863000160;01;102-3057-89016;;\n"   // 13
+        "Njemačka;1,00;DE89370400440532013000;;;;\n"               // 14, an order abroad
+        "Predug;1,00;DE893704004405320130001234567890123;;;;\n";   // 15
     Hub3aRecord base;
     base.set(F::RecipientName, u"Udruga"_s);
     const Hub3aTable table = readHub3aTable(bytes, base);
-    EXPECT_EQ(table.rowCount, 13);
-    ASSERT_EQ(table.slips.size(), 1);
+    EXPECT_EQ(table.rowCount, 15);
+    ASSERT_EQ(table.slips.size(), 2);
     EXPECT_EQ(table.slips[0].row, 1);
+    EXPECT_EQ(table.slips[1].row, 14);
+    EXPECT_EQ(table.slips[1].record[F::RecipientIban], u"DE89370400440532013000"_s);
     // Each problem's row, column and message; where no message is given, any message.
     const RowProblem expected[] = {
         // clang-format off
@@ -178,6 +182,7 @@ TEST(Hub3aTable, BadRowsAreReportedWithRowColumnAndReasonAndGoodOnesKept)
         {12, u"iban_primatelja"_s, u"IBAN primatelja je obavezan"_s},
         {12, u"iznos"_s, u"Iznos je obavezan, najmanje 0,01"_s},
         {13, u"model_primatelja"_s, {}},
+        {15, u"iban_primatelja"_s, u"Dulje od 34 znakova"_s},
         // clang-format on
     };
     ASSERT_EQ(table.problems.size(), std::ssize(expected));
@@ -190,7 +195,7 @@ TEST(Hub3aTable, BadRowsAreReportedWithRowColumnAndReasonAndGoodOnesKept)
             EXPECT_EQ(got.message, want.message) << i;
         }
     }
-    EXPECT_EQ(refusedRows(table.problems), (QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13}));
+    EXPECT_EQ(refusedRows(table.problems), (QList<int>{2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 15}));
 }
 
 TEST(Hub3aTable, ABaseWithoutRecipientReadsNoRowAndSaysWhatItLacksOnce)

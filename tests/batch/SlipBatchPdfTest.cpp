@@ -130,11 +130,12 @@ TEST(SlipBatchPdf, SlipsWhoseBarcodeDoesNotReadBackAreLeftOutAndNamed)
         const char *name;
         int dotsPerInch;
         QList<int> withoutAmount; // rows whose amount is no amount
+        QList<int> abroad;        // rows paying an IBAN abroad, which the slip's field does not hold
         QList<int> refused;
     } cases[] = {
         // At 30 dots per inch a module is a third of a dot: no reader takes that picture.
-        {"unreadable at 30 dpi", 30, {}, {1, 2, 3, 4, 5, 6, 7}},
-        {"amounts of rows 2, 3 and 6", 300, {2, 3, 6}, {2, 3, 6}},
+        {"unreadable at 30 dpi", 30, {}, {}, {1, 2, 3, 4, 5, 6, 7}},
+        {"amounts of rows 2, 3 and 6, an IBAN abroad in row 5", 300, {2, 3, 6}, {5}, {2, 3, 5, 6}},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -144,6 +145,8 @@ TEST(SlipBatchPdf, SlipsWhoseBarcodeDoesNotReadBackAreLeftOutAndNamed)
         for (NumberedSlip &slip : list) {
             if (c.withoutAmount.contains(slip.row))
                 slip.record.set(Hub3aField::Amount, u"12,345"_s);
+            else if (c.abroad.contains(slip.row))
+                slip.record.set(Hub3aField::RecipientIban, u"DE89370400440532013000"_s);
             else if (!c.refused.contains(slip.row))
                 kept.append(slip);
         }
@@ -151,8 +154,13 @@ TEST(SlipBatchPdf, SlipsWhoseBarcodeDoesNotReadBackAreLeftOutAndNamed)
         QList<int> refusedRows;
         for (const RowProblem &problem : result.refused) {
             refusedRows.append(problem.row);
-            EXPECT_TRUE(c.withoutAmount.contains(problem.row) ? problem.message == noAmount
-                                                              : !problem.message.isEmpty());
+            if (c.withoutAmount.contains(problem.row))
+                EXPECT_EQ(problem.message, noAmount);
+            else if (c.abroad.contains(problem.row))
+                EXPECT_TRUE(problem.message.startsWith(u"IBAN primatelja: uplatnica plaća samo račune u Hrvatskoj"_s))
+                    << problem.message.toStdString();
+            else
+                EXPECT_FALSE(problem.message.isEmpty());
         }
         EXPECT_EQ(refusedRows, c.refused);
         EXPECT_EQ(result.written, kept.size());

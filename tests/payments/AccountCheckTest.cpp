@@ -1,4 +1,5 @@
 #include "payments/AccountCheck.h"
+#include "payments/CreditorReference.h"
 #include "payments/Iban.h"
 #include "payments/Oib.h"
 
@@ -38,7 +39,13 @@ TEST(CheckAccount, JudgesIbansByLengthAndCheckDigits)
         {u"HR1234567890123456789", Invalid, u"kontrolni broj treba biti 72", u""},
         {u"HR5041240000000000", Invalid, u"hrvatski IBAN ima 21 znak, ovaj ima 18", u""},
         {u"HR121001005186300016A", Invalid, u"hrvatski IBAN iza HR ima samo znamenke", u""},
-        {u"DE8937040044", Invalid, u"IBAN ima od 15 do 34 znaka, ovaj ima 12", u""},
+        {u"AT61 1904 3002 3457 3201", Valid, u"IBAN je ispravan", u"AT611904300234573201"},
+        {u"MT84MALT011000012345MTLCAST001S", Valid, u"IBAN je ispravan", u"MT84MALT011000012345MTLCAST001S"},
+        {u"LC55HEMM000100010012001200023015", Valid, u"IBAN je ispravan", u"LC55HEMM000100010012001200023015"},
+        {u"DE8937040044053201300", Invalid, u"IBAN države DE ima 22 znakova, ovaj ima 21", u""},
+        {u"DE893704004405320130000", Invalid, u"IBAN države DE ima 22 znakova, ovaj ima 23", u""},
+        {u"DE88370400440532013000", Invalid, u"kontrolni broj treba biti 89", u""},
+        {u"XK8937040044", Invalid, u"IBAN ima od 15 do 34 znaka, ovaj ima 12", u""},
         {u"HRAB10010051863000160", Invalid, u"IBAN počinje oznakom države i dvama kontrolnim brojevima", u""},
         {u"HR12-1001-0051", Invalid, u"IBAN smije imati samo slova i znamenke", u""},
         {u"  ", Empty, u"", u""},
@@ -67,6 +74,25 @@ TEST(CheckAccount, GroupsAnIbanInFours)
 {
     EXPECT_EQ(groupIban(u"HR1210010051863000160"_s), u"HR12 1001 0051 8630 0016 0"_s);
     EXPECT_EQ(ibanFromBban(u"10010051863000160"_s), u"HR1210010051863000160"_s);
+}
+
+TEST(CheckCreditorReference, TakesRfWithItsMod97CheckDigits)
+{
+    using enum CheckStatus;
+    const Case cases[] = {
+        {u"RF18539007547034", Valid, u"RF18539007547034", u""},
+        {u"rf18 5390 0754 7034", Valid, u"RF18539007547034", u""},
+        {u"RF712348231", Valid, u"RF712348231", u""},
+        {u"RF19539007547034", Invalid, u"kontrolni broj reference treba biti 18", u""},
+        {u"RF18", Invalid, u"referenca RF ima RF, dva kontrolna broja i do 21 slova ili znamenke", u""},
+        {u"RF18-5390", Invalid, u"referenca RF ima RF, dva kontrolna broja i do 21 slova ili znamenke", u""},
+        {u"RF045390075470345390075470", Invalid,
+         u"referenca RF ima RF, dva kontrolna broja i do 21 slova ili znamenke", u""},
+        {u"HR18539007547034", Invalid, u"referenca RF ima RF, dva kontrolna broja i do 21 slova ili znamenke", u""},
+        {u" ", Empty, u"", u""},
+    };
+    for (const Case &c : cases)
+        expectResult(checkCreditorReference(QString::fromUtf16(c.text)), c);
 }
 
 TEST(CheckOib, WantsElevenDigitsWithTheIsoCheckDigit)

@@ -73,6 +73,37 @@ TEST(Hub3aChecks, IbanFieldsTakeOnlyIbansAndNeverNameTheMissingCheckDigits)
     }
 }
 
+// A record holds an IBAN abroad for a bank file; the slip, whose field holds 21, refuses it.
+TEST(Hub3aChecks, AnIbanAbroadPaysByBankOrderButNotBySlip)
+{
+    const QString slipOnly = u"uplatnica plaća samo račune u Hrvatskoj (IBAN od 21 znaka, ovaj ima 22); račun u "
+                             "inozemstvu plaća se nalogom za banku"_s;
+    const struct
+    {
+        QString iban;
+        QString slip;  // the slip's problem with it
+        QString order; // the bank order's
+    } cases[] = {
+        {u"DE89370400440532013000"_s, slipOnly, u""_s},
+        {u"AT611904300234573201"_s, u""_s, u""_s},
+        {u"DE89370400440532013001"_s, u"IBAN nije ispravan (kontrolni broj)"_s, u"IBAN nije ispravan (kontrolni broj)"_s},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.iban.toStdString());
+        const Hub3aRecord record = hub3aRecordOf({{Hub3aField::RecipientName, u"Firma GmbH"_s},
+                                            {Hub3aField::RecipientIban, c.iban},
+                                            {Hub3aField::Amount, u"1,00"_s}});
+        const auto problemOf = [&](Hub3aUse use) {
+            for (const Hub3aProblem &problem : hub3aSlipProblems(record, use))
+                return problem.field == Hub3aField::RecipientIban ? problem.message : problem.message + u" (other)"_s;
+            return QString();
+        };
+        EXPECT_EQ(problemOf(Hub3aUse::Slip), c.slip);
+        EXPECT_EQ(problemOf(Hub3aUse::BankOrder), c.order);
+        EXPECT_EQ(record[Hub3aField::RecipientIban], c.iban);
+    }
+}
+
 TEST(Hub3aChecks, ASlipWithoutRecipientIbanOrAmountFailsTheCheckAndIsNoSlipToPay)
 {
     Hub3aRecord slip = hub3aRecordOf({{Hub3aField::RecipientName, u"Udruga"_s}});

@@ -100,6 +100,7 @@ TEST(EpcQrPayload, FillsTheRecipientAmountPurposeAndReferenceUnderHr99)
         QByteArray payload;
         const char *name, *amount, *purpose, *description;
         int notes;
+        const char *iban = "HR1210010051863000160";
     } cases[] = {
         {"BCD\n002\n1\nSCT\n\nVodovod d.o.o.\nHR1210010051863000160\nEUR12.3\nWTER\nRF18 5390 0754 7034\n",
          "Vodovod d.o.o.", "12,30", "WTER", "RF18 5390 0754 7034", 0},
@@ -110,13 +111,16 @@ TEST(EpcQrPayload, FillsTheRecipientAmountPurposeAndReferenceUnderHr99)
         {"BCD\n002\n1\nSCT\n\nElektroprivredna opskrba stanovnistva d.o.o.\nHR1210010051863000160\n\n\nRF00 "
          "1\n",
          "Elektroprivredna opskrba", "", "", "RF00 1", 2},
+        // An IBAN abroad stays whole for a bank order, however short the slip's field.
+        {"BCD\n002\n1\nSCT\n\nMuster AG\nDE89 3704 0044 0532 0130 00\nEUR5\n", "Muster AG", "5,00", "", "", 0,
+         "DE89370400440532013000"},
     };
     for (const auto &c : cases) {
         const PayloadReading reading = readEpcQrPayload(c.payload);
         ASSERT_TRUE(reading.record) << reading.problem.toStdString();
         Hub3aRecord expected;
         expected.set(F::RecipientName, QString::fromUtf8(c.name));
-        expected.set(F::RecipientIban, u"HR1210010051863000160"_s);
+        expected.set(F::RecipientIban, QString::fromUtf8(c.iban));
         expected.set(F::Amount, QString::fromUtf8(c.amount));
         expected.set(F::PurposeCode, QString::fromUtf8(c.purpose));
         expected.set(F::RecipientModel, u"HR99"_s);
@@ -133,7 +137,7 @@ TEST(EpcQrPayload, RefusesWhatNoSlipCanHold)
         {"BCD\n003\n1\nSCT\n\nVodovod\nHR1210010051863000160\n", "Redak 2:"},
         {"BCD\n002\n2\nSCT\n\nVodovod\nHR1210010051863000160\n", "Redak 3:"},
         {"BCD\n002\n1\nINST\n\nVodovod\nHR1210010051863000160\n", "Redak 4:"},
-        {head + "DE89370400440532013000\n", "Redak 7: IBAN primatelja:"},
+        {head + "DE893704004405320130001234567890123\n", "Redak 7: IBAN primatelja:"},
         {head + "HR1210010051863000160\nUSD5.00\n", "Redak 8: Iznos 'USD5.00'"},
         {head + "HR1210010051863000160\nEUR0.00\n", "Redak 8:"},
         {head + "HR1210010051863000160\n\nwter1\n", "Redak 9: Šifra namjene:"},

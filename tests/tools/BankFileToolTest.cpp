@@ -63,6 +63,10 @@ TEST_F(BankFileTool, WritesATableAsABankFile)
          {uR"x({"row":2,"column":"iban_platitelja","message":"IBAN nije ispravan (kontrolni broj)"})x"_s,
           uR"x({"row":3,"column":"iban_platitelja","message":"IBAN platitelja: obavezan je u nalogu za banku"})x"_s,
           uR"x({"row":4,"column":"opis","message":"Opis plaćanja: ne smije počinjati znakom '-'"})x"_s}},
+        {"an order abroad without a place",
+         goodRow + QByteArray(goodRow).replace("Udruga Šapica;HR1210010051863000160;HR68;8214-12345678903",
+                                               "Muster AG;DE89370400440532013000;;"), {}, 1, "scthr_pain.001.001.09.xsd",
+         {uR"x({"row":2,"column":"primatelj_mjesto","message":"Mjesto primatelja: obavezno je za primatelja izvan Hrvatske (mjesto i država)"})x"_s}},
         {"every row refused", QByteArray(goodRow).replace("HR7023400091510946338", ""), {}, 1, nullptr,
          {uR"x({"row":1,"column":"iban_platitelja","message":"IBAN platitelja: obavezan je u nalogu za banku"})x"_s}},
         // clang-format on
@@ -82,6 +86,20 @@ TEST_F(BankFileTool, WritesATableAsABankFile)
             EXPECT_EQ(schemaErrors(fileBytes(out), QLatin1StringView(c.schema)).toStdString(), std::string());
         }
     }
+}
+
+TEST_F(BankFileTool, SaysOnceWhatOrdersAbroadWriteWithoutCroatianLetters)
+{
+    const QByteArray row = "Žarko Čučić;HR7023400091510946338;Muster AG;1060 Wien;AT611904300234573201;Rechnung;5,00\n";
+    const QString table = write(u"abroad.csv"_s, "platitelj_naziv;iban_platitelja;primatelj_naziv;primatelj_mjesto;"
+                                                 "iban_primatelja;opis;iznos\n" + row + row);
+    const QString out = path(u"abroad.xml"_s);
+    const ToolRun run = render({u"--batch"_s, table, u"-o"_s, out});
+    EXPECT_EQ(run.status, 0) << run.errors.toStdString();
+    EXPECT_EQ(reportLines(run.errors),
+              QStringList{uR"x({"note":"Bez slova č ć đ š ž (plaćanje u inozemstvo) zapisano je: naziv platitelja 'Žarko Čučić' kao 'Zarko Cucic'"})x"_s});
+    EXPECT_SCHEMA_VALID(fileBytes(out), "scthr_pain.001.001.09.xsd");
+    EXPECT_EQ(xpathTexts(fileBytes(out), u"//p:Cdtr/p:PstlAdr/p:Ctry"_s), (QStringList{u"AT"_s, u"AT"_s}));
 }
 
 TEST_F(BankFileTool, WritesOneSlipFile)

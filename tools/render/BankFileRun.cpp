@@ -72,6 +72,8 @@ int writeOrders(const BankFileOptions &options, QTextStream &errors)
         return exitBadInput;
     }
     ToolReport::rowProblems(errors, rowProblems(result.refused));
+    for (const QString &note : result.notes)
+        errors << QString::fromUtf8(jsonLine({{"note", note}}));
     if (result.written == 0) {
         ToolReport::failure(errors, options.inputPath, u"no order to write"_s);
         return table.problems.isEmpty() && result.refused.isEmpty() ? exitBadInput : exitSomeRefused;
