@@ -471,7 +471,7 @@ TEST_F(Hub3aTabTest, ALoadedSlipThatCannotPayIsFlaggedAndItsPreviewShowsNoBarcod
     Hub3aRecord slip = fullHub3aRecord();
     slip.set(F::RecipientName, QString(40, u'A'));
     slip.set(F::RecipientModel, u"1"_s);
-    slip.set(F::RecipientReference, QString());
+    slip.set(F::RecipientReference, u"102-3057-89016"_s); // a reference of model HR01
     slip.set(F::Amount, u"12.34"_s);
     dialogs.setNextFileName(writeFile(path("dug.txt"), SlipFile::toBytes(slip)));
     trigger("Uitaj1");
