@@ -197,8 +197,8 @@ void Hub3aTab::flagFields()
 {
     using F = Hub3aField;
     // These have marks of their own beside them (PaymentHints, formMarks).
-    constexpr F marked[] = {F::PayerIban,      F::PayerReference, F::RecipientIban,
-                            F::RecipientReference, F::Amount,     F::ExecutionDate};
+    constexpr F marked[] = {F::PayerIban,          F::PayerReference, F::RecipientIban,
+                            F::RecipientReference, F::Amount,         F::ExecutionDate};
     std::array<QString, hub3aFieldCount> reasons;
     for (const Hub3aProblem &problem : hub3aSlipProblems(record())) {
         if (problem.rule != Hub3aRule::Missing)

@@ -31,8 +31,9 @@ Loaded loadFile(UserDialogs &dialogs, SlipControls &fields, Hub3aTab &hub3a, con
         QStringList lines;
         for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
             if (read[fieldEntry.field] != (*record)[fieldEntry.field])
-                lines.append(QStringLiteral("%1: '%2' čita se kao '%3'")
-                                 .arg(fieldEntry.label(), (*record)[fieldEntry.field], read[fieldEntry.field]));
+                lines.append(
+                    QStringLiteral("%1: '%2' čita se kao '%3'")
+                        .arg(fieldEntry.label(), (*record)[fieldEntry.field], read[fieldEntry.field]));
         }
         if (!lines.isEmpty())
             hub3a.setRecord(read);

@@ -40,7 +40,9 @@ Hub3aCell readHub3aCell(F field, const QString &cell)
     if (field == F::Urgent && text == u"0")
         text.clear();
     if (const std::optional<Hub3aProblem> problem = hub3aFieldRuleProblem(field, text))
-        return {{}, field == F::Urgent ? QStringLiteral("Hitno je 1, 0 ili prazno") : problem->message, problem->rule};
+        return {{},
+                field == F::Urgent ? QStringLiteral("Hitno je 1, 0 ili prazno") : problem->message,
+                problem->rule};
     return {text, {}};
 }
 

@@ -80,7 +80,8 @@ QList<Hub3aProblem> hub3aFieldProblems(const Hub3aRecord &record)
 {
     QList<Hub3aProblem> problems;
     for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
-        if (std::optional<Hub3aProblem> problem = hub3aFieldRuleProblem(fieldEntry.field, record[fieldEntry.field]))
+        if (std::optional<Hub3aProblem> problem =
+                hub3aFieldRuleProblem(fieldEntry.field, record[fieldEntry.field]))
             problems.append(std::move(*problem));
     }
     return problems;
@@ -90,7 +91,8 @@ QList<Hub3aProblem> hub3aMissingFields(const Hub3aRecord &record)
 {
     QList<Hub3aProblem> missing;
     if (record[F::RecipientName].trimmed().isEmpty())
-        missing.append({F::RecipientName, Hub3aRule::Missing, QStringLiteral("Naziv primatelja je obavezan")});
+        missing.append(
+            {F::RecipientName, Hub3aRule::Missing, QStringLiteral("Naziv primatelja je obavezan")});
     if (record[F::RecipientIban].trimmed().isEmpty())
         missing.append({F::RecipientIban, Hub3aRule::Missing, QStringLiteral("IBAN primatelja je obavezan")});
     if (hub3aAmountCents(record[F::Amount]).value_or(1) == 0)

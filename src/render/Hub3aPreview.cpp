@@ -40,5 +40,6 @@ const QImage &Hub3aPreview::formPicture(const QPainter &painter, QSize size)
 void Hub3aPreview::paint(QPainter &painter, QSize size, const Hub3aRecord &record, Hub3aBarcodeCell cell)
 {
     painter.drawImage(QPointF(0, 0), formPicture(painter, size));
-    paintHub3aSlip(painter, mmToBox(size), PrintMode::DataOnly, record, {std::nullopt, &m_fonts, &m_barcode, cell});
+    paintHub3aSlip(painter, mmToBox(size), PrintMode::DataOnly, record,
+                   {std::nullopt, &m_fonts, &m_barcode, cell});
 }

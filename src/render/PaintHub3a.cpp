@@ -192,7 +192,8 @@ void PaintHub3a(DrawingSurface &surface, PrintMode mode, const Hub3aRecord &reco
     drawStub(surface, record);
     if (cell == Hub3aBarcodeCell::Refused)
         drawRefusedCell(surface);
-    else if (const std::optional<QByteArray> payload = hub3aPayloadBytes(record); payload && cell == Hub3aBarcodeCell::Barcode)
+    else if (const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
+             payload && cell == Hub3aBarcodeCell::Barcode)
         drawBarcode(surface, *payload);
 }
 

@@ -7,8 +7,8 @@
 #include "app/LineBox.h"
 #include "app/PurposeCodeBox.h"
 #include "model/SlipFile.h"
-#include "payments/Hub3aChecks.h"
 #include "partners/PartnerEntry.h"
+#include "payments/Hub3aChecks.h"
 #include "render/Hub3aForm.h"
 #include "ui/Hub3aControlTable.h"
 

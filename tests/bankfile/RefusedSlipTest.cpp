@@ -25,7 +25,11 @@ TEST(RefusedSlip, TextTheSlipCannotTakeAsGivenIsNoted)
         {"Amt/InstdAmt", u"USD"_s, u"10.00"_s, F::Amount, QString(), "USD 10.00 nije u eurima"},
         {"Amt/InstdAmt", u"EUR"_s, u"NaN"_s, F::Amount, QString(), "'NaN' nije iznos"},
         {"Amt/InstdAmt", u"EUR"_s, u"10.00"_s, F::Amount, u"10,00"_s, nullptr},
-        {"RmtInf/Strd/CdtrRefInf/Ref", {}, u"RF18 5390"_s, F::RecipientReference, u"185390"_s,
+        {"RmtInf/Strd/CdtrRefInf/Ref",
+         {},
+         u"RF18 5390"_s,
+         F::RecipientReference,
+         u"185390"_s,
          "izostavljeni znakovi RF "},
     };
     for (const auto &c : cases) {

@@ -74,8 +74,10 @@ TEST(Hub3aRecord, SetStoresExactlyAndSetFittedSaysWhatFittingChanged)
         F field;
         QString text, kept, change;
     } cases[] = {
-        {F::RecipientName, u"A & B d.o.o."_s, u"A  B d.o.o."_s, u"naziv primatelja: izostavljeni znakovi &"_s},
-        {F::RecipientName, QString(70, u'x'), QString(25, u'x'), u"naziv primatelja: skraćeno na 25 znakova"_s},
+        {F::RecipientName, u"A & B d.o.o."_s, u"A  B d.o.o."_s,
+         u"naziv primatelja: izostavljeni znakovi &"_s},
+        {F::RecipientName, QString(70, u'x'), QString(25, u'x'),
+         u"naziv primatelja: skraćeno na 25 znakova"_s},
         {F::PayerName, u"Ana;Bob"_s, u"AnaBob"_s, u"naziv platitelja: izostavljeni znakovi ;"_s},
         {F::PurposeCode, u"othr"_s, u"OTHR"_s, QString()}, // raised, not changed
         {F::Description, u"Račun 1/2"_s, u"Račun 1/2"_s, QString()},

@@ -113,8 +113,9 @@ TEST(Hub3aChecks, TheOneCheckFindsEachUnpayableSlipByFieldAndRule)
         EXPECT_EQ(problems[0].rule, slip.rule) << slip.name;
         // The command-line check agrees: the slip is invalid there too.
         const QList<CheckedField> checked = checkHub3aSlip(slip.record());
-        EXPECT_TRUE(std::any_of(checked.begin(), checked.end(), [](const CheckedField &f) { return f.result.failed(); }))
-            << slip.name;
+        EXPECT_TRUE(std::any_of(checked.begin(), checked.end(), [](const CheckedField &f) {
+            return f.result.failed();
+        })) << slip.name;
     }
 }
 

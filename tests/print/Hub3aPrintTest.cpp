@@ -204,8 +204,10 @@ TEST_F(Hub3aPrintTest, ASlipThatCannotBePaidPrintsNothingButItsTemplate)
         {Hub3aField::Amount, u"", u"Iznos je obavezan, najmanje 0,01"},
         {Hub3aField::RecipientIban, u"", u"IBAN primatelja je obavezan"},
         {Hub3aField::RecipientName, u"", u"Naziv primatelja je obavezan"},
-        {Hub3aField::RecipientIban, u"HR1210010051863000161", u"IBAN primatelja: IBAN nije ispravan (kontrolni broj)"},
-        {Hub3aField::PurposeCode, u"ABCD", u"šifra namjene: Nije šifra namjene s popisa ISO 20022 (npr. OTHR, SALA)"},
+        {Hub3aField::RecipientIban, u"HR1210010051863000161",
+         u"IBAN primatelja: IBAN nije ispravan (kontrolni broj)"},
+        {Hub3aField::PurposeCode, u"ABCD",
+         u"šifra namjene: Nije šifra namjene s popisa ISO 20022 (npr. OTHR, SALA)"},
     };
     for (const auto &c : cases) {
         source.hub3a = Hub3aTestSlips::testRecords()[5];
@@ -220,7 +222,8 @@ TEST_F(Hub3aPrintTest, ASlipThatCannotBePaidPrintsNothingButItsTemplate)
     for (const UnpayableSlip &slip : unpayableSlips()) {
         source.hub3a = slip.record();
         for (const PrintMode mode : {PrintMode::Complete, PrintMode::DataOnly})
-            EXPECT_FALSE(userErrorOf([&] { PrintHub3a(printer, store, source, mode, SlipPlace::Top); }).isEmpty())
+            EXPECT_FALSE(
+                userErrorOf([&] { PrintHub3a(printer, store, source, mode, SlipPlace::Top); }).isEmpty())
                 << slip.name;
         EXPECT_TRUE(printer.log.isEmpty()) << slip.name;
     }

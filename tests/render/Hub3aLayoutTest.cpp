@@ -205,7 +205,8 @@ TEST(PaintHub3a, TheBarcodeCellHoldsTheBarcodeNothingOrNeispravnoAsTheCallerSays
         LayoutRecording rec(charWidth);
         PaintHub3a(rec.surface, PrintMode::Complete, record, c.cell);
         const auto &ops = rec.surface.ops();
-        EXPECT_EQ(std::any_of(ops.begin(), ops.end(), [](const RecordedOp &op) { return op.kind == OpKind::Barcode; }),
+        EXPECT_EQ(std::any_of(ops.begin(), ops.end(),
+                              [](const RecordedOp &op) { return op.kind == OpKind::Barcode; }),
                   c.barcode);
         const auto refused = std::find_if(ops.begin(), ops.end(), [](const RecordedOp &op) {
             return op.kind == OpKind::TextOut && op.text == u"NEISPRAVNO";

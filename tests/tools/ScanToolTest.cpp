@@ -52,8 +52,8 @@ TEST(ScanTool, EachSlipThatFailsTheCheckOrWasFittedIsReportedByFileAndPage)
     writeVectorPdf(invoice, {hub3Payload(fullSlip()), hub3Payload(wrongIban)});
     const QString epc = dir.filePath(u"epc.png"_s);
     writeImage(epc,
-               invoicePage("BCD\n002\n1\nSCT\n\nA & B d.o.o.\nHR1210010051863000160\nEUR10.00\n\n\nRacun 1", 200,
-                           true),
+               invoicePage("BCD\n002\n1\nSCT\n\nA & B d.o.o.\nHR1210010051863000160\nEUR10.00\n\n\nRacun 1",
+                           200, true),
                "png");
     const ToolRun scan = render({u"--scan"_s, invoice, epc, u"-o"_s, dir.filePath(u"rows.csv"_s)});
     EXPECT_EQ(scan.status, 1);
@@ -61,7 +61,8 @@ TEST(ScanTool, EachSlipThatFailsTheCheckOrWasFittedIsReportedByFileAndPage)
     ASSERT_EQ(lines.size(), 2) << scan.errors.toStdString();
     EXPECT_TRUE(lines[0].startsWith(uR"({"file":"%1","page":2,"message":"IBAN primatelja: )"_s.arg(invoice)))
         << lines[0].toStdString();
-    EXPECT_TRUE(lines[1].startsWith(uR"({"file":"%1","page":1,"message":)"_s.arg(epc))) << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(uR"({"file":"%1","page":1,"message":)"_s.arg(epc)))
+        << lines[1].toStdString();
     EXPECT_TRUE(lines[1].contains(u"A & B d.o.o."_s)) << lines[1].toStdString();
 }
 

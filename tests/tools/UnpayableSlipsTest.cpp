@@ -1,5 +1,5 @@
-#include "ToolRun.h"
 #include "UnpayableSlips.h"
+#include "ToolRun.h"
 #include "bankfile/Pain001Checks.h"
 #include "batch/Hub3aTable.h"
 #include "model/SlipFile.h"
@@ -41,9 +41,9 @@ TEST(UnpayableSlips, EveryOutputRefusesEachSlipThatCannotPay)
 
         EXPECT_FALSE(checkHub3aRow(1, slip.record(), {}).problems.isEmpty()) << slip.name;
         const QList<Hub3aProblem> orders = Pain001::orderProblems(slip.record(), bank);
-        EXPECT_TRUE(std::any_of(orders.begin(), orders.end(),
-                                [&](const Hub3aProblem &problem) { return problem.field == slip.field; }))
-            << slip.name;
+        EXPECT_TRUE(std::any_of(orders.begin(), orders.end(), [&](const Hub3aProblem &problem) {
+            return problem.field == slip.field;
+        })) << slip.name;
         EXPECT_FALSE(slipVerdict({slip.record(), {}, {}}).isEmpty()) << slip.name;
     }
 }
@@ -53,8 +53,8 @@ TEST(UnpayableSlips, ABlankTemplateStillRendersAndAPayableSlipRendersWhole)
     QTemporaryDir dir;
     const QString blank = dir.filePath(u"blank.txt"_s);
     ASSERT_TRUE(writeFileBytes(blank, SlipFile::toBytes(Hub3aRecord())));
-    const ToolRun blankTemplate =
-        render({blank, u"--style"_s, u"print"_s, u"--mode"_s, u"template"_s, u"-o"_s, dir.filePath(u"t.pdf"_s)});
+    const ToolRun blankTemplate = render(
+        {blank, u"--style"_s, u"print"_s, u"--mode"_s, u"template"_s, u"-o"_s, dir.filePath(u"t.pdf"_s)});
     EXPECT_EQ(blankTemplate.status, 0) << blankTemplate.errors.toStdString();
     EXPECT_EQ(render({blank, u"-o"_s, dir.filePath(u"b.pdf"_s)}).status, 2);
     const QString full = dir.filePath(u"full.txt"_s);

@@ -96,9 +96,10 @@ int runScan(const QStringList &arguments, QTextStream &errors)
         // all the same for the clerk to mend, and said.
         for (const ScannedSlip &slip : scan.slips) {
             if (!slip.verdict.isEmpty()) {
-                errors << QString::fromUtf8(jsonLine({{"file", slip.file},
-                                                      {"page", slip.page},
-                                                      {"message", QString(slip.verdict).replace(u'\n', u"; "_s)}}));
+                errors << QString::fromUtf8(
+                    jsonLine({{"file", slip.file},
+                              {"page", slip.page},
+                              {"message", QString(slip.verdict).replace(u'\n', u"; "_s)}}));
                 someFailed = true;
             }
         }
