@@ -163,9 +163,13 @@ void BankFiles::readAnswer()
     if (!showAnswer(report))
         return;
     QList<NumberedSlip> slips;
+    QStringList notes;
     for (const Pain002::RefusedOrder &refused : report.refused) {
-        if (refused.level == Pain002::RefusedOrder::Level::Order)
+        if (refused.level == Pain002::RefusedOrder::Level::Order) {
             slips.append({static_cast<int>(slips.size()) + 1, refused.slip});
+            for (const QString &note : refused.notes)
+                notes.append(u"Redak %1: %2"_s.arg(slips.size()).arg(note));
+        }
     }
     if (slips.isEmpty()) {
         m_dialogs.showMessage(u"Banka je odbila cijelu grupu ili datoteku; pošaljite ponovno izvornu datoteku "
@@ -176,5 +180,8 @@ void BankFiles::readAnswer()
     if (!chosen)
         return;
     TextFile::writeAtomically(*chosen, hub3aTableCsv(slips));
-    m_dialogs.showMessage(u"Spremljeno odbijenih naloga: %1 u %2"_s.arg(slips.size()).arg(*chosen));
+    QString saved = u"Spremljeno odbijenih naloga: %1 u %2"_s.arg(slips.size()).arg(*chosen);
+    if (!notes.isEmpty())
+        saved += u"\nTablica ne sadrži sve kako je u odgovoru banke:\n"_s + notes.join(u'\n');
+    m_dialogs.showMessage(saved);
 }

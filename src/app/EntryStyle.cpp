@@ -33,8 +33,19 @@ void EntryLineEdit::paintEvent(QPaintEvent *event)
 {
     QLineEdit::paintEvent(event);
     QPainter painter(this);
-    painter.setPen(Qt::black);
+    painter.setPen(flagged() ? Qt::red : Qt::black);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (flagged())
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+}
+
+void EntryLineEdit::setFlag(const QString &reason)
+{
+    if (reason == m_flag)
+        return;
+    m_flag = reason;
+    setToolTip(reason);
+    update();
 }
 
 void applyEntryStyle(QPlainTextEdit *memo)

@@ -16,8 +16,16 @@ class EntryLineEdit : public QLineEdit
 public:
     explicit EntryLineEdit(QWidget *parent = nullptr);
 
+    // A field whose text keeps a slip from paying gets a red frame and the reason as its tooltip;
+    // an empty reason takes them away.
+    void setFlag(const QString &reason);
+    bool flagged() const { return !m_flag.isEmpty(); }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_flag;
 };
 
 // Gives a memo box that look; its 1-pixel frame keeps the text width what the display lines assume.

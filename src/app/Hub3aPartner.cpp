@@ -9,15 +9,19 @@ QStringList takeHub3aRecipient(Hub3aRecord &record, const QString &entry)
 {
     using F = Hub3aField;
     const PartnerParty party = partnerParty(entry, hub3aField(F::RecipientName).maxLength);
-    record.set(F::RecipientName, party.name);
-    record.set(F::RecipientStreet, party.street);
-    record.set(F::RecipientPlace, party.place);
-    record.set(F::RecipientIban, party.iban);
-    if (party.model)
-        record.set(F::RecipientModel, *party.model);
-    record.set(F::RecipientReference, party.reference);
-
     QStringList notes;
+    const auto take = [&record, &notes](F field, const QString &text) {
+        if (const QString note = record.setFitted(field, text); !note.isEmpty())
+            notes.append(note);
+    };
+    take(F::RecipientName, party.name);
+    take(F::RecipientStreet, party.street);
+    take(F::RecipientPlace, party.place);
+    take(F::RecipientIban, party.iban);
+    if (party.model)
+        take(F::RecipientModel, *party.model);
+    take(F::RecipientReference, party.reference);
+
     if (!party.account.isEmpty() && party.iban.isEmpty())
         notes.append(u"nije preuzeto: račun primatelja"_s);
     else if (party.iban != compactIban(party.account))

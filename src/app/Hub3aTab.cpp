@@ -4,6 +4,7 @@
 #include "app/PreviewBox.h"
 #include "app/PurposeCodeBox.h"
 #include "model/Hub3aRules.h"
+#include "payments/Hub3aChecks.h"
 #include "render/Hub3aPreview.h"
 #include "ui/CheckMark.h"
 #include "ui/Hub3aControlTable.h"
@@ -11,6 +12,8 @@
 
 #include <QCheckBox>
 
+#include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 namespace {
@@ -82,7 +85,10 @@ Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(cons
         m_lines[static_cast<size_t>(fieldEntry.field)] = box;
     }
     for (const Hub3aFieldSpec &fieldEntry : hub3aFields())
-        connectChange(fieldEntry.field, this, [this] { m_preview.update(); });
+        connectChange(fieldEntry.field, this, [this] {
+            flagFields();
+            m_preview.update();
+        });
     m_amountMark = CheckMark::beside(line(Hub3aField::Amount), checkAmount);
     m_dateMark = CheckMark::beside(line(Hub3aField::ExecutionDate), checkExecutionDate);
     // A model typed as its digits ("01", "1", "HR1") becomes the model it stands for when the
@@ -126,11 +132,11 @@ Hub3aRecord Hub3aTab::record() const
 {
     Hub3aRecord record;
     for (const Hub3aFieldSpec &fieldEntry : hub3aFields())
-        record.texts[static_cast<size_t>(fieldEntry.field)] = text(fieldEntry.field);
+        record.set(fieldEntry.field, text(fieldEntry.field));
     using F = Hub3aField;
     for (const F model : {F::PayerModel, F::RecipientModel})
-        record.texts[static_cast<size_t>(model)] = completedHub3aModel(record[model]);
-    record.texts[static_cast<size_t>(F::Amount)] = typedHub3aAmount(record[F::Amount]);
+        record.set(model, completedHub3aModel(record[model]));
+    record.set(F::Amount, typedHub3aAmount(record[F::Amount]));
     return record;
 }
 
@@ -143,6 +149,7 @@ void Hub3aTab::setRecord(const Hub3aRecord &record)
         else
             line(fieldEntry.field)->setFieldTextAsIs(text);
     }
+    flagFields();
 }
 
 QString Hub3aTab::fieldText(FormField field) const
@@ -172,7 +179,36 @@ void Hub3aTab::connectChange(Hub3aField field, QObject *context, std::function<v
         line(field)->connectChange(context, std::move(handler));
 }
 
+Hub3aBarcodeCell hub3aBarcodeCell(const QList<Hub3aProblem> &problems)
+{
+    if (problems.isEmpty())
+        return Hub3aBarcodeCell::Barcode;
+    const bool onlyMissing = std::all_of(problems.begin(), problems.end(), [](const Hub3aProblem &problem) {
+        return problem.rule == Hub3aRule::Missing;
+    });
+    return onlyMissing ? Hub3aBarcodeCell::Empty : Hub3aBarcodeCell::Refused;
+}
+
 void Hub3aTab::paintPreview(QPainter &painter)
 {
-    m_picture.paint(painter, m_preview.size(), record());
+    const Hub3aRecord shown = record();
+    m_picture.paint(painter, m_preview.size(), shown, hub3aBarcodeCell(hub3aSlipProblems(shown)));
+}
+
+void Hub3aTab::flagFields()
+{
+    using F = Hub3aField;
+    // These have marks of their own beside them (PaymentHints, formMarks).
+    constexpr F marked[] = {F::PayerIban,          F::PayerReference, F::RecipientIban,
+                            F::RecipientReference, F::Amount,         F::ExecutionDate};
+    std::array<QString, hub3aFieldCount> reasons;
+    for (const Hub3aProblem &problem : hub3aSlipProblems(record())) {
+        if (problem.rule != Hub3aRule::Missing)
+            reasons[static_cast<size_t>(problem.field)] = problem.message;
+    }
+    for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
+        LineBox *box = line(fieldEntry.field);
+        if (box && std::find(std::begin(marked), std::end(marked), fieldEntry.field) == std::end(marked))
+            box->setFlag(reasons[static_cast<size_t>(fieldEntry.field)]);
+    }
 }

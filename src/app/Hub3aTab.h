@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Hub3aRecord.h"
+#include "model/Hub3aRules.h"
 #include "render/Hub3aPreview.h"
 #include "ui/SlipFieldAccess.h"
 
@@ -57,6 +58,10 @@ public:
     // hints show while the field has focus.
     std::vector<std::pair<QLineEdit *, CheckMark *>> formMarks() const;
 
+    // Flags each field without a mark of its own whose text keeps the slip from paying
+    // (hub3aSlipProblems, a missing field aside): a red frame, the reason as its tooltip.
+    void flagFields();
+
 private:
     LineBox *line(Hub3aField field) const;
 
@@ -68,6 +73,10 @@ private:
     CheckMark *m_dateMark = nullptr;
     Hub3aPreview m_picture; // kept from one repaint to the next
 };
+
+// What the preview shows in the barcode's cell of a slip with these problems (hub3aSlipProblems):
+// the barcode when there are none, nothing while only fields are missing, "NEISPRAVNO" otherwise.
+Hub3aBarcodeCell hub3aBarcodeCell(const QList<Hub3aProblem> &problems);
 
 // What the status bar says when an edit drops characters that a HUB-3A field does not take.
 QString refusedCharactersText(const QStringList &characters);

@@ -22,7 +22,7 @@ Hub3aRecord onTab(const Hub3aRecord &scanned, const Hub3aRecord &tab)
     Hub3aRecord record = scanned;
     for (const F field : payerFields) {
         if (scanned[field].isEmpty())
-            record.texts[static_cast<size_t>(field)] = tab[field];
+            record.set(field, tab[field]);
     }
     return record;
 }

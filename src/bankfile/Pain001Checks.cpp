@@ -46,11 +46,9 @@ QList<AddressPart> addressParts(const PostalAddress &address, F street, F place)
 // A problem's message that names its field: "Naziv primatelja: znak '&' nije dopušten ...".
 QString namedProblem(const Hub3aProblem &problem)
 {
-    QString label = hub3aField(problem.field).label();
-    if (problem.message.startsWith(label, Qt::CaseInsensitive))
-        return problem.message;
-    label[0] = label[0].toUpper();
-    return label + u": "_s + problem.message;
+    QString line = hub3aProblemLine(problem);
+    line[0] = line[0].toUpper();
+    return line;
 }
 
 } // namespace
@@ -107,7 +105,7 @@ QList<Hub3aProblem> orderProblems(const Hub3aRecord &record, const Options &opti
     for (const auto &[model, reference] :
          {std::pair{F::PayerModel, F::PayerReference}, std::pair{F::RecipientModel, F::RecipientReference}}) {
         if (checked[model].isEmpty() && !checked[reference].isEmpty())
-            checked.texts[static_cast<size_t>(model)] = bankModel(checked[model], checked[reference]);
+            checked.set(model, bankModel(checked[model], checked[reference]));
     }
     QList<Hub3aProblem> problems = hub3aSlipProblems(checked, Hub3aUse::BankOrder);
     const auto hasProblem = [&problems](F field) {
@@ -116,7 +114,7 @@ QList<Hub3aProblem> orderProblems(const Hub3aRecord &record, const Options &opti
     };
     const auto add = [&](F field, const QString &message) {
         if (!hasProblem(field))
-            problems.append({field, message});
+            problems.append({field, Hub3aRule::Bank, message});
     };
     const QString payerIban = compactIban(record[F::PayerIban]);
     if (payerIban.isEmpty())
@@ -130,8 +128,6 @@ QList<Hub3aProblem> orderProblems(const Hub3aRecord &record, const Options &opti
         add(F::Amount, u"u nalogu za banku od 0,01 do 999.999.999,99"_s);
     if (record[F::Description].trimmed().isEmpty())
         add(F::Description, u"obavezan je u nalogu za banku"_s);
-    if (const QString &purpose = record[F::PurposeCode]; !purpose.isEmpty() && purpose.size() != 4)
-        add(F::PurposeCode, u"ima četiri slova (npr. OTHR)"_s);
     if (const QDate date = executionDate(record, options); date.isValid() && date < options.today)
         add(F::ExecutionDate, u"%1 je prošao"_s.arg(date.toString(u"dd.MM.yyyy."_s)));
     for (F field : textFields) {

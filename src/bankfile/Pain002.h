@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 // The bank's answer to a pain.001 file: a pain.002.001.10 status report (the Croatian guide of
 // 2024 uses it for refused orders, status RJCT, at the level of the message, a group or an order).
@@ -26,6 +27,7 @@ struct RefusedOrder
     QString reason;    // the reason codes, "AC01" ("AC01,NARR" for several)
     QString message;   // in Croatian: what each code means, NARR with the bank's text
     Hub3aRecord slip;  // the order as a HUB-3A slip, from what the report gives, to correct and send again
+    QStringList notes; // what the slip could not take as the report gives it, and what it took instead
 };
 
 struct Report

@@ -15,16 +15,24 @@ namespace {
 
 using F = Hub3aField;
 
+// Sets a field of the order's slip to what it keeps of text, noting what fitting changed.
+void setFitted(RefusedOrder &order, F field, const QString &text)
+{
+    if (const QString note = order.slip.setFitted(field, text); !note.isEmpty())
+        order.notes.append(note);
+}
+
 // The parts of a party's address, joined back into the slip's street and place lines.
-void takeAddress(Hub3aRecord &slip, QStringView field, const QString &text)
+void takeAddress(RefusedOrder &order, QStringView field, const QString &text)
 {
     const bool payer = field.startsWith("Dbtr/"_L1);
     if (!payer && !field.startsWith("Cdtr/"_L1))
         return;
+    Hub3aRecord &slip = order.slip;
     const F street = payer ? F::PayerStreet : F::RecipientStreet;
     const F place = payer ? F::PayerPlace : F::RecipientPlace;
-    const auto append = [&slip](F target, const QString &part) {
-        slip.set(target, slip[target].isEmpty() ? part : slip[target] + u' ' + part);
+    const auto append = [&order, &slip](F target, const QString &part) {
+        setFitted(order, target, slip[target].isEmpty() ? part : slip[target] + u' ' + part);
     };
     if (field.endsWith("PstlAdr/StrtNm"_L1) || field.endsWith("PstlAdr/BldgNb"_L1))
         append(street, text);
@@ -36,16 +44,14 @@ void takeAddress(Hub3aRecord &slip, QStringView field, const QString &text)
 
 } // namespace
 
-void setReference(Hub3aRecord &slip, F modelField, F referenceField, const QString &joined)
+QString setReference(Hub3aRecord &slip, F modelField, F referenceField, const QString &joined)
 {
     static const QRegularExpression modelAndNumber(u"^(HR[0-9]{2})([0-9-]*)$"_s);
     const QRegularExpressionMatch match = modelAndNumber.match(joined);
-    if (!match.hasMatch()) {
-        slip.set(referenceField, joined);
-        return;
-    }
+    if (!match.hasMatch())
+        return slip.setFitted(referenceField, joined);
     slip.set(modelField, match.captured(1));
-    slip.set(referenceField, match.captured(2));
+    return slip.setFitted(referenceField, match.captured(2));
 }
 
 // A text of OrgnlTxRef: the order as the bank got it.
@@ -54,7 +60,12 @@ void takeOriginalText(RefusedOrder &order, QStringView field, const QString &tex
     Hub3aRecord &slip = order.slip;
     if (field == "Amt/InstdAmt"_L1) {
         order.amount = text;
-        if (const std::optional<qint64> cents = bankAmountCents(text))
+        const std::optional<qint64> cents = bankAmountCents(text);
+        if (!order.currency.isEmpty() && order.currency != "EUR"_L1)
+            order.notes.append(u"iznos: %1 %2 nije u eurima, pa nije preuzet"_s.arg(order.currency, text));
+        else if (!cents)
+            order.notes.append(u"iznos: '%1' nije iznos, pa nije preuzet"_s.arg(text));
+        else
             slip.set(F::Amount, hub3aAmountText(*cents));
     } else if (field == "ReqdExctnDt/Dt"_L1 || field == "ReqdExctnDt"_L1) {
         const QDate date = QDate::fromString(text.left(10), Qt::ISODate);
@@ -62,22 +73,24 @@ void takeOriginalText(RefusedOrder &order, QStringView field, const QString &tex
             slip.set(F::ExecutionDate, hub3aDateText(date));
     } else if (field == "Cdtr/Pty/Nm"_L1 || field == "Cdtr/Nm"_L1) {
         order.recipient = text;
-        slip.set(F::RecipientName, text);
+        setFitted(order, F::RecipientName, text);
     } else if (field == "CdtrAcct/Id/IBAN"_L1) {
         order.iban = text;
-        slip.set(F::RecipientIban, text);
+        setFitted(order, F::RecipientIban, text);
     } else if (field == "Dbtr/Pty/Nm"_L1 || field == "Dbtr/Nm"_L1) {
-        slip.set(F::PayerName, text);
+        setFitted(order, F::PayerName, text);
     } else if (field == "DbtrAcct/Id/IBAN"_L1) {
-        slip.set(F::PayerIban, text);
+        setFitted(order, F::PayerIban, text);
     } else if (field == "Purp/Cd"_L1) {
-        slip.set(F::PurposeCode, text);
+        setFitted(order, F::PurposeCode, text);
     } else if (field == "RmtInf/Strd/CdtrRefInf/Ref"_L1) {
-        setReference(slip, F::RecipientModel, F::RecipientReference, text);
+        if (const QString note = setReference(slip, F::RecipientModel, F::RecipientReference, text);
+            !note.isEmpty())
+            order.notes.append(note);
     } else if (field == "RmtInf/Strd/AddtlRmtInf"_L1 || field == "RmtInf/Ustrd"_L1) {
-        slip.set(F::Description, text);
+        setFitted(order, F::Description, text);
     } else {
-        takeAddress(slip, field, text);
+        takeAddress(order, field, text);
     }
 }
 

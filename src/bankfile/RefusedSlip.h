@@ -8,8 +8,10 @@
 namespace Pain002 {
 
 // A model and reference written together ("HR0112345-678") as the slip's two fields; a text that
-// is no Croatian model and number goes whole into the reference.
-void setReference(Hub3aRecord &slip, Hub3aField modelField, Hub3aField referenceField, const QString &joined);
+// is no Croatian model and number goes whole into the reference, fitted to it; what fitting changed
+// (Hub3aRecord::setFitted), or an empty text.
+QString setReference(Hub3aRecord &slip, Hub3aField modelField, Hub3aField referenceField,
+                     const QString &joined);
 
 // Takes a text of the order's OrgnlTxRef, by its path below OrgnlTxRef ("Cdtr/Pty/Nm"), into order
 // and its slip.

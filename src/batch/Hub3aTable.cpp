@@ -39,9 +39,10 @@ Hub3aCell readHub3aCell(F field, const QString &cell)
     QString text = raisedHub3aCodes(field, cell.trimmed());
     if (field == F::Urgent && text == u"0")
         text.clear();
-    const QString problem = hub3aFieldProblem(field, text);
-    if (!problem.isEmpty())
-        return {{}, field == F::Urgent ? QStringLiteral("Hitno je 1, 0 ili prazno") : problem};
+    if (const std::optional<Hub3aProblem> problem = hub3aFieldRuleProblem(field, text))
+        return {{},
+                field == F::Urgent ? QStringLiteral("Hitno je 1, 0 ili prazno") : problem->message,
+                problem->rule};
     return {text, {}};
 }
 
@@ -68,15 +69,17 @@ QByteArray hub3aTableCsv(const QList<NumberedSlip> &slips)
 }
 
 Hub3aRowCheck checkHub3aRow(int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,
-                            QList<RowProblem> problems, const QString &rowName)
+                            QList<RowProblem> problems, const QString &rowName, const QString &charactersNote)
 {
     Hub3aRowCheck check{{row, base}, std::move(problems)};
     for (const auto &[field, text] : cells) {
         const Hub3aCell cell = readHub3aCell(field, text);
-        if (!cell.problem.isEmpty())
-            check.problems.append({row, hub3aColumn(field), cell.problem, rowName});
+        if (cell.problem.isEmpty())
+            check.slip.record.set(field, cell.text);
+        else if (cell.rule == Hub3aRule::Characters)
+            check.problems.append({row, hub3aColumn(field), cell.problem + charactersNote, rowName});
         else
-            check.slip.record.texts[static_cast<size_t>(field)] = cell.text;
+            check.problems.append({row, hub3aColumn(field), cell.problem, rowName});
     }
     if (check.problems.isEmpty()) {
         // A row may pay an account abroad as an order of a bank file; printing refuses it.

@@ -42,6 +42,7 @@ struct Hub3aCell
 {
     QString text;
     QString problem;
+    Hub3aRule rule = Hub3aRule::Form; // the rule the cell breaks, when it has a problem
 };
 Hub3aCell readHub3aCell(Hub3aField field, const QString &cell);
 
@@ -60,10 +61,12 @@ struct Hub3aRowCheck
 };
 
 // The slip of base with the row's cells (readHub3aCell) or, when a cell does not fit or the slip
-// cannot be paid, the problems of the row, after any the caller found. rowName names the row in the
-// report where its number would not tell the clerk which it is.
+// cannot be paid (hub3aSlipProblems), the problems of the row, after any the caller found. rowName
+// names the row in the report where its number would not tell the clerk which it is;
+// charactersNote follows each refusal of a cell's characters (the encoding a table was read in).
 Hub3aRowCheck checkHub3aRow(int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,
-                            QList<RowProblem> problems = {}, const QString &rowName = {});
+                            QList<RowProblem> problems = {}, const QString &rowName = {},
+                            const QString &charactersNote = {});
 
 // Adds checkHub3aRow's slip to table's slips, or its problems to table's problems.
 void addHub3aRow(Hub3aTable &table, int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,

@@ -64,17 +64,15 @@ std::optional<Hub3aRowCheck> Hub3aTableReader::next()
     cells.reserve(m_fields.size());
     for (qsizetype i = 0; i < m_fields.size(); ++i)
         cells.append({m_fields[i], row->fields[i]});
-    Hub3aRowCheck check = checkHub3aRow(row->number, m_base, cells);
+    // A table saved in another encoding than it was read in shows other letters, so a refusal of
+    // characters says which encoding that was.
+    Hub3aRowCheck check =
+        checkHub3aRow(row->number, m_base, cells, {}, {},
+                      QStringLiteral(" (tablica je pročitana kao %1)").arg(m_rows.encoding().name()));
     if (check.problems.isEmpty()) {
         const QString past = pastExecutionDateProblem(check.slip.record[F::ExecutionDate], m_today);
         if (!past.isEmpty())
             check.problems.append({row->number, hub3aColumn(F::ExecutionDate), past});
-    }
-    // A table saved in another encoding than it was read in shows other letters, so a refusal of
-    // characters says which encoding that was.
-    for (RowProblem &problem : check.problems) {
-        if (problem.message.startsWith(hub3aRefusedCharactersLead()))
-            problem.message += QStringLiteral(" (tablica je pročitana kao %1)").arg(m_rows.encoding().name());
     }
     return check;
 }

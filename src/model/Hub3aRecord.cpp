@@ -1,6 +1,9 @@
 #include "model/Hub3aRecord.h"
 
 #include <QList>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -36,7 +39,28 @@ std::optional<QString> wholeDigits(QStringView text)
 
 void Hub3aRecord::set(Hub3aField field, const QString &text)
 {
-    texts[static_cast<size_t>(field)] = cleanHub3aText(field, text);
+    texts[static_cast<size_t>(field)] = text;
+}
+
+QString Hub3aRecord::setFitted(Hub3aField field, const QString &text)
+{
+    const QString kept = cleanHub3aText(field, text);
+    texts[static_cast<size_t>(field)] = kept;
+    const Hub3aFieldSpec &rules = hub3aField(field);
+    QString dropped;
+    qsizetype taken = 0;
+    for (const QChar ch : raisedHub3aCodes(field, text)) {
+        if (hub3aAccepts(rules.charset, ch))
+            ++taken;
+        else if (!dropped.contains(ch))
+            dropped += ch;
+    }
+    QStringList how;
+    if (!dropped.isEmpty())
+        how.append(u"izostavljeni znakovi %1"_s.arg(dropped));
+    if (taken > rules.maxLength)
+        how.append(u"skraćeno na %1 znakova"_s.arg(rules.maxLength));
+    return how.isEmpty() ? QString() : u"%1: %2"_s.arg(rules.label(), how.join(u", "_s));
 }
 
 std::optional<qint64> hub3aAmountCents(const QString &text)

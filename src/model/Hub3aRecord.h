@@ -15,8 +15,13 @@ struct Hub3aRecord
 
     const QString &operator[](Hub3aField field) const { return texts[static_cast<size_t>(field)]; }
 
-    // Sets a field to what it keeps of text (see cleanHub3aText).
+    // Sets a field to text exactly as it is; whether it keeps the field's rules is for the rules
+    // (hub3aFieldProblems) to say.
     void set(Hub3aField field, const QString &text);
+    // Sets a field to what it keeps of text (cleanHub3aText) and says what fitting it changed, or
+    // an empty text when text fits as it is: "naziv primatelja: izostavljeni znakovi &;, skraćeno
+    // na 25 znakova". Small letters raised in a coded field are no change.
+    QString setFitted(Hub3aField field, const QString &text);
     bool urgent() const { return (*this)[Hub3aField::Urgent] == u"1"; }
 };
 

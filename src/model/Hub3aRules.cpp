@@ -51,9 +51,25 @@ std::optional<QString> formProblem(F field, const QString &text)
 
 } // namespace
 
-QString hub3aRefusedCharactersLead()
+std::optional<Hub3aProblem> hub3aFieldRuleProblem(Hub3aField field, const QString &text)
 {
-    return QStringLiteral("Nedopušteni znakovi: ");
+    using R = Hub3aRule;
+    if (text.isEmpty())
+        return std::nullopt;
+    if (text.contains(u'\n') || text.contains(u'\r') || text.contains(u'\v'))
+        return Hub3aProblem{field, R::Lines, QStringLiteral("Polje ima više redaka")};
+    if (const std::optional<QString> problem = formProblem(field, text)) {
+        if (problem->isEmpty())
+            return std::nullopt;
+        return Hub3aProblem{field, R::Form, *problem};
+    }
+    const int maxLength = hub3aField(field).maxLength;
+    if (text.size() > maxLength)
+        return Hub3aProblem{field, R::Length, QStringLiteral("Dulje od %1 znakova").arg(maxLength)};
+    const QString refused = refusedCharacters(field, text);
+    if (!refused.isEmpty())
+        return Hub3aProblem{field, R::Characters, QStringLiteral("Nedopušteni znakovi: ") + refused};
+    return std::nullopt;
 }
 
 QString hub3aSlipIbanProblem(const QString &iban)
@@ -67,28 +83,17 @@ QString hub3aSlipIbanProblem(const QString &iban)
 
 QString hub3aFieldProblem(Hub3aField field, const QString &text)
 {
-    if (text.isEmpty())
-        return QString();
-    if (text.contains(u'\n') || text.contains(u'\r') || text.contains(u'\v'))
-        return QStringLiteral("Polje ima više redaka");
-    if (const std::optional<QString> problem = formProblem(field, text))
-        return *problem;
-    const int maxLength = hub3aField(field).maxLength;
-    if (text.size() > maxLength)
-        return QStringLiteral("Dulje od %1 znakova").arg(maxLength);
-    const QString refused = refusedCharacters(field, text);
-    if (!refused.isEmpty())
-        return hub3aRefusedCharactersLead() + refused;
-    return QString();
+    const std::optional<Hub3aProblem> problem = hub3aFieldRuleProblem(field, text);
+    return problem ? problem->message : QString();
 }
 
 QList<Hub3aProblem> hub3aFieldProblems(const Hub3aRecord &record)
 {
     QList<Hub3aProblem> problems;
     for (const Hub3aFieldSpec &fieldEntry : hub3aFields()) {
-        const QString problem = hub3aFieldProblem(fieldEntry.field, record[fieldEntry.field]);
-        if (!problem.isEmpty())
-            problems.append({fieldEntry.field, problem});
+        if (std::optional<Hub3aProblem> problem =
+                hub3aFieldRuleProblem(fieldEntry.field, record[fieldEntry.field]))
+            problems.append(std::move(*problem));
     }
     return problems;
 }
@@ -97,11 +102,12 @@ QList<Hub3aProblem> hub3aMissingFields(const Hub3aRecord &record)
 {
     QList<Hub3aProblem> missing;
     if (record[F::RecipientName].trimmed().isEmpty())
-        missing.append({F::RecipientName, QStringLiteral("Naziv primatelja je obavezan")});
+        missing.append(
+            {F::RecipientName, Hub3aRule::Missing, QStringLiteral("Naziv primatelja je obavezan")});
     if (record[F::RecipientIban].trimmed().isEmpty())
-        missing.append({F::RecipientIban, QStringLiteral("IBAN primatelja je obavezan")});
+        missing.append({F::RecipientIban, Hub3aRule::Missing, QStringLiteral("IBAN primatelja je obavezan")});
     if (hub3aAmountCents(record[F::Amount]).value_or(1) == 0)
-        missing.append({F::Amount, QStringLiteral("Iznos je obavezan, najmanje 0,01")});
+        missing.append({F::Amount, Hub3aRule::Missing, QStringLiteral("Iznos je obavezan, najmanje 0,01")});
     return missing;
 }
 
@@ -123,10 +129,17 @@ QString typedHub3aAmount(const QString &text)
     return QString(text).replace(u'.', u',');
 }
 
+QString hub3aProblemLine(const Hub3aProblem &problem)
+{
+    if (problem.rule == Hub3aRule::Missing)
+        return problem.message;
+    return hub3aField(problem.field).label() + QStringLiteral(": ") + problem.message;
+}
+
 QString hub3aProblemsText(const QList<Hub3aProblem> &problems)
 {
     QStringList lines;
     for (const Hub3aProblem &problem : problems)
-        lines.append(hub3aField(problem.field).label() + QStringLiteral(": ") + problem.message);
+        lines.append(hub3aProblemLine(problem));
     return lines.join(u'\n');
 }

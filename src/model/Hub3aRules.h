@@ -5,13 +5,30 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
+
 // The rules of a HUB-3A slip's fields, which every reader and writer of slips applies alike: the
 // window's tab, slip files, tables, partner slips and the command-line tool.
+
+// Which rule a field breaks, for callers that treat some kinds of problem apart (a refusal of
+// characters, a field that is missing); what the clerk reads is the problem's message.
+enum class Hub3aRule {
+    Lines,      // more than one line
+    Form,       // a coded field's text not in its form (model, amount, date, urgent)
+    Length,     // longer than the field
+    Characters, // characters outside the field's repertoire
+    Missing,    // a field the slip cannot be paid without is empty (its message names the field)
+    Account,    // no IBAN, or an IBAN whose check digits are wrong
+    Reference,  // a reference that its model does not take
+    Purpose,    // no ISO 20022 purpose code
+    Bank,       // a rule a bank file adds to the slip's
+};
 
 // A field that breaks a rule, and how, in words for the clerk.
 struct Hub3aProblem
 {
     Hub3aField field;
+    Hub3aRule rule;
     QString message;
 
     bool operator==(const Hub3aProblem &) const = default;
@@ -32,8 +49,8 @@ constexpr int hub3aSlipIbanLength = 21;
 // than hub3aSlipIbanLength, of an account abroad, is paid by a bank file.
 QString hub3aSlipIbanProblem(const QString &iban);
 
-// How hub3aFieldProblem's word on characters the barcode refuses begins ("Nedopušteni znakovi: ").
-QString hub3aRefusedCharactersLead();
+// hub3aFieldProblem with the rule broken; nothing when text fits.
+std::optional<Hub3aProblem> hub3aFieldRuleProblem(Hub3aField field, const QString &text);
 
 // The problems of every field of record, in the order of the fields.
 QList<Hub3aProblem> hub3aFieldProblems(const Hub3aRecord &record);
@@ -52,5 +69,9 @@ QString completedHub3aModel(const QString &text);
 // thousands separator ("1.234").
 QString typedHub3aAmount(const QString &text);
 
-// One line per problem, "naziv primatelja: Dulje od 25 znakova", for a message box.
+// A problem in words that name its field: "naziv primatelja: Dulje od 25 znakova"; a missing
+// field's message, which names it, as it is.
+QString hub3aProblemLine(const Hub3aProblem &problem);
+
+// One line per problem (hub3aProblemLine), for a message box.
 QString hub3aProblemsText(const QList<Hub3aProblem> &problems);

@@ -159,7 +159,7 @@ std::optional<Hub3aRecord> hub3aFromBytes(const QByteArray &bytes)
     // (hub3aFieldProblems), never to change without a word.
     Hub3aRecord record;
     for (int i = 0; i < hub3aFieldCount; ++i)
-        record.texts[static_cast<size_t>(i)] = Win1250::decode(lines[i + 1]);
+        record.set(static_cast<Hub3aField>(i), Win1250::decode(lines[i + 1]));
     return record;
 }
 

@@ -19,9 +19,11 @@ std::optional<int> wrongCheckDigit(QStringView part)
 CheckResult checkOldForm(const QString &bank, const QString &account)
 {
     if (const auto expected = wrongCheckDigit(bank))
-        return CheckResult::invalid(QStringLiteral("kontrolni broj banke treba biti %1").arg(*expected));
+        return CheckResult::wrongCheckDigits(
+            QStringLiteral("kontrolni broj banke treba biti %1").arg(*expected));
     if (const auto expected = wrongCheckDigit(account))
-        return CheckResult::invalid(QStringLiteral("kontrolni broj računa treba biti %1").arg(*expected));
+        return CheckResult::wrongCheckDigits(
+            QStringLiteral("kontrolni broj računa treba biti %1").arg(*expected));
     const QString iban = ibanFromBban(bank + account);
     return CheckResult::valid(QStringLiteral("IBAN: ") + groupIban(iban), iban);
 }

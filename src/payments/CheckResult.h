@@ -12,6 +12,8 @@ struct CheckResult
     CheckStatus status = CheckStatus::Empty;
     QString message;
     QString iban;
+    // An invalid value whose form is right but whose check digits are not.
+    bool checkDigitsWrong = false;
 
     bool failed() const { return status == CheckStatus::Invalid; }
 
@@ -21,5 +23,9 @@ struct CheckResult
         return {CheckStatus::Valid, std::move(message), std::move(iban)};
     }
     static CheckResult invalid(QString message) { return {CheckStatus::Invalid, std::move(message), {}}; }
+    static CheckResult wrongCheckDigits(QString message)
+    {
+        return {CheckStatus::Invalid, std::move(message), {}, true};
+    }
     static CheckResult unchecked(QString message) { return {CheckStatus::Unchecked, std::move(message), {}}; }
 };

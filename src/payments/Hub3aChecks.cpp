@@ -2,7 +2,10 @@
 
 #include "payments/AccountCheck.h"
 #include "payments/Iban.h"
+#include "payments/PurposeCodes.h"
 #include "payments/ReferenceCheck.h"
+
+#include "model/UserError.h"
 
 #include <QRegularExpression>
 
@@ -61,8 +64,8 @@ CheckResult checkHub3aIban(const QString &text, Hub3aUse use)
     const CheckResult checked = checkAccount(trimmed);
     if (checked.status == CheckStatus::Unchecked)
         return CheckResult::invalid(QStringLiteral("nije IBAN"));
-    if (checked.failed() && checked.message.startsWith(QStringLiteral("kontrolni broj")))
-        return CheckResult::invalid(QStringLiteral("IBAN nije ispravan (kontrolni broj)"));
+    if (checked.checkDigitsWrong)
+        return CheckResult::wrongCheckDigits(QStringLiteral("IBAN nije ispravan (kontrolni broj)"));
     if (const QString problem = hub3aSlipIbanProblem(checked.iban); use == Hub3aUse::Slip && !problem.isEmpty())
         return CheckResult::invalid(problem);
     return checked;
@@ -92,6 +95,16 @@ QList<CheckedField> checkHub3aRecord(const Hub3aRecord &record)
     return checked;
 }
 
+// The key under which checkHub3aSlip lists a field.
+QString checkedKey(F field)
+{
+    if (field == F::PayerIban)
+        return QStringLiteral("payerAccount");
+    if (field == F::RecipientIban)
+        return QStringLiteral("recipientAccount");
+    return hub3aField(field).name();
+}
+
 QList<CheckedField> checkHub3aSlip(const Hub3aRecord &record)
 {
     QList<CheckedField> checked = checkHub3aRecord(record);
@@ -103,14 +116,15 @@ QList<CheckedField> checkHub3aSlip(const Hub3aRecord &record)
     checked.append({QStringLiteral("amount"), amount,
                     cents ? CheckResult::valid(hub3aAmountText(*cents) + QStringLiteral(" EUR"))
                           : CheckResult::invalid(hub3aFieldProblem(F::Amount, amount))});
-    for (const Hub3aProblem &missing : hub3aMissingFields(record)) {
-        const QLatin1StringView key = missing.field == F::RecipientIban
-                                          ? QLatin1StringView("recipientAccount")
-                                          : hub3aField(missing.field).name();
-        for (CheckedField &field : checked) {
-            if (field.name == key)
-                field.result = CheckResult::invalid(missing.message);
-        }
+    // Whatever else the one check finds marks its field too, listed after these when it is not.
+    for (const Hub3aProblem &problem : hub3aSlipProblems(record)) {
+        const QString key = checkedKey(problem.field);
+        const auto listed = std::find_if(checked.begin(), checked.end(),
+                                         [&key](const CheckedField &field) { return field.name == key; });
+        if (listed == checked.end())
+            checked.append({key, record[problem.field], CheckResult::invalid(problem.message)});
+        else if (!listed->result.failed() || problem.rule == Hub3aRule::Missing)
+            listed->result = CheckResult::invalid(problem.message);
     }
     return checked;
 }
@@ -128,10 +142,33 @@ QList<Hub3aProblem> hub3aSlipProblems(const Hub3aRecord &record, Hub3aUse use)
     }
     for (const PaymentField &field : hub3aPaymentFields()) {
         const F checkedField = hub3aFieldOf(field);
+        // A reference is checked under its model only when the model keeps its own rule.
+        if (field.isReference() && hasProblem(fieldNamed(QLatin1StringView(field.modelField))))
+            continue;
         const QString model = field.isReference() ? textOf(record, field.modelField) : QString();
         const CheckResult result = checkHub3aPaymentField(field, record[checkedField], model, use);
         if (result.failed() && !hasProblem(checkedField))
-            problems.append({checkedField, result.message});
+            problems.append({checkedField, field.isReference() ? Hub3aRule::Reference : Hub3aRule::Account,
+                             result.message});
     }
+    if (const QString &purpose = record[F::PurposeCode];
+        !purpose.isEmpty() && !hasProblem(F::PurposeCode) && !isIsoPurposeCode(purpose))
+        problems.append({F::PurposeCode, Hub3aRule::Purpose, hub3aPurposeCodeProblem()});
     return problems;
+}
+
+QString hub3aPurposeCodeProblem()
+{
+    return QStringLiteral("Nije šifra namjene s popisa ISO 20022 (npr. OTHR, SALA)");
+}
+
+bool hub3aSlipCanPay(const Hub3aRecord &record, Hub3aUse use)
+{
+    return hub3aSlipProblems(record, use).isEmpty();
+}
+
+void requireHub3aSlipCanPay(const Hub3aRecord &record, const QString &lead)
+{
+    if (const QList<Hub3aProblem> problems = hub3aSlipProblems(record); !problems.isEmpty())
+        throw UserError(lead + hub3aProblemsText(problems));
 }

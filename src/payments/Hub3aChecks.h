@@ -37,9 +37,25 @@ CheckResult checkHub3aPaymentField(const PaymentField &field, const QString &tex
 QList<CheckedField> checkHub3aRecord(const Hub3aRecord &record);
 
 // What the command-line check reports of a slip: checkHub3aRecord with the recipient's name and
-// the amount, and each field the slip cannot be paid without marked invalid when it is empty.
+// the amount, each field marked invalid that hub3aSlipProblems finds wrong, listed after them when
+// it is none of these.
 QList<CheckedField> checkHub3aSlip(const Hub3aRecord &record);
 
-// Everything that keeps a slip from being paid as it stands, by field: the fields' rules, the
-// fields it cannot be paid without, and the payment checks that fail.
+// The one check of whether a slip can pay, which every output (the window's print, PDF and PNG
+// files, the batch, the bank file) and every reader (slip files, tables, barcodes) asks:
+// everything that keeps the slip from being paid as it stands, by field. The fields' rules
+// (lines, lengths, characters, the model's, amount's and date's forms), the fields it cannot be
+// paid without (the recipient's name and IBAN, an amount of 0,01 to 9.999.999.999.999,99), the
+// IBANs' and references' check digits under their models, and a purpose code from the ISO 20022
+// list (PurposeCodes.h). One problem a field, in the order found. A bank order (use) may pay an
+// IBAN abroad, longer than the slip's field.
 QList<Hub3aProblem> hub3aSlipProblems(const Hub3aRecord &record, Hub3aUse use = Hub3aUse::Slip);
+
+// The message of a purpose code that is not on the ISO 20022 list.
+QString hub3aPurposeCodeProblem();
+
+// True when hub3aSlipProblems finds nothing.
+bool hub3aSlipCanPay(const Hub3aRecord &record, Hub3aUse use = Hub3aUse::Slip);
+
+// Throws UserError with lead and a line per problem (hub3aProblemsText) when the slip cannot pay.
+void requireHub3aSlipCanPay(const Hub3aRecord &record, const QString &lead);

@@ -37,23 +37,8 @@ public:
     // the characters it dropped, or that it was cut to its length.
     void set(F field, const QString &text)
     {
-        m_result.record.set(field, text);
-        const Hub3aFieldSpec &fieldEntry = hub3aField(field);
-        QString dropped;
-        qsizetype taken = 0;
-        for (const QChar ch : text) {
-            if (hub3aAccepts(fieldEntry.charset, raisedHub3aCodes(field, QString(ch)).front()))
-                ++taken;
-            else if (!dropped.contains(ch))
-                dropped += ch;
-        }
-        QStringList how;
-        if (!dropped.isEmpty())
-            how.append(u"izostavljeni znakovi %1"_s.arg(dropped));
-        if (taken > fieldEntry.maxLength)
-            how.append(u"skraćeno na %1 znakova"_s.arg(fieldEntry.maxLength));
-        if (!how.isEmpty())
-            m_result.changed.append(u"%1: %2"_s.arg(fieldEntry.label(), how.join(u", "_s)));
+        if (const QString changed = m_result.record.setFitted(field, text); !changed.isEmpty())
+            m_result.changed.append(changed);
     }
 
     // A party's memo as name, street and place; a one-line memo splits at its commas.

@@ -95,6 +95,6 @@ CheckResult checkIban(const QString &text)
     }
     const QString expected = iso7064Mod97CheckDigits(country, QStringView(iban).mid(4));
     if (QStringView(iban).mid(2, 2) != expected)
-        return CheckResult::invalid(QStringLiteral("kontrolni broj treba biti %1").arg(expected));
+        return CheckResult::wrongCheckDigits(QStringLiteral("kontrolni broj treba biti %1").arg(expected));
     return CheckResult::valid(QStringLiteral("IBAN je ispravan"), iban);
 }

@@ -1,8 +1,8 @@
 #include "print/PrintJobs.h"
 
-#include "model/Hub3aRules.h"
 #include "model/PrintOffsets.h"
 #include "model/UserError.h"
+#include "payments/Hub3aChecks.h"
 #include "print/Hub3aBarcodeCheck.h"
 #include "print/PrintDocument.h"
 #include "print/PrintFrame.h"
@@ -85,12 +85,8 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
     const QSizeF sheetMm = file ? Hub3aForm::sizeMm : a4SheetMm;
     frame.requireOnSheet(topMm, mode, sheetMm);
     if (mode != PrintMode::Template) {
-        // A slip the bank cannot pay, or whose fields break the form's rules, is never printed.
-        QList<Hub3aProblem> problems = hub3aFieldProblems(record);
-        problems += hub3aMissingFields(record);
-        if (!problems.isEmpty())
-            throw UserError(QStringLiteral("Nalog nije ispravan, pa se ne ispisuje:\n") +
-                            hub3aProblemsText(problems));
+        // A slip the bank cannot pay is never printed; a blank template carries no payment.
+        requireHub3aSlipCanPay(record, QStringLiteral("Nalog nije ispravan, pa se ne ispisuje:\n"));
     }
     requireHub3aBarcodeReadsBack(record, mode, printer.Resolutions());
     const QString question =

@@ -37,8 +37,9 @@ const QImage &Hub3aPreview::formPicture(const QPainter &painter, QSize size)
     return m_form;
 }
 
-void Hub3aPreview::paint(QPainter &painter, QSize size, const Hub3aRecord &record)
+void Hub3aPreview::paint(QPainter &painter, QSize size, const Hub3aRecord &record, Hub3aBarcodeCell cell)
 {
     painter.drawImage(QPointF(0, 0), formPicture(painter, size));
-    paintHub3aSlip(painter, mmToBox(size), PrintMode::DataOnly, record, {std::nullopt, &m_fonts, &m_barcode});
+    paintHub3aSlip(painter, mmToBox(size), PrintMode::DataOnly, record,
+                   {std::nullopt, &m_fonts, &m_barcode, cell});
 }

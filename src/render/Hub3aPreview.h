@@ -3,6 +3,7 @@
 #include "model/Hub3aRecord.h"
 #include "render/FittedFonts.h"
 #include "render/KeptBarcode.h"
+#include "render/PaintHub3a.h"
 
 #include <QImage>
 #include <QSize>
@@ -17,8 +18,10 @@ class QPainter;
 class Hub3aPreview
 {
 public:
-    // Paints the slip over the rectangle (0, 0, size) of painter's coordinates.
-    void paint(QPainter &painter, QSize size, const Hub3aRecord &record);
+    // Paints the slip over the rectangle (0, 0, size) of painter's coordinates, its barcode's cell
+    // as cell says (the caller knows whether the slip can pay).
+    void paint(QPainter &painter, QSize size, const Hub3aRecord &record,
+               Hub3aBarcodeCell cell = Hub3aBarcodeCell::Barcode);
 
 private:
     const QImage &formPicture(const QPainter &painter, QSize size);

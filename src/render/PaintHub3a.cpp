@@ -133,6 +133,22 @@ void drawBarcode(DrawingSurface &surface, const QByteArray &payload)
                     payload);
 }
 
+// "NEISPRAVNO" in red, bold, across the middle of the barcode's cell.
+void drawRefusedCell(DrawingSurface &surface)
+{
+    const QString word = u"NEISPRAVNO"_s;
+    surface.setFontName(u"Arial"_s);
+    surface.setFontBold(true);
+    surface.setFontColor(ink);
+    surface.setFontHeight(600);
+    const int centre = units((barcodeLeft + barcodeRight) / 2);
+    const int baseline = units((barcodeTop + barcodeBottom) / 2) + 200;
+    textAtBaseline(surface, TextPlacement::centredOn(centre, surface.TextWidth(word)), baseline, word,
+                   sansAscent);
+    surface.setFontBold(false);
+    surface.setFontColor(dataInk);
+}
+
 // Draws onto painter through mmToPainter in the layout's unit, hundredths of a millimetre.
 template <typename Draw>
 void drawOnPainter(QPainter &painter, const QTransform &mmToPainter, const Hub3aPaintOptions &options,
@@ -159,6 +175,11 @@ void drawOnPainter(QPainter &painter, const QTransform &mmToPainter, const Hub3a
 
 void PaintHub3a(DrawingSurface &surface, PrintMode mode, const Hub3aRecord &record)
 {
+    PaintHub3a(surface, mode, record, Hub3aBarcodeCell::Barcode);
+}
+
+void PaintHub3a(DrawingSurface &surface, PrintMode mode, const Hub3aRecord &record, Hub3aBarcodeCell cell)
+{
     if (mode != PrintMode::DataOnly)
         Hub3aForm::draw(surface);
     if (mode == PrintMode::Template)
@@ -169,7 +190,10 @@ void PaintHub3a(DrawingSurface &surface, PrintMode mode, const Hub3aRecord &reco
     drawAddresses(surface, record);
     drawBoxedFields(surface, record);
     drawStub(surface, record);
-    if (const std::optional<QByteArray> payload = hub3aPayloadBytes(record))
+    if (cell == Hub3aBarcodeCell::Refused)
+        drawRefusedCell(surface);
+    else if (const std::optional<QByteArray> payload = hub3aPayloadBytes(record);
+             payload && cell == Hub3aBarcodeCell::Barcode)
         drawBarcode(surface, *payload);
 }
 
@@ -177,7 +201,7 @@ void paintHub3aSlip(QPainter &painter, const QTransform &mmToPainter, PrintMode 
                     const Hub3aRecord &record, const Hub3aPaintOptions &options)
 {
     drawOnPainter(painter, mmToPainter, options,
-                  [&](DrawingSurface &surface) { PaintHub3a(surface, mode, record); });
+                  [&](DrawingSurface &surface) { PaintHub3a(surface, mode, record, options.barcodeCell); });
 }
 
 void paintHub3aBarcode(QPainter &painter, const QTransform &mmToPainter, const QByteArray &payload,

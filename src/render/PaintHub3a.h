@@ -21,6 +21,14 @@ class QTransform;
 // description. Without a valid amount there is no barcode (its text needs the amount).
 void PaintHub3a(DrawingSurface &surface, PrintMode mode, const Hub3aRecord &record);
 
+// What stands in the barcode's cell of a slip drawn with its data: the barcode of its payment,
+// nothing (a slip not filled in yet), or "NEISPRAVNO" in red for a slip that cannot pay as it
+// stands, so no picture shows a barcode that pays nobody.
+enum class Hub3aBarcodeCell { Barcode, Empty, Refused };
+
+// PaintHub3a with the barcode's cell as cell says.
+void PaintHub3a(DrawingSurface &surface, PrintMode mode, const Hub3aRecord &record, Hub3aBarcodeCell cell);
+
 // How a painter's device takes the slip: the resolution the barcode's modules are measured in,
 // across and down (a printer's dots per inch of paper when its calibration scales the page; the
 // device's own when not given), and fonts fitted earlier (a preview keeps them from one repaint to
@@ -30,6 +38,7 @@ struct Hub3aPaintOptions
     std::optional<QSizeF> barcodeDotsPerInch;
     FittedFonts *fonts = nullptr;
     KeptBarcode *barcode = nullptr; // the last symbol drawn, kept by a preview
+    Hub3aBarcodeCell barcodeCell = Hub3aBarcodeCell::Barcode;
 };
 
 // The slip in mode onto painter, where mmToPainter takes millimetres from the slip's top-left

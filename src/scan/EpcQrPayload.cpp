@@ -45,7 +45,7 @@ std::optional<qint64> euroCents(const QString &text)
 // Sets a text field to what it keeps of text and notes when that is not all of it.
 void setFitted(Hub3aRecord &record, Hub3aField field, const QString &text, QStringList &notes)
 {
-    record.set(field, text);
+    record.setFitted(field, text);
     record.set(field, record[field].trimmed());
     if (record[field] != text)
         notes.append(u"%1 prilagođen nalogu HUB-3A (u kodu: '%2')"_s.arg(hub3aField(field).label(), text));

@@ -8,6 +8,7 @@
 #include "app/PurposeCodeBox.h"
 #include "model/SlipFile.h"
 #include "partners/PartnerEntry.h"
+#include "payments/Hub3aChecks.h"
 #include "render/Hub3aForm.h"
 #include "ui/Hub3aControlTable.h"
 
@@ -471,6 +472,36 @@ TEST_F(Hub3aTabTest, AFileThatBreaksTheRulesLoadsAsItSaysNamesEachFieldAndSavesB
     dialogs.setNextFileName(path("isti.txt"));
     trigger("SaveUplatnica");
     EXPECT_EQ(fileBytes(path("isti.txt")), bytes);
+}
+
+TEST_F(Hub3aTabTest, ALoadedSlipThatCannotPayIsFlaggedAndItsPreviewShowsNoBarcodeUntilMended)
+{
+    Hub3aRecord slip = fullHub3aRecord();
+    slip.set(F::RecipientName, QString(40, u'A'));
+    slip.set(F::RecipientModel, u"1"_s);
+    slip.set(F::RecipientReference, u"102-3057-89016"_s); // a reference of model HR01
+    slip.set(F::Amount, u"12.34"_s);
+    dialogs.setNextFileName(writeFile(path("dug.txt"), SlipFile::toBytes(slip)));
+    trigger("Uitaj1");
+    ASSERT_EQ(dialogs.messages.size(), 1);
+    EXPECT_EQ(dialogs.messages[0], u"Nalog iz datoteke dug.txt nije ispravan:\n"
+                                   u"model primatelja: '1' čita se kao 'HR01'\n"
+                                   u"iznos: '12.34' čita se kao '12,34'\n"
+                                   u"naziv primatelja: Dulje od 25 znakova"_s);
+    EXPECT_EQ(hub(F::RecipientModel), u"HR01"_s);
+    EXPECT_EQ(hub(F::Amount), u"12,34"_s);
+    EXPECT_TRUE(box(F::RecipientName)->flagged());
+    EXPECT_EQ(box(F::RecipientName)->toolTip(), u"Dulje od 25 znakova"_s);
+    EXPECT_FALSE(box(F::PayerName)->flagged());
+    EXPECT_EQ(hub3aBarcodeCell(hub3aSlipProblems(tab().record())), Hub3aBarcodeCell::Refused);
+
+    box(F::RecipientName)->setFieldText(u"Udruga"_s);
+    EXPECT_FALSE(box(F::RecipientName)->flagged());
+    EXPECT_EQ(hub3aBarcodeCell(hub3aSlipProblems(tab().record())), Hub3aBarcodeCell::Barcode);
+    box(F::Amount)->setFieldText(QString());
+    EXPECT_EQ(hub3aBarcodeCell(hub3aSlipProblems(tab().record())), Hub3aBarcodeCell::Empty);
+    box(F::PurposeCode)->setFieldText(u"ABCD"_s);
+    EXPECT_TRUE(box(F::PurposeCode)->flagged());
 }
 
 } // namespace

@@ -66,6 +66,32 @@ TEST(Hub3aFields, KeepOnlyWhatEachFieldTakesWithinItsLength)
             << hub3aField(c.field).key;
 }
 
+TEST(Hub3aRecord, SetStoresExactlyAndSetFittedSaysWhatFittingChanged)
+{
+    using F = Hub3aField;
+    const struct
+    {
+        F field;
+        QString text, kept, change;
+    } cases[] = {
+        {F::RecipientName, u"A & B d.o.o."_s, u"A  B d.o.o."_s,
+         u"naziv primatelja: izostavljeni znakovi &"_s},
+        {F::RecipientName, QString(70, u'x'), QString(25, u'x'),
+         u"naziv primatelja: skraćeno na 25 znakova"_s},
+        {F::PayerName, u"Ana;Bob"_s, u"AnaBob"_s, u"naziv platitelja: izostavljeni znakovi ;"_s},
+        {F::PurposeCode, u"othr"_s, u"OTHR"_s, QString()}, // raised, not changed
+        {F::Description, u"Račun 1/2"_s, u"Račun 1/2"_s, QString()},
+    };
+    for (const auto &c : cases) {
+        Hub3aRecord exact;
+        exact.set(c.field, c.text);
+        EXPECT_EQ(exact[c.field], c.text);
+        Hub3aRecord fitted;
+        EXPECT_EQ(fitted.setFitted(c.field, c.text), c.change) << c.text.toStdString();
+        EXPECT_EQ(fitted[c.field], c.kept);
+    }
+}
+
 TEST(Hub3aFields, LengthsFollowTheFormsCells)
 {
     // The recipient's IBAN holds any country's for a bank order; its 21 cells refuse a longer one

@@ -1,7 +1,11 @@
 #include "payments/Hub3aChecks.h"
 #include "Hub3aRecordOf.h"
+#include "UnpayableSlips.h"
+#include "payments/PurposeCodes.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -128,6 +132,39 @@ TEST(Hub3aChecks, ASlipWithoutRecipientIbanOrAmountFailsTheCheckAndIsNoSlipToPay
     slip.set(Hub3aField::Amount, u"1,00"_s);
     ASSERT_EQ(hub3aSlipProblems(slip).size(), 1);
     EXPECT_EQ(hub3aSlipProblems(slip)[0].field, Hub3aField::RecipientIban);
+}
+
+TEST(Hub3aChecks, TheOneCheckFindsEachUnpayableSlipByFieldAndRule)
+{
+    EXPECT_TRUE(hub3aSlipProblems(fullHub3aRecord()).isEmpty());
+    for (const UnpayableSlip &slip : unpayableSlips()) {
+        const QList<Hub3aProblem> problems = hub3aSlipProblems(slip.record());
+        ASSERT_EQ(problems.size(), 1) << slip.name;
+        EXPECT_EQ(problems[0].field, slip.field) << slip.name;
+        EXPECT_EQ(problems[0].rule, slip.rule) << slip.name;
+        // The command-line check agrees: the slip is invalid there too.
+        const QList<CheckedField> checked = checkHub3aSlip(slip.record());
+        EXPECT_TRUE(std::any_of(checked.begin(), checked.end(), [](const CheckedField &f) {
+            return f.result.failed();
+        })) << slip.name;
+    }
+}
+
+TEST(Hub3aChecks, PurposeCodesComeFromTheIsoListNamedByItsVersion)
+{
+    EXPECT_EQ(purposeCodeListVersion(), u"ExternalCodeSets_1Q2018"_s);
+    for (const char *code : {"OTHR", "SALA", "SUPP", "GDDS", "ELEC", "TAXS", "COST", "CBTV"})
+        EXPECT_TRUE(isIsoPurposeCode(QString::fromLatin1(code))) << code;
+    for (const char *code : {"H", "ABCD", "othr", "OTHR ", "", "version"})
+        EXPECT_FALSE(isIsoPurposeCode(QString::fromLatin1(code))) << code;
+}
+
+TEST(Hub3aChecks, AWrongIbanCheckDigitIsToldWithoutTheDigitsThatWouldPass)
+{
+    const CheckResult result = checkHub3aIban(u"HR1210010051863000161"_s);
+    EXPECT_TRUE(result.checkDigitsWrong);
+    EXPECT_EQ(result.message, u"IBAN nije ispravan (kontrolni broj)"_s);
+    EXPECT_FALSE(checkHub3aIban(u"HR12100100518630001"_s).checkDigitsWrong);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "FakePrintTest.h"
 #include "Hub3aTestSlips.h"
 #include "QtPrinters.h"
+#include "UnpayableSlips.h"
 #include "UserErrorOf.h"
 #include "model/Hub3aPayload.h"
 #include "print/BarcodeReadBack.h"
@@ -301,9 +302,13 @@ TEST_F(Hub3aPrintTest, ASlipThatCannotBePaidPrintsNothingButItsTemplate)
         const char16_t *text, *reason;
     } cases[] = {
         {Hub3aField::Amount, u"12,345", u"iznos: Iznos nije iznos u eurima u obliku 1.234,56"},
-        {Hub3aField::Amount, u"", u"iznos: Iznos je obavezan, najmanje 0,01"},
-        {Hub3aField::RecipientIban, u"", u"IBAN primatelja: IBAN primatelja je obavezan"},
-        {Hub3aField::RecipientName, u"", u"naziv primatelja: Naziv primatelja je obavezan"},
+        {Hub3aField::Amount, u"", u"Iznos je obavezan, najmanje 0,01"},
+        {Hub3aField::RecipientIban, u"", u"IBAN primatelja je obavezan"},
+        {Hub3aField::RecipientName, u"", u"Naziv primatelja je obavezan"},
+        {Hub3aField::RecipientIban, u"HR1210010051863000161",
+         u"IBAN primatelja: IBAN nije ispravan (kontrolni broj)"},
+        {Hub3aField::PurposeCode, u"ABCD",
+         u"šifra namjene: Nije šifra namjene s popisa ISO 20022 (npr. OTHR, SALA)"},
     };
     for (const auto &c : cases) {
         source.hub3a = Hub3aTestSlips::testRecords()[5];
@@ -314,6 +319,14 @@ TEST_F(Hub3aPrintTest, ASlipThatCannotBePaidPrintsNothingButItsTemplate)
         EXPECT_TRUE(printer.log.isEmpty());
         EXPECT_NO_THROW(PrintHub3a(printer, store, source, PrintMode::Template, SlipPlace::Top));
         printer.log.clear();
+    }
+    for (const UnpayableSlip &slip : unpayableSlips()) {
+        source.hub3a = slip.record();
+        for (const PrintMode mode : {PrintMode::Complete, PrintMode::DataOnly})
+            EXPECT_FALSE(
+                userErrorOf([&] { PrintHub3a(printer, store, source, mode, SlipPlace::Top); }).isEmpty())
+                << slip.name;
+        EXPECT_TRUE(printer.log.isEmpty()) << slip.name;
     }
 }
 

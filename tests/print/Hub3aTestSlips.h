@@ -31,7 +31,7 @@ inline Hub3aRecord filled(const QString &pattern, const QString &amount)
     }
     record.set(Hub3aField::RecipientIban, u"HR1210010051863000160"_s);
     record.set(Hub3aField::RecipientModel, u"HR00"_s);
-    record.set(Hub3aField::RecipientReference, u"1234567890123-12345678"_s);
+    record.set(Hub3aField::RecipientReference, u"123456789012-1234567-1"_s);
     record.set(Hub3aField::PurposeCode, u"OTHR"_s);
     record.set(Hub3aField::Amount, amount);
     return record;
@@ -64,8 +64,8 @@ inline std::vector<Hub3aRecord> testRecords()
     // The form's own fields, which the barcode does not carry, filled to their limits.
     Hub3aRecord formFields = sample;
     formFields.set(Hub3aField::PayerIban, u"HR7023400091510946338"_s);
-    formFields.set(Hub3aField::PayerModel, u"HR01"_s);
-    formFields.set(Hub3aField::PayerReference, u"1234567890123-12345678"_s);
+    formFields.set(Hub3aField::PayerModel, u"HR00"_s);
+    formFields.set(Hub3aField::PayerReference, u"123456789012-1234567-1"_s);
     formFields.set(Hub3aField::RecipientModel, u"HR99"_s);
     formFields.set(Hub3aField::RecipientReference, QString());
     formFields.set(Hub3aField::PurposeCode, QString());

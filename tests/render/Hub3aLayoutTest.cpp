@@ -191,6 +191,35 @@ TEST(PaintHub3a, ModesDrawFormDataAndBarcodeAsAsked)
     }
 }
 
+TEST(PaintHub3a, TheBarcodeCellHoldsTheBarcodeNothingOrNeispravnoAsTheCallerSays)
+{
+    const Hub3aRecord record = dataFile("full.txt");
+    const struct
+    {
+        Hub3aBarcodeCell cell;
+        bool barcode, refused;
+    } cases[] = {{Hub3aBarcodeCell::Barcode, true, false},
+                 {Hub3aBarcodeCell::Empty, false, false},
+                 {Hub3aBarcodeCell::Refused, false, true}};
+    for (const auto &c : cases) {
+        LayoutRecording rec(charWidth);
+        PaintHub3a(rec.surface, PrintMode::Complete, record, c.cell);
+        const auto &ops = rec.surface.ops();
+        EXPECT_EQ(std::any_of(ops.begin(), ops.end(),
+                              [](const RecordedOp &op) { return op.kind == OpKind::Barcode; }),
+                  c.barcode);
+        const auto refused = std::find_if(ops.begin(), ops.end(), [](const RecordedOp &op) {
+            return op.kind == OpKind::TextOut && op.text == u"NEISPRAVNO";
+        });
+        ASSERT_EQ(refused != ops.end(), c.refused);
+        if (c.refused) {
+            EXPECT_EQ(refused->state.font.color, redInk);
+            EXPECT_GT(refused->x, 536);
+            EXPECT_LT(refused->x + refused->tw, 6391);
+        }
+    }
+}
+
 TEST(PaintHub3a, BarcodeInItsCellCarriesThePayload)
 {
     for (const char *name : {"empty.txt", "full.txt", "limits.txt"}) {

@@ -35,7 +35,8 @@ QImage barcodeCell(const QImage &slip)
 TEST(Hub3aRenderTool, RendersEachTestFileToPngPdfAndOpsWhoseBarcodeReadsBack)
 {
     QTemporaryDir out;
-    for (const char *name : {"empty", "full", "limits"}) {
+    // The empty slip cannot pay: it is drawn only as a template (UnpayableSlipsTest).
+    for (const char *name : {"full", "limits"}) {
         const QString slip = hub3aDir + u'/' + QLatin1StringView(name) + u".txt"_s;
         const ToolRun payload = render({slip, u"--payload"_s});
         ASSERT_EQ(payload.status, 0) << name << payload.errors.toStdString();

@@ -43,6 +43,29 @@ TEST(ScanTool, WritesARowPerBarcodeThatTheBatchModeTakesUnchanged)
     EXPECT_EQ(saved->texts, fullSlip().texts);
 }
 
+TEST(ScanTool, EachSlipThatFailsTheCheckOrWasFittedIsReportedByFileAndPage)
+{
+    QTemporaryDir dir;
+    Hub3aRecord wrongIban = fullSlip();
+    wrongIban.set(Hub3aField::RecipientIban, u"HR1210010051863000161"_s);
+    const QString invoice = dir.filePath(u"wrong.pdf"_s);
+    writeVectorPdf(invoice, {hub3Payload(fullSlip()), hub3Payload(wrongIban)});
+    const QString epc = dir.filePath(u"epc.png"_s);
+    writeImage(epc,
+               invoicePage("BCD\n002\n1\nSCT\n\nA & B d.o.o.\nHR1210010051863000160\nEUR10.00\n\n\nRacun 1",
+                           200, true),
+               "png");
+    const ToolRun scan = render({u"--scan"_s, invoice, epc, u"-o"_s, dir.filePath(u"rows.csv"_s)});
+    EXPECT_EQ(scan.status, 1);
+    const QStringList lines = reportLines(scan.errors);
+    ASSERT_EQ(lines.size(), 2) << scan.errors.toStdString();
+    EXPECT_TRUE(lines[0].startsWith(uR"({"file":"%1","page":2,"message":"IBAN primatelja: )"_s.arg(invoice)))
+        << lines[0].toStdString();
+    EXPECT_TRUE(lines[1].startsWith(uR"({"file":"%1","page":1,"message":)"_s.arg(epc)))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].contains(u"A & B d.o.o."_s)) << lines[1].toStdString();
+}
+
 TEST(ScanTool, BadInputExitsTwo)
 {
     QTemporaryDir dir;

@@ -100,8 +100,14 @@ int readStatus(const BankFileOptions &options, QTextStream &out, QTextStream &er
                                            {"iban", refused.iban},
                                            {"reason", refused.reason},
                                            {"message", refused.message}}));
-        if (refused.level == Pain002::RefusedOrder::Level::Order)
+        if (refused.level == Pain002::RefusedOrder::Level::Order) {
             slips.append({static_cast<int>(slips.size()) + 1, refused.slip});
+            // What the table's row could not take as the answer gives it is said, never changed silently.
+            if (!refused.notes.isEmpty())
+                errors << QString::fromUtf8(jsonLine({{"row", static_cast<int>(slips.size())},
+                                                      {"instrId", refused.instrId},
+                                                      {"message", refused.notes.join(u"; "_s)}}));
+        }
     }
     out.flush();
     if (!options.outPath.isEmpty() && !slips.isEmpty()) {

@@ -13,6 +13,7 @@
 #include "model/SlipFile.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
+#include "payments/Hub3aChecks.h"
 
 #include <cerrno>
 
@@ -68,6 +69,16 @@ std::optional<Hub3aRecord> loadHub3a(const QString &path)
             throw UserError(u"%1: %2"_s.arg(path, hub3aProblemsText(problems).replace(u'\n', u"; "_s)));
     }
     return record;
+}
+
+// A slip is drawn, printed or put into a barcode only when it can pay (hub3aSlipProblems); a blank
+// template carries no payment. A UserError naming the file and each problem otherwise.
+void requirePayable(const Hub3aRecord &record, const QString &path, bool payment)
+{
+    if (!payment)
+        return;
+    if (const QList<Hub3aProblem> problems = hub3aSlipProblems(record); !problems.isEmpty())
+        throw UserError(u"%1: %2"_s.arg(path, hub3aProblemsText(problems).replace(u'\n', u"; "_s)));
 }
 
 // The barcode's text of a HUB-3A record; a UserError naming the file when its amount is not one.
@@ -129,6 +140,8 @@ int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &e
     QByteArray bytes;
     try {
         if (const std::optional<Hub3aRecord> hub3a = loadHub3a(options.slipPath)) {
+            requirePayable(*hub3a, options.slipPath,
+                           !options.check && (options.payload || options.mode != PrintMode::Template));
             if (options.payload) {
                 out << hub3aPayload(*hub3a, options.slipPath);
                 return afterWritingOut(out, errors, exitDone);

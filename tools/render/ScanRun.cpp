@@ -87,15 +87,29 @@ int runScan(const QStringList &arguments, QTextStream &errors)
     QList<ScannedSlip> slips;
     bool unreadable = false;
     bool someGaveNone = false;
+    bool someFailed = false;
     for (const FileScan &scan : scanInvoices(options.files)) {
         for (const ScanMiss &miss : scan.misses)
             errors << QString::fromUtf8(
                 jsonLine({{"file", miss.file}, {"page", miss.page}, {"message", miss.message}}));
+        // A slip that cannot pay as read, or whose text was changed to fit the slip, is written
+        // all the same for the clerk to mend, and said.
+        for (const ScannedSlip &slip : scan.slips) {
+            if (!slip.verdict.isEmpty()) {
+                errors << QString::fromUtf8(
+                    jsonLine({{"file", slip.file},
+                              {"page", slip.page},
+                              {"message", QString(slip.verdict).replace(u'\n', u"; "_s)}}));
+                someFailed = true;
+            }
+        }
         slips += scan.slips;
         unreadable = unreadable || scan.unreadable;
         someGaveNone = someGaveNone || scan.slips.isEmpty();
     }
-    const int status = unreadable ? exitBadInput : someGaveNone ? exitSomeFilesGaveNone : exitEveryFile;
+    const int status = unreadable                   ? exitBadInput
+                       : someGaveNone || someFailed ? exitSomeFilesGaveNone
+                                                    : exitEveryFile;
     if (slips.isEmpty())
         return status;
     try {
