@@ -1,6 +1,7 @@
 #include "bankfile/Pain001Xml.h"
 
 #include "bankfile/ChunkDevice.h"
+#include "bankfile/Pain001Ids.h"
 #include "bankfile/PostalAddress.h"
 #include "payments/Iban.h"
 
@@ -17,17 +18,6 @@ using F = Hub3aField;
 QString amountText(qint64 cents)
 {
     return u"%1.%2"_s.arg(cents / 100).arg(cents % 100, 2, 10, QChar(u'0'));
-}
-
-// Model and reference in one, without a space: HR99 when both are empty, HR00 before a reference
-// without a model.
-QString joinedReference(const QString &model, const QString &reference)
-{
-    const QString completed = completedHub3aModel(model.trimmed());
-    const QString number = reference.trimmed();
-    if (completed.isEmpty())
-        return number.isEmpty() ? u"HR99"_s : u"HR00"_s + number;
-    return completed + number;
 }
 
 class FileWriter
@@ -113,7 +103,7 @@ private:
     {
         const Hub3aRecord &payer = m_orders.record(group.first);
         m_xml.writeStartElement(u"PmtInf"_s);
-        m_xml.writeTextElement(u"PmtInfId"_s, u"%1-G%2"_s.arg(m_options.messageId).arg(number));
+        m_xml.writeTextElement(u"PmtInfId"_s, groupId(m_options.messageId, number));
         m_xml.writeTextElement(u"PmtMtd"_s, u"TRF"_s);
         m_xml.writeTextElement(u"NbOfTxs"_s, QString::number(group.orders.size()));
         m_xml.writeTextElement(u"CtrlSum"_s, amountText(group.cents));
@@ -143,8 +133,7 @@ private:
         m_xml.writeEndElement(); // DbtrAgt
         m_xml.writeTextElement(u"ChrgBr"_s, u"SLEV"_s);
         for (qsizetype index : group.orders) {
-            writeOrder(m_orders.record(index),
-                       u"%1-%2"_s.arg(m_options.messageId).arg(rowsUnique ? m_orders.row(index) : index + 1));
+            writeOrder(m_orders.record(index), instructionId(m_options.messageId, m_orders, index, rowsUnique));
             if (m_chunks.failed())
                 break;
         }
@@ -156,8 +145,7 @@ private:
         m_xml.writeStartElement(u"CdtTrfTxInf"_s);
         m_xml.writeStartElement(u"PmtId"_s);
         m_xml.writeTextElement(u"InstrId"_s, instrId);
-        m_xml.writeTextElement(u"EndToEndId"_s,
-                               joinedReference(order[F::PayerModel], order[F::PayerReference]));
+        m_xml.writeTextElement(u"EndToEndId"_s, endToEndId(order));
         m_xml.writeEndElement(); // PmtId
         m_xml.writeStartElement(u"Amt"_s);
         m_xml.writeStartElement(u"InstdAmt"_s);
