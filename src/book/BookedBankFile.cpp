@@ -91,7 +91,6 @@ BookedBankFile saveBookedBankFile(PaymentBook &book, const QString &path, const 
         marking.commit();
         throw;
     }
-    if (booked.result.written == 0)
-        transaction.commit(); // the id stays taken, as the settings counter kept it
+    // Without an order no file was made, and the id is left for the next file.
     return booked;
 }

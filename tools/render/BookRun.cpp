@@ -1,0 +1,36 @@
+#include "BookRun.h"
+
+#include "JsonLine.h"
+#include "book/PaymentBook.h"
+#include "book/RepeatCheck.h"
+#include "model/SettingsStore.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+namespace BookRun {
+
+QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips, QDate today,
+                                   bool allow, QTextStream &errors, bool &repeated)
+{
+    const RepeatCheck check(book, today, repeatDays(SettingsStore(SettingsStore::defaultPath())));
+    QList<NumberedSlip> kept;
+    kept.reserve(slips.size());
+    for (const NumberedSlip &slip : slips) {
+        const std::optional<BookRepeat> repeat = check.find(slip.record);
+        if (repeat) {
+            repeated = true;
+            errors << QString::fromUtf8(jsonLine({{"row", slip.row},
+                                                  {"paid", repeat->day.toString(Qt::ISODate)},
+                                                  {"file", QFileInfo(repeat->wayFile).fileName()},
+                                                  {"message", u"Mogući dvostruki nalog: %1"_s.arg(repeatText(*repeat))}}));
+        }
+        if (!repeat || allow)
+            kept.append(slip);
+    }
+    errors.flush();
+    return kept;
+}
+
+} // namespace BookRun
