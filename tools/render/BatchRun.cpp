@@ -1,6 +1,8 @@
 #include "BatchRun.h"
 
+#include "BookRun.h"
 #include "ToolReport.h"
+#include "book/PaymentBook.h"
 #include "batch/Hub3aTableFile.h"
 #include "batch/SlipBatchPdf.h"
 #include "model/Hub3aRules.h"
@@ -9,6 +11,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <unistd.h>
 
@@ -75,13 +78,39 @@ int runBatch(const RenderOptions &options, QTextStream &errors)
         ToolReport::failure(errors, options.batchPath, u"no row to write"_s);
         return someRefused ? exitSomeRefused : exitBadInput;
     }
+    // Every slip that goes into the PDF is recorded in the payments book; one it holds as paid is
+    // left out unless the clerk allows it.
     BatchPdfResult result;
+    bool leftOut = false;
     try {
-        result = writeSlipPdf(options.outPath, slips, check.validSlips, {options.slipsPerPage, options.mode});
+        PaymentBook book(PaymentBook::defaultPath());
+        const RepeatCheck repeats = BookRun::repeatCheck(book, QDate::currentDate());
+        QList<NumberedSlip> handed;
+        const SlipSource unpaid = [&]() -> std::optional<NumberedSlip> {
+            while (std::optional<NumberedSlip> slip = slips()) {
+                if (const std::optional<BookRepeat> repeat = repeats.find(slip->record)) {
+                    BookRun::reportRepeat(errors, slip->row, *repeat);
+                    leftOut = leftOut || !options.allowRepeat;
+                    if (!options.allowRepeat)
+                        continue;
+                }
+                handed.append(*slip);
+                return slip;
+            }
+            return std::nullopt;
+        };
+        result = writeSlipPdf(options.outPath, unpaid, check.validSlips, {options.slipsPerPage, options.mode});
+        QSet<int> unread;
+        for (const RowProblem &problem : result.refused)
+            unread.insert(problem.row);
+        handed.removeIf([&](const NumberedSlip &slip) { return unread.contains(slip.row); });
+        if (result.written > 0)
+            BookRun::recordSlips(book, handed, BookWay::Pdf, QFileInfo(options.outPath).absoluteFilePath(),
+                                 {BookSource::Table, QFileInfo(options.batchPath).absoluteFilePath(), 0});
     } catch (const UserError &e) {
         ToolReport::failure(errors, options.outPath, e.text());
         return exitNotWritten;
     }
     ToolReport::rowProblems(errors, result.refused);
-    return !someRefused && result.refused.isEmpty() ? exitAllDone : exitSomeRefused;
+    return !someRefused && result.refused.isEmpty() && !leftOut ? exitAllDone : exitSomeRefused;
 }

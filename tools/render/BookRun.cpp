@@ -11,26 +11,54 @@ using namespace Qt::StringLiterals;
 
 namespace BookRun {
 
+RepeatCheck repeatCheck(const PaymentBook &book, QDate today)
+{
+    return RepeatCheck(book, today, repeatDays(SettingsStore(SettingsStore::defaultPath())));
+}
+
+void reportRepeat(QTextStream &errors, int row, const BookRepeat &repeat)
+{
+    errors << QString::fromUtf8(jsonLine({{"row", row},
+                                          {"paid", repeat.day.toString(Qt::ISODate)},
+                                          {"file", QFileInfo(repeat.wayFile).fileName()},
+                                          {"message", u"Mogući dvostruki nalog: %1"_s.arg(repeatText(repeat))}}));
+    errors.flush();
+}
+
 QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips, QDate today,
                                    bool allow, QTextStream &errors, bool &repeated)
 {
-    const RepeatCheck check(book, today, repeatDays(SettingsStore(SettingsStore::defaultPath())));
+    const RepeatCheck check = repeatCheck(book, today);
     QList<NumberedSlip> kept;
     kept.reserve(slips.size());
     for (const NumberedSlip &slip : slips) {
         const std::optional<BookRepeat> repeat = check.find(slip.record);
         if (repeat) {
             repeated = true;
-            errors << QString::fromUtf8(jsonLine({{"row", slip.row},
-                                                  {"paid", repeat->day.toString(Qt::ISODate)},
-                                                  {"file", QFileInfo(repeat->wayFile).fileName()},
-                                                  {"message", u"Mogući dvostruki nalog: %1"_s.arg(repeatText(*repeat))}}));
+            reportRepeat(errors, slip.row, *repeat);
         }
         if (!repeat || allow)
             kept.append(slip);
     }
-    errors.flush();
     return kept;
+}
+
+void recordSlips(PaymentBook &book, const QList<NumberedSlip> &slips, BookWay way, const QString &wayFile,
+                 const BookOrigin &origin)
+{
+    PaymentBook::Transaction transaction(book);
+    BookPayment payment;
+    payment.way = way;
+    payment.wayFile = wayFile;
+    payment.origin = origin;
+    const QDateTime now = QDateTime::currentDateTime();
+    for (const NumberedSlip &slip : slips) {
+        payment.record = slip.record;
+        if (origin.source == BookSource::Table)
+            payment.origin.place = slip.row;
+        book.record(transaction, payment, now, way == BookWay::Printed ? BookState::Sent : BookState::Prepared);
+    }
+    transaction.commit();
 }
 
 } // namespace BookRun

@@ -5,6 +5,8 @@
 #include <QDate>
 #include <QTextStream>
 
+#include "book/RepeatCheck.h"
+
 class PaymentBook;
 
 // What zorprint-render's outputs do with the payments book.
@@ -15,5 +17,15 @@ namespace BookRun {
 // repeated is set when any was found.
 QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips, QDate today,
                                    bool allow, QTextStream &errors, bool &repeated);
+
+// The repeat check of the clerk's window (setting "BookRepeatDays") as of today.
+RepeatCheck repeatCheck(const PaymentBook &book, QDate today);
+// A row the book holds as paid, as a JSON line {"row", "paid", "file", "message"} on errors.
+void reportRepeat(QTextStream &errors, int row, const BookRepeat &repeat);
+
+// Records slips that left (printed or in a PDF at wayFile) in one transaction; a table's slips take
+// their rows as places.
+void recordSlips(PaymentBook &book, const QList<NumberedSlip> &slips, BookWay way, const QString &wayFile,
+                 const BookOrigin &origin);
 
 } // namespace BookRun
