@@ -3,7 +3,9 @@
 #include "app/Formats.h"
 #include "app/InvoiceScans.h"
 #include "app/PreviewPicture.h"
+#include "app/BookedPrints.h"
 #include "app/PrintDialogs.h"
+#include "book/PaymentBook.h"
 #include "app/QtUserDialogs.h"
 #include "app/ZorPrint.h"
 #include "app/ZorvatApplication.h"
@@ -40,6 +42,8 @@ int main(int argc, char **argv)
         dialogs.setParentWindow(&window);
         TForm2 partnerDialog(partners, dialogs);
         PrintDialogs printing(window, printer, store);
+        const BookedPrints bookedPrints(dialogs, store, PaymentBook::defaultPath());
+        bookedPrints.attach(printing.printDialog());
         window.setHooks({
             .showPrintDialog = [&printing] { printing.showPrintDialog(); },
             .showPartnerDialog = [&partnerDialog] { partnerDialog.showWithoutBlocking(); },
