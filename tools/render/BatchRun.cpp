@@ -2,6 +2,7 @@
 
 #include "BookRun.h"
 #include "ToolReport.h"
+#include "book/BookedSlips.h"
 #include "book/PaymentBook.h"
 #include "batch/Hub3aTableFile.h"
 #include "batch/SlipBatchPdf.h"
@@ -103,10 +104,9 @@ int runBatch(const RenderOptions &options, QTextStream &errors)
         QSet<int> unread;
         for (const RowProblem &problem : result.refused)
             unread.insert(problem.row);
-        handed.removeIf([&](const NumberedSlip &slip) { return unread.contains(slip.row); });
         if (result.written > 0)
-            BookRun::recordSlips(book, handed, BookWay::Pdf, QFileInfo(options.outPath).absoluteFilePath(),
-                                 {BookSource::Table, QFileInfo(options.batchPath).absoluteFilePath(), 0});
+            recordSlips(book, BankOrdersOf(handed), BookWay::Pdf, QFileInfo(options.outPath).absoluteFilePath(),
+                        {BookSource::Table, QFileInfo(options.batchPath).absoluteFilePath(), 0}, unread);
     } catch (const UserError &e) {
         ToolReport::failure(errors, options.outPath, e.text());
         return exitNotWritten;

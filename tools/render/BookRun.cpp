@@ -43,22 +43,4 @@ QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<Numbered
     return kept;
 }
 
-void recordSlips(PaymentBook &book, const QList<NumberedSlip> &slips, BookWay way, const QString &wayFile,
-                 const BookOrigin &origin)
-{
-    PaymentBook::Transaction transaction(book);
-    BookPayment payment;
-    payment.way = way;
-    payment.wayFile = wayFile;
-    payment.origin = origin;
-    const QDateTime now = QDateTime::currentDateTime();
-    for (const NumberedSlip &slip : slips) {
-        payment.record = slip.record;
-        if (origin.source == BookSource::Table)
-            payment.origin.place = slip.row;
-        book.record(transaction, payment, now, way == BookWay::Printed ? BookState::Sent : BookState::Prepared);
-    }
-    transaction.commit();
-}
-
 } // namespace BookRun

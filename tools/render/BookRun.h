@@ -23,9 +23,4 @@ RepeatCheck repeatCheck(const PaymentBook &book, QDate today);
 // A row the book holds as paid, as a JSON line {"row", "paid", "file", "message"} on errors.
 void reportRepeat(QTextStream &errors, int row, const BookRepeat &repeat);
 
-// Records slips that left (printed or in a PDF at wayFile) in one transaction; a table's slips take
-// their rows as places.
-void recordSlips(PaymentBook &book, const QList<NumberedSlip> &slips, BookWay way, const QString &wayFile,
-                 const BookOrigin &origin);
-
 } // namespace BookRun
