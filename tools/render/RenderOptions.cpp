@@ -1,6 +1,7 @@
 #include "RenderOptions.h"
 
 #include "BankFileOptions.h"
+#include "BookRun.h"
 
 #include "model/UserError.h"
 #include "model/WholeNumber.h"
@@ -246,7 +247,7 @@ QString renderUsage()
            "                              (OUT.csv), or the slip file of the only one; files and pages\n"
            "                              without one as JSON lines on standard error; exit 1 if a file\n"
            "                              gave none\n"_s +
-           bankFileUsage();
+           bankFileUsage() + BookRun::bookUsage();
 }
 
 RenderOptions parseRenderOptions(const QStringList &arguments)
