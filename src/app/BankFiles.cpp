@@ -131,22 +131,24 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
         return;
     const BankOrdersOf keptOrders(kept);
     const int counted = Pain001::settingsMessageCount(m_store, options.today);
-    const std::optional<QString> chosen = m_dialogs.getSaveFileName(
-        u"Spremi nalog za banku (%1)"_s.arg(Pain001::suggestedFileName(book.nextMessageId(options.today, counted))),
-        u"xml"_s);
+    const std::optional<QString> chosen =
+        m_dialogs.getSaveFileName(u"Spremi nalog za banku (%1)"_s.arg(
+                                      Pain001::suggestedFileName(book.nextMessageId(options.today, counted))),
+                                  u"xml"_s);
     if (!chosen)
         return;
     const BookOrigin origin{tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0};
     const BookedBankFile booked = saveBookedBankFile(book, *chosen, keptOrders, options, origin, counted);
     const Pain001::Result &result = booked.result;
-    m_dialogs.showMessage(u"Spremljeno naloga za banku: %1, ukupno %2 EUR, u %3 (oznaka %4)"_s.arg(result.written)
-                              .arg(hub3aAmountText(result.totalCents), *chosen, booked.messageId));
+    m_dialogs.showMessage(
+        u"Spremljeno naloga za banku: %1, ukupno %2 EUR, u %3 (oznaka %4)"_s.arg(result.written)
+            .arg(hub3aAmountText(result.totalCents), *chosen, booked.messageId));
     if (!refused.isEmpty())
         showRefused(refused, result.written);
 }
 
-QList<NumberedSlip> BankFiles::withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips, QDate today,
-                                              QList<RowProblem> &refused)
+QList<NumberedSlip> BankFiles::withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips,
+                                              QDate today, QList<RowProblem> &refused)
 {
     const RepeatCheck check(book, today, repeatDays(m_store));
     QList<std::pair<int, BookRepeat>> repeats;

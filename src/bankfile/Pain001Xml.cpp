@@ -133,7 +133,8 @@ private:
         m_xml.writeEndElement(); // DbtrAgt
         m_xml.writeTextElement(u"ChrgBr"_s, u"SLEV"_s);
         for (qsizetype index : group.orders) {
-            writeOrder(m_orders.record(index), instructionId(m_options.messageId, m_orders, index, rowsUnique));
+            writeOrder(m_orders.record(index),
+                       instructionId(m_options.messageId, m_orders, index, rowsUnique));
             if (m_chunks.failed())
                 break;
         }

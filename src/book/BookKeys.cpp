@@ -10,9 +10,9 @@ using namespace Qt::StringLiterals;
 QString bookRepeatKey(const Hub3aRecord &record)
 {
     using F = Hub3aField;
-    return u"%1|%2%3|%4"_s.arg(compactIban(record[F::RecipientIban]),
-                               completedHub3aModel(record[F::RecipientModel].trimmed()),
-                               record[F::RecipientReference].trimmed())
+    return u"%1|%2%3|%4"_s
+        .arg(compactIban(record[F::RecipientIban]), completedHub3aModel(record[F::RecipientModel].trimmed()),
+             record[F::RecipientReference].trimmed())
         .arg(hub3aAmountCents(record[F::Amount]).value_or(0));
 }
 

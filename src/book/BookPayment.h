@@ -37,8 +37,8 @@ struct BookPayment
     bool instant = false;
     BookOrigin origin;
     BookWay way = BookWay::Printed;
-    QString wayFile;       // the PDF or the bank file; the printer for a printed slip
-    QString messageId;     // a bank file's MsgId, PmtInfId, InstrId and EndToEndId
+    QString wayFile;   // the PDF or the bank file; the printer for a printed slip
+    QString messageId; // a bank file's MsgId, PmtInfId, InstrId and EndToEndId
     QString paymentInfoId;
     QString instructionId;
     QString endToEndId;

@@ -19,8 +19,9 @@ QString senderOf(const BankOrders &orders)
 
 UserError bankFileRefused(const UserError &bookError)
 {
-    return UserError(u"Datoteka naloga za banku nije napravljena. %1. Oznaka poruke uzima se iz knjige plaćanja, "
-                     "da se nikad ne ponovi."_s.arg(bookError.text()));
+    return UserError(
+        u"Datoteka naloga za banku nije napravljena. %1. Oznaka poruke uzima se iz knjige plaćanja, "
+        "da se nikad ne ponovi."_s.arg(bookError.text()));
 }
 
 // The write transaction of the file, or the refusal to make it.

@@ -75,7 +75,8 @@ int largestNumberOfDay(const SqliteDatabase &db, QDate day)
 }
 
 constexpr const char *entryColumns =
-    "SELECT p.id, p.left_at, p.payer_name, p.payer_street, p.payer_place, p.recipient_name, p.recipient_street, "
+    "SELECT p.id, p.left_at, p.payer_name, p.payer_street, p.payer_place, p.recipient_name, "
+    "p.recipient_street, "
     "p.recipient_place, p.payer_iban, p.payer_model, p.payer_reference, p.recipient_iban, p.recipient_model, "
     "p.recipient_reference, p.purpose, p.description, p.amount, p.execution_date, p.urgent, p.instant, "
     "p.source, p.source_file, p.source_place, p.way, p.way_file, p.message_id, p.payment_info_id, "
@@ -128,7 +129,8 @@ PaymentBook::PaymentBook(const QString &path, std::chrono::milliseconds busyTime
 
 QString PaymentBook::defaultPath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/ZorvatPrint/payments.db"_s;
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           u"/ZorvatPrint/payments.db"_s;
 }
 
 void PaymentBook::refuse() const
@@ -205,7 +207,8 @@ QString PaymentBook::takeMessageId(const Transaction &, QDate day, const QString
 
 QString PaymentBook::nextMessageId(QDate day, int counted) const
 {
-    return messageIdOf(day, std::min(std::max(largestNumberOfDay(m_db, day), counted) + 1, largestDailyCount));
+    return messageIdOf(day,
+                       std::min(std::max(largestNumberOfDay(m_db, day), counted) + 1, largestDailyCount));
 }
 
 qint64 PaymentBook::record(const Transaction &transaction, const BookPayment &payment, const QDateTime &left,
@@ -247,7 +250,8 @@ qint64 PaymentBook::record(const Transaction &transaction, const BookPayment &pa
 void PaymentBook::changeState(const Transaction &, qint64 id, BookState state, const QString &reason,
                               const QDateTime &at)
 {
-    SqliteStatement insert(m_db, "INSERT INTO payment_event (payment_id, at, state, reason) VALUES (?1, ?2, ?3, ?4)");
+    SqliteStatement insert(
+        m_db, "INSERT INTO payment_event (payment_id, at, state, reason) VALUES (?1, ?2, ?3, ?4)");
     insert.bind(1, id).bind(2, timeText(at)).bind(3, bookStateName(state)).bind(4, reason);
     if (insert.step() != SqliteStatement::Step::Done)
         refuse();
@@ -268,7 +272,8 @@ QList<BookEntry> PaymentBook::entries(QDate from, QDate to, std::optional<BookSt
 
 QList<BookEntry> PaymentBook::entriesOfMessage(const QString &messageId) const
 {
-    SqliteStatement select(m_db, (QByteArray(entryColumns) + "WHERE p.message_id = ?1 ORDER BY p.id").constData());
+    SqliteStatement select(m_db,
+                           (QByteArray(entryColumns) + "WHERE p.message_id = ?1 ORDER BY p.id").constData());
     select.bind(1, messageId);
     return entriesOf(select);
 }

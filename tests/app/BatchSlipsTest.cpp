@@ -1,5 +1,4 @@
 #include "app/BatchSlips.h"
-#include "book/PaymentBook.h"
 #include "Bounds.h"
 #include "FakePrinter.h"
 #include "PdfPageCount.h"
@@ -9,6 +8,7 @@
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
 #include "app/Hub3aTab.h"
+#include "book/PaymentBook.h"
 #include "model/CsvTable.h"
 #include "partners/PartnerEntry.h"
 #include "partners/Podaci.h"

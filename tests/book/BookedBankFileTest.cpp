@@ -41,14 +41,14 @@ TEST(BookedBankFile, RecordsEveryOrderWithTheIdsTheFileGivesIt)
     const TemporaryBook dir;
     PaymentBook book(dir.path());
     // Rows 4 and 9 go to an urgent group of their own; row 6 is refused by the file's checks.
-    const QList<Row> rows = {{2, order()},
-                             {4, order({{F::Urgent, u"1"_s}, {F::PayerModel, u"HR00"_s}, {F::PayerReference, u"77"_s}})},
-                             {6, order({{F::RecipientIban, u"HR1210010051863000161"_s}})},
-                             {9, order({{F::Urgent, u"1"_s}, {F::Amount, u"1.234,56"_s}})}};
+    const QList<Row> rows = {
+        {2, order()},
+        {4, order({{F::Urgent, u"1"_s}, {F::PayerModel, u"HR00"_s}, {F::PayerReference, u"77"_s}})},
+        {6, order({{F::RecipientIban, u"HR1210010051863000161"_s}})},
+        {9, order({{F::Urgent, u"1"_s}, {F::Amount, u"1.234,56"_s}})}};
     const QString path = dir.filePath(u"orders.xml"_s);
-    const BookedBankFile booked =
-        saveBookedBankFile(book, path, BankOrdersOf(rows), BankFixtures::options(),
-                           {BookSource::Table, u"/t/placanja.csv"_s, 0}, 3);
+    const BookedBankFile booked = saveBookedBankFile(book, path, BankOrdersOf(rows), BankFixtures::options(),
+                                                     {BookSource::Table, u"/t/placanja.csv"_s, 0}, 3);
     EXPECT_EQ(booked.messageId, u"UN202612080004"_s);
     ASSERT_EQ(booked.result.written, 3) << booked.result.refused.front().message.toStdString();
     const QList<BookEntry> entries = book.entriesOfMessage(booked.messageId);
@@ -75,9 +75,8 @@ TEST(BookedBankFile, AFileThatIsNotWrittenKeepsNeitherItsIdNorItsOrders)
     PaymentBook book(dir.path());
     const QList<Row> rows = {{1, order()}};
     const QString path = dir.filePath(u"no/folder/orders.xml"_s);
-    EXPECT_EQ(thrownErrorOf([&] {
-                  saveBookedBankFile(book, path, BankOrdersOf(rows), BankFixtures::options(), {});
-              }),
+    EXPECT_EQ(thrownErrorOf(
+                  [&] { saveBookedBankFile(book, path, BankOrdersOf(rows), BankFixtures::options(), {}); }),
               u"Datoteka %1 ne može se stvoriti"_s.arg(path));
     EXPECT_TRUE(book.entries().isEmpty());
     EXPECT_EQ(book.nextMessageId(QDate(2026, 12, 8)), u"UN202612080001"_s);
@@ -87,10 +86,11 @@ TEST(BookedBankFile, ABookThatCannotBeWrittenMakesNoFile)
 {
     const TemporaryBook dir;
     ASSERT_TRUE(writeFileBytes(dir.path(), QByteArray(8192, 'x')));
-    EXPECT_EQ(thrownErrorOf([&] { openBookForBankFile(dir.path()); }),
-              u"Datoteka naloga za banku nije napravljena. Knjiga plaćanja %1 ne može se upisati: datoteka je "
-              "oštećena ili nije knjiga plaćanja. Oznaka poruke uzima se iz knjige plaćanja, da se nikad ne "
-              "ponovi."_s.arg(dir.path()));
+    EXPECT_EQ(
+        thrownErrorOf([&] { openBookForBankFile(dir.path()); }),
+        u"Datoteka naloga za banku nije napravljena. Knjiga plaćanja %1 ne može se upisati: datoteka je "
+        "oštećena ili nije knjiga plaćanja. Oznaka poruke uzima se iz knjige plaćanja, da se nikad ne "
+        "ponovi."_s.arg(dir.path()));
     // A book another copy holds past the wait refuses the file at its id.
     const QString good = dir.filePath(u"good.db"_s);
     PaymentBook holder(good);

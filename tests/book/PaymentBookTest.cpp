@@ -35,7 +35,8 @@ TEST(PaymentBook, KeepsEveryFieldOfAPaymentAndAppendsItsStates)
         PaymentBook book(dir.path());
         id = recordOn(book, payment, QDate(2026, 12, 8));
         PaymentBook::Transaction transaction(book);
-        book.changeState(transaction, id, BookState::Refused, u"AC01 Neispravan IBAN"_s, QDateTime::currentDateTime());
+        book.changeState(transaction, id, BookState::Refused, u"AC01 Neispravan IBAN"_s,
+                         QDateTime::currentDateTime());
         transaction.commit();
     }
     const PaymentBook reopened(dir.path());
@@ -88,8 +89,8 @@ TEST(PaymentBook, NumbersEachDaysBankFilesAboveWhatTheSettingsCounted)
         int counted;
         const char16_t *expected;
     } steps[] = {
-        {monday, 0, u"UN202612080001"},  {monday, 0, u"UN202612080002"}, {tuesday, 0, u"UN202612090001"},
-        {monday, 0, u"UN202612080003"},  {tuesday, 5, u"UN202612090006"}, {tuesday, 2, u"UN202612090007"},
+        {monday, 0, u"UN202612080001"}, {monday, 0, u"UN202612080002"},  {tuesday, 0, u"UN202612090001"},
+        {monday, 0, u"UN202612080003"}, {tuesday, 5, u"UN202612090006"}, {tuesday, 2, u"UN202612090007"},
     };
     for (const auto &step : steps) {
         EXPECT_EQ(book.nextMessageId(step.day, step.counted), QString::fromUtf16(step.expected));
@@ -105,9 +106,10 @@ TEST(PaymentBook, NumbersEachDaysBankFilesAboveWhatTheSettingsCounted)
     }
     PaymentBook::Transaction transaction(book);
     EXPECT_EQ(book.takeMessageId(transaction, monday, QString()), u"UN202612080004"_s);
-    EXPECT_EQ(thrownErrorOf([&] { book.takeMessageId(transaction, monday, QString(), 9999); }),
-              u"Danas je već napravljeno 9999 datoteka naloga za banku; oznaka poruke UNggggmmddnnnn ne može se "
-              "ponoviti"_s);
+    EXPECT_EQ(
+        thrownErrorOf([&] { book.takeMessageId(transaction, monday, QString(), 9999); }),
+        u"Danas je već napravljeno 9999 datoteka naloga za banku; oznaka poruke UNggggmmddnnnn ne može se "
+        "ponoviti"_s);
 }
 
 TEST(PaymentBook, RefusesABookItCannotWrite)
@@ -126,14 +128,15 @@ TEST(PaymentBook, RefusesABookItCannotWrite)
              // Readable by everyone, in a folder everyone may enter, written by no one.
              QFile::setPermissions(path, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
              QFile::setPermissions(QFileInfo(path).absolutePath(), QFile::ReadOwner | QFile::WriteOwner |
-                                                                      QFile::ExeOwner | QFile::ReadOther |
-                                                                      QFile::ExeOther);
+                                                                       QFile::ExeOwner | QFile::ReadOther |
+                                                                       QFile::ExeOther);
          },
          u"datoteka je samo za čitanje"},
         {"newer",
          [](const QString &path) {
              PaymentBook{path};
-             SqliteDatabase::open(path, false, std::chrono::milliseconds(0))->exec("PRAGMA user_version = 99");
+             SqliteDatabase::open(path, false, std::chrono::milliseconds(0))
+                 ->exec("PRAGMA user_version = 99");
          },
          u"zapisala ju je novija inačica programa"},
     };
@@ -159,9 +162,10 @@ TEST(PaymentBook, RefusesWhileAnotherCopyHoldsTheBookPastTheWait)
     PaymentBook holder(dir.path());
     PaymentBook waiting(dir.path(), std::chrono::milliseconds(50));
     const PaymentBook::Transaction held(holder);
-    EXPECT_EQ(thrownErrorOf([&] { PaymentBook::Transaction{waiting}; }),
-              u"Knjiga plaćanja %1 ne može se upisati: drugi pokrenuti primjerak programa predugo je drži zauzetom"_s
-                  .arg(dir.path()));
+    EXPECT_EQ(
+        thrownErrorOf([&] { PaymentBook::Transaction{waiting}; }),
+        u"Knjiga plaćanja %1 ne može se upisati: drugi pokrenuti primjerak programa predugo je drži zauzetom"_s
+            .arg(dir.path()));
 }
 
 } // namespace

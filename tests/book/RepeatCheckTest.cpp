@@ -29,14 +29,16 @@ TEST(RepeatCheck, FindsTheSamePaymentWithinTheWindowOnly)
     const QDate today(2026, 12, 10);
     recordOn(book, sentIn(u"/b/UN.20261203.0002.xml"_s, order()), QDate(2026, 12, 3));
     recordOn(book, sentIn(u"/b/old.xml"_s, order({{F::Amount, u"20,00"_s}})), today.addDays(-60));
-    const qint64 refused = recordOn(book, sentIn(u"/b/refused.xml"_s, order({{F::Amount, u"30,00"_s}})), today);
+    const qint64 refused =
+        recordOn(book, sentIn(u"/b/refused.xml"_s, order({{F::Amount, u"30,00"_s}})), today);
     {
         PaymentBook::Transaction transaction(book);
         book.changeState(transaction, refused, BookState::Refused, u"AC01"_s, QDateTime::currentDateTime());
         transaction.commit();
     }
     const BookOrigin invoice{BookSource::Invoice, dir.filePath(u"racun.pdf"_s), 2};
-    recordOn(book, sentIn(u"/b/invoice.xml"_s, order({{F::Amount, u"40,00"_s}}), invoice), QDate(2026, 12, 9));
+    recordOn(book, sentIn(u"/b/invoice.xml"_s, order({{F::Amount, u"40,00"_s}}), invoice),
+             QDate(2026, 12, 9));
 
     const struct
     {
@@ -48,7 +50,9 @@ TEST(RepeatCheck, FindsTheSamePaymentWithinTheWindowOnly)
     } cases[] = {
         {"the same", order(), {}, 60, u"/b/UN.20261203.0002.xml"},
         {"IBAN spaced, model typed short",
-         order({{F::RecipientIban, u"HR12 1001 0051 8630 0016 0"_s}, {F::RecipientModel, u"68"_s}}), {}, 60,
+         order({{F::RecipientIban, u"HR12 1001 0051 8630 0016 0"_s}, {F::RecipientModel, u"68"_s}}),
+         {},
+         60,
          u"/b/UN.20261203.0002.xml"},
         {"another amount", order({{F::Amount, u"10,01"_s}}), {}, 60, nullptr},
         {"another reference", order({{F::RecipientReference, u"8214-12345678904"_s}}), {}, 60, nullptr},
@@ -57,8 +61,13 @@ TEST(RepeatCheck, FindsTheSamePaymentWithinTheWindowOnly)
         {"the window's first day", order({{F::Amount, u"20,00"_s}}), {}, 61, u"/b/old.xml"},
         {"a day before the window", order({{F::Amount, u"20,00"_s}}), {}, 60, nullptr},
         {"refused by the bank", order({{F::Amount, u"30,00"_s}}), {}, 60, nullptr},
-        {"the same invoice page, another amount", order({{F::Amount, u"41,00"_s}}), invoice, 60, u"/b/invoice.xml"},
-        {"another page", order({{F::Amount, u"41,00"_s}}), {BookSource::Invoice, invoice.file, 3}, 60, nullptr},
+        {"the same invoice page, another amount", order({{F::Amount, u"41,00"_s}}), invoice, 60,
+         u"/b/invoice.xml"},
+        {"another page",
+         order({{F::Amount, u"41,00"_s}}),
+         {BookSource::Invoice, invoice.file, 3},
+         60,
+         nullptr},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -84,9 +93,10 @@ TEST(RepeatCheck, LooksUpThroughAnIndexWhateverTheBooksSize)
     // The plan of the look-up, not its time: both keys are searched through their indexes.
     const TemporaryBook dir;
     PaymentBook book(dir.path());
-    SqliteStatement plan(book.database(),
-                         "EXPLAIN QUERY PLAN SELECT id FROM payment WHERE repeat_key = 'x' AND left_at >= 'y' "
-                         "UNION SELECT id FROM payment WHERE source_key = 'x' AND left_at >= 'y'");
+    SqliteStatement plan(
+        book.database(),
+        "EXPLAIN QUERY PLAN SELECT id FROM payment WHERE repeat_key = 'x' AND left_at >= 'y' "
+        "UNION SELECT id FROM payment WHERE source_key = 'x' AND left_at >= 'y'");
     QStringList steps;
     while (plan.step() == SqliteStatement::Step::Row)
         steps.append(plan.columnText(3));

@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QSet>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -45,7 +45,10 @@ protected:
     }
     // A new, empty payments book in the folder name.
     void freshBook(const QString &name) { qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(name))); }
-    QString bookPath() const { return QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + u"/ZorvatPrint/payments.db"_s; }
+    QString bookPath() const
+    {
+        return QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + u"/ZorvatPrint/payments.db"_s;
+    }
 
     QString write(const QString &name, const QByteArray &bytes)
     {
@@ -118,15 +121,16 @@ TEST_F(BankFileTool, WritesOneSlipFile)
 TEST_F(BankFileTool, NumbersTheDaysFilesAndLeavesOutWhatWasPaid)
 {
     const QString table = write(u"rows.csv"_s, header + goodRow);
-    const QString again = write(u"again.csv"_s, header + QByteArray(goodRow).replace("10,00", "11,00") + goodRow);
+    const QString again =
+        write(u"again.csv"_s, header + QByteArray(goodRow).replace("10,00", "11,00") + goodRow);
     const struct
     {
         const char *file;
         QString table;
         QStringList options;
         int status;
-        int repeats;        // JSON lines of rows paid before
-        const char *msgId;  // the file's id ending, nullptr for no file
+        int repeats;       // JSON lines of rows paid before
+        const char *msgId; // the file's id ending, nullptr for no file
     } runs[] = {
         {"a.xml", table, {}, 0, 0, "0001"},
         {"b.xml", table, {}, 1, 1, nullptr},
@@ -162,10 +166,12 @@ TEST_F(BankFileTool, SixFilesMadeAtOnceGetSixIds)
     std::vector<std::unique_ptr<QProcess>> copies;
     for (int i = 0; i < 6; ++i) {
         const QString table =
-            write(u"rows%1.csv"_s.arg(i), header + QByteArray(goodRow).replace("10,00", QByteArray::number(20 + i) + ",00"));
+            write(u"rows%1.csv"_s.arg(i),
+                  header + QByteArray(goodRow).replace("10,00", QByteArray::number(20 + i) + ",00"));
         copies.push_back(std::make_unique<QProcess>());
         copies.back()->setProcessEnvironment(environment);
-        copies.back()->start(QStringLiteral(ZORPRINT_RENDER_PATH), {u"--batch"_s, table, u"-o"_s, path(u"f%1.xml"_s.arg(i))});
+        copies.back()->start(QStringLiteral(ZORPRINT_RENDER_PATH),
+                             {u"--batch"_s, table, u"-o"_s, path(u"f%1.xml"_s.arg(i))});
     }
     QSet<QString> ids;
     for (int i = 0; i < 6; ++i) {

@@ -88,9 +88,9 @@ TEST(BatchTool, RecordsEverySlipAndLeavesOutWhatWasPaid)
     for (const auto &run : runs) {
         SCOPED_TRACE(run.pdf);
         const QString pdf = dir.filePath(QLatin1StringView(run.pdf));
-        const ToolRun done = render(QStringList{u"--batch"_s, table, u"-o"_s, pdf, u"--base"_s,
-                                                testDataPath("hub3a/full.txt")} +
-                                    run.options);
+        const ToolRun done = render(
+            QStringList{u"--batch"_s, table, u"-o"_s, pdf, u"--base"_s, testDataPath("hub3a/full.txt")} +
+            run.options);
         EXPECT_EQ(done.status, run.status) << done.errors.toStdString();
         EXPECT_EQ(run.pages ? pdfPages(pdf) : 0, run.pages);
         EXPECT_EQ(reportLines(done.errors).size(), run.repeats) << done.errors.toStdString();

@@ -23,8 +23,8 @@ TEST(BookTool, ExportsTheBooksPaymentsByStateAndDay)
         payment.way = BookWay::BankFile;
         payment.messageId = u"UN202612030002"_s;
         book.record(transaction, payment, QDateTime(QDate(2026, 12, 3), QTime(9, 30)), BookState::Prepared);
-        const qint64 refused =
-            book.record(transaction, payment, QDateTime(QDate(2026, 12, 5), QTime(9, 30)), BookState::Prepared);
+        const qint64 refused = book.record(transaction, payment, QDateTime(QDate(2026, 12, 5), QTime(9, 30)),
+                                           BookState::Prepared);
         book.changeState(transaction, refused, BookState::Refused, u"AC01"_s, QDateTime::currentDateTime());
         transaction.commit();
     }

@@ -9,7 +9,10 @@
 class FreshBook
 {
 public:
-    FreshBook() : m_old(qgetenv("XDG_DATA_HOME")) { qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path())); }
+    FreshBook() : m_old(qgetenv("XDG_DATA_HOME"))
+    {
+        qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.path()));
+    }
     ~FreshBook() { qputenv("XDG_DATA_HOME", m_old); }
     FreshBook(const FreshBook &) = delete;
     FreshBook &operator=(const FreshBook &) = delete;

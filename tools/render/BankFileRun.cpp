@@ -6,9 +6,9 @@
 #include "ToolReport.h"
 #include "bankfile/Pain001.h"
 #include "bankfile/Pain002.h"
+#include "batch/Hub3aTable.h"
 #include "book/BookedBankFile.h"
 #include "book/PaymentBook.h"
-#include "batch/Hub3aTable.h"
 #include "model/Clock.h"
 #include "model/Hub3aRules.h"
 #include "model/SettingsStore.h"
@@ -72,9 +72,10 @@ int writeOrders(const BankFileOptions &options, QTextStream &errors)
         const SettingsStore settings(SettingsStore::defaultPath());
         const Pain001::Options fileOptions = Pain001::optionsNow(clock, options.schema, options.instant);
         PaymentBook book = openBookForBankFile(PaymentBook::defaultPath());
-        const QList<NumberedSlip> slips =
-            BookRun::withoutRepeats(book, table.slips, fileOptions.today, options.allowRepeat, errors, repeated);
-        const BookOrigin origin{options.mode == BankFileOptions::Mode::Table ? BookSource::Table : BookSource::SlipFile,
+        const QList<NumberedSlip> slips = BookRun::withoutRepeats(book, table.slips, fileOptions.today,
+                                                                  options.allowRepeat, errors, repeated);
+        const BookOrigin origin{options.mode == BankFileOptions::Mode::Table ? BookSource::Table
+                                                                             : BookSource::SlipFile,
                                 QFileInfo(options.inputPath).absoluteFilePath(), 0};
         result = saveBookedBankFile(book, options.outPath, BankOrdersOf(slips), fileOptions, origin,
                                     Pain001::settingsMessageCount(settings, fileOptions.today))
@@ -87,7 +88,8 @@ int writeOrders(const BankFileOptions &options, QTextStream &errors)
     ToolReport::rowProblems(errors, rowProblems(result.refused));
     if (result.written == 0) {
         ToolReport::failure(errors, options.inputPath, u"no order to write"_s);
-        return table.problems.isEmpty() && result.refused.isEmpty() && !leftOut ? exitBadInput : exitSomeRefused;
+        return table.problems.isEmpty() && result.refused.isEmpty() && !leftOut ? exitBadInput
+                                                                                : exitSomeRefused;
     }
     return table.problems.isEmpty() && result.refused.isEmpty() && !leftOut ? exitAllDone : exitSomeRefused;
 }

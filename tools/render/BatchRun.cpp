@@ -2,10 +2,10 @@
 
 #include "BookRun.h"
 #include "ToolReport.h"
-#include "book/BookedSlips.h"
-#include "book/PaymentBook.h"
 #include "batch/Hub3aTableFile.h"
 #include "batch/SlipBatchPdf.h"
+#include "book/BookedSlips.h"
+#include "book/PaymentBook.h"
 #include "model/Hub3aRules.h"
 #include "model/SlipFile.h"
 #include "model/UserError.h"
@@ -100,12 +100,14 @@ int runBatch(const RenderOptions &options, QTextStream &errors)
             }
             return std::nullopt;
         };
-        result = writeSlipPdf(options.outPath, unpaid, check.validSlips, {options.slipsPerPage, options.mode});
+        result =
+            writeSlipPdf(options.outPath, unpaid, check.validSlips, {options.slipsPerPage, options.mode});
         QSet<int> unread;
         for (const RowProblem &problem : result.refused)
             unread.insert(problem.row);
         if (result.written > 0)
-            recordSlips(book, BankOrdersOf(handed), BookWay::Pdf, QFileInfo(options.outPath).absoluteFilePath(),
+            recordSlips(book, BankOrdersOf(handed), BookWay::Pdf,
+                        QFileInfo(options.outPath).absoluteFilePath(),
                         {BookSource::Table, QFileInfo(options.batchPath).absoluteFilePath(), 0}, unread);
     } catch (const UserError &e) {
         ToolReport::failure(errors, options.outPath, e.text());

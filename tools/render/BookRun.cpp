@@ -24,10 +24,11 @@ RepeatCheck repeatCheck(const PaymentBook &book, QDate today)
 
 void reportRepeat(QTextStream &errors, int row, const BookRepeat &repeat)
 {
-    errors << QString::fromUtf8(jsonLine({{"row", row},
-                                          {"paid", repeat.day.toString(Qt::ISODate)},
-                                          {"file", QFileInfo(repeat.wayFile).fileName()},
-                                          {"message", u"Mogući dvostruki nalog: %1"_s.arg(repeatText(repeat))}}));
+    errors << QString::fromUtf8(
+        jsonLine({{"row", row},
+                  {"paid", repeat.day.toString(Qt::ISODate)},
+                  {"file", QFileInfo(repeat.wayFile).fileName()},
+                  {"message", u"Mogući dvostruki nalog: %1"_s.arg(repeatText(repeat))}}));
     errors.flush();
 }
 
@@ -51,10 +52,10 @@ QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<Numbered
 
 namespace {
 
-const QStringList bookColumns = {u"stanje"_s,         u"razlog"_s,      u"izlaz"_s,          u"vrijeme"_s,
-                                 u"nacin"_s,          u"datoteka"_s,    u"oznaka_poruke"_s,  u"oznaka_grupe"_s,
-                                 u"oznaka_naloga"_s,  u"end_to_end"_s,  u"izvor"_s,          u"izvorna_datoteka"_s,
-                                 u"mjesto"_s,         u"instant"_s};
+const QStringList bookColumns = {
+    u"stanje"_s,   u"razlog"_s,           u"izlaz"_s,        u"vrijeme"_s,       u"nacin"_s,
+    u"datoteka"_s, u"oznaka_poruke"_s,    u"oznaka_grupe"_s, u"oznaka_naloga"_s, u"end_to_end"_s,
+    u"izvor"_s,    u"izvorna_datoteka"_s, u"mjesto"_s,       u"instant"_s};
 
 QDate dayOption(const QString &text, const char *name)
 {
@@ -107,7 +108,8 @@ std::optional<int> runBookExport(const QStringList &arguments, QTextStream &erro
         if (!parser.parse(arguments))
             throw UserError(parser.errorText());
         if (!parser.positionalArguments().isEmpty())
-            throw UserError(u"--book reads the payments book, not '%1'"_s.arg(parser.positionalArguments().join(u' ')));
+            throw UserError(
+                u"--book reads the payments book, not '%1'"_s.arg(parser.positionalArguments().join(u' ')));
         if (parser.value(out).isEmpty())
             throw UserError(u"missing -o ROWS.csv"_s);
         std::optional<BookState> wanted;
@@ -133,7 +135,8 @@ QString bookUsage()
     return u"       zorprint-render --book [--state STATE] [--from DAY] [--to DAY] -o ROWS.csv\n"
            "  --book                      the payments book as a table: the batch table's columns, then\n"
            "                              how each payment left and its state\n"
-           "  --state STATE               --book: only payments now prepared, sent, refused, accepted or booked\n"
+           "  --state STATE               --book: only payments now prepared, sent, refused, accepted or "
+           "booked\n"
            "  --from DAY --to DAY         --book: only payments that left from/to these days (yyyy-mm-dd)\n"_s;
 }
 

@@ -98,8 +98,8 @@ RenderOptions batchOptions(const CommandLine &line)
     if (!line.parser.positionalArguments().isEmpty())
         throw UserError(u"--batch reads its table, not a slip file"_s);
     for (const QString &name : line.parser.optionNames()) {
-        static const QStringList batchNames{u"batch"_s,    u"o"_s,    u"output"_s,
-                                            u"per-page"_s, u"mode"_s, u"base"_s, u"allow-repeat"_s};
+        static const QStringList batchNames{u"batch"_s, u"o"_s,    u"output"_s,      u"per-page"_s,
+                                            u"mode"_s,  u"base"_s, u"allow-repeat"_s};
         if (!batchNames.contains(name))
             throw UserError(u"--%1 does not go with --batch"_s.arg(name));
     }

@@ -185,10 +185,11 @@ TEST_P(CrashSafety, KilledSaveLeavesTheOldOrTheNewContentWhole)
         if (name == fileName ||
             (kind == SavedKind::Calibration && name == fileName + QStringLiteral("-journal")) ||
             (kind == SavedKind::Partners && name == fileName + QStringLiteral(".lock")) ||
-            (kind == SavedKind::Book && (name == fileName + QStringLiteral("-wal") ||
-                                         name == fileName + QStringLiteral("-shm"))))
+            (kind == SavedKind::Book &&
+             (name == fileName + QStringLiteral("-wal") || name == fileName + QStringLiteral("-shm"))))
             continue;
-        EXPECT_TRUE(name.startsWith(fileName + u'.') && kind != SavedKind::Calibration && kind != SavedKind::Book)
+        EXPECT_TRUE(name.startsWith(fileName + u'.') && kind != SavedKind::Calibration &&
+                    kind != SavedKind::Book)
             << name.toStdString();
         EXPECT_TRUE(generationHeld(kind, dir.filePath(name))) << name.toStdString() << " is not whole";
     }

@@ -9,7 +9,6 @@
 
 #include <QSet>
 
-
 namespace {
 
 // Large enough that a save takes a while and a kill can land inside its writing.
@@ -85,10 +84,12 @@ void recordBookGeneration(const QString &path, int g)
     BookPayment payment;
     payment.way = BookWay::BankFile;
     payment.wayFile = QStringLiteral("UN.20261208.%1.xml").arg(g);
-    payment.record.texts[static_cast<size_t>(Hub3aField::RecipientIban)] = QStringLiteral("HR1210010051863000160");
+    payment.record.texts[static_cast<size_t>(Hub3aField::RecipientIban)] =
+        QStringLiteral("HR1210010051863000160");
     payment.record.texts[static_cast<size_t>(Hub3aField::Amount)] = QStringLiteral("%1,00").arg(g);
     for (int i = 0; i < bookPaymentsPerGeneration; ++i) {
-        payment.record.texts[static_cast<size_t>(Hub3aField::Description)] = QStringLiteral("g%1 n%2").arg(g).arg(i);
+        payment.record.texts[static_cast<size_t>(Hub3aField::Description)] =
+            QStringLiteral("g%1 n%2").arg(g).arg(i);
         book.record(transaction, payment, QDateTime::currentDateTime(), BookState::Prepared);
     }
     transaction.commit();
@@ -97,7 +98,8 @@ void recordBookGeneration(const QString &path, int g)
 std::optional<int> heldBook(const QString &path)
 {
     const QMap<int, int> generations = bookGenerations(path);
-    if (generations.isEmpty() || generations.firstKey() != 0 || generations.lastKey() != generations.size() - 1)
+    if (generations.isEmpty() || generations.firstKey() != 0 ||
+        generations.lastKey() != generations.size() - 1)
         return std::nullopt;
     for (const int count : generations) {
         if (count != bookPaymentsPerGeneration)
@@ -124,7 +126,8 @@ QMap<int, int> bookGenerations(const QString &path)
 
 std::optional<SavedKind> savedKindNamed(const QString &name)
 {
-    for (SavedKind kind : {SavedKind::Partners, SavedKind::SlipFile, SavedKind::Calibration, SavedKind::Book}) {
+    for (SavedKind kind :
+         {SavedKind::Partners, SavedKind::SlipFile, SavedKind::Calibration, SavedKind::Book}) {
         if (savedKindName(kind) == name)
             return kind;
     }
