@@ -131,7 +131,6 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
         showRefused(refused, 0);
         return;
     }
-<<<<<<< HEAD
     const Pain001::Options options = Pain001::optionsNow(m_clock);
     PaymentBook book = openBookForBankFile(PaymentBook::defaultPath());
     const QList<NumberedSlip> kept = withoutRepeats(book, slips, options.today, refused);
@@ -139,16 +138,10 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
         return;
     const BankOrdersOf keptOrders(kept);
     const int counted = Pain001::settingsMessageCount(m_store, options.today);
-    const std::optional<QString> chosen =
-        m_dialogs.getSaveFileName(u"Spremi nalog za banku (%1)"_s.arg(
-                                      Pain001::suggestedFileName(book.nextMessageId(options.today, counted))),
-                                  u"xml"_s);
-=======
-    const Pain001::Options options = Pain001::optionsNow(m_clock, m_store);
-    const QString suggested = Pain001::suggestedFileName(options.messageId);
+    // The id another running copy may still take first: the file gets the one the book gives.
+    const QString suggested = Pain001::suggestedFileName(book.nextMessageId(options.today, counted));
     const std::optional<QString> chosen =
         m_dialogs.getSaveFileName(u"Spremi nalog za banku (%1)"_s.arg(suggested), u"xml"_s, suggested);
->>>>>>> main
     if (!chosen)
         return;
     const BookOrigin origin{tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0};
