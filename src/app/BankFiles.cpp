@@ -2,6 +2,8 @@
 
 #include "app/BatchReportDialog.h"
 #include "bankfile/Pain001.h"
+#include "book/BookedBankFile.h"
+#include "book/RepeatCheck.h"
 #include "model/Clock.h"
 #include "model/Hub3aRules.h"
 #include "model/TextFile.h"
@@ -95,7 +97,8 @@ void BankFiles::saveTabOrder()
     saveOrders({{1, m_source.hub3aData()}});
 }
 
-void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier)
+void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
+                           const QString &tableFile)
 {
     if (slips.isEmpty()) {
         if (earlier.isEmpty())
@@ -128,20 +131,63 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
         showRefused(refused, 0);
         return;
     }
-    const Pain001::Options options = Pain001::optionsNow(m_clock, m_store);
-    const QString suggested = Pain001::suggestedFileName(options.messageId);
+    const Pain001::Options options = Pain001::optionsNow(m_clock);
+    PaymentBook book = openBookForBankFile(PaymentBook::defaultPath());
+    const QList<NumberedSlip> kept = withoutRepeats(book, slips, options.today, refused);
+    if (kept.isEmpty())
+        return;
+    const BankOrdersOf keptOrders(kept);
+    const int counted = Pain001::settingsMessageCount(m_store, options.today);
+    // The id another running copy may still take first: the file gets the one the book gives.
+    const QString suggested = Pain001::suggestedFileName(book.nextMessageId(options.today, counted));
     const std::optional<QString> chosen =
         m_dialogs.getSaveFileName(u"Spremi nalog za banku (%1)"_s.arg(suggested), u"xml"_s, suggested);
     if (!chosen)
         return;
-    const Pain001::Result result = Pain001::save(*chosen, orders, options);
+    const BookOrigin origin{tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0};
+    const BookedBankFile booked = saveBookedBankFile(book, *chosen, keptOrders, options, origin, counted);
+    const Pain001::Result &result = booked.result;
     QString saved = u"Spremljeno naloga za banku: %1, ukupno %2 EUR, u %3 (oznaka %4)"_s.arg(result.written)
-                        .arg(hub3aAmountText(result.totalCents), *chosen, options.messageId);
+                        .arg(hub3aAmountText(result.totalCents), *chosen, booked.messageId);
     for (const QString &note : result.notes)
         saved += u"\n"_s + note;
     m_dialogs.showMessage(saved);
     if (!refused.isEmpty())
         showRefused(refused, result.written);
+}
+
+QList<NumberedSlip> BankFiles::withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips,
+                                              QDate today, QList<RowProblem> &refused)
+{
+    const RepeatCheck check(book, today, repeatDays(m_store));
+    QList<std::pair<int, BookRepeat>> repeats;
+    for (const NumberedSlip &slip : slips) {
+        if (const std::optional<BookRepeat> repeat = check.find(slip.record))
+            repeats.append({slip.row, *repeat});
+    }
+    if (repeats.isEmpty())
+        return slips;
+    if (slips.size() == 1)
+        return m_dialogs.askYesNo(repeatQuestion(repeats.front().second)) ? slips : QList<NumberedSlip>();
+    QStringList lines;
+    for (const auto &[row, repeat] : repeats)
+        lines.append(u"red %1: %2"_s.arg(row).arg(repeatText(repeat)));
+    if (m_dialogs.askYesNo(u"Mogući dvostruki nalozi (%1):\n%2\nIpak ih platiti?"_s.arg(repeats.size())
+                               .arg(lines.join(u'\n'))))
+        return slips;
+    QSet<int> left;
+    for (const auto &[row, repeat] : repeats) {
+        refused.append({row, QString(), u"Mogući dvostruki nalog: %1"_s.arg(repeatText(repeat))});
+        left.insert(row);
+    }
+    QList<NumberedSlip> kept;
+    for (const NumberedSlip &slip : slips) {
+        if (!left.contains(slip.row))
+            kept.append(slip);
+    }
+    if (kept.isEmpty())
+        showRefused(refused, 0);
+    return kept;
 }
 
 void BankFiles::readAnswer()

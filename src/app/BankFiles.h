@@ -8,6 +8,7 @@
 #include <functional>
 
 class Clock;
+class PaymentBook;
 class PrintSource;
 class QAction;
 class QMainWindow;
@@ -41,7 +42,10 @@ public:
     void saveTabOrder();
     // Orders to a bank file: refused ones are reported (showRefused, after the rows refused before,
     // earlier), the rest written to a file the user chooses.
-    void saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier = {});
+    // Orders the payments book holds as paid are asked about first, and left out (and reported) unless
+    // the clerk pays them again. tableFile: the table they come from, for the book.
+    void saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier = {},
+                    const QString &tableFile = QString());
     // Asks for the bank's answer and shows its refused orders (showAnswer).
     void readAnswer();
 
@@ -53,6 +57,10 @@ public:
     std::function<bool(const Pain002::Report &report)> showAnswer;
 
 private:
+    // The slips without those the clerk does not pay again, those reported in refused.
+    QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips, QDate today,
+                                       QList<RowProblem> &refused);
+
     QMainWindow &m_window;
     const PrintSource &m_source;
     UserDialogs &m_dialogs;

@@ -3,11 +3,14 @@
 #include "app/BatchOutputDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
+#include "bankfile/BankOrders.h"
 #include "batch/BatchBase.h"
 #include "batch/PartnerOrders.h"
 #include "batch/PartnerSlips.h"
 #include "batch/SlipBatchPdf.h"
 #include "batch/SlipBatchPrint.h"
+#include "book/BookedSlips.h"
+#include "book/PaymentBook.h"
 #include "model/Calibration.h"
 #include "model/Hub3aRules.h"
 #include "model/PrintOffsets.h"
@@ -32,6 +35,19 @@
 #include <algorithm>
 #include <atomic>
 #include <future>
+
+namespace {
+
+// The rows of problems, which left no slip.
+QSet<int> rowsOf(const QList<RowProblem> &problems)
+{
+    QSet<int> rows;
+    for (const RowProblem &problem : problems)
+        rows.insert(problem.row);
+    return rows;
+}
+
+} // namespace
 
 BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs,
                        PrinterDevice &printer, const SettingsStore &store)
@@ -288,12 +304,24 @@ void BatchSlips::writePdfFrom(const SlipSource &slips, int count, const BatchPdf
     if (!chosen)
         return;
     const QString &path = *chosen;
+    // Each slip that goes into the PDF is recorded in the payments book; a book that cannot be
+    // written stops the batch before its first slip.
+    PaymentBook book(PaymentBook::defaultPath());
+    QList<NumberedSlip> handed;
+    const SlipSource recorded = [&]() -> std::optional<NumberedSlip> {
+        std::optional<NumberedSlip> slip = slips();
+        if (slip)
+            handed.append(*slip);
+        return slip;
+    };
     BatchPdfResult result;
     {
         BatchProgressDialog progress(count, &m_window);
         progress.show();
-        result = writeSlipPdf(path, slips, count, options, progress.hooks());
+        result = writeSlipPdf(path, recorded, count, options, progress.hooks());
     }
+    if (!result.cancelled && result.written > 0)
+        recordSlips(book, BankOrdersOf(handed), BookWay::Pdf, path, {}, rowsOf(result.refused));
     if (result.cancelled) {
         m_dialogs.showMessage(
             QStringLiteral("Prekinuto: PDF nije spremljen, nijedna uplatnica nije izdana."));
@@ -318,12 +346,16 @@ void BatchSlips::print(const QList<NumberedSlip> &slips, PrintMode mode, const Q
     if (const QString question = batchUnprintableQuestion(m_printer, frame, slips.size(), mode);
         !question.isEmpty() && !m_dialogs.askYesNo(question))
         return;
+    PaymentBook book(PaymentBook::defaultPath());
     BatchPrintResult result;
     {
         BatchProgressDialog progress(static_cast<int>(slips.size()), &m_window);
         progress.show();
         result = printSlipBatch(m_printer, frame, slips, mode, progress.hooks());
     }
+    if (result.sent > 0)
+        recordSlips(book, BankOrdersOf(slips), BookWay::Printed, printer, {},
+                    rowsOf(result.refused) + QSet<int>(result.unprinted.begin(), result.unprinted.end()));
     if (result.declined)
         return;
     const QString summary = batchPrintSummary(result, static_cast<int>(slips.size()));

@@ -1,5 +1,6 @@
 #include "app/BankFiles.h"
 #include "app/BatchSlips.h"
+#include "app/BookedPrints.h"
 #include "app/Formats.h"
 #include "app/InvoiceScans.h"
 #include "app/PreviewPicture.h"
@@ -7,6 +8,7 @@
 #include "app/QtUserDialogs.h"
 #include "app/ZorPrint.h"
 #include "app/ZorvatApplication.h"
+#include "book/PaymentBook.h"
 #include "model/Clock.h"
 #include "model/SettingsStore.h"
 #include "partners/PartnerList.h"
@@ -40,6 +42,8 @@ int main(int argc, char **argv)
         dialogs.setParentWindow(&window);
         TForm2 partnerDialog(partners, dialogs);
         PrintDialogs printing(window, printer, store);
+        const BookedPrints bookedPrints(dialogs, store, PaymentBook::defaultPath());
+        bookedPrints.attach(printing.printDialog());
         window.setHooks({
             .showPrintDialog = [&printing] { printing.showPrintDialog(); },
             .showPartnerDialog = [&partnerDialog] { partnerDialog.showWithoutBlocking(); },

@@ -13,12 +13,16 @@ Result write(QIODevice &device, const BankOrders &orders, const Options &options
     return plan.result;
 }
 
-Result save(const QString &path, const BankOrders &orders, const Options &options)
+Result save(const QString &path, const BankOrders &orders, const Options &options,
+            const std::function<void(const Plan &plan)> &beforeRename)
 {
     const Plan plan = planFile(orders, options);
     if (!plan.groups.empty())
-        TextFile::writeAtomicallyWith(path,
-                                      [&](QIODevice &device) { writeXml(device, orders, options, plan); });
+        TextFile::writeAtomicallyWith(path, [&](QIODevice &device) {
+            writeXml(device, orders, options, plan);
+            if (beforeRename && !TextFile::writesFailed(device))
+                beforeRename(plan);
+        });
     return plan.result;
 }
 

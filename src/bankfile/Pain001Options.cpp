@@ -2,17 +2,10 @@
 
 #include "model/Clock.h"
 #include "model/SettingsStore.h"
-#include "model/UserError.h"
 
 using namespace Qt::StringLiterals;
 
 namespace Pain001 {
-
-namespace {
-
-constexpr int largestDailyCount = 9999;
-
-} // namespace
 
 QString namespaceUri(Schema schema, bool instant)
 {
@@ -22,19 +15,11 @@ QString namespaceUri(Schema schema, bool instant)
                    : u"urn:iso:std:iso:20022:tech:xsd:scthr:pain.001.001.09"_s;
 }
 
-QString nextMessageId(const SettingsStore &settings, QDate day)
+int settingsMessageCount(const SettingsStore &settings, QDate day)
 {
-    const QString dayText = day.toString(u"yyyyMMdd"_s);
-    int count = 0;
-    if (settings.ReadSetting(u"BankFileDay"_s) == dayText)
-        count = settings.ReadSetting(u"BankFileCount"_s).toInt();
-    if (count >= largestDailyCount)
-        throw UserError(u"Danas je već napravljeno %1 datoteka naloga za banku; oznaka poruke "
-                        "UNggggmmddnnnn ne može se ponoviti"_s.arg(largestDailyCount));
-    ++count;
-    settings.WriteSetting(u"BankFileDay"_s, dayText);
-    settings.WriteSetting(u"BankFileCount"_s, QString::number(count));
-    return u"UN%1%2"_s.arg(dayText).arg(count, 4, 10, QChar(u'0'));
+    if (settings.ReadSetting(u"BankFileDay"_s) != day.toString(u"yyyyMMdd"_s))
+        return 0;
+    return settings.ReadSetting(u"BankFileCount"_s).toInt();
 }
 
 QString suggestedFileName(const QString &messageId)
@@ -44,14 +29,13 @@ QString suggestedFileName(const QString &messageId)
     return messageId + u".xml"_s;
 }
 
-Options optionsNow(const Clock &clock, const SettingsStore &settings, Schema schema, bool instant)
+Options optionsNow(const Clock &clock, Schema schema, bool instant)
 {
     Options options;
     options.schema = schema;
     options.instant = instant;
     options.created = clock.now();
     options.today = options.created.date();
-    options.messageId = nextMessageId(settings, options.today);
     return options;
 }
 

@@ -19,19 +19,18 @@ struct Options
 {
     Schema schema = Schema::Croatian;
     bool instant = false; // every order instant (SCT Inst): LclInstrm INST, a file of its own
-    QString messageId;    // GrpHdr/MsgId, UNyyyymmddnnnn (nextMessageId)
+    QString messageId;    // GrpHdr/MsgId, UNyyyymmddnnnn, taken from the payments book
     QDateTime created;    // GrpHdr/CreDtTm
     QDate today;          // the execution date of an order that gives none
 };
 
-// The options of a file made now: the message id of today's next file, the time and the date
-// from clock.
-Options optionsNow(const Clock &clock, const SettingsStore &settings, Schema schema = Schema::Croatian,
-                   bool instant = false);
+// The options of a file made now: the time and the date from clock; the message id is left to
+// the payments book, which gives it as the file is written.
+Options optionsNow(const Clock &clock, Schema schema = Schema::Croatian, bool instant = false);
 
-// UNyyyymmddnnnn for the day's next file: the day's counter is kept in the settings (keys
-// "BankFileDay" and "BankFileCount") and starts at 1 each day. Throws UserError past 9999 files a day.
-QString nextMessageId(const SettingsStore &settings, QDate day);
+// How many files of the day the settings counted (keys "BankFileDay" and "BankFileCount") before
+// the payments book gave the ids: the book's ids of that day go above them.
+int settingsMessageCount(const SettingsStore &settings, QDate day);
 
 // The file name the guide suggests for a message id: UN.yyyymmdd.nnnn.xml.
 QString suggestedFileName(const QString &messageId);

@@ -3,6 +3,7 @@
 #include "bankfile/BankAmount.h"
 #include "bankfile/BankText.h"
 #include "bankfile/ChunkDevice.h"
+#include "bankfile/Pain001Ids.h"
 #include "bankfile/PostalAddress.h"
 #include "payments/Iban.h"
 
@@ -107,7 +108,7 @@ private:
     {
         const Hub3aRecord &payer = m_orders.record(group.first);
         m_xml.writeStartElement(u"PmtInf"_s);
-        m_xml.writeTextElement(u"PmtInfId"_s, u"%1-G%2"_s.arg(m_options.messageId).arg(number));
+        m_xml.writeTextElement(u"PmtInfId"_s, groupId(m_options.messageId, number));
         m_xml.writeTextElement(u"PmtMtd"_s, u"TRF"_s);
         m_xml.writeTextElement(u"NbOfTxs"_s, QString::number(group.orders.size()));
         m_xml.writeTextElement(u"CtrlSum"_s, bankAmountText(group.cents));
@@ -141,7 +142,7 @@ private:
         m_xml.writeTextElement(u"ChrgBr"_s, u"SLEV"_s);
         for (qsizetype index : group.orders) {
             writeOrder(m_orders.record(index),
-                       u"%1-%2"_s.arg(m_options.messageId).arg(rowsUnique ? m_orders.row(index) : index + 1));
+                       instructionId(m_options.messageId, m_orders, index, rowsUnique));
             if (m_chunks.failed())
                 break;
         }
@@ -153,8 +154,7 @@ private:
         m_xml.writeStartElement(u"CdtTrfTxInf"_s);
         m_xml.writeStartElement(u"PmtId"_s);
         m_xml.writeTextElement(u"InstrId"_s, instrId);
-        m_xml.writeTextElement(u"EndToEndId"_s,
-                               bankReference(order[F::PayerModel], order[F::PayerReference]));
+        m_xml.writeTextElement(u"EndToEndId"_s, endToEndId(order));
         m_xml.writeEndElement(); // PmtId
         m_xml.writeStartElement(u"Amt"_s);
         m_xml.writeStartElement(u"InstdAmt"_s);

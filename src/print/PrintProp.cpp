@@ -144,10 +144,16 @@ void TForm3::BitBtn2Click()
         case FormKind::Zorvat:
             PrintZorvat(m_printer, m_store, m_source, *mode, perforation);
             break;
-        case FormKind::Hub3a:
+        case FormKind::Hub3a: {
+            const Hub3aRecord slip = m_source.hub3aData();
+            if (beforeHub3aPrint && !beforeHub3aPrint(slip))
+                break;
             PrintHub3a(m_printer, m_store, m_source, *mode,
                        static_cast<SlipPlace>(m_ui->PlaceOnSheet->currentIndex()));
+            if (afterHub3aPrint)
+                afterHub3aPrint(slip, currentPrinterEntry(m_printer));
             break;
+        }
         }
     }
     hide();

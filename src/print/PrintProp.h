@@ -1,8 +1,11 @@
 #pragma once
 
+#include "model/Hub3aRecord.h"
 #include "render/LayoutStyle.h"
 
 #include <QDialog>
+
+#include <functional>
 
 #include <memory>
 #include <optional>
@@ -43,6 +46,11 @@ public:
     void Edit1Change();
     // "Položaj na listu A4:" changes: the choice is remembered for the next run.
     void PlaceOnSheetChange();
+
+    // Asked before "Ispiši" prints the HUB-3A slip (false: it is not printed), and told once it was,
+    // with the printer: the payments book's look-up and record, which the program sets.
+    std::function<bool(const Hub3aRecord &slip)> beforeHub3aPrint;
+    std::function<void(const Hub3aRecord &slip, const QString &printer)> afterHub3aPrint;
 
 protected:
     bool event(QEvent *event) override;

@@ -8,6 +8,7 @@
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
 #include "app/Hub3aTab.h"
+#include "book/PaymentBook.h"
 #include "model/CsvTable.h"
 #include "partners/PartnerEntry.h"
 #include "partners/Podaci.h"
@@ -17,6 +18,8 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace {
 
@@ -80,6 +83,14 @@ protected:
     bool saveUnprinted = false;
 };
 
+// How many payments the payments book holds that left through way (a PDF or a printer).
+qsizetype bookedIn(const QString &way)
+{
+    const QList<BookEntry> entries = PaymentBook(PaymentBook::defaultPath()).entries();
+    return std::count_if(entries.begin(), entries.end(),
+                         [&](const BookEntry &entry) { return entry.payment.wayFile == way; });
+}
+
 TEST_F(BatchSlipsTest, TheFileMenuOffersSlipsFromATableAfterIspisi)
 {
     const QList<QAction *> actions = child<QMenu>("Datoteka1")->actions();
@@ -99,14 +110,15 @@ TEST_F(BatchSlipsTest, ATableBecomesAPdfAndBadRowsAreReportedFirst)
         int reports;  // report dialogs shown
         bool written; // the PDF exists
         QString message;
+        int booked; // payments recorded in the book
     } cases[] = {
         {"every row valid", fullHeader + tableRow(u"Ana"_s, u"1,00"_s) + tableRow(u"Ivo"_s, u"2,00"_s), true,
-         0, true, u"Spremljeno uplatnica: 2 u %1"_s},
+         0, true, u"Spremljeno uplatnica: 2 u %1"_s, 2},
         {"a bad row, the valid ones printed",
          fullHeader + tableRow(u"Ana"_s, u"1,00"_s) + tableRow(u"Ivo"_s, u"x"_s), true, 1, true,
-         u"Spremljeno uplatnica: 1 u %1"_s},
+         u"Spremljeno uplatnica: 1 u %1"_s, 1},
         {"a bad row, cancelled", fullHeader + tableRow(u"Ivo"_s, u"x"_s) + tableRow(u"Ana"_s, u"1,00"_s),
-         false, 1, false, QString()},
+         false, 1, false, QString(), 0},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
@@ -115,6 +127,7 @@ TEST_F(BatchSlipsTest, ATableBecomesAPdfAndBadRowsAreReportedFirst)
         printValid = c.printValid;
         const QString pdf = dir.filePath(u"slips.pdf"_s);
         QFile::remove(pdf);
+        const qsizetype bookedBefore = bookedIn(pdf);
         dialogs.setNextFileName(writeTable(c.table));
         dialogs.setNextFileName(dir.filePath(u"slips"_s)); // ".pdf" is added
         trigger("SlipsFromTable");
@@ -127,6 +140,7 @@ TEST_F(BatchSlipsTest, ATableBecomesAPdfAndBadRowsAreReportedFirst)
         EXPECT_EQ(fileBytes(pdf).startsWith("%PDF"), c.written);
         EXPECT_EQ(dialogs.messages, c.message.isEmpty() ? QStringList() : QStringList{c.message.arg(pdf)});
         EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+        EXPECT_EQ(bookedIn(pdf) - bookedBefore, c.booked);
     }
 }
 
@@ -316,7 +330,9 @@ TEST_F(BatchSlipsTest, ATableGoesToTheChosenPrinterAsOneJobOfSheetsOfThree)
     output = BatchOutput{true, {1, PrintMode::DataOnly}, u"Laser on LPT1:"_s};
     dialogs.setNextFileName(writeTable(tenantsTable(4, [](int) { return u"1,00"_s; })));
     printer.log.clear();
+    const qsizetype bookedBefore = bookedIn(u"Laser on LPT1:"_s);
     batch.slipsFromTableFile();
+    EXPECT_EQ(bookedIn(u"Laser on LPT1:"_s) - bookedBefore, 4);
     EXPECT_EQ(dialogs.fileTitles, QStringList{u"Uplatnice iz tablice"_s}); // no file asked for
     EXPECT_EQ(printer.log.first(), u"setIndex 0"_s);
     EXPECT_EQ(printer.log.filter(u"begin"_s).size(), 1);

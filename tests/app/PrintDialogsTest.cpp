@@ -1,7 +1,10 @@
 #include "app/PrintDialogs.h"
 #include "Hub3aRecordOf.h"
 #include "WindowFixture.h"
+#include "app/BankFiles.h"
+#include "app/BookedPrints.h"
 #include "app/Hub3aTab.h"
+#include "book/PaymentBook.h"
 #include "model/Calibration.h"
 #include "model/Hub3aPayload.h"
 #include "print/BarcodeReadBack.h"
@@ -127,6 +130,47 @@ TEST_F(PrintDialogsTest, TheHub3aTabPrintsItsSlipWhoseBarcodeReadsBackAndOffersT
     raster.start(u"pdftoppm"_s, {u"-r"_s, u"300"_s, u"-gray"_s, u"-singlefile"_s, pdf, path("hub3a")});
     ASSERT_TRUE(raster.waitForFinished(60000));
     EXPECT_EQ(readBarcodeBytes(QImage(path("hub3a.pgm"))), hub3aPayloadBytes(record));
+}
+
+TEST_F(PrintDialogsTest, APrintedSlipIsRecordedAndAskedAboutBeforeItIsPaidAgain)
+{
+    const QByteArray data = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(path("data")));
+    const BookedPrints booked(dialogs, store, PaymentBook::defaultPath());
+    booked.attach(printing.printDialog());
+    window->hub3a().setRecord(hub3aRecordOf({{Hub3aField::PayerName, u"Ivana Horvat"_s},
+                                             {Hub3aField::PayerIban, u"HR7023400091510946338"_s},
+                                             {Hub3aField::RecipientName, u"Udruga Šapica"_s},
+                                             {Hub3aField::RecipientIban, u"HR1210010051863000160"_s},
+                                             {Hub3aField::Description, u"Donacija"_s},
+                                             {Hub3aField::Amount, u"12,00"_s}}));
+    showWindow();
+    child<QTabWidget>("PageControl1")->setCurrentWidget(child("Hub3aPage"));
+    trigger("Ispii1");
+    printing.printDialog().FormActivate();
+    EXPECT_TRUE(QFile::exists(printToPdf("first.pdf")));
+    EXPECT_TRUE(dialogs.questions.isEmpty());
+    const QString question = u"Ovaj nalog je već plaćen %1 ispisanom uplatnicom. Ipak platiti?"_s.arg(
+        QDate::currentDate().toString(u"dd.MM.yyyy."_s));
+
+    dialogs.answerYes = false;
+    trigger("Ispii1");
+    EXPECT_FALSE(QFile::exists(printToPdf("again.pdf")));
+    EXPECT_EQ(dialogs.questions, QStringList{question});
+    // The same slip put in a bank file is asked about too, and not written when the clerk says no.
+    BankFiles bankFiles(*window, *window, dialogs, store, clock);
+    const qsizetype fileDialogs = dialogs.fileTitles.size();
+    bankFiles.saveTabOrder();
+    EXPECT_EQ(dialogs.questions, (QStringList{question, question}));
+    EXPECT_EQ(dialogs.fileTitles.size(), fileDialogs);
+
+    const QList<BookEntry> entries = PaymentBook(PaymentBook::defaultPath()).entries();
+    ASSERT_EQ(entries.size(), 1);
+    EXPECT_EQ(entries.front().payment.way, BookWay::Printed);
+    EXPECT_EQ(entries.front().payment.wayFile, u"PDF datoteka"_s);
+    EXPECT_EQ(entries.front().state, BookState::Sent);
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+    qputenv("XDG_DATA_HOME", data);
 }
 
 } // namespace

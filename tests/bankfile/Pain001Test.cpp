@@ -347,18 +347,16 @@ TEST(Pain001, AFailedSaveLeavesTheEarlierFile)
               u"Datoteka %1 ne može se stvoriti"_s.arg(dir.filePath(u"no/folder.xml"_s)));
 }
 
-TEST(Pain001, NumbersTheDaysFilesInTheSettings)
+TEST(Pain001, CountsOnlyTodaysFilesOfTheSettingsCounter)
 {
     const TemporaryStore store;
-    const FixedClock monday(QDateTime(QDate(2026, 12, 8), QTime(9, 0)));
-    const FixedClock tuesday(QDateTime(QDate(2026, 12, 9), QTime(9, 0)));
-    EXPECT_EQ(Pain001::optionsNow(monday, store.store()).messageId, u"UN202612080001"_s);
-    EXPECT_EQ(Pain001::optionsNow(monday, store.store()).messageId, u"UN202612080002"_s);
-    EXPECT_EQ(Pain001::optionsNow(monday, store.another()).messageId, u"UN202612080003"_s);
-    const Pain001::Options next = Pain001::optionsNow(tuesday, store.store());
-    EXPECT_EQ(next.messageId, u"UN202612090001"_s);
+    store.store().WriteSetting(u"BankFileDay"_s, u"20261208"_s);
+    store.store().WriteSetting(u"BankFileCount"_s, u"7"_s);
+    EXPECT_EQ(Pain001::settingsMessageCount(store.store(), QDate(2026, 12, 8)), 7);
+    EXPECT_EQ(Pain001::settingsMessageCount(store.store(), QDate(2026, 12, 9)), 0);
+    const Pain001::Options next = Pain001::optionsNow(FixedClock(QDateTime(QDate(2026, 12, 9), QTime(9, 0))));
     EXPECT_EQ(next.today, QDate(2026, 12, 9));
-    EXPECT_EQ(Pain001::suggestedFileName(next.messageId), u"UN.20261209.0001.xml"_s);
+    EXPECT_EQ(Pain001::suggestedFileName(u"UN202612090001"_s), u"UN.20261209.0001.xml"_s);
 }
 
 TEST(BankText, KeepsTheGuidesCharacterRules)

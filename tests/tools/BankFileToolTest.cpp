@@ -1,12 +1,21 @@
 #include "SchemaCheck.h"
 #include "ToolRun.h"
 
+#include "book/PaymentBook.h"
+
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -18,16 +27,28 @@ const QByteArray header =
 const QByteArray goodRow = "Ivana Horvat;Ilica 1;10000 Zagreb;HR7023400091510946338;Udruga Šapica;"
                            "HR1210010051863000160;HR68;8214-12345678903;Donacija;10,00;;\n";
 
-// Each test keeps the day's file counter in a settings store of its own.
+// Each test keeps its settings and its payments book of its own.
 class BankFileTool : public ::testing::Test
 {
 protected:
     void SetUp() override
     {
         m_config = qgetenv("XDG_CONFIG_HOME");
+        m_data = qgetenv("XDG_DATA_HOME");
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir.filePath(u"config"_s)));
+        freshBook(u"data"_s);
     }
-    void TearDown() override { qputenv("XDG_CONFIG_HOME", m_config); }
+    void TearDown() override
+    {
+        qputenv("XDG_CONFIG_HOME", m_config);
+        qputenv("XDG_DATA_HOME", m_data);
+    }
+    // A new, empty payments book in the folder name.
+    void freshBook(const QString &name) { qputenv("XDG_DATA_HOME", QFile::encodeName(m_dir.filePath(name))); }
+    QString bookPath() const
+    {
+        return QString::fromLocal8Bit(qgetenv("XDG_DATA_HOME")) + u"/ZorvatPrint/payments.db"_s;
+    }
 
     QString write(const QString &name, const QByteArray &bytes)
     {
@@ -39,6 +60,7 @@ protected:
 
     QTemporaryDir m_dir;
     QByteArray m_config;
+    QByteArray m_data;
 };
 
 TEST_F(BankFileTool, WritesATableAsABankFile)
@@ -74,6 +96,7 @@ TEST_F(BankFileTool, WritesATableAsABankFile)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
+        freshBook(QLatin1StringView(c.name));
         const QString table = write(u"rows.csv"_s, header + c.rows);
         const QString out = path(u"orders-%1.xml"_s.arg(QLatin1StringView(c.name)).replace(u' ', u'-'));
         const ToolRun run = render(QStringList{u"--batch"_s, table, u"-o"_s, out} + c.options);
@@ -113,17 +136,83 @@ TEST_F(BankFileTool, WritesOneSlipFile)
     EXPECT_EQ(xpathTexts(fileBytes(out), u"//p:InstrPrty"_s), QStringList{u"HIGH"_s});
 }
 
-TEST_F(BankFileTool, NumbersTheDaysFiles)
+TEST_F(BankFileTool, NumbersTheDaysFilesAndLeavesOutWhatWasPaid)
 {
     const QString table = write(u"rows.csv"_s, header + goodRow);
-    for (const QString &name : {u"a.xml"_s, u"b.xml"_s})
-        ASSERT_EQ(render({u"--batch"_s, table, u"-o"_s, path(name)}).status, 0);
-    const QStringList first = xpathTexts(fileBytes(path(u"a.xml"_s)), u"//p:GrpHdr/p:MsgId"_s);
-    const QStringList second = xpathTexts(fileBytes(path(u"b.xml"_s)), u"//p:GrpHdr/p:MsgId"_s);
-    ASSERT_EQ(first.size(), 1);
-    ASSERT_EQ(second.size(), 1);
-    EXPECT_TRUE(first[0].endsWith(u"0001"_s)) << first[0].toStdString();
-    EXPECT_TRUE(second[0].endsWith(u"0002"_s)) << second[0].toStdString();
+    const QString again =
+        write(u"again.csv"_s, header + QByteArray(goodRow).replace("10,00", "11,00") + goodRow);
+    const struct
+    {
+        const char *file;
+        QString table;
+        QStringList options;
+        int status;
+        int repeats;       // JSON lines of rows paid before
+        const char *msgId; // the file's id ending, nullptr for no file
+    } runs[] = {
+        {"a.xml", table, {}, 0, 0, "0001"},
+        {"b.xml", table, {}, 1, 1, nullptr},
+        {"c.xml", again, {}, 1, 1, "0002"},
+        {"d.xml", table, {u"--allow-repeat"_s}, 0, 1, "0003"},
+    };
+    for (const auto &run : runs) {
+        SCOPED_TRACE(run.file);
+        const QString out = path(QLatin1StringView(run.file));
+        const ToolRun done = render(QStringList{u"--batch"_s, run.table, u"-o"_s, out} + run.options);
+        EXPECT_EQ(done.status, run.status) << done.errors.toStdString();
+        const QStringList lines = reportLines(done.errors);
+        EXPECT_EQ(lines.size(), run.repeats) << done.errors.toStdString();
+        for (const QString &line : lines) {
+            const QJsonObject report = QJsonDocument::fromJson(line.toUtf8()).object();
+            EXPECT_EQ(report[u"file"_s].toString(), u"a.xml"_s) << line.toStdString();
+            EXPECT_TRUE(report[u"message"_s].toString().startsWith(u"Mogući dvostruki nalog: već plaćen "_s));
+        }
+        ASSERT_EQ(QFile::exists(out), run.msgId != nullptr);
+        if (run.msgId) {
+            const QStringList id = xpathTexts(fileBytes(out), u"//p:GrpHdr/p:MsgId"_s);
+            ASSERT_EQ(id.size(), 1);
+            EXPECT_TRUE(id[0].endsWith(QLatin1StringView(run.msgId))) << id[0].toStdString();
+        }
+    }
+}
+
+TEST_F(BankFileTool, SixFilesMadeAtOnceGetSixIds)
+{
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_DATA_HOME"_s, m_dir.filePath(u"data"_s));
+    environment.insert(u"XDG_CONFIG_HOME"_s, m_dir.filePath(u"config"_s));
+    std::vector<std::unique_ptr<QProcess>> copies;
+    for (int i = 0; i < 6; ++i) {
+        const QString table =
+            write(u"rows%1.csv"_s.arg(i),
+                  header + QByteArray(goodRow).replace("10,00", QByteArray::number(20 + i) + ",00"));
+        copies.push_back(std::make_unique<QProcess>());
+        copies.back()->setProcessEnvironment(environment);
+        copies.back()->start(QStringLiteral(ZORPRINT_RENDER_PATH),
+                             {u"--batch"_s, table, u"-o"_s, path(u"f%1.xml"_s.arg(i))});
+    }
+    QSet<QString> ids;
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_TRUE(copies[i]->waitForFinished(60000));
+        EXPECT_EQ(copies[i]->exitCode(), 0) << copies[i]->readAllStandardError().toStdString();
+        const QStringList id = xpathTexts(fileBytes(path(u"f%1.xml"_s.arg(i))), u"//p:GrpHdr/p:MsgId"_s);
+        ASSERT_EQ(id.size(), 1);
+        ids.insert(id[0]);
+    }
+    EXPECT_EQ(ids.size(), 6);
+    EXPECT_EQ(PaymentBook(m_dir.filePath(u"data/ZorvatPrint/payments.db"_s)).entries().size(), 6);
+}
+
+TEST_F(BankFileTool, ADamagedBookMakesNoFile)
+{
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(bookPath()).absolutePath()));
+    ASSERT_TRUE(writeFileBytes(bookPath(), QByteArray(8192, 'x')));
+    const QString out = path(u"orders.xml"_s);
+    const ToolRun run = render({u"--batch"_s, write(u"rows.csv"_s, header + goodRow), u"-o"_s, out});
+    EXPECT_EQ(run.status, 2);
+    EXPECT_TRUE(run.errors.contains(u"Datoteka naloga za banku nije napravljena. Knjiga plaćanja"_s))
+        << run.errors.toStdString();
+    EXPECT_FALSE(QFile::exists(out));
 }
 
 TEST_F(BankFileTool, StatusExitsZeroOneOrTwo)

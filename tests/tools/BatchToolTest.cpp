@@ -1,5 +1,8 @@
+#include "FreshBook.h"
 #include "PdfPageCount.h"
 #include "ToolRun.h"
+
+#include "book/PaymentBook.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -49,6 +52,7 @@ TEST(BatchTool, ExitsZeroForAllRowsOneForRefusedOnesAndTwoForBadInput)
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
+        const FreshBook book;
         QTemporaryDir dir;
         const QString pdf = dir.filePath(u"slips.pdf"_s);
         const ToolRun run = render(QStringList{u"--batch"_s, writeTable(dir, c.table), u"-o"_s, pdf,
@@ -64,8 +68,45 @@ TEST(BatchTool, ExitsZeroForAllRowsOneForRefusedOnesAndTwoForBadInput)
     }
 }
 
+TEST(BatchTool, RecordsEverySlipAndLeavesOutWhatWasPaid)
+{
+    const FreshBook book;
+    QTemporaryDir dir;
+    const QString table = writeTable(dir, header + "Ana;1,00;A\nIvo;2,00;B\n");
+    const struct
+    {
+        const char *pdf;
+        QStringList options;
+        int status;
+        int pages;
+        int repeats;
+    } runs[] = {
+        {"first.pdf", {}, 0, 1, 0},
+        {"again.pdf", {}, 1, 0, 2},
+        {"allowed.pdf", {u"--allow-repeat"_s}, 0, 1, 2},
+    };
+    for (const auto &run : runs) {
+        SCOPED_TRACE(run.pdf);
+        const QString pdf = dir.filePath(QLatin1StringView(run.pdf));
+        const ToolRun done = render(
+            QStringList{u"--batch"_s, table, u"-o"_s, pdf, u"--base"_s, testDataPath("hub3a/full.txt")} +
+            run.options);
+        EXPECT_EQ(done.status, run.status) << done.errors.toStdString();
+        EXPECT_EQ(run.pages ? pdfPages(pdf) : 0, run.pages);
+        EXPECT_EQ(reportLines(done.errors).size(), run.repeats) << done.errors.toStdString();
+    }
+    const QList<BookEntry> entries = PaymentBook(book.bookPath()).entries();
+    ASSERT_EQ(entries.size(), 4);
+    EXPECT_EQ(entries[1].payment.way, BookWay::Pdf);
+    EXPECT_EQ(entries[1].payment.wayFile, dir.filePath(u"first.pdf"_s));
+    EXPECT_EQ(entries[1].payment.origin.place, 2);
+    EXPECT_EQ(entries[1].payment.record[Hub3aField::PayerName], u"Ivo"_s);
+    EXPECT_EQ(entries[3].payment.wayFile, dir.filePath(u"allowed.pdf"_s));
+}
+
 TEST(BatchTool, MissingColumnsComeFromTheBaseSlipFile)
 {
+    const FreshBook book;
     QTemporaryDir dir;
     const QString pdf = dir.filePath(u"slips.pdf"_s);
     const QString base = testDataPath("hub3a/full.txt");
@@ -89,6 +130,7 @@ TEST(BatchTool, MissingColumnsComeFromTheBaseSlipFile)
 
 TEST(BatchTool, RefusesAnOutputThatCannotBeWrittenIsAnInputOrIsNoPdf)
 {
+    const FreshBook book;
     QTemporaryDir dir;
     const QString table = writeTable(dir, header + "Ana;1,00;A\n");
     const QString base = dir.filePath(u"base.txt"_s);

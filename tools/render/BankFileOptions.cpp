@@ -53,13 +53,14 @@ BankFileOptions parseBankFileOptions(const QStringList &arguments)
     const QCommandLineOption schema{u"namespace"_s, QString(), u"hr|iso"_s};
     const QCommandLineOption instant{u"instant"_s};
     const QCommandLineOption status{u"status"_s, QString(), u"REPORT"_s};
-    parser.addOptions({out, batch, base, schema, instant, status});
+    const QCommandLineOption allowRepeat{u"allow-repeat"_s};
+    parser.addOptions({out, batch, base, schema, instant, status, allowRepeat});
     if (!parser.parse(arguments))
         throw UserError(parser.errorText() + u" (uz nalog za banku)"_s);
     BankFileOptions options;
     const QStringList positional = parser.positionalArguments();
     if (parser.isSet(status)) {
-        for (const QCommandLineOption *other : {&batch, &base, &schema, &instant}) {
+        for (const QCommandLineOption *other : {&batch, &base, &schema, &instant, &allowRepeat}) {
             if (parser.isSet(*other))
                 throw UserError(u"--%1 does not go with --status"_s.arg(other->names().constLast()));
         }
@@ -99,6 +100,7 @@ BankFileOptions parseBankFileOptions(const QStringList &arguments)
             throw UserError(u"--namespace is hr or iso, not '%1'"_s.arg(name));
     }
     options.instant = parser.isSet(instant);
+    options.allowRepeat = parser.isSet(allowRepeat);
     if (options.inputPath == options.outPath || options.basePath == options.outPath)
         throw UserError(u"izlazna datoteka %1 je i ulazna; odaberite drugu"_s.arg(options.outPath));
     return options;
@@ -107,12 +109,13 @@ BankFileOptions parseBankFileOptions(const QStringList &arguments)
 QString bankFileUsage()
 {
     return u"       zorprint-render --batch TABLE.csv -o ORDERS.xml [--base HUB3AFILE] [--namespace hr|iso] "
-           "[--instant]\n"
+           "[--instant] [--allow-repeat]\n"
            "       zorprint-render HUB3AFILE -o ORDER.xml [--namespace hr|iso] [--instant]\n"
            "       zorprint-render --status REPORT.xml [-o REFUSED.csv]\n"
            "  -o ORDERS.xml               a pain.001.001.09 file for internet banking (\"zbrojni nalog\")\n"
            "  --namespace hr|iso          the Croatian schema's namespace (scthr, default) or the plain ISO one\n"
            "  --instant                   instant orders (sctinsthr, LclInstrm INST), in a file of their own\n"
+           "  --allow-repeat              also the orders the payments book holds as paid (exit 1 otherwise)\n"
            "  --status REPORT.xml         the bank's pain.002 answer: a JSON line per refused order; exit 1\n"
            "                              if one was refused, 2 if the file is no pain.002 report\n"_s;
 }

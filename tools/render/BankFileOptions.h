@@ -8,7 +8,7 @@
 #include <optional>
 
 // The bank-file modes of zorprint-render, parsed apart from the drawing options:
-//   --batch TABLE.csv -o ORDERS.xml [--base HUB3AFILE] [--namespace hr|iso] [--instant]
+//   --batch TABLE.csv -o ORDERS.xml [--base HUB3AFILE] [--namespace hr|iso] [--instant] [--allow-repeat]
 //   HUB3AFILE -o ORDER.xml [--namespace hr|iso] [--instant]
 //   --status REPORT.xml [-o REFUSED.csv]
 struct BankFileOptions
@@ -20,6 +20,7 @@ struct BankFileOptions
     QString basePath;
     Pain001::Schema schema = Pain001::Schema::Croatian;
     bool instant = false;
+    bool allowRepeat = false; // orders the payments book holds as paid are written too
 };
 
 // Whether a command line asks for a bank file (--status, --namespace, --instant, or an output

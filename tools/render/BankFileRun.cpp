@@ -1,17 +1,22 @@
 #include "BankFileRun.h"
 
 #include "BankFileOptions.h"
+#include "BookRun.h"
 #include "JsonLine.h"
 #include "ToolReport.h"
 #include "bankfile/Pain001.h"
 #include "bankfile/Pain002.h"
 #include "batch/Hub3aTable.h"
+#include "book/BookedBankFile.h"
+#include "book/PaymentBook.h"
 #include "model/Clock.h"
 #include "model/Hub3aRules.h"
 #include "model/SettingsStore.h"
 #include "model/SlipFile.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
+
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
@@ -61,24 +66,34 @@ int writeOrders(const BankFileOptions &options, QTextStream &errors)
     }
     ToolReport::rowProblems(errors, table.problems);
     Pain001::Result result;
+    bool repeated = false;
     try {
         const SystemClock clock;
         const SettingsStore settings(SettingsStore::defaultPath());
-        const Pain001::Options fileOptions =
-            Pain001::optionsNow(clock, settings, options.schema, options.instant);
-        result = Pain001::save(options.outPath, BankOrdersOf(table.slips), fileOptions);
+        const Pain001::Options fileOptions = Pain001::optionsNow(clock, options.schema, options.instant);
+        PaymentBook book = openBookForBankFile(PaymentBook::defaultPath());
+        const QList<NumberedSlip> slips = BookRun::withoutRepeats(book, table.slips, fileOptions.today,
+                                                                  options.allowRepeat, errors, repeated);
+        const BookOrigin origin{options.mode == BankFileOptions::Mode::Table ? BookSource::Table
+                                                                             : BookSource::SlipFile,
+                                QFileInfo(options.inputPath).absoluteFilePath(), 0};
+        result = saveBookedBankFile(book, options.outPath, BankOrdersOf(slips), fileOptions, origin,
+                                    Pain001::settingsMessageCount(settings, fileOptions.today))
+                     .result;
     } catch (const UserError &e) {
         ToolReport::failure(errors, options.outPath, e.text());
         return exitBadInput;
     }
+    const bool leftOut = repeated && !options.allowRepeat;
     ToolReport::rowProblems(errors, rowProblems(result.refused));
     for (const QString &note : result.notes)
         errors << QString::fromUtf8(jsonLine({{"note", note}}));
     if (result.written == 0) {
         ToolReport::failure(errors, options.inputPath, u"no order to write"_s);
-        return table.problems.isEmpty() && result.refused.isEmpty() ? exitBadInput : exitSomeRefused;
+        return table.problems.isEmpty() && result.refused.isEmpty() && !leftOut ? exitBadInput
+                                                                                : exitSomeRefused;
     }
-    return table.problems.isEmpty() && result.refused.isEmpty() ? exitAllDone : exitSomeRefused;
+    return table.problems.isEmpty() && result.refused.isEmpty() && !leftOut ? exitAllDone : exitSomeRefused;
 }
 
 int readStatus(const BankFileOptions &options, QTextStream &out, QTextStream &errors)

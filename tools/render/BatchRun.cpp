@@ -1,14 +1,18 @@
 #include "BatchRun.h"
 
+#include "BookRun.h"
 #include "ToolReport.h"
 #include "batch/Hub3aTableFile.h"
 #include "batch/SlipBatchPdf.h"
+#include "book/BookedSlips.h"
+#include "book/PaymentBook.h"
 #include "model/Hub3aRules.h"
 #include "model/SlipFile.h"
 #include "model/UserError.h"
 
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <unistd.h>
 
@@ -76,13 +80,40 @@ int runBatch(const RenderOptions &options, QTextStream &errors)
                             u"Nijedan redak tablice nije ispravan: PDF nije zapisan"_s);
         return someRefused ? exitSomeRefused : exitBadInput;
     }
+    // Every slip that goes into the PDF is recorded in the payments book; one it holds as paid is
+    // left out unless the clerk allows it.
     BatchPdfResult result;
+    bool leftOut = false;
     try {
-        result = writeSlipPdf(options.outPath, slips, check.validSlips, {options.slipsPerPage, options.mode});
+        PaymentBook book(PaymentBook::defaultPath());
+        const RepeatCheck repeats = BookRun::repeatCheck(book, QDate::currentDate());
+        QList<NumberedSlip> handed;
+        const SlipSource unpaid = [&]() -> std::optional<NumberedSlip> {
+            while (std::optional<NumberedSlip> slip = slips()) {
+                if (const std::optional<BookRepeat> repeat = repeats.find(slip->record)) {
+                    BookRun::reportRepeat(errors, slip->row, *repeat);
+                    leftOut = leftOut || !options.allowRepeat;
+                    if (!options.allowRepeat)
+                        continue;
+                }
+                handed.append(*slip);
+                return slip;
+            }
+            return std::nullopt;
+        };
+        result =
+            writeSlipPdf(options.outPath, unpaid, check.validSlips, {options.slipsPerPage, options.mode});
+        QSet<int> unread;
+        for (const RowProblem &problem : result.refused)
+            unread.insert(problem.row);
+        if (result.written > 0)
+            recordSlips(book, BankOrdersOf(handed), BookWay::Pdf,
+                        QFileInfo(options.outPath).absoluteFilePath(),
+                        {BookSource::Table, QFileInfo(options.batchPath).absoluteFilePath(), 0}, unread);
     } catch (const UserError &e) {
         ToolReport::failure(errors, options.outPath, e.text());
         return exitNotWritten;
     }
     ToolReport::rowProblems(errors, result.refused);
-    return !someRefused && result.refused.isEmpty() ? exitAllDone : exitSomeRefused;
+    return !someRefused && result.refused.isEmpty() && !leftOut ? exitAllDone : exitSomeRefused;
 }

@@ -1,6 +1,7 @@
 #include "RenderOptions.h"
 
 #include "BankFileOptions.h"
+#include "BookRun.h"
 
 #include "model/UserError.h"
 #include "model/WholeNumber.h"
@@ -70,12 +71,13 @@ struct CommandLine
     const QCommandLineOption batch{u"batch"_s, QString(), u"TABLE"_s};
     const QCommandLineOption perPage{u"per-page"_s, QString(), u"N"_s};
     const QCommandLineOption base{u"base"_s, QString(), u"HUB3AFILE"_s};
+    const QCommandLineOption allowRepeat{u"allow-repeat"_s};
 
     explicit CommandLine(const QStringList &arguments)
     {
         parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
         parser.addOptions({out, format, style, size, mode, calibration, perforation, offset, place, date,
-                           help, check, payload, batch, perPage, base});
+                           help, check, payload, batch, perPage, base, allowRepeat});
         if (!parser.parse(arguments))
             throw UserError(parser.errorText());
     }
@@ -96,13 +98,14 @@ RenderOptions batchOptions(const CommandLine &line)
     if (!line.parser.positionalArguments().isEmpty())
         throw UserError(u"--batch reads its table, not a slip file"_s);
     for (const QString &name : line.parser.optionNames()) {
-        static const QStringList batchNames{u"batch"_s,    u"o"_s,    u"output"_s,
-                                            u"per-page"_s, u"mode"_s, u"base"_s};
+        static const QStringList batchNames{u"batch"_s, u"o"_s,    u"output"_s,      u"per-page"_s,
+                                            u"mode"_s,  u"base"_s, u"allow-repeat"_s};
         if (!batchNames.contains(name))
             throw UserError(u"--%1 does not go with --batch"_s.arg(name));
     }
     RenderOptions options;
     options.batchPath = line.value(line.batch);
+    options.allowRepeat = line.isSet(line.allowRepeat);
     options.outPath = line.outPath(u"missing -o OUT.pdf"_s);
     options.format = RenderOptions::Format::Pdf;
     // A device such as /dev/stdout has no suffix; a file named for another kind would hold a PDF.
@@ -220,7 +223,7 @@ QString renderUsage()
            "       zorprint-render SLIPFILE --check\n"
            "       zorprint-render HUB3AFILE --payload\n"
            "       zorprint-render --batch TABLE.csv -o OUT.pdf [--per-page 1|3] [--mode MODE] [--base "
-           "HUB3AFILE]\n"
+           "HUB3AFILE] [--allow-repeat]\n"
            "       zorprint-render --scan FILE... -o OUT.csv|SLIP.txt\n"
            "  --check                     a JSON line per account and reference; exit 1 if one is wrong\n"
            "  --payload                   a HUB-3A file's barcode text (UTF-8) on standard output\n"
@@ -238,11 +241,13 @@ QString renderUsage()
            "                              standard error; exit 1 if a row was refused\n"
            "  --per-page 1|3              --batch: a 210x99 mm page per slip or three on A4 (default 3)\n"
            "  --base HUB3AFILE            --batch: the fields of columns the table does not have\n"
+           "  --allow-repeat              --batch: also rows the payments book holds as paid (JSON lines;\n"
+           "                              exit 1 when one was left out)\n"
            "  --scan FILE...              HUB-3 and EPC QR barcodes of PDFs and images: a table row each\n"
            "                              (OUT.csv), or the slip file of the only one; files and pages\n"
            "                              without one as JSON lines on standard error; exit 1 if a file\n"
            "                              gave none\n"_s +
-           bankFileUsage();
+           bankFileUsage() + BookRun::bookUsage();
 }
 
 RenderOptions parseRenderOptions(const QStringList &arguments)
@@ -258,7 +263,7 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
     }
     if (line.isSet(line.batch))
         return batchOptions(line);
-    for (const QCommandLineOption *batchOnly : {&line.perPage, &line.base}) {
+    for (const QCommandLineOption *batchOnly : {&line.perPage, &line.base, &line.allowRepeat}) {
         if (line.isSet(*batchOnly))
             throw UserError(u"--%1 needs --batch"_s.arg(batchOnly->names().constFirst()));
     }

@@ -34,6 +34,7 @@ struct RenderOptions
     QString batchPath;    // a table of HUB-3A slips to write to one PDF (--batch)
     QString basePath;     // the HUB-3A slip file whose fields fill the table's missing columns
     int slipsPerPage = 3; // --per-page for --batch
+    bool allowRepeat = false; // --allow-repeat for --batch: rows the payments book holds as paid too
 };
 
 QString renderUsage();

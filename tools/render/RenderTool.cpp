@@ -2,6 +2,7 @@
 
 #include "BankFileRun.h"
 #include "BatchRun.h"
+#include "BookRun.h"
 #include "CheckOutput.h"
 #include "Hub3aOutput.h"
 #include "RenderOptions.h"
@@ -123,6 +124,8 @@ int runRenderTool(const QStringList &arguments, QTextStream &out, QTextStream &e
     if (isScanCommand(arguments))
         return runScan(arguments, errors);
     if (const std::optional<int> status = runBankFile(arguments, out, errors))
+        return *status;
+    if (const std::optional<int> status = BookRun::runBookExport(arguments, errors))
         return *status;
     RenderOptions options;
     try {

@@ -1,11 +1,13 @@
 #include "CrashContent.h"
 
+#include "book/PaymentBook.h"
 #include "model/Calibration.h"
 #include "model/SlipFile.h"
 #include "model/UserError.h"
 #include "partners/PartnerEntry.h"
 #include "partners/PartnerList.h"
 
+#include <QSet>
 
 namespace {
 
@@ -74,11 +76,58 @@ std::optional<int> heldCalibration(const QString &path)
     return loaded == calibrationOf(g) ? std::optional<int>(g) : std::nullopt;
 }
 
+// A bank file's worth of payments, each telling its generation and place in its description.
+void recordBookGeneration(const QString &path, int g)
+{
+    PaymentBook book(path);
+    PaymentBook::Transaction transaction(book);
+    BookPayment payment;
+    payment.way = BookWay::BankFile;
+    payment.wayFile = QStringLiteral("UN.20261208.%1.xml").arg(g);
+    payment.record.texts[static_cast<size_t>(Hub3aField::RecipientIban)] =
+        QStringLiteral("HR1210010051863000160");
+    payment.record.texts[static_cast<size_t>(Hub3aField::Amount)] = QStringLiteral("%1,00").arg(g);
+    for (int i = 0; i < bookPaymentsPerGeneration; ++i) {
+        payment.record.texts[static_cast<size_t>(Hub3aField::Description)] =
+            QStringLiteral("g%1 n%2").arg(g).arg(i);
+        book.record(transaction, payment, QDateTime::currentDateTime(), BookState::Prepared);
+    }
+    transaction.commit();
+}
+
+std::optional<int> heldBook(const QString &path)
+{
+    const QMap<int, int> generations = bookGenerations(path);
+    if (generations.isEmpty() || generations.firstKey() != 0 ||
+        generations.lastKey() != generations.size() - 1)
+        return std::nullopt;
+    for (const int count : generations) {
+        if (count != bookPaymentsPerGeneration)
+            return std::nullopt;
+    }
+    return generations.lastKey();
+}
+
 } // namespace
+
+QMap<int, int> bookGenerations(const QString &path)
+{
+    QMap<int, int> generations;
+    QSet<QString> seen;
+    for (const BookEntry &entry : PaymentBook(path).entries()) {
+        const QString description = entry.payment.record[Hub3aField::Description];
+        if (seen.contains(description))
+            generations[-1] += 1; // a payment twice
+        seen.insert(description);
+        generations[description.section(u' ', 0, 0).mid(1).toInt()] += 1;
+    }
+    return generations;
+}
 
 std::optional<SavedKind> savedKindNamed(const QString &name)
 {
-    for (SavedKind kind : {SavedKind::Partners, SavedKind::SlipFile, SavedKind::Calibration}) {
+    for (SavedKind kind :
+         {SavedKind::Partners, SavedKind::SlipFile, SavedKind::Calibration, SavedKind::Book}) {
         if (savedKindName(kind) == name)
             return kind;
     }
@@ -94,6 +143,8 @@ QString savedKindName(SavedKind kind)
         return QStringLiteral("slip");
     case SavedKind::Calibration:
         return QStringLiteral("calibration");
+    case SavedKind::Book:
+        return QStringLiteral("book");
     }
     return QString();
 }
@@ -118,6 +169,9 @@ void saveGeneration(SavedKind kind, const QString &path, int generation)
     case SavedKind::Calibration:
         storeCalibration(SettingsStore(path), printer, calibrationOf(generation));
         break;
+    case SavedKind::Book:
+        recordBookGeneration(path, generation);
+        break;
     }
 }
 
@@ -131,6 +185,8 @@ std::optional<int> generationHeld(SavedKind kind, const QString &path)
             return heldSlip(path);
         case SavedKind::Calibration:
             return heldCalibration(path);
+        case SavedKind::Book:
+            return heldBook(path);
         }
     } catch (const UserError &) {
     }

@@ -19,13 +19,14 @@ void report(char what, int generation)
 
 } // namespace
 
-// crash-writer KIND PATH FIRST: saves generation FIRST, FIRST + 1, ... of KIND at PATH until it is
-// killed, reporting "b N" on stdout before each save begins and "e N" once it has ended.
+// crash-writer KIND PATH FIRST [COUNT]: saves generation FIRST, FIRST + 1, ... of KIND at PATH until it
+// is killed (or COUNT are saved: one of several copies writing at once), reporting "b N" on stdout
+// before each save begins and "e N" once it has ended.
 int main(int argc, char **argv)
 {
     // Goes with the test that started it, should the test itself die.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
-    if (argc != 4)
+    if (argc != 4 && argc != 5)
         return 2;
     const std::optional<SavedKind> kind = savedKindNamed(QString::fromLocal8Bit(argv[1]));
     const QString path = QString::fromLocal8Bit(argv[2]);
@@ -33,7 +34,8 @@ int main(int argc, char **argv)
     if (!kind)
         return 2;
     // Bounded, in case nobody kills it.
-    for (int generation = first; generation < first + 10000; ++generation) {
+    const int count = argc == 5 ? std::stoi(argv[4]) : 10000;
+    for (int generation = first; generation < first + count; ++generation) {
         report('b', generation);
         try {
             saveGeneration(*kind, path, generation);

@@ -13,6 +13,10 @@ void prepareTestEnvironment(const QTemporaryDir &runtimeDir)
         QFile::setPermissions(runtimeDir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtimeDir.path()));
     }
+    // The payments book and the partner file live in the data folder: a test never touches the
+    // real user's.
+    if (runtimeDir.isValid())
+        qputenv("XDG_DATA_HOME", QFile::encodeName(runtimeDir.filePath(QStringLiteral("data"))));
     QLocale::setDefault(QLocale::c());
     QCoreApplication::setAttribute(Qt::AA_Use96Dpi);
 }
