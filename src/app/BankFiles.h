@@ -6,7 +6,9 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
+class BatchProgressDialog;
 class Clock;
 class PrintSource;
 class QAction;
@@ -38,7 +40,8 @@ public:
     // Orders to a bank file: refused ones are reported (showRefused, after the rows refused before,
     // earlier), the rest written to a file the user chooses.
     void saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier = {});
-    // Asks for the bank's answer and shows its refused orders (showAnswer).
+    // Asks for the bank's answer, reads it on a worker thread behind a progress dialog whose
+    // "Odustani" stops the reading, and shows its refused orders (showAnswer).
     void readAnswer();
 
     // Shows the orders that cannot go to the bank, after the others were written (or, when none
@@ -47,8 +50,14 @@ public:
     // Shows the refused orders of the bank's answer and gives true when the user saves them as a
     // table. Tests answer it instead of the dialog.
     std::function<bool(const Pain002::Report &report)> showAnswer;
+    // Called on the window's thread while the answer is read on a worker thread, with the progress
+    // dialog shown (tests cancel through it).
+    std::function<void(BatchProgressDialog &progress)> whileReading;
 
 private:
+    // The answer at path read off the window's thread; nothing when the user cancels.
+    std::optional<Pain002::Report> readAnswerFile(const QString &path);
+
     QMainWindow &m_window;
     const PrintSource &m_source;
     UserDialogs &m_dialogs;
