@@ -16,13 +16,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // One option of the command line: its names (the long one first), its value's name (empty for a
-// switch), its line of the usage and how its value goes into the options.
+// switch), its line of the usage, how its value goes into the options, and whether the value names
+// a file that is read.
 struct OptionSpec
 {
     QStringList names;
     QString valueName;
     QString help;
     void (*read)(RenderOptions &options, const QString &value);
+    bool namesInput = false;
 };
 
 // A pair of whole numbers written "A<separator>B".
@@ -123,18 +125,18 @@ const QList<OptionSpec> &optionSpecs()
          [](RenderOptions &o, const QString &v) { o.date = v; }},
         {{u"batch"_s}, u"TABLE.csv"_s,
          u"HUB-3A slips, one per row, to a PDF or a bank file; rows refused as JSON lines on standard error"_s,
-         [](RenderOptions &o, const QString &v) { o.batchPath = v; }},
+         [](RenderOptions &o, const QString &v) { o.batchPath = v; }, true},
         {{u"per-page"_s}, u"1|3"_s, u"--batch: a 210x99 mm page per slip or three on A4 (default 3)"_s,
          readPerPage},
         {{u"base"_s}, u"HUB3AFILE"_s, u"--batch: the fields of columns the table does not have"_s,
-         [](RenderOptions &o, const QString &v) { o.basePath = v; }},
+         [](RenderOptions &o, const QString &v) { o.basePath = v; }, true},
         {{u"namespace"_s}, u"hr|iso"_s, u"the Croatian schema's namespace (scthr, default) or the plain ISO one"_s,
          readSchema},
         {{u"instant"_s}, {}, u"instant orders (sctinsthr, LclInstrm INST), in a file of their own"_s,
          [](RenderOptions &o, const QString &) { o.instant = true; }},
         {{u"status"_s}, u"REPORT.xml"_s,
          u"the bank's pain.002 answer: a JSON line per refused order; -o REFUSED.csv keeps them as a table"_s,
-         [](RenderOptions &o, const QString &v) { o.statusPath = v; }},
+         [](RenderOptions &o, const QString &v) { o.statusPath = v; }, true},
         {{u"scan"_s}, {}, u"HUB-3 and EPC QR barcodes of PDFs and images: a table row each (OUT.csv), or the "
                           "slip file of the only one (SLIP.txt); files and pages without one as JSON lines"_s,
          noValue},
@@ -234,16 +236,6 @@ void checkFits(const ToolMode &mode, const QStringList &given, const RenderOptio
 
 } // namespace
 
-QStringList RenderOptions::inputPaths() const
-{
-    QStringList paths = inputs;
-    for (const QString &path : {batchPath, basePath, statusPath}) {
-        if (!path.isEmpty())
-            paths.append(path);
-    }
-    return paths;
-}
-
 QString renderUsage()
 {
     QString usage;
@@ -281,15 +273,22 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
     if (!parser.parse(arguments))
         throw UserError(parser.errorText());
     RenderOptions options;
+    options.inputs = parser.positionalArguments();
+    QStringList inputPaths = options.inputs;
     for (const OptionSpec &spec : optionSpecs()) {
-        if (parser.isSet(spec.names.constFirst()))
-            options.given.append(spec.names.constFirst());
+        if (!parser.isSet(spec.names.constFirst()))
+            continue;
+        options.given.append(spec.names.constFirst());
+        if (spec.namesInput)
+            inputPaths.append(parser.value(spec.names.constFirst()));
     }
     if (options.given.contains("help"_L1)) {
         options.helpRequested = true;
         return options;
     }
-    options.inputs = parser.positionalArguments();
+    // Before anything else is said of the output: whatever it was meant to be, it must not replace
+    // a file that is read.
+    refuseOutputOverAnInput(parser.value(u"output"_s), inputPaths);
     const ToolMode &mode = chooseMode(options.given, parser.value(u"output"_s));
     options.tool = &mode;
     options.outPath = parser.value(u"output"_s);
@@ -300,6 +299,5 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
         options.slipPath = options.inputs.constFirst();
     if (mode.finish)
         mode.finish(options);
-    refuseOutputOverAnInput(options.outPath, options.inputPaths());
     return options;
 }

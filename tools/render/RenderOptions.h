@@ -47,9 +47,6 @@ struct RenderOptions
     Pain001::Schema schema = Pain001::Schema::Croatian;
     bool instant = false;
     QString statusPath; // --status
-
-    // Every file the mode reads: none of them may be the output.
-    QStringList inputPaths() const;
 };
 
 QString renderUsage();
