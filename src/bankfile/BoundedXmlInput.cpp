@@ -12,13 +12,15 @@ BoundedXmlInput::~BoundedXmlInput() = default;
 
 qint64 BoundedXmlInput::readData(char *data, qint64 maxSize)
 {
-    if (!m_refusal.isEmpty() || m_cancelled)
+    if (stopped())
         return -1;
     if (m_hooks.cancelRequested && m_hooks.cancelRequested()) {
         m_cancelled = true;
         return -1;
     }
     const qint64 count = m_source.read(data, maxSize);
+    if (count < 0)
+        m_refusal = u"Stream read error"_s;
     if (count <= 0)
         return count;
     for (qint64 i = 0; i < count; ++i) {

@@ -22,11 +22,15 @@ public:
     BoundedXmlInput(QIODevice &source, int mostAttributes, Hooks hooks = {});
     ~BoundedXmlInput() override;
 
-    // Why the input was cut short (in Croatian), empty when it was not.
+    // Why the input was cut short (in Croatian; also a source that could not be read), empty when it
+    // was not.
     const QString &refusal() const { return m_refusal; }
     bool cancelled() const { return m_cancelled; }
 
     qint64 size() const override { return m_source.size(); }
+    // At the end also when cut short: a reader would otherwise wait for the rest.
+    bool atEnd() const override { return stopped() || QIODevice::atEnd(); }
+    bool stopped() const { return !m_refusal.isEmpty() || m_cancelled; }
 
 protected:
     qint64 readData(char *data, qint64 maxSize) override;

@@ -32,7 +32,7 @@ public:
     std::optional<Report> read()
     {
         readRoot();
-        while (!m_xml.atEnd()) {
+        while (!m_xml.atEnd() && !m_input.stopped()) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             if (token == QXmlStreamReader::StartElement)
                 enter();
@@ -45,7 +45,7 @@ public:
         }
         if (m_input.cancelled())
             return std::nullopt;
-        if (m_xml.hasError())
+        if (m_xml.hasError() || m_input.stopped())
             throw notAReport(m_xml.errorString());
         return m_report;
     }
@@ -69,7 +69,7 @@ private:
     {
         if (m_input.size() > largestReport)
             throw notAReport(u"veća je od %1 MB"_s.arg(largestReport >> 20));
-        while (!m_xml.atEnd()) {
+        while (!m_xml.atEnd() && !m_input.stopped()) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             refuseDtd(token);
             if (token == QXmlStreamReader::StartElement) {
@@ -252,10 +252,7 @@ std::optional<Report> readFile(const QString &path, const ReadHooks &hooks)
     if (!file.open(QIODevice::ReadOnly))
         throw UserError(u"Datoteka %1 ne može se otvoriti"_s.arg(path));
     BoundedXmlInput input(file, mostAttributes, {hooks.progress, hooks.cancelRequested});
-    std::optional<Report> report = ReportReader(input).read();
-    if (report && file.error() != QFileDevice::NoError)
-        throw UserError(u"Stream read error"_s);
-    return report;
+    return ReportReader(input).read();
 }
 
 } // namespace Pain002
