@@ -45,7 +45,7 @@ bool BoundedXmlInput::take(char byte)
         break;
     case State::Open:
         m_attributes = 0;
-        m_state = byte == '/' ? State::EndTag
+        m_state = byte == '/'   ? State::EndTag
                   : byte == '?' ? State::Instruction
                   : byte == '!' ? State::Bang
                   : byte == '>' ? State::Text

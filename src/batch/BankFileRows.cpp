@@ -4,7 +4,8 @@ QList<RowProblem> bankFileRowProblems(const QList<Pain001::OrderProblem> &refuse
 {
     QList<RowProblem> problems;
     for (const Pain001::OrderProblem &problem : refused)
-        problems.append({problem.row, problem.field ? hub3aColumn(*problem.field) : QString(), problem.message});
+        problems.append(
+            {problem.row, problem.field ? hub3aColumn(*problem.field) : QString(), problem.message});
     return problems;
 }
 

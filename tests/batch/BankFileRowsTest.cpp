@@ -21,8 +21,10 @@ Hub3aRecord slipFor(const QString &recipient)
 TEST(BankFileRows, TheBanksRefusedOrdersAreTableRowsFromOneAndAWholeGroupIsNone)
 {
     Pain002::Report report;
-    for (const auto &[level, recipient] :
-         {std::pair{Level::Message, u""_s}, {Level::Order, u"Ana"_s}, {Level::Group, u""_s}, {Level::Order, u"Ivo"_s}}) {
+    for (const auto &[level, recipient] : {std::pair{Level::Message, u""_s},
+                                           {Level::Order, u"Ana"_s},
+                                           {Level::Group, u""_s},
+                                           {Level::Order, u"Ivo"_s}}) {
         Pain002::RefusedOrder refused;
         refused.level = level;
         refused.slip = slipFor(recipient);
@@ -35,16 +37,19 @@ TEST(BankFileRows, TheBanksRefusedOrdersAreTableRowsFromOneAndAWholeGroupIsNone)
     EXPECT_EQ(slips[1].row, 2);
     EXPECT_EQ(slips[1].record[F::RecipientName], u"Ivo"_s);
     // The table the tool and the window save of them reads back as the same rows.
-    const QList<ScannedSlip> scanned{{u"a.pdf"_s, 1, slipFor(u"Ana"_s), {}}, {u"a.pdf"_s, 2, slipFor(u"Ivo"_s), {}}};
+    const QList<ScannedSlip> scanned{{u"a.pdf"_s, 1, slipFor(u"Ana"_s), {}},
+                                     {u"a.pdf"_s, 2, slipFor(u"Ivo"_s), {}}};
     EXPECT_EQ(ScannedSlips::tableCsv(scanned), hub3aTableCsv(slips));
 }
 
 TEST(BankFileRows, ABankFilesRefusedOrderIsARowWithTheFieldsColumn)
 {
-    const QList<RowProblem> problems = bankFileRowProblems(
-        {{3, F::PayerIban, u"IBAN platitelja: obavezan je u nalogu za banku"_s}, {5, std::nullopt, u"Nalog"_s}});
-    EXPECT_EQ(problems, (QList<RowProblem>{{3, u"iban_platitelja"_s, u"IBAN platitelja: obavezan je u nalogu za banku"_s},
-                                           {5, QString(), u"Nalog"_s}}));
+    const QList<RowProblem> problems =
+        bankFileRowProblems({{3, F::PayerIban, u"IBAN platitelja: obavezan je u nalogu za banku"_s},
+                             {5, std::nullopt, u"Nalog"_s}});
+    EXPECT_EQ(problems, (QList<RowProblem>{
+                            {3, u"iban_platitelja"_s, u"IBAN platitelja: obavezan je u nalogu za banku"_s},
+                            {5, QString(), u"Nalog"_s}}));
 }
 
 } // namespace

@@ -15,10 +15,11 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const QByteArray table = "platitelj_naziv;platitelj_ulica;platitelj_mjesto;iban_platitelja;primatelj_naziv;"
-                         "iban_primatelja;model_primatelja;poziv_primatelja;opis;iznos;datum_izvrsenja;hitno\n"
-                         "Ivana Horvat;Ilica 1;10000 Zagreb;HR7023400091510946338;Udruga Šapica;"
-                         "HR1210010051863000160;HR68;8214-12345678903;Donacija;10,00;;\n";
+const QByteArray table =
+    "platitelj_naziv;platitelj_ulica;platitelj_mjesto;iban_platitelja;primatelj_naziv;"
+    "iban_primatelja;model_primatelja;poziv_primatelja;opis;iznos;datum_izvrsenja;hitno\n"
+    "Ivana Horvat;Ilica 1;10000 Zagreb;HR7023400091510946338;Udruga Šapica;"
+    "HR1210010051863000160;HR68;8214-12345678903;Donacija;10,00;;\n";
 
 // One file of every kind the modes read, in a folder of the test's own, the day's bank-file counter
 // in a settings store there too.
@@ -35,7 +36,8 @@ protected:
         ASSERT_TRUE(writeFileBytes(oldSlip, testDataBytes("uplatnica-full.txt")));
         ASSERT_TRUE(writeFileBytes(rows, table));
         ASSERT_TRUE(writeFileBytes(answer, testDataBytes("bankfile/pain002-refused.xml")));
-        InvoiceDocuments::writeVectorPdf(invoice, {InvoiceDocuments::hub3Payload(InvoiceDocuments::fullSlip())});
+        InvoiceDocuments::writeVectorPdf(invoice,
+                                         {InvoiceDocuments::hub3Payload(InvoiceDocuments::fullSlip())});
     }
     void TearDown() override { qputenv("XDG_CONFIG_HOME", m_config); }
 
@@ -64,12 +66,15 @@ TEST_F(CommandLine, EachModeTakesItsOwnOptionsAndKindsOfOutput)
         {{slip, u"--check"_s, u"--payload"_s}, "--payload does not go with --check"},
         {{u"--batch"_s, rows, u"--status"_s, answer}, "--status does not go with --batch"},
         {{slip, u"--check"_s, u"-o"_s, out + u".png"_s}, "--check writes to standard output; it takes no -o"},
-        {{u"--scan"_s, invoice, u"--per-page"_s, u"1"_s, u"-o"_s, out + u".csv"_s}, "--per-page does not go with --scan"},
+        {{u"--scan"_s, invoice, u"--per-page"_s, u"1"_s, u"-o"_s, out + u".csv"_s},
+         "--per-page does not go with --scan"},
         {{u"--status"_s, answer, u"--instant"_s}, "--instant does not go with --status"},
-        {{u"--batch"_s, rows, u"--instant"_s, u"-o"_s, out + u".pdf"_s}, "--instant does not go with --batch to a PDF"},
+        {{u"--batch"_s, rows, u"--instant"_s, u"-o"_s, out + u".pdf"_s},
+         "--instant does not go with --batch to a PDF"},
         {{u"--batch"_s, rows, u"--per-page"_s, u"1"_s, u"-o"_s, out + u".xml"_s},
          "--per-page does not go with --batch to a bank file"},
-        {{slip, u"--style"_s, u"print"_s, u"-o"_s, out + u".xml"_s}, "--style does not go with a bank file of a slip file"},
+        {{slip, u"--style"_s, u"print"_s, u"-o"_s, out + u".xml"_s},
+         "--style does not go with a bank file of a slip file"},
         {{slip, u"--base"_s, slip, u"-o"_s, out + u".png"_s}, "--base does not go with drawing a slip file"},
         {{u"--status"_s, answer, slip}, "--status reads one report, not a slip file"},
         {{u"--batch"_s, rows, slip, u"-o"_s, out + u".xml"_s}, "--batch reads its table, not a slip file"},
@@ -135,7 +140,8 @@ TEST_F(CommandLine, RefusesAnOutputThatIsAnInputByAnyName)
         if (c.name == Name::Symlink) {
             ASSERT_TRUE(QFile::link(c.input, output));
         } else if (c.name == Name::HardLink) {
-            ASSERT_EQ(::link(QFile::encodeName(c.input).constData(), QFile::encodeName(output).constData()), 0);
+            ASSERT_EQ(::link(QFile::encodeName(c.input).constData(), QFile::encodeName(output).constData()),
+                      0);
         }
         const QByteArray before = fileBytes(c.input);
         const ToolRun run = render(c.arguments + QStringList{u"-o"_s, output});
@@ -158,13 +164,15 @@ TEST_F(CommandLine, QtsOwnMessagesStayOffStandardError)
     environment.insert(u"QT_DEBUG_PLUGINS"_s, u"1"_s);
     environment.insert(u"QT_LOGGING_RULES"_s, u"*=true"_s);
     tool.setProcessEnvironment(environment);
-    tool.start(QStringLiteral(ZORPRINT_RENDER_PATH), {u"--scan"_s, blank, invoice, u"-o"_s, path(u"r.csv"_s)});
+    tool.start(QStringLiteral(ZORPRINT_RENDER_PATH),
+               {u"--scan"_s, blank, invoice, u"-o"_s, path(u"r.csv"_s)});
     ASSERT_TRUE(tool.waitForFinished(60000));
     EXPECT_EQ(tool.exitCode(), 1);
     const QString errors = QString::fromUtf8(tool.readAllStandardError());
-    EXPECT_EQ(errors.split(u'\n', Qt::SkipEmptyParts),
-              QStringList{
-                  uR"({"file":"%1","page":1,"message":"Na stranici nema bar-koda za plaćanje"})"_s.arg(blank)});
+    EXPECT_EQ(
+        errors.split(u'\n', Qt::SkipEmptyParts),
+        QStringList{
+            uR"({"file":"%1","page":1,"message":"Na stranici nema bar-koda za plaćanje"})"_s.arg(blank)});
 }
 
 } // namespace

@@ -95,8 +95,7 @@ int runStatus(const RenderOptions &options, QTextStream &out, QTextStream &error
                                            {"reason", refused.reason},
                                            {"message", refused.message}}));
     }
-    const int status =
-        afterWritingOut(out, errors, report.refused.isEmpty() ? exitAllDone : exitSomeRefused);
+    const int status = afterWritingOut(out, errors, report.refused.isEmpty() ? exitAllDone : exitSomeRefused);
     const QList<NumberedSlip> slips = refusedSlips(report);
     if (!options.outPath.isEmpty() && !slips.isEmpty()) {
         try {

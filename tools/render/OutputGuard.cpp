@@ -21,7 +21,8 @@ bool sameFile(const QString &one, const QString &other)
         return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
     if (firstExists || secondExists)
         return false;
-    return QDir::cleanPath(QFileInfo(one).absoluteFilePath()) == QDir::cleanPath(QFileInfo(other).absoluteFilePath());
+    return QDir::cleanPath(QFileInfo(one).absoluteFilePath()) ==
+           QDir::cleanPath(QFileInfo(other).absoluteFilePath());
 }
 
 void refuseOutputOverAnInput(const QString &output, const QStringList &inputs)

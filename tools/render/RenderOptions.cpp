@@ -101,44 +101,78 @@ void noValue(RenderOptions &, const QString &) {}
 const QList<OptionSpec> &optionSpecs()
 {
     static const QList<OptionSpec> specs{
-        {{u"output"_s, u"o"_s}, u"OUT"_s, u"the file to write; /dev/stdout writes to standard output"_s,
+        {{u"output"_s, u"o"_s},
+         u"OUT"_s,
+         u"the file to write; /dev/stdout writes to standard output"_s,
          [](RenderOptions &o, const QString &v) { o.outPath = v; }},
         {{u"check"_s}, {}, u"a JSON line per account and reference; exit 1 if one is wrong"_s, noValue},
         {{u"payload"_s}, {}, u"a HUB-3A file's barcode text (UTF-8) on standard output"_s, noValue},
-        {{u"format"_s}, u"png|pdf|ops"_s, u"default: from OUT's extension (.png, .pdf; .jsonl for ops)"_s,
+        {{u"format"_s},
+         u"png|pdf|ops"_s,
+         u"default: from OUT's extension (.png, .pdf; .jsonl for ops)"_s,
          readFormat},
         {{u"style"_s}, u"preview|print"_s, u"default preview"_s, readStyle},
-        {{u"size"_s}, u"WxH"_s, u"preview frame size in pixels, default 610x350 (HUB-3A: 1680x792)"_s, readSize},
-        {{u"mode"_s}, u"complete|template|data"_s, u"print style and --batch, default complete"_s,
+        {{u"size"_s},
+         u"WxH"_s,
+         u"preview frame size in pixels, default 610x350 (HUB-3A: 1680x792)"_s,
+         readSize},
+        {{u"mode"_s},
+         u"complete|template|data"_s,
+         u"print style and --batch, default complete"_s,
          [](RenderOptions &o, const QString &v) { o.mode = modeOf(v); }},
-        {{u"calibration"_s}, u"W,H"_s, u"print style: RectWidth,RectHeight in mm, default 8,8"_s,
+        {{u"calibration"_s},
+         u"W,H"_s,
+         u"print style: RectWidth,RectHeight in mm, default 8,8"_s,
          [](RenderOptions &o, const QString &v) {
              std::tie(o.rectWidth, o.rectHeight) = numberPair(v, u',', u"calibration"_s);
          }},
-        {{u"perforation"_s}, {}, u"print style: shift by 11 mm"_s,
+        {{u"perforation"_s},
+         {},
+         u"print style: shift by 11 mm"_s,
          [](RenderOptions &o, const QString &) { o.perforation = true; }},
-        {{u"offset"_s}, u"DX,DY"_s, u"print style: dX device units, dY mm, default 0,0"_s,
+        {{u"offset"_s},
+         u"DX,DY"_s,
+         u"print style: dX device units, dY mm, default 0,0"_s,
          [](RenderOptions &o, const QString &v) { std::tie(o.dX, o.dY) = numberPair(v, u',', u"offset"_s); }},
-        {{u"place"_s}, u"TEXT"_s, u"the shared place (a transfer-order file does not carry it)"_s,
+        {{u"place"_s},
+         u"TEXT"_s,
+         u"the shared place (a transfer-order file does not carry it)"_s,
          [](RenderOptions &o, const QString &v) { o.place = v; }},
-        {{u"date"_s}, u"TEXT"_s, u"the shared date (a transfer-order file does not carry it)"_s,
+        {{u"date"_s},
+         u"TEXT"_s,
+         u"the shared date (a transfer-order file does not carry it)"_s,
          [](RenderOptions &o, const QString &v) { o.date = v; }},
-        {{u"batch"_s}, u"TABLE.csv"_s,
+        {{u"batch"_s},
+         u"TABLE.csv"_s,
          u"HUB-3A slips, one per row, to a PDF or a bank file; rows refused as JSON lines on standard error"_s,
-         [](RenderOptions &o, const QString &v) { o.batchPath = v; }, true},
-        {{u"per-page"_s}, u"1|3"_s, u"--batch: a 210x99 mm page per slip or three on A4 (default 3)"_s,
+         [](RenderOptions &o, const QString &v) { o.batchPath = v; },
+         true},
+        {{u"per-page"_s},
+         u"1|3"_s,
+         u"--batch: a 210x99 mm page per slip or three on A4 (default 3)"_s,
          readPerPage},
-        {{u"base"_s}, u"HUB3AFILE"_s, u"--batch: the fields of columns the table does not have"_s,
-         [](RenderOptions &o, const QString &v) { o.basePath = v; }, true},
-        {{u"namespace"_s}, u"hr|iso"_s, u"the Croatian schema's namespace (scthr, default) or the plain ISO one"_s,
+        {{u"base"_s},
+         u"HUB3AFILE"_s,
+         u"--batch: the fields of columns the table does not have"_s,
+         [](RenderOptions &o, const QString &v) { o.basePath = v; },
+         true},
+        {{u"namespace"_s},
+         u"hr|iso"_s,
+         u"the Croatian schema's namespace (scthr, default) or the plain ISO one"_s,
          readSchema},
-        {{u"instant"_s}, {}, u"instant orders (sctinsthr, LclInstrm INST), in a file of their own"_s,
+        {{u"instant"_s},
+         {},
+         u"instant orders (sctinsthr, LclInstrm INST), in a file of their own"_s,
          [](RenderOptions &o, const QString &) { o.instant = true; }},
-        {{u"status"_s}, u"REPORT.xml"_s,
+        {{u"status"_s},
+         u"REPORT.xml"_s,
          u"the bank's pain.002 answer: a JSON line per refused order; -o REFUSED.csv keeps them as a table"_s,
-         [](RenderOptions &o, const QString &v) { o.statusPath = v; }, true},
-        {{u"scan"_s}, {}, u"HUB-3 and EPC QR barcodes of PDFs and images: a table row each (OUT.csv), or the "
-                          "slip file of the only one (SLIP.txt); files and pages without one as JSON lines"_s,
+         [](RenderOptions &o, const QString &v) { o.statusPath = v; },
+         true},
+        {{u"scan"_s},
+         {},
+         u"HUB-3 and EPC QR barcodes of PDFs and images: a table row each (OUT.csv), or the "
+         "slip file of the only one (SLIP.txt); files and pages without one as JSON lines"_s,
          noValue},
         {{u"help"_s, u"h"_s}, {}, u"this text"_s, noValue},
     };
@@ -148,7 +182,8 @@ const QList<OptionSpec> &optionSpecs()
 const OptionSpec &specOf(const QString &name)
 {
     const QList<OptionSpec> &specs = optionSpecs();
-    return *std::find_if(specs.begin(), specs.end(), [&](const OptionSpec &spec) { return spec.names.contains(name); });
+    return *std::find_if(specs.begin(), specs.end(),
+                         [&](const OptionSpec &spec) { return spec.names.contains(name); });
 }
 
 QString dashed(const QString &name)
@@ -178,7 +213,8 @@ QString kindsText(const QList<const ToolMode *> &modes)
 bool takesEvery(const ToolMode &mode, const QStringList &given)
 {
     return std::all_of(given.begin(), given.end(), [&](const QString &name) {
-        return name == mode.selector || name == "output"_L1 || name == "help"_L1 || mode.options.contains(name);
+        return name == mode.selector || name == "output"_L1 || name == "help"_L1 ||
+               mode.options.contains(name);
     });
 }
 
@@ -227,7 +263,8 @@ void checkFits(const ToolMode &mode, const QStringList &given, const RenderOptio
             throw UserError(u"--%1 does not go with %2"_s.arg(name, mode.name));
     }
     const qsizetype files = options.inputs.size();
-    if ((mode.inputs == ToolMode::Inputs::None && files != 0) || (mode.inputs == ToolMode::Inputs::One && files != 1) ||
+    if ((mode.inputs == ToolMode::Inputs::None && files != 0) ||
+        (mode.inputs == ToolMode::Inputs::One && files != 1) ||
         (mode.inputs == ToolMode::Inputs::Many && files == 0))
         throw UserError(mode.inputError);
     if (mode.output == ToolMode::Output::Required && options.outPath.isEmpty())
@@ -240,7 +277,8 @@ QString renderUsage()
 {
     QString usage;
     for (const ToolMode &mode : toolModes())
-        usage += (usage.isEmpty() ? u"Usage: "_s : u"       "_s) + u"zorprint-render "_s + mode.synopsis + u'\n';
+        usage +=
+            (usage.isEmpty() ? u"Usage: "_s : u"       "_s) + u"zorprint-render "_s + mode.synopsis + u'\n';
     for (const OptionSpec &spec : optionSpecs()) {
         QStringList names;
         for (auto name = spec.names.crbegin(); name != spec.names.crend(); ++name)
@@ -260,8 +298,9 @@ QString renderUsage()
         }
         usage += line + u'\n';
     }
-    return usage + u"Exit status: 0 done; 1 some rows or files refused, or a check failed; 2 bad options or input,\n"
-                   "or an output that is one of the inputs or cannot be written.\n"_s;
+    return usage +
+           u"Exit status: 0 done; 1 some rows or files refused, or a check failed; 2 bad options or input,\n"
+           "or an output that is one of the inputs or cannot be written.\n"_s;
 }
 
 RenderOptions parseRenderOptions(const QStringList &arguments)

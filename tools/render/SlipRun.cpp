@@ -128,8 +128,8 @@ int runPayload(const RenderOptions &options, QTextStream &out, QTextStream &erro
             throw UserError(u"%1: --payload reads HUB-3A slip files"_s.arg(options.slipPath));
         const std::optional<QString> payload = hub3aPayloadText(*hub3a);
         if (!payload)
-            throw UserError(
-                u"%1: the amount '%2' is not an amount"_s.arg(options.slipPath, (*hub3a)[Hub3aField::Amount]));
+            throw UserError(u"%1: the amount '%2' is not an amount"_s.arg(options.slipPath,
+                                                                          (*hub3a)[Hub3aField::Amount]));
         text = *payload;
     } catch (const UserError &e) {
         ToolReport::failure(errors, e.text());

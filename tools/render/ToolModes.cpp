@@ -28,7 +28,8 @@ void finishDrawing(RenderOptions &options)
     if (!options.given.contains("format"_L1)) {
         // A device such as /dev/stdout has no extension to tell the format by.
         if (suffix.isEmpty())
-            throw UserError(u"cannot tell the format from '%1'; use --format png|pdf|ops"_s.arg(options.outPath));
+            throw UserError(
+                u"cannot tell the format from '%1'; use --format png|pdf|ops"_s.arg(options.outPath));
         options.format = RenderOptions::Format(extensions.indexOf(suffix));
     } else if (!suffix.isEmpty() && extensions.indexOf(suffix) != int(options.format)) {
         throw UserError(u"--format %1 does not write '%2'"_s.arg(
@@ -41,8 +42,8 @@ void finishPdf(RenderOptions &options)
     options.format = RenderOptions::Format::Pdf;
 }
 
-const QStringList drawingOptions{u"format"_s, u"style"_s,  u"size"_s,  u"mode"_s,
-                                 u"calibration"_s, u"perforation"_s, u"offset"_s, u"place"_s, u"date"_s};
+const QStringList drawingOptions{u"format"_s,      u"style"_s,  u"size"_s,  u"mode"_s, u"calibration"_s,
+                                 u"perforation"_s, u"offset"_s, u"place"_s, u"date"_s};
 
 } // namespace
 
@@ -51,30 +52,72 @@ const QList<ToolMode> &toolModes()
     using Inputs = ToolMode::Inputs;
     using Output = ToolMode::Output;
     static const QList<ToolMode> modes{
-        {u"drawing a slip file"_s, {}, Inputs::One, u"expected exactly one slip file"_s, Output::Required,
-         u"OUT"_s, {u"png"_s, u"pdf"_s, u"jsonl"_s}, drawingOptions,
-         u"[options] SLIPFILE -o OUT.png|OUT.pdf|OPS.jsonl"_s, finishDrawing, runDraw},
-        {u"--check"_s, u"check"_s, Inputs::One, u"expected exactly one slip file"_s, Output::None, {}, {}, {},
-         u"SLIPFILE --check"_s, nullptr, runCheck},
-        {u"--payload"_s, u"payload"_s, Inputs::One, u"expected exactly one HUB-3A slip file"_s, Output::None, {},
-         {}, {}, u"HUB3AFILE --payload"_s, nullptr, runPayload},
-        {u"--batch to a PDF"_s, u"batch"_s, Inputs::None, u"--batch reads its table, not a slip file"_s,
-         Output::Required, u"OUT.pdf"_s, {u"pdf"_s}, {u"per-page"_s, u"mode"_s, u"base"_s},
-         u"--batch TABLE.csv -o OUT.pdf [--per-page 1|3] [--mode MODE] [--base HUB3AFILE]"_s, finishPdf,
-         [](const RenderOptions &options, QTextStream &, QTextStream &errors) { return runBatch(options, errors); }},
-        {u"--batch to a bank file"_s, u"batch"_s, Inputs::None, u"--batch reads its table, not a slip file"_s,
-         Output::Required, u"ORDERS.xml"_s, {u"xml"_s}, {u"base"_s, u"namespace"_s, u"instant"_s},
-         u"--batch TABLE.csv -o ORDERS.xml [--base HUB3AFILE] [--namespace hr|iso] [--instant]"_s, nullptr,
-         runBankFile},
-        {u"a bank file of a slip file"_s, {}, Inputs::One, u"expected exactly one HUB-3A slip file"_s,
-         Output::Required, u"ORDER.xml"_s, {u"xml"_s}, {u"namespace"_s, u"instant"_s},
-         u"HUB3AFILE -o ORDER.xml [--namespace hr|iso] [--instant]"_s, nullptr, runBankFile},
-        {u"--status"_s, u"status"_s, Inputs::None, u"--status reads one report, not a slip file"_s,
-         Output::Optional, u"REFUSED.csv"_s, {u"csv"_s}, {}, u"--status REPORT.xml [-o REFUSED.csv]"_s, nullptr,
-         runStatus},
-        {u"--scan"_s, u"scan"_s, Inputs::Many, u"--scan needs at least one PDF or image file"_s, Output::Required,
-         u"OUT.csv (or -o SLIP.txt)"_s, {u"csv"_s, u"txt"_s}, {}, u"--scan FILE... -o OUT.csv|SLIP.txt"_s, nullptr,
-         [](const RenderOptions &options, QTextStream &, QTextStream &errors) { return runScan(options, errors); }},
+        {.name = u"drawing a slip file"_s,
+         .inputs = Inputs::One,
+         .inputError = u"expected exactly one slip file"_s,
+         .outputName = u"OUT"_s,
+         .outputKinds = {u"png"_s, u"pdf"_s, u"jsonl"_s},
+         .options = drawingOptions,
+         .synopsis = u"[options] SLIPFILE -o OUT.png|OUT.pdf|OPS.jsonl"_s,
+         .finish = finishDrawing,
+         .run = runDraw},
+        {.name = u"--check"_s,
+         .selector = u"check"_s,
+         .inputs = Inputs::One,
+         .inputError = u"expected exactly one slip file"_s,
+         .output = Output::None,
+         .synopsis = u"SLIPFILE --check"_s,
+         .run = runCheck},
+        {.name = u"--payload"_s,
+         .selector = u"payload"_s,
+         .inputs = Inputs::One,
+         .inputError = u"expected exactly one HUB-3A slip file"_s,
+         .output = Output::None,
+         .synopsis = u"HUB3AFILE --payload"_s,
+         .run = runPayload},
+        {.name = u"--batch to a PDF"_s,
+         .selector = u"batch"_s,
+         .inputError = u"--batch reads its table, not a slip file"_s,
+         .outputName = u"OUT.pdf"_s,
+         .outputKinds = {u"pdf"_s},
+         .options = {u"per-page"_s, u"mode"_s, u"base"_s},
+         .synopsis = u"--batch TABLE.csv -o OUT.pdf [--per-page 1|3] [--mode MODE] [--base HUB3AFILE]"_s,
+         .finish = finishPdf,
+         .run = [](const RenderOptions &options, QTextStream &,
+                   QTextStream &errors) { return runBatch(options, errors); }},
+        {.name = u"--batch to a bank file"_s,
+         .selector = u"batch"_s,
+         .inputError = u"--batch reads its table, not a slip file"_s,
+         .outputName = u"ORDERS.xml"_s,
+         .outputKinds = {u"xml"_s},
+         .options = {u"base"_s, u"namespace"_s, u"instant"_s},
+         .synopsis = u"--batch TABLE.csv -o ORDERS.xml [--base HUB3AFILE] [--namespace hr|iso] [--instant]"_s,
+         .run = runBankFile},
+        {.name = u"a bank file of a slip file"_s,
+         .inputs = Inputs::One,
+         .inputError = u"expected exactly one HUB-3A slip file"_s,
+         .outputName = u"ORDER.xml"_s,
+         .outputKinds = {u"xml"_s},
+         .options = {u"namespace"_s, u"instant"_s},
+         .synopsis = u"HUB3AFILE -o ORDER.xml [--namespace hr|iso] [--instant]"_s,
+         .run = runBankFile},
+        {.name = u"--status"_s,
+         .selector = u"status"_s,
+         .inputError = u"--status reads one report, not a slip file"_s,
+         .output = Output::Optional,
+         .outputName = u"REFUSED.csv"_s,
+         .outputKinds = {u"csv"_s},
+         .synopsis = u"--status REPORT.xml [-o REFUSED.csv]"_s,
+         .run = runStatus},
+        {.name = u"--scan"_s,
+         .selector = u"scan"_s,
+         .inputs = Inputs::Many,
+         .inputError = u"--scan needs at least one PDF or image file"_s,
+         .outputName = u"OUT.csv (or -o SLIP.txt)"_s,
+         .outputKinds = {u"csv"_s, u"txt"_s},
+         .synopsis = u"--scan FILE... -o OUT.csv|SLIP.txt"_s,
+         .run = [](const RenderOptions &options, QTextStream &,
+                   QTextStream &errors) { return runScan(options, errors); }},
     };
     return modes;
 }
