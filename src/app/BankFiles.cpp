@@ -32,6 +32,15 @@
 
 using namespace Qt::StringLiterals;
 
+QStringList refusedOrderCells(const Pain002::RefusedOrder &refused)
+{
+    const QString order = refused.instrId.isEmpty() ? refused.paymentInfoId : refused.instrId;
+    // The amount as the clerk writes it (1.234,56), where the answer gave one in euro.
+    const QString amount =
+        refused.slip[Hub3aField::Amount].isEmpty() ? refused.amount : refused.slip[Hub3aField::Amount];
+    return {order, amount, refused.recipient, refused.iban, refused.reason, refused.message};
+}
+
 namespace {
 
 // The refused orders of a bank's answer in a table, with "Spremi kao tablicu..." and "Zatvori".
@@ -51,9 +60,7 @@ bool showAnswerDialog(const Pain002::Report &report, QWidget *parent)
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int i = 0; i < report.refused.size(); ++i) {
-        const Pain002::RefusedOrder &refused = report.refused[i];
-        const QString order = refused.instrId.isEmpty() ? refused.paymentInfoId : refused.instrId;
-        const QStringList cells{order, refused.amount, refused.recipient, refused.iban, refused.reason, refused.message};
+        const QStringList cells = refusedOrderCells(report.refused[i]);
         for (int column = 0; column < cells.size(); ++column)
             table->setItem(i, column, new QTableWidgetItem(cells[column]));
     }
@@ -123,8 +130,9 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
         return;
     }
     const Pain001::Options options = Pain001::optionsNow(m_clock, m_store);
-    const std::optional<QString> chosen = m_dialogs.getSaveFileName(
-        u"Spremi nalog za banku (%1)"_s.arg(Pain001::suggestedFileName(options.messageId)), u"xml"_s);
+    const QString suggested = Pain001::suggestedFileName(options.messageId);
+    const std::optional<QString> chosen =
+        m_dialogs.getSaveFileName(u"Spremi nalog za banku (%1)"_s.arg(suggested), u"xml"_s, suggested);
     if (!chosen)
         return;
     const Pain001::Result result = Pain001::save(*chosen, orders, options);

@@ -16,6 +16,10 @@ class QMainWindow;
 class SettingsStore;
 class UserDialogs;
 
+// A refused order as the answer's list shows it: order id, amount (1.234,56), recipient, IBAN, reason
+// code and its explanation.
+QStringList refusedOrderCells(const Pain002::RefusedOrder &refused);
+
 // The window's bank files: the HUB-3A tab's order, a table's or a partner selection's orders
 // written as a pain.001 file for internet banking ("Datoteka › Nalozi za banku (pain.001)...",
 // "Spremi nalog za banku" of the batch), and the bank's pain.002 answer read back ("Datoteka ›

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -24,12 +25,21 @@ QRadioButton *choice(const char *name, const QString &text, QWidget *group, QVBo
 } // namespace
 
 BatchOutputDialog::BatchOutputDialog(const QStringList &printers, const QString &current, QWidget *parent,
-                                     bool offerBankFile)
+                                     bool offerBankFile, const QString &fromTab)
     : QDialog(parent)
 {
     setFont(windowFont());
     setWindowTitle(QStringLiteral("Ispis uplatnica"));
     auto *layout = new QVBoxLayout(this);
+
+    // Said before anything goes out: what every slip carries that the rows did not give.
+    auto *tabFields =
+        new QLabel(fromTab.isEmpty() ? QStringLiteral("S HUB-3A kartice ne uzima se ništa.")
+                                     : QStringLiteral("S HUB-3A kartice uzima se: %1.").arg(fromTab),
+                   this);
+    tabFields->setObjectName(QStringLiteral("FromTab"));
+    tabFields->setWordWrap(true);
+    layout->addWidget(tabFields);
 
     auto *destinations = new QGroupBox(QStringLiteral("Ispis na"), this);
     auto *destinationLayout = new QVBoxLayout(destinations);
@@ -44,7 +54,8 @@ BatchOutputDialog::BatchOutputDialog(const QStringList &printers, const QString 
     m_printer->setEnabled(false);
     connect(m_toPrinter, &QRadioButton::toggled, m_printer, &QWidget::setEnabled);
     if (offerBankFile)
-        m_toBank = choice("ToBank", QStringLiteral("Nalog za banku (pain.001)"), destinations, destinationLayout);
+        m_toBank =
+            choice("ToBank", QStringLiteral("Nalog za banku (pain.001)"), destinations, destinationLayout);
     layout->addWidget(destinations);
 
     auto *modes = new QGroupBox(QStringLiteral("Način ispisa"), this);

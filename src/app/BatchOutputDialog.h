@@ -14,7 +14,7 @@ struct BatchOutput
 {
     bool toPrinter = false;
     BatchPdfOptions pdf;
-    QString printer; // the printer's entry, when toPrinter
+    QString printer;     // the printer's entry, when toPrinter
     bool toBank = false; // a pain.001 bank file of the orders instead of slips
 };
 
@@ -24,9 +24,10 @@ class BatchOutputDialog : public QDialog
 
 public:
     // printers are those a batch can go to, current the one chosen first; none leaves the PDF file.
-    // offerBankFile adds "Nalog za banku (pain.001)" to the destinations.
+    // offerBankFile adds "Nalog za banku (pain.001)" to the destinations. fromTab names the fields
+    // every slip takes from the HUB-3A tab; the dialog lists them above its choices.
     BatchOutputDialog(const QStringList &printers, const QString &current, QWidget *parent = nullptr,
-                      bool offerBankFile = false);
+                      bool offerBankFile = false, const QString &fromTab = {});
 
     BatchOutput output() const;
 

@@ -50,9 +50,11 @@ BatchReportDialog::BatchReportDialog(const QList<RowProblem> &problems, int vali
     const int refused = static_cast<int>(refusedRows(problems).size());
     const QString summary =
         kind == Kind::AskBeforeOutput
-            ? QStringLiteral("Ispravnih naloga: %1, neispravnih: %2. Ispisati ispravne?")
+            ? QStringLiteral("Ispravnih naloga: %1, neispravnih: %2. %3")
                   .arg(validSlips)
                   .arg(refused)
+                  .arg(validSlips > 0 ? QStringLiteral("Ispisati ispravne?")
+                                      : QStringLiteral("Nema ispravnih naloga za ispis."))
         : kind == Kind::TellBankFile
             ? QStringLiteral("Spremljeno naloga za banku: %1; izostavljeno: %2 (ne mogu u nalog za banku).")
                   .arg(validSlips)

@@ -3,6 +3,7 @@
 #include "app/BatchOutputDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
+#include "batch/BatchBase.h"
 #include "batch/PartnerOrders.h"
 #include "batch/PartnerSlips.h"
 #include "batch/SlipBatchPdf.h"
@@ -51,7 +52,8 @@ BatchSlips::BatchSlips(QMainWindow &window, const PrintSource &source, UserDialo
         } catch (const UserError &) {
             // no printer
         }
-        BatchOutputDialog output(batchPrinters(), current, &m_window, static_cast<bool>(saveBankFile));
+        BatchOutputDialog output(batchPrinters(), current, &m_window, static_cast<bool>(saveBankFile),
+                                 m_fromTab);
         if (output.exec() != QDialog::Accepted)
             return std::nullopt;
         return output.output();
@@ -75,26 +77,34 @@ void BatchSlips::slipsFromTableFile()
     const std::optional<QString> path = m_dialogs.getOpenFileName(QStringLiteral("Uplatnice iz tablice"));
     if (!path)
         return;
-    const Hub3aRecord base = m_source.hub3aData();
     const auto naming = [&path](const UserError &e) {
         return UserError(QStringLiteral("%1: %2").arg(QFileInfo(*path).fileName(), e.text()));
     };
+    // The rows are checked without the tab's execution date and urgency; the clerk is asked about
+    // them once the table's columns are known.
+    Hub3aRecord base = m_source.hub3aData();
+    for (const Hub3aField field : {Hub3aField::ExecutionDate, Hub3aField::Urgent})
+        base.texts[static_cast<size_t>(field)].clear();
+    const QDate today = this->today();
     std::optional<Hub3aTableCheck> check;
     try {
-        check = checkTable(*path, base);
+        check = checkTable(*path, base, today);
     } catch (const UserError &e) {
         throw naming(e);
     }
     if (!check)
         return;
-    const std::optional<BatchOutput> output =
-        chooseOutput(check->baseMissing, check->problems, check->validSlips);
+    if (check->baseMissing.isEmpty())
+        base = tabBase(check->columns, QStringLiteral("uplatnice iz tablice"));
+    requireNamedRecipientWhole(check->baseMissing, check->columns);
+    const std::optional<BatchOutput> output = chooseOutput(
+        check->baseMissing, check->problems, check->validSlips, fieldsFromBase(base, check->columns));
     if (!output)
         return;
     // The table is read again as its slips are output: a long one is never held whole.
     SlipSource slips;
     try {
-        slips = hub3aTableSlips(*path, base);
+        slips = hub3aTableSlips(*path, base, today);
     } catch (const UserError &e) {
         throw naming(e);
     }
@@ -111,7 +121,8 @@ void BatchSlips::slipsFromTableFile()
     }
 }
 
-std::optional<Hub3aTableCheck> BatchSlips::checkTable(const QString &path, const Hub3aRecord &base)
+std::optional<Hub3aTableCheck> BatchSlips::checkTable(const QString &path, const Hub3aRecord &base,
+                                                      const QDate &today)
 {
     std::atomic<qint64> done{0}, size{1};
     std::atomic<bool> cancel{false};
@@ -122,7 +133,8 @@ std::optional<Hub3aTableCheck> BatchSlips::checkTable(const QString &path, const
                                         done = bytesRead;
                                         size = std::max<qint64>(1, bytes);
                                     },
-                                    [&] { return cancel.load(); }});
+                                    [&] { return cancel.load(); }},
+                                   today);
     });
     {
         BatchProgressDialog progress(BatchProgressDialog::perMille, &m_window);
@@ -153,7 +165,37 @@ void BatchSlips::slipsForPartners(const QStringList &entries)
 {
     if (entries.isEmpty())
         throw UserError(QStringLiteral("Nijedan partner nije odabran"));
-    writeSlips(partnerSlips(entries, m_source.hub3aData()), entries);
+    const Hub3aRecord base = tabBase(hub3aPayerFields(), QStringLiteral("uplatnice odabranih partnera"));
+    writeSlips(partnerSlips(entries, base), entries, fieldsFromBase(base, hub3aPayerFields()));
+}
+
+Hub3aRecord BatchSlips::tabBase(const QList<Hub3aField> &columns, const QString &slips)
+{
+    using F = Hub3aField;
+    Hub3aRecord base = m_source.hub3aData();
+    const QString date = columns.contains(F::ExecutionDate) ? QString() : base[F::ExecutionDate];
+    const bool urgent = !columns.contains(F::Urgent) && !base[F::Urgent].isEmpty();
+    QStringList offered;
+    if (!date.isEmpty())
+        offered.append(QStringLiteral("datum izvršenja %1")
+                           .arg(QDate::fromString(date, QStringLiteral("ddMMyyyy"))
+                                    .toString(QStringLiteral("dd.MM.yyyy."))));
+    if (urgent)
+        offered.append(QStringLiteral("oznaku „Hitno”"));
+    const bool taken =
+        !offered.isEmpty() && m_dialogs.askYesNo(QStringLiteral("HUB-3A kartica ima %1. Uzeti to i za %2?")
+                                                     .arg(offered.join(QStringLiteral(" i ")), slips));
+    if (!taken) {
+        base.texts[static_cast<size_t>(F::ExecutionDate)].clear();
+        base.texts[static_cast<size_t>(F::Urgent)].clear();
+    } else if (const QString wrong = hub3aFieldProblem(F::ExecutionDate, date);
+               !date.isEmpty() && !wrong.isEmpty()) {
+        throw UserError(wrong + QStringLiteral(" (HUB-3A kartica)"));
+    } else if (const QString past = pastExecutionDateProblem(date, today()); !past.isEmpty()) {
+        throw UserError(past + QStringLiteral(" (HUB-3A kartica)"));
+    }
+    m_dateAndUrgency = base;
+    return base;
 }
 
 void BatchSlips::writeBankFile(const Hub3aTable &table, const QStringList &entries)
@@ -162,16 +204,38 @@ void BatchSlips::writeBankFile(const Hub3aTable &table, const QStringList &entri
         saveBankFile(table.slips, table.problems);
         return;
     }
-    const Hub3aTable orders = partnerOrders(entries, m_source.hub3aData());
+    // The tab's payer pays the partners, on the date and with the urgency decided for their slips.
+    Hub3aRecord base = m_source.hub3aData();
+    for (const Hub3aField field : {Hub3aField::ExecutionDate, Hub3aField::Urgent})
+        base.texts[static_cast<size_t>(field)] = m_dateAndUrgency[field];
+    const Hub3aTable orders = partnerOrders(entries, base);
     if (!orders.baseMissing.isEmpty())
         throw UserError(QStringLiteral("HUB-3A kartica nema iznosa (upišite ga na kartici):\n") +
                         hub3aProblemsText(orders.baseMissing));
     saveBankFile(orders.slips, orders.problems);
 }
 
-std::optional<BatchOutput> BatchSlips::chooseOutput(const QList<Hub3aProblem> &baseMissing,
-                                                    const QList<RowProblem> &problems, int validSlips)
+void BatchSlips::requireNamedRecipientWhole(const QList<Hub3aProblem> &baseMissing,
+                                            const QList<Hub3aField> &columns)
 {
+    if (!columns.contains(Hub3aField::RecipientName))
+        return;
+    QStringList lacking;
+    for (const Hub3aProblem &missing : baseMissing) {
+        if (hub3aRecipientFields().contains(missing.field))
+            lacking.append(hub3aColumn(missing.field));
+    }
+    if (!lacking.isEmpty())
+        throw UserError(QStringLiteral("Tablica navodi primatelja, pa se on ne uzima s HUB-3A kartice; "
+                                       "tablici nedostaje stupac %1")
+                            .arg(lacking.join(QStringLiteral(", "))));
+}
+
+std::optional<BatchOutput> BatchSlips::chooseOutput(const QList<Hub3aProblem> &baseMissing,
+                                                    const QList<RowProblem> &problems, int validSlips,
+                                                    const QList<Hub3aField> &fromTab)
+{
+    m_fromTab = hub3aFieldLabels(fromTab);
     if (!baseMissing.isEmpty()) {
         // Said once for the whole batch: every slip would lack what the tab lacks.
         const bool recipient = std::any_of(baseMissing.begin(), baseMissing.end(), [](const Hub3aProblem &p) {
@@ -197,10 +261,11 @@ std::optional<BatchOutput> BatchSlips::chooseOutput(const QList<Hub3aProblem> &b
     return askOutput();
 }
 
-void BatchSlips::writeSlips(const Hub3aTable &table, const QStringList &entries)
+void BatchSlips::writeSlips(const Hub3aTable &table, const QStringList &entries,
+                            const QList<Hub3aField> &fromTab)
 {
     const std::optional<BatchOutput> output =
-        chooseOutput(table.baseMissing, table.problems, static_cast<int>(table.slips.size()));
+        chooseOutput(table.baseMissing, table.problems, static_cast<int>(table.slips.size()), fromTab);
     if (!output)
         return;
     if (output->toBank && saveBankFile)
@@ -250,6 +315,9 @@ void BatchSlips::print(const QList<NumberedSlip> &slips, PrintMode mode, const Q
     m_printer.setPrinterIndex(static_cast<int>(index));
     const Hub3aPrintFrame frame =
         Hub3aPrintFrame::of(readStoredCalibration(m_store, printer), ReadPrintOffsets(m_store));
+    if (const QString question = batchUnprintableQuestion(m_printer, frame, slips.size(), mode);
+        !question.isEmpty() && !m_dialogs.askYesNo(question))
+        return;
     BatchPrintResult result;
     {
         BatchProgressDialog progress(static_cast<int>(slips.size()), &m_window);

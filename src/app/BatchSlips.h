@@ -4,6 +4,7 @@
 #include "batch/Hub3aTable.h"
 #include "batch/Hub3aTableFile.h"
 
+#include <QDate>
 #include <QObject>
 #include <QStringList>
 
@@ -52,8 +53,14 @@ public:
     // slips go as they are; for selected partners the partners are the recipients, paid by the
     // HUB-3A tab's payer (partnerOrders).
     std::function<void(const QList<NumberedSlip> &slips, const QList<RowProblem> &refused)> saveBankFile;
-    // Asks where and how the slips go (BatchOutputDialog); nothing when the user cancels.
+    // Asks where and how the slips go (BatchOutputDialog, which lists fieldsFromTab()); nothing when
+    // the user cancels.
     std::function<std::optional<BatchOutput>()> askOutput;
+    // The fields the slips being output take from the HUB-3A tab, as the output dialog lists them
+    // ("naziv primatelja, IBAN primatelja, iznos"); empty when none.
+    QString fieldsFromTab() const { return m_fromTab; }
+    // Today's date: a slip whose execution date is past is refused. The system's date unless set.
+    std::function<QDate()> today = [] { return QDate::currentDate(); };
     // Shows how a print ended when rows were not printed and gives true when the user saves them.
     std::function<bool(const QString &summary)> offerSavingUnprinted;
 
@@ -64,7 +71,8 @@ public:
     // The valid slips of table to the output the user chooses (BatchOutputDialog), after the report of
     // its refused rows; slips read from invoices take this way too. entries: the selected partners,
     // when the slips are theirs.
-    void writeSlips(const Hub3aTable &table, const QStringList &entries = {});
+    void writeSlips(const Hub3aTable &table, const QStringList &entries = {},
+                    const QList<Hub3aField> &fromTab = {});
     // The slips to a PDF file the user names, with progress.
     void writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options);
 
@@ -72,11 +80,21 @@ private:
     // The orders of the "Spremi nalog za banku" choice (saveBankFile).
     void writeBankFile(const Hub3aTable &table, const QStringList &entries);
     // Reads and checks the table at path off the window's thread; nothing when the user cancels.
-    std::optional<Hub3aTableCheck> checkTable(const QString &path, const Hub3aRecord &base);
+    std::optional<Hub3aTableCheck> checkTable(const QString &path, const Hub3aRecord &base,
+                                              const QDate &today);
     // Says what the base lacks, shows the report of refused rows and asks for the output; nothing
     // when there is nothing to output or the user cancels.
     std::optional<BatchOutput> chooseOutput(const QList<Hub3aProblem> &baseMissing,
-                                            const QList<RowProblem> &problems, int validSlips);
+                                            const QList<RowProblem> &problems, int validSlips,
+                                            const QList<Hub3aField> &fromTab);
+    // Throws when the table names its recipients (columns) but lacks a field of theirs that the slips
+    // cannot be paid without (baseMissing): the tab's recipient is not taken for it.
+    static void requireNamedRecipientWhole(const QList<Hub3aProblem> &baseMissing,
+                                           const QList<Hub3aField> &columns);
+    // The HUB-3A tab's slip as the base of rows that give the fields of columns: its execution date
+    // and urgency only when the clerk says so (asked when the rows do not give them), a past date
+    // refused.
+    Hub3aRecord tabBase(const QList<Hub3aField> &columns, const QString &slips);
     // As writePdf, the count slips taken from slips as they are drawn.
     void writePdfFrom(const SlipSource &slips, int count, const BatchPdfOptions &options);
     void print(const QList<NumberedSlip> &slips, PrintMode mode, const QString &printer);
@@ -91,4 +109,6 @@ private:
     PrinterDevice &m_printer;
     const SettingsStore &m_store;
     QAction *m_menuEntry = nullptr;
+    QString m_fromTab;
+    Hub3aRecord m_dateAndUrgency; // the execution date and urgency the last batch took from the tab
 };

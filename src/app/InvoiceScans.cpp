@@ -6,6 +6,7 @@
 #include "app/ScanListDialog.h"
 #include "batch/ScannedSlips.h"
 #include "app/ZorPrint.h"
+#include "batch/BatchBase.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
 #include "scan/InvoiceScan.h"
@@ -122,8 +123,8 @@ void InvoiceScans::openInTab(const ScannedSlip &slip)
 {
     const Hub3aRecord tab = m_window.hub3a().record();
     if (ScannedSlips::tabHoldsSlip(tab) &&
-        !m_dialogs.askYesNo(QStringLiteral("HUB-3A kartica sadrži nalog koji nije spremljen. Zamijeniti ga "
-                                           "nalogom s računa %1?")
+        !m_dialogs.askYesNo(QStringLiteral("HUB-3A kartica već sadrži nalog. Zamijeniti ga nalogom s "
+                                           "računa %1?")
                                 .arg(ScannedSlips::placeText(slip))))
         return;
     m_window.showHub3aRecord(ScannedSlips::onTab(slip.record, tab));
@@ -134,7 +135,14 @@ void InvoiceScans::openInTab(const ScannedSlip &slip)
 
 void InvoiceScans::print(const QList<ScannedSlip> &slips)
 {
-    m_batch.writeSlips(ScannedSlips::asTable(slips, m_window.hub3a().record()));
+    // A slip read without its payer takes the tab's: the output dialog names those fields.
+    const Hub3aRecord tab = m_window.hub3a().record();
+    QList<Hub3aField> fromTab;
+    for (const Hub3aField field : hub3aPayerFields()) {
+        if (!tab[field].isEmpty())
+            fromTab.append(field);
+    }
+    m_batch.writeSlips(ScannedSlips::asTable(slips, tab), {}, fromTab);
 }
 
 void InvoiceScans::writePdf(const QList<ScannedSlip> &slips)

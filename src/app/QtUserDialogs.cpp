@@ -55,7 +55,8 @@ QStringList QtUserDialogs::getOpenFileNames(const QString &title, const QString 
     return QFileDialog::getOpenFileNames(m_parent, title, QString(), filter);
 }
 
-std::optional<QString> QtUserDialogs::getSaveFileName(const QString &title, const QString &suffix)
+std::optional<QString> QtUserDialogs::getSaveFileName(const QString &title, const QString &suffix,
+                                                      const QString &suggestedName)
 {
     // Saving over an existing file asks first, with the dialog's own confirmation, about the name
     // with its suffix: Qt's own dialog adds the suffix before it asks (a platform dialog would not).
@@ -65,6 +66,8 @@ std::optional<QString> QtUserDialogs::getSaveFileName(const QString &title, cons
         dialog.setOption(QFileDialog::DontUseNativeDialog);
         dialog.setDefaultSuffix(suffix);
     }
+    if (!suggestedName.isEmpty())
+        dialog.selectFile(suggestedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return chosen(dialog.selectedFiles().constFirst());

@@ -16,7 +16,8 @@ public:
     bool askYesNo(const QString &text) override;
     std::optional<QString> getOpenFileName(const QString &title) override;
     QStringList getOpenFileNames(const QString &title, const QString &filter) override;
-    std::optional<QString> getSaveFileName(const QString &title, const QString &suffix = QString()) override;
+    std::optional<QString> getSaveFileName(const QString &title, const QString &suffix = QString(),
+                                           const QString &suggestedName = QString()) override;
 
 private:
     QPointer<QWidget> m_parent;

@@ -227,6 +227,11 @@ Hub3aRecord TForm1::hub3aData() const
     return m_hub3a->record();
 }
 
+bool TForm1::confirmPrint(const QString &question) const
+{
+    return m_services.dialogs.askYesNo(question);
+}
+
 void TForm1::Timer1Timer()
 {
     m_statusPanels->showClock(m_services.clock.now());

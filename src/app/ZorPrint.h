@@ -50,6 +50,7 @@ public:
     UplatnicaData uplatnicaData() const override;
     ZorvatData zorvatData() const override;
     Hub3aRecord hub3aData() const override;
+    bool confirmPrint(const QString &question) const override;
     Calibration calibration() const override { return m_calibration; }
     void setCalibration(const Calibration &calibration) override { m_calibration = calibration; }
     SlipControls &fields() const { return *m_fields; }

@@ -20,24 +20,26 @@ struct OpenTable
     QFile file;
     std::unique_ptr<Hub3aTableReader> reader;
 
-    OpenTable(const QString &path, const Hub3aRecord &base) : file(path)
+    OpenTable(const QString &path, const Hub3aRecord &base, const QDate &today = {}) : file(path)
     {
         TextFile::checkReadable(path);
         if (!file.open(QIODevice::ReadOnly))
             throw UserError(QStringLiteral("Datoteka %1 ne može se otvoriti").arg(path));
-        reader = std::make_unique<Hub3aTableReader>(file, base);
+        reader = std::make_unique<Hub3aTableReader>(file, base, today);
     }
 };
 
 } // namespace
 
 Hub3aTableCheck checkHub3aTableFile(const QString &path, const Hub3aRecord &base,
-                                    const TableCheckHooks &hooks)
+                                    const TableCheckHooks &hooks, const QDate &today)
 {
-    OpenTable table(path, base);
+    OpenTable table(path, base, today);
     Hub3aTableReader &reader = *table.reader;
     Hub3aTableCheck check;
     check.baseMissing = reader.baseMissing();
+    check.columns = reader.columns();
+    check.fromBase = reader.fromBase();
     while (std::optional<Hub3aRowCheck> row = reader.next()) {
         if (row->problems.isEmpty()) {
             ++check.validSlips;
@@ -60,9 +62,9 @@ Hub3aTableCheck checkHub3aTableFile(const QString &path, const Hub3aRecord &base
     return check;
 }
 
-SlipSource hub3aTableSlips(const QString &path, const Hub3aRecord &base)
+SlipSource hub3aTableSlips(const QString &path, const Hub3aRecord &base, const QDate &today)
 {
-    auto table = std::make_shared<OpenTable>(path, base);
+    auto table = std::make_shared<OpenTable>(path, base, today);
     return [table]() -> std::optional<NumberedSlip> {
         while (std::optional<Hub3aRowCheck> row = table->reader->next()) {
             if (row->problems.isEmpty())

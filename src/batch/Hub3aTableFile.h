@@ -2,6 +2,7 @@
 
 #include "batch/SlipSource.h"
 
+#include <QDate>
 #include <QString>
 
 #include <functional>
@@ -13,6 +14,8 @@ struct Hub3aTableCheck
     int validSlips = 0;              // rows whose slip passed every check
     QList<RowProblem> problems;      // of the refused rows, unless given to the problem hook
     QList<Hub3aProblem> baseMissing; // see Hub3aTableReader::baseMissing
+    QList<Hub3aField> columns;       // the field of each column
+    QList<Hub3aField> fromBase;      // the fields every slip takes from the base
     bool cancelled = false;
 };
 
@@ -26,10 +29,12 @@ struct TableCheckHooks
 
 // Reads and checks every row of the table at path a row at a time, holding no slip, so that a
 // table of any length takes memory for its problems only (none with a problem hook). Throws
-// UserError for a file or table that cannot be read.
+// UserError for a file or table that cannot be read. Given today, a row whose execution date is
+// past is refused.
 Hub3aTableCheck checkHub3aTableFile(const QString &path, const Hub3aRecord &base,
-                                    const TableCheckHooks &hooks = {});
+                                    const TableCheckHooks &hooks = {}, const QDate &today = {});
 
 // The slips of the rows of the table at path that pass their checks, read from the file as they
 // are asked for (the file is opened at once). Throws as checkHub3aTableFile, also when asked.
-SlipSource hub3aTableSlips(const QString &path, const Hub3aRecord &base);
+SlipSource hub3aTableSlips(const QString &path, const Hub3aRecord &base, const QDate &today = {});
+

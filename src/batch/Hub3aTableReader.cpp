@@ -1,5 +1,6 @@
 #include "batch/Hub3aTableReader.h"
 
+#include "batch/BatchBase.h"
 #include "model/Hub3aRules.h"
 #include "model/TextExcerpt.h"
 #include "model/UserError.h"
@@ -29,13 +30,19 @@ QList<F> fieldsOf(const QStringList &header)
 
 } // namespace
 
-Hub3aTableReader::Hub3aTableReader(QIODevice &device, const Hub3aRecord &base)
-    : m_rows(device), m_base(base), m_fields(fieldsOf(m_rows.header()))
+Hub3aTableReader::Hub3aTableReader(QIODevice &device, const Hub3aRecord &base, const QDate &today)
+    : m_rows(device), m_fields(fieldsOf(m_rows.header())), m_base(baseForColumns(base, m_fields)),
+      m_today(today)
 {
-    for (const Hub3aProblem &missing : hub3aMissingFields(base)) {
+    for (const Hub3aProblem &missing : hub3aMissingFields(m_base)) {
         if (!m_fields.contains(missing.field))
             m_baseMissing.append(missing);
     }
+}
+
+QList<Hub3aField> Hub3aTableReader::fromBase() const
+{
+    return fieldsFromBase(m_base, m_fields);
 }
 
 std::optional<Hub3aRowCheck> Hub3aTableReader::next()
@@ -58,6 +65,11 @@ std::optional<Hub3aRowCheck> Hub3aTableReader::next()
     for (qsizetype i = 0; i < m_fields.size(); ++i)
         cells.append({m_fields[i], row->fields[i]});
     Hub3aRowCheck check = checkHub3aRow(row->number, m_base, cells);
+    if (check.problems.isEmpty()) {
+        const QString past = pastExecutionDateProblem(check.slip.record[F::ExecutionDate], m_today);
+        if (!past.isEmpty())
+            check.problems.append({row->number, hub3aColumn(F::ExecutionDate), past});
+    }
     // A table saved in another encoding than it was read in shows other letters, so a refusal of
     // characters says which encoding that was.
     for (RowProblem &problem : check.problems) {

@@ -3,21 +3,28 @@
 #include "batch/Hub3aTable.h"
 #include "model/CsvRowReader.h"
 
+#include <QDate>
 #include <QIODevice>
 
 #include <optional>
 
 // Reads a CSV table (CsvRowReader) whose header names HUB-3A columns in any order a row at a time,
 // checking each as it comes, so a table of any length takes memory for one row: a field without a
-// column takes base's text, each cell must fit its field (readHub3aCell) and each slip must be one
-// that can be paid (hub3aSlipProblems).
+// column takes base's text (but a party whose name is a column takes none of its fields from base:
+// baseForColumns), each cell must fit its field (readHub3aCell) and each slip must be one that can
+// be paid (hub3aSlipProblems) and, given today, whose execution date is not past.
 class Hub3aTableReader
 {
 public:
     // Reads the header. Throws UserError for a table that cannot be read, or a column name that is
     // not one of hub3aColumnNames() or comes twice, saying which (the name cut to a few dozen
     // characters) and where. device must stay open and outlive the reader.
-    Hub3aTableReader(QIODevice &device, const Hub3aRecord &base);
+    Hub3aTableReader(QIODevice &device, const Hub3aRecord &base, const QDate &today = {});
+
+    // The field of each column, in the order of the header.
+    const QList<Hub3aField> &columns() const { return m_fields; }
+    // The fields every slip takes from base (fieldsFromBase).
+    QList<Hub3aField> fromBase() const;
 
     // Fields a slip cannot be paid without that neither the table's columns nor the base give.
     // While any is listed no row is checked: every slip would lack it.
@@ -33,8 +40,9 @@ public:
 
 private:
     CsvRowReader m_rows;
-    const Hub3aRecord m_base;
     QList<Hub3aField> m_fields; // the field of each column
+    const Hub3aRecord m_base;   // as the rows take it
+    const QDate m_today;
     QList<Hub3aProblem> m_baseMissing;
     int m_rowCount = 0;
 };

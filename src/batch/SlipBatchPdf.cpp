@@ -16,6 +16,8 @@
 #include <QPdfWriter>
 #include <QStorageInfo>
 
+#include <cmath>
+
 #include <algorithm>
 
 namespace {
@@ -89,17 +91,28 @@ void requireFreeSpace(const QString &path, int slips)
         return;
     const qint64 needed = slips * pdfBytesPerSlip;
     if (storage.bytesAvailable() < needed) {
-        const auto megabytes = [](qint64 bytes) {
-            return QString::number(bytes / (1024.0 * 1024.0), 'f', 1).replace(u'.', u',');
-        };
-        throw UserError(QStringLiteral("Na disku nema mjesta za PDF: za %1 uplatnica treba barem %2 MB, "
-                                       "slobodno je %3 MB")
+        throw UserError(QStringLiteral("Na disku nema mjesta za PDF: za %1 uplatnica treba barem %2, "
+                                       "slobodno je %3")
                             .arg(slips)
-                            .arg(megabytes(needed), megabytes(storage.bytesAvailable())));
+                            .arg(byteSizeText(needed), byteSizeText(storage.bytesAvailable())));
     }
 }
 
 } // namespace
+
+QString byteSizeText(qint64 bytes)
+{
+    constexpr qint64 kilo = 1024, mega = kilo * 1024, giga = mega * 1024;
+    if (bytes < kilo)
+        return QStringLiteral("%1 B").arg(bytes);
+    if (bytes < mega)
+        return QStringLiteral("%1 kB").arg(bytes / kilo);
+    const bool inGiga = bytes >= giga;
+    // Rounded down to a tenth: a size just under a whole unit does not read as the unit.
+    const double value = std::floor(double(bytes) / double(inGiga ? giga : mega) * 10) / 10;
+    return QString::number(value, 'f', 1).replace(u'.', u',') +
+           (inGiga ? QStringLiteral(" GB") : QStringLiteral(" MB"));
+}
 
 BatchPdfResult writeSlipPdf(const QString &path, const QList<NumberedSlip> &slips,
                             const BatchPdfOptions &options, const BatchHooks &hooks)

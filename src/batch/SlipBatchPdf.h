@@ -51,6 +51,10 @@ BatchPdfResult writeSlipPdf(const QString &path, const QList<NumberedSlip> &slip
 BatchPdfResult writeSlipPdf(const QString &path, const SlipSource &source, int expected,
                             const BatchPdfOptions &options, const BatchHooks &hooks = {});
 
+// A number of bytes as the clerk reads it: in B, kB, MB or GB, whichever gives a number of at least 1
+// (Croatian decimal comma, one decimal from MB up), so that no size reads 0,0.
+QString byteSizeText(qint64 bytes);
+
 // The fewest bytes a slip takes in the PDF (a complete slip takes about 7 KB, its data alone a
 // little less), for the free-space check before a batch.
 constexpr qint64 pdfBytesPerSlip = 4096;

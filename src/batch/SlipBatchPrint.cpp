@@ -39,11 +39,24 @@ QString rowsText(const QList<int> &rows)
 
 } // namespace
 
+QString batchUnprintableQuestion(const PrinterDevice &printer, const Hub3aPrintFrame &frame, qsizetype slips,
+                                 PrintMode mode)
+{
+    const QMarginsF unprintable = printer.UnprintableMarginsMm();
+    QMarginsF into;
+    for (qsizetype slot = 0; slot < std::min<qsizetype>(slips, slipsPerSheet); ++slot) {
+        const double topMm = slipTopMm(static_cast<SlipPlace>(slot));
+        frame.requireOnSheet(topMm, mode, a4SheetMm);
+        into = widerOf(into, frame.intoUnprintable(topMm, mode, a4SheetMm, unprintable));
+    }
+    return hub3aUnprintableQuestion(into);
+}
+
 BatchPrintResult printSlipBatch(PrinterDevice &printer, const Hub3aPrintFrame &frame,
                                 const QList<NumberedSlip> &slips, PrintMode mode, const BatchHooks &hooks)
 {
     for (qsizetype slot = 0; slot < std::min<qsizetype>(slips.size(), slipsPerSheet); ++slot)
-        frame.requireOnSheet(slipTopMm(static_cast<SlipPlace>(slot)), a4SheetMm);
+        frame.requireOnSheet(slipTopMm(static_cast<SlipPlace>(slot)), mode, a4SheetMm);
     BatchPrintResult result;
     QSet<int> taken; // rows of the slips painted into the job
     int onSheet = 0, sheets = 0;

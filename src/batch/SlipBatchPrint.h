@@ -24,11 +24,17 @@ struct BatchPrintResult
 // print at before it goes onto its sheet; a slip that does not read back is left out and reported.
 // The job leaves the program whole at the end, so cancelling (before the next slip) or a spooler
 // that does not take the job prints nothing. Throws UserError before anything is drawn when the
-// frame puts a sheet's slips off the sheet.
+// frame puts any part of a sheet's slips off the sheet, saying by how much.
 // A printer that writes a file would ask for a file: batches go to writeSlipPdf instead.
 BatchPrintResult printSlipBatch(PrinterDevice &printer, const Hub3aPrintFrame &frame,
                                 const QList<NumberedSlip> &slips, PrintMode mode,
                                 const BatchHooks &hooks = {});
+
+// Before printSlipBatch: the question to ask when the sheets' slips reach into the strips the
+// current printer cannot print (hub3aUnprintableQuestion), or empty. Throws as printSlipBatch when
+// the frame puts a sheet's slips off the sheet.
+QString batchUnprintableQuestion(const PrinterDevice &printer, const Hub3aPrintFrame &frame, qsizetype slips,
+                                 PrintMode mode);
 
 // What the end of a batch print says: why it stopped where it did, how many of total slips the
 // printer accepted, and which rows it did not print (the list, or the first and last of many).

@@ -10,7 +10,10 @@ PartyLines PartyLines::of(const QString &text, int nameLength)
     for (const QString &line : text.split(lineBreak))
         lines.append(line.simplified());
     lines.removeAll(QString());
-    if (lines.size() == 1 && lines[0].size() > nameLength && lines[0].contains(u',')) {
+    // One line in the shape "name, street, place", or one too long for the name, is split at its
+    // commas; a short name with one comma ("Horvat, obrt") stays whole.
+    if (lines.size() == 1 &&
+        (lines[0].count(u',') >= 2 || (lines[0].size() > nameLength && lines[0].contains(u',')))) {
         const QStringList parts = lines[0].split(u',');
         lines.clear();
         for (const QString &part : parts.mid(0, 2))

@@ -40,13 +40,14 @@ bool undefinedInWindows1250(unsigned char byte)
     return byte == 0x81 || byte == 0x83 || byte == 0x88 || byte == 0x90 || byte == 0x98;
 }
 
-// A byte of the file: its line (from 1) and its place in the line (from 1).
+// A byte of the file: its row of the table (0 the header, 1 the first row after it, as the rows of
+// a table are counted everywhere; a quoted cell may hold line ends) and its place in the row (from 1).
 struct BytePlace
 {
-    int line = 0;
+    int row = -1;
     qint64 column = 0;
     unsigned char byte = 0;
-    bool found() const { return line > 0; }
+    bool found() const { return row >= 0; }
 };
 
 // What one pass over the file learns.
@@ -61,13 +62,15 @@ struct Evidence
 Evidence evidenceOf(QIODevice &device)
 {
     Evidence evidence;
-    int line = 1;
-    qint64 lineStart = 0; // offset of the line's first byte
-    qint64 offset = 0;    // offset of bytes[0]
+    int row = 0;
+    bool quoted = false; // within a quoted cell, where a line end does not end the row
+    qint64 rowStart = 0; // offset of the row's first byte
+    qint64 offset = 0;   // offset of bytes[0]
     if (device.peek(3) == "\xEF\xBB\xBF") {
         evidence.byteOrderMark = true;
         device.read(3);
         offset = 3;
+        rowStart = 3; // the mark is no byte of the header
     }
     QByteArray bytes;
     bool atEnd = false;
@@ -80,13 +83,15 @@ Evidence evidenceOf(QIODevice &device)
         bytes.append(chunk.constData(), count);
         qsizetype at = 0;
         const auto place = [&](qsizetype i) {
-            return BytePlace{line, offset + i - lineStart + 1, static_cast<unsigned char>(bytes[i])};
+            return BytePlace{row, offset + i - rowStart + 1, static_cast<unsigned char>(bytes[i])};
         };
         while (at < bytes.size()) {
             const auto byte = static_cast<unsigned char>(bytes[at]);
-            if (byte == '\n') {
-                ++line;
-                lineStart = offset + at + 1;
+            if (byte == '"')
+                quoted = !quoted;
+            if (byte == '\n' && !quoted) {
+                ++row;
+                rowStart = offset + at + 1;
             }
             if (undefinedInWindows1250(byte) && !evidence.firstNotWindows1250.found())
                 evidence.firstNotWindows1250 = place(at);
@@ -121,10 +126,12 @@ Evidence evidenceOf(QIODevice &device)
 
 [[noreturn]] void refuse(const BytePlace &place, const QString &what)
 {
-    throw UserError(QStringLiteral("Tablica nije %1: bajt 0x%2 u %3. retku datoteke, %4. bajt u retku")
+    const QString where =
+        place.row == 0 ? QStringLiteral("zaglavlju") : QStringLiteral("retku %1").arg(place.row);
+    throw UserError(QStringLiteral("Tablica nije %1: bajt 0x%2 u %3, %4. bajt u retku")
                         .arg(what)
                         .arg(place.byte, 2, 16, QLatin1Char('0'))
-                        .arg(place.line)
+                        .arg(where)
                         .arg(place.column));
 }
 

@@ -1,6 +1,7 @@
 #include "partners/PartnerFilePlaces.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -44,10 +45,10 @@ QString PartnerFilePlaces::readPath() const
 {
     const bool besideExists = !m_besideProgram.isEmpty() && QFileInfo::exists(m_besideProgram);
     const bool perUserExists = QFileInfo::exists(m_perUser);
-    // An empty per-user file (left by an older copy that never had a partner) does not hide the
-    // partners beside the program.
+    // An empty per-user file left by an older copy that never had a partner does not hide the
+    // partners beside the program; one the clerk emptied does.
     if (perUserExists && besideExists && m_perUser != m_besideProgram && QFileInfo(m_perUser).size() == 0 &&
-        QFileInfo(m_besideProgram).size() > 0)
+        !QFileInfo::exists(emptiedMarkFor(m_perUser)) && QFileInfo(m_besideProgram).size() > 0)
         return m_besideProgram;
     if (perUserExists || !besideExists)
         return savePath();
@@ -64,4 +65,23 @@ QString PartnerFilePlaces::savePath() const
 bool PartnerFilePlaces::isPerUser(const QString &path) const
 {
     return path == m_perUser && m_perUser != m_besideProgram;
+}
+
+QString PartnerFilePlaces::emptiedMarkFor(const QString &path)
+{
+    return path + QStringLiteral(".emptied");
+}
+
+void PartnerFilePlaces::noteSaved(const QString &path, qsizetype entryCount) const
+{
+    if (!isPerUser(path))
+        return;
+    const QString mark = emptiedMarkFor(path);
+    if (entryCount > 0) {
+        QFile::remove(mark);
+        return;
+    }
+    QFile file(mark);
+    if (file.open(QIODevice::WriteOnly))
+        file.close();
 }

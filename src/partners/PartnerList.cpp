@@ -180,6 +180,8 @@ void PartnerList::SaveData()
             throw UserError(QStringLiteral("Stream write error"));
         throw;
     }
+    if (save.write)
+        m_places.noteSaved(target, save.list.size());
     const bool merged = save.list != m_entries;
     remember(target, save.list, bytes);
     if (merged)

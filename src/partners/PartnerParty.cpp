@@ -18,7 +18,11 @@ PartnerParty partnerParty(const QString &entry, int nameLength)
     party.account = parts.account.trimmed();
     party.iban = party.account.isEmpty() ? QString() : checkAccount(party.account).iban;
 
-    const QString reference = parts.reference.trimmed();
+    // The model ends at the first space after it, before the reference is trimmed: "HR99 " is a
+    // model without a reference. Spaces before the model (" 01 1234", an old model) are dropped.
+    QString reference = parts.reference;
+    while (!reference.isEmpty() && reference.front().isSpace())
+        reference.remove(0, 1);
     const qsizetype space = reference.indexOf(u' ');
     if (space < 0) {
         party.reference = reference;

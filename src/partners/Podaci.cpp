@@ -88,6 +88,17 @@ void TForm2::BitBtn1Click()
     openWork(EditMode::Add);
 }
 
+QString deletePartnersQuestion(int count)
+{
+    // The adjective follows the number: 1, 21, 31 … take the singular, 2–4, 22–24 … the paucal.
+    const int last = count % 10, lastTwo = count % 100;
+    const QString selected = last == 1 && lastTwo != 11 ? QStringLiteral("odabranog")
+                             : last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14)
+                                 ? QStringLiteral("odabrana")
+                                 : QStringLiteral("odabranih");
+    return QStringLiteral("Obrisati %1 %2 partnera?").arg(count).arg(selected);
+}
+
 // "Obriši": every selected entry; one at once, several after a question; nothing when no entry is
 // selected.
 void TForm2::BitBtn2Click()
@@ -95,8 +106,7 @@ void TForm2::BitBtn2Click()
     const QList<int> rows = selectedRows();
     if (rows.isEmpty())
         return;
-    if (rows.size() > 1 &&
-        !m_dialogs.askYesNo(QStringLiteral("Obrisati %1 odabranih partnera?").arg(rows.size())))
+    if (rows.size() > 1 && !m_dialogs.askYesNo(deletePartnersQuestion(static_cast<int>(rows.size()))))
         return;
     for (auto row = rows.crbegin(); row != rows.crend(); ++row)
         m_partners.remove(*row);

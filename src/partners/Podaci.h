@@ -12,6 +12,9 @@ namespace Ui {
 class TForm2;
 }
 
+// The question "Obriši" asks before deleting count selected partners ("Obrisati 2 odabrana partnera?").
+QString deletePartnersQuestion(int count);
+
 // The partner dialog: shows the program's one partner list and lets the user add, change and
 // delete partners. It is created hidden at start-up, where FormCreate loads the list from its file,
 // is shown without blocking the main window and lives until the end of the program, when its

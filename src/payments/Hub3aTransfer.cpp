@@ -104,14 +104,24 @@ public:
         const double maxKunaCents = 7'534'500'000'000'000; // what 9.999.999.999.999,99 EUR is worth
         // A text without digits would read as 0 kn: it is no amount to pay.
         const bool hasDigit = std::any_of(text.begin(), text.end(), [](QChar ch) { return ch.isDigit(); });
-        if (!kuna || !hasDigit || *kuna < 0 || *kuna * 100 > maxKunaCents) {
-            m_result.notConverted.append(u"iznos"_s);
+        // The amount is named with why it was left out.
+        const QString tooMuch = u"iznos (veći od %1 EUR)"_s.arg(hub3aAmountText(maxEuroCents));
+        if (!kuna || !hasDigit) {
+            m_result.notConverted.append(u"iznos (%1 nije iznos u kunama)"_s.arg(text));
+            return;
+        }
+        if (*kuna < 0) {
+            m_result.notConverted.append(u"iznos (negativan)"_s);
+            return;
+        }
+        if (*kuna * 100 > maxKunaCents) {
+            m_result.notConverted.append(tooMuch);
             return;
         }
         const qint64 kunaCents = std::llround(*kuna * 100);
         const qint64 euroCents = kunaToEuroCents(kunaCents);
         if (euroCents > maxEuroCents) {
-            m_result.notConverted.append(u"iznos"_s);
+            m_result.notConverted.append(tooMuch);
             return;
         }
         const QString euro = hub3aAmountText(euroCents);

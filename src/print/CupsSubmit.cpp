@@ -30,7 +30,7 @@ private:
 
 QString spoolerError()
 {
-    return QString::fromUtf8(cupsLastErrorString());
+    return spoolerReason(cupsLastError());
 }
 
 [[noreturn]] void refused(const QString &queue, const QString &reason)
@@ -85,4 +85,30 @@ void SubmitToSpooler(const QString &queue, const QString &title, const QByteArra
         submit(queue, title, pdf, layout, abandoned);
         return true;
     });
+}
+
+QString spoolerReason(ipp_status_t status)
+{
+    switch (status) {
+    case IPP_STATUS_ERROR_SERVICE_UNAVAILABLE:
+        return QStringLiteral("pisač ili poslužitelj ispisa nije dostupan (mreža, isključen uređaj)");
+    case IPP_STATUS_ERROR_NOT_FOUND:
+        return QStringLiteral("poslužitelj ispisa ne poznaje taj pisač");
+    case IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS:
+        return QStringLiteral("pisač trenutačno ne prima ispise");
+    case IPP_STATUS_ERROR_BUSY:
+        return QStringLiteral("pisač je zauzet; pokušajte ponovno");
+    case IPP_STATUS_ERROR_TIMEOUT:
+        return QStringLiteral("pisač ne odgovara");
+    case IPP_STATUS_ERROR_FORBIDDEN:
+    case IPP_STATUS_ERROR_NOT_AUTHENTICATED:
+    case IPP_STATUS_ERROR_NOT_AUTHORIZED:
+        return QStringLiteral("ispis na taj pisač nije dopušten");
+    case IPP_STATUS_ERROR_DOCUMENT_FORMAT_NOT_SUPPORTED:
+        return QStringLiteral("pisač ne prima PDF");
+    case IPP_STATUS_ERROR_ATTRIBUTES_OR_VALUES:
+        return QStringLiteral("pisač ne prima odabrani papir ili postavke ispisa");
+    default:
+        return QStringLiteral("poslužitelj ispisa javlja grešku %1").arg(QString::number(status, 16));
+    }
 }

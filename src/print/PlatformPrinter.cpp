@@ -204,6 +204,16 @@ QList<int> PlatformPrinter::Resolutions() const
     return supported.isEmpty() ? office : supported;
 }
 
+QMarginsF PlatformPrinter::UnprintableMarginsMm() const
+{
+    if (WritesFile())
+        return {};
+    // The set-up's layout keeps the upright sheet's least margins whatever the orientation chosen.
+    QPageLayout upright = setupOf(currentEntry()).pageLayout();
+    upright.setUnits(QPageLayout::Millimeter);
+    return upright.minimumMargins();
+}
+
 QRectF PlatformPrinter::printableArea() const
 {
     return pageOf(currentEntry()).paintRect(QPageLayout::Millimeter);

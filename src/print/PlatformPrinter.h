@@ -46,6 +46,8 @@ public:
     bool WritesFile() const override;
     QList<int> Resolutions() const override;
 
+    QMarginsF UnprintableMarginsMm() const override;
+
     int PageWidth() const override;
     int PageHeight() const override;
 

@@ -77,12 +77,13 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
 {
     const Hub3aRecord record = source.hub3aData();
     const bool file = printer.WritesFile();
-    // The offsets place a slip on a printer's sheet; a file's page is no sheet in a feeder, so its
-    // slip lies at the page's corner.
-    const Hub3aPrintFrame frame =
-        Hub3aPrintFrame::of(source.calibration(), file ? PrintOffsets{} : ReadPrintOffsets(store));
+    // The calibration and the offsets correct a printer's paper; a file's page is no sheet in a
+    // feeder, so its slip lies at the page's corner at its own size.
+    const Hub3aPrintFrame frame = file ? Hub3aPrintFrame::of(Calibration{}, PrintOffsets{})
+                                       : Hub3aPrintFrame::of(source.calibration(), ReadPrintOffsets(store));
     const double topMm = file ? 0 : slipTopMm(place);
-    frame.requireOnSheet(topMm, file ? Hub3aForm::sizeMm : a4SheetMm);
+    const QSizeF sheetMm = file ? Hub3aForm::sizeMm : a4SheetMm;
+    frame.requireOnSheet(topMm, mode, sheetMm);
     if (mode != PrintMode::Template) {
         // A slip the bank cannot pay, or whose fields break the form's rules, is never printed.
         QList<Hub3aProblem> problems = hub3aFieldProblems(record);
@@ -92,10 +93,14 @@ void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintS
                             hub3aProblemsText(problems));
     }
     requireHub3aBarcodeReadsBack(record, mode, printer.Resolutions());
+    const QString question =
+        hub3aUnprintableQuestion(frame.intoUnprintable(topMm, mode, sheetMm, printer.UnprintableMarginsMm()));
+    if (!question.isEmpty() && !source.confirmPrint(question))
+        return;
     PrintOnePage(
         printer, hub3aDocumentTitle(),
         [&](QPainter &page) {
             paintHub3aSlip(page, frame.slipToPage(topMm), mode, record, frame.paintOptions(page));
         },
-        file ? Hub3aForm::sizeMm : a4SheetMm);
+        sheetMm);
 }

@@ -17,10 +17,12 @@ void PrintZorvat(PrinterDevice &printer, const SettingsStore &store, const Print
                  PrintMode mode, bool perforation);
 
 // The HUB-3A slip of the main window's record, on an A4 sheet of three at place, or on a page of
-// its own at the page's corner when the printer writes a file; in the calibration and (on a printer)
-// the stored offsets, without the perforation shift. Before anything is sent, the barcode is drawn at each
-// resolution the printer may print at and read back: when it does not carry the payment byte for byte,
-// nothing is printed and UserError says why.
+// its own at the page's corner and at its own size when the printer writes a file; on a printer in
+// its calibration and the stored offsets, without the perforation shift. A slip that any part of
+// would fall off the sheet is refused (UserError says by how much); one that reaches into the strips
+// the printer cannot print is printed only when the user says so (PrintSource::confirmPrint). Before
+// anything is sent, the barcode is drawn at each resolution the printer may print at and read back:
+// when it does not carry the payment byte for byte, nothing is printed and UserError says why.
 void PrintHub3a(PrinterDevice &printer, const SettingsStore &store, const PrintSource &source, PrintMode mode,
                 SlipPlace place);
 

@@ -19,6 +19,9 @@ public:
     virtual ZorvatData zorvatData() const = 0;
     virtual Hub3aRecord hub3aData() const = 0;
 
+    // Asks the user a question with "Da" and "Ne" before printing; true for "Da".
+    virtual bool confirmPrint(const QString &question) const = 0;
+
     virtual Calibration calibration() const = 0;
     virtual void setCalibration(const Calibration &calibration) = 0;
 };

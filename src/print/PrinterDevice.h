@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QMarginsF>
 #include <QSizeF>
 #include <QString>
 #include <QStringList>
@@ -56,6 +57,10 @@ public:
     virtual bool WritesFile() const = 0;
     // The resolutions in dots per inch at which the current printer may print a page.
     virtual QList<int> Resolutions() const = 0;
+
+    // The strips along the edges of an upright sheet that the current printer cannot print, in
+    // millimetres; none for a file.
+    virtual QMarginsF UnprintableMarginsMm() const = 0;
 
     // The current printer's printable area in device units.
     virtual int PageWidth() const = 0;

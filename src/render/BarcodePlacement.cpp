@@ -53,23 +53,32 @@ BarcodePlacement placeBarcode(int width, int rows, const QRectF &cell, double do
     }
     // The module's height on paper is its width there: measured down the device, in its units.
     const double moduleDown = placement.module * dotsPerInchDown / dotsPerInch;
-    const bool threeFit = (rows * BarcodeSymbol::rowModules + quiet) * moduleDown <= cell.height();
-    placement.rowHeight = (threeFit ? BarcodeSymbol::rowModules : 2) * moduleDown;
-    const double symbolWidth = width * placement.module;
-    double symbolHeight = rows * placement.rowHeight;
     const double quietHeight = quiet * moduleDown;
-    if (symbolHeight + quietHeight > cell.height()) {
-        // Even 2-module rows are too tall: squeeze the rows into the cell.
-        placement.rowHeight = (cell.height() - quietHeight) / rows;
-        symbolHeight = rows * placement.rowHeight;
-        placement.scaled = true;
-    }
-    if (device == BarcodeDevice::Raster && !placement.scaled) {
-        placement.rowHeight = std::max(1.0, std::round(placement.rowHeight));
-        symbolHeight = rows * placement.rowHeight;
-    }
-    const double x = cell.left() + (cell.width() - symbolWidth) / 2;
     const double clear = clearMillimetres * dotsPerInchDown / millimetresPerInch;
+    const double fullRow = BarcodeSymbol::rowModules * moduleDown;
+    const double lowestRow = 2 * moduleDown;
+    // Rows of whole pixels on a raster device whose modules are whole pixels.
+    const bool whole = device == BarcodeDevice::Raster && !placement.scaled;
+    const auto rounded = [whole](double height) {
+        return whole ? std::max(1.0, std::round(height)) : height;
+    };
+    if (rows * fullRow + quietHeight <= cell.height()) {
+        placement.rowHeight = rounded(fullRow);
+    } else {
+        // Rows of 3 modules do not fit: as high as the cell allows with the clear white above and
+        // below, never lower than 2 modules while 2 fit with the quiet zones.
+        const double room = (cell.height() - 2 * clear) / rows;
+        const double withClear = whole ? std::floor(room + 1e-9) : room;
+        placement.rowHeight = std::max(std::min(withClear, rounded(fullRow)), rounded(lowestRow));
+        if (rows * placement.rowHeight + quietHeight > cell.height()) {
+            // Even 2-module rows are too tall: squeeze the rows into the cell.
+            placement.rowHeight = (cell.height() - quietHeight) / rows;
+            placement.scaled = true;
+        }
+    }
+    const double symbolWidth = width * placement.module;
+    const double symbolHeight = rows * placement.rowHeight;
+    const double x = cell.left() + (cell.width() - symbolWidth) / 2;
     if (device == BarcodeDevice::Vector) {
         // Whole modules from the page's corner, so a 300 or 600 dpi raster of the page has whole dots.
         placement.origin = QPointF(std::round(x / placement.module) * placement.module,

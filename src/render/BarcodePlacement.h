@@ -20,7 +20,8 @@ enum class BarcodeDevice { Raster, Vector };
 // number of pixels that keeps the symbol in the cell, down to 1, and below that the symbol is
 // scaled into the cell; on a vector device exactly 1/100 inch with the origin on a multiple of the
 // module from the device's (0, 0). Rows are 3 modules high at dotsPerInchDown (a calibration may
-// scale a page unequally), or 2 when 3 do not fit the cell. The symbol is centred across the cell
+// scale a page unequally) when 3 fit the cell; a longer symbol's rows are as high as the cell allows
+// with 2 mm of white above and below, but at least 2 modules. The symbol is centred across the cell
 // and down it, so that a short symbol keeps at least 2 mm of white to the lines above and below it
 // and a tall one splits what room there is evenly.
 BarcodePlacement placeBarcode(int width, int rows, const QRectF &cell, double dotsPerInch,

@@ -19,10 +19,11 @@ public:
     // A question with "Da" and "Ne"; true for "Da".
     virtual bool askYesNo(const QString &text) = 0;
     // Modal file dialogs without a type filter; nothing when the user cancels. A save dialog given a
-    // suffix ("pdf") adds it to a name without one before it asks whether to replace that file.
+    // suffix ("pdf") adds it to a name without one before it asks whether to replace that file; given
+    // a suggested name, it opens with that name filled in.
     virtual std::optional<QString> getOpenFileName(const QString &title) = 0;
-    virtual std::optional<QString> getSaveFileName(const QString &title,
-                                                   const QString &suffix = QString()) = 0;
+    virtual std::optional<QString> getSaveFileName(const QString &title, const QString &suffix = QString(),
+                                                   const QString &suggestedName = QString()) = 0;
     // Several files at once, offered by filter ("Računi (*.pdf *.png)"); empty when the user cancels.
     // Without a dialog of its own it asks for one file.
     virtual QStringList getOpenFileNames(const QString &title, const QString &filter)

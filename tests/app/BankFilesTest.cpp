@@ -75,6 +75,7 @@ TEST_F(BankFilesTest, TheTabsOrderGoesToABankFile)
     dialogs.setNextFileName(path);
     trigger("BankOrders");
     EXPECT_EQ(dialogs.fileTitles, QStringList{u"Spremi nalog za banku (UN.20261208.0001.xml)"_s});
+    EXPECT_EQ(dialogs.suggestedNames, QStringList{u"UN.20261208.0001.xml"_s}) << "the name is filled in";
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
     const QByteArray xml = fileBytes(path + u".xml"_s);
     EXPECT_TRUE(xml.contains("<MsgId>UN202612080001</MsgId>"));
@@ -124,7 +125,14 @@ TEST_F(BankFilesTest, TheBatchReportOffersABankFile)
         return report.exec();
     };
     window->hub3a().setRecord(tabOrder());
-    dialogs.setNextFileName(writeFile(path("rows.csv"), "primatelj_naziv;iznos\nAna;1,00\nIvo;x\n"));
+    // A recipient the table names takes no field from the tab: the table gives the account too.
+    dialogs.setNextFileName(writeFile(path("named.csv"), "primatelj_naziv;iznos\nAna;1,00\n"));
+    EXPECT_EQ(userErrorOf([&] { batch.slipsFromTableFile(); }),
+              u"Tablica navodi primatelja, pa se on ne uzima s HUB-3A kartice; tablici nedostaje stupac "
+              "iban_primatelja"_s);
+    dialogs.setNextFileName(writeFile(path("rows.csv"), "primatelj_naziv;iban_primatelja;iznos\n"
+                                                        "Ana;HR1210010051863000160;1,00\n"
+                                                        "Ivo;HR1210010051863000160;x\n"));
     batch.slipsFromTableFile();
     EXPECT_TRUE(offered);
     ASSERT_EQ(saved.size(), 1);
@@ -163,6 +171,11 @@ TEST_F(BankFilesTest, TheBanksAnswerShowsTheRefusedOrdersAndSavesThemAsATable)
     ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
     ASSERT_EQ(answers.size(), 1);
     EXPECT_EQ(answers[0].refused.size(), 3);
+    // The list shows amounts as the clerk writes them.
+    QStringList amounts;
+    for (const Pain002::RefusedOrder &refused : answers[0].refused)
+        amounts.append(refusedOrderCells(refused).value(1));
+    EXPECT_EQ(amounts, (QStringList{u"1.234,56"_s, u"10,00"_s, QString()}));
     const QByteArray csv = fileBytes(table + u".csv"_s);
     EXPECT_EQ(csv.count('\n'), 3);
     EXPECT_TRUE(csv.contains("Udruga Šapica")) << csv.toStdString();

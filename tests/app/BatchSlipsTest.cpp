@@ -13,6 +13,7 @@
 #include "partners/Podaci.h"
 #include "print/Hub3aSlipPage.h"
 
+#include <QLabel>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QTimer>
@@ -151,6 +152,90 @@ TEST_F(BatchSlipsTest, ColumnsTheTableLacksComeFromTheHub3aTab)
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno uplatnica: 2 u %1"_s.arg(pdf)});
 }
 
+// A table naming its payers takes none of the payer's fields from the tab; the tab's execution date
+// and urgency go on the slips only when the clerk says so, never when past; the output dialog is told
+// what comes from the tab.
+TEST_F(BatchSlipsTest, ATablesPayerTakesNothingOfTheTabsPayerNorItsDateAndUrgencyUnlessTheClerkSays)
+{
+    using F = Hub3aField;
+    const std::pair<F, QString> tab[] = {
+        {F::PayerName, u"Marko Marić"_s},
+        {F::PayerIban, u"HR1210010051863000160"_s},
+        {F::PayerModel, u"HR00"_s},
+        {F::PayerReference, u"77"_s},
+        {F::RecipientName, u"Udruga Šapica"_s},
+        {F::RecipientIban, u"HR1210010051863000160"_s},
+        {F::Amount, u"10,00"_s},
+        {F::Urgent, u"1"_s},
+    };
+    for (const auto &[field, text] : tab)
+        window->hub3a().setText(field, text);
+    batch.today = [] { return QDate(2026, 12, 10); };
+    QList<NumberedSlip> written;
+    batch.saveBankFile = [&](const QList<NumberedSlip> &slips, const QList<RowProblem> &) {
+        written = slips;
+    };
+    output = BatchOutput{false, {}, QString(), true};
+    const QByteArray payers =
+        "platitelj_naziv;platitelj_ulica;platitelj_mjesto;iznos\nAna Ban;Vlaška 2;Zagreb;1,00\n";
+    const struct
+    {
+        const char *name;
+        const char16_t *tabDate;
+        bool take; // the clerk's answer
+        QByteArray table;
+        const char16_t *error;   // empty: the slips are written
+        const char16_t *date;    // on the slip
+        const char16_t *urgent;  // on the slip
+        const char16_t *fromTab; // what the output dialog lists
+    } cases[] = {
+        {"date and urgency left", u"10012026", false, payers, u"", u"", u"",
+         u"naziv primatelja, IBAN primatelja"},
+        {"a past date taken", u"10012026", true, payers,
+         u"Datum izvršenja 10.01.2026. je prošao (HUB-3A kartica)", u"", u"", u""},
+        {"a coming date taken", u"11122026", true, payers, u"", u"11122026", u"1",
+         u"naziv primatelja, IBAN primatelja, datum izvršenja, hitno"},
+        {"the table's own date", u"11122026", true,
+         "platitelj_naziv;iznos;datum_izvrsenja\nAna Ban;1,00;12122026\n", u"", u"12122026", u"1",
+         u"naziv primatelja, IBAN primatelja, hitno"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        window->hub3a().setText(F::ExecutionDate, QString::fromUtf16(c.tabDate));
+        written.clear();
+        dialogs.questions.clear();
+        dialogs.answerYes = c.take;
+        dialogs.setNextFileName(writeTable(c.table));
+        EXPECT_EQ(userErrorOf([&] { batch.slipsFromTableFile(); }), QString::fromUtf16(c.error));
+        ASSERT_EQ(dialogs.questions.size(), 1);
+        EXPECT_TRUE(dialogs.questions[0].startsWith(u"HUB-3A kartica ima "_s))
+            << dialogs.questions[0].toStdString();
+        if (QString::fromUtf16(c.error).isEmpty()) {
+            ASSERT_EQ(written.size(), 1);
+            const Hub3aRecord &slip = written[0].record;
+            EXPECT_EQ(slip[F::PayerName], u"Ana Ban"_s);
+            for (const F field : {F::PayerIban, F::PayerModel, F::PayerReference})
+                EXPECT_EQ(slip[field], QString()) << int(field);
+            EXPECT_EQ(slip[F::RecipientName], u"Udruga Šapica"_s);
+            EXPECT_EQ(slip[F::ExecutionDate], QString::fromUtf16(c.date));
+            EXPECT_EQ(slip[F::Urgent], QString::fromUtf16(c.urgent));
+            EXPECT_EQ(batch.fieldsFromTab(), QString::fromUtf16(c.fromTab));
+        } else {
+            EXPECT_TRUE(written.isEmpty());
+        }
+    }
+    // A past date in the table refuses its row.
+    reports.clear();
+    printValid = false;
+    dialogs.answerYes = false;
+    dialogs.setNextFileName(writeTable("platitelj_naziv;iznos;datum_izvrsenja\nAna Ban;1,00;09122026\n"));
+    batch.slipsFromTableFile();
+    ASSERT_EQ(reports.size(), 1);
+    ASSERT_EQ(reports[0].problems.size(), 1);
+    EXPECT_EQ(reports[0].problems[0].column, u"datum_izvrsenja"_s);
+    EXPECT_EQ(reports[0].problems[0].message, u"Datum izvršenja 09.12.2026. je prošao"_s);
+}
+
 TEST_F(BatchSlipsTest, AnUnknownColumnIsAnErrorNamingTheFileAndColumn)
 {
     dialogs.setNextFileName(writeTable("platitelj;iznos\nAna;1,00\n"));
@@ -261,6 +346,15 @@ TEST_F(BatchSlipsTest, RowsAPrintDidNotPrintAreOfferedAndSavedAsATableToPrintAga
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno naloga: 3 u %1.csv"_s.arg(saved)});
 }
 
+TEST(BatchOutputDialog, SaysWhatEverySlipTakesFromTheTab)
+{
+    const BatchOutputDialog some({}, QString(), nullptr, false, u"naziv primatelja, IBAN primatelja"_s);
+    EXPECT_EQ(some.findChild<QLabel *>(u"FromTab"_s)->text(),
+              u"S HUB-3A kartice uzima se: naziv primatelja, IBAN primatelja."_s);
+    const BatchOutputDialog none({}, QString());
+    EXPECT_EQ(none.findChild<QLabel *>(u"FromTab"_s)->text(), u"S HUB-3A kartice ne uzima se ništa."_s);
+}
+
 TEST(BatchOutputDialog, GivesTheChosenDestinationPrinterModeAndSlipsPerPage)
 {
     const BatchOutputDialog noPrinter{QStringList(), QString()};
@@ -308,8 +402,10 @@ TEST(BatchReportDialog, ListsTheProblemsAndSavesThemAsCsv)
         ASSERT_EQ(table->rowCount(), 3);
         EXPECT_EQ(table->item(2, 0)->text(), u"5"_s);
         EXPECT_EQ(table->item(1, 2)->text(), u"Nedopušteni znakovi: @"_s);
+        // Printing the valid ones is asked only when there are some.
         EXPECT_EQ(report.findChild<QLabel *>(u"Summary"_s)->text(),
-                  u"Ispravnih naloga: %1, neispravnih: 2. Ispisati ispravne?"_s.arg(valid));
+                  valid > 0 ? u"Ispravnih naloga: 3, neispravnih: 2. Ispisati ispravne?"_s
+                            : u"Ispravnih naloga: 0, neispravnih: 2. Nema ispravnih naloga za ispis."_s);
         EXPECT_EQ(report.findChild<QPushButton *>(u"PrintValid"_s)->isEnabled(), valid > 0);
     }
     BatchReportDialog report(problems, 1, BatchReportDialog::Kind::TellAfterOutput, dialogs);
@@ -337,7 +433,7 @@ TEST(BatchReportDialog, ManyProblemsShowTheFirstFewHundredAndCountTheRest)
     EXPECT_EQ(report.findChild<QLabel *>(u"NotShown"_s)->text(),
               u"Prikazano je prvih 500 od 100000 razloga; sve sadrži spremljeni izvještaj."_s);
     EXPECT_EQ(report.findChild<QLabel *>(u"Summary"_s)->text(),
-              u"Ispravnih naloga: 0, neispravnih: 100000. Ispisati ispravne?"_s);
+              u"Ispravnih naloga: 0, neispravnih: 100000. Nema ispravnih naloga za ispis."_s);
     const QString path = dir.filePath(u"izvjestaj.csv"_s);
     dialogs.setNextFileName(path);
     report.saveReport();

@@ -247,7 +247,7 @@ TEST_F(Hub3aTabTest, PrenesiFillsTheTabFromTheActiveOlderFormAndSaysWhat)
           {F::PayerIban, u""},
           {F::RecipientIban, u"HR1210010051863000160"},
           {F::Amount, u""}},
-         u"Preneseno u HUB-3A.\nNije preneseno: račun platitelja, iznos"},
+         u"Preneseno u HUB-3A.\nNije preneseno: račun platitelja, iznos (abc nije iznos u kunama)"},
     };
     for (const auto &c : cases) {
         dialogs.messages.clear();

@@ -4,8 +4,10 @@
 #include "QtPrinters.h"
 #include "UserErrorOf.h"
 #include "batch/Hub3aTableFile.h"
+#include "batch/Hub3aTableReader.h"
 #include "model/CsvTable.h"
 
+#include <QBuffer>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -47,6 +49,63 @@ TEST(Hub3aTable, ColumnsInAnyOrderFillTheirFieldsAndMissingOnesComeFromTheBase)
     // clang-format on
     expectHub3aFields(table.slips[1].record,
                       {{F::PayerName, u"Marko Marić"_s}, {F::RecipientModel, u"HR00"_s}});
+}
+
+// A party named by the table takes no field of the base's party: no other person's account.
+TEST(Hub3aTable, APartyWhoseNameIsAColumnTakesNoneOfItsFieldsFromTheBase)
+{
+    Hub3aRecord base = tabRecord();
+    for (const auto &[field, text] : {std::pair{F::PayerName, u"Marko Marić"_s},
+                                      {F::PayerStreet, u"Ilica 1"_s},
+                                      {F::PayerIban, u"HR1210010051863000160"_s},
+                                      {F::PayerModel, u"HR00"_s},
+                                      {F::PayerReference, u"77"_s}})
+        base.texts[static_cast<size_t>(field)] = text;
+    const struct
+    {
+        const char *name;
+        QByteArray table;
+        const char16_t *payerName, *payerIban, *recipientName, *recipientReference;
+        QList<F> fromBase;
+    } cases[] = {
+        {"the payer named",
+         "platitelj_naziv;platitelj_mjesto\nAna Ban;Zagreb\n",
+         u"Ana Ban",
+         u"",
+         u"Udruga Šapica",
+         u"2026",
+         {F::RecipientName, F::RecipientIban, F::RecipientModel, F::RecipientReference, F::Description,
+          F::Amount}},
+        {"the recipient named",
+         "primatelj_naziv;iban_primatelja\nKlub;HR1210010051863000160\n",
+         u"Marko Marić",
+         u"HR1210010051863000160",
+         u"Klub",
+         u"",
+         {F::PayerName, F::PayerStreet, F::PayerIban, F::PayerModel, F::PayerReference, F::Description,
+          F::Amount}},
+        {"an IBAN alone names no one",
+         "iban_platitelja\nHR1210010051863000160\n",
+         u"Marko Marić",
+         u"HR1210010051863000160",
+         u"Udruga Šapica",
+         u"2026",
+         {F::PayerName, F::PayerStreet, F::RecipientName, F::PayerModel, F::PayerReference, F::RecipientIban,
+          F::RecipientModel, F::RecipientReference, F::Description, F::Amount}},
+    };
+    for (const auto &c : cases) {
+        const Hub3aTable table = readHub3aTable(c.table, base);
+        ASSERT_EQ(table.slips.size(), 1) << c.name << ": " << table.problems.value(0).message.toStdString();
+        const Hub3aRecord &slip = table.slips[0].record;
+        EXPECT_EQ(slip[F::PayerName], QString::fromUtf16(c.payerName)) << c.name;
+        EXPECT_EQ(slip[F::PayerIban], QString::fromUtf16(c.payerIban)) << c.name;
+        EXPECT_EQ(slip[F::RecipientName], QString::fromUtf16(c.recipientName)) << c.name;
+        EXPECT_EQ(slip[F::RecipientReference], QString::fromUtf16(c.recipientReference)) << c.name;
+        QBuffer device;
+        device.setData(c.table);
+        ASSERT_TRUE(device.open(QIODevice::ReadOnly));
+        EXPECT_EQ(Hub3aTableReader(device, base).fromBase(), c.fromBase) << c.name;
+    }
 }
 
 TEST(Hub3aTable, EveryColumnNameIsKnownAndTheirOrderIsTheFieldOrder)

@@ -52,6 +52,10 @@ TEST(PartnerSlips, EachPartnerIsThePayerAndTheRestComesFromTheTab)
          QString(), QString()},
         {"a long name on one line splits at its commas", u"Ana Đurić Kovačević, Ilica 1, 10000 Zagreb"_s,
          u"Ana Đurić Kovačević"_s, u"Ilica 1"_s, u"10000 Zagreb"_s, QString(), QString(), QString()},
+        {"a short one as well", u"Ana Ban, Ilica 1, Zagreb"_s, u"Ana Ban"_s, u"Ilica 1"_s, u"Zagreb"_s,
+         QString(), QString(), QString()},
+        {"a short name with one comma stays whole", u"Ban, obrt"_s, u"Ban, obrt"_s, QString(), QString(),
+         QString(), QString(), QString()},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

@@ -107,8 +107,8 @@ TEST(SlipBatchPdf, ADiskTooFullFailsTheBatchEarlyAndKeepsTheOldFile)
             EXPECT_EQ(error, u"Stream write error"_s);
             EXPECT_LT(drawn, 90) << "the batch stops at the first failed write";
         } else if (c.refusedAtOnce) {
-            EXPECT_TRUE(
-                error.startsWith(u"Na disku nema mjesta za PDF: za 90 uplatnica treba barem 0,4 MB"_s))
+            EXPECT_TRUE(error.startsWith(
+                u"Na disku nema mjesta za PDF: za 90 uplatnica treba barem 360 kB, slobodno je "_s))
                 << error.toStdString();
             EXPECT_EQ(drawn, 0);
         } else {
@@ -161,6 +161,20 @@ TEST(SlipBatchPdf, SlipsWhoseBarcodeDoesNotReadBackAreLeftOutAndNamed)
         else
             EXPECT_EQ(barcodesOf(pdf, 1, 300), payloadsOf(kept));
     }
+}
+
+TEST(SlipBatchPdf, SizesAreSaidInAUnitThatNeverReadsZero)
+{
+    const struct
+    {
+        qint64 bytes;
+        const char16_t *text;
+    } cases[] = {
+        {0, u"0 B"},          {1023, u"1023 B"},    {8 * 4096, u"32 kB"},       {1048575, u"1023 kB"},
+        {1048576, u"1,0 MB"}, {1572864, u"1,5 MB"}, {1073741823, u"1023,9 MB"}, {5368709120, u"5,0 GB"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(byteSizeText(c.bytes), QString::fromUtf16(c.text)) << c.bytes;
 }
 
 } // namespace

@@ -147,24 +147,49 @@ TEST(SlipBatchPrint, SlipsThatDoNotReadBackAtThePrintersResolutionAreLeftOut)
     EXPECT_EQ(printSlipBatch(printer, frame, slips(2), PrintMode::Template).sent, 2);
 }
 
-TEST(SlipBatchPrint, AFrameThatPutsASlipOffTheSheetPrintsNothing)
+TEST(SlipBatchPrint, AFrameThatPutsAnyPartOfASlipOffTheSheetPrintsNothingAndSaysByHowMuch)
 {
     const struct
     {
         const char *name;
+        Calibration calibration;
         PrintOffsets offsets;
+        const char16_t *beyond;
     } cases[] = {
-        {"far right", {214748300, 0}}, {"below the sheet", {0, 300}}, {"above the sheet", {0, -100}}};
+        {"Pomak X 1500", {}, {1500, 0}, u"118,0 mm preko desnog ruba"},
+        {"far right", {}, {214748300, 0}, u"17179862,0 mm preko desnog ruba"},
+        {"below the sheet", {}, {0, 300}, u"85,1 mm preko donjeg ruba"},
+        {"above the sheet", {}, {0, -100}, u"99,1 mm preko gornjeg ruba"},
+        {"7 x 9 calibration: the stub cut", {7, 9, 4, 4, 2, 10}, {}, u"27,8 mm preko desnog ruba"},
+    };
     for (const auto &c : cases) {
         SheetPrinter printer;
-        EXPECT_EQ(userErrorOf([&] {
-                      printSlipBatch(printer, Hub3aPrintFrame::of(Calibration{}, c.offsets), slips(3),
-                                     PrintMode::Complete);
-                  }),
-                  u"Obrazac bi se ispisao izvan stranice: provjerite pomak ispisa i kalibraciju pisača"_s)
+        const Hub3aPrintFrame frame = Hub3aPrintFrame::of(c.calibration, c.offsets);
+        const QString refusal = u"Nalog ne stane na list: izašao bi "_s + QString::fromUtf16(c.beyond) +
+                                u". Provjerite pomak ispisa i kalibraciju pisača"_s;
+        EXPECT_EQ(userErrorOf([&] { printSlipBatch(printer, frame, slips(3), PrintMode::Complete); }),
+                  refusal)
+            << c.name;
+        EXPECT_EQ(userErrorOf([&] { batchUnprintableQuestion(printer, frame, 3, PrintMode::Complete); }),
+                  refusal)
             << c.name;
         EXPECT_TRUE(printer.log.isEmpty()) << c.name;
     }
+}
+
+TEST(SlipBatchPrint, SlipsReachingIntoThePrintersUnprintableStripsRaiseOneQuestionForTheSheet)
+{
+    SheetPrinter printer;
+    printer.unprintable = QMarginsF(6.35, 12.7, 6.35, 12.7);
+    // The top slip's title and the bottom slip's lines are both on the sheet of three.
+    EXPECT_EQ(
+        batchUnprintableQuestion(printer, frame, 3, PrintMode::Complete),
+        u"Nalog zalazi u rub lista koji pisač ne može ispisati (3,9 mm uz lijevi rub, 11,8 mm uz gornji "
+        "rub, 4,4 mm uz desni rub). Taj dio naloga neće se ispisati; pomak ispisa ga može premjestiti. "
+        "Ispisati ipak?"_s);
+    printer.unprintable = QMarginsF(2, 0.5, 2, 2);
+    EXPECT_EQ(batchUnprintableQuestion(printer, frame, 3, PrintMode::Complete), QString());
+    EXPECT_EQ(batchUnprintableQuestion(printer, frame, 3, PrintMode::DataOnly), QString());
 }
 
 TEST(SlipBatchPrint, ADeclinedDocumentStopsTheBatch)

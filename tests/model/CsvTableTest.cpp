@@ -75,13 +75,19 @@ TEST(CsvTable, RefusesWhatIsNotATableNamingTheRow)
         {"a;b\n1;2\n\"x\"y;2\n", u"Redak 2: tekst iza zatvorenih navodnika"_s},
         {"\"a;b\n", u"Zaglavlje: navodnici nisu zatvoreni"_s},
         // UTF-8 letters beside a stray byte: read as Windows-1250, "Ț" would pay as "Čš".
+        // Rows are counted as the report counts them: the first after the header is row 1, and a
+        // quoted cell's line end does not start a row.
         {"ime\nIon \xC8\x9Aurcan\nAna\xA0\n",
-         u"Tablica nije ispravan UTF-8: bajt 0xa0 u 3. retku datoteke, 4. bajt u retku"_s},
+         u"Tablica nije ispravan UTF-8: bajt 0xa0 u retku 2, 4. bajt u retku"_s},
         {"\xEF\xBB\xBFime\nAna\xA0\n",
-         u"Tablica nije ispravan UTF-8: bajt 0xa0 u 2. retku datoteke, 4. bajt u retku"_s},
+         u"Tablica nije ispravan UTF-8: bajt 0xa0 u retku 1, 4. bajt u retku"_s},
+        {"\xEF\xBB\xBFime;opis\nAna;\"dva\nretka\"\nIvo\xA0;x\n",
+         u"Tablica nije ispravan UTF-8: bajt 0xa0 u retku 2, 4. bajt u retku"_s},
+        {"\xEF\xBB\xBFim\xA0\nAna\n",
+         u"Tablica nije ispravan UTF-8: bajt 0xa0 u zaglavlju, 3. bajt u retku"_s},
         {"ime\nAn\x81"
          "a\n",
-         u"Tablica nije ni UTF-8 ni Windows-1250: bajt 0x81 u 2. retku datoteke, 3. bajt u retku"_s},
+         u"Tablica nije ni UTF-8 ni Windows-1250: bajt 0x81 u retku 1, 3. bajt u retku"_s},
     };
     for (const auto &c : cases)
         EXPECT_EQ(thrownErrorOf([&] { CsvTable::parse(c.bytes); }), c.error) << c.bytes.toStdString();

@@ -329,6 +329,37 @@ TEST_F(PartnerListTest, AnEmptyUserFileNeverHidesThePartnersBesideTheProgram)
     EXPECT_EQ(readAll(perUser), QByteArray("kept\r\nnew\r\n"));
 }
 
+TEST_F(PartnerListTest, AListTheClerkEmptiedStaysEmptyAndGivesWayOnlyOnceItHoldsAPartner)
+{
+    const QString beside = dir.filePath(u"program/DataZor.dat"_s);
+    const QString perUser = dir.filePath(u"share/ZorvatPrint/DataZor.dat"_s);
+    QDir().mkpath(dir.filePath(u"program"_s));
+    QDir().mkpath(dir.filePath(u"share/ZorvatPrint"_s));
+    writeFile(beside, "old one\r\nold two\r\n");
+    writeFile(perUser, "mine\r\n");
+    const auto started = [&] {
+        PartnerList list(PartnerFilePlaces(beside, perUser));
+        list.LoadData();
+        return list.entries();
+    };
+    {
+        PartnerList list(PartnerFilePlaces(beside, perUser));
+        list.LoadData();
+        list.remove(0);
+        list.SaveData();
+    }
+    EXPECT_EQ(readAll(perUser), QByteArray());
+    EXPECT_EQ(started(), QStringList()) << "deleting every partner keeps the list empty at the next start";
+    {
+        PartnerList list(PartnerFilePlaces(beside, perUser));
+        list.LoadData();
+        list.append(u"new"_s);
+        list.SaveData();
+    }
+    EXPECT_EQ(started(), QStringList{u"new"_s});
+    EXPECT_FALSE(QFileInfo::exists(PartnerFilePlaces::emptiedMarkFor(perUser)));
+}
+
 TEST_F(PartnerListTest, FileLivesBesideAWritableProgramOnly)
 {
     qputenv("XDG_DATA_HOME", QFile::encodeName(dir.filePath(u"share"_s)));

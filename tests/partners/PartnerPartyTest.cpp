@@ -21,9 +21,14 @@ TEST(PartnerParty, NameLinesAccountAndReferenceAsASlipPartyTakesThem)
          u"HR7023400091510946338", u"HR01", u"77-88"},
         {u"Nepoznat", u"30101-601-25434", u"12345", u"Nepoznat", u"", u"", u"", std::nullopt, u"12345"},
         {u"", u"", u"XY 5", u"", u"", u"", u"", u"XY", u"5"},
-        // One line longer than the name's field splits at its commas; a shorter one stays whole.
+        // A model alone (a utility's "HR99 "): the model, and no reference.
+        {u"Vodovod", u"", u"HR99 ", u"Vodovod", u"", u"", u"", u"HR99", u""},
+        {u"Plin", u"", u" 99 ", u"Plin", u"", u"", u"", u"HR99", u""},
+        // One line longer than the name's field, or with street and place, splits at its commas; a
+        // short one with one comma stays whole.
         {u"Ivan Horvat, Ilica 1, Donji grad, 10000 Zagreb", u"", u"", u"Ivan Horvat", u"Ilica 1",
          u"Donji grad, 10000 Zagreb", u"", std::nullopt, u""},
+        {u"Ana Ban, Ilica 1, Zagreb", u"", u"", u"Ana Ban", u"Ilica 1", u"Zagreb", u"", std::nullopt, u""},
         {u"Horvat, Ivan", u"", u"", u"Horvat, Ivan", u"", u"", u"", std::nullopt, u""},
     };
     for (const auto &c : cases) {

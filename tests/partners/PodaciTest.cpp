@@ -292,8 +292,14 @@ TEST_F(PodaciTest, ObrisiDeletesEverySelectedEntryAfterAskingWhenThereAreSeveral
     dialogs.answerYes = true;
     click("BitBtn2");
     EXPECT_EQ(partners.entries(), QStringList{entry(u"Ana", u"111", u"222")});
-    EXPECT_EQ(dialogs.questions, QStringList(2, u"Obrisati 2 odabranih partnera?"_s));
+    EXPECT_EQ(dialogs.questions, QStringList(2, u"Obrisati 2 odabrana partnera?"_s));
     EXPECT_EQ(rows(), partners.entries());
+    const std::pair<int, const char16_t *> counts[] = {
+        {3, u"odabrana"},   {5, u"odabranih"}, {11, u"odabranih"}, {12, u"odabranih"},
+        {21, u"odabranog"}, {24, u"odabrana"}, {111, u"odabranih"}};
+    for (const auto &[count, selected] : counts)
+        EXPECT_EQ(deletePartnersQuestion(count),
+                  u"Obrisati %1 %2 partnera?"_s.arg(count).arg(QString::fromUtf16(selected)));
 }
 
 TEST_F(PodaciTest, PromijeniWithNothingSelectedIsAnIndexErrorThatChangesNothing)

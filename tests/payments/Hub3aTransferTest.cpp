@@ -65,8 +65,8 @@ TEST(Hub3aTransfer, LeavesEmptyAndNamesWhatDoesNotConvert)
                                  {F::PayerModel, QString()},
                                  {F::Amount, QString()},
                                  {F::RecipientIban, u"HR1210010051863000160"_s}});
-    EXPECT_EQ(t.notConverted,
-              (QStringList{u"račun platitelja"_s, u"poziv na broj platitelja"_s, u"iznos"_s}));
+    EXPECT_EQ(t.notConverted, (QStringList{u"račun platitelja"_s, u"poziv na broj platitelja"_s,
+                                           u"iznos (dvjesto nije iznos u kunama)"_s}));
     EXPECT_TRUE(t.converted.isEmpty());
 }
 
@@ -89,7 +89,10 @@ TEST(Hub3aTransfer, SplitsAOneLinePayerAndListsEveryFieldItShortenedOrDroppedCha
     const Hub3aTransfer tooMuch =
         transferToHub3a(slipRecordOf(SlipKind::Uplatnica, {{"amount", u"75345000000000,00"_s}}));
     EXPECT_EQ(tooMuch.record[F::Amount], QString());
-    EXPECT_EQ(tooMuch.notConverted, QStringList{u"iznos"_s});
+    EXPECT_EQ(tooMuch.notConverted, QStringList{u"iznos (veći od 9.999.999.999.999,99 EUR)"_s});
+    const Hub3aTransfer negative =
+        transferToHub3a(slipRecordOf(SlipKind::Uplatnica, {{"amount", u"-5,00"_s}}));
+    EXPECT_EQ(negative.notConverted, QStringList{u"iznos (negativan)"_s});
 }
 
 } // namespace

@@ -63,7 +63,7 @@ TEST_F(Hub3aPdfFile, EveryPayloadReadsBackFromTheFileAt300And600DpiOnASlipSizedP
     }
 }
 
-TEST_F(Hub3aPdfFile, TheBarcodeReadsBackOnPaperWhereverTheCalibrationCarriesTheSlip)
+TEST_F(Hub3aPdfFile, TheBarcodeReadsBackAtItsOwnSizeWhateverThePrintersCalibrationAndOffsets)
 {
     const struct
     {
@@ -76,19 +76,18 @@ TEST_F(Hub3aPdfFile, TheBarcodeReadsBackOnPaperWhereverTheCalibrationCarriesTheS
         store.WriteSetting(u"dY"_s, QString::number(c.dY));
         source.record = Calibration{c.square, c.square, 4, 4, 2, 10};
         const QString pdf = print(record, PrintMode::DataOnly, u"moved%1.pdf"_s.arg(c.dX));
-        // A printer prints 100 device units as `square` millimetres; the offsets do not move a file's
-        // slip from the page's corner.
-        const double paperScale = c.square / 8.0;
-        expectBarcodeReadsBack(
-            pdf, QPointF(), *hub3aPayloadBytes(record),
-            std::to_string(c.dX) + ", " + std::to_string(c.dY) + ", " + std::to_string(c.square), paperScale);
+        // A file is no printer's paper: neither the calibration nor the offsets move or scale its slip.
+        expectBarcodeReadsBack(pdf, QPointF(), *hub3aPayloadBytes(record),
+                               std::to_string(c.dX) + ", " + std::to_string(c.dY) + ", " +
+                                   std::to_string(c.square));
     }
 }
 
-TEST_F(Hub3aPdfFile, FrameCornersLieWithinATenthOfAMillimetreOfTheArtworkWhateverTheStoredOffsets)
+TEST_F(Hub3aPdfFile, FrameCornersLieWithinATenthOfAMillimetreOfTheArtworkWhateverTheOffsetsAndCalibration)
 {
     store.WriteSetting(u"dX"_s, u"40"_s);
     store.WriteSetting(u"dY"_s, u"3"_s);
+    source.record = Calibration{7, 9, 4, 4, 2, 10};
     for (const PrintMode mode : {PrintMode::Template, PrintMode::Complete}) {
         const QString pdf = print(testRecords()[5], mode, u"frame%1.pdf"_s.arg(int(mode)));
         expectFrameCorners(pdf, 0, mode == PrintMode::Template ? "file, template" : "file, complete");

@@ -4,6 +4,7 @@
 #include "QtPrinters.h"
 #include "TestRectangle.h"
 #include "UserErrorOf.h"
+#include "print/CupsSubmit.h"
 
 #include <QFile>
 #include <QPainter>
@@ -142,6 +143,24 @@ TEST_F(PlatformPrinterTest, AFileThatCannotBeWrittenFailsTheJobAndLeavesThePrint
     ASSERT_TRUE(printer.BeginDoc());
     EXPECT_EQ(userErrorOf([&] { printer.EndDoc(); }), u"Datoteka %1 ne može se stvoriti"_s.arg(path));
     EXPECT_FALSE(printer.Printing());
+}
+
+TEST(SpoolerReason, ARefusedJobIsExplainedInCroatianWhateverTheSpoolerSaid)
+{
+    const struct
+    {
+        ipp_status_t status;
+        const char16_t *reason;
+    } cases[] = {
+        // A host that is down reaches the program as the spooler's English "Host is down".
+        {IPP_STATUS_ERROR_SERVICE_UNAVAILABLE,
+         u"pisač ili poslužitelj ispisa nije dostupan (mreža, isključen uređaj)"},
+        {IPP_STATUS_ERROR_NOT_ACCEPTING_JOBS, u"pisač trenutačno ne prima ispise"},
+        {IPP_STATUS_ERROR_NOT_AUTHORIZED, u"ispis na taj pisač nije dopušten"},
+        {IPP_STATUS_ERROR_INTERNAL, u"poslužitelj ispisa javlja grešku 500"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(spoolerReason(c.status), QString::fromUtf16(c.reason)) << int(c.status);
 }
 
 } // namespace

@@ -71,12 +71,16 @@ TEST(BarcodePlacement, ModuleByDevice)
         {"300 dpi: 3 dots", 300, BarcodeDevice::Raster, 21, 3, 9, false},
         {"600 dpi: 6 dots", 600, BarcodeDevice::Raster, 32, 6, 18, false},
         {"33 rows still fit at 3 modules", 600, BarcodeDevice::Raster, 33, 6, 18, false},
-        {"34 rows: rows of 2 modules", 600, BarcodeDevice::Raster, 34, 6, 12, false},
+        // Longer symbols: rows as high as 2 mm of white above and below allow, at least 2 modules.
+        {"34 rows: 15 dots of the 15.5 the cell leaves", 600, BarcodeDevice::Raster, 34, 6, 15, false},
+        {"34 rows at 300 dpi: 7 dots", 300, BarcodeDevice::Raster, 34, 3, 7, false},
         {"49 rows still fit at 2 modules", 300, BarcodeDevice::Raster, 49, 3, 6, false},
         {"2.5 px module too wide for the cell: 2", 254, BarcodeDevice::Raster, 21, 2, 6, false},
         {"preview: scaled into the cell", 60, BarcodeDevice::Raster, 21, 58.55 * 60 / 25.4 / 226, 0, true},
         {"PDF: exactly 1/100 inch", 1200, BarcodeDevice::Vector, 21, 12, 36, false},
-        {"PDF overflow: 2 modules", 1200, BarcodeDevice::Vector, 40, 12, 24, false},
+        {"PDF, 34 rows: 22.38 mm of rows", 1200, BarcodeDevice::Vector, 34, 12, 22.38 / 34 * 1200 / 25.4,
+         false},
+        {"PDF, 47 rows: 2 modules", 1200, BarcodeDevice::Vector, 47, 12, 24, false},
     };
     for (const auto &c : cases) {
         const QRectF cell = cellAt(c.dpi);

@@ -22,8 +22,10 @@ public:
     }
     std::optional<QString> getOpenFileName(const QString &title) override { return answer(title); }
     // As the real dialog, a name without a suffix gains the one asked for.
-    std::optional<QString> getSaveFileName(const QString &title, const QString &suffix = QString()) override
+    std::optional<QString> getSaveFileName(const QString &title, const QString &suffix = QString(),
+                                           const QString &suggestedName = QString()) override
     {
+        suggestedNames.append(suggestedName);
         std::optional<QString> path = answer(title);
         if (path && !suffix.isEmpty() && QFileInfo(*path).suffix().isEmpty())
             *path += u'.' + suffix;
@@ -36,7 +38,8 @@ public:
     QStringList errors; // as the error box shows them
     QStringList questions;
     bool answerYes = true;
-    QStringList fileTitles; // titles of the file dialogs shown
+    QStringList fileTitles;     // titles of the file dialogs shown
+    QStringList suggestedNames; // the names the save dialogs opened with (empty: none)
     std::optional<QString> everyFileName;
 
 private:

@@ -72,7 +72,8 @@ int runBatch(const RenderOptions &options, QTextStream &errors)
     }
     const bool someRefused = check.validSlips < check.rowCount;
     if (check.validSlips == 0) {
-        ToolReport::failure(errors, options.batchPath, u"no row to write"_s);
+        ToolReport::failure(errors, options.batchPath,
+                            u"Nijedan redak tablice nije ispravan: PDF nije zapisan"_s);
         return someRefused ? exitSomeRefused : exitBadInput;
     }
     BatchPdfResult result;

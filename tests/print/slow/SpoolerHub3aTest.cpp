@@ -3,6 +3,7 @@
 #include "PrintedSlipChecks.h"
 #include "QtPrinters.h"
 #include "SpoolerDialogTest.h"
+#include "print/PrintJobs.h"
 
 #include <gtest/gtest.h>
 
@@ -65,6 +66,30 @@ TEST_F(Hub3aSpoolerTest, ADataOnlySlipCarriesItsBarcodeAndNoArtwork)
     EXPECT_FALSE(page.text.contains(u"NALOG ZA NACIONALNA PLAĆANJA"_s)) << page.text.toStdString();
     EXPECT_TRUE(page.text.contains(u"čćđšž"_s)) << page.text.toStdString();
     expectBarcodeReadsBack(job->outputPdf, QPointF(), *hub3aPayloadBytes(testRecords()[1]), "data only");
+}
+
+TEST_F(Hub3aSpoolerTest, TheQueuesUnprintableStripsAreNamedBeforeTheSlipIsPrinted)
+{
+    printer.setPrinterIndex(refreshUntil(printer, spooler->queue()));
+    const QMarginsF unprintable = printer.UnprintableMarginsMm();
+    QPageLayout page = queuePage();
+    page.setUnits(QPageLayout::Millimeter);
+    const QMarginsF least = page.minimumMargins();
+    EXPECT_NEAR(unprintable.left(), least.left(), 0.01);
+    EXPECT_NEAR(unprintable.top(), least.top(), 0.01);
+    EXPECT_NEAR(unprintable.right(), least.right(), 0.01);
+    EXPECT_NEAR(unprintable.bottom(), least.bottom(), 0.01);
+    source.printAnyway = false;
+    source.questions.clear();
+    source.kind = FormKind::Hub3a;
+    source.hub3a = testRecords()[5];
+    const int before = spooler->newestJobId();
+    PrintHub3a(printer, store, source, PrintMode::Complete, SlipPlace::Top);
+    EXPECT_EQ(spooler->newestJobId(), before) << "the user said no";
+    ASSERT_EQ(source.questions.size(), 1);
+    EXPECT_TRUE(
+        source.questions[0].contains(u"(3,9 mm uz lijevi rub, 11,8 mm uz gornji rub, 4,4 mm uz desni rub)"_s))
+        << source.questions[0].toStdString();
 }
 
 TEST_F(Hub3aSpoolerTest, TheBarcodeIsCheckedAtTheResolutionsTheQueuesDriverPrintsAt)

@@ -2,6 +2,8 @@
 
 #include "print/PrintSource.h"
 
+#include <QStringList>
+
 // The main window's side of printing: a chosen tab, fixed records and the calibration record.
 class FakePrintSource : public PrintSource
 {
@@ -10,6 +12,11 @@ public:
     UplatnicaData uplatnicaData() const override { return uplatnica; }
     ZorvatData zorvatData() const override { return zorvat; }
     Hub3aRecord hub3aData() const override { return hub3a; }
+    bool confirmPrint(const QString &question) const override
+    {
+        questions.append(question);
+        return printAnyway;
+    }
     Calibration calibration() const override { return record; }
     void setCalibration(const Calibration &calibration) override { record = calibration; }
 
@@ -18,4 +25,6 @@ public:
     ZorvatData zorvat;
     Hub3aRecord hub3a;
     Calibration record;
+    bool printAnyway = false;      // the answer to every question before printing
+    mutable QStringList questions; // the questions asked
 };

@@ -83,6 +83,7 @@ public:
     bool Printing() const override { return painter.has_value(); }
     bool WritesFile() const override { return listed.value(index) == QStringLiteral("PDF datoteka"); }
     QList<int> Resolutions() const override { return resolutions; }
+    QMarginsF UnprintableMarginsMm() const override { return WritesFile() ? QMarginsF() : unprintable; }
     int PageWidth() const override { return 2600; }
     int PageHeight() const override { return 1800; }
     void showSetupDialog(QWidget *) override { log.append(QStringLiteral("setup ") + listed.value(index)); }
@@ -98,6 +99,7 @@ public:
     std::optional<QString> failOnEnd; // EndDoc throws it, as a spooler that refuses the job
     QStringList log;
     QList<int> resolutions{300, 600};
+    QMarginsF unprintable;       // millimetres along each edge of the sheet
     QImage page;                 // the last page printed
     std::optional<QSizeF> sheet; // the sheet it asked for
     int pagesPrinted = 0;        // pages ended, of every document
