@@ -1,9 +1,11 @@
 #include "app/BankFiles.h"
 
+#include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
 #include "bankfile/Pain001.h"
 #include "book/BookedBankFile.h"
 #include "book/RepeatCheck.h"
+#include "batch/BankFileRows.h"
 #include "model/Clock.h"
 #include "model/Hub3aRules.h"
 #include "model/TextFile.h"
@@ -16,16 +18,19 @@
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
-#include <QSet>
 #include <QTableWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <atomic>
+#include <future>
 
 using namespace Qt::StringLiterals;
 
@@ -111,16 +116,12 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
     Pain001::Options checking;
     checking.today = m_clock.now().date();
     const BankOrdersOf orders(slips);
-    QList<RowProblem> refused = earlier;
-    QSet<int> refusedRows;
-    for (const Pain001::OrderProblem &problem : Pain001::check(orders, checking)) {
-        refused.append({problem.row, problem.field ? hub3aColumn(*problem.field) : QString(), problem.message});
-        refusedRows.insert(problem.row);
-    }
+    const QList<RowProblem> bankRefused = bankFileRowProblems(Pain001::check(orders, checking));
+    const QList<RowProblem> refused = earlier + bankRefused;
     const bool payerIbanMissing = std::all_of(slips.begin(), slips.end(), [](const NumberedSlip &slip) {
         return slip.record[Hub3aField::PayerIban].trimmed().isEmpty();
     });
-    const int good = static_cast<int>(slips.size() - refusedRows.size());
+    const int good = static_cast<int>(slips.size() - refusedRows(bankRefused).size());
     if (good == 0) {
         if (payerIbanMissing)
             throw UserError(u"Nalog za banku treba IBAN platitelja: upišite ga na HUB-3A kartici ili u stupac "
@@ -195,27 +196,30 @@ void BankFiles::readAnswer()
     const std::optional<QString> path = m_dialogs.getOpenFileName(u"Odgovor banke (pain.002)"_s);
     if (!path)
         return;
-    Pain002::Report report;
+    std::optional<Pain002::Report> read;
     try {
-        TextFile::checkReadable(*path);
-        report = Pain002::read(TextFile::readWhole(*path));
+        read = readAnswerFile(*path);
     } catch (const UserError &e) {
         throw UserError(u"%1: %2"_s.arg(QFileInfo(*path).fileName(), e.text()));
     }
+    if (!read)
+        return;
+    const Pain002::Report &report = *read;
     if (report.refused.isEmpty()) {
         m_dialogs.showMessage(u"Banka nije odbila nijedan nalog datoteke %1."_s.arg(report.originalMessageId));
         return;
     }
     if (!showAnswer(report))
         return;
-    QList<NumberedSlip> slips;
+    const QList<NumberedSlip> slips = refusedSlips(report);
     QStringList notes;
+    int row = 0;
     for (const Pain002::RefusedOrder &refused : report.refused) {
-        if (refused.level == Pain002::RefusedOrder::Level::Order) {
-            slips.append({static_cast<int>(slips.size()) + 1, refused.slip});
-            for (const QString &note : refused.notes)
-                notes.append(u"Redak %1: %2"_s.arg(slips.size()).arg(note));
-        }
+        if (refused.level != Pain002::RefusedOrder::Level::Order)
+            continue;
+        ++row;
+        for (const QString &note : refused.notes)
+            notes.append(u"Redak %1: %2"_s.arg(row).arg(note));
     }
     if (slips.isEmpty()) {
         m_dialogs.showMessage(u"Banka je odbila cijelu grupu ili datoteku; pošaljite ponovno izvornu datoteku "
@@ -230,4 +234,44 @@ void BankFiles::readAnswer()
     if (!notes.isEmpty())
         saved += u"\nTablica ne sadrži sve kako je u odgovoru banke:\n"_s + notes.join(u'\n');
     m_dialogs.showMessage(saved);
+}
+
+std::optional<Pain002::Report> BankFiles::readAnswerFile(const QString &path)
+{
+    std::atomic<qint64> done{0}, size{1};
+    std::atomic<bool> cancel{false};
+    std::future<std::optional<Pain002::Report>> reading = std::async(std::launch::async, [&] {
+        return Pain002::readFile(path, {[&](qint64 bytesRead, qint64 bytes) {
+                                            done = bytesRead;
+                                            size = std::max<qint64>(1, bytes);
+                                        },
+                                        [&] { return cancel.load(); }});
+    });
+    {
+        BatchProgressDialog progress(BatchProgressDialog::perMille, &m_window);
+        progress.setLabelText(u"Čitanje odgovora banke..."_s);
+        progress.show();
+        QEventLoop loop;
+        QTimer poll;
+        connect(&poll, &QTimer::timeout, &loop, [&] {
+            const qint64 part = std::clamp<qint64>(done * BatchProgressDialog::perMille / size, 0,
+                                                   BatchProgressDialog::perMille);
+            progress.setLabelText(u"Čitanje odgovora banke: %1 %"_s.arg(part / 10));
+            progress.setValue(static_cast<int>(part));
+            cancel = progress.wasCanceled();
+            if (reading.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
+                loop.quit();
+        });
+        poll.start(50);
+        if (whileReading)
+            whileReading(progress);
+        if (!progress.wasCanceled() && reading.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
+            loop.exec();
+        cancel = cancel || progress.wasCanceled();
+    }
+    std::optional<Pain002::Report> report = reading.get(); // passes on what the worker threw
+    // An answer that was read all the same is not shown once the user has cancelled.
+    if (cancel)
+        return std::nullopt;
+    return report;
 }

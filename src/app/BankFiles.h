@@ -6,7 +6,9 @@
 #include <QObject>
 
 #include <functional>
+#include <optional>
 
+class BatchProgressDialog;
 class Clock;
 class PaymentBook;
 class PrintSource;
@@ -46,7 +48,8 @@ public:
     // the clerk pays them again. tableFile: the table they come from, for the book.
     void saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier = {},
                     const QString &tableFile = QString());
-    // Asks for the bank's answer and shows its refused orders (showAnswer).
+    // Asks for the bank's answer, reads it on a worker thread behind a progress dialog whose
+    // "Odustani" stops the reading, and shows its refused orders (showAnswer).
     void readAnswer();
 
     // Shows the orders that cannot go to the bank, after the others were written (or, when none
@@ -55,11 +58,16 @@ public:
     // Shows the refused orders of the bank's answer and gives true when the user saves them as a
     // table. Tests answer it instead of the dialog.
     std::function<bool(const Pain002::Report &report)> showAnswer;
+    // Called on the window's thread while the answer is read on a worker thread, with the progress
+    // dialog shown (tests cancel through it).
+    std::function<void(BatchProgressDialog &progress)> whileReading;
 
 private:
     // The slips without those the clerk does not pay again, those reported in refused.
     QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips, QDate today,
                                        QList<RowProblem> &refused);
+    // The answer at path read off the window's thread; nothing when the user cancels.
+    std::optional<Pain002::Report> readAnswerFile(const QString &path);
 
     QMainWindow &m_window;
     const PrintSource &m_source;

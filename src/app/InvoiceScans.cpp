@@ -4,7 +4,7 @@
 #include "app/BatchSlips.h"
 #include "app/Hub3aTab.h"
 #include "app/ScanListDialog.h"
-#include "app/ScannedSlips.h"
+#include "batch/ScannedSlips.h"
 #include "app/ZorPrint.h"
 #include "batch/BatchBase.h"
 #include "model/TextFile.h"

@@ -1,6 +1,6 @@
 #include "app/ScanListDialog.h"
 
-#include "app/ScannedSlips.h"
+#include "batch/ScannedSlips.h"
 #include "ui/HandlerErrors.h"
 #include "ui/WindowFont.h"
 

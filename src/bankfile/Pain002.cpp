@@ -1,9 +1,13 @@
 #include "bankfile/Pain002.h"
 
+#include "bankfile/BoundedXmlInput.h"
 #include "bankfile/Pain002Reasons.h"
 #include "bankfile/RefusedSlip.h"
+#include "model/TextFile.h"
 #include "model/UserError.h"
 
+#include <QBuffer>
+#include <QFile>
 #include <QStringList>
 #include <QXmlStreamReader>
 
@@ -22,12 +26,13 @@ constexpr qsizetype longestText = 1000;
 class ReportReader
 {
 public:
-    explicit ReportReader(const QByteArray &bytes) : m_xml(bytes) {}
+    explicit ReportReader(BoundedXmlInput &input) : m_input(input), m_xml(&input) {}
 
-    Report read()
+    // Nothing when the input was cancelled.
+    std::optional<Report> read()
     {
         readRoot();
-        while (!m_xml.atEnd()) {
+        while (!m_xml.atEnd() && !m_input.stopped()) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             if (token == QXmlStreamReader::StartElement)
                 enter();
@@ -38,19 +43,23 @@ public:
             else
                 refuseDtd(token);
         }
-        if (m_xml.hasError())
+        if (m_input.cancelled())
+            return std::nullopt;
+        if (m_xml.hasError() || m_input.stopped())
             throw notAReport(m_xml.errorString());
         return m_report;
     }
 
 private:
-    static UserError notAReport(const QString &why)
+    // The input's own refusal comes first: the reader only saw the document end early.
+    UserError notAReport(const QString &why) const
     {
-        return UserError(u"Datoteka nije izvješće banke pain.002: %1"_s.arg(why));
+        return UserError(u"Datoteka nije izvješće banke pain.002: %1"_s.arg(
+            m_input.refusal().isEmpty() ? why : m_input.refusal()));
     }
 
     // A report has no DTD, so no entities of its own that could expand without bound.
-    static void refuseDtd(QXmlStreamReader::TokenType token)
+    void refuseDtd(QXmlStreamReader::TokenType token) const
     {
         if (token == QXmlStreamReader::DTD || token == QXmlStreamReader::EntityReference)
             throw notAReport(u"ima DTD ili entitete"_s);
@@ -58,7 +67,9 @@ private:
 
     void readRoot()
     {
-        while (!m_xml.atEnd()) {
+        if (m_input.size() > largestReport)
+            throw notAReport(u"veća je od %1 MB"_s.arg(largestReport >> 20));
+        while (!m_xml.atEnd() && !m_input.stopped()) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             refuseDtd(token);
             if (token == QXmlStreamReader::StartElement) {
@@ -70,6 +81,8 @@ private:
                 return;
             }
         }
+        if (m_input.cancelled())
+            return;
         throw notAReport(m_xml.hasError() ? m_xml.errorString() : u"datoteka je prazna"_s);
     }
 
@@ -206,6 +219,7 @@ private:
         keep(whole);
     }
 
+    BoundedXmlInput &m_input;
     QXmlStreamReader m_xml;
     QStringList m_path;
     QString m_text;
@@ -224,10 +238,21 @@ private:
 
 Report read(const QByteArray &bytes)
 {
-    if (bytes.size() > largestReport)
-        throw UserError(
-            u"Datoteka nije izvješće banke pain.002: veća je od %1 MB"_s.arg(largestReport >> 20));
-    return ReportReader(bytes).read();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    BoundedXmlInput input(buffer, mostAttributes);
+    return *ReportReader(input).read();
+}
+
+std::optional<Report> readFile(const QString &path, const ReadHooks &hooks)
+{
+    TextFile::checkReadable(path);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw UserError(u"Datoteka %1 ne može se otvoriti"_s.arg(path));
+    BoundedXmlInput input(file, mostAttributes, {hooks.progress, hooks.cancelRequested});
+    return ReportReader(input).read();
 }
 
 } // namespace Pain002

@@ -8,6 +8,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <optional>
+
 // The bank's answer to a pain.001 file: a pain.002.001.10 status report (the Croatian guide of
 // 2024 uses it for refused orders, status RJCT, at the level of the message, a group or an order).
 namespace Pain002 {
@@ -39,13 +42,27 @@ struct Report
     QList<RefusedOrder> refused;
 };
 
-// The largest report read (bytes), the deepest nesting and the most refused orders kept.
+// The largest report read (bytes), the deepest nesting, the most attributes of one element and the
+// most refused orders kept.
 constexpr qsizetype largestReport = 64 * 1024 * 1024;
 constexpr int deepestNesting = 40;
+constexpr int mostAttributes = 64;
 constexpr int mostRefused = 200'000;
 
 // Reads a report. Throws UserError in Croatian for bytes that are not a pain.002 report (another
-// document, broken XML, a DTD, too large or too deep).
+// document, broken XML, a DTD, too large, too deep or an element with too many attributes).
 Report read(const QByteArray &bytes);
+
+// What the caller learns while a report file is read and how it stops the reading.
+struct ReadHooks
+{
+    std::function<void(qint64 bytesRead, qint64 size)> progress; // now and then
+    std::function<bool()> cancelRequested;                       // asked now and then
+};
+
+// Reads the report at path as read() reads bytes, a piece at a time: the file's size is checked
+// before anything is read, and anything but a regular file is refused (TextFile::checkReadable's
+// texts). Nothing when cancelRequested said so.
+std::optional<Report> readFile(const QString &path, const ReadHooks &hooks = {});
 
 } // namespace Pain002

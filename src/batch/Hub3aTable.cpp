@@ -56,6 +56,15 @@ QString hub3aColumn(Hub3aField field)
     return columnNames[static_cast<qsizetype>(field)];
 }
 
+QList<NumberedSlip> numberedSlips(const QList<Hub3aRecord> &records)
+{
+    QList<NumberedSlip> slips;
+    slips.reserve(records.size());
+    for (const Hub3aRecord &record : records)
+        slips.append({static_cast<int>(slips.size()) + 1, record});
+    return slips;
+}
+
 QByteArray hub3aTableCsv(const QList<NumberedSlip> &slips)
 {
     QList<QStringList> rows{columnNames};

@@ -72,6 +72,9 @@ Hub3aRowCheck checkHub3aRow(int row, const Hub3aRecord &base, const QList<Hub3aC
 void addHub3aRow(Hub3aTable &table, int row, const Hub3aRecord &base, const QList<Hub3aCellText> &cells,
                  QList<RowProblem> problems = {}, const QString &rowName = {});
 
+// The records as the slips of rows 1, 2, ... in their order, as a table written of them numbers them.
+QList<NumberedSlip> numberedSlips(const QList<Hub3aRecord> &records);
+
 // Slips as a table that readHub3aTable reads back to the same slips: a header of every column, then
 // a row of each slip's fields.
 QByteArray hub3aTableCsv(const QList<NumberedSlip> &slips);

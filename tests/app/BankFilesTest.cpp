@@ -3,6 +3,7 @@
 #include "Hub3aRecordOf.h"
 #include "UserErrorOf.h"
 #include "WindowFixture.h"
+#include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
 #include "app/BatchSlips.h"
 #include "app/Hub3aTab.h"
@@ -190,6 +191,35 @@ TEST_F(BankFilesTest, AnAnswerWithoutRefusalsOrNoAnswerAtAll)
     const QString error = userErrorOf([&] { trigger("BankAnswer"); });
     EXPECT_TRUE(error.startsWith(u"full.txt: Datoteka nije izvješće banke pain.002"_s))
         << error.toStdString();
+    EXPECT_TRUE(answers.isEmpty());
+}
+
+TEST_F(BankFilesTest, TheAnswerIsReadBehindAProgressDialogThatCancelsIt)
+{
+    bool shown = false;
+    bank.whileReading = [&](BatchProgressDialog &progress) {
+        shown = progress.isVisible();
+        progress.cancel();
+    };
+    dialogs.setNextFileName(testDataPath("bankfile/pain002-refused.xml"));
+    trigger("BankAnswer");
+    EXPECT_TRUE(shown);
+    EXPECT_TRUE(answers.isEmpty());
+    EXPECT_TRUE(dialogs.messages.isEmpty());
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+}
+
+TEST_F(BankFilesTest, AnAnswerBeyondTheReadersBoundsIsRefusedByName)
+{
+    QByteArray attributes;
+    for (int i = 0; i < 300'000; ++i)
+        attributes += " a" + QByteArray::number(i) + "=\"\"";
+    const QString path = dir.filePath(u"answer.xml"_s);
+    ASSERT_TRUE(writeFileBytes(path, "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:pain.002.001.10\">"
+                                     "<CstmrPmtStsRpt><GrpHdr" + attributes + "/></CstmrPmtStsRpt></Document>"));
+    dialogs.setNextFileName(path);
+    EXPECT_EQ(userErrorOf([&] { trigger("BankAnswer"); }),
+              u"answer.xml: Datoteka nije izvješće banke pain.002: element ima više od 64 atributa"_s);
     EXPECT_TRUE(answers.isEmpty());
 }
 

@@ -4,7 +4,12 @@
 #include "ThrownError.h"
 #include "bankfile/Pain002.h"
 
+#include <QFileInfo>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 #include <tuple>
 
@@ -104,6 +109,13 @@ TEST(Pain002, ExplainsTheCommonReasonCodes)
 
 TEST(Pain002, RefusesWhatIsNoStatusReport)
 {
+    const auto withAttributes = [](int count) {
+        QByteArray attributes;
+        for (int i = 0; i < count; ++i)
+            attributes += " a" + QByteArray::number(i) + "=\"\"";
+        return "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:pain.002.001.10\"><CstmrPmtStsRpt><GrpHdr" +
+               attributes + "/></CstmrPmtStsRpt></Document>";
+    };
     const QByteArray deep = QByteArray("<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:pain.002.001.10\">"
                                        "<CstmrPmtStsRpt>") +
                             QByteArray("<a>").repeated(100000) + QByteArray("</a>").repeated(100000) +
@@ -122,12 +134,54 @@ TEST(Pain002, RefusesWhatIsNoStatusReport)
                      "<Document xmlns=\"urn:iso:std:iso:20022:tech:xsd:pain.002.001.10\"><CstmrPmtStsRpt>&b;"
                      "</CstmrPmtStsRpt></Document>"},
         {"deep", deep},
+        {"an element with too many attributes", withAttributes(Pain002::mostAttributes + 1)},
+        {"300,000 attributes on one element", withAttributes(300'000)},
         {"too large", QByteArray(Pain002::largestReport + 1, ' ')},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
         const QString error = thrownErrorOf([&] { Pain002::read(c.bytes); });
         EXPECT_TRUE(error.startsWith(u"Datoteka nije izvješće banke pain.002"_s)) << error.toStdString();
+    }
+    EXPECT_EQ(thrownErrorOf([&] { Pain002::read(withAttributes(300'000)); }),
+              u"Datoteka nije izvješće banke pain.002: element ima više od %1 atributa"_s.arg(Pain002::mostAttributes));
+    EXPECT_EQ(thrownErrorOf([&] { Pain002::read(withAttributes(Pain002::mostAttributes)); }), QString());
+}
+
+TEST(Pain002, ReadsAFileAPieceAtATimeAndStopsWhenCancelled)
+{
+    const QString sample = testDataPath("bankfile/pain002-refused.xml");
+    qint64 lastRead = 0, size = 0;
+    const std::optional<Pain002::Report> report =
+        Pain002::readFile(sample, {[&](qint64 bytesRead, qint64 bytes) { lastRead = bytesRead, size = bytes; }, {}});
+    ASSERT_TRUE(report);
+    EXPECT_EQ(report->refused.size(), 3);
+    EXPECT_EQ(size, QFileInfo(sample).size());
+    EXPECT_EQ(lastRead, size);
+    EXPECT_FALSE(Pain002::readFile(sample, {{}, [] { return true; }}));
+}
+
+TEST(Pain002, RefusesALargeFileOrAPipeBeforeReadingIt)
+{
+    QTemporaryDir dir;
+    const QString large = dir.filePath(u"large.xml"_s), pipe = dir.filePath(u"pipe.xml"_s);
+    QFile file(large);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(qint64(1536) << 20)); // sparse: takes no disk
+    file.close();
+    ASSERT_EQ(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+    const struct
+    {
+        QString path;
+        QString error;
+    } cases[] = {
+        {large, u"Datoteka nije izvješće banke pain.002: veća je od 64 MB"_s},
+        {pipe, u"Datoteka %1 ne može se otvoriti"_s.arg(pipe)},
+    };
+    for (const auto &c : cases) {
+        bool read = false;
+        EXPECT_EQ(thrownErrorOf([&] { Pain002::readFile(c.path, {[&](qint64, qint64) { read = true; }, {}}); }),
+                  c.error);
+        EXPECT_FALSE(read) << c.path.toStdString();
     }
 }
 

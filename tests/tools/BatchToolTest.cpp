@@ -149,7 +149,7 @@ TEST(BatchTool, RefusesAnOutputThatCannotBeWrittenIsAnInputOrIsNoPdf)
         {"the table", {u"--batch"_s, table}, table, u"je i ulazna"_s},
         {"the base", {u"--batch"_s, table, u"--base"_s, base}, base, u"je i ulazna"_s},
         {"the slip file", {base}, base, u"je i ulazna"_s},
-        {"a png", {u"--batch"_s, table}, dir.filePath(u"y.png"_s), u"samo PDF"_s},
+        {"a png", {u"--batch"_s, table}, dir.filePath(u"y.png"_s), u"--batch writes .pdf or .xml, not"_s},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);

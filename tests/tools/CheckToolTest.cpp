@@ -142,13 +142,18 @@ TEST(CheckTool, RefusesAnOutputFileAndAnUnreadableSlip)
 
 TEST(CheckTool, TextThatStandardOutputCannotTakeIsReported)
 {
-    for (const QString &option : {u"--check"_s, u"--payload"_s}) {
-        SCOPED_TRACE(option.toStdString());
+    const QStringList commands[] = {
+        {testDataPath("hub3a/full.txt"), u"--check"_s},
+        {testDataPath("hub3a/full.txt"), u"--payload"_s},
+        {u"--status"_s, testDataPath("bankfile/pain002-refused.xml")},
+    };
+    for (const QStringList &arguments : commands) {
+        SCOPED_TRACE(arguments.join(u' ').toStdString());
         QProcess tool;
         tool.setStandardOutputFile(u"/dev/full"_s);
-        tool.start(QStringLiteral(ZORPRINT_RENDER_PATH), {testDataPath("hub3a/full.txt"), option});
+        tool.start(QStringLiteral(ZORPRINT_RENDER_PATH), arguments);
         ASSERT_TRUE(tool.waitForFinished(30000));
-        EXPECT_EQ(tool.exitCode(), 1);
+        EXPECT_EQ(tool.exitCode(), 2);
         EXPECT_TRUE(tool.readAllStandardError().contains("Disk full"));
     }
 }

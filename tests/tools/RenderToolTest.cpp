@@ -141,7 +141,7 @@ TEST(RenderTool, AnOutputThatDoesNotFitFailsAndLeavesNoFile)
         NearlyFullDisk disk;
         disk.fill(0);
         const ToolRun run = render({full, u"-o"_s, disk.filePath(name)});
-        EXPECT_EQ(run.status, 1);
+        EXPECT_EQ(run.status, 2);
         EXPECT_TRUE(run.errors.contains(disk.isRealDisk() ? u"Disk full"_s : u"Stream write error"_s))
             << run.errors.toStdString();
         EXPECT_FALSE(QFile::exists(disk.filePath(name)));
@@ -159,7 +159,7 @@ TEST(RenderTool, WritesIntoADeviceWithoutReplacingIt)
     const QString slip = testDataPath("zorvat-full.txt");
     EXPECT_EQ(render({slip, u"-o"_s, null, u"--format"_s, u"png"_s}).status, 0);
     const ToolRun onFull = render({slip, u"-o"_s, full, u"--format"_s, u"png"_s});
-    EXPECT_EQ(onFull.status, 1);
+    EXPECT_EQ(onFull.status, 2);
     EXPECT_TRUE(onFull.errors.contains(u"Disk full"_s)) << onFull.errors.toStdString();
     for (const QString &device : {null, full}) {
         struct stat info

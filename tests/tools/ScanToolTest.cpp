@@ -32,7 +32,7 @@ TEST(ScanTool, WritesARowPerBarcodeThatTheBatchModeTakesUnchanged)
     EXPECT_EQ(batch.status, 0) << batch.errors.toStdString();
 
     const QString slip = dir.filePath(u"slip.txt"_s);
-    EXPECT_EQ(render({u"--scan"_s, invoice, u"-o"_s, slip}).status, 1); // two barcodes: no slip file
+    EXPECT_EQ(render({u"--scan"_s, invoice, u"-o"_s, slip}).status, 2); // two barcodes: no slip file
     EXPECT_FALSE(QFile::exists(slip));
     const QString single = dir.filePath(u"single.pdf"_s);
     writeVectorPdf(single, {hub3Payload(fullSlip())});
@@ -80,7 +80,7 @@ TEST(ScanTool, BadInputExitsTwo)
         {{u"--scan"_s, damaged, u"-o"_s, rows}, R"("page":0,"message":"PDF datoteka je oštećena)"},
         {{u"--scan"_s, u"-o"_s, rows}, "--scan needs at least one"},
         {{u"--scan"_s, damaged}, "missing -o"},
-        {{u"--scan"_s, damaged, u"--per-page"_s, u"1"_s, u"-o"_s, rows}, "Unknown option 'per-page'"},
+        {{u"--scan"_s, damaged, u"--per-page"_s, u"1"_s, u"-o"_s, rows}, "--per-page does not go with --scan"},
     };
     for (const auto &c : cases) {
         const ToolRun run = render(c.arguments);

@@ -1,11 +1,13 @@
 #include "BankFileRun.h"
 
-#include "BankFileOptions.h"
 #include "BookRun.h"
 #include "JsonLine.h"
+#include "RenderOptions.h"
+#include "StandardOutput.h"
 #include "ToolReport.h"
 #include "bankfile/Pain001.h"
 #include "bankfile/Pain002.h"
+#include "batch/BankFileRows.h"
 #include "batch/Hub3aTable.h"
 #include "book/BookedBankFile.h"
 #include "book/PaymentBook.h"
@@ -24,6 +26,7 @@ namespace {
 
 using ToolReport::exitAllDone;
 using ToolReport::exitBadInput;
+using ToolReport::exitNotWritten;
 using ToolReport::exitSomeRefused;
 
 Hub3aRecord slipFile(const QString &path)
@@ -37,31 +40,26 @@ Hub3aRecord slipFile(const QString &path)
     return ToolReport::checkedSlip(path, record);
 }
 
-QList<RowProblem> rowProblems(const QList<Pain001::OrderProblem> &refused)
-{
-    QList<RowProblem> problems;
-    for (const Pain001::OrderProblem &problem : refused)
-        problems.append({problem.row, problem.field ? hub3aColumn(*problem.field) : QString(), problem.message});
-    return problems;
-}
+} // namespace
 
-int writeOrders(const BankFileOptions &options, QTextStream &errors)
+int runBankFile(const RenderOptions &options, QTextStream &, QTextStream &errors)
 {
+    const QString input = options.batchPath.isEmpty() ? options.slipPath : options.batchPath;
     Hub3aTable table;
     try {
-        if (options.mode == BankFileOptions::Mode::Slip) {
-            table.slips.append({1, slipFile(options.inputPath)});
+        if (options.batchPath.isEmpty()) {
+            table.slips = numberedSlips({slipFile(options.slipPath)});
             table.rowCount = 1;
         } else {
             const Hub3aRecord base = options.basePath.isEmpty() ? Hub3aRecord() : slipFile(options.basePath);
-            table = readHub3aTable(TextFile::readWhole(options.inputPath), base);
+            table = readHub3aTable(TextFile::readWhole(options.batchPath), base);
         }
     } catch (const UserError &e) {
-        ToolReport::failure(errors, options.inputPath, e.text());
+        ToolReport::failure(errors, input, e.text());
         return exitBadInput;
     }
     if (!table.baseMissing.isEmpty()) {
-        ToolReport::baseMissing(errors, options.inputPath, table.baseMissing);
+        ToolReport::baseMissing(errors, input, table.baseMissing);
         return exitBadInput;
     }
     ToolReport::rowProblems(errors, table.problems);
@@ -74,39 +72,36 @@ int writeOrders(const BankFileOptions &options, QTextStream &errors)
         PaymentBook book = openBookForBankFile(PaymentBook::defaultPath());
         const QList<NumberedSlip> slips = BookRun::withoutRepeats(book, table.slips, fileOptions.today,
                                                                   options.allowRepeat, errors, repeated);
-        const BookOrigin origin{options.mode == BankFileOptions::Mode::Table ? BookSource::Table
-                                                                             : BookSource::SlipFile,
-                                QFileInfo(options.inputPath).absoluteFilePath(), 0};
+        const BookOrigin origin{options.batchPath.isEmpty() ? BookSource::SlipFile : BookSource::Table,
+                                QFileInfo(input).absoluteFilePath(), 0};
         result = saveBookedBankFile(book, options.outPath, BankOrdersOf(slips), fileOptions, origin,
                                     Pain001::settingsMessageCount(settings, fileOptions.today))
                      .result;
     } catch (const UserError &e) {
         ToolReport::failure(errors, options.outPath, e.text());
-        return exitBadInput;
+        return exitNotWritten;
     }
     const bool leftOut = repeated && !options.allowRepeat;
-    ToolReport::rowProblems(errors, rowProblems(result.refused));
+    ToolReport::rowProblems(errors, bankFileRowProblems(result.refused));
     for (const QString &note : result.notes)
         errors << QString::fromUtf8(jsonLine({{"note", note}}));
+    const bool allTaken = table.problems.isEmpty() && result.refused.isEmpty() && !leftOut;
     if (result.written == 0) {
-        ToolReport::failure(errors, options.inputPath, u"no order to write"_s);
-        return table.problems.isEmpty() && result.refused.isEmpty() && !leftOut ? exitBadInput
-                                                                                : exitSomeRefused;
+        ToolReport::failure(errors, input, u"no order to write"_s);
+        return allTaken ? exitBadInput : exitSomeRefused;
     }
-    return table.problems.isEmpty() && result.refused.isEmpty() && !leftOut ? exitAllDone : exitSomeRefused;
+    return allTaken ? exitAllDone : exitSomeRefused;
 }
 
-int readStatus(const BankFileOptions &options, QTextStream &out, QTextStream &errors)
+int runStatus(const RenderOptions &options, QTextStream &out, QTextStream &errors)
 {
     Pain002::Report report;
     try {
-        TextFile::checkReadable(options.inputPath);
-        report = Pain002::read(TextFile::readWhole(options.inputPath));
+        report = *Pain002::readFile(options.statusPath);
     } catch (const UserError &e) {
-        ToolReport::failure(errors, options.inputPath, e.text());
+        ToolReport::failure(errors, options.statusPath, e.text());
         return exitBadInput;
     }
-    QList<NumberedSlip> slips;
     for (const Pain002::RefusedOrder &refused : report.refused) {
         out << QString::fromUtf8(jsonLine({{"instrId", refused.instrId},
                                            {"endToEndId", refused.endToEndId},
@@ -115,41 +110,26 @@ int readStatus(const BankFileOptions &options, QTextStream &out, QTextStream &er
                                            {"iban", refused.iban},
                                            {"reason", refused.reason},
                                            {"message", refused.message}}));
-        if (refused.level == Pain002::RefusedOrder::Level::Order) {
-            slips.append({static_cast<int>(slips.size()) + 1, refused.slip});
-            // What the table's row could not take as the answer gives it is said, never changed silently.
-            if (!refused.notes.isEmpty())
-                errors << QString::fromUtf8(jsonLine({{"row", static_cast<int>(slips.size())},
-                                                      {"instrId", refused.instrId},
-                                                      {"message", refused.notes.join(u"; "_s)}}));
-        }
     }
-    out.flush();
+    const int status = afterWritingOut(out, errors, report.refused.isEmpty() ? exitAllDone : exitSomeRefused);
+    const QList<NumberedSlip> slips = refusedSlips(report);
+    // What the table's row could not take as the answer gives it is said, never changed silently.
+    int row = 0;
+    for (const Pain002::RefusedOrder &refused : report.refused) {
+        if (refused.level != Pain002::RefusedOrder::Level::Order)
+            continue;
+        ++row;
+        if (!refused.notes.isEmpty())
+            errors << QString::fromUtf8(jsonLine(
+                {{"row", row}, {"instrId", refused.instrId}, {"message", refused.notes.join(u"; "_s)}}));
+    }
     if (!options.outPath.isEmpty() && !slips.isEmpty()) {
         try {
             TextFile::writeOutput(options.outPath, hub3aTableCsv(slips));
         } catch (const UserError &e) {
             ToolReport::failure(errors, options.outPath, e.text());
-            return exitBadInput;
+            return exitNotWritten;
         }
     }
-    return report.refused.isEmpty() ? exitAllDone : exitSomeRefused;
-}
-
-} // namespace
-
-std::optional<int> runBankFile(const QStringList &arguments, QTextStream &out, QTextStream &errors)
-{
-    if (!isBankFileCommand(arguments))
-        return std::nullopt;
-    BankFileOptions options;
-    try {
-        options = parseBankFileOptions(arguments);
-    } catch (const UserError &e) {
-        ToolReport::failure(errors, e.text());
-        return exitBadInput;
-    }
-    if (options.mode == BankFileOptions::Mode::Status)
-        return readStatus(options, out, errors);
-    return writeOrders(options, errors);
+    return status;
 }

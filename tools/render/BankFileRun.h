@@ -1,14 +1,16 @@
 #pragma once
 
-#include <QStringList>
 #include <QTextStream>
 
-#include <optional>
+struct RenderOptions;
 
-// zorprint-render's bank-file modes (BankFileOptions). Nothing when the command line asks for
-// something else; otherwise the exit status:
-//   writing: 0 every order written, 1 some refused (each a JSON line {"row","column","message"} on
-//            errors), 2 bad options or input, or the file not written;
-//   --status: a JSON line {"instrId","endToEndId","amount","recipient","iban","reason","message"}
-//            per refused order on out; 0 none refused, 1 some, 2 no pain.002 report.
-std::optional<int> runBankFile(const QStringList &arguments, QTextStream &out, QTextStream &errors);
+// zorprint-render's bank file: a table (--batch TABLE.csv) or one HUB-3A slip file written as a
+// pain.001 file (-o ORDERS.xml). Gives 0 every order written, 1 some refused (each a JSON line
+// {"row","column","message"} on errors), 2 bad input or the file not written.
+int runBankFile(const RenderOptions &options, QTextStream &out, QTextStream &errors);
+
+// zorprint-render --status REPORT.xml [-o REFUSED.csv]: a JSON line
+// {"instrId","endToEndId","amount","recipient","iban","reason","message"} per refused order on out,
+// and the orders refused one by one as a table in REFUSED.csv. Gives 0 none refused, 1 some, 2 no
+// pain.002 report, or standard output or the table not written.
+int runStatus(const RenderOptions &options, QTextStream &out, QTextStream &errors);

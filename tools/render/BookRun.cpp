@@ -1,6 +1,7 @@
 #include "BookRun.h"
 
 #include "JsonLine.h"
+#include "RenderOptions.h"
 #include "ToolReport.h"
 #include "book/PaymentBook.h"
 #include "book/RepeatCheck.h"
@@ -8,8 +9,6 @@
 #include "model/SettingsStore.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
-
-#include <QCommandLineParser>
 
 #include <QFileInfo>
 
@@ -92,52 +91,25 @@ QByteArray bookTable(const QList<BookEntry> &entries)
 
 } // namespace
 
-std::optional<int> runBookExport(const QStringList &arguments, QTextStream &errors)
+int runBookExport(const RenderOptions &options, QTextStream &errors)
 {
-    if (!arguments.contains(u"--book"_s) && !arguments.contains(u"-book"_s))
-        return std::nullopt;
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption book{u"book"_s};
-    const QCommandLineOption state{u"state"_s, QString(), u"STATE"_s};
-    const QCommandLineOption from{u"from"_s, QString(), u"DAY"_s};
-    const QCommandLineOption to{u"to"_s, QString(), u"DAY"_s};
-    const QCommandLineOption out{{u"o"_s, u"output"_s}, QString(), u"ROWS.csv"_s};
-    parser.addOptions({book, state, from, to, out});
     try {
-        if (!parser.parse(arguments))
-            throw UserError(parser.errorText());
-        if (!parser.positionalArguments().isEmpty())
-            throw UserError(
-                u"--book reads the payments book, not '%1'"_s.arg(parser.positionalArguments().join(u' ')));
-        if (parser.value(out).isEmpty())
-            throw UserError(u"missing -o ROWS.csv"_s);
         std::optional<BookState> wanted;
-        if (parser.isSet(state)) {
-            wanted = bookStateNamed(parser.value(state));
+        if (!options.bookState.isEmpty()) {
+            wanted = bookStateNamed(options.bookState);
             if (!wanted)
                 throw UserError(u"--state is prepared, sent, refused, accepted or booked, not '%1'"_s.arg(
-                    parser.value(state)));
+                    options.bookState));
         }
-        const QDate first = parser.isSet(from) ? dayOption(parser.value(from), "from") : QDate();
-        const QDate last = parser.isSet(to) ? dayOption(parser.value(to), "to") : QDate();
+        const QDate first = options.bookFrom.isEmpty() ? QDate() : dayOption(options.bookFrom, "from");
+        const QDate last = options.bookTo.isEmpty() ? QDate() : dayOption(options.bookTo, "to");
         const PaymentBook opened(PaymentBook::defaultPath());
-        TextFile::writeOutput(parser.value(out), bookTable(opened.entries(first, last, wanted)));
+        TextFile::writeOutput(options.outPath, bookTable(opened.entries(first, last, wanted)));
     } catch (const UserError &e) {
-        errors << "zorprint-render: " << e.text() << '\n';
+        ToolReport::failure(errors, e.text());
         return ToolReport::exitBadInput;
     }
     return ToolReport::exitAllDone;
-}
-
-QString bookUsage()
-{
-    return u"       zorprint-render --book [--state STATE] [--from DAY] [--to DAY] -o ROWS.csv\n"
-           "  --book                      the payments book as a table: the batch table's columns, then\n"
-           "                              how each payment left and its state\n"
-           "  --state STATE               --book: only payments now prepared, sent, refused, accepted or "
-           "booked\n"
-           "  --from DAY --to DAY         --book: only payments that left from/to these days (yyyy-mm-dd)\n"_s;
 }
 
 } // namespace BookRun

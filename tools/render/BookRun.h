@@ -10,6 +10,7 @@
 #include "book/RepeatCheck.h"
 
 class PaymentBook;
+struct RenderOptions;
 
 // What zorprint-render's outputs do with the payments book.
 namespace BookRun {
@@ -26,10 +27,8 @@ RepeatCheck repeatCheck(const PaymentBook &book, QDate today);
 void reportRepeat(QTextStream &errors, int row, const BookRepeat &repeat);
 
 // zorprint-render --book [--state STATE] [--from DAY] [--to DAY] -o ROWS.csv: the book's payments
-// as a table (the batch table's columns, then how each left and its state). Nothing when the
-// command line asks for something else; otherwise the exit status: 0 written, 2 bad options, a
-// book that cannot be opened or an output that cannot be written.
-std::optional<int> runBookExport(const QStringList &arguments, QTextStream &errors);
-QString bookUsage();
+// as a table (the batch table's columns, then how each left and its state). The exit status: 0
+// written, 2 bad options, a book that cannot be opened or an output that cannot be written.
+int runBookExport(const RenderOptions &options, QTextStream &errors);
 
 } // namespace BookRun

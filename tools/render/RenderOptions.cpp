@@ -1,20 +1,31 @@
 #include "RenderOptions.h"
 
-#include "BankFileOptions.h"
-#include "BookRun.h"
+#include "OutputGuard.h"
+#include "ToolModes.h"
 
 #include "model/UserError.h"
 #include "model/WholeNumber.h"
 
 #include <QCommandLineParser>
-#include <QFile>
 #include <QFileInfo>
 
-#include <sys/stat.h>
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// One option of the command line: its names (the long one first), its value's name (empty for a
+// switch), its line of the usage, how its value goes into the options, and whether the value names
+// a file that is read.
+struct OptionSpec
+{
+    QStringList names;
+    QString valueName;
+    QString help;
+    void (*read)(RenderOptions &options, const QString &value);
+    bool namesInput = false;
+};
 
 // A pair of whole numbers written "A<separator>B".
 std::pair<int, int> numberPair(const QString &text, QChar separator, const QString &option)
@@ -24,20 +35,6 @@ std::pair<int, int> numberPair(const QString &text, QChar separator, const QStri
         throw UserError(
             u"--%1 expects two numbers separated by '%2', not '%3'"_s.arg(option, separator, text));
     return {StrToInt(parts[0]), StrToInt(parts[1])};
-}
-
-RenderOptions::Format formatOf(const QString &name, const QString &outPath)
-{
-    const QString format = name.isEmpty() ? QFileInfo(outPath).suffix().toLower() : name;
-    if (format == "png"_L1)
-        return RenderOptions::Format::Png;
-    if (format == "pdf"_L1)
-        return RenderOptions::Format::Pdf;
-    if (format == "ops"_L1 || (name.isEmpty() && format == "jsonl"_L1))
-        return RenderOptions::Format::Ops;
-    if (name.isEmpty())
-        throw UserError(u"cannot tell the format from '%1'; use --format png|pdf|ops"_s.arg(outPath));
-    throw UserError(u"unknown format '%1' (png, pdf or ops)"_s.arg(name));
 }
 
 PrintMode modeOf(const QString &name)
@@ -51,99 +48,30 @@ PrintMode modeOf(const QString &name)
     throw UserError(u"unknown mode '%1' (complete, template or data)"_s.arg(name));
 }
 
-// The options zorprint-render knows, and the command line parsed against them.
-struct CommandLine
+void readFormat(RenderOptions &options, const QString &name)
 {
-    QCommandLineParser parser;
-    const QCommandLineOption out{{u"o"_s, u"output"_s}, QString(), u"OUT"_s};
-    const QCommandLineOption format{u"format"_s, QString(), u"FORMAT"_s};
-    const QCommandLineOption style{u"style"_s, QString(), u"STYLE"_s, u"preview"_s};
-    const QCommandLineOption size{u"size"_s, QString(), u"WxH"_s};
-    const QCommandLineOption mode{u"mode"_s, QString(), u"MODE"_s};
-    const QCommandLineOption calibration{u"calibration"_s, QString(), u"W,H"_s};
-    const QCommandLineOption perforation{u"perforation"_s};
-    const QCommandLineOption offset{u"offset"_s, QString(), u"DX,DY"_s};
-    const QCommandLineOption place{u"place"_s, QString(), u"TEXT"_s};
-    const QCommandLineOption date{u"date"_s, QString(), u"TEXT"_s};
-    const QCommandLineOption help{QStringList{u"h"_s, u"help"_s}};
-    const QCommandLineOption check{u"check"_s};
-    const QCommandLineOption payload{u"payload"_s};
-    const QCommandLineOption batch{u"batch"_s, QString(), u"TABLE"_s};
-    const QCommandLineOption perPage{u"per-page"_s, QString(), u"N"_s};
-    const QCommandLineOption base{u"base"_s, QString(), u"HUB3AFILE"_s};
-    const QCommandLineOption allowRepeat{u"allow-repeat"_s};
-
-    explicit CommandLine(const QStringList &arguments)
-    {
-        parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-        parser.addOptions({out, format, style, size, mode, calibration, perforation, offset, place, date,
-                           help, check, payload, batch, perPage, base, allowRepeat});
-        if (!parser.parse(arguments))
-            throw UserError(parser.errorText());
-    }
-
-    bool isSet(const QCommandLineOption &option) const { return parser.isSet(option); }
-    QString value(const QCommandLineOption &option) const { return parser.value(option); }
-    QString outPath(const QString &missing) const
-    {
-        if (!isSet(out) || value(out).isEmpty())
-            throw UserError(missing);
-        return value(out);
-    }
-};
-
-// --batch TABLE -o OUT.pdf with its own options; the slip-file options do not apply.
-RenderOptions batchOptions(const CommandLine &line)
-{
-    if (!line.parser.positionalArguments().isEmpty())
-        throw UserError(u"--batch reads its table, not a slip file"_s);
-    for (const QString &name : line.parser.optionNames()) {
-        static const QStringList batchNames{u"batch"_s, u"o"_s,    u"output"_s,      u"per-page"_s,
-                                            u"mode"_s,  u"base"_s, u"allow-repeat"_s};
-        if (!batchNames.contains(name))
-            throw UserError(u"--%1 does not go with --batch"_s.arg(name));
-    }
-    RenderOptions options;
-    options.batchPath = line.value(line.batch);
-    options.allowRepeat = line.isSet(line.allowRepeat);
-    options.outPath = line.outPath(u"missing -o OUT.pdf"_s);
-    options.format = RenderOptions::Format::Pdf;
-    // A device such as /dev/stdout has no suffix; a file named for another kind would hold a PDF.
-    if (const QString suffix = QFileInfo(options.outPath).suffix();
-        !suffix.isEmpty() && suffix.toLower() != "pdf"_L1)
-        throw UserError(u"--batch piše samo PDF, a ne '%1'"_s.arg(options.outPath));
-    if (line.isSet(line.mode))
-        options.mode = modeOf(line.value(line.mode));
-    if (line.isSet(line.perPage)) {
-        const QString count = line.value(line.perPage);
-        if (count != "1"_L1 && count != "3"_L1)
-            throw UserError(u"--per-page is 1 or 3, not '%1'"_s.arg(count));
-        options.slipsPerPage = count.toInt();
-    }
-    options.basePath = line.value(line.base);
-    return options;
+    if (name == "png"_L1)
+        options.format = RenderOptions::Format::Png;
+    else if (name == "pdf"_L1)
+        options.format = RenderOptions::Format::Pdf;
+    else if (name == "ops"_L1)
+        options.format = RenderOptions::Format::Ops;
+    else
+        throw UserError(u"unknown format '%1' (png, pdf or ops)"_s.arg(name));
 }
 
-// --check and --payload write to standard output instead of drawing.
-RenderOptions standardOutputOptions(const CommandLine &line, RenderOptions options)
+void readStyle(RenderOptions &options, const QString &name)
 {
-    const bool check = line.isSet(line.check);
-    if (line.isSet(line.out))
-        throw UserError(
-            u"--%1 writes to standard output; it takes no -o"_s.arg(check ? u"check"_s : u"payload"_s));
-    options.check = check;
-    options.payload = !check;
-    return options;
+    if (name == "print"_L1)
+        options.style = RenderOptions::Style::Print;
+    else if (name != "preview"_L1)
+        throw UserError(u"unknown style '%1' (preview or print)"_s.arg(name));
 }
 
-// --size for the preview style.
-void readPreviewSize(const CommandLine &line, RenderOptions &options)
+void readSize(RenderOptions &options, const QString &value)
 {
-    if (!line.isSet(line.size))
-        return;
     options.sizeGiven = true;
-    std::tie(options.previewWidth, options.previewHeight) =
-        numberPair(line.value(line.size), u'x', u"size"_s);
+    std::tie(options.previewWidth, options.previewHeight) = numberPair(value, u'x', u"size"_s);
     if (options.previewWidth < 0 || options.previewHeight < 0)
         throw UserError(u"--size must not be negative"_s);
     // Larger frames would ask for fonts thousands of pixels high and images no viewer opens.
@@ -152,125 +80,283 @@ void readPreviewSize(const CommandLine &line, RenderOptions &options)
         throw UserError(u"--size must be at most %1x%1"_s.arg(largestSide));
 }
 
-// --mode, --calibration, --perforation and --offset for the print style.
-void readPrintFrame(const CommandLine &line, RenderOptions &options)
+void readPerPage(RenderOptions &options, const QString &count)
 {
-    if (line.isSet(line.mode))
-        options.mode = modeOf(line.value(line.mode));
-    if (line.isSet(line.calibration))
-        std::tie(options.rectWidth, options.rectHeight) =
-            numberPair(line.value(line.calibration), u',', u"calibration"_s);
-    options.perforation = line.isSet(line.perforation);
-    if (line.isSet(line.offset))
-        std::tie(options.dX, options.dY) = numberPair(line.value(line.offset), u',', u"offset"_s);
+    if (count != "1"_L1 && count != "3"_L1)
+        throw UserError(u"--per-page is 1 or 3, not '%1'"_s.arg(count));
+    options.slipsPerPage = count.toInt();
 }
 
-// A slip file drawn to -o OUT in the preview or the print style.
-RenderOptions drawingOptions(const CommandLine &line, RenderOptions options)
+void readSchema(RenderOptions &options, const QString &name)
 {
-    options.outPath = line.outPath(u"missing -o OUT"_s);
-    options.format = formatOf(line.value(line.format), options.outPath);
-    const QString styleName = line.value(line.style);
-    if (styleName == "print"_L1) {
-        options.style = RenderOptions::Style::Print;
-    } else if (styleName != "preview"_L1) {
-        throw UserError(u"unknown style '%1' (preview or print)"_s.arg(styleName));
-    }
-    const bool print = options.style == RenderOptions::Style::Print;
-    for (const QCommandLineOption *printOnly :
-         {&line.mode, &line.calibration, &line.perforation, &line.offset}) {
-        if (!print && line.isSet(*printOnly))
-            throw UserError(u"--%1 needs --style print"_s.arg(printOnly->names().constFirst()));
-    }
-    if (print && line.isSet(line.size))
-        throw UserError(u"--size is for the preview style; the print frame comes from --calibration"_s);
-    readPreviewSize(line, options);
-    readPrintFrame(line, options);
-    if (line.isSet(line.place))
-        options.place = line.value(line.place);
-    if (line.isSet(line.date))
-        options.date = line.value(line.date);
-    return options;
+    if (name == "iso"_L1)
+        options.schema = Pain001::Schema::Iso;
+    else if (name != "hr"_L1)
+        throw UserError(u"--namespace is hr or iso, not '%1'"_s.arg(name));
 }
 
-// Whether two names lead to one existing file (also through links), or are one name for a file not
-// made yet.
-bool sameFile(const QString &one, const QString &other)
+void noValue(RenderOptions &, const QString &) {}
+
+// Every option of every mode, in the order the usage lists them and their values are read.
+const QList<OptionSpec> &optionSpecs()
 {
-    struct stat first
-    {
-    }, second{};
-    if (::stat(QFile::encodeName(one).constData(), &first) == 0 &&
-        ::stat(QFile::encodeName(other).constData(), &second) == 0)
-        return first.st_dev == second.st_dev && first.st_ino == second.st_ino;
-    return QFileInfo(one).absoluteFilePath() == QFileInfo(other).absoluteFilePath();
+    static const QList<OptionSpec> specs{
+        {{u"output"_s, u"o"_s},
+         u"OUT"_s,
+         u"the file to write; /dev/stdout writes to standard output"_s,
+         [](RenderOptions &o, const QString &v) { o.outPath = v; }},
+        {{u"check"_s}, {}, u"a JSON line per account and reference; exit 1 if one is wrong"_s, noValue},
+        {{u"payload"_s}, {}, u"a HUB-3A file's barcode text (UTF-8) on standard output"_s, noValue},
+        {{u"format"_s},
+         u"png|pdf|ops"_s,
+         u"default: from OUT's extension (.png, .pdf; .jsonl for ops)"_s,
+         readFormat},
+        {{u"style"_s}, u"preview|print"_s, u"default preview"_s, readStyle},
+        {{u"size"_s},
+         u"WxH"_s,
+         u"preview frame size in pixels, default 610x350 (HUB-3A: 1680x792)"_s,
+         readSize},
+        {{u"mode"_s},
+         u"complete|template|data"_s,
+         u"print style and --batch, default complete"_s,
+         [](RenderOptions &o, const QString &v) { o.mode = modeOf(v); }},
+        {{u"calibration"_s},
+         u"W,H"_s,
+         u"print style: RectWidth,RectHeight in mm, default 8,8"_s,
+         [](RenderOptions &o, const QString &v) {
+             std::tie(o.rectWidth, o.rectHeight) = numberPair(v, u',', u"calibration"_s);
+         }},
+        {{u"perforation"_s},
+         {},
+         u"print style: shift by 11 mm"_s,
+         [](RenderOptions &o, const QString &) { o.perforation = true; }},
+        {{u"offset"_s},
+         u"DX,DY"_s,
+         u"print style: dX device units, dY mm, default 0,0"_s,
+         [](RenderOptions &o, const QString &v) { std::tie(o.dX, o.dY) = numberPair(v, u',', u"offset"_s); }},
+        {{u"place"_s},
+         u"TEXT"_s,
+         u"the shared place (a transfer-order file does not carry it)"_s,
+         [](RenderOptions &o, const QString &v) { o.place = v; }},
+        {{u"date"_s},
+         u"TEXT"_s,
+         u"the shared date (a transfer-order file does not carry it)"_s,
+         [](RenderOptions &o, const QString &v) { o.date = v; }},
+        {{u"batch"_s},
+         u"TABLE.csv"_s,
+         u"HUB-3A slips, one per row, to a PDF or a bank file; rows refused as JSON lines on standard error"_s,
+         [](RenderOptions &o, const QString &v) { o.batchPath = v; },
+         true},
+        {{u"per-page"_s},
+         u"1|3"_s,
+         u"--batch: a 210x99 mm page per slip or three on A4 (default 3)"_s,
+         readPerPage},
+        {{u"base"_s},
+         u"HUB3AFILE"_s,
+         u"--batch: the fields of columns the table does not have"_s,
+         [](RenderOptions &o, const QString &v) { o.basePath = v; },
+         true},
+        {{u"allow-repeat"_s},
+         {},
+         u"--batch: also rows the payments book holds as paid (JSON lines; exit 1 when one was left out)"_s,
+         [](RenderOptions &o, const QString &) { o.allowRepeat = true; }},
+        {{u"namespace"_s},
+         u"hr|iso"_s,
+         u"the Croatian schema's namespace (scthr, default) or the plain ISO one"_s,
+         readSchema},
+        {{u"instant"_s},
+         {},
+         u"instant orders (sctinsthr, LclInstrm INST), in a file of their own"_s,
+         [](RenderOptions &o, const QString &) { o.instant = true; }},
+        {{u"status"_s},
+         u"REPORT.xml"_s,
+         u"the bank's pain.002 answer: a JSON line per refused order; -o REFUSED.csv keeps them as a table"_s,
+         [](RenderOptions &o, const QString &v) { o.statusPath = v; },
+         true},
+        {{u"scan"_s},
+         {},
+         u"HUB-3 and EPC QR barcodes of PDFs and images: a table row each (OUT.csv), or the "
+         "slip file of the only one (SLIP.txt); files and pages without one as JSON lines"_s,
+         noValue},
+        {{u"book"_s},
+         {},
+         u"the payments book as a table: the batch table's columns, then how each payment left and its state"_s,
+         noValue},
+        {{u"state"_s},
+         u"STATE"_s,
+         u"--book: only payments now prepared, sent, refused, accepted or booked"_s,
+         [](RenderOptions &o, const QString &v) { o.bookState = v; }},
+        {{u"from"_s},
+         u"DAY"_s,
+         u"--book: only payments that left from this day (yyyy-mm-dd)"_s,
+         [](RenderOptions &o, const QString &v) { o.bookFrom = v; }},
+        {{u"to"_s},
+         u"DAY"_s,
+         u"--book: only payments that left up to this day (yyyy-mm-dd)"_s,
+         [](RenderOptions &o, const QString &v) { o.bookTo = v; }},
+        {{u"help"_s, u"h"_s}, {}, u"this text"_s, noValue},
+    };
+    return specs;
 }
 
-// The output replaces its file: written over an input, it would destroy what it is made from.
-void refuseOutputOverAnInput(const QString &output, const QStringList &inputs)
+const OptionSpec &specOf(const QString &name)
 {
-    for (const QString &input : inputs) {
-        if (!output.isEmpty() && !input.isEmpty() && sameFile(output, input))
-            throw UserError(u"izlazna datoteka %1 je i ulazna; odaberite drugu"_s.arg(output));
+    const QList<OptionSpec> &specs = optionSpecs();
+    return *std::find_if(specs.begin(), specs.end(),
+                         [&](const OptionSpec &spec) { return spec.names.contains(name); });
+}
+
+QString dashed(const QString &name)
+{
+    return (name.size() == 1 ? u"-"_s : u"--"_s) + name;
+}
+
+QString suffixOf(const QString &path)
+{
+    return QFileInfo(path).suffix().toLower();
+}
+
+// ".pdf or .xml"
+QString kindsText(const QList<const ToolMode *> &modes)
+{
+    QStringList kinds;
+    for (const ToolMode *mode : modes) {
+        for (const QString &kind : mode->outputKinds) {
+            if (!kinds.contains(u'.' + kind))
+                kinds.append(u'.' + kind);
+        }
     }
+    const QString last = kinds.isEmpty() ? QString() : kinds.takeLast();
+    return kinds.isEmpty() ? last : kinds.join(u", "_s) + u" or "_s + last;
+}
+
+bool takesEvery(const ToolMode &mode, const QStringList &given)
+{
+    return std::all_of(given.begin(), given.end(), [&](const QString &name) {
+        return name == mode.selector || name == "output"_L1 || name == "help"_L1 ||
+               mode.options.contains(name);
+    });
+}
+
+// The mode the options ask for: by its selector, then by the output's extension, then by the options
+// only it takes.
+const ToolMode &chooseMode(const QStringList &given, const QString &outPath)
+{
+    QStringList selectors;
+    QList<const ToolMode *> candidates;
+    for (const ToolMode &mode : toolModes()) {
+        if (!mode.selector.isEmpty() && given.contains(mode.selector) && !selectors.contains(mode.selector))
+            selectors.append(mode.selector);
+    }
+    if (selectors.size() > 1)
+        throw UserError(u"--%1 does not go with --%2"_s.arg(selectors[1], selectors[0]));
+    const QString selector = selectors.value(0);
+    for (const ToolMode &mode : toolModes()) {
+        if (mode.selector == selector)
+            candidates.append(&mode);
+    }
+    const QString suffix = suffixOf(outPath);
+    if (!suffix.isEmpty()) {
+        QList<const ToolMode *> byKind;
+        for (const ToolMode *mode : candidates) {
+            if (mode->output == ToolMode::Output::None || mode->outputKinds.contains(suffix))
+                byKind.append(mode);
+        }
+        if (byKind.isEmpty())
+            throw UserError(u"%1 writes %2, not '%3'"_s.arg(
+                selector.isEmpty() ? u"a slip file"_s : dashed(selector), kindsText(candidates), outPath));
+        candidates = byKind;
+    }
+    for (const ToolMode *mode : candidates) {
+        if (takesEvery(*mode, given))
+            return *mode;
+    }
+    return *candidates.constFirst();
+}
+
+void checkFits(const ToolMode &mode, const QStringList &given, const RenderOptions &options)
+{
+    for (const QString &name : given) {
+        if (name == "output"_L1 && mode.output == ToolMode::Output::None)
+            throw UserError(u"%1 writes to standard output; it takes no -o"_s.arg(mode.name));
+        if (!takesEvery(mode, {name}))
+            throw UserError(u"--%1 does not go with %2"_s.arg(name, mode.name));
+    }
+    const qsizetype files = options.inputs.size();
+    if ((mode.inputs == ToolMode::Inputs::None && files != 0) ||
+        (mode.inputs == ToolMode::Inputs::One && files != 1) ||
+        (mode.inputs == ToolMode::Inputs::Many && files == 0))
+        throw UserError(mode.inputError);
+    if (mode.output == ToolMode::Output::Required && options.outPath.isEmpty())
+        throw UserError(u"missing -o %1"_s.arg(mode.outputName));
 }
 
 } // namespace
 
 QString renderUsage()
 {
-    return u"Usage: zorprint-render [options] SLIPFILE -o OUT\n"
-           "       zorprint-render SLIPFILE --check\n"
-           "       zorprint-render HUB3AFILE --payload\n"
-           "       zorprint-render --batch TABLE.csv -o OUT.pdf [--per-page 1|3] [--mode MODE] [--base "
-           "HUB3AFILE] [--allow-repeat]\n"
-           "       zorprint-render --scan FILE... -o OUT.csv|SLIP.txt\n"
-           "  --check                     a JSON line per account and reference; exit 1 if one is wrong\n"
-           "  --payload                   a HUB-3A file's barcode text (UTF-8) on standard output\n"
-           "  --format png|pdf|ops        default: from OUT's extension (.png, .pdf; .jsonl for ops)\n"
-           "  --style preview|print       default preview\n"
-           "  --size WxH                  preview frame size in pixels, default 610x350 (HUB-3A: 1680x792)\n"
-           "  --mode complete|template|data   print style only, default complete\n"
-           "  --calibration W,H           print style: RectWidth,RectHeight in mm, default 8,8\n"
-           "  --perforation               print style: shift by 11 mm\n"
-           "  --offset DX,DY              print style: dX device units, dY mm, default 0,0\n"
-           "  --place TEXT --date TEXT    the shared place and date (a transfer-order file does not carry "
-           "them)\n"
-           "  --batch TABLE.csv           HUB-3A slips, one per row, to a PDF; rows refused as JSON lines "
-           "on\n"
-           "                              standard error; exit 1 if a row was refused\n"
-           "  --per-page 1|3              --batch: a 210x99 mm page per slip or three on A4 (default 3)\n"
-           "  --base HUB3AFILE            --batch: the fields of columns the table does not have\n"
-           "  --allow-repeat              --batch: also rows the payments book holds as paid (JSON lines;\n"
-           "                              exit 1 when one was left out)\n"
-           "  --scan FILE...              HUB-3 and EPC QR barcodes of PDFs and images: a table row each\n"
-           "                              (OUT.csv), or the slip file of the only one; files and pages\n"
-           "                              without one as JSON lines on standard error; exit 1 if a file\n"
-           "                              gave none\n"_s +
-           bankFileUsage() + BookRun::bookUsage();
+    QString usage;
+    for (const ToolMode &mode : toolModes())
+        usage +=
+            (usage.isEmpty() ? u"Usage: "_s : u"       "_s) + u"zorprint-render "_s + mode.synopsis + u'\n';
+    for (const OptionSpec &spec : optionSpecs()) {
+        QStringList names;
+        for (auto name = spec.names.crbegin(); name != spec.names.crend(); ++name)
+            names.append(dashed(*name));
+        QString head = u"  "_s + names.join(u", "_s);
+        if (!spec.valueName.isEmpty())
+            head += u' ' + spec.valueName;
+        // The help in a column of its own, wrapped at word ends.
+        constexpr int helpColumn = 32, lineWidth = 100;
+        QString line = head.leftJustified(helpColumn - 1);
+        for (const QString &word : spec.help.split(u' ')) {
+            if (line.size() >= helpColumn && line.size() + word.size() > lineWidth) {
+                usage += line + u'\n';
+                line = QString(helpColumn - 1, u' ');
+            }
+            line += u' ' + word;
+        }
+        usage += line + u'\n';
+    }
+    return usage +
+           u"Exit status: 0 done; 1 some rows or files refused, or a check failed; 2 bad options or input,\n"
+           "or an output that is one of the inputs or cannot be written.\n"_s;
 }
 
 RenderOptions parseRenderOptions(const QStringList &arguments)
 {
-    const CommandLine line(arguments);
-    refuseOutputOverAnInput(line.value(line.out),
-                            line.parser.positionalArguments() +
-                                QStringList{line.value(line.batch), line.value(line.base)});
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    for (const OptionSpec &spec : optionSpecs())
+        parser.addOption(QCommandLineOption(spec.names, spec.help, spec.valueName));
+    if (!parser.parse(arguments))
+        throw UserError(parser.errorText());
     RenderOptions options;
-    if (line.isSet(line.help)) {
+    options.inputs = parser.positionalArguments();
+    QStringList inputPaths = options.inputs;
+    for (const OptionSpec &spec : optionSpecs()) {
+        if (!parser.isSet(spec.names.constFirst()))
+            continue;
+        options.given.append(spec.names.constFirst());
+        if (spec.namesInput)
+            inputPaths.append(parser.value(spec.names.constFirst()));
+    }
+    if (options.given.contains("help"_L1)) {
         options.helpRequested = true;
         return options;
     }
-    if (line.isSet(line.batch))
-        return batchOptions(line);
-    for (const QCommandLineOption *batchOnly : {&line.perPage, &line.base, &line.allowRepeat}) {
-        if (line.isSet(*batchOnly))
-            throw UserError(u"--%1 needs --batch"_s.arg(batchOnly->names().constFirst()));
-    }
-    if (line.parser.positionalArguments().size() != 1)
-        throw UserError(u"expected exactly one slip file"_s);
-    options.slipPath = line.parser.positionalArguments().constFirst();
-    if (line.isSet(line.check) || line.isSet(line.payload))
-        return standardOutputOptions(line, options);
-    return drawingOptions(line, options);
+    // Before anything else is said of the output: whatever it was meant to be, it must not replace
+    // a file that is read.
+    refuseOutputOverAnInput(parser.value(u"output"_s), inputPaths);
+    const ToolMode &mode = chooseMode(options.given, parser.value(u"output"_s));
+    options.tool = &mode;
+    options.outPath = parser.value(u"output"_s);
+    checkFits(mode, options.given, options);
+    for (const QString &name : options.given)
+        specOf(name).read(options, parser.value(name));
+    if (mode.inputs == ToolMode::Inputs::One)
+        options.slipPath = options.inputs.constFirst();
+    if (mode.finish)
+        mode.finish(options);
+    return options;
 }

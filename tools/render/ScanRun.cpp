@@ -1,14 +1,14 @@
 #include "ScanRun.h"
 
 #include "JsonLine.h"
+#include "RenderOptions.h"
 #include "ToolReport.h"
-#include "batch/Hub3aTable.h"
+#include "batch/ScannedSlips.h"
 #include "model/SlipFile.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
 #include "scan/InvoiceScan.h"
 
-#include <QCommandLineParser>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
@@ -18,35 +18,7 @@ namespace {
 constexpr int exitEveryFile = ToolReport::exitAllDone;
 constexpr int exitSomeFilesGaveNone = ToolReport::exitSomeRefused;
 using ToolReport::exitBadInput;
-
-struct ScanOptions
-{
-    QStringList files;
-    QString outPath;
-};
-
-// The scan mode takes its files and -o, nothing else.
-ScanOptions scanOptions(const QStringList &arguments)
-{
-    QCommandLineParser parser;
-    const QCommandLineOption scan{u"scan"_s};
-    const QCommandLineOption out{{u"o"_s, u"output"_s}, QString(), u"OUT"_s};
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.addOptions({scan, out});
-    if (!parser.parse(arguments))
-        throw UserError(parser.errorText() + u" (--scan takes FILE... -o OUT)"_s);
-    ScanOptions options{parser.positionalArguments(), parser.value(out)};
-    if (options.files.isEmpty())
-        throw UserError(u"--scan needs at least one PDF or image file"_s);
-    if (options.outPath.isEmpty())
-        throw UserError(u"missing -o OUT.csv (or -o SLIP.txt)"_s);
-    const QFileInfo output(options.outPath);
-    for (const QString &file : options.files) {
-        if (output.exists() && QFileInfo(file).canonicalFilePath() == output.canonicalFilePath())
-            throw UserError(u"izlazna datoteka %1 je i ulazna; odaberite drugu"_s.arg(options.outPath));
-    }
-    return options;
-}
+using ToolReport::exitNotWritten;
 
 bool isTable(const QString &path)
 {
@@ -55,12 +27,8 @@ bool isTable(const QString &path)
 
 QByteArray outputBytes(const QString &path, const QList<ScannedSlip> &slips)
 {
-    if (isTable(path)) {
-        QList<NumberedSlip> rows;
-        for (const ScannedSlip &slip : slips)
-            rows.append({int(rows.size()) + 1, slip.record});
-        return hub3aTableCsv(rows);
-    }
+    if (isTable(path))
+        return ScannedSlips::tableCsv(slips);
     if (slips.size() != 1)
         throw UserError(
             u"pronađeno je %1 bar-kodova, a datoteka naloga prima jedan; zapišite tablicu .csv"_s.arg(
@@ -70,25 +38,13 @@ QByteArray outputBytes(const QString &path, const QList<ScannedSlip> &slips)
 
 } // namespace
 
-bool isScanCommand(const QStringList &arguments)
+int runScan(const RenderOptions &options, QTextStream &errors)
 {
-    return arguments.contains("--scan"_L1) || arguments.contains("-scan"_L1);
-}
-
-int runScan(const QStringList &arguments, QTextStream &errors)
-{
-    ScanOptions options;
-    try {
-        options = scanOptions(arguments);
-    } catch (const UserError &e) {
-        ToolReport::failure(errors, e.text());
-        return exitBadInput;
-    }
     QList<ScannedSlip> slips;
     bool unreadable = false;
     bool someGaveNone = false;
     bool someFailed = false;
-    for (const FileScan &scan : scanInvoices(options.files)) {
+    for (const FileScan &scan : scanInvoices(options.inputs)) {
         for (const ScanMiss &miss : scan.misses)
             errors << QString::fromUtf8(
                 jsonLine({{"file", miss.file}, {"page", miss.page}, {"message", miss.message}}));
@@ -116,7 +72,7 @@ int runScan(const QStringList &arguments, QTextStream &errors)
         TextFile::writeOutput(options.outPath, outputBytes(options.outPath, slips));
     } catch (const UserError &e) {
         ToolReport::failure(errors, options.outPath, e.text());
-        return std::max(status, exitSomeFilesGaveNone);
+        return exitNotWritten;
     }
     return status;
 }

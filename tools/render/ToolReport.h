@@ -12,10 +12,12 @@
 // What the tool's modes write on standard error, and the checks of a --base slip file they share.
 namespace ToolReport {
 
-// What the tool's exit code says of a run that reads many rows or files.
+// What the tool's exit code says, in every mode: done; some rows or files refused (or a check
+// failed); bad options or input, or an output that cannot be written.
 constexpr int exitAllDone = 0;
 constexpr int exitSomeRefused = 1;
 constexpr int exitBadInput = 2;
+constexpr int exitNotWritten = 2;
 
 // "zorprint-render: TEXT" and "zorprint-render: PATH: TEXT".
 void failure(QTextStream &errors, const QString &text);

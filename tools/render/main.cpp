@@ -1,3 +1,4 @@
+#include "QtMessages.h"
 #include "RenderTool.h"
 
 #include <QGuiApplication>
@@ -11,6 +12,7 @@ int main(int argc, char **argv)
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
+    keepQtMessagesOffStandardError();
     // Fonts need a GUI application object, but nothing is shown.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));

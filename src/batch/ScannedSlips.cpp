@@ -1,6 +1,8 @@
-#include "app/ScannedSlips.h"
+#include "batch/ScannedSlips.h"
 
 #include <QFileInfo>
+
+#include <algorithm>
 
 namespace ScannedSlips {
 
@@ -55,10 +57,10 @@ Hub3aTable asTable(const QList<ScannedSlip> &slips, const Hub3aRecord &tab)
 
 QByteArray tableCsv(const QList<ScannedSlip> &slips)
 {
-    QList<NumberedSlip> rows;
+    QList<Hub3aRecord> records;
     for (const ScannedSlip &slip : slips)
-        rows.append({static_cast<int>(rows.size()) + 1, slip.record});
-    return hub3aTableCsv(rows);
+        records.append(slip.record);
+    return hub3aTableCsv(numberedSlips(records));
 }
 
 QString placeText(const ScannedSlip &slip)

@@ -3,7 +3,7 @@
 #include "batch/Hub3aTable.h"
 #include "scan/ScannedSlip.h"
 
-// What the window does with the slips read from invoices, apart from its widgets.
+// What the window and the tool do with the slips read from invoices, apart from any widget.
 namespace ScannedSlips {
 
 // A scanned slip on the HUB-3A tab: its fields, and the tab's payer where the barcode leaves the
