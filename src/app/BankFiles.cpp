@@ -117,7 +117,7 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
     checking.today = m_clock.now().date();
     const BankOrdersOf orders(slips);
     const QList<RowProblem> bankRefused = bankFileRowProblems(Pain001::check(orders, checking));
-    const QList<RowProblem> refused = earlier + bankRefused;
+    QList<RowProblem> refused = earlier + bankRefused;
     const bool payerIbanMissing = std::all_of(slips.begin(), slips.end(), [](const NumberedSlip &slip) {
         return slip.record[Hub3aField::PayerIban].trimmed().isEmpty();
     });

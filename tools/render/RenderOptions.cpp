@@ -203,7 +203,7 @@ const OptionSpec &specOf(const QString &name)
 {
     const QList<OptionSpec> &specs = optionSpecs();
     return *std::find_if(specs.begin(), specs.end(),
-                         [&](const OptionSpec &spec) { return spec.names.contains(name); });
+                         [&](const OptionSpec &option) { return option.names.contains(name); });
 }
 
 QString dashed(const QString &name)
@@ -299,17 +299,17 @@ QString renderUsage()
     for (const ToolMode &mode : toolModes())
         usage +=
             (usage.isEmpty() ? u"Usage: "_s : u"       "_s) + u"zorprint-render "_s + mode.synopsis + u'\n';
-    for (const OptionSpec &spec : optionSpecs()) {
+    for (const OptionSpec &option : optionSpecs()) {
         QStringList names;
-        for (auto name = spec.names.crbegin(); name != spec.names.crend(); ++name)
+        for (auto name = option.names.crbegin(); name != option.names.crend(); ++name)
             names.append(dashed(*name));
         QString head = u"  "_s + names.join(u", "_s);
-        if (!spec.valueName.isEmpty())
-            head += u' ' + spec.valueName;
+        if (!option.valueName.isEmpty())
+            head += u' ' + option.valueName;
         // The help in a column of its own, wrapped at word ends.
         constexpr int helpColumn = 32, lineWidth = 100;
         QString line = head.leftJustified(helpColumn - 1);
-        for (const QString &word : spec.help.split(u' ')) {
+        for (const QString &word : option.help.split(u' ')) {
             if (line.size() >= helpColumn && line.size() + word.size() > lineWidth) {
                 usage += line + u'\n';
                 line = QString(helpColumn - 1, u' ');
@@ -327,19 +327,19 @@ RenderOptions parseRenderOptions(const QStringList &arguments)
 {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    for (const OptionSpec &spec : optionSpecs())
-        parser.addOption(QCommandLineOption(spec.names, spec.help, spec.valueName));
+    for (const OptionSpec &option : optionSpecs())
+        parser.addOption(QCommandLineOption(option.names, option.help, option.valueName));
     if (!parser.parse(arguments))
         throw UserError(parser.errorText());
     RenderOptions options;
     options.inputs = parser.positionalArguments();
     QStringList inputPaths = options.inputs;
-    for (const OptionSpec &spec : optionSpecs()) {
-        if (!parser.isSet(spec.names.constFirst()))
+    for (const OptionSpec &option : optionSpecs()) {
+        if (!parser.isSet(option.names.constFirst()))
             continue;
-        options.given.append(spec.names.constFirst());
-        if (spec.namesInput)
-            inputPaths.append(parser.value(spec.names.constFirst()));
+        options.given.append(option.names.constFirst());
+        if (option.namesInput)
+            inputPaths.append(parser.value(option.names.constFirst()));
     }
     if (options.given.contains("help"_L1)) {
         options.helpRequested = true;

@@ -102,7 +102,6 @@ int runDraw(const RenderOptions &options, QTextStream &, QTextStream &errors)
                 requirePayable(*hub3a, options.slipPath);
             bytes = renderHub3a(*hub3a, options);
         } else {
-        else
             bytes = renderBytes(SlipDrawing(loadSlip(options.slipPath), options), options.format);
         }
     } catch (const UserError &e) {
