@@ -213,12 +213,8 @@ void BankFiles::readAnswer()
         return;
     const QList<NumberedSlip> slips = refusedSlips(report);
     QStringList notes;
-    int row = 0;
-    for (const Pain002::RefusedOrder &refused : report.refused) {
-        if (refused.level != Pain002::RefusedOrder::Level::Order)
-            continue;
-        ++row;
-        for (const QString &note : refused.notes)
+    for (const auto &[row, refused] : refusedSlipNotes(report)) {
+        for (const QString &note : refused->notes)
             notes.append(u"Redak %1: %2"_s.arg(row).arg(note));
     }
     if (slips.isEmpty()) {

@@ -18,3 +18,17 @@ QList<NumberedSlip> refusedSlips(const Pain002::Report &report)
     }
     return numberedSlips(slips);
 }
+
+QList<RefusedSlipNotes> refusedSlipNotes(const Pain002::Report &report)
+{
+    QList<RefusedSlipNotes> noted;
+    int row = 0;
+    for (const Pain002::RefusedOrder &refused : report.refused) {
+        if (refused.level != Pain002::RefusedOrder::Level::Order)
+            continue;
+        ++row;
+        if (!refused.notes.isEmpty())
+            noted.append({row, &refused});
+    }
+    return noted;
+}

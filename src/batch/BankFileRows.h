@@ -14,3 +14,11 @@ QList<RowProblem> bankFileRowProblems(const QList<Pain001::OrderProblem> &refuse
 // The orders the bank refused one by one, as slips of a table numbered from 1, to correct and send
 // again; a group or a whole file refused has no slip of its own and is left out.
 QList<NumberedSlip> refusedSlips(const Pain002::Report &report);
+
+// What a row of refusedSlips could not take as the answer gives it (RefusedOrder::notes), by row.
+struct RefusedSlipNotes
+{
+    int row;
+    const Pain002::RefusedOrder *order;
+};
+QList<RefusedSlipNotes> refusedSlipNotes(const Pain002::Report &report);

@@ -114,15 +114,9 @@ int runStatus(const RenderOptions &options, QTextStream &out, QTextStream &error
     const int status = afterWritingOut(out, errors, report.refused.isEmpty() ? exitAllDone : exitSomeRefused);
     const QList<NumberedSlip> slips = refusedSlips(report);
     // What the table's row could not take as the answer gives it is said, never changed silently.
-    int row = 0;
-    for (const Pain002::RefusedOrder &refused : report.refused) {
-        if (refused.level != Pain002::RefusedOrder::Level::Order)
-            continue;
-        ++row;
-        if (!refused.notes.isEmpty())
-            errors << QString::fromUtf8(jsonLine(
-                {{"row", row}, {"instrId", refused.instrId}, {"message", refused.notes.join(u"; "_s)}}));
-    }
+    for (const auto &[row, refused] : refusedSlipNotes(report))
+        errors << QString::fromUtf8(jsonLine(
+            {{"row", row}, {"instrId", refused->instrId}, {"message", refused->notes.join(u"; "_s)}}));
     if (!options.outPath.isEmpty() && !slips.isEmpty()) {
         try {
             TextFile::writeOutput(options.outPath, hub3aTableCsv(slips));
