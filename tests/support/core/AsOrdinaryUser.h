@@ -4,6 +4,7 @@
 #include <sys/types.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <vector>
 
@@ -17,8 +18,11 @@ public:
     {
         if (geteuid() != 0)
             return;
-        m_groups.resize(static_cast<size_t>(getgroups(0, nullptr)));
-        getgroups(static_cast<int>(m_groups.size()), m_groups.data());
+        const int count = getgroups(0, nullptr);
+        m_groups.resize(static_cast<size_t>(std::max(count, 0)));
+        // Without root's groups to restore afterwards the test keeps running as root.
+        if (count < 0 || getgroups(count, m_groups.data()) != count)
+            return;
         m_group = getgid();
         // Real and effective ids both change (access() checks the real ones); the saved ones stay root.
         m_switched = setgroups(0, nullptr) == 0 && setresgid(nobody, nobody, 0) == 0 &&
