@@ -17,7 +17,8 @@ TEST(BookCopies, ThreeCopiesWritingAtOnceKeepEveryEntry)
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("payments.db"));
-    constexpr int files = 15;
+    // Few enough that no copy waits past the book's busy timeout on a slow (sanitized) build.
+    constexpr int files = 4;
     const QList<int> firsts = {0, 100, 200};
     std::vector<std::unique_ptr<QProcess>> copies;
     for (const int first : firsts) {
