@@ -4,6 +4,7 @@
 // measured by running it under /usr/bin/time -v.
 #include "bankfile/Pain001.h"
 #include "batch/Hub3aTable.h"
+#include "batch/Hub3aTableReader.h"
 
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -50,7 +51,7 @@ void BM_BankFile(benchmark::State &state)
         const Hub3aTable rows = readHub3aTable(csv, Hub3aRecord());
         readNs += timer.nsecsElapsed();
         timer.restart();
-        const Pain001::Result result = Pain001::save(path, BankOrdersOf(rows.slips), options);
+        const Pain001::Result result = Pain001::save(path, rows.slips, options);
         writeNs += timer.nsecsElapsed();
         if (result.written != state.range(0))
             state.SkipWithError("an order was refused");

@@ -96,9 +96,8 @@ void BM_BankFileWithItsEntries(benchmark::State &state)
     options.created = QDateTime::currentDateTime();
     options.today = options.created.date();
     for (auto _ : state) {
-        const BookedBankFile booked =
-            saveBookedBankFile(full.book, path, BankOrdersOf(rows), options,
-                               {BookSource::Table, QStringLiteral("placanja.csv"), 0});
+        const BookedBankFile booked = saveBookedBankFile(
+            full.book, path, rows, options, {BookSource::Table, QStringLiteral("placanja.csv"), 0});
         if (booked.result.written != state.range(0))
             state.SkipWithError("an order was refused");
     }

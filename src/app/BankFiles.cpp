@@ -1,32 +1,26 @@
 #include "app/BankFiles.h"
 
+#include "app/BankAnswerDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
+#include "app/Hub3aSlipTab.h"
 #include "bankfile/Pain001.h"
+#include "batch/BankFileRows.h"
 #include "book/BookedBankFile.h"
 #include "book/RepeatCheck.h"
-#include "batch/BankFileRows.h"
 #include "model/Clock.h"
 #include "model/Hub3aRules.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
-#include "print/PrintSource.h"
 #include "ui/HandlerErrors.h"
 #include "ui/UserDialogs.h"
-#include "ui/WindowFont.h"
 
 #include <QAction>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QHeaderView>
-#include <QLabel>
 #include <QMainWindow>
-#include <QPushButton>
-#include <QTableWidget>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <algorithm>
 #include <atomic>
@@ -34,55 +28,9 @@
 
 using namespace Qt::StringLiterals;
 
-QStringList refusedOrderCells(const Pain002::RefusedOrder &refused)
-{
-    const QString order = refused.instrId.isEmpty() ? refused.paymentInfoId : refused.instrId;
-    // The amount as the clerk writes it (1.234,56), where the answer gave one in euro.
-    const QString amount =
-        refused.slip[Hub3aField::Amount].isEmpty() ? refused.amount : refused.slip[Hub3aField::Amount];
-    return {order, amount, refused.recipient, refused.iban, refused.reason, refused.message};
-}
-
-namespace {
-
-// The refused orders of a bank's answer in a table, with "Spremi kao tablicu..." and "Zatvori".
-bool showAnswerDialog(const Pain002::Report &report, QWidget *parent)
-{
-    QDialog dialog(parent);
-    dialog.setFont(windowFont());
-    dialog.setWindowTitle(u"Odgovor banke"_s);
-    dialog.resize(760, 360);
-    auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(u"Banka je odbila naloga: %1 (datoteka %2)."_s.arg(report.refused.size())
-                                     .arg(report.originalMessageId),
-                                 &dialog));
-    auto *table = new QTableWidget(static_cast<int>(report.refused.size()), 6, &dialog);
-    table->setObjectName(u"Refused"_s);
-    table->setHorizontalHeaderLabels({u"Nalog"_s, u"Iznos"_s, u"Primatelj"_s, u"IBAN"_s, u"Razlog"_s, u"Objašnjenje"_s});
-    table->verticalHeader()->hide();
-    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int i = 0; i < report.refused.size(); ++i) {
-        const QStringList cells = refusedOrderCells(report.refused[i]);
-        for (int column = 0; column < cells.size(); ++column)
-            table->setItem(i, column, new QTableWidgetItem(cells[column]));
-    }
-    table->horizontalHeader()->setStretchLastSection(true);
-    table->resizeColumnsToContents();
-    layout->addWidget(table);
-    auto *buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(u"Spremi kao tablicu..."_s, QDialogButtonBox::AcceptRole)->setObjectName(u"SaveTable"_s);
-    buttons->addButton(u"Zatvori"_s, QDialogButtonBox::RejectRole)->setObjectName(u"Close"_s);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    layout->addWidget(buttons);
-    return dialog.exec() == QDialog::Accepted;
-}
-
-} // namespace
-
-BankFiles::BankFiles(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs,
-                     const SettingsStore &store, const Clock &clock)
-    : m_window(window), m_source(source), m_dialogs(dialogs), m_store(store), m_clock(clock)
+BankFiles::BankFiles(QMainWindow &window, Hub3aSlipTab &tab, UserDialogs &dialogs, const SettingsStore &store,
+                     const Clock &clock)
+    : m_window(window), m_tab(tab), m_dialogs(dialogs), m_store(store), m_clock(clock)
 {
     m_ordersEntry = new QAction(u"Nalozi za &banku (pain.001)..."_s, &m_window);
     m_ordersEntry->setObjectName(u"BankOrders"_s);
@@ -94,12 +42,16 @@ BankFiles::BankFiles(QMainWindow &window, const PrintSource &source, UserDialogs
         BatchReportDialog report(problems, written, BatchReportDialog::Kind::TellBankFile, m_dialogs, &m_window);
         report.exec();
     };
-    showAnswer = [this](const Pain002::Report &report) { return showAnswerDialog(report, &m_window); };
+    showAnswer = [this](const Pain002::Report &report) {
+        BankAnswerDialog dialog(
+            report, [this](const Pain002::RefusedOrder &refused) { return openRefused(refused); }, &m_window);
+        return dialog.exec() == QDialog::Accepted;
+    };
 }
 
 void BankFiles::saveTabOrder()
 {
-    saveOrders({{1, m_source.hub3aData()}});
+    saveOrders({{1, m_tab.hub3aData()}});
 }
 
 void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
@@ -115,7 +67,7 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
     // when no order can go.
     Pain001::Options checking;
     checking.today = m_clock.now().date();
-    const BankOrdersOf orders(slips);
+    const BankOrders orders(slips);
     const QList<RowProblem> bankRefused = bankFileRowProblems(Pain001::check(orders, checking));
     QList<RowProblem> refused = earlier + bankRefused;
     const bool payerIbanMissing = std::all_of(slips.begin(), slips.end(), [](const NumberedSlip &slip) {
@@ -137,7 +89,7 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
     const QList<NumberedSlip> kept = withoutRepeats(book, slips, options.today, refused);
     if (kept.isEmpty())
         return;
-    const BankOrdersOf keptOrders(kept);
+    const BankOrders keptOrders(kept);
     const int counted = Pain001::settingsMessageCount(m_store, options.today);
     // The id another running copy may still take first: the file gets the one the book gives.
     const QString suggested = Pain001::suggestedFileName(book.nextMessageId(options.today, counted));
@@ -230,6 +182,17 @@ void BankFiles::readAnswer()
     if (!notes.isEmpty())
         saved += u"\nTablica ne sadrži sve kako je u odgovoru banke:\n"_s + notes.join(u'\n');
     m_dialogs.showMessage(saved);
+}
+
+bool BankFiles::openRefused(const Pain002::RefusedOrder &refused)
+{
+    const QString order = refusedOrderCells(refused).constFirst();
+    if (!openInHub3aTab(m_tab, m_dialogs, refused.slip, u"koji je banka odbila (%1)"_s.arg(order)))
+        return false;
+    if (!refused.notes.isEmpty())
+        m_dialogs.showMessage(u"Nalog %1 u kartici ne sadrži sve kako je u odgovoru banke:\n%2"_s.arg(
+            order, refused.notes.join(u'\n')));
+    return true;
 }
 
 std::optional<Pain002::Report> BankFiles::readAnswerFile(const QString &path)

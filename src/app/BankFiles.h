@@ -10,16 +10,12 @@
 
 class BatchProgressDialog;
 class Clock;
+class Hub3aSlipTab;
 class PaymentBook;
-class PrintSource;
 class QAction;
 class QMainWindow;
 class SettingsStore;
 class UserDialogs;
-
-// A refused order as the answer's list shows it: order id, amount (1.234,56), recipient, IBAN, reason
-// code and its explanation.
-QStringList refusedOrderCells(const Pain002::RefusedOrder &refused);
 
 // The window's bank files: the HUB-3A tab's order, a table's or a partner selection's orders
 // written as a pain.001 file for internet banking ("Datoteka › Nalozi za banku (pain.001)...",
@@ -33,7 +29,7 @@ class BankFiles : public QObject
     Q_OBJECT
 
 public:
-    BankFiles(QMainWindow &window, const PrintSource &source, UserDialogs &dialogs, const SettingsStore &store,
+    BankFiles(QMainWindow &window, Hub3aSlipTab &tab, UserDialogs &dialogs, const SettingsStore &store,
               const Clock &clock);
 
     // "Nalozi za banku (pain.001)..." and "Odgovor banke (pain.002)...", for the "Datoteka" menu.
@@ -55,8 +51,9 @@ public:
     // Shows the orders that cannot go to the bank, after the others were written (or, when none
     // could, instead). Tests answer it instead of the dialog.
     std::function<void(const QList<RowProblem> &problems, int written)> showRefused;
-    // Shows the refused orders of the bank's answer and gives true when the user saves them as a
-    // table. Tests answer it instead of the dialog.
+    // Shows the refused orders of the bank's answer (BankAnswerDialog, whose "Otvori u kartici" puts
+    // one into the HUB-3A tab: openRefused) and gives true when the user saves them as a table.
+    // Tests answer it instead of the dialog.
     std::function<bool(const Pain002::Report &report)> showAnswer;
     // Called on the window's thread while the answer is read on a worker thread, with the progress
     // dialog shown (tests cancel through it).
@@ -66,11 +63,14 @@ private:
     // The slips without those the clerk does not pay again, those reported in refused.
     QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips, QDate today,
                                        QList<RowProblem> &refused);
+    // A refused order's slip into the HUB-3A tab (openInHub3aTab), saying what the slip could not
+    // take of the answer; false when the clerk keeps the tab's slip.
+    bool openRefused(const Pain002::RefusedOrder &refused);
     // The answer at path read off the window's thread; nothing when the user cancels.
     std::optional<Pain002::Report> readAnswerFile(const QString &path);
 
     QMainWindow &m_window;
-    const PrintSource &m_source;
+    Hub3aSlipTab &m_tab;
     UserDialogs &m_dialogs;
     const SettingsStore &m_store;
     const Clock &m_clock;

@@ -321,7 +321,7 @@ void BatchSlips::writePdfFrom(const SlipSource &slips, int count, const BatchPdf
         result = writeSlipPdf(path, recorded, count, options, progress.hooks());
     }
     if (!result.cancelled && result.written > 0)
-        recordSlips(book, BankOrdersOf(handed), BookWay::Pdf, path, {}, rowsOf(result.refused));
+        recordSlips(book, handed, BookWay::Pdf, path, {}, rowsOf(result.refused));
     if (result.cancelled) {
         m_dialogs.showMessage(
             QStringLiteral("Prekinuto: PDF nije spremljen, nijedna uplatnica nije izdana."));
@@ -354,7 +354,7 @@ void BatchSlips::print(const QList<NumberedSlip> &slips, PrintMode mode, const Q
         result = printSlipBatch(m_printer, frame, slips, mode, progress.hooks());
     }
     if (result.sent > 0)
-        recordSlips(book, BankOrdersOf(slips), BookWay::Printed, printer, {},
+        recordSlips(book, slips, BookWay::Printed, printer, {},
                     rowsOf(result.refused) + QSet<int>(result.unprinted.begin(), result.unprinted.end()));
     if (result.declined)
         return;

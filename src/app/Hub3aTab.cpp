@@ -60,7 +60,18 @@ QString refusedCharactersText(const QStringList &characters)
     return QStringLiteral("Polje ne prima znakove %1: izostavljeni su.").arg(named.join(u' '));
 }
 
-Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(const QString &)> showStatus)
+QString editCutText(const QStringList &characters, int kept, int inserted)
+{
+    QStringList said;
+    if (!characters.isEmpty())
+        said.append(refusedCharactersText(characters));
+    if (inserted > 0)
+        said.append(QStringLiteral("Zalijepljeno je %1 od %2 znakova").arg(kept).arg(inserted));
+    return said.join(u' ');
+}
+
+Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview,
+                   std::function<void(const QString &text, QWidget &field)> showEditNotice)
     : QObject(&window), m_preview(preview)
 {
     m_purpose = findControl<PurposeCodeBox>(window, Hub3aField::PurposeCode);
@@ -76,11 +87,13 @@ Hub3aTab::Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(cons
                                                                            : fieldEntry.maxLength);
         box->setCharacterFilter(
             [field = fieldEntry.field](const QString &text) { return hub3aCharactersOnly(field, text); });
-        // Said once the edit is done, so that the field's own hint, which follows every edit, does
-        // not hide why a key or part of a paste was dropped.
+        // Said once the edit is done, after the field's own hint that follows every edit, and kept
+        // over the hints of the next keys until the field is left.
         connect(
-            box, &LineBox::charactersRefused, this,
-            [showStatus](const QStringList &characters) { showStatus(refusedCharactersText(characters)); },
+            box, &LineBox::editCut, this,
+            [showEditNotice, box](const QStringList &characters, int kept, int inserted) {
+                showEditNotice(editCutText(characters, kept, inserted), *box);
+            },
             Qt::QueuedConnection);
         m_lines[static_cast<size_t>(fieldEntry.field)] = box;
     }

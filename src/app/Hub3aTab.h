@@ -22,18 +22,19 @@ class QPainter;
 
 // The entry controls of the HUB-3A tab, found by their control names in the window
 // (Hub3aControlTable.h), and its live picture. The controls are the record's only storage. Each
-// field takes only its own characters up to its length, typed or pasted; what a paste loses is
-// told through showStatus. Every change of a field redraws the picture. An amount the barcode
-// cannot carry and an execution date that is no date get a red mark beside them (formMarks). The record reads
-// a model typed as its digits as the model ("01" is HR01) and an amount with a keypad's decimal point as the
-// program writes it
+// field takes only its own characters up to its length, typed or pasted; what an edit loses is
+// told through showEditNotice, with the field it was made in. Every change of a field redraws the picture. An
+// amount the barcode cannot carry and an execution date that is no date get a red mark beside them
+// (formMarks). The record reads a model typed as its digits as the model ("01" is HR01) and an amount with a
+// keypad's decimal point as the program writes it
 // ("12.34" is 12,34).
 class Hub3aTab : public QObject, public SlipFieldAccess
 {
     Q_OBJECT
 
 public:
-    Hub3aTab(QWidget &window, PreviewBox &preview, std::function<void(const QString &)> showStatus);
+    Hub3aTab(QWidget &window, PreviewBox &preview,
+             std::function<void(const QString &text, QWidget &field)> showEditNotice);
 
     Hub3aRecord record() const;
     // Sets every field to its text as it is, past the fields' character filters, as a slip file
@@ -80,3 +81,6 @@ Hub3aBarcodeCell hub3aBarcodeCell(const QList<Hub3aProblem> &problems);
 
 // What the status bar says when an edit drops characters that a HUB-3A field does not take.
 QString refusedCharactersText(const QStringList &characters);
+// What it says of an edit that lost characters (LineBox::editCut): the characters refused, then
+// "Zalijepljeno je 30 od 60 znakova" for an insert cut to the room left.
+QString editCutText(const QStringList &characters, int kept, int inserted);

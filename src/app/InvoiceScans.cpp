@@ -2,11 +2,10 @@
 
 #include "app/BatchProgressDialog.h"
 #include "app/BatchSlips.h"
-#include "app/Hub3aTab.h"
+#include "app/Hub3aSlipTab.h"
 #include "app/ScanListDialog.h"
-#include "batch/ScannedSlips.h"
-#include "app/ZorPrint.h"
 #include "batch/BatchBase.h"
+#include "batch/ScannedSlips.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
 #include "scan/InvoiceScan.h"
@@ -37,8 +36,8 @@ QString missesText(const QList<ScanMiss> &misses)
 
 } // namespace
 
-InvoiceScans::InvoiceScans(TForm1 &window, UserDialogs &dialogs, BatchSlips &batch)
-    : m_window(window), m_dialogs(dialogs), m_batch(batch)
+InvoiceScans::InvoiceScans(QWidget &window, Hub3aSlipTab &tab, UserDialogs &dialogs, BatchSlips &batch)
+    : m_window(window), m_tab(tab), m_dialogs(dialogs), m_batch(batch)
 {
     m_menuEntry = new QAction(QStringLiteral("Učitaj s &računa..."), &m_window);
     m_menuEntry->setObjectName(QStringLiteral("ScanInvoices"));
@@ -137,13 +136,9 @@ void InvoiceScans::scanFiles(const QStringList &paths)
 
 void InvoiceScans::openInTab(const ScannedSlip &slip)
 {
-    const Hub3aRecord tab = m_window.hub3a().record();
-    if (ScannedSlips::tabHoldsSlip(tab) &&
-        !m_dialogs.askYesNo(QStringLiteral("HUB-3A kartica već sadrži nalog. Zamijeniti ga nalogom s "
-                                           "računa %1?")
-                                .arg(ScannedSlips::placeText(slip))))
+    if (!openInHub3aTab(m_tab, m_dialogs, slip.record,
+                        QStringLiteral("s računa %1").arg(ScannedSlips::placeText(slip))))
         return;
-    m_window.showHub3aRecord(ScannedSlips::onTab(slip.record, tab));
     if (!slip.verdict.isEmpty())
         m_dialogs.showMessage(QStringLiteral("Nalog s računa %1 ne prolazi provjeru:\n%2")
                                   .arg(ScannedSlips::placeText(slip), slip.verdict));
@@ -152,7 +147,7 @@ void InvoiceScans::openInTab(const ScannedSlip &slip)
 void InvoiceScans::print(const QList<ScannedSlip> &slips)
 {
     // A slip read without its payer takes the tab's: the output dialog names those fields.
-    const Hub3aRecord tab = m_window.hub3a().record();
+    const Hub3aRecord tab = m_tab.hub3aData();
     QList<Hub3aField> fromTab;
     for (const Hub3aField field : hub3aPayerFields()) {
         if (!tab[field].isEmpty())
@@ -163,7 +158,7 @@ void InvoiceScans::print(const QList<ScannedSlip> &slips)
 
 void InvoiceScans::writePdf(const QList<ScannedSlip> &slips)
 {
-    const Hub3aTable table = ScannedSlips::asTable(slips, m_window.hub3a().record());
+    const Hub3aTable table = ScannedSlips::asTable(slips, m_tab.hub3aData());
     if (table.slips.isEmpty())
         throw UserError(QStringLiteral("Nijedan nalog ne prolazi provjeru, pa PDF nije spremljen"));
     // The slips that fail their checks are named first, as a table's refused rows are.
@@ -185,6 +180,6 @@ void InvoiceScans::saveTable(const QList<ScannedSlip> &slips)
 
 void InvoiceScans::bankFile(const QList<ScannedSlip> &slips)
 {
-    const Hub3aTable table = ScannedSlips::asTable(slips, m_window.hub3a().record());
+    const Hub3aTable table = ScannedSlips::asTable(slips, m_tab.hub3aData());
     m_batch.saveBankFile(table.slips, table.problems);
 }

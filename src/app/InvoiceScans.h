@@ -8,8 +8,9 @@
 #include <functional>
 
 class BatchSlips;
+class Hub3aSlipTab;
 class QAction;
-class TForm1;
+class QWidget;
 class UserDialogs;
 
 // The window's way to slips from invoices: "Datoteka › Učitaj s računa..." and PDFs or pictures
@@ -22,7 +23,8 @@ class InvoiceScans : public QObject
     Q_OBJECT
 
 public:
-    InvoiceScans(TForm1 &window, UserDialogs &dialogs, BatchSlips &batch);
+    // window: where the menu entry, the list and the progress dialog belong.
+    InvoiceScans(QWidget &window, Hub3aSlipTab &tab, UserDialogs &dialogs, BatchSlips &batch);
 
     // "Učitaj s računa...", for the window's "Datoteka" menu.
     QAction *menuEntry() const { return m_menuEntry; }
@@ -52,7 +54,8 @@ private:
     // The files read on a worker thread while the window goes on answering; nothing when cancelled.
     std::optional<QList<FileScan>> read(const QStringList &paths);
 
-    TForm1 &m_window;
+    QWidget &m_window;
+    Hub3aSlipTab &m_tab;
     UserDialogs &m_dialogs;
     BatchSlips &m_batch;
     QAction *m_menuEntry = nullptr;

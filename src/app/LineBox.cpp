@@ -19,7 +19,7 @@ private:
 LineBox::LineBox(QWidget *parent) : EntryLineEdit(parent), m_filter(encodableOnly)
 {
     setValidator(new EditRule(this));
-    connect(this, &QLineEdit::textChanged, this, [this] { m_lengthBefore = text().size(); });
+    connect(this, &QLineEdit::textChanged, this, [this] { m_textBefore = text(); });
 }
 
 void LineBox::setTypingLimit(int length)
@@ -80,6 +80,20 @@ int breaksToSpaces(QString &input, int pos)
     return removedBeforePos;
 }
 
+// How many characters an edit inserted that turned before into after: what is left of after once
+// the longest start and end the two share (no more than before holds) are taken away.
+qsizetype insertedLength(const QString &before, const QString &after)
+{
+    const qsizetype shortest = std::min(before.size(), after.size());
+    qsizetype start = 0;
+    while (start < shortest && before[start] == after[start])
+        ++start;
+    qsizetype end = 0;
+    while (start + end < shortest && before[before.size() - 1 - end] == after[after.size() - 1 - end])
+        ++end;
+    return after.size() - start - end;
+}
+
 } // namespace
 
 QValidator::State LineBox::checkEdit(QString &input, int &pos)
@@ -91,24 +105,38 @@ QValidator::State LineBox::checkEdit(QString &input, int &pos)
     if (!m_settingByProgram)
         pos -= breaksToSpaces(input, pos);
     const QString kept = m_filter(input);
+    QStringList refused;
     if (kept.size() != input.size()) {
         if (!m_settingByProgram)
-            emit charactersRefused(droppedCharacters(input, m_filter));
+            refused = droppedCharacters(input, m_filter);
         pos -= static_cast<int>(input.left(pos).size() - m_filter(input.left(pos)).size());
     }
+    // What the edit inserted, counted as it came (after line breaks became spaces); the rest of
+    // the text is what the field held before.
+    const qsizetype inserted = m_settingByProgram ? 0 : insertedLength(m_textBefore, input);
+    const qsizetype untouched = input.size() - inserted;
     input = kept;
     if (m_settingByProgram)
         return QValidator::Acceptable;
     // Like a limit on typing only: an edit may not grow the text past the limit (a paste is cut to
     // the room left, its end dropped), but a longer text set by the program stays whole and can
     // still be shortened.
-    if (m_typingLimit > 0 && input.size() > m_typingLimit && input.size() > m_lengthBefore) {
-        const qsizetype excess = input.size() - std::max<qsizetype>(m_typingLimit, m_lengthBefore);
-        const qsizetype cut = std::min<qsizetype>(excess, pos);
+    const qsizetype lengthBefore = m_textBefore.size();
+    qsizetype cut = 0;
+    if (m_typingLimit > 0 && input.size() > m_typingLimit && input.size() > lengthBefore) {
+        const qsizetype excess = input.size() - std::max<qsizetype>(m_typingLimit, lengthBefore);
+        cut = std::min<qsizetype>(excess, pos);
         input.remove(pos - cut, cut);
         pos -= static_cast<int>(cut);
-        if (input.size() > std::max<qsizetype>(m_typingLimit, m_lengthBefore))
+        if (input.size() > std::max<qsizetype>(m_typingLimit, lengthBefore))
             return QValidator::Invalid;
+    }
+    // A single key that does not fit simply does nothing; a longer insert says how much of it went in.
+    const bool pasteCut = cut > 0 && inserted > 1;
+    if (!refused.isEmpty() || pasteCut) {
+        const qsizetype keptOfInsert = std::max<qsizetype>(0, input.size() - untouched);
+        emit editCut(refused, pasteCut ? static_cast<int>(keptOfInsert) : 0,
+                     pasteCut ? static_cast<int>(inserted) : 0);
     }
     return QValidator::Acceptable;
 }

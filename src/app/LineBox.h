@@ -34,8 +34,10 @@ public:
     void connectChange(QObject *context, std::function<void()> handler) override;
 
 signals:
-    // A typed or pasted edit lost these characters to the character filter.
-    void charactersRefused(const QStringList &characters);
+    // A typed or pasted edit lost characters: those the character filter drops (characters), and
+    // of an inserted text longer than the room left the part kept (kept of inserted characters;
+    // both 0 when nothing was cut or a single key was).
+    void editCut(const QStringList &characters, int kept, int inserted);
 
 private:
     class EditRule;
@@ -43,7 +45,7 @@ private:
 
     std::function<QString(const QString &)> m_filter;
     int m_typingLimit = 0;
-    qsizetype m_lengthBefore = 0;
+    QString m_textBefore;
     bool m_settingByProgram = false;
     bool m_keepingWhole = false;
 };

@@ -17,9 +17,10 @@
 namespace {
 
 // Where a field's mark stands: right of the field, right of the tool button beside the field
-// on its row, or, where a caption leaves no room to the right, inside the field's right end with
-// the text kept clear of it. Level with the field in each case.
-enum class MarkPlace { AfterField, AfterButton, Inside };
+// on its row, or, where a caption leaves no room to the right, in the field's own right end, the
+// field narrowed by the mark's room (a mark over the field would cover its text). Level with the
+// field in each case.
+enum class MarkPlace { AfterField, AfterButton, FieldEnd };
 
 struct FieldMark
 {
@@ -33,7 +34,7 @@ constexpr FieldMark uplatnicaMarks[] = {
 };
 constexpr FieldMark zorvatMarks[] = {
     {"payerAccount", MarkPlace::AfterButton},
-    {"payerReference", MarkPlace::Inside},
+    {"payerReference", MarkPlace::FieldEnd},
     {"recipientAccount", MarkPlace::AfterButton},
     {"recipientReference", MarkPlace::AfterField},
 };
@@ -88,16 +89,9 @@ const QWidget *buttonBeside(const QWidget *control)
 
 CheckMark *placeMark(QWidget *control, MarkPlace place)
 {
+    if (place == MarkPlace::FieldEnd)
+        control->setGeometry(control->geometry().adjusted(0, 0, -(CheckMark::side + 2 * gap), 0));
     const QRect field = control->geometry();
-    if (place == MarkPlace::Inside) {
-        auto *mark = new CheckMark(control);
-        mark->move(field.width() - CheckMark::side - gap, (field.height() - CheckMark::side) / 2);
-        if (auto *line = qobject_cast<QLineEdit *>(control)) {
-            const QMargins margins = line->textMargins();
-            line->setTextMargins(margins.left(), margins.top(), CheckMark::side + 2 * gap, margins.bottom());
-        }
-        return mark;
-    }
     const QWidget *after = place == MarkPlace::AfterButton ? buttonBeside(control) : control;
     auto *mark = new CheckMark(control->parentWidget());
     mark->move(after->geometry().right() + gap, field.top() + (field.height() - CheckMark::side) / 2);

@@ -2,13 +2,18 @@
 
 #include "app/Formats.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QStatusBar>
+
+#include <algorithm>
 
 namespace {
 
 constexpr int barHeight = 19;
 constexpr int panelHeight = 14;
+constexpr int titleWidth = 300;
+constexpr int emptyWidth = 100;
 
 QString titleText()
 {
@@ -19,6 +24,15 @@ void setChangedText(QLabel *panel, const QString &text)
 {
     if (panel->text() != text)
         panel->setText(text);
+}
+
+// The width a panel needs to show text whole, left-aligned: the text, the frame on both sides and a
+// letter's room for the indent a framed label keeps from its left edge (half a letter) and the right.
+int widthFor(const QLabel &panel, const QString &text)
+{
+    const QFontMetrics metrics = panel.fontMetrics();
+    return metrics.horizontalAdvance(text) + metrics.horizontalAdvance(u'x') +
+           2 * (panel.frameWidth() + panel.margin());
 }
 
 } // namespace
@@ -32,8 +46,8 @@ StatusPanels::StatusPanels(QStatusBar &bar)
         Qt::Alignment alignment;
         QString text;
     } panels[] = {
-        {"TitlePanel", 300, Qt::AlignCenter, titleText()},
-        {"EmptyPanel", 100, Qt::AlignLeft | Qt::AlignVCenter, QString()},
+        {"TitlePanel", titleWidth, Qt::AlignCenter, titleText()},
+        {"EmptyPanel", emptyWidth, Qt::AlignLeft | Qt::AlignVCenter, QString()},
         {"TimePanel", 55, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("00:00:00")},
         {"DatePanel", 70, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("xx.xx.xxxx")},
     };
@@ -50,8 +64,22 @@ StatusPanels::StatusPanels(QStatusBar &bar)
         bar.addWidget(label);
     }
     m_title = bar.findChild<QLabel *>(QStringLiteral("TitlePanel"));
+    m_empty = bar.findChild<QLabel *>(QStringLiteral("EmptyPanel"));
     m_time = bar.findChild<QLabel *>(QStringLiteral("TimePanel"));
     m_date = bar.findChild<QLabel *>(QStringLiteral("DatePanel"));
+    // Focus moves after the new field's hint is asked for, so the hint waiting is the new field's.
+    m_focusWatch =
+        QObject::connect(qApp, &QApplication::focusChanged, m_title, [this](QWidget *old, QWidget *) {
+            if (m_noticeField && old == m_noticeField) {
+                m_noticeField.clear();
+                showFirstPanel(m_hint);
+            }
+        });
+}
+
+StatusPanels::~StatusPanels()
+{
+    QObject::disconnect(m_focusWatch);
 }
 
 void StatusPanels::showClock(const QDateTime &now)
@@ -62,5 +90,29 @@ void StatusPanels::showClock(const QDateTime &now)
 
 void StatusPanels::showFieldHint(const QString &hint)
 {
-    setChangedText(m_title, hint.isEmpty() ? titleText() : hint);
+    m_hint = hint;
+    if (!m_noticeField)
+        showFirstPanel(hint);
+}
+
+void StatusPanels::showEditNotice(const QString &text, QWidget &field)
+{
+    if (field.hasFocus())
+        m_noticeField = &field;
+    showFirstPanel(text);
+}
+
+void StatusPanels::showFirstPanel(const QString &text)
+{
+    const QString shown = text.isEmpty() ? titleText() : text;
+    // The bar lays its panels out from the left with a gap between them; a long text (an old
+    // account's IBAN) spreads over the empty panel rather than being cut at both ends.
+    const int needed = widthFor(*m_title, shown);
+    const bool wide = needed > titleWidth;
+    if (m_empty->isVisible())
+        m_gap = m_empty->x() - m_title->geometry().right() - 1;
+    m_title->setFixedWidth(wide ? std::min(needed, titleWidth + m_gap + emptyWidth) : titleWidth);
+    m_title->setAlignment(wide ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignCenter);
+    m_empty->setHidden(wide);
+    setChangedText(m_title, shown);
 }

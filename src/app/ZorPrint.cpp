@@ -115,7 +115,9 @@ TForm1::TForm1(const WindowServices &services, QWidget *parent)
     m_statusPanels = std::make_unique<StatusPanels>(*m_ui->StatusBar1);
     m_pickPanel = new PickPanel(this);
     m_pickPanel->acceptButton()->setObjectName(QStringLiteral("SpeedButton12"));
-    m_hub3a = new Hub3aTab(*this, *m_ui->Hub3aPreview, [this](const QString &text) { showStatus(text); });
+    m_hub3a = new Hub3aTab(*this, *m_ui->Hub3aPreview, [this](const QString &text, QWidget &field) {
+        m_statusPanels->showEditNotice(text, field);
+    });
     setUpControls();
     connectHandlers();
     m_paymentHints = std::make_unique<PaymentHints>(

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/Hub3aSlipTab.h"
 #include "app/PartnerFields.h"
 #include "app/SlipFileCommands.h"
 #include "app/WindowServices.h"
@@ -29,7 +30,7 @@ class TForm1;
 // The main window: the three tabs with the entry fields of the slip records (the two older forms
 // and the HUB-3A slip) and their live pictures, the menu, the status-bar clock, the pick panel and the small
 // default, pick and add buttons. It also holds the current printer calibration that the print jobs use.
-class TForm1 : public QMainWindow, public PrintSource
+class TForm1 : public QMainWindow, public PrintSource, public Hub3aSlipTab
 {
     Q_OBJECT
 
@@ -65,7 +66,7 @@ public:
     // Where openFiles hands PDFs and pictures of invoices, to be read for their barcodes.
     void setInvoiceReader(std::function<void(const QStringList &paths)> reader);
     // Sets the HUB-3A tab's record and brings the tab up.
-    void showHub3aRecord(const Hub3aRecord &record);
+    void showHub3aRecord(const Hub3aRecord &record) override;
 
 public slots:
     // The status bar's clock ticks.

@@ -58,7 +58,7 @@ int main(int argc, char **argv)
         batch.saveBankFile = [&bankFiles](const QList<NumberedSlip> &slips, const QList<RowProblem> &refused) {
             bankFiles.saveOrders(slips, refused);
         };
-        InvoiceScans invoices(window, dialogs, batch);
+        InvoiceScans invoices(window, window, dialogs, batch);
         window.addFileMenuEntry(invoices.menuEntry());
         window.setInvoiceReader([&invoices](const QStringList &paths) { invoices.scanFiles(paths); });
         QObject::connect(

@@ -164,9 +164,9 @@ QList<Hub3aProblem> orderProblems(const Hub3aRecord &record, const Options &opti
 QList<OrderProblem> check(const BankOrders &orders, const Options &options)
 {
     QList<OrderProblem> refused;
-    for (qsizetype index = 0; index < orders.size(); ++index) {
-        for (const Hub3aProblem &problem : orderProblems(orders.record(index), options))
-            refused.append(rowProblem(orders.row(index), problem));
+    for (qsizetype index = 0; index < std::ssize(orders); ++index) {
+        for (const Hub3aProblem &problem : orderProblems(orders[index].record, options))
+            refused.append(rowProblem(orders[index].row, problem));
     }
     return refused;
 }

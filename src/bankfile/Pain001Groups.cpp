@@ -1,12 +1,14 @@
 #include "bankfile/Pain001Groups.h"
 
 #include "bankfile/BankText.h"
+#include "model/Hub3aParty.h"
 #include "payments/Iban.h"
 
 #include <QHash>
 #include <QSet>
 
 #include <algorithm>
+#include <array>
 
 using namespace Qt::StringLiterals;
 
@@ -18,15 +20,16 @@ using F = Hub3aField;
 
 QString groupKey(const Hub3aRecord &record, QDate date)
 {
-    QString key;
-    for (F field : {F::PayerIban, F::PayerName, F::PayerStreet, F::PayerPlace})
-        key += (field == F::PayerIban ? compactIban(record[field]) : record[field]) + u'\x1f';
+    const Hub3aParty payer = Hub3aParty::of(record, Hub3aSide::Payer);
+    const QString key =
+        QStringList{compactIban(payer.iban), payer.name, payer.street, payer.place, QString()}.join(u'\x1f');
     return key + date.toString(Qt::ISODate) + (record.urgent() ? u"H"_s : u"N"_s) +
            (crossBorder(record) ? u"A"_s : u"D"_s);
 }
 
 // Notes once each payer text that the file writes without its Croatian letters.
-void noteLatinPayer(const Hub3aRecord &record, std::initializer_list<F> fields, QStringList &notes)
+template <class Fields>
+void noteLatinPayer(const Hub3aRecord &record, const Fields &fields, QStringList &notes)
 {
     for (F field : fields) {
         const QString latin = withoutCroatianLetters(record[field]);
@@ -54,12 +57,12 @@ Plan planFile(const BankOrders &orders, const Options &options)
     QHash<QString, size_t> groupOf;
     QSet<int> rows;
     bool &rowsUnique = plan.rowsUnique;
-    for (qsizetype index = 0; index < orders.size(); ++index) {
-        const Hub3aRecord &record = orders.record(index);
+    for (qsizetype index = 0; index < std::ssize(orders); ++index) {
+        const Hub3aRecord &record = orders[index].record;
         const QList<Hub3aProblem> problems = orderProblems(record, options);
         if (!problems.isEmpty()) {
             for (const Hub3aProblem &problem : problems)
-                result.refused.append(rowProblem(orders.row(index), problem));
+                result.refused.append(rowProblem(orders[index].row, problem));
             continue;
         }
         const QDate date = executionDate(record, options);
@@ -69,7 +72,7 @@ Plan planFile(const BankOrders &orders, const Options &options)
             found = groupOf.insert(key, groups.size());
             groups.push_back({index, date, record.urgent(), crossBorder(record), 0, {}});
             if (crossBorder(record))
-                noteLatinPayer(record, {F::PayerName, F::PayerStreet, F::PayerPlace}, result.notes);
+                noteLatinPayer(record, hub3aPartyFields(Hub3aSide::Payer).lines(), result.notes);
         }
         Group &group = groups[found.value()];
         const qint64 cents = hub3aAmountCents(record[F::Amount]).value_or(0);
@@ -77,13 +80,13 @@ Plan planFile(const BankOrders &orders, const Options &options)
         group.orders.push_back(index);
         result.totalCents += cents;
         ++result.written;
-        if (rowsUnique && (rows.contains(orders.row(index)) || orders.row(index) <= 0))
+        if (rowsUnique && (rows.contains(orders[index].row) || orders[index].row <= 0))
             rowsUnique = false;
-        rows.insert(orders.row(index));
+        rows.insert(orders[index].row);
     }
     result.groups = static_cast<int>(groups.size());
     if (latinInitiator(groups))
-        noteLatinPayer(orders.record(groups.front().first), {F::PayerName}, result.notes);
+        noteLatinPayer(orders[groups.front().first].record, std::array{F::PayerName}, result.notes);
     return plan;
 }
 

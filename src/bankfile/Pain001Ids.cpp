@@ -13,7 +13,7 @@ QString groupId(const QString &messageId, int number)
 
 QString instructionId(const QString &messageId, const BankOrders &orders, qsizetype index, bool rowsUnique)
 {
-    return u"%1-%2"_s.arg(messageId).arg(rowsUnique ? orders.row(index) : index + 1);
+    return u"%1-%2"_s.arg(messageId).arg(rowsUnique ? orders[index].row : index + 1);
 }
 
 QString endToEndId(const Hub3aRecord &order)

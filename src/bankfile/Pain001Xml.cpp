@@ -42,7 +42,7 @@ public:
         m_xml.writeTextElement(u"NbOfTxs"_s, QString::number(count));
         m_xml.writeTextElement(u"CtrlSum"_s, bankAmountText(cents));
         m_xml.writeStartElement(u"InitgPty"_s);
-        const QString &initiator = m_orders.record(groups.front().first)[F::PayerName];
+        const QString &initiator = m_orders[groups.front().first].record[F::PayerName];
         m_xml.writeTextElement(u"Nm"_s, latinInitiator(groups) ? withoutCroatianLetters(initiator) : initiator);
         m_xml.writeEndElement(); // InitgPty
         m_xml.writeEndElement(); // GrpHdr
@@ -106,7 +106,7 @@ private:
 
     void writeGroup(const Group &group, int number, bool rowsUnique)
     {
-        const Hub3aRecord &payer = m_orders.record(group.first);
+        const Hub3aRecord &payer = m_orders[group.first].record;
         m_xml.writeStartElement(u"PmtInf"_s);
         m_xml.writeTextElement(u"PmtInfId"_s, groupId(m_options.messageId, number));
         m_xml.writeTextElement(u"PmtMtd"_s, u"TRF"_s);
@@ -141,7 +141,7 @@ private:
         m_xml.writeEndElement(); // DbtrAgt
         m_xml.writeTextElement(u"ChrgBr"_s, u"SLEV"_s);
         for (qsizetype index : group.orders) {
-            writeOrder(m_orders.record(index),
+            writeOrder(m_orders[index].record,
                        instructionId(m_options.messageId, m_orders, index, rowsUnique));
             if (m_chunks.failed())
                 break;
@@ -193,7 +193,7 @@ private:
 
     ChunkDevice m_chunks;
     QXmlStreamWriter m_xml;
-    const BankOrders &m_orders;
+    BankOrders m_orders;
     const Options &m_options;
 };
 

@@ -1,15 +1,20 @@
 #include "batch/BatchBase.h"
 
 #include "model/Hub3aFields.h"
+#include "model/Hub3aParty.h"
 
 namespace {
 
 using F = Hub3aField;
 
-const QList<F> payerFields{F::PayerName, F::PayerStreet, F::PayerPlace,
-                           F::PayerIban, F::PayerModel,  F::PayerReference};
-const QList<F> recipientFields{F::RecipientName, F::RecipientStreet, F::RecipientPlace,
-                               F::RecipientIban, F::RecipientModel,  F::RecipientReference};
+QList<F> fieldsOf(Hub3aSide side)
+{
+    const std::array<F, 6> fields = hub3aPartyFields(side).all();
+    return {fields.begin(), fields.end()};
+}
+
+const QList<F> payerFields = fieldsOf(Hub3aSide::Payer);
+const QList<F> recipientFields = fieldsOf(Hub3aSide::Recipient);
 
 } // namespace
 

@@ -1,11 +1,8 @@
 #include "batch/Hub3aTable.h"
 
-#include "batch/Hub3aTableReader.h"
 #include "model/CsvTable.h"
 #include "model/Hub3aRules.h"
 #include "payments/Hub3aChecks.h"
-
-#include <QBuffer>
 
 namespace {
 
@@ -106,22 +103,4 @@ void addHub3aRow(Hub3aTable &table, int row, const Hub3aRecord &base, const QLis
         table.slips.append(std::move(check.slip));
     else
         table.problems += check.problems;
-}
-
-Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base)
-{
-    QBuffer buffer;
-    buffer.setData(bytes);
-    buffer.open(QIODevice::ReadOnly);
-    Hub3aTableReader reader(buffer, base);
-    Hub3aTable table;
-    table.baseMissing = reader.baseMissing();
-    while (std::optional<Hub3aRowCheck> row = reader.next()) {
-        if (row->problems.isEmpty())
-            table.slips.append(std::move(row->slip));
-        else
-            table.problems += row->problems;
-    }
-    table.rowCount = reader.rowCount();
-    return table;
 }

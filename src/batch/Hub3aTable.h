@@ -3,19 +3,13 @@
 #include "batch/BatchReport.h"
 #include "model/Hub3aRecord.h"
 #include "model/Hub3aRules.h"
+#include "model/NumberedSlip.h"
 
 #include <QByteArray>
 #include <QList>
 #include <QStringList>
 
 #include <utility>
-
-// One slip of a batch with the row it came from.
-struct NumberedSlip
-{
-    int row = 0;
-    Hub3aRecord record;
-};
 
 // A table of HUB-3A slips: the rows that passed every check and the problems of the others.
 struct Hub3aTable
@@ -45,10 +39,6 @@ struct Hub3aCell
     Hub3aRule rule = Hub3aRule::Form; // the rule the cell breaks, when it has a problem
 };
 Hub3aCell readHub3aCell(Hub3aField field, const QString &cell);
-
-// Reads a CSV table held in memory as Hub3aTableReader reads a file, keeping every slip and
-// problem. Throws what Hub3aTableReader throws.
-Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base);
 
 // A cell of a row: the field and the text it is read from.
 using Hub3aCellText = std::pair<Hub3aField, QString>;

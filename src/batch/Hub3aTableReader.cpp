@@ -5,6 +5,8 @@
 #include "model/TextExcerpt.h"
 #include "model/UserError.h"
 
+#include <QBuffer>
+
 namespace {
 
 using F = Hub3aField;
@@ -75,4 +77,22 @@ std::optional<Hub3aRowCheck> Hub3aTableReader::next()
             check.problems.append({row->number, hub3aColumn(F::ExecutionDate), past});
     }
     return check;
+}
+
+Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base)
+{
+    QBuffer buffer;
+    buffer.setData(bytes);
+    buffer.open(QIODevice::ReadOnly);
+    Hub3aTableReader reader(buffer, base);
+    Hub3aTable table;
+    table.baseMissing = reader.baseMissing();
+    while (std::optional<Hub3aRowCheck> row = reader.next()) {
+        if (row->problems.isEmpty())
+            table.slips.append(std::move(row->slip));
+        else
+            table.problems += row->problems;
+    }
+    table.rowCount = reader.rowCount();
+    return table;
 }

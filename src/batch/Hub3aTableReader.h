@@ -46,3 +46,7 @@ private:
     QList<Hub3aProblem> m_baseMissing;
     int m_rowCount = 0;
 };
+
+// Reads a CSV table held in memory as Hub3aTableReader reads a file, keeping every slip and
+// problem. Throws what Hub3aTableReader throws.
+Hub3aTable readHub3aTable(const QByteArray &bytes, const Hub3aRecord &base);

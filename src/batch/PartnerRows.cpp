@@ -4,20 +4,8 @@
 
 namespace {
 
-using F = Hub3aField;
-
-// The fields of one side, in the order name, street, place, IBAN, model, reference.
-struct SideFields
-{
-    F name, street, place, iban, model, reference;
-};
-
-constexpr SideFields payerFields{F::PayerName, F::PayerStreet, F::PayerPlace,
-                                 F::PayerIban, F::PayerModel,  F::PayerReference};
-constexpr SideFields recipientFields{F::RecipientName, F::RecipientStreet, F::RecipientPlace,
-                                     F::RecipientIban, F::RecipientModel,  F::RecipientReference};
-
-QList<Hub3aCellText> partnerCells(const PartnerParty &party, const Hub3aRecord &base, const SideFields &side)
+QList<Hub3aCellText> partnerCells(const PartnerParty &party, const Hub3aRecord &base,
+                                  const Hub3aPartyFields &side)
 {
     const QString model = party.model.value_or(party.reference.isEmpty() ? QString() : base[side.model]);
     return {{side.name, party.name}, {side.street, party.street}, {side.place, party.place},
@@ -29,7 +17,7 @@ QList<Hub3aCellText> partnerCells(const PartnerParty &party, const Hub3aRecord &
 Hub3aTable partnerRows(const QStringList &entries, const Hub3aRecord &base, PartnerSide side,
                        const QList<Hub3aProblem> &baseMissing)
 {
-    const SideFields &fields = side == PartnerSide::Payer ? payerFields : recipientFields;
+    const Hub3aPartyFields &fields = hub3aPartyFields(side);
     Hub3aTable table;
     table.rowCount = static_cast<int>(entries.size());
     table.baseMissing = baseMissing;

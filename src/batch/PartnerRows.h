@@ -1,11 +1,12 @@
 #pragma once
 
 #include "batch/Hub3aTable.h"
+#include "model/Hub3aParty.h"
 
 #include <QStringList>
 
 // Which party of the slip each partner entry fills.
-enum class PartnerSide { Payer, Recipient };
+using PartnerSide = Hub3aSide;
 
 // A row for each partner entry, numbered from 1: the partner as side's name, street, place, IBAN,
 // model and reference (a reference without a model keeps base's model, no reference leaves none),

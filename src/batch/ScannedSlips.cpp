@@ -1,28 +1,23 @@
 #include "batch/ScannedSlips.h"
 
-#include <QFileInfo>
+#include "model/Hub3aParty.h"
 
-#include <algorithm>
+#include <QFileInfo>
 
 namespace ScannedSlips {
 
 namespace {
 
 using F = Hub3aField;
-constexpr F payerFields[] = {F::PayerName, F::PayerStreet, F::PayerPlace,
-                             F::PayerIban, F::PayerModel,  F::PayerReference};
 
-bool isPayerField(F field)
-{
-    return std::find(std::begin(payerFields), std::end(payerFields), field) != std::end(payerFields);
-}
+const Hub3aPartyFields &payer = hub3aPartyFields(Hub3aSide::Payer);
 
 } // namespace
 
 Hub3aRecord onTab(const Hub3aRecord &scanned, const Hub3aRecord &tab)
 {
     Hub3aRecord record = scanned;
-    for (const F field : payerFields) {
+    for (const F field : payer.all()) {
         if (scanned[field].isEmpty())
             record.set(field, tab[field]);
     }
@@ -32,7 +27,7 @@ Hub3aRecord onTab(const Hub3aRecord &scanned, const Hub3aRecord &tab)
 bool tabHoldsSlip(const Hub3aRecord &tab)
 {
     for (const Hub3aFieldSpec &rules : hub3aFields()) {
-        if (!isPayerField(rules.field) && rules.field != F::Urgent && !tab[rules.field].isEmpty())
+        if (!payer.contains(rules.field) && rules.field != F::Urgent && !tab[rules.field].isEmpty())
             return true;
     }
     return false;

@@ -14,7 +14,7 @@ namespace {
 // The sender a day's ids are counted for: the payer of the file's first order.
 QString senderOf(const BankOrders &orders)
 {
-    return orders.size() > 0 ? compactIban(orders.record(0)[Hub3aField::PayerIban]) : QString();
+    return !orders.empty() ? compactIban(orders[0].record[Hub3aField::PayerIban]) : QString();
 }
 
 UserError bankFileRefused(const UserError &bookError)
@@ -68,9 +68,9 @@ BookedBankFile saveBookedBankFile(PaymentBook &book, const QString &path, const 
             for (const Pain001::Group &group : plan.groups) {
                 payment.paymentInfoId = Pain001::groupId(options.messageId, ++groupNumber);
                 for (const qsizetype index : group.orders) {
-                    payment.record = orders.record(index);
+                    payment.record = orders[index].record;
                     if (origin.source == BookSource::Table)
-                        payment.origin.place = orders.row(index);
+                        payment.origin.place = orders[index].row;
                     payment.instructionId =
                         Pain001::instructionId(options.messageId, orders, index, plan.rowsUnique);
                     payment.endToEndId = Pain001::endToEndId(payment.record);

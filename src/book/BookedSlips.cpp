@@ -12,12 +12,12 @@ void recordSlips(PaymentBook &book, const BankOrders &slips, BookWay way, const 
     payment.origin = origin;
     const QDateTime now = QDateTime::currentDateTime();
     const BookState state = way == BookWay::Printed ? BookState::Sent : BookState::Prepared;
-    for (qsizetype index = 0; index < slips.size(); ++index) {
-        if (skipped.contains(slips.row(index)))
+    for (qsizetype index = 0; index < std::ssize(slips); ++index) {
+        if (skipped.contains(slips[index].row))
             continue;
-        payment.record = slips.record(index);
+        payment.record = slips[index].record;
         if (origin.source == BookSource::Table)
-            payment.origin.place = slips.row(index);
+            payment.origin.place = slips[index].row;
         book.record(transaction, payment, now, state);
     }
     transaction.commit();

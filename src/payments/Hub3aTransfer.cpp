@@ -1,6 +1,7 @@
 #include "payments/Hub3aTransfer.h"
 
 #include "model/Amount.h"
+#include "model/Hub3aParty.h"
 #include "model/PartyLines.h"
 #include "payments/AccountCheck.h"
 #include "payments/ReferenceModels.h"
@@ -42,12 +43,13 @@ public:
     }
 
     // A party's memo as name, street and place; a one-line memo splits at its commas.
-    void party(const QString &memo, F name, F street, F place)
+    void party(const QString &memo, Hub3aSide side)
     {
-        const PartyLines lines = PartyLines::of(memo, hub3aField(name).maxLength);
-        set(name, lines.name);
-        set(street, lines.street);
-        set(place, lines.place);
+        const Hub3aPartyFields &fields = hub3aPartyFields(side);
+        const PartyLines lines = PartyLines::of(memo, hub3aField(fields.name).maxLength);
+        set(fields.name, lines.name);
+        set(fields.street, lines.street);
+        set(fields.place, lines.place);
     }
 
     void account(const char *oldField, F field, const QString &name)
@@ -146,8 +148,8 @@ qint64 kunaToEuroCents(qint64 kunaCents)
 Hub3aTransfer transferToHub3a(const SlipRecord &old)
 {
     Transfer transfer(old);
-    transfer.party(oldText(old, "payer"), F::PayerName, F::PayerStreet, F::PayerPlace);
-    transfer.party(oldText(old, "recipient"), F::RecipientName, F::RecipientStreet, F::RecipientPlace);
+    transfer.party(oldText(old, "payer"), Hub3aSide::Payer);
+    transfer.party(oldText(old, "recipient"), Hub3aSide::Recipient);
     QStringList purpose = memoLines(oldText(old, "purpose"));
     for (QString &line : purpose)
         line = line.trimmed();

@@ -1,5 +1,6 @@
 #include "render/PaintHub3a.h"
 
+#include "model/Hub3aParty.h"
 #include "model/Hub3aPayload.h"
 #include "render/FormBlocks.h"
 #include "render/Hub3aForm.h"
@@ -70,13 +71,12 @@ QString reference(const QString &model, const QString &number)
 
 void drawAddresses(DrawingSurface &surface, const Hub3aRecord &r)
 {
-    using F = Hub3aField;
     surface.setFontName(u"Arial"_s);
-    const F payer[] = {F::PayerName, F::PayerStreet, F::PayerPlace};
-    const F recipient[] = {F::RecipientName, F::RecipientStreet, F::RecipientPlace};
+    const auto payer = hub3aPartyFields(Hub3aSide::Payer).lines();
+    const auto recipient = hub3aPartyFields(Hub3aSide::Recipient).lines();
     const double payerBaselines[] = {11.0, 15.2, 19.4};
     const double recipientBaselines[] = {37.2, 41.4, 45.6};
-    for (int i = 0; i < 3; ++i) {
+    for (size_t i = 0; i < payer.size(); ++i) {
         drawFitted(surface, units(6.50), units(payerBaselines[i]), units(48.0), r[payer[i]]);
         drawFitted(surface, units(6.50), units(recipientBaselines[i]), units(48.0), r[recipient[i]]);
     }
@@ -93,15 +93,17 @@ void drawBoxedFields(DrawingSurface &surface, const Hub3aRecord &r)
     drawInCells(surface, currencyBox, u"EUR"_s, Align::Left);
     if (r.urgent())
         drawInCells(surface, urgentBox, u"X"_s, Align::Left);
+    const Hub3aPartyFields &payer = hub3aPartyFields(Hub3aSide::Payer);
+    const Hub3aPartyFields &recipient = hub3aPartyFields(Hub3aSide::Recipient);
     const struct
     {
         const CellBox &box;
         F field;
     } boxed[] = {
-        {payerIbanBox, F::PayerIban},           {payerModelBox, F::PayerModel},
-        {payerReferenceBox, F::PayerReference}, {recipientIbanBox, F::RecipientIban},
-        {recipientModelBox, F::RecipientModel}, {recipientReferenceBox, F::RecipientReference},
-        {purposeBox, F::PurposeCode},           {dateBox, F::ExecutionDate},
+        {payerIbanBox, payer.iban},           {payerModelBox, payer.model},
+        {payerReferenceBox, payer.reference}, {recipientIbanBox, recipient.iban},
+        {recipientModelBox, recipient.model}, {recipientReferenceBox, recipient.reference},
+        {purposeBox, F::PurposeCode},         {dateBox, F::ExecutionDate},
     };
     for (const auto &b : boxed)
         drawInCells(surface, b.box, r[b.field], Align::Left);
@@ -118,11 +120,12 @@ void drawStub(DrawingSurface &surface, const Hub3aRecord &r)
     const std::optional<qint64> cents = hub3aAmountCents(r[F::Amount]);
     if (cents && !r[F::Amount].isEmpty())
         drawRight(surface, right, units(9.6), u"EUR "_s + hub3aAmountText(*cents));
-    const QString payer = r[F::PayerIban].isEmpty() ? r[F::PayerName] : r[F::PayerIban];
-    drawRight(surface, right, units(15.65), payer);
-    drawRight(surface, right, units(23.65), reference(r[F::PayerModel], r[F::PayerReference]));
-    drawRight(surface, right, units(29.65), r[F::RecipientIban]);
-    drawRight(surface, right, units(37.65), reference(r[F::RecipientModel], r[F::RecipientReference]));
+    const Hub3aParty payer = Hub3aParty::of(r, Hub3aSide::Payer);
+    const Hub3aParty recipient = Hub3aParty::of(r, Hub3aSide::Recipient);
+    drawRight(surface, right, units(15.65), payer.iban.isEmpty() ? payer.name : payer.iban);
+    drawRight(surface, right, units(23.65), reference(payer.model, payer.reference));
+    drawRight(surface, right, units(29.65), recipient.iban);
+    drawRight(surface, right, units(37.65), reference(recipient.model, recipient.reference));
     textAtBaseline(surface, units(153.80), units(44.3), r[F::Description], sansAscent);
 }
 

@@ -3,10 +3,14 @@
 #include "Hub3aRecordOf.h"
 #include "UserErrorOf.h"
 #include "WindowFixture.h"
+#include "app/BankAnswerDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
 #include "app/BatchSlips.h"
 #include "app/Hub3aTab.h"
+
+#include <QPushButton>
+#include <QTableWidget>
 
 namespace {
 
@@ -180,6 +184,44 @@ TEST_F(BankFilesTest, TheBanksAnswerShowsTheRefusedOrdersAndSavesThemAsATable)
     EXPECT_EQ(csv.count('\n'), 3);
     EXPECT_TRUE(csv.contains("Udruga Šapica")) << csv.toStdString();
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno odbijenih naloga: 2 u %1.csv"_s.arg(table)});
+}
+
+// "Otvori u kartici" takes one refused order to the HUB-3A tab and closes the list; a group refused
+// as a whole has no slip to open, and a slip the clerk keeps in the tab leaves the list open.
+TEST_F(BankFilesTest, TheAnswersListOpensOneRefusedOrderInTheTab)
+{
+    const std::optional<Pain002::Report> report =
+        Pain002::readFile(testDataPath("bankfile/pain002-refused.xml"));
+    ASSERT_TRUE(report);
+    ASSERT_EQ(report->refused.size(), 3);
+    const struct
+    {
+        int row;
+        bool offered, taken;    // the button enabled; the tab takes the slip
+        const char16_t *opened; // the order given to the tab, or empty
+    } cases[] = {
+        {2, false, false, u""},
+        {1, true, false, u"UN202612080001-3"},
+        {0, true, true, u"UN202612080001-2"},
+    };
+    for (const auto &c : cases) {
+        QString opened;
+        BankAnswerDialog list(
+            *report,
+            [&](const Pain002::RefusedOrder &refused) {
+                opened = refused.instrId;
+                return c.taken;
+            },
+            window.get());
+        list.show();
+        auto *open = list.findChild<QPushButton *>(u"OpenInTab"_s);
+        EXPECT_FALSE(open->isEnabled()) << "no row chosen";
+        list.findChild<QTableWidget *>(u"Refused"_s)->selectRow(c.row);
+        EXPECT_EQ(open->isEnabled(), c.offered) << c.row;
+        open->click();
+        EXPECT_EQ(opened, QString::fromUtf16(c.opened)) << c.row;
+        EXPECT_EQ(list.isVisible(), !c.taken) << c.row;
+    }
 }
 
 TEST_F(BankFilesTest, AnAnswerWithoutRefusalsOrNoAnswerAtAll)

@@ -8,6 +8,7 @@
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
 #include "app/Hub3aTab.h"
+#include "batch/Hub3aTableReader.h"
 #include "book/PaymentBook.h"
 #include "model/CsvTable.h"
 #include "partners/PartnerEntry.h"

@@ -6,6 +6,7 @@
 #include "app/Hub3aTab.h"
 #include "app/ScanListDialog.h"
 #include "batch/Hub3aTable.h"
+#include "batch/Hub3aTableReader.h"
 #include "model/TextFile.h"
 
 #include <QApplication>
@@ -23,7 +24,8 @@ using F = Hub3aField;
 class InvoiceScansTest : public WindowFixture
 {
 protected:
-    InvoiceScansTest() : batch(*window, *window, dialogs, printer, store), scans(*window, dialogs, batch)
+    InvoiceScansTest()
+        : batch(*window, *window, dialogs, printer, store), scans(*window, *window, dialogs, batch)
     {
         window->setInvoiceReader([this](const QStringList &paths) { scans.scanFiles(paths); });
         scans.showList = [this](const QList<ScannedSlip> &slips, const QList<ScanMiss> &misses) {

@@ -85,7 +85,7 @@ TEST_F(PaymentHintsTest, StatusBarShowsTheReasonWhileTheFieldHasFocus)
     EXPECT_EQ(statusText(), title) << "an empty field has nothing to say";
 }
 
-TEST_F(PaymentHintsTest, EachMarkStandsLevelWithItsFieldOverNoOtherControl)
+TEST_F(PaymentHintsTest, EachMarkStandsLevelWithItsFieldOverNoControlNorTheField)
 {
     const std::pair<SlipKind, const char *> fields[] = {
         {SlipKind::Uplatnica, "MaskEdit7"}, {SlipKind::Uplatnica, "MaskEdit8"}, {SlipKind::Zorvat, "Racun1"},
@@ -106,12 +106,41 @@ TEST_F(PaymentHintsTest, EachMarkStandsLevelWithItsFieldOverNoOtherControl)
                     << control << " covers " << other->objectName().toStdString();
             }
         }
-        if (shown->parentWidget() == field)
-            EXPECT_GE(field->textMargins().right(), CheckMark::side)
-                << control << ": the text keeps clear of it";
-        else
-            EXPECT_FALSE(field->geometry().intersects(place)) << control;
+        EXPECT_FALSE(field->geometry().intersects(place)) << control << ": covers the field's end";
     }
 }
 
 } // namespace
+
+// A hint wider than the first panel spreads over the empty one, shown whole from its first letter
+// to its last; the title comes back in the panel's own width.
+TEST_F(PaymentHintsTest, TheStatusBarShowsAHintWholeAtBothEnds)
+{
+    const struct
+    {
+        const char *page, *control;
+        const char16_t *typed;
+        bool wide; // wider than the first panel's own 300 pixels
+    } cases[] = {
+        {"Hub3aPage", "Hub3aPayerIban", u"10010051863000160", true},
+        {"TabSheet2", "Racun2", u"30101-601-25434", false},
+    };
+    showActiveWindow();
+    const auto *panel = child<QLabel>("TitlePanel");
+    for (const auto &c : cases) {
+        child<QTabWidget>("PageControl1")->setCurrentWidget(child(c.page));
+        typeInto(c.control, QString::fromUtf16(c.typed));
+        QApplication::processEvents();
+        ASSERT_NE(statusText(), QString()) << c.control;
+        // A framed label keeps half a letter from its left edge.
+        const QFontMetrics metrics = panel->fontMetrics();
+        EXPECT_GE(panel->contentsRect().width() - metrics.horizontalAdvance(u'x') / 2,
+                  metrics.horizontalAdvance(statusText()))
+            << statusText().toStdString();
+        EXPECT_LT(panel->geometry().right(), child<QLabel>("TimePanel")->geometry().left()) << c.control;
+        EXPECT_EQ(panel->width() > 300, c.wide) << c.control;
+        child(c.control)->clearFocus();
+        QApplication::processEvents();
+        EXPECT_EQ(panel->width(), 300) << c.control;
+    }
+}

@@ -55,11 +55,7 @@ inline Hub3aRecord order(Fields changes = {})
     return record;
 }
 
-struct Row
-{
-    int row;
-    Hub3aRecord record;
-};
+using Row = NumberedSlip;
 
 // The file written of rows numbered 1, 2, ...
 inline QByteArray written(const QList<Hub3aRecord> &records, const Pain001::Options &fileOptions,
@@ -71,7 +67,7 @@ inline QByteArray written(const QList<Hub3aRecord> &records, const Pain001::Opti
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    const Pain001::Result done = Pain001::write(buffer, BankOrdersOf(rows), fileOptions);
+    const Pain001::Result done = Pain001::write(buffer, rows, fileOptions);
     if (result)
         *result = done;
     return bytes;

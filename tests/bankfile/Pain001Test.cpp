@@ -318,13 +318,13 @@ TEST(Pain001, SavesWholeAndOnlyWithSomethingToWrite)
     QTemporaryDir dir;
     const QString path = dir.filePath(u"UN.20261208.0001.xml"_s);
     const Hub3aRecord good = order();
-    EXPECT_EQ(Pain001::save(path, SingleBankOrder(good), options()).written, 1);
+    EXPECT_EQ(Pain001::save(path, QList<NumberedSlip>{{1, good}}, options()).written, 1);
     const QByteArray xml = fileBytes(path);
     EXPECT_TRUE(xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
     EXPECT_SCHEMA_VALID(xml, "scthr_pain.001.001.09.xsd");
     const QString none = dir.filePath(u"none.xml"_s);
     const Hub3aRecord bad = order({{F::PayerIban, u""_s}});
-    EXPECT_EQ(Pain001::save(none, SingleBankOrder(bad), options()).written, 0);
+    EXPECT_EQ(Pain001::save(none, QList<NumberedSlip>{{1, bad}}, options()).written, 0);
     EXPECT_FALSE(QFile::exists(none));
 }
 
@@ -339,11 +339,11 @@ TEST(Pain001, AFailedSaveLeavesTheEarlierFile)
         rows.append({row, order()});
     {
         const FileSizeLimit limit(4096);
-        EXPECT_EQ(thrownErrorOf([&] { Pain001::save(path, BankOrdersOf(rows), options()); }), u"Stream write error"_s);
+        EXPECT_EQ(thrownErrorOf([&] { Pain001::save(path, rows, options()); }), u"Stream write error"_s);
     }
     EXPECT_EQ(fileBytes(path), QByteArray("earlier"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{u"orders.xml"_s});
-    EXPECT_EQ(thrownErrorOf([&] { Pain001::save(dir.filePath(u"no/folder.xml"_s), BankOrdersOf(rows), options()); }),
+    EXPECT_EQ(thrownErrorOf([&] { Pain001::save(dir.filePath(u"no/folder.xml"_s), rows, options()); }),
               u"Datoteka %1 ne može se stvoriti"_s.arg(dir.filePath(u"no/folder.xml"_s)));
 }
 

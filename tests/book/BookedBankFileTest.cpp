@@ -47,7 +47,7 @@ TEST(BookedBankFile, RecordsEveryOrderWithTheIdsTheFileGivesIt)
         {6, order({{F::RecipientIban, u"HR1210010051863000161"_s}})},
         {9, order({{F::Urgent, u"1"_s}, {F::Amount, u"1.234,56"_s}})}};
     const QString path = dir.filePath(u"orders.xml"_s);
-    const BookedBankFile booked = saveBookedBankFile(book, path, BankOrdersOf(rows), BankFixtures::options(),
+    const BookedBankFile booked = saveBookedBankFile(book, path, rows, BankFixtures::options(),
                                                      {BookSource::Table, u"/t/placanja.csv"_s, 0}, 3);
     EXPECT_EQ(booked.messageId, u"UN202612080004"_s);
     ASSERT_EQ(booked.result.written, 3) << booked.result.refused.front().message.toStdString();
@@ -75,8 +75,7 @@ TEST(BookedBankFile, AFileThatIsNotWrittenKeepsNeitherItsIdNorItsOrders)
     PaymentBook book(dir.path());
     const QList<Row> rows = {{1, order()}};
     const QString path = dir.filePath(u"no/folder/orders.xml"_s);
-    EXPECT_EQ(thrownErrorOf(
-                  [&] { saveBookedBankFile(book, path, BankOrdersOf(rows), BankFixtures::options(), {}); }),
+    EXPECT_EQ(thrownErrorOf([&] { saveBookedBankFile(book, path, rows, BankFixtures::options(), {}); }),
               u"Datoteka %1 ne može se stvoriti"_s.arg(path));
     EXPECT_TRUE(book.entries().isEmpty());
     EXPECT_EQ(book.nextMessageId(QDate(2026, 12, 8)), u"UN202612080001"_s);
@@ -99,7 +98,7 @@ TEST(BookedBankFile, ABookThatCannotBeWrittenMakesNoFile)
     const QList<Row> rows = {{1, order()}};
     const QString path = dir.filePath(u"orders.xml"_s);
     EXPECT_TRUE(thrownErrorOf([&] {
-                    saveBookedBankFile(waiting, path, BankOrdersOf(rows), BankFixtures::options(), {});
+                    saveBookedBankFile(waiting, path, rows, BankFixtures::options(), {});
                 }).startsWith(u"Datoteka naloga za banku nije napravljena. Knjiga plaćanja"_s));
     EXPECT_FALSE(QFile::exists(path));
 }

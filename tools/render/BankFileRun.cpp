@@ -9,6 +9,7 @@
 #include "bankfile/Pain002.h"
 #include "batch/BankFileRows.h"
 #include "batch/Hub3aTable.h"
+#include "batch/Hub3aTableReader.h"
 #include "book/BookedBankFile.h"
 #include "book/PaymentBook.h"
 #include "model/Clock.h"
@@ -74,7 +75,7 @@ int runBankFile(const RenderOptions &options, QTextStream &, QTextStream &errors
                                                                   options.allowRepeat, errors, repeated);
         const BookOrigin origin{options.batchPath.isEmpty() ? BookSource::SlipFile : BookSource::Table,
                                 QFileInfo(input).absoluteFilePath(), 0};
-        result = saveBookedBankFile(book, options.outPath, BankOrdersOf(slips), fileOptions, origin,
+        result = saveBookedBankFile(book, options.outPath, slips, fileOptions, origin,
                                     Pain001::settingsMessageCount(settings, fileOptions.today))
                      .result;
     } catch (const UserError &e) {

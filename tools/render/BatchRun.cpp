@@ -107,8 +107,7 @@ int runBatch(const RenderOptions &options, QTextStream &errors)
         for (const RowProblem &problem : result.refused)
             unread.insert(problem.row);
         if (result.written > 0)
-            recordSlips(book, BankOrdersOf(handed), BookWay::Pdf,
-                        QFileInfo(options.outPath).absoluteFilePath(),
+            recordSlips(book, handed, BookWay::Pdf, QFileInfo(options.outPath).absoluteFilePath(),
                         {BookSource::Table, QFileInfo(options.batchPath).absoluteFilePath(), 0}, unread);
     } catch (const UserError &e) {
         ToolReport::failure(errors, options.outPath, e.text());
