@@ -2,8 +2,12 @@
 
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
+#include "app/RepeatQuestion.h"
+#include "app/ResendDialog.h"
+#include "bankfile/BusinessDays.h"
 #include "bankfile/Pain001.h"
 #include "book/BookedBankFile.h"
+#include "book/RefusedOrders.h"
 #include "book/RepeatCheck.h"
 #include "batch/BankFileRows.h"
 #include "model/Clock.h"
@@ -43,39 +47,73 @@ QStringList refusedOrderCells(const Pain002::RefusedOrder &refused)
     return {order, amount, refused.recipient, refused.iban, refused.reason, refused.message};
 }
 
+QStringList refusedOrderCells(const RefusedPayment &refused)
+{
+    const BookPayment &sent = refused.entry.payment;
+    return {sent.instructionId,
+            sent.record[Hub3aField::Amount],
+            sent.record[Hub3aField::RecipientName],
+            sent.record[Hub3aField::RecipientIban],
+            refused.refusal.reason,
+            refused.refusal.message};
+}
+
 namespace {
 
-// The refused orders of a bank's answer in a table, with "Spremi kao tablicu..." and "Zatvori".
-bool showAnswerDialog(const Pain002::Report &report, QWidget *parent)
+// The refused orders of a bank's answer in a table (as the book holds them when it knows the file),
+// with "Pošalji ponovno" when it does, "Spremi kao tablicu..." and "Zatvori".
+BankFiles::AnswerChoice showAnswerDialog(const Pain002::Report &report, const BookedAnswer &booked,
+                                         QWidget *parent)
 {
+    QList<QStringList> rows;
+    for (const RefusedPayment &refused : booked.refused)
+        rows.append(refusedOrderCells(refused));
+    for (const Pain002::RefusedOrder &refused : booked.known ? booked.unmatched : report.refused)
+        rows.append(refusedOrderCells(refused));
     QDialog dialog(parent);
     dialog.setFont(windowFont());
     dialog.setWindowTitle(u"Odgovor banke"_s);
     dialog.resize(760, 360);
     auto *layout = new QVBoxLayout(&dialog);
-    layout->addWidget(new QLabel(u"Banka je odbila naloga: %1 (datoteka %2)."_s.arg(report.refused.size())
-                                     .arg(report.originalMessageId),
-                                 &dialog));
-    auto *table = new QTableWidget(static_cast<int>(report.refused.size()), 6, &dialog);
+    QString said = u"Banka je odbila naloga: %1 (datoteka %2)."_s.arg(report.refused.size())
+                       .arg(report.originalMessageId);
+    if (!booked.known)
+        said += u" Datoteka nije u knjizi plaćanja: nalozi su onakvi kakve ih navodi banka."_s;
+    if (const QString advice = resendAdvice(report, booked); !advice.isEmpty())
+        said += u'\n' + advice;
+    auto *label = new QLabel(said, &dialog);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+    auto *table = new QTableWidget(static_cast<int>(rows.size()), 6, &dialog);
     table->setObjectName(u"Refused"_s);
     table->setHorizontalHeaderLabels({u"Nalog"_s, u"Iznos"_s, u"Primatelj"_s, u"IBAN"_s, u"Razlog"_s, u"Objašnjenje"_s});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    for (int i = 0; i < report.refused.size(); ++i) {
-        const QStringList cells = refusedOrderCells(report.refused[i]);
-        for (int column = 0; column < cells.size(); ++column)
-            table->setItem(i, column, new QTableWidgetItem(cells[column]));
+    for (int i = 0; i < rows.size(); ++i) {
+        for (int column = 0; column < rows[i].size(); ++column)
+            table->setItem(i, column, new QTableWidgetItem(rows[i][column]));
     }
     table->horizontalHeader()->setStretchLastSection(true);
     table->resizeColumnsToContents();
     layout->addWidget(table);
     auto *buttons = new QDialogButtonBox(&dialog);
-    buttons->addButton(u"Spremi kao tablicu..."_s, QDialogButtonBox::AcceptRole)->setObjectName(u"SaveTable"_s);
+    BankFiles::AnswerChoice choice = BankFiles::AnswerChoice::Close;
+    const auto choosing = [&](const QString &text, const char *name, BankFiles::AnswerChoice chosen) {
+        QPushButton *button = buttons->addButton(text, QDialogButtonBox::ActionRole);
+        button->setObjectName(QLatin1StringView(name));
+        QObject::connect(button, &QPushButton::clicked, &dialog, [&dialog, &choice, chosen] {
+            choice = chosen;
+            dialog.accept();
+        });
+    };
+    if (!booked.refused.isEmpty())
+        choosing(u"Pošalji ponovno..."_s, "Resend", BankFiles::AnswerChoice::Resend);
+    choosing(u"Spremi kao tablicu..."_s, "SaveTable", BankFiles::AnswerChoice::SaveTable);
     buttons->addButton(u"Zatvori"_s, QDialogButtonBox::RejectRole)->setObjectName(u"Close"_s);
-    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
     layout->addWidget(buttons);
-    return dialog.exec() == QDialog::Accepted;
+    dialog.exec();
+    return choice;
 }
 
 } // namespace
@@ -94,7 +132,16 @@ BankFiles::BankFiles(QMainWindow &window, const PrintSource &source, UserDialogs
         BatchReportDialog report(problems, written, BatchReportDialog::Kind::TellBankFile, m_dialogs, &m_window);
         report.exec();
     };
-    showAnswer = [this](const Pain002::Report &report) { return showAnswerDialog(report, &m_window); };
+    showAnswer = [this](const Pain002::Report &report, const BookedAnswer &booked) {
+        return showAnswerDialog(report, booked, &m_window);
+    };
+    fixRefused = [this](const QString &summary,
+                        const QList<Hub3aRecord> &orders) -> std::optional<QList<Hub3aRecord>> {
+        ResendDialog dialog(summary, orders, &m_window);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.orders();
+    };
 }
 
 void BankFiles::saveTabOrder()
@@ -104,6 +151,12 @@ void BankFiles::saveTabOrder()
 
 void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
                            const QString &tableFile)
+{
+    writeOrders(slips, earlier, {tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0}, false);
+}
+
+void BankFiles::writeOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
+                            const BookOrigin &origin, bool instant)
 {
     if (slips.isEmpty()) {
         if (earlier.isEmpty())
@@ -132,7 +185,7 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
         showRefused(refused, 0);
         return;
     }
-    const Pain001::Options options = Pain001::optionsNow(m_clock);
+    const Pain001::Options options = Pain001::optionsNow(m_clock, Pain001::Schema::Croatian, instant);
     PaymentBook book = openBookForBankFile(PaymentBook::defaultPath());
     const QList<NumberedSlip> kept = withoutRepeats(book, slips, options.today, refused);
     if (kept.isEmpty())
@@ -145,7 +198,6 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
         m_dialogs.getSaveFileName(u"Spremi nalog za banku (%1)"_s.arg(suggested), u"xml"_s, suggested);
     if (!chosen)
         return;
-    const BookOrigin origin{tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0};
     const BookedBankFile booked = saveBookedBankFile(book, *chosen, keptOrders, options, origin, counted);
     const Pain001::Result &result = booked.result;
     QString saved = u"Spremljeno naloga za banku: %1, ukupno %2 EUR, u %3 (oznaka %4)"_s.arg(result.written)
@@ -160,33 +212,16 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
 QList<NumberedSlip> BankFiles::withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips,
                                               QDate today, QList<RowProblem> &refused)
 {
-    const RepeatCheck check(book, today, repeatDays(m_store));
-    QList<std::pair<int, BookRepeat>> repeats;
-    for (const NumberedSlip &slip : slips) {
-        if (const std::optional<BookRepeat> repeat = check.find(slip.record))
-            repeats.append({slip.row, *repeat});
-    }
-    if (repeats.isEmpty())
+    const QList<RepeatedRow> repeats = findRepeats(RepeatCheck(book, today, repeatDays(m_store)), slipsOf(slips));
+    const QSet<int> left = askAboutRepeats(m_dialogs, repeats, slips.size(), refused);
+    if (left.isEmpty())
         return slips;
-    if (slips.size() == 1)
-        return m_dialogs.askYesNo(repeatQuestion(repeats.front().second)) ? slips : QList<NumberedSlip>();
-    QStringList lines;
-    for (const auto &[row, repeat] : repeats)
-        lines.append(u"red %1: %2"_s.arg(row).arg(repeatText(repeat)));
-    if (m_dialogs.askYesNo(u"Mogući dvostruki nalozi (%1):\n%2\nIpak ih platiti?"_s.arg(repeats.size())
-                               .arg(lines.join(u'\n'))))
-        return slips;
-    QSet<int> left;
-    for (const auto &[row, repeat] : repeats) {
-        refused.append({row, QString(), u"Mogući dvostruki nalog: %1"_s.arg(repeatText(repeat))});
-        left.insert(row);
-    }
     QList<NumberedSlip> kept;
     for (const NumberedSlip &slip : slips) {
         if (!left.contains(slip.row))
             kept.append(slip);
     }
-    if (kept.isEmpty())
+    if (kept.isEmpty() && !refused.isEmpty())
         showRefused(refused, 0);
     return kept;
 }
@@ -205,21 +240,55 @@ void BankFiles::readAnswer()
     if (!read)
         return;
     const Pain002::Report &report = *read;
+    BookedAnswer booked;
+    {
+        PaymentBook book(PaymentBook::defaultPath());
+        booked = recordAnswer(book, report, m_clock.now());
+    }
     if (report.refused.isEmpty()) {
-        m_dialogs.showMessage(u"Banka nije odbila nijedan nalog datoteke %1."_s.arg(report.originalMessageId));
+        QString said = u"Banka nije odbila nijedan nalog datoteke %1."_s.arg(report.originalMessageId);
+        if (!booked.known)
+            said += u" Datoteka nije u knjizi plaćanja."_s;
+        else if (booked.accepted > 0)
+            said += u" Prihvaćeno naloga: %1."_s.arg(booked.accepted);
+        m_dialogs.showMessage(said);
         return;
     }
-    if (!showAnswer(report))
-        return;
-    const QList<NumberedSlip> slips = refusedSlips(report);
+    switch (showAnswer(report, booked)) {
+    case AnswerChoice::Resend: {
+        QList<qint64> ids;
+        for (const RefusedPayment &refused : booked.refused)
+            ids.append(refused.entry.id);
+        resendRefused(ids);
+        break;
+    }
+    case AnswerChoice::SaveTable:
+        saveRefusedTable(report, booked);
+        break;
+    case AnswerChoice::Close:
+        break;
+    }
+}
+
+void BankFiles::saveRefusedTable(const Pain002::Report &report, const BookedAnswer &booked)
+{
+    QList<NumberedSlip> slips;
     QStringList notes;
-    for (const auto &[row, refused] : refusedSlipNotes(report)) {
-        for (const QString &note : refused->notes)
-            notes.append(u"Redak %1: %2"_s.arg(row).arg(note));
+    if (booked.known) {
+        // Every field as it was sent, whatever the answer echoed.
+        QList<Hub3aRecord> records;
+        for (const RefusedPayment &refused : booked.refused)
+            records.append(refused.entry.payment.record);
+        slips = numberedSlips(records);
+    } else {
+        slips = refusedSlips(report);
+        for (const auto &[row, refused] : refusedSlipNotes(report)) {
+            for (const QString &note : refused->notes)
+                notes.append(u"Redak %1: %2"_s.arg(row).arg(note));
+        }
     }
     if (slips.isEmpty()) {
-        m_dialogs.showMessage(u"Banka je odbila cijelu grupu ili datoteku; pošaljite ponovno izvornu datoteku "
-                              "nakon ispravka."_s);
+        m_dialogs.showMessage(resendAdvice(report, booked));
         return;
     }
     const std::optional<QString> chosen = m_dialogs.getSaveFileName(u"Spremi odbijene naloge"_s, u"csv"_s);
@@ -230,6 +299,31 @@ void BankFiles::readAnswer()
     if (!notes.isEmpty())
         saved += u"\nTablica ne sadrži sve kako je u odgovoru banke:\n"_s + notes.join(u'\n');
     m_dialogs.showMessage(saved);
+}
+
+void BankFiles::resendRefused(const QList<qint64> &paymentIds)
+{
+    const RefusedOrders refused = refusedOrders(openBookForBankFile(PaymentBook::defaultPath()), paymentIds);
+    QList<Hub3aRecord> sent;
+    for (const BookEntry &entry : refused.orders)
+        sent.append(entry.payment.record);
+    std::optional<QList<Hub3aRecord>> fixed = fixRefused(resendSummary(refused), sent);
+    if (!fixed)
+        return;
+    const QDate today = m_clock.now().date();
+    if (const int past = pastExecutionDates(*fixed, today); past > 0) {
+        if (!m_dialogs.askYesNo(u"Datum izvršenja je prošao za naloga: %1. Pomaknuti ga na prvi radni dan, %2?"_s
+                                    .arg(past)
+                                    .arg(businessDayFrom(today).toString(u"dd.MM.yyyy."_s))))
+            return;
+        movePastExecutionDates(*fixed, today);
+    }
+    // A table's orders keep their rows, so that the new file's InstrIds name the same rows.
+    const bool fromTable = refused.origin.source == BookSource::Table;
+    QList<NumberedSlip> slips;
+    for (qsizetype i = 0; i < fixed->size() && i < refused.orders.size(); ++i)
+        slips.append({fromTable ? refused.orders[i].payment.origin.place : static_cast<int>(i + 1), (*fixed)[i]});
+    writeOrders(slips, {}, refused.origin, refused.instant);
 }
 
 std::optional<Pain002::Report> BankFiles::readAnswerFile(const QString &path)

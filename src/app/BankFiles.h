@@ -2,6 +2,7 @@
 
 #include "bankfile/Pain002.h"
 #include "batch/Hub3aTable.h"
+#include "book/BookedAnswer.h"
 
 #include <QObject>
 
@@ -20,11 +21,14 @@ class UserDialogs;
 // A refused order as the answer's list shows it: order id, amount (1.234,56), recipient, IBAN, reason
 // code and its explanation.
 QStringList refusedOrderCells(const Pain002::RefusedOrder &refused);
+// The same of a refused order of the book, as it was sent.
+QStringList refusedOrderCells(const RefusedPayment &refused);
 
 // The window's bank files: the HUB-3A tab's order, a table's or a partner selection's orders
 // written as a pain.001 file for internet banking ("Datoteka › Nalozi za banku (pain.001)...",
 // "Spremi nalog za banku" of the batch), and the bank's pain.002 answer read back ("Datoteka ›
-// Odgovor banke (pain.002)..."), its refused orders offered as a table to correct and send again.
+// Odgovor banke (pain.002)..."), recorded in the payments book and its refused orders offered as
+// they were sent, to fix and send again in a new file ("Pošalji ponovno"), or as a table.
 // The payer (name, address, IBAN) comes from each row or the HUB-3A tab; every order is checked
 // first (Pain001::orderProblems) and a refused one is reported by row and field while the others
 // are written.
@@ -51,21 +55,37 @@ public:
     // Asks for the bank's answer, reads it on a worker thread behind a progress dialog whose
     // "Odustani" stops the reading, and shows its refused orders (showAnswer).
     void readAnswer();
+    // "Pošalji ponovno": of the payments of the book with these numbers, those refused now go to the
+    // bank again in a new file with a new id, after the clerk fixes them (fixRefused); execution
+    // dates already past are moved to the first business day, when the clerk agrees. The accepted
+    // ones never go again.
+    void resendRefused(const QList<qint64> &paymentIds);
 
     // Shows the orders that cannot go to the bank, after the others were written (or, when none
     // could, instead). Tests answer it instead of the dialog.
     std::function<void(const QList<RowProblem> &problems, int written)> showRefused;
-    // Shows the refused orders of the bank's answer and gives true when the user saves them as a
-    // table. Tests answer it instead of the dialog.
-    std::function<bool(const Pain002::Report &report)> showAnswer;
+    // What the clerk does with the refused orders of an answer.
+    enum class AnswerChoice { Close, SaveTable, Resend };
+    // Shows the refused orders of the bank's answer, as the book holds them when it knows the file,
+    // and what sending them again sends. Tests answer it instead of the dialog.
+    std::function<AnswerChoice(const Pain002::Report &report, const BookedAnswer &booked)> showAnswer;
+    // Shows the orders to send again (ResendDialog) and gives them as the clerk fixed them; nothing
+    // when the clerk cancels. Tests answer it instead of the dialog.
+    std::function<std::optional<QList<Hub3aRecord>>(const QString &summary, const QList<Hub3aRecord> &orders)>
+        fixRefused;
     // Called on the window's thread while the answer is read on a worker thread, with the progress
     // dialog shown (tests cancel through it).
     std::function<void(BatchProgressDialog &progress)> whileReading;
 
 private:
+    // saveOrders of orders that came from origin, instant ones as such.
+    void writeOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier, const BookOrigin &origin,
+                     bool instant);
     // The slips without those the clerk does not pay again, those reported in refused.
     QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips, QDate today,
                                        QList<RowProblem> &refused);
+    // The refused orders of an answer as a table the clerk saves.
+    void saveRefusedTable(const Pain002::Report &report, const BookedAnswer &booked);
     // The answer at path read off the window's thread; nothing when the user cancels.
     std::optional<Pain002::Report> readAnswerFile(const QString &path);
 

@@ -9,6 +9,7 @@
 #include "bankfile/Pain002.h"
 #include "batch/BankFileRows.h"
 #include "batch/Hub3aTable.h"
+#include "book/BookedAnswer.h"
 #include "book/BookedBankFile.h"
 #include "book/PaymentBook.h"
 #include "model/Clock.h"
@@ -102,6 +103,14 @@ int runStatus(const RenderOptions &options, QTextStream &out, QTextStream &error
         ToolReport::failure(errors, options.statusPath, e.text());
         return exitBadInput;
     }
+    BookedAnswer booked;
+    try {
+        PaymentBook book(PaymentBook::defaultPath());
+        booked = recordAnswer(book, report, QDateTime::currentDateTime());
+    } catch (const UserError &e) {
+        ToolReport::failure(errors, options.statusPath, e.text());
+        return exitNotWritten;
+    }
     for (const Pain002::RefusedOrder &refused : report.refused) {
         out << QString::fromUtf8(jsonLine({{"instrId", refused.instrId},
                                            {"endToEndId", refused.endToEndId},
@@ -112,11 +121,33 @@ int runStatus(const RenderOptions &options, QTextStream &out, QTextStream &error
                                            {"message", refused.message}}));
     }
     const int status = afterWritingOut(out, errors, report.refused.isEmpty() ? exitAllDone : exitSomeRefused);
-    const QList<NumberedSlip> slips = refusedSlips(report);
-    // What the table's row could not take as the answer gives it is said, never changed silently.
-    for (const auto &[row, refused] : refusedSlipNotes(report))
+    QList<NumberedSlip> slips;
+    if (booked.known) {
+        errors << QString::fromUtf8(jsonLine({{"book", report.originalMessageId},
+                                              {"orders", booked.orders},
+                                              {"refused", int(booked.refused.size())},
+                                              {"accepted", booked.accepted}}));
+        for (const Pain002::RefusedOrder &refused : booked.unmatched)
+            errors << QString::fromUtf8(jsonLine(
+                {{"instrId", refused.instrId},
+                 {"message", u"Nalog nije u knjizi plaćanja uz datoteku %1"_s.arg(report.originalMessageId)}}));
+        // The refused orders exactly as they were sent.
+        QList<Hub3aRecord> records;
+        for (const RefusedPayment &refused : booked.refused)
+            records.append(refused.entry.payment.record);
+        slips = numberedSlips(records);
+    } else {
         errors << QString::fromUtf8(jsonLine(
-            {{"row", row}, {"instrId", refused->instrId}, {"message", refused->notes.join(u"; "_s)}}));
+            {{"note", u"Datoteka %1 nije u knjizi plaćanja: nalozi su onakvi kakve ih navodi banka"_s.arg(
+                          report.originalMessageId)}}));
+        slips = refusedSlips(report);
+        // What the table's row could not take as the answer gives it is said, never changed silently.
+        for (const auto &[row, refused] : refusedSlipNotes(report))
+            errors << QString::fromUtf8(jsonLine(
+                {{"row", row}, {"instrId", refused->instrId}, {"message", refused->notes.join(u"; "_s)}}));
+    }
+    if (const QString advice = resendAdvice(report, booked); !advice.isEmpty())
+        errors << QString::fromUtf8(jsonLine({{"note", advice}}));
     if (!options.outPath.isEmpty() && !slips.isEmpty()) {
         try {
             TextFile::writeOutput(options.outPath, hub3aTableCsv(slips));
