@@ -6,10 +6,10 @@
 #include "app/ResendDialog.h"
 #include "bankfile/BusinessDays.h"
 #include "bankfile/Pain001.h"
+#include "batch/BankFileRows.h"
 #include "book/BookedBankFile.h"
 #include "book/RefusedOrders.h"
 #include "book/RepeatCheck.h"
-#include "batch/BankFileRows.h"
 #include "model/Clock.h"
 #include "model/Hub3aRules.h"
 #include "model/TextFile.h"
@@ -152,7 +152,8 @@ void BankFiles::saveTabOrder()
 void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
                            const QString &tableFile)
 {
-    writeOrders(slips, earlier, {tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0}, false);
+    writeOrders(slips, earlier, {tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0},
+                false);
 }
 
 void BankFiles::writeOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
@@ -212,7 +213,8 @@ void BankFiles::writeOrders(const QList<NumberedSlip> &slips, const QList<RowPro
 QList<NumberedSlip> BankFiles::withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips,
                                               QDate today, QList<RowProblem> &refused)
 {
-    const QList<RepeatedRow> repeats = findRepeats(RepeatCheck(book, today, repeatDays(m_store)), slipsOf(slips));
+    const QList<RepeatedRow> repeats =
+        findRepeats(RepeatCheck(book, today, repeatDays(m_store)), slipsOf(slips));
     const QSet<int> left = askAboutRepeats(m_dialogs, repeats, slips.size(), refused);
     if (left.isEmpty())
         return slips;
@@ -312,9 +314,9 @@ void BankFiles::resendRefused(const QList<qint64> &paymentIds)
         return;
     const QDate today = m_clock.now().date();
     if (const int past = pastExecutionDates(*fixed, today); past > 0) {
-        if (!m_dialogs.askYesNo(u"Datum izvršenja je prošao za naloga: %1. Pomaknuti ga na prvi radni dan, %2?"_s
-                                    .arg(past)
-                                    .arg(businessDayFrom(today).toString(u"dd.MM.yyyy."_s))))
+        if (!m_dialogs.askYesNo(
+                u"Datum izvršenja je prošao za naloga: %1. Pomaknuti ga na prvi radni dan, %2?"_s.arg(past)
+                    .arg(businessDayFrom(today).toString(u"dd.MM.yyyy."_s))))
             return;
         movePastExecutionDates(*fixed, today);
     }
@@ -322,7 +324,8 @@ void BankFiles::resendRefused(const QList<qint64> &paymentIds)
     const bool fromTable = refused.origin.source == BookSource::Table;
     QList<NumberedSlip> slips;
     for (qsizetype i = 0; i < fixed->size() && i < refused.orders.size(); ++i)
-        slips.append({fromTable ? refused.orders[i].payment.origin.place : static_cast<int>(i + 1), (*fixed)[i]});
+        slips.append(
+            {fromTable ? refused.orders[i].payment.origin.place : static_cast<int>(i + 1), (*fixed)[i]});
     writeOrders(slips, {}, refused.origin, refused.instant);
 }
 

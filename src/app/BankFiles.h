@@ -79,8 +79,8 @@ public:
 
 private:
     // saveOrders of orders that came from origin, instant ones as such.
-    void writeOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier, const BookOrigin &origin,
-                     bool instant);
+    void writeOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
+                     const BookOrigin &origin, bool instant);
     // The slips without those the clerk does not pay again, those reported in refused.
     QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips, QDate today,
                                        QList<RowProblem> &refused);

@@ -20,7 +20,8 @@ QSet<int> askAboutRepeats(UserDialogs &dialogs, const QList<RepeatedRow> &repeat
     if (repeats.isEmpty())
         return {};
     if (slipCount == 1)
-        return dialogs.askYesNo(repeatQuestion(repeats.front().repeat)) ? QSet<int>() : QSet<int>{repeats.front().row};
+        return dialogs.askYesNo(repeatQuestion(repeats.front().repeat)) ? QSet<int>()
+                                                                        : QSet<int>{repeats.front().row};
     QStringList lines;
     for (const RepeatedRow &repeated : repeats)
         lines.append(u"red %1: %2"_s.arg(repeated.row).arg(repeatText(repeated.repeat)));
@@ -29,7 +30,8 @@ QSet<int> askAboutRepeats(UserDialogs &dialogs, const QList<RepeatedRow> &repeat
         return {};
     QSet<int> left;
     for (const RepeatedRow &repeated : repeats) {
-        leftOut.append({repeated.row, QString(), u"Mogući dvostruki nalog: %1"_s.arg(repeatText(repeated.repeat))});
+        leftOut.append(
+            {repeated.row, QString(), u"Mogući dvostruki nalog: %1"_s.arg(repeatText(repeated.repeat))});
         left.insert(repeated.row);
     }
     return left;

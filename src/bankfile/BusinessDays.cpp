@@ -21,17 +21,8 @@ QDate easterSunday(int year)
 bool isHoliday(QDate day)
 {
     // Month and day of the fixed holidays.
-    static constexpr std::array<std::pair<int, int>, 11> fixed{{{1, 1},
-                                                                 {1, 6},
-                                                                 {5, 1},
-                                                                 {5, 30},
-                                                                 {6, 22},
-                                                                 {8, 5},
-                                                                 {8, 15},
-                                                                 {11, 1},
-                                                                 {11, 18},
-                                                                 {12, 25},
-                                                                 {12, 26}}};
+    static constexpr std::array<std::pair<int, int>, 11> fixed{
+        {{1, 1}, {1, 6}, {5, 1}, {5, 30}, {6, 22}, {8, 5}, {8, 15}, {11, 1}, {11, 18}, {12, 25}, {12, 26}}};
     if (std::find(fixed.begin(), fixed.end(), std::pair{day.month(), day.day()}) != fixed.end())
         return true;
     // Good Friday, Easter Monday and Corpus Christi.

@@ -24,7 +24,9 @@ struct PartIds
 
 bool names(const PartIds &part, const BookPayment &payment)
 {
-    const auto same = [](const QString &named, const QString &held) { return named.isEmpty() || named == held; };
+    const auto same = [](const QString &named, const QString &held) {
+        return named.isEmpty() || named == held;
+    };
     if (part.level == Level::Message)
         return true;
     if (!same(part.paymentInfoId, payment.paymentInfoId))
@@ -74,8 +76,9 @@ QString refusalReason(const Pain002::RefusedOrder &refusal)
 BookedAnswer recordAnswer(PaymentBook &book, const Pain002::Report &report, const QDateTime &at)
 {
     BookedAnswer booked;
-    const QList<BookEntry> entries =
-        report.originalMessageId.isEmpty() ? QList<BookEntry>() : book.entriesOfMessage(report.originalMessageId);
+    const QList<BookEntry> entries = report.originalMessageId.isEmpty()
+                                         ? QList<BookEntry>()
+                                         : book.entriesOfMessage(report.originalMessageId);
     booked.known = !entries.isEmpty();
     booked.orders = static_cast<int>(entries.size());
     if (!booked.known)
@@ -134,14 +137,13 @@ QString resendAdvice(const Pain002::Report &report, const BookedAnswer &booked)
         return QString();
     if (!booked.known)
         return u"Banka je odbila %1, a datoteka %2 nije u knjizi plaćanja: pošaljite ponovno samo odbijene "
-               "naloge, nikako cijelu datoteku, jer bi prihvaćeni nalozi bili plaćeni dvaput."_s
-            .arg(whole.join(u", "_s), report.originalMessageId);
+               "naloge, nikako cijelu datoteku, jer bi prihvaćeni nalozi bili plaćeni dvaput."_s.arg(
+                   whole.join(u", "_s), report.originalMessageId);
     qint64 cents = 0;
     for (const RefusedPayment &refused : booked.refused)
         cents += hub3aAmountCents(refused.entry.payment.record[Hub3aField::Amount]).value_or(0);
     QString advice = u"Banka je odbila %1. „Pošalji ponovno” šalje samo odbijene naloge (%2, ukupno %3 EUR) "
-                     "u novoj datoteci s novom oznakom poruke"_s
-                         .arg(whole.join(u", "_s))
+                     "u novoj datoteci s novom oznakom poruke"_s.arg(whole.join(u", "_s))
                          .arg(booked.refused.size())
                          .arg(hub3aAmountText(cents));
     if (const qsizetype others = booked.orders - booked.refused.size(); others > 0)

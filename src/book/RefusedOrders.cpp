@@ -35,7 +35,8 @@ RefusedOrders refusedOrders(const PaymentBook &book, const QList<qint64> &ids)
     refused.origin = first.origin;
     for (const BookEntry &entry : refused.orders) {
         if (entry.payment.instant != refused.instant)
-            throw UserError(u"Instant i obični nalozi šalju se u zasebnim datotekama: odaberite samo jedne"_s);
+            throw UserError(
+                u"Instant i obični nalozi šalju se u zasebnim datotekama: odaberite samo jedne"_s);
         const BookOrigin &origin = entry.payment.origin;
         if (origin.source != refused.origin.source || origin.file != refused.origin.file)
             refused.origin = BookOrigin();
@@ -48,9 +49,9 @@ QString resendSummary(const RefusedOrders &refused)
     qint64 cents = 0;
     for (const BookEntry &entry : refused.orders)
         cents += hub3aAmountCents(entry.payment.record[Hub3aField::Amount]).value_or(0);
-    QString summary = u"Ponovno se šalje naloga: %1, ukupno %2 EUR, novom oznakom poruke."_s
-                          .arg(refused.orders.size())
-                          .arg(hub3aAmountText(cents));
+    QString summary =
+        u"Ponovno se šalje naloga: %1, ukupno %2 EUR, novom oznakom poruke."_s.arg(refused.orders.size())
+            .arg(hub3aAmountText(cents));
     if (refused.leftOut > 0)
         summary += u" Ne šalje se naloga koje banka nije odbila: %1."_s.arg(refused.leftOut);
     return summary;
@@ -58,8 +59,8 @@ QString resendSummary(const RefusedOrders &refused)
 
 int pastExecutionDates(const QList<Hub3aRecord> &orders, QDate today)
 {
-    return static_cast<int>(
-        std::count_if(orders.begin(), orders.end(), [today](const Hub3aRecord &order) { return isPast(order, today); }));
+    return static_cast<int>(std::count_if(
+        orders.begin(), orders.end(), [today](const Hub3aRecord &order) { return isPast(order, today); }));
 }
 
 void movePastExecutionDates(QList<Hub3aRecord> &orders, QDate today)

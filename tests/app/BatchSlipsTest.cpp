@@ -7,6 +7,7 @@
 #include "app/BatchOutputDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
+#include "app/BookedPrints.h"
 #include "app/Hub3aTab.h"
 #include "book/PaymentBook.h"
 #include "model/CsvTable.h"
@@ -360,6 +361,47 @@ TEST_F(BatchSlipsTest, RowsAPrintDidNotPrintAreOfferedAndSavedAsATableToPrintAga
     EXPECT_EQ(again.slips[2].record[Hub3aField::Amount], u"3,00"_s);
     EXPECT_EQ(again.slips[2].record[Hub3aField::RecipientReference], u"2026"_s);
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno naloga: 3 u %1.csv"_s.arg(saved)});
+}
+
+TEST_F(BatchSlipsTest, ASlipPrintedBeforeIsAskedAboutAndLeftOutOfABatch)
+{
+    // Stanar 2's slip was printed on its own before.
+    const QByteArray table = tenantsTable(3, [](int i) { return u"%1,00"_s.arg(i); });
+    const Hub3aTable rows = readHub3aTable(table, Hub3aRecord());
+    ASSERT_EQ(rows.slips.size(), 3);
+    BookedPrints(dialogs, store, PaymentBook::defaultPath()).recordPrinted(rows.slips[1].record, u"Laser"_s);
+    const QString paid =
+        u"već plaćen %1 ispisanom uplatnicom"_s.arg(QDate::currentDate().toString(u"dd.MM.yyyy."_s));
+    const QString pdf = dir.filePath(u"slips.pdf"_s);
+    const struct
+    {
+        const char *name;
+        std::optional<BatchOutput> output;
+        QString way;
+    } cases[] = {
+        {"a PDF", BatchOutput{}, pdf},
+        {"a printed batch", BatchOutput{true, {3, PrintMode::Complete}, u"Laser on LPT1:"_s},
+         u"Laser on LPT1:"_s},
+    };
+    dialogs.answerYes = false;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs.questions.clear();
+        reports.clear();
+        output = c.output;
+        const qsizetype bookedBefore = bookedIn(c.way);
+        dialogs.setNextFileName(writeTable(table));
+        dialogs.setNextFileName(pdf);
+        batch.slipsFromTableFile();
+        EXPECT_EQ(dialogs.questions,
+                  QStringList{u"Mogući dvostruki nalozi (1):\nred 2: %1\nIpak ih platiti?"_s.arg(paid)});
+        EXPECT_EQ(bookedIn(c.way) - bookedBefore, 2);
+        ASSERT_EQ(reports.size(), 1);
+        EXPECT_FALSE(reports[0].beforeOutput);
+        ASSERT_EQ(reports[0].problems.size(), 1);
+        EXPECT_EQ(reports[0].problems[0].row, 2);
+        EXPECT_EQ(reports[0].problems[0].message, u"Mogući dvostruki nalog: "_s + paid);
+    }
 }
 
 TEST(BatchOutputDialog, SaysWhatEverySlipTakesFromTheTab)

@@ -128,9 +128,10 @@ int runStatus(const RenderOptions &options, QTextStream &out, QTextStream &error
                                               {"refused", int(booked.refused.size())},
                                               {"accepted", booked.accepted}}));
         for (const Pain002::RefusedOrder &refused : booked.unmatched)
-            errors << QString::fromUtf8(jsonLine(
-                {{"instrId", refused.instrId},
-                 {"message", u"Nalog nije u knjizi plaćanja uz datoteku %1"_s.arg(report.originalMessageId)}}));
+            errors << QString::fromUtf8(
+                jsonLine({{"instrId", refused.instrId},
+                          {"message",
+                           u"Nalog nije u knjizi plaćanja uz datoteku %1"_s.arg(report.originalMessageId)}}));
         // The refused orders exactly as they were sent.
         QList<Hub3aRecord> records;
         for (const RefusedPayment &refused : booked.refused)
