@@ -80,7 +80,7 @@ BankFiles::AnswerChoice showAnswerDialog(const Pain002::Report &report, const Bo
     if (!booked.known)
         said += u" Datoteka nije u knjizi plaćanja: nalozi su onakvi kakve ih navodi banka."_s;
     if (const QString advice = resendAdvice(report, booked); !advice.isEmpty())
-        said += u'\n' + advice;
+        said += u"\n"_s + advice;
     auto *label = new QLabel(said, &dialog);
     label->setWordWrap(true);
     layout->addWidget(label);
