@@ -1,6 +1,7 @@
 #include "BankAnswers.h"
 #include "BankFixtures.h"
 #include "BookFixtures.h"
+#include "QtPrinters.h"
 #include "ThrownError.h"
 
 #include "bankfile/BusinessDays.h"
@@ -60,7 +61,7 @@ protected:
     PaymentBook book;
     const QList<Row> rows = {
         {2, order()},
-        {3, order({{F::Amount, u"20,00"_s}, {F::RecipientReference, u"8214-1"_s}})},
+        {3, order({{F::Amount, u"20,00"_s}, {F::Description, u"Druga donacija"_s}})},
         {4, order({{F::Urgent, u"1"_s}, {F::Amount, u"30,00"_s}, {F::PurposeCode, u"SALA"_s}})},
         {5, order({{F::Urgent, u"1"_s}, {F::Amount, u"40,00"_s}, {F::Description, u"Plaća"_s}})}};
     QString messageId;
@@ -178,22 +179,22 @@ TEST(RefusedOrders, PastExecutionDatesMoveToTheFirstBusinessDay)
 {
     const struct
     {
+        QString sent; // the order's execution date
         QDate today;
-        QString moved; // the date an order of 07.12.2026 gets
+        QString after;
     } cases[] = {
-        {QDate(2026, 12, 9), u"09122026"_s},  // a Wednesday
-        {QDate(2026, 12, 25), u"28122026"_s}, // Christmas, then the weekend
-        {QDate(2027, 3, 26), u"30032027"_s},  // Good Friday to the Tuesday after Easter Monday
-        {QDate(2026, 6, 4), u"05062026"_s},   // Corpus Christi
-        {QDate(2026, 12, 7), u"07122026"_s},  // not past: kept
+        {u"07122026"_s, QDate(2026, 12, 9), u"09122026"_s},  // a Wednesday
+        {u"24122026"_s, QDate(2026, 12, 25), u"28122026"_s}, // Christmas, then the weekend
+        {u"25032027"_s, QDate(2027, 3, 26), u"30032027"_s},  // Good Friday to the Tuesday after Easter
+        {u"03062026"_s, QDate(2026, 6, 4), u"05062026"_s},   // Corpus Christi
+        {u"07122026"_s, QDate(2026, 12, 7), u"07122026"_s},  // not past: kept
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(c.today.toString(Qt::ISODate).toStdString());
-        QList<Hub3aRecord> orders{order({{F::ExecutionDate, u"07122026"_s}}),
-                                  order({{F::ExecutionDate, u"31122027"_s}})};
-        EXPECT_EQ(pastExecutionDates(orders, c.today), c.moved == u"07122026"_s ? 0 : 1);
+        QList<Hub3aRecord> orders{order({{F::ExecutionDate, c.sent}}), order({{F::ExecutionDate, u"31122027"_s}})};
+        EXPECT_EQ(pastExecutionDates(orders, c.today), c.sent == c.after ? 0 : 1);
         movePastExecutionDates(orders, c.today);
-        EXPECT_EQ(orders[0][F::ExecutionDate], c.moved);
+        EXPECT_EQ(orders[0][F::ExecutionDate], c.after);
         EXPECT_EQ(orders[1][F::ExecutionDate], u"31122027"_s);
     }
 }
