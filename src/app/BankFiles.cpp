@@ -276,12 +276,9 @@ void BankFiles::saveRefusedTable(const Pain002::Report &report, const BookedAnsw
 {
     QList<NumberedSlip> slips;
     QStringList notes;
-    if (booked.known) {
+    if (!booked.refused.isEmpty()) {
         // Every field as it was sent, whatever the answer echoed.
-        QList<Hub3aRecord> records;
-        for (const RefusedPayment &refused : booked.refused)
-            records.append(refused.entry.payment.record);
-        slips = numberedSlips(records);
+        slips = numberedSlips(sentRecords(booked.refused));
     } else {
         slips = refusedSlips(report);
         for (const auto &[row, refused] : refusedSlipNotes(report)) {

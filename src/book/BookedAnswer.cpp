@@ -68,6 +68,14 @@ PartIds idsOf(const Pain002::AcceptedPart &part)
 
 } // namespace
 
+QList<Hub3aRecord> sentRecords(const QList<RefusedPayment> &refused)
+{
+    QList<Hub3aRecord> records;
+    for (const RefusedPayment &payment : refused)
+        records.append(payment.entry.payment.record);
+    return records;
+}
+
 QString refusalReason(const Pain002::RefusedOrder &refusal)
 {
     return refusal.reason.isEmpty() ? refusal.message : refusal.reason + u": "_s + refusal.message;

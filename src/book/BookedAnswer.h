@@ -32,6 +32,9 @@ struct BookedAnswer
 // Throws the book's UserError when it cannot be written.
 BookedAnswer recordAnswer(PaymentBook &book, const Pain002::Report &report, const QDateTime &at);
 
+// The refused orders as they were sent, to fix and send again.
+QList<Hub3aRecord> sentRecords(const QList<RefusedPayment> &refused);
+
 // The reason a refused order keeps in the book: the codes and what they mean ("AC04: Račun je
 // zatvoren").
 QString refusalReason(const Pain002::RefusedOrder &refusal);

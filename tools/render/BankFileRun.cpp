@@ -121,7 +121,6 @@ int runStatus(const RenderOptions &options, QTextStream &out, QTextStream &error
                                            {"message", refused.message}}));
     }
     const int status = afterWritingOut(out, errors, report.refused.isEmpty() ? exitAllDone : exitSomeRefused);
-    QList<NumberedSlip> slips;
     if (booked.known) {
         errors << QString::fromUtf8(jsonLine({{"book", report.originalMessageId},
                                               {"orders", booked.orders},
@@ -132,16 +131,10 @@ int runStatus(const RenderOptions &options, QTextStream &out, QTextStream &error
                 jsonLine({{"instrId", refused.instrId},
                           {"message",
                            u"Nalog nije u knjizi plaćanja uz datoteku %1"_s.arg(report.originalMessageId)}}));
-        // The refused orders exactly as they were sent.
-        QList<Hub3aRecord> records;
-        for (const RefusedPayment &refused : booked.refused)
-            records.append(refused.entry.payment.record);
-        slips = numberedSlips(records);
     } else {
         errors << QString::fromUtf8(jsonLine(
             {{"note", u"Datoteka %1 nije u knjizi plaćanja: nalozi su onakvi kakve ih navodi banka"_s.arg(
                           report.originalMessageId)}}));
-        slips = refusedSlips(report);
         // What the table's row could not take as the answer gives it is said, never changed silently.
         for (const auto &[row, refused] : refusedSlipNotes(report))
             errors << QString::fromUtf8(jsonLine(
@@ -149,6 +142,9 @@ int runStatus(const RenderOptions &options, QTextStream &out, QTextStream &error
     }
     if (const QString advice = resendAdvice(report, booked); !advice.isEmpty())
         errors << QString::fromUtf8(jsonLine({{"note", advice}}));
+    // The refused orders exactly as they were sent when the book holds them.
+    const QList<NumberedSlip> slips =
+        booked.refused.isEmpty() ? refusedSlips(report) : numberedSlips(sentRecords(booked.refused));
     if (!options.outPath.isEmpty() && !slips.isEmpty()) {
         try {
             TextFile::writeOutput(options.outPath, hub3aTableCsv(slips));
