@@ -285,8 +285,8 @@ TEST_F(BankFilesTest, AGroupRefusalSendsOnlyThatGroupAgainAsItWasSent)
         const QList<NumberedSlip> rows = fourOrders(u"08122026"_s, instant ? 1 : 0);
         const QString messageId =
             bookedFile(rows, dir.filePath(u"orders-%1.xml"_s.arg(instant)), clock, instant);
-        dialogs.setNextFileName(
-            writeFile(path("answer.xml"), BankAnswers::answer(messageId, {}, {{messageId + u"-G2"_s}})));
+        dialogs.setNextFileName(writeFile(
+            path("answer.xml"), BankAnswers::answer(messageId, {}, {{messageId + u"-G2"_s, QString()}})));
         const QString again = dir.filePath(u"again-%1.xml"_s.arg(instant));
         dialogs.setNextFileName(again);
         trigger("BankAnswer");
