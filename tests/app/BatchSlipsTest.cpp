@@ -365,11 +365,6 @@ TEST_F(BatchSlipsTest, RowsAPrintDidNotPrintAreOfferedAndSavedAsATableToPrintAga
 
 TEST_F(BatchSlipsTest, ASlipPrintedBeforeIsAskedAboutAndLeftOutOfABatch)
 {
-    // Stanar 2's slip was printed on its own before.
-    const QByteArray table = tenantsTable(3, [](int i) { return u"%1,00"_s.arg(i); });
-    const Hub3aTable rows = readHub3aTable(table, Hub3aRecord());
-    ASSERT_EQ(rows.slips.size(), 3);
-    BookedPrints(dialogs, store, PaymentBook::defaultPath()).recordPrinted(rows.slips[1].record, u"Laser"_s);
     const QString paid =
         u"već plaćen %1 ispisanom uplatnicom"_s.arg(QDate::currentDate().toString(u"dd.MM.yyyy."_s));
     const QString pdf = dir.filePath(u"slips.pdf"_s);
@@ -378,14 +373,21 @@ TEST_F(BatchSlipsTest, ASlipPrintedBeforeIsAskedAboutAndLeftOutOfABatch)
         const char *name;
         std::optional<BatchOutput> output;
         QString way;
+        int cents; // each case's amounts of its own, so that one is no repeat of the other
     } cases[] = {
-        {"a PDF", BatchOutput{}, pdf},
+        {"a PDF", BatchOutput{}, pdf, 0},
         {"a printed batch", BatchOutput{true, {3, PrintMode::Complete}, u"Laser on LPT1:"_s},
-         u"Laser on LPT1:"_s},
+         u"Laser on LPT1:"_s, 50},
     };
     dialogs.answerYes = false;
     for (const auto &c : cases) {
         SCOPED_TRACE(c.name);
+        const QByteArray table = tenantsTable(3, [&c](int i) { return u"%1,%2"_s.arg(i).arg(c.cents, 2, 10, QChar(u'0')); });
+        // The second tenant's slip was printed on its own before.
+        const Hub3aTable rows = readHub3aTable(table, Hub3aRecord());
+        ASSERT_EQ(rows.slips.size(), 3);
+        BookedPrints(dialogs, store, PaymentBook::defaultPath()).recordPrinted(rows.slips[1].record, u"Laser"_s);
+        const int row = rows.slips[1].row;
         dialogs.questions.clear();
         reports.clear();
         output = c.output;
@@ -394,12 +396,12 @@ TEST_F(BatchSlipsTest, ASlipPrintedBeforeIsAskedAboutAndLeftOutOfABatch)
         dialogs.setNextFileName(pdf);
         batch.slipsFromTableFile();
         EXPECT_EQ(dialogs.questions,
-                  QStringList{u"Mogući dvostruki nalozi (1):\nred 2: %1\nIpak ih platiti?"_s.arg(paid)});
+                  QStringList{u"Mogući dvostruki nalozi (1):\nred %1: %2\nIpak ih platiti?"_s.arg(row).arg(paid)});
         EXPECT_EQ(bookedIn(c.way) - bookedBefore, 2);
         ASSERT_EQ(reports.size(), 1);
         EXPECT_FALSE(reports[0].beforeOutput);
         ASSERT_EQ(reports[0].problems.size(), 1);
-        EXPECT_EQ(reports[0].problems[0].row, 2);
+        EXPECT_EQ(reports[0].problems[0].row, row);
         EXPECT_EQ(reports[0].problems[0].message, u"Mogući dvostruki nalog: "_s + paid);
     }
 }
