@@ -21,19 +21,62 @@ QStringList refusedOrderCells(const Pain002::RefusedOrder &refused)
     return {order, amount, refused.recipient, refused.iban, refused.reason, refused.message};
 }
 
-BankAnswerDialog::BankAnswerDialog(const Pain002::Report &report,
+QStringList refusedOrderCells(const RefusedPayment &refused)
+{
+    const BookPayment &sent = refused.entry.payment;
+    return {sent.instructionId,
+            sent.record[Hub3aField::Amount],
+            sent.record[Hub3aField::RecipientName],
+            sent.record[Hub3aField::RecipientIban],
+            refused.refusal.reason,
+            refused.refusal.message};
+}
+
+namespace {
+
+// A refused order of the book as one the tab can open: its own order, with the slip as it was sent.
+Pain002::RefusedOrder asSent(const RefusedPayment &refused)
+{
+    Pain002::RefusedOrder order = refused.refusal;
+    order.level = Pain002::RefusedOrder::Level::Order;
+    order.instrId = refused.entry.payment.instructionId;
+    order.slip = refused.entry.payment.record;
+    order.notes.clear();
+    return order;
+}
+
+} // namespace
+
+BankAnswerDialog::BankAnswerDialog(const Pain002::Report &report, const BookedAnswer &booked,
                                    std::function<bool(const Pain002::RefusedOrder &)> openInTab,
                                    QWidget *parent)
-    : QDialog(parent), m_refused(report.refused)
+    : QDialog(parent)
 {
+    QList<QStringList> rows;
+    for (const RefusedPayment &refused : booked.refused) {
+        m_refused.append(asSent(refused));
+        rows.append(refusedOrderCells(refused));
+    }
+    for (const Pain002::RefusedOrder &refused : booked.known ? booked.unmatched : report.refused) {
+        m_refused.append(refused);
+        rows.append(refusedOrderCells(refused));
+    }
+
     setFont(windowFont());
     setWindowTitle(u"Odgovor banke"_s);
     resize(760, 360);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(new QLabel(
-        u"Banka je odbila naloga: %1 (datoteka %2)."_s.arg(m_refused.size()).arg(report.originalMessageId),
-        this));
-    m_table = new QTableWidget(static_cast<int>(m_refused.size()), 6, this);
+    QString said =
+        u"Banka je odbila naloga: %1 (datoteka %2)."_s.arg(report.refused.size()).arg(report.originalMessageId);
+    if (!booked.known)
+        said += u" Datoteka nije u knjizi plaćanja: nalozi su onakvi kakve ih navodi banka."_s;
+    if (const QString advice = resendAdvice(report, booked); !advice.isEmpty())
+        said += u"\n"_s + advice;
+    auto *label = new QLabel(said, this);
+    label->setWordWrap(true);
+    layout->addWidget(label);
+
+    m_table = new QTableWidget(static_cast<int>(rows.size()), 6, this);
     m_table->setObjectName(u"Refused"_s);
     m_table->setHorizontalHeaderLabels(
         {u"Nalog"_s, u"Iznos"_s, u"Primatelj"_s, u"IBAN"_s, u"Razlog"_s, u"Objašnjenje"_s});
@@ -41,22 +84,30 @@ BankAnswerDialog::BankAnswerDialog(const Pain002::Report &report,
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-    for (int i = 0; i < m_refused.size(); ++i) {
-        const QStringList cells = refusedOrderCells(m_refused[i]);
-        for (int column = 0; column < cells.size(); ++column)
-            m_table->setItem(i, column, new QTableWidgetItem(cells[column]));
+    for (int i = 0; i < rows.size(); ++i) {
+        for (int column = 0; column < rows[i].size(); ++column)
+            m_table->setItem(i, column, new QTableWidgetItem(rows[i][column]));
     }
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->resizeColumnsToContents();
     layout->addWidget(m_table);
+
     auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(u"Spremi kao tablicu..."_s, QDialogButtonBox::AcceptRole)
-        ->setObjectName(u"SaveTable"_s);
+    const auto choosing = [&](const QString &text, const QString &name, BankAnswerChoice chosen) {
+        QPushButton *button = buttons->addButton(text, QDialogButtonBox::ActionRole);
+        button->setObjectName(name);
+        connect(button, &QPushButton::clicked, this, [this, chosen] {
+            m_choice = chosen;
+            accept();
+        });
+    };
+    if (!booked.refused.isEmpty())
+        choosing(u"Pošalji ponovno..."_s, u"Resend"_s, BankAnswerChoice::Resend);
+    choosing(u"Spremi kao tablicu..."_s, u"SaveTable"_s, BankAnswerChoice::SaveTable);
     QPushButton *open = buttons->addButton(u"Otvori u kartici"_s, QDialogButtonBox::ActionRole);
     open->setObjectName(u"OpenInTab"_s);
     open->setEnabled(false);
     buttons->addButton(u"Zatvori"_s, QDialogButtonBox::RejectRole)->setObjectName(u"Close"_s);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_table, &QTableWidget::itemSelectionChanged, this,
             [this, open] { open->setEnabled(chosenOrder() != nullptr); });

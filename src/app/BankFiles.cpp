@@ -5,9 +5,13 @@
 #include "app/OffThread.h"
 #include "app/BatchReportDialog.h"
 #include "app/Hub3aSlipTab.h"
+#include "app/RepeatQuestion.h"
+#include "app/ResendDialog.h"
+#include "bankfile/BusinessDays.h"
 #include "bankfile/Pain001.h"
 #include "batch/BankFileRows.h"
 #include "book/BookedBankFile.h"
+#include "book/RefusedOrders.h"
 #include "book/RepeatCheck.h"
 #include "model/Clock.h"
 #include "model/Hub3aRules.h"
@@ -39,10 +43,19 @@ BankFiles::BankFiles(QMainWindow &window, Hub3aSlipTab &tab, UserDialogs &dialog
         BatchReportDialog report(problems, written, BatchReportDialog::Kind::TellBankFile, m_dialogs, &m_window);
         report.exec();
     };
-    showAnswer = [this](const Pain002::Report &report) {
+    showAnswer = [this](const Pain002::Report &report, const BookedAnswer &booked) {
         BankAnswerDialog dialog(
-            report, [this](const Pain002::RefusedOrder &refused) { return openRefused(refused); }, &m_window);
-        return dialog.exec() == QDialog::Accepted;
+            report, booked, [this](const Pain002::RefusedOrder &refused) { return openRefused(refused); },
+            &m_window);
+        dialog.exec();
+        return dialog.choice();
+    };
+    fixRefused = [this](const QString &summary,
+                        const QList<Hub3aRecord> &orders) -> std::optional<QList<Hub3aRecord>> {
+        ResendDialog dialog(summary, orders, &m_window);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::nullopt;
+        return dialog.orders();
     };
 }
 
@@ -53,6 +66,13 @@ void BankFiles::saveTabOrder()
 
 void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
                            const QString &tableFile)
+{
+    writeOrders(slips, earlier, {tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0},
+                false);
+}
+
+void BankFiles::writeOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
+                            const BookOrigin &origin, bool instant)
 {
     if (slips.isEmpty()) {
         if (earlier.isEmpty())
@@ -81,7 +101,7 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
         showRefused(refused, 0);
         return;
     }
-    const Pain001::Options options = Pain001::optionsNow(m_clock);
+    const Pain001::Options options = Pain001::optionsNow(m_clock, Pain001::Schema::Croatian, instant);
     PaymentBook book = openBookForBankFile(PaymentBook::defaultPath());
     const QList<NumberedSlip> kept = withoutRepeats(book, slips, options.today, refused);
     if (kept.isEmpty())
@@ -94,7 +114,6 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
         m_dialogs.getSaveFileName(u"Spremi nalog za banku (%1)"_s.arg(suggested), u"xml"_s, suggested);
     if (!chosen)
         return;
-    const BookOrigin origin{tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0};
     const BookedBankFile booked = saveBookedBankFile(book, *chosen, keptOrders, options, origin, counted);
     const Pain001::Result &result = booked.result;
     QString saved = u"Spremljeno naloga za banku: %1, ukupno %2 EUR, u %3 (oznaka %4)"_s.arg(result.written)
@@ -109,33 +128,17 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
 QList<NumberedSlip> BankFiles::withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips,
                                               QDate today, QList<RowProblem> &refused)
 {
-    const RepeatCheck check(book, today, repeatDays(m_store));
-    QList<std::pair<int, BookRepeat>> repeats;
-    for (const NumberedSlip &slip : slips) {
-        if (const std::optional<BookRepeat> repeat = check.find(slip.record))
-            repeats.append({slip.row, *repeat});
-    }
-    if (repeats.isEmpty())
+    const QList<RepeatedRow> repeats =
+        findRepeats(RepeatCheck(book, today, repeatDays(m_store)), slipsOf(slips));
+    const QSet<int> left = askAboutRepeats(m_dialogs, repeats, slips.size(), refused);
+    if (left.isEmpty())
         return slips;
-    if (slips.size() == 1)
-        return m_dialogs.askYesNo(repeatQuestion(repeats.front().second)) ? slips : QList<NumberedSlip>();
-    QStringList lines;
-    for (const auto &[row, repeat] : repeats)
-        lines.append(u"red %1: %2"_s.arg(row).arg(repeatText(repeat)));
-    if (m_dialogs.askYesNo(u"Mogući dvostruki nalozi (%1):\n%2\nIpak ih platiti?"_s.arg(repeats.size())
-                               .arg(lines.join(u'\n'))))
-        return slips;
-    QSet<int> left;
-    for (const auto &[row, repeat] : repeats) {
-        refused.append({row, QString(), u"Mogući dvostruki nalog: %1"_s.arg(repeatText(repeat))});
-        left.insert(row);
-    }
     QList<NumberedSlip> kept;
     for (const NumberedSlip &slip : slips) {
         if (!left.contains(slip.row))
             kept.append(slip);
     }
-    if (kept.isEmpty())
+    if (kept.isEmpty() && !refused.isEmpty())
         showRefused(refused, 0);
     return kept;
 }
@@ -154,21 +157,52 @@ void BankFiles::readAnswer()
     if (!read)
         return;
     const Pain002::Report &report = *read;
+    BookedAnswer booked;
+    {
+        PaymentBook book(PaymentBook::defaultPath());
+        booked = recordAnswer(book, report, m_clock.now());
+    }
     if (report.refused.isEmpty()) {
-        m_dialogs.showMessage(u"Banka nije odbila nijedan nalog datoteke %1."_s.arg(report.originalMessageId));
+        QString said = u"Banka nije odbila nijedan nalog datoteke %1."_s.arg(report.originalMessageId);
+        if (!booked.known)
+            said += u" Datoteka nije u knjizi plaćanja."_s;
+        else if (booked.accepted > 0)
+            said += u" Prihvaćeno naloga: %1."_s.arg(booked.accepted);
+        m_dialogs.showMessage(said);
         return;
     }
-    if (!showAnswer(report))
-        return;
-    const QList<NumberedSlip> slips = refusedSlips(report);
+    switch (showAnswer(report, booked)) {
+    case AnswerChoice::Resend: {
+        QList<qint64> ids;
+        for (const RefusedPayment &refused : booked.refused)
+            ids.append(refused.entry.id);
+        resendRefused(ids);
+        break;
+    }
+    case AnswerChoice::SaveTable:
+        saveRefusedTable(report, booked);
+        break;
+    case AnswerChoice::Close:
+        break;
+    }
+}
+
+void BankFiles::saveRefusedTable(const Pain002::Report &report, const BookedAnswer &booked)
+{
+    QList<NumberedSlip> slips;
     QStringList notes;
-    for (const auto &[row, refused] : refusedSlipNotes(report)) {
-        for (const QString &note : refused->notes)
-            notes.append(u"Redak %1: %2"_s.arg(row).arg(note));
+    if (!booked.refused.isEmpty()) {
+        // Every field as it was sent, whatever the answer echoed.
+        slips = numberedSlips(sentRecords(booked.refused));
+    } else {
+        slips = refusedSlips(report);
+        for (const auto &[row, refused] : refusedSlipNotes(report)) {
+            for (const QString &note : refused->notes)
+                notes.append(u"Redak %1: %2"_s.arg(row).arg(note));
+        }
     }
     if (slips.isEmpty()) {
-        m_dialogs.showMessage(u"Banka je odbila cijelu grupu ili datoteku; pošaljite ponovno izvornu datoteku "
-                              "nakon ispravka."_s);
+        m_dialogs.showMessage(resendAdvice(report, booked));
         return;
     }
     const std::optional<QString> chosen = m_dialogs.getSaveFileName(u"Spremi odbijene naloge"_s, u"csv"_s);
@@ -190,6 +224,32 @@ bool BankFiles::openRefused(const Pain002::RefusedOrder &refused)
         m_dialogs.showMessage(u"Nalog %1 u kartici ne sadrži sve kako je u odgovoru banke:\n%2"_s.arg(
             order, refused.notes.join(u'\n')));
     return true;
+}
+
+void BankFiles::resendRefused(const QList<qint64> &paymentIds)
+{
+    const RefusedOrders refused = refusedOrders(openBookForBankFile(PaymentBook::defaultPath()), paymentIds);
+    QList<Hub3aRecord> sent;
+    for (const BookEntry &entry : refused.orders)
+        sent.append(entry.payment.record);
+    std::optional<QList<Hub3aRecord>> fixed = fixRefused(resendSummary(refused), sent);
+    if (!fixed)
+        return;
+    const QDate today = m_clock.now().date();
+    if (const int past = pastExecutionDates(*fixed, today); past > 0) {
+        if (!m_dialogs.askYesNo(
+                u"Datum izvršenja je prošao za naloga: %1. Pomaknuti ga na prvi radni dan, %2?"_s.arg(past)
+                    .arg(businessDayFrom(today).toString(u"dd.MM.yyyy."_s))))
+            return;
+        movePastExecutionDates(*fixed, today);
+    }
+    // A table's orders keep their rows, so that the new file's InstrIds name the same rows.
+    const bool fromTable = refused.origin.source == BookSource::Table;
+    QList<NumberedSlip> slips;
+    for (qsizetype i = 0; i < fixed->size() && i < refused.orders.size(); ++i)
+        slips.append(
+            {fromTable ? refused.orders[i].payment.origin.place : static_cast<int>(i + 1), (*fixed)[i]});
+    writeOrders(slips, {}, refused.origin, refused.instant);
 }
 
 std::optional<Pain002::Report> BankFiles::readAnswerFile(const QString &path)

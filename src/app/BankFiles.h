@@ -1,7 +1,8 @@
 #pragma once
 
-#include "bankfile/Pain002.h"
+#include "app/BankAnswerDialog.h"
 #include "batch/Hub3aTable.h"
+#include "book/BookedAnswer.h"
 
 #include <QObject>
 
@@ -20,7 +21,8 @@ class UserDialogs;
 // The window's bank files: the HUB-3A tab's order, a table's or a partner selection's orders
 // written as a pain.001 file for internet banking ("Datoteka › Nalozi za banku (pain.001)...",
 // "Spremi nalog za banku" of the batch), and the bank's pain.002 answer read back ("Datoteka ›
-// Odgovor banke (pain.002)..."), its refused orders offered as a table to correct and send again.
+// Odgovor banke (pain.002)..."), recorded in the payments book and its refused orders offered as
+// they were sent, to fix and send again in a new file ("Pošalji ponovno"), or as a table.
 // The payer (name, address, IBAN) comes from each row or the HUB-3A tab; every order is checked
 // first (Pain001::orderProblems) and a refused one is reported by row and field while the others
 // are written.
@@ -47,25 +49,41 @@ public:
     // Asks for the bank's answer, reads it on a worker thread behind a progress dialog whose
     // "Odustani" stops the reading, and shows its refused orders (showAnswer).
     void readAnswer();
+    // "Pošalji ponovno": of the payments of the book with these numbers, those refused now go to the
+    // bank again in a new file with a new id, after the clerk fixes them (fixRefused); execution
+    // dates already past are moved to the first business day, when the clerk agrees. The accepted
+    // ones never go again.
+    void resendRefused(const QList<qint64> &paymentIds);
 
     // Shows the orders that cannot go to the bank, after the others were written (or, when none
     // could, instead). Tests answer it instead of the dialog.
     std::function<void(const QList<RowProblem> &problems, int written)> showRefused;
-    // Shows the refused orders of the bank's answer (BankAnswerDialog, whose "Otvori u kartici" puts
-    // one into the HUB-3A tab: openRefused) and gives true when the user saves them as a table.
-    // Tests answer it instead of the dialog.
-    std::function<bool(const Pain002::Report &report)> showAnswer;
+    // What the clerk does with the refused orders of an answer.
+    using AnswerChoice = BankAnswerChoice;
+    // Shows the refused orders of the bank's answer (BankAnswerDialog), as the book holds them when
+    // it knows the file, and what sending them again sends; its "Otvori u kartici" puts one into the
+    // HUB-3A tab (openRefused). Tests answer it instead of the dialog.
+    std::function<AnswerChoice(const Pain002::Report &report, const BookedAnswer &booked)> showAnswer;
+    // Shows the orders to send again (ResendDialog) and gives them as the clerk fixed them; nothing
+    // when the clerk cancels. Tests answer it instead of the dialog.
+    std::function<std::optional<QList<Hub3aRecord>>(const QString &summary, const QList<Hub3aRecord> &orders)>
+        fixRefused;
     // Called on the window's thread while the answer is read on a worker thread, with the progress
     // dialog shown (tests cancel through it).
     std::function<void(BatchProgressDialog &progress)> whileReading;
 
 private:
+    // saveOrders of orders that came from origin, instant ones as such.
+    void writeOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
+                     const BookOrigin &origin, bool instant);
     // The slips without those the clerk does not pay again, those reported in refused.
     QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips, QDate today,
                                        QList<RowProblem> &refused);
     // A refused order's slip into the HUB-3A tab (openInHub3aTab), saying what the slip could not
     // take of the answer; false when the clerk keeps the tab's slip.
     bool openRefused(const Pain002::RefusedOrder &refused);
+    // The refused orders of an answer as a table the clerk saves.
+    void saveRefusedTable(const Pain002::Report &report, const BookedAnswer &booked);
     // The answer at path read off the window's thread; nothing when the user cancels.
     std::optional<Pain002::Report> readAnswerFile(const QString &path);
 

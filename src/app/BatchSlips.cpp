@@ -4,6 +4,7 @@
 #include "app/BatchProgressDialog.h"
 #include "app/OffThread.h"
 #include "app/BatchReportDialog.h"
+#include "app/RepeatQuestion.h"
 #include "bankfile/BankOrders.h"
 #include "batch/BatchBase.h"
 #include "batch/PartnerOrders.h"
@@ -12,6 +13,7 @@
 #include "batch/SlipBatchPrint.h"
 #include "book/BookedSlips.h"
 #include "book/PaymentBook.h"
+#include "book/RepeatCheck.h"
 #include "model/Calibration.h"
 #include "model/Hub3aRules.h"
 #include "model/PrintOffsets.h"
@@ -115,13 +117,15 @@ void BatchSlips::slipsFromTableFile()
     if (!output)
         return;
     // The table is read again as its slips are output: a long one is never held whole.
-    SlipSource slips;
-    try {
-        slips = hub3aTableSlips(*path, base, today);
-    } catch (const UserError &e) {
-        throw naming(e);
-    }
+    const auto tableSlips = [&]() -> SlipSource {
+        try {
+            return hub3aTableSlips(*path, base, today);
+        } catch (const UserError &e) {
+            throw naming(e);
+        }
+    };
     if (output->toPrinter || (output->toBank && saveBankFile)) {
+        const SlipSource slips = tableSlips();
         QList<NumberedSlip> list; // a print job holds its pages whole anyway, as a bank file its orders
         while (std::optional<NumberedSlip> slip = slips())
             list.append(std::move(*slip));
@@ -130,7 +134,7 @@ void BatchSlips::slipsFromTableFile()
         else
             print(list, output->pdf.mode, output->printer);
     } else {
-        writePdfFrom(slips, check->validSlips, output->pdf);
+        writePdfFrom(tableSlips, check->validSlips, output->pdf);
     }
 }
 
@@ -268,31 +272,50 @@ void BatchSlips::writeSlips(const Hub3aTable &table, const QStringList &entries,
 
 void BatchSlips::writePdf(const QList<NumberedSlip> &slips, const BatchPdfOptions &options)
 {
-    writePdfFrom(slipsOf(slips), static_cast<int>(slips.size()), options);
+    writePdfFrom([&slips] { return slipsOf(slips); }, static_cast<int>(slips.size()), options);
 }
 
-void BatchSlips::writePdfFrom(const SlipSource &slips, int count, const BatchPdfOptions &options)
+QSet<int> BatchSlips::repeatsLeftOut(const PaymentBook &book, const SlipSource &slips, qsizetype count,
+                                     QList<RowProblem> &leftOut)
 {
+    const RepeatCheck check(book, today(), repeatDays(m_store));
+    return askAboutRepeats(m_dialogs, findRepeats(check, slips), count, leftOut);
+}
+
+void BatchSlips::writePdfFrom(const std::function<SlipSource()> &slipsAgain, int count,
+                              const BatchPdfOptions &options)
+{
+    // Each slip that goes into the PDF is recorded in the payments book; a book that cannot be
+    // written stops the batch before its first slip. Slips it holds as paid are asked about first.
+    PaymentBook book(PaymentBook::defaultPath());
+    QList<RowProblem> leftOut;
+    const QSet<int> left = repeatsLeftOut(book, slipsAgain(), count, leftOut);
+    if (left.size() >= count) {
+        if (!leftOut.isEmpty())
+            showReport(leftOut, 0, false);
+        return;
+    }
     const std::optional<QString> chosen =
         m_dialogs.getSaveFileName(QStringLiteral("Spremi uplatnice kao PDF"), QStringLiteral("pdf"));
     if (!chosen)
         return;
     const QString &path = *chosen;
-    // Each slip that goes into the PDF is recorded in the payments book; a book that cannot be
-    // written stops the batch before its first slip.
-    PaymentBook book(PaymentBook::defaultPath());
+    const SlipSource slips = slipsAgain();
     QList<NumberedSlip> handed;
     const SlipSource recorded = [&]() -> std::optional<NumberedSlip> {
         std::optional<NumberedSlip> slip = slips();
+        while (slip && left.contains(slip->row))
+            slip = slips();
         if (slip)
             handed.append(*slip);
         return slip;
     };
+    const int drawn = count - static_cast<int>(left.size());
     BatchPdfResult result;
     {
-        BatchProgressDialog progress(count, &m_window);
+        BatchProgressDialog progress(drawn, &m_window);
         progress.show();
-        result = writeSlipPdf(path, recorded, count, options, progress.hooks());
+        result = writeSlipPdf(path, recorded, drawn, options, progress.hooks());
     }
     if (!result.cancelled && result.written > 0)
         recordSlips(book, handed, BookWay::Pdf, path, {}, rowsOf(result.refused));
@@ -305,11 +328,11 @@ void BatchSlips::writePdfFrom(const SlipSource &slips, int count, const BatchPdf
         m_dialogs.showMessage(QStringLiteral("Nijedan bar-kod se ne može pročitati: PDF nije spremljen."));
     else
         m_dialogs.showMessage(QStringLiteral("Spremljeno uplatnica: %1 u %2").arg(result.written).arg(path));
-    if (!result.refused.isEmpty())
-        showReport(result.refused, result.written, false);
+    if (!result.refused.isEmpty() || !leftOut.isEmpty())
+        showReport(leftOut + result.refused, result.written, false);
 }
 
-void BatchSlips::print(const QList<NumberedSlip> &slips, PrintMode mode, const QString &printer)
+void BatchSlips::print(const QList<NumberedSlip> &batch, PrintMode mode, const QString &printer)
 {
     const qsizetype index = m_printer.Printers().indexOf(printer);
     if (index < 0)
@@ -317,10 +340,22 @@ void BatchSlips::print(const QList<NumberedSlip> &slips, PrintMode mode, const Q
     m_printer.setPrinterIndex(static_cast<int>(index));
     const Hub3aPrintFrame frame =
         Hub3aPrintFrame::of(readStoredCalibration(m_store, printer), ReadPrintOffsets(m_store));
-    if (const QString question = batchUnprintableQuestion(m_printer, frame, slips.size(), mode);
+    if (const QString question = batchUnprintableQuestion(m_printer, frame, batch.size(), mode);
         !question.isEmpty() && !m_dialogs.askYesNo(question))
         return;
     PaymentBook book(PaymentBook::defaultPath());
+    QList<RowProblem> leftOut;
+    const QSet<int> left = repeatsLeftOut(book, slipsOf(batch), batch.size(), leftOut);
+    QList<NumberedSlip> slips;
+    for (const NumberedSlip &slip : batch) {
+        if (!left.contains(slip.row))
+            slips.append(slip);
+    }
+    if (slips.isEmpty()) {
+        if (!leftOut.isEmpty())
+            showReport(leftOut, 0, false);
+        return;
+    }
     BatchPrintResult result;
     {
         BatchProgressDialog progress(static_cast<int>(slips.size()), &m_window);
@@ -337,8 +372,8 @@ void BatchSlips::print(const QList<NumberedSlip> &slips, PrintMode mode, const Q
         m_dialogs.showMessage(summary);
     else if (offerSavingUnprinted(summary))
         saveUnprinted(slips, result.unprinted);
-    if (!result.refused.isEmpty())
-        showReport(result.refused, result.sent, false);
+    if (!result.refused.isEmpty() || !leftOut.isEmpty())
+        showReport(leftOut + result.refused, result.sent, false);
 }
 
 void BatchSlips::saveUnprinted(const QList<NumberedSlip> &slips, const QList<int> &rows)

@@ -6,12 +6,14 @@
 
 #include <QDate>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 
 #include <functional>
 #include <optional>
 
 class BatchProgressDialog;
+class PaymentBook;
 class PrintSource;
 class QAction;
 class PrinterDevice;
@@ -95,8 +97,12 @@ private:
     // and urgency only when the clerk says so (asked when the rows do not give them), a past date
     // refused.
     Hub3aRecord tabBase(const QList<Hub3aField> &columns, const QString &slips);
-    // As writePdf, the count slips taken from slips as they are drawn.
-    void writePdfFrom(const SlipSource &slips, int count, const BatchPdfOptions &options);
+    // As writePdf, the count slips taken from a source of slips, read once to find those the book
+    // holds as paid and again as they are drawn.
+    void writePdfFrom(const std::function<SlipSource()> &slips, int count, const BatchPdfOptions &options);
+    // The rows of slips the book holds as paid that the clerk leaves out, reported in leftOut.
+    QSet<int> repeatsLeftOut(const PaymentBook &book, const SlipSource &slips, qsizetype count,
+                             QList<RowProblem> &leftOut);
     void print(const QList<NumberedSlip> &slips, PrintMode mode, const QString &printer);
     // Asks for a file and writes the slips of rows there as a table.
     void saveUnprinted(const QList<NumberedSlip> &slips, const QList<int> &rows);

@@ -21,6 +21,12 @@ using F = Hub3aField;
 
 constexpr qsizetype longestText = 1000;
 
+bool acceptance(const QString &status)
+{
+    static const QStringList accepting{u"ACTC"_s, u"ACCP"_s, u"ACSP"_s, u"ACSC"_s, u"ACWC"_s, u"PART"_s};
+    return accepting.contains(status);
+}
+
 // Reads the report element by element; the path of element names from the report's root
 // (CstmrPmtStsRpt) down tells what a text is.
 class ReportReader
@@ -148,6 +154,8 @@ private:
         else if (here == "OrgnlGrpInfAndSts"_L1 && m_report.groupStatus == "RJCT"_L1)
             addWhole(RefusedOrder::Level::Message, m_messageReasons,
                      u"Banka je odbila cijelu datoteku %1"_s.arg(m_report.originalMessageId));
+        else if (here == "OrgnlGrpInfAndSts"_L1 && acceptance(m_report.groupStatus))
+            accept({RefusedOrder::Level::Message, {}, {}, {}});
     }
 
     void take(const QString &here, const QString &text)
@@ -185,11 +193,20 @@ private:
         m_report.refused.append(std::move(refused));
     }
 
+    void accept(AcceptedPart part)
+    {
+        if (m_report.accepted.size() >= mostRefused)
+            throw notAReport(u"više od %1 prihvaćenih naloga"_s.arg(mostRefused));
+        m_report.accepted.append(std::move(part));
+    }
+
     void endOrder()
     {
         ++m_report.orderCount;
         // An order without a status of its own has its group's.
         const QString status = m_orderStatus.isEmpty() ? m_groupStatus : m_orderStatus;
+        if (acceptance(status))
+            accept({RefusedOrder::Level::Order, m_order.paymentInfoId, m_order.instrId, m_order.endToEndId});
         if (status != "RJCT"_L1)
             return;
         const QList<Reason> &reasons = m_orderReasons.isEmpty() ? m_groupReasons : m_orderReasons;
@@ -205,6 +222,8 @@ private:
         if (m_groupStatus == "RJCT"_L1 && !m_groupHasOrders) {
             addWhole(RefusedOrder::Level::Group, m_groupReasons,
                      u"Banka je odbila cijelu grupu naloga %1"_s.arg(m_groupId));
+        } else if (acceptance(m_groupStatus)) {
+            accept({RefusedOrder::Level::Group, m_groupId, {}, {}});
         }
     }
 

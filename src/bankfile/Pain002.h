@@ -33,6 +33,16 @@ struct RefusedOrder
     QStringList notes; // what the slip could not take as the report gives it, and what it took instead
 };
 
+// A part of the file the report accepts (ACTC, ACCP, ACSP, ACSC, ACWC, or PART for what it does not
+// refuse): the whole message, a group or an order, by the ids the file gave it.
+struct AcceptedPart
+{
+    RefusedOrder::Level level = RefusedOrder::Level::Order;
+    QString paymentInfoId;
+    QString instrId;
+    QString endToEndId;
+};
+
 struct Report
 {
     QString messageId;         // GrpHdr/MsgId of the report
@@ -40,6 +50,7 @@ struct Report
     QString groupStatus;       // GrpSts, empty when the report gives none
     int orderCount = 0;        // TxInfAndSts read, whatever their status
     QList<RefusedOrder> refused;
+    QList<AcceptedPart> accepted;
 };
 
 // The largest report read (bytes), the deepest nesting, the most attributes of one element and the

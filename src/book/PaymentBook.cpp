@@ -277,3 +277,15 @@ QList<BookEntry> PaymentBook::entriesOfMessage(const QString &messageId) const
     select.bind(1, messageId);
     return entriesOf(select);
 }
+
+QList<BookEntry> PaymentBook::entriesNumbered(const QList<qint64> &ids) const
+{
+    const QByteArray sql = QByteArray(entryColumns) + "WHERE p.id = ?1";
+    QList<BookEntry> entries;
+    for (const qint64 id : ids) {
+        SqliteStatement select(m_db, sql.constData());
+        select.bind(1, id);
+        entries += entriesOf(select);
+    }
+    return entries;
+}

@@ -63,6 +63,8 @@ public:
     QList<BookEntry> entries(QDate from = {}, QDate to = {}, std::optional<BookState> state = {}) const;
     // The payments of a bank file, in the order they were recorded.
     QList<BookEntry> entriesOfMessage(const QString &messageId) const;
+    // The payments of the given numbers, in that order; a number the book does not hold is left out.
+    QList<BookEntry> entriesNumbered(const QList<qint64> &ids) const;
 
     const SqliteDatabase &database() const { return m_db; }
 

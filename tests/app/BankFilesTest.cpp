@@ -1,4 +1,5 @@
 #include "app/BankFiles.h"
+#include "BankAnswers.h"
 #include "FakePrinter.h"
 #include "Hub3aRecordOf.h"
 #include "UserErrorOf.h"
@@ -7,7 +8,11 @@
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
 #include "app/BatchSlips.h"
+#include "app/BookedPrints.h"
 #include "app/Hub3aTab.h"
+#include "book/BookedBankFile.h"
+#include "book/PaymentBook.h"
+#include "model/Hub3aRules.h"
 
 #include <QPushButton>
 #include <QTableWidget>
@@ -41,9 +46,14 @@ protected:
         bank.showRefused = [this](const QList<RowProblem> &problems, int written) {
             refusedShown.append({problems, written});
         };
-        bank.showAnswer = [this](const Pain002::Report &report) {
+        bank.showAnswer = [this](const Pain002::Report &report, const BookedAnswer &booked) {
             answers.append(report);
-            return saveAnswer;
+            bookedAnswers.append(booked);
+            return answerChoice;
+        };
+        bank.fixRefused = [this](const QString &summary, const QList<Hub3aRecord> &orders) {
+            resendSummaries.append(summary);
+            return std::optional<QList<Hub3aRecord>>(orders);
         };
         window->addFileMenuEntry(bank.answerEntry());
         window->addFileMenuEntry(bank.ordersEntry());
@@ -60,8 +70,46 @@ protected:
     QList<RowProblem> refusedBefore;
     QList<std::pair<QList<RowProblem>, int>> refusedShown;
     QList<Pain002::Report> answers;
-    bool saveAnswer = true;
+    QList<BookedAnswer> bookedAnswers;
+    BankFiles::AnswerChoice answerChoice = BankFiles::AnswerChoice::SaveTable;
+    QStringList resendSummaries;
 };
+
+// Rows 2 and 3 of a table, and the urgent rows 4 and 5 (paying 2,00 + cents .. 5,00 + cents), on
+// the execution date given.
+QList<NumberedSlip> fourOrders(const QString &date, int cents = 0)
+{
+    QList<NumberedSlip> rows;
+    for (int row = 2; row <= 5; ++row) {
+        Hub3aRecord order = tabOrder();
+        order.set(F::Amount, hub3aAmountText(row * 100 + cents));
+        order.set(F::PurposeCode, row == 4 ? u"SALA"_s : u"OTHR"_s);
+        order.set(F::ExecutionDate, date);
+        if (row >= 4)
+            order.set(F::Urgent, u"1"_s);
+        rows.append({row, order});
+    }
+    return rows;
+}
+
+// The rows as a bank file recorded in the book, written at file; gives its message id.
+QString bookedFile(const QList<NumberedSlip> &rows, const QString &file, const Clock &clock,
+                   bool instant = false)
+{
+    PaymentBook book(PaymentBook::defaultPath());
+    return saveBookedBankFile(book, file, BankOrdersOf(rows),
+                              Pain001::optionsNow(clock, Pain001::Schema::Croatian, instant),
+                              {BookSource::Table, u"placanja.csv"_s, 0})
+        .messageId;
+}
+
+// The orders of the last bank file the book holds.
+QList<BookEntry> lastFile()
+{
+    const PaymentBook book(PaymentBook::defaultPath());
+    const QList<BookEntry> entries = book.entries();
+    return entries.isEmpty() ? entries : book.entriesOfMessage(entries.last().payment.messageId);
+}
 
 TEST_F(BankFilesTest, TheMenuHasBothEntries)
 {
@@ -179,6 +227,7 @@ TEST_F(BankFilesTest, TheBanksAnswerShowsTheRefusedOrdersAndSavesThemAsATable)
     QStringList amounts;
     for (const Pain002::RefusedOrder &refused : answers[0].refused)
         amounts.append(refusedOrderCells(refused).value(1));
+    EXPECT_FALSE(bookedAnswers[0].known);
     EXPECT_EQ(amounts, (QStringList{u"1.234,56"_s, u"10,00"_s, QString()}));
     const QByteArray csv = fileBytes(table + u".csv"_s);
     EXPECT_EQ(csv.count('\n'), 3);
@@ -207,7 +256,7 @@ TEST_F(BankFilesTest, TheAnswersListOpensOneRefusedOrderInTheTab)
     for (const auto &c : cases) {
         QString opened;
         BankAnswerDialog list(
-            *report,
+            *report, BookedAnswer{},
             [&](const Pain002::RefusedOrder &refused) {
                 opened = refused.instrId;
                 return c.taken;
@@ -228,7 +277,9 @@ TEST_F(BankFilesTest, AnAnswerWithoutRefusalsOrNoAnswerAtAll)
 {
     dialogs.setNextFileName(testDataPath("bankfile/pain002-accepted.xml"));
     trigger("BankAnswer");
-    EXPECT_EQ(dialogs.messages, QStringList{u"Banka nije odbila nijedan nalog datoteke UN202612080001."_s});
+    EXPECT_EQ(dialogs.messages,
+              QStringList{u"Banka nije odbila nijedan nalog datoteke UN202612080001. Datoteka "
+                          "nije u knjizi plaćanja."_s});
     dialogs.setNextFileName(testDataPath("hub3a/full.txt"));
     const QString error = userErrorOf([&] { trigger("BankAnswer"); });
     EXPECT_TRUE(error.startsWith(u"full.txt: Datoteka nije izvješće banke pain.002"_s))
@@ -263,6 +314,101 @@ TEST_F(BankFilesTest, AnAnswerBeyondTheReadersBoundsIsRefusedByName)
     EXPECT_EQ(userErrorOf([&] { trigger("BankAnswer"); }),
               u"answer.xml: Datoteka nije izvješće banke pain.002: element ima više od 64 atributa"_s);
     EXPECT_TRUE(answers.isEmpty());
+}
+
+TEST_F(BankFilesTest, AGroupRefusalSendsOnlyThatGroupAgainAsItWasSent)
+{
+    answerChoice = BankFiles::AnswerChoice::Resend;
+    for (const bool instant : {false, true}) {
+        SCOPED_TRACE(instant);
+        bookedAnswers.clear();
+        answers.clear();
+        dialogs.questions.clear();
+        const QList<NumberedSlip> rows = fourOrders(u"08122026"_s, instant ? 1 : 0);
+        const QString messageId =
+            bookedFile(rows, dir.filePath(u"orders-%1.xml"_s.arg(instant)), clock, instant);
+        dialogs.setNextFileName(writeFile(
+            path("answer.xml"), BankAnswers::answer(messageId, {}, {{messageId + u"-G2"_s, QString()}})));
+        const QString again = dir.filePath(u"again-%1.xml"_s.arg(instant));
+        dialogs.setNextFileName(again);
+        trigger("BankAnswer");
+        ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+        ASSERT_EQ(bookedAnswers.size(), 1);
+        EXPECT_TRUE(QFile::exists(again));
+        EXPECT_TRUE(dialogs.questions.isEmpty()) << dialogs.questions.join(u'\n').toStdString();
+        // Only the urgent group goes again, every field as it was sent, in a file of a new id.
+        const QList<BookEntry> sentAgain = lastFile();
+        ASSERT_EQ(sentAgain.size(), 2);
+        const QString newId = sentAgain[0].payment.messageId;
+        EXPECT_NE(newId, messageId);
+        for (int i = 0; i < 2; ++i) {
+            const NumberedSlip &sent = rows[i + 2];
+            EXPECT_EQ(sentAgain[i].payment.record.texts, sent.record.texts);
+            EXPECT_EQ(sentAgain[i].payment.instant, instant);
+            EXPECT_EQ(sentAgain[i].payment.instructionId, u"%1-%2"_s.arg(newId).arg(sent.row));
+        }
+        // The same refused orders asked for again are the ones just sent: the clerk is asked, and
+        // nothing goes when the answer is no.
+        dialogs.answerYes = false;
+        QList<qint64> ids;
+        for (const RefusedPayment &refused : bookedAnswers[0].refused)
+            ids.append(refused.entry.id);
+        bank.resendRefused(ids);
+        EXPECT_EQ(dialogs.questions.size(), 1);
+        EXPECT_TRUE(dialogs.questions.value(0).startsWith(u"Mogući dvostruki nalozi (2)"_s));
+        EXPECT_EQ(lastFile()[0].payment.messageId, newId);
+        dialogs.answerYes = true;
+    }
+}
+
+TEST_F(BankFilesTest, ADayOldAnswerMovesPastDatesWhenTheClerkAgrees)
+{
+    answerChoice = BankFiles::AnswerChoice::Resend;
+    const struct
+    {
+        bool agree;
+        QString date; // of the orders sent again; empty: none sent
+    } cases[] = {{true, u"09122026"_s}, {false, QString()}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.agree);
+        clock.time = QDateTime(QDate(2026, 12, 8), QTime(9, 0));
+        const QList<NumberedSlip> rows = fourOrders(u"08122026"_s, c.agree ? 10 : 20);
+        const QString messageId = bookedFile(rows, dir.filePath(u"orders-%1.xml"_s.arg(c.agree)), clock);
+        // The answer comes the day after.
+        clock.time = QDateTime(QDate(2026, 12, 9), QTime(9, 0));
+        dialogs.questions.clear();
+        dialogs.answerYes = c.agree;
+        dialogs.setNextFileName(
+            writeFile(path("answer.xml"),
+                      BankAnswers::answer(messageId, {}, {{messageId + u"-G1"_s, messageId + u"-3"_s}})));
+        dialogs.setNextFileName(dir.filePath(u"again-%1.xml"_s.arg(c.agree)));
+        trigger("BankAnswer");
+        ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(u'\n').toStdString();
+        EXPECT_EQ(
+            dialogs.questions,
+            QStringList{
+                u"Datum izvršenja je prošao za naloga: 1. Pomaknuti ga na prvi radni dan, 09.12.2026.?"_s});
+        const QList<BookEntry> last = lastFile();
+        ASSERT_EQ(last.size(), c.date.isEmpty() ? 4 : 1);
+        if (!c.date.isEmpty()) {
+            Hub3aRecord moved = rows[1].record;
+            moved.set(F::ExecutionDate, c.date);
+            EXPECT_EQ(last[0].payment.record.texts, moved.texts);
+        } else {
+            EXPECT_EQ(last[0].payment.messageId, messageId);
+        }
+    }
+}
+
+TEST_F(BankFilesTest, ASlipPrintedThenPutInABankFileIsAskedAbout)
+{
+    BookedPrints(dialogs, store, PaymentBook::defaultPath()).recordPrinted(tabOrder(), u"Laser"_s);
+    dialogs.answerYes = false;
+    bank.saveOrders({{1, tabOrder()}});
+    EXPECT_EQ(dialogs.questions,
+              QStringList{u"Ovaj nalog je već plaćen %1 ispisanom uplatnicom. Ipak platiti?"_s.arg(
+                  QDate::currentDate().toString(u"dd.MM.yyyy."_s))});
+    EXPECT_TRUE(dialogs.fileTitles.isEmpty()); // no bank file asked for
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "app/BatchOutputDialog.h"
 #include "app/BatchProgressDialog.h"
 #include "app/BatchReportDialog.h"
+#include "app/BookedPrints.h"
 #include "app/Hub3aTab.h"
 #include "batch/Hub3aTableReader.h"
 #include "book/PaymentBook.h"
@@ -361,6 +362,49 @@ TEST_F(BatchSlipsTest, RowsAPrintDidNotPrintAreOfferedAndSavedAsATableToPrintAga
     EXPECT_EQ(again.slips[2].record[Hub3aField::Amount], u"3,00"_s);
     EXPECT_EQ(again.slips[2].record[Hub3aField::RecipientReference], u"2026"_s);
     EXPECT_EQ(dialogs.messages, QStringList{u"Spremljeno naloga: 3 u %1.csv"_s.arg(saved)});
+}
+
+TEST_F(BatchSlipsTest, ASlipPrintedBeforeIsAskedAboutAndLeftOutOfABatch)
+{
+    const QString paid =
+        u"već plaćen %1 ispisanom uplatnicom"_s.arg(QDate::currentDate().toString(u"dd.MM.yyyy."_s));
+    const QString pdf = dir.filePath(u"slips.pdf"_s);
+    const struct
+    {
+        const char *name;
+        std::optional<BatchOutput> output;
+        QString way;
+        int cents; // each case's amounts of its own, so that one is no repeat of the other
+    } cases[] = {
+        {"a PDF", BatchOutput{}, pdf, 0},
+        {"a printed batch", BatchOutput{true, {3, PrintMode::Complete}, u"Laser on LPT1:"_s},
+         u"Laser on LPT1:"_s, 50},
+    };
+    dialogs.answerYes = false;
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QByteArray table = tenantsTable(3, [&c](int i) { return u"%1,%2"_s.arg(i).arg(c.cents, 2, 10, QChar(u'0')); });
+        // The second tenant's slip was printed on its own before.
+        const Hub3aTable rows = readHub3aTable(table, Hub3aRecord());
+        ASSERT_EQ(rows.slips.size(), 3);
+        BookedPrints(dialogs, store, PaymentBook::defaultPath()).recordPrinted(rows.slips[1].record, u"Laser"_s);
+        const int row = rows.slips[1].row;
+        dialogs.questions.clear();
+        reports.clear();
+        output = c.output;
+        const qsizetype bookedBefore = bookedIn(c.way);
+        dialogs.setNextFileName(writeTable(table));
+        dialogs.setNextFileName(pdf);
+        batch.slipsFromTableFile();
+        EXPECT_EQ(dialogs.questions,
+                  QStringList{u"Mogući dvostruki nalozi (1):\nred %1: %2\nIpak ih platiti?"_s.arg(row).arg(paid)});
+        EXPECT_EQ(bookedIn(c.way) - bookedBefore, 2);
+        ASSERT_EQ(reports.size(), 1);
+        EXPECT_FALSE(reports[0].beforeOutput);
+        ASSERT_EQ(reports[0].problems.size(), 1);
+        EXPECT_EQ(reports[0].problems[0].row, row);
+        EXPECT_EQ(reports[0].problems[0].message, u"Mogući dvostruki nalog: "_s + paid);
+    }
 }
 
 TEST(BatchOutputDialog, SaysWhatEverySlipTakesFromTheTab)

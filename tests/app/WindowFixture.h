@@ -3,6 +3,7 @@
 #include "FakeUserDialogs.h"
 #include "FileBytes.h"
 #include "FixedClock.h"
+#include "FreshBook.h"
 #include "PaintCounter.h"
 #include "QtPrinters.h"
 #include "app/SlipControls.h"
@@ -104,6 +105,7 @@ protected:
         child<QTabWidget>("PageControl1")->setCurrentIndex(kind == SlipKind::Uplatnica ? 0 : 1);
     }
 
+    const FreshBook book; // slips of one test are no repeats of another's
     QTemporaryDir dir;
     SettingsStore store;
     PartnerList partners;

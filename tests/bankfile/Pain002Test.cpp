@@ -64,6 +64,11 @@ TEST(Pain002, ReadsTheRefusedOrders)
                   std::tie(want.level, want.group, want.instrId, want.endToEndId, want.amount, want.recipient,
                            want.iban, want.reason, want.message));
     }
+    // The order the report accepts beside them, by its ids.
+    ASSERT_EQ(report.accepted.size(), 1);
+    EXPECT_EQ(
+        std::tie(report.accepted[0].level, report.accepted[0].paymentInfoId, report.accepted[0].instrId),
+        std::make_tuple(Level::Order, expected[0].group, u"UN202612080001-4"_s));
     // The first order back as a slip to correct and send again.
     const Hub3aRecord &slip = report.refused[0].slip;
     const std::pair<F, QString> fields[] = {

@@ -1,3 +1,4 @@
+#include "BankAnswers.h"
 #include "SchemaCheck.h"
 #include "ToolRun.h"
 
@@ -248,6 +249,41 @@ TEST_F(BankFileTool, StatusExitsZeroOneOrTwo)
     const QByteArray table = fileBytes(path(u"again.csv"_s));
     EXPECT_TRUE(table.startsWith("\xEF\xBB\xBFplatitelj_naziv")) << table.toStdString();
     EXPECT_EQ(table.count('\n'), 3) << table.toStdString();
+}
+
+TEST_F(BankFileTool, StatusRecordsTheAnswerInTheBook)
+{
+    const QString orders = path(u"orders.xml"_s);
+    ASSERT_EQ(render({u"--batch"_s, write(u"rows.csv"_s, header + goodRow), u"-o"_s, orders}).status, 0);
+    const QString messageId = xpathTexts(fileBytes(orders), u"//p:GrpHdr/p:MsgId"_s).value(0);
+    const QString instrId = xpathTexts(fileBytes(orders), u"//p:InstrId"_s).value(0);
+    const struct
+    {
+        const char *what;
+        QString file;
+        QString instrId;
+        QString bookLine; // the first line on standard error
+        int refusedInBook;
+        bool asSent; // the table holds the order as it was sent (with its description)
+    } cases[] = {
+        {"a file the book holds", messageId, instrId,
+         u"{\"book\":\"%1\",\"orders\":1,\"refused\":1,\"accepted\":0}"_s.arg(messageId), 1, true},
+        {"a file it does not", u"UN202001010001"_s, u"UN202001010001-1"_s,
+         u"{\"note\":\"Datoteka UN202001010001 nije u knjizi plaćanja: nalozi su onakvi kakve ih navodi "
+         "banka\"}"_s,
+         1, false},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString answer =
+            write(u"answer.xml"_s, BankAnswers::answer(c.file, {}, {{c.file + u"-G1"_s, c.instrId}}));
+        const ToolRun run = render({u"--status"_s, answer, u"-o"_s, path(u"again.csv"_s)});
+        EXPECT_EQ(run.status, 1) << run.errors.toStdString();
+        EXPECT_EQ(run.errors.section(u'\n', 0, 0), c.bookLine);
+        const PaymentBook book(bookPath());
+        EXPECT_EQ(book.entries({}, {}, BookState::Refused).size(), c.refusedInBook);
+        EXPECT_EQ(fileBytes(path(u"again.csv"_s)).contains("Donacija"), c.asSent);
+    }
 }
 
 } // namespace

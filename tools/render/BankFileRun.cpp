@@ -10,6 +10,7 @@
 #include "batch/BankFileRows.h"
 #include "batch/Hub3aTable.h"
 #include "batch/Hub3aTableReader.h"
+#include "book/BookedAnswer.h"
 #include "book/BookedBankFile.h"
 #include "book/PaymentBook.h"
 #include "model/Clock.h"
@@ -103,6 +104,14 @@ int runStatus(const RenderOptions &options, QTextStream &out, QTextStream &error
         ToolReport::failure(errors, options.statusPath, e.text());
         return exitBadInput;
     }
+    BookedAnswer booked;
+    try {
+        PaymentBook book(PaymentBook::defaultPath());
+        booked = recordAnswer(book, report, QDateTime::currentDateTime());
+    } catch (const UserError &e) {
+        ToolReport::failure(errors, options.statusPath, e.text());
+        return exitNotWritten;
+    }
     for (const Pain002::RefusedOrder &refused : report.refused) {
         out << QString::fromUtf8(jsonLine({{"instrId", refused.instrId},
                                            {"endToEndId", refused.endToEndId},
@@ -113,11 +122,30 @@ int runStatus(const RenderOptions &options, QTextStream &out, QTextStream &error
                                            {"message", refused.message}}));
     }
     const int status = afterWritingOut(out, errors, report.refused.isEmpty() ? exitAllDone : exitSomeRefused);
-    const QList<NumberedSlip> slips = refusedSlips(report);
-    // What the table's row could not take as the answer gives it is said, never changed silently.
-    for (const auto &[row, refused] : refusedSlipNotes(report))
+    if (booked.known) {
+        errors << QString::fromUtf8(jsonLine({{"book", report.originalMessageId},
+                                              {"orders", booked.orders},
+                                              {"refused", int(booked.refused.size())},
+                                              {"accepted", booked.accepted}}));
+        for (const Pain002::RefusedOrder &refused : booked.unmatched)
+            errors << QString::fromUtf8(
+                jsonLine({{"instrId", refused.instrId},
+                          {"message",
+                           u"Nalog nije u knjizi plaćanja uz datoteku %1"_s.arg(report.originalMessageId)}}));
+    } else {
         errors << QString::fromUtf8(jsonLine(
-            {{"row", row}, {"instrId", refused->instrId}, {"message", refused->notes.join(u"; "_s)}}));
+            {{"note", u"Datoteka %1 nije u knjizi plaćanja: nalozi su onakvi kakve ih navodi banka"_s.arg(
+                          report.originalMessageId)}}));
+        // What the table's row could not take as the answer gives it is said, never changed silently.
+        for (const auto &[row, refused] : refusedSlipNotes(report))
+            errors << QString::fromUtf8(jsonLine(
+                {{"row", row}, {"instrId", refused->instrId}, {"message", refused->notes.join(u"; "_s)}}));
+    }
+    if (const QString advice = resendAdvice(report, booked); !advice.isEmpty())
+        errors << QString::fromUtf8(jsonLine({{"note", advice}}));
+    // The refused orders exactly as they were sent when the book holds them.
+    const QList<NumberedSlip> slips =
+        booked.refused.isEmpty() ? refusedSlips(report) : numberedSlips(sentRecords(booked.refused));
     if (!options.outPath.isEmpty() && !slips.isEmpty()) {
         try {
             TextFile::writeOutput(options.outPath, hub3aTableCsv(slips));
