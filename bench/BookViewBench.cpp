@@ -4,54 +4,27 @@
 #include "book/BookQuery.h"
 #include "book/BookTableModel.h"
 #include "book/PaymentBook.h"
-
-#include <QTemporaryDir>
+#include "support/FullBook.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-using F = Hub3aField;
+using namespace BenchBook;
 
-constexpr int bookSize = 100'000;
-
-// A book of 100,000 payments of the last 90 days, every tenth refused since, made once.
-struct FullBook
+// The book with every tenth payment refused since, once.
+const PaymentBook &bookWithRefusals()
 {
-    FullBook() : book(dir.filePath(QStringLiteral("payments.db")))
-    {
-        const QDateTime now = QDateTime::currentDateTime();
-        PaymentBook::Transaction transaction(book);
-        BookPayment entry;
-        entry.way = BookWay::BankFile;
-        entry.wayFile = QStringLiteral("UN.20261208.0001.xml");
-        Hub3aRecord &record = entry.record;
-        record.set(F::PayerName, QStringLiteral("Zorvat d.o.o."));
-        record.set(F::PayerIban, QStringLiteral("HR7023400091510946338"));
-        record.set(F::RecipientIban, QStringLiteral("HR1210010051863000160"));
-        record.set(F::RecipientModel, QStringLiteral("HR00"));
-        record.set(F::PurposeCode, QStringLiteral("OTHR"));
-        for (int i = 0; i < bookSize; ++i) {
-            record.set(F::RecipientName, QStringLiteral("Član %1 Šimić").arg(i));
-            record.set(F::RecipientReference, QStringLiteral("2026-%1").arg(i));
-            record.set(F::Description, QStringLiteral("Povrat za %1. mjesec 2026.").arg(i % 12 + 1));
-            record.set(F::Amount, hub3aAmountText(1000 + i * 37));
-            const QDateTime left = now.addSecs(-static_cast<qint64>(bookSize - i) * 77);
-            const qint64 id = book.record(transaction, entry, left, BookState::Sent);
-            if (i % 10 == 0)
-                book.changeState(transaction, id, BookState::Refused, QStringLiteral("AC01"),
-                                 left.addDays(1));
-        }
+    static PaymentBook &book = []() -> PaymentBook & {
+        PaymentBook &full = fullBook().book;
+        PaymentBook::Transaction transaction(full);
+        for (qint64 id = 1; id <= bookSize; id += 10)
+            full.changeState(transaction, id, BookState::Refused, QStringLiteral("AC01"),
+                             QDateTime::currentDateTime());
         transaction.commit();
-    }
-    QTemporaryDir dir;
-    PaymentBook book;
-};
-
-FullBook &fullBook()
-{
-    static FullBook made;
-    return made;
+        return full;
+    }();
+    return book;
 }
 
 void openView(benchmark::State &state, std::optional<BookState> wanted, const QString &text)
@@ -59,7 +32,7 @@ void openView(benchmark::State &state, std::optional<BookState> wanted, const QS
     BookFilter filter;
     filter.state = wanted;
     filter.text = text;
-    const PaymentBook &book = fullBook().book;
+    const PaymentBook &book = bookWithRefusals();
     for (auto _ : state) {
         BookTableModel model(book);
         model.setFilter(filter);

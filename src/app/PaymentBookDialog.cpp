@@ -33,7 +33,7 @@ PaymentBookDialog::PaymentBookDialog(const PaymentBook &book, PaymentBookActions
 {
     m_ui->setupUi(this);
     setFont(windowFont());
-    m_ui->BookState->addItem(u"sva stanja"_s);
+    m_ui->BookState->addItem(u"sva"_s);
     for (const BookState state : states)
         m_ui->BookState->addItem(bookStateCaption(state), bookStateName(state));
     const QDate today = QDate::currentDate();
@@ -74,8 +74,8 @@ PaymentBookDialog::PaymentBookDialog(const PaymentBook &book, PaymentBookActions
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { showChosen(); });
     connect(m_ui->BookOpenInTab, &QPushButton::clicked, this, [this] {
         runHandler([this] {
-            m_actions.openInTab(chosen().constFirst());
-            accept();
+            if (m_actions.openInTab(chosen().constFirst()))
+                accept();
         });
     });
     m_ui->BookResend->setVisible(bool(m_actions.resend));

@@ -17,7 +17,7 @@ class KnjigaPlacanja;
 // What the book's window can do with its payments.
 struct PaymentBookActions
 {
-    std::function<void(const BookEntry &)> openInTab;  // "Otvori u kartici", one row
+    std::function<bool(const BookEntry &)> openInTab;  // "Otvori u kartici", one row; true when opened
     std::function<void(const QList<qint64> &)> resend; // "Pošalji ponovno", the refused rows chosen
     std::function<void(const BookFilter &)> saveTable; // "Spremi tablicu", what the filter shows
 };

@@ -26,7 +26,7 @@ void PaymentBookView::showBook()
 {
     const PaymentBook book(m_bookPath);
     PaymentBookActions actions{
-        .openInTab = [this](const BookEntry &entry) { openInTab(entry); },
+        .openInTab = [this](const BookEntry &entry) { return openInTab(entry); },
         .resend = {},
         .saveTable = [this, &book](const BookFilter &filter) { saveTable(book, filter); },
     };
@@ -36,12 +36,13 @@ void PaymentBookView::showBook()
     dialog.exec();
 }
 
-void PaymentBookView::openInTab(const BookEntry &entry)
+bool PaymentBookView::openInTab(const BookEntry &entry)
 {
     if (ScannedSlips::tabHoldsSlip(m_window.hub3a().record()) &&
         !m_dialogs.askYesNo(u"HUB-3A kartica već sadrži nalog. Zamijeniti ga nalogom iz knjige plaćanja?"_s))
-        return;
+        return false;
     m_window.showHub3aRecord(entry.payment.record);
+    return true;
 }
 
 void PaymentBookView::saveTable(const PaymentBook &book, const BookFilter &filter)

@@ -31,8 +31,9 @@ public:
 
     // "Knjiga plaćanja": opens the book (its error shown when it cannot be) and shows its window.
     void showBook();
-    // "Otvori u kartici": the payment fills the HUB-3A tab, after asking when the tab holds a slip.
-    void openInTab(const BookEntry &entry);
+    // "Otvori u kartici": the payment fills the HUB-3A tab, after asking when the tab holds a slip;
+    // false when the clerk keeps the tab's slip.
+    bool openInTab(const BookEntry &entry);
     // "Spremi tablicu": every payment the filter lets through, newest first, to a chosen CSV file.
     void saveTable(const PaymentBook &book, const BookFilter &filter);
 

@@ -45,7 +45,7 @@ protected:
     std::unique_ptr<PaymentBookDialog> openDialog(bool withResend = true)
     {
         PaymentBookActions actions{
-            .openInTab = [this](const BookEntry &entry) { view.openInTab(entry); },
+            .openInTab = [this](const BookEntry &entry) { return view.openInTab(entry); },
             .resend = {},
             .saveTable = [this](const BookFilter &filter) { view.saveTable(book, filter); },
         };
@@ -85,9 +85,11 @@ TEST_F(PaymentBookViewTest, OpenInTabFillsTheTabAndAsksBeforeReplacingASlip)
     clickIn(*again, "BookOpenInTab");
     EXPECT_EQ(dialogs.questions.size(), 1);
     EXPECT_EQ(window->hub3a().record().texts, records[0].texts);
+    EXPECT_EQ(again->result(), QDialog::Rejected) << "the book stays open when the tab keeps its slip";
     dialogs.answerYes = true;
     clickIn(*again, "BookOpenInTab");
     EXPECT_EQ(window->hub3a().record().texts, records[2].texts);
+    EXPECT_EQ(again->result(), QDialog::Accepted);
 }
 
 TEST_F(PaymentBookViewTest, ResendHandsOnOnlyTheRefusedRowsChosen)
