@@ -34,8 +34,12 @@ public:
     // "Otvori u kartici": the payment fills the HUB-3A tab, after asking when the tab holds a slip;
     // false when the clerk keeps the tab's slip.
     bool openInTab(const BookEntry &entry);
-    // "Spremi tablicu": every payment the filter lets through, newest first, to a chosen CSV file.
+    // "Spremi tablicu": every payment the filter lets through, newest first, to a chosen CSV file,
+    // read off the window's thread ("Odustani" once it lasts).
     void saveTable(const PaymentBook &book, const BookFilter &filter);
+
+    // A save that lasts longer than this shows its progress and "Odustani".
+    static constexpr int quietMilliseconds = 400;
 
 private:
     TForm1 &m_window;
