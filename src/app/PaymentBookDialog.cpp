@@ -148,7 +148,7 @@ QString PaymentBookDialog::detailText(const BookEntry &entry, const QList<BookEv
 {
     const BookPayment &payment = entry.payment;
     QStringList lines;
-    for (const Hub3aFieldSpec &field : hub3aFields()) {
+    for (const auto &field : hub3aFields()) {
         const QString label = field.label();
         lines.append(label.left(1).toUpper() + label.mid(1) + u": "_s + payment.record[field.field]);
     }

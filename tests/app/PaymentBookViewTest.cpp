@@ -125,7 +125,7 @@ TEST_F(PaymentBookViewTest, SavedTableHoldsWhatTheFilterShowsAsSlipsWithTheirSta
     const auto cell = [&](const QString &column) {
         return table.rows[0].fields.value(table.header.indexOf(column));
     };
-    for (const Hub3aFieldSpec &field : hub3aFields())
+    for (const auto &field : hub3aFields())
         EXPECT_EQ(cell(hub3aColumn(field.field)), records[1][field.field]) << field.key;
     EXPECT_EQ(cell(u"stanje"_s), u"refused"_s);
     EXPECT_EQ(cell(u"razlog"_s), u"AC01 Neispravan IBAN"_s);
