@@ -6,62 +6,14 @@
 #include "book/BookedBankFile.h"
 #include "book/PaymentBook.h"
 #include "book/RepeatCheck.h"
-
-#include <QTemporaryDir>
+#include "support/FullBook.h"
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 namespace {
 
+using namespace BenchBook;
 using F = Hub3aField;
-
-constexpr int bookSize = 100'000;
-
-Hub3aRecord payment(int i)
-{
-    Hub3aRecord record;
-    const auto set = [&](F field, const QString &text) { record.texts[static_cast<size_t>(field)] = text; };
-    set(F::PayerName, QStringLiteral("Zorvat d.o.o."));
-    set(F::PayerStreet, QStringLiteral("Ulica kneza Branimira 29"));
-    set(F::PayerPlace, QStringLiteral("10000 Zagreb"));
-    set(F::PayerIban, QStringLiteral("HR7023400091510946338"));
-    set(F::RecipientName, QStringLiteral("Član %1 Šimić").arg(i));
-    set(F::RecipientIban, QStringLiteral("HR1210010051863000160"));
-    set(F::RecipientModel, QStringLiteral("HR00"));
-    set(F::RecipientReference, QStringLiteral("2026-%1").arg(i));
-    set(F::PurposeCode, QStringLiteral("OTHR"));
-    set(F::Description, QStringLiteral("Povrat za %1. mjesec 2026.").arg(i % 12 + 1));
-    set(F::Amount, hub3aAmountText(1000 + i * 37));
-    return record;
-}
-
-// A book of 100,000 payments of the last 90 days, made once for every benchmark.
-struct FullBook
-{
-    FullBook() : book(dir.filePath(QStringLiteral("payments.db")))
-    {
-        const QDateTime now = QDateTime::currentDateTime();
-        PaymentBook::Transaction transaction(book);
-        BookPayment entry;
-        entry.way = BookWay::BankFile;
-        entry.wayFile = QStringLiteral("UN.20261208.0001.xml");
-        for (int i = 0; i < bookSize; ++i) {
-            entry.record = payment(i);
-            book.record(transaction, entry, now.addSecs(-static_cast<qint64>(i) * 77), BookState::Prepared);
-        }
-        transaction.commit();
-    }
-    QTemporaryDir dir;
-    PaymentBook book;
-};
-
-FullBook &fullBook()
-{
-    static FullBook made;
-    return made;
-}
 
 void BM_RepeatLookUp(benchmark::State &state)
 {

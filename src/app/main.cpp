@@ -3,6 +3,7 @@
 #include "app/BookedPrints.h"
 #include "app/Formats.h"
 #include "app/InvoiceScans.h"
+#include "app/PaymentBookView.h"
 #include "app/PreviewPicture.h"
 #include "app/PrintDialogs.h"
 #include "app/QtUserDialogs.h"
@@ -61,6 +62,9 @@ int main(int argc, char **argv)
         InvoiceScans invoices(window, window, dialogs, batch);
         window.addFileMenuEntry(invoices.menuEntry());
         window.setInvoiceReader([&invoices](const QStringList &paths) { invoices.scanFiles(paths); });
+        PaymentBookView bookView(window, dialogs, PaymentBook::defaultPath());
+        bookView.resendRefused = [&bankFiles](const QList<qint64> &ids) { bankFiles.resendRefused(ids); };
+        window.addFileMenuEntry(bookView.menuEntry());
         QObject::connect(
             &partnerDialog, &TForm2::slipsForSelectedRequested, &batch,
             [&batch](const QStringList &entries) { runHandler([&] { batch.slipsForPartners(entries); }); });

@@ -1,6 +1,7 @@
 #include "book/PaymentBook.h"
 
 #include "book/BookKeys.h"
+#include "book/BookRows.h"
 #include "book/BookSchema.h"
 #include "model/SqliteStatement.h"
 #include "model/UserError.h"
@@ -72,47 +73,6 @@ int largestNumberOfDay(const SqliteDatabase &db, QDate day)
     SqliteStatement select(db, "SELECT MAX(number) FROM bank_message WHERE day = ?1");
     select.bind(1, day.toString(Qt::ISODate));
     return select.step() == SqliteStatement::Step::Row ? static_cast<int>(select.columnInteger(0)) : -1;
-}
-
-constexpr const char *entryColumns =
-    "SELECT p.id, p.left_at, p.payer_name, p.payer_street, p.payer_place, p.recipient_name, "
-    "p.recipient_street, "
-    "p.recipient_place, p.payer_iban, p.payer_model, p.payer_reference, p.recipient_iban, p.recipient_model, "
-    "p.recipient_reference, p.purpose, p.description, p.amount, p.execution_date, p.urgent, p.instant, "
-    "p.source, p.source_file, p.source_place, p.way, p.way_file, p.message_id, p.payment_info_id, "
-    "p.instruction_id, p.end_to_end_id, e.state, e.reason FROM payment p JOIN payment_event e ON e.id = "
-    "(SELECT MAX(id) FROM payment_event WHERE payment_id = p.id) ";
-
-BookEntry entryAt(const SqliteStatement &row)
-{
-    BookEntry entry;
-    entry.id = row.columnInteger(0);
-    entry.left = QDateTime::fromString(row.columnText(1), Qt::ISODateWithMs);
-    BookPayment &payment = entry.payment;
-    for (int field = 0; field < hub3aFieldCount; ++field)
-        payment.record.texts[static_cast<size_t>(field)] = row.columnText(2 + field);
-    int column = 2 + hub3aFieldCount;
-    payment.instant = row.columnInteger(column++) != 0;
-    payment.origin.source = bookSourceNamed(row.columnText(column++)).value_or(BookSource::Typed);
-    payment.origin.file = row.columnText(column++);
-    payment.origin.place = static_cast<int>(row.columnInteger(column++));
-    payment.way = bookWayNamed(row.columnText(column++)).value_or(BookWay::Printed);
-    payment.wayFile = row.columnText(column++);
-    payment.messageId = row.columnText(column++);
-    payment.paymentInfoId = row.columnText(column++);
-    payment.instructionId = row.columnText(column++);
-    payment.endToEndId = row.columnText(column++);
-    entry.state = bookStateNamed(row.columnText(column++)).value_or(BookState::Prepared);
-    entry.reason = row.columnText(column++);
-    return entry;
-}
-
-QList<BookEntry> entriesOf(SqliteStatement &select)
-{
-    QList<BookEntry> entries;
-    while (select.step() == SqliteStatement::Step::Row)
-        entries.append(entryAt(select));
-    return entries;
 }
 
 } // namespace
@@ -260,22 +220,22 @@ void PaymentBook::changeState(const Transaction &, qint64 id, BookState state, c
 QList<BookEntry> PaymentBook::entries(QDate from, QDate to, std::optional<BookState> state) const
 {
     // The day bounds compare as text: left_at starts with the ISO day.
-    SqliteStatement select(m_db, (QByteArray(entryColumns) +
+    SqliteStatement select(m_db, (QByteArray(bookEntrySelect) +
                                   "WHERE (?1 = '' OR p.left_at >= ?1) AND (?2 = '' OR p.left_at < ?2) "
                                   "AND (?3 = '' OR e.state = ?3) ORDER BY p.id")
                                      .constData());
     select.bind(1, from.isValid() ? from.toString(Qt::ISODate) : QString());
     select.bind(2, to.isValid() ? to.addDays(1).toString(Qt::ISODate) : QString());
     select.bind(3, state ? bookStateName(*state) : QString());
-    return entriesOf(select);
+    return bookEntriesOf(select);
 }
 
 QList<BookEntry> PaymentBook::entriesOfMessage(const QString &messageId) const
 {
     SqliteStatement select(m_db,
-                           (QByteArray(entryColumns) + "WHERE p.message_id = ?1 ORDER BY p.id").constData());
+                           (QByteArray(bookEntrySelect) + "WHERE p.message_id = ?1 ORDER BY p.id").constData());
     select.bind(1, messageId);
-    return entriesOf(select);
+    return bookEntriesOf(select);
 }
 
 QList<BookEntry> PaymentBook::entriesNumbered(const QList<qint64> &ids) const
