@@ -64,6 +64,15 @@ public:
     // The payments of a bank file, in the order they were recorded.
     QList<BookEntry> entriesOfMessage(const QString &messageId) const;
 
+    // The payments a bank statement's entry may stand for, oldest first: those a bank file gave the
+    // id (EndToEndId, InstrId or PmtInfId), of the amount in cents when one is given; those of an
+    // amount; and those to a recipient's account (compact IBAN), with the model and reference in one
+    // ("HR011234-56") when one is given.
+    enum class BankId { EndToEnd, Instruction, Group };
+    QList<BookEntry> entriesWithId(BankId kind, const QString &id, std::optional<qint64> cents = {}) const;
+    QList<BookEntry> entriesOfAmount(qint64 cents) const;
+    QList<BookEntry> entriesToAccount(const QString &iban, const QString &reference = {}) const;
+
     const SqliteDatabase &database() const { return m_db; }
 
     // Throws the book's UserError with why the last SQLite call failed.
