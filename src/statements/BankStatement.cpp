@@ -77,6 +77,8 @@ private:
         static const QRegularExpression camt(u"^urn:iso:std:iso:20022:tech:xsd:(camt\\.05[234]\\.001\\.[0-9]{2})$"_s);
         if (m_input.size() > largestDocument)
             throw notAStatement(u"veća je od %1 MB"_s.arg(largestDocument >> 20));
+        if (m_input.size() == 0)
+            throw notAStatement(u"datoteka je prazna"_s);
         while (!m_xml.atEnd() && !m_input.stopped()) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             refuseDtd(token);
