@@ -53,8 +53,8 @@ QString amountText(qint64 cents)
     return QStringLiteral("%1.%2").arg(cents / 100).arg(cents % 100, 2, 10, QLatin1Char('0'));
 }
 
-// The n-th entry: an order by its InstrId (an odd index: a bank file's), one by account and
-// reference alone, a payment of a slip of the clerk's (a multiple of 10), a fee.
+// The n-th entry: an order by its InstrId and one by account and reference alone (odd indexes, each
+// its own: a bank file's orders), a payment of a slip of the clerk's (a multiple of 10), a fee.
 TestEntry entry(int n)
 {
     if (n % 4 == 3) {
@@ -62,7 +62,7 @@ TestEntry entry(int n)
         fee.bankReference = QStringLiteral("FEE-%1").arg(n);
         return fee;
     }
-    const int index = n % 4 == 2 ? n * 5 : n | 1;
+    const int index = n % 4 == 2 ? n * 5 : n + 1 + n % 4;
     TestEntry entry{amountText(centsOf(index)), n % 4 == 2};
     TestTransaction transaction;
     if (n % 4 == 0) {
@@ -111,6 +111,19 @@ void BM_StatementAgainstBook(benchmark::State &state)
     }
 }
 BENCHMARK(BM_StatementAgainstBook)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+// The reading alone, to tell it from the matching.
+void BM_StatementRead(benchmark::State &state)
+{
+    QList<TestEntry> entries;
+    for (int n = 0; n < entryCount; ++n)
+        entries.append(entry(n));
+    const QByteArray xml = statementXml(entries);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BankStatement::read(xml));
+    state.counters["bytes"] = static_cast<double>(xml.size());
+}
+BENCHMARK(BM_StatementRead)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
