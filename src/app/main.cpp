@@ -1,4 +1,5 @@
 #include "app/BankFiles.h"
+#include "app/BankStatements.h"
 #include "app/BatchSlips.h"
 #include "app/BookedPrints.h"
 #include "app/Formats.h"
@@ -53,7 +54,9 @@ int main(int argc, char **argv)
         BatchSlips batch(window, window, dialogs, printer, store);
         window.addFileMenuEntry(batch.menuEntry());
         BankFiles bankFiles(window, window, dialogs, store, clock);
-        // Each entry goes right below "Ispis": the answer, then the orders above it.
+        // Each entry goes right below "Ispis": the statement, the answer above it, then the orders.
+        BankStatements statements(window, dialogs, PaymentBook::defaultPath());
+        window.addFileMenuEntry(statements.menuEntry());
         window.addFileMenuEntry(bankFiles.answerEntry());
         window.addFileMenuEntry(bankFiles.ordersEntry());
         batch.saveBankFile = [&bankFiles](const QList<NumberedSlip> &slips, const QList<RowProblem> &refused) {

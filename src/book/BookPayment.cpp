@@ -7,7 +7,7 @@ namespace {
 // The names the book stores and the command line takes, in the order of each enum.
 constexpr std::array sourceNames = {"typed", "slip", "table", "invoice"};
 constexpr std::array wayNames = {"printed", "pdf", "bankfile"};
-constexpr std::array stateNames = {"prepared", "sent", "refused", "accepted", "booked"};
+constexpr std::array stateNames = {"prepared", "sent", "refused", "accepted", "booked", "received"};
 
 template <class Kind, size_t count>
 std::optional<Kind> kindNamed(const std::array<const char *, count> &names, const QString &name)

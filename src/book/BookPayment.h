@@ -11,8 +11,9 @@
 enum class BookSource { Typed, SlipFile, Table, Invoice };
 // How it left the program.
 enum class BookWay { Printed, Pdf, BankFile };
-// What became of it; each change is a new event, the last one holds.
-enum class BookState { Prepared, Sent, Refused, Accepted, Booked };
+// What became of it; each change is a new event, the last one holds. Received: a slip of the clerk's
+// own that someone paid.
+enum class BookState { Prepared, Sent, Refused, Accepted, Booked, Received };
 
 QString bookSourceName(BookSource source);
 QString bookWayName(BookWay way);

@@ -52,7 +52,33 @@ CREATE TRIGGER payment_event_kept_u BEFORE UPDATE ON payment_event BEGIN SELECT 
 CREATE TRIGGER payment_event_kept_d BEFORE DELETE ON payment_event BEGIN SELECT RAISE(ABORT, 'kept'); END;
 )sql";
 
-constexpr const char *steps[] = {version1};
+// Version 2. The entries of bank statements already taken, each under its key (the bank's entry
+// reference, or the entry's own fields), so that a statement read twice changes nothing; and the ids
+// and amounts a statement's entries are matched by.
+constexpr const char *version2 = R"sql(
+CREATE TABLE statement_entry (
+    id INTEGER PRIMARY KEY,
+    entry_key TEXT NOT NULL UNIQUE,
+    account TEXT NOT NULL,
+    booked_on TEXT NOT NULL,
+    amount_cents INTEGER NOT NULL,
+    currency TEXT NOT NULL,
+    credit INTEGER NOT NULL,
+    reversal INTEGER NOT NULL,
+    outcome TEXT NOT NULL,
+    payment_id INTEGER REFERENCES payment (id),
+    file TEXT NOT NULL,
+    taken_at TEXT NOT NULL
+);
+CREATE INDEX payment_end_to_end ON payment (end_to_end_id, amount_cents);
+CREATE INDEX payment_instruction ON payment (instruction_id);
+CREATE INDEX payment_group ON payment (payment_info_id);
+CREATE INDEX payment_amount ON payment (amount_cents);
+CREATE TRIGGER statement_entry_kept_u BEFORE UPDATE ON statement_entry BEGIN SELECT RAISE(ABORT, 'kept'); END;
+CREATE TRIGGER statement_entry_kept_d BEFORE DELETE ON statement_entry BEGIN SELECT RAISE(ABORT, 'kept'); END;
+)sql";
+
+constexpr const char *steps[] = {version1, version2};
 
 } // namespace
 

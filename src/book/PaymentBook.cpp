@@ -249,3 +249,33 @@ QList<BookEntry> PaymentBook::entriesNumbered(const QList<qint64> &ids) const
     }
     return entries;
 }
+
+QList<BookEntry> PaymentBook::entriesWithId(BankId kind, const QString &id, std::optional<qint64> cents) const
+{
+    static constexpr const char *columns[] = {"p.end_to_end_id", "p.instruction_id", "p.payment_info_id"};
+    SqliteStatement select(m_db, (QByteArray(entryColumns) + "WHERE " + columns[static_cast<int>(kind)] +
+                                  " = ?1 AND (?2 < 0 OR p.amount_cents = ?2) ORDER BY p.id")
+                                     .constData());
+    select.bind(1, id).bind(2, cents.value_or(-1));
+    return entriesOf(select);
+}
+
+QList<BookEntry> PaymentBook::entriesOfAmount(qint64 cents) const
+{
+    SqliteStatement select(m_db,
+                           (QByteArray(entryColumns) + "WHERE p.amount_cents = ?1 ORDER BY p.id").constData());
+    select.bind(1, cents);
+    return entriesOf(select);
+}
+
+QList<BookEntry> PaymentBook::entriesToAccount(const QString &iban, const QString &reference) const
+{
+    // The repeat key begins with the IBAN, then the model and reference (bookRepeatKey): a range of
+    // the key's index. Nothing in a key sorts after DEL.
+    const QString prefix = reference.isEmpty() ? iban + u'|' : iban + u'|' + reference + u'|';
+    SqliteStatement select(m_db, (QByteArray(entryColumns) +
+                                  "WHERE p.repeat_key >= ?1 AND p.repeat_key < ?2 ORDER BY p.id")
+                                     .constData());
+    select.bind(1, prefix).bind(2, prefix + QChar(0x7f));
+    return entriesOf(select);
+}

@@ -66,6 +66,15 @@ public:
     // The payments of the given numbers, in that order; a number the book does not hold is left out.
     QList<BookEntry> entriesNumbered(const QList<qint64> &ids) const;
 
+    // The payments a bank statement's entry may stand for, oldest first: those a bank file gave the
+    // id (EndToEndId, InstrId or PmtInfId), of the amount in cents when one is given; those of an
+    // amount; and those to a recipient's account (compact IBAN), with the model and reference in one
+    // ("HR011234-56") when one is given.
+    enum class BankId { EndToEnd, Instruction, Group };
+    QList<BookEntry> entriesWithId(BankId kind, const QString &id, std::optional<qint64> cents = {}) const;
+    QList<BookEntry> entriesOfAmount(qint64 cents) const;
+    QList<BookEntry> entriesToAccount(const QString &iban, const QString &reference = {}) const;
+
     const SqliteDatabase &database() const { return m_db; }
 
     // Throws the book's UserError with why the last SQLite call failed.

@@ -24,3 +24,14 @@ QByteArray jsonLine(std::initializer_list<std::pair<const char *, QJsonValue>> m
     }
     return line + "}\n";
 }
+
+QByteArray jsonLine(std::span<const char *const> keys, const QStringList &texts)
+{
+    QByteArray line = "{";
+    for (size_t i = 0; i < keys.size() && i < size_t(texts.size()); ++i) {
+        if (line.size() > 1)
+            line += ',';
+        line += '"' + QByteArray(keys[i]) + "\":" + jsonText(texts[qsizetype(i)]);
+    }
+    return line + "}\n";
+}

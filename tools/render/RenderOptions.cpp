@@ -182,6 +182,11 @@ const QList<OptionSpec> &optionSpecs()
          {},
          u"the payments book as a table: the batch table's columns, then how each payment left and its state"_s,
          noValue},
+        {{u"statement"_s},
+         {},
+         u"the bank's camt.053/054 statements matched against the payments book: a JSON line per "
+         "entry no payment stands for; -o UNMATCHED.csv keeps them as a table"_s,
+         noValue},
         {{u"state"_s},
          u"STATE"_s,
          u"--book: only payments now prepared, sent, refused, accepted or booked"_s,

@@ -6,6 +6,7 @@
 #include "RenderOptions.h"
 #include "ScanRun.h"
 #include "SlipRun.h"
+#include "StatementRun.h"
 #include "model/UserError.h"
 
 #include <QFileInfo>
@@ -130,6 +131,15 @@ const QList<ToolMode> &toolModes()
          .synopsis = u"--book [--state STATE] [--from DAY] [--to DAY] -o ROWS.csv"_s,
          .run = [](const RenderOptions &options, QTextStream &,
                    QTextStream &errors) { return BookRun::runBookExport(options, errors); }},
+        {.name = u"--statement"_s,
+         .selector = u"statement"_s,
+         .inputs = Inputs::Many,
+         .inputError = u"--statement needs at least one statement file"_s,
+         .output = Output::Optional,
+         .outputName = u"UNMATCHED.csv"_s,
+         .outputKinds = {u"csv"_s},
+         .synopsis = u"--statement FILE... [-o UNMATCHED.csv]"_s,
+         .run = runStatement},
     };
     return modes;
 }
