@@ -145,7 +145,7 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
         m_dialogs.getSaveFileName(u"Spremi nalog za banku (%1)"_s.arg(suggested), u"xml"_s, suggested);
     if (!chosen)
         return;
-    const BookOrigin origin{tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0};
+    const BookOrigin origin{tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0, {}};
     const BookedBankFile booked = saveBookedBankFile(book, *chosen, keptOrders, options, origin, counted);
     const Pain001::Result &result = booked.result;
     QString saved = u"Spremljeno naloga za banku: %1, ukupno %2 EUR, u %3 (oznaka %4)"_s.arg(result.written)

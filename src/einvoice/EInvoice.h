@@ -31,8 +31,8 @@ struct EInvoice
     QString sellerCity;
     QString sellerPostCode;
     QString sellerCountry;
-    QString payeeName; // who is paid when it is not the seller
-    QString amountDue; // as written ("250.33", "-12.00")
+    QString payeeName;      // who is paid when it is not the seller
+    QString amountDue;      // as written ("250.33", "-12.00")
     QString amountCurrency; // the amount's own currencyID, when given
     QList<InvoicePaymentMeans> means;
     QList<QByteArray> pictures; // the invoice's own PDFs carried inside it, decoded

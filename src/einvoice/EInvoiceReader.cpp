@@ -141,7 +141,8 @@ public:
 private:
     UserError notAnInvoice(const QString &why) const
     {
-        return UserError(u"Datoteka nije e-račun: %1"_s.arg(m_input.refusal().isEmpty() ? why : m_input.refusal()));
+        return UserError(
+            u"Datoteka nije e-račun: %1"_s.arg(m_input.refusal().isEmpty() ? why : m_input.refusal()));
     }
 
     void refuseDtd(QXmlStreamReader::TokenType token) const
@@ -245,7 +246,8 @@ private:
             if (here == place && (m_invoice.*field).isEmpty())
                 m_invoice.*field = text;
         }
-        if (here == "cbc:IssueDate"_L1 || here == "rsm:ExchangedDocument/ram:IssueDateTime/udt:DateTimeString"_L1)
+        if (here == "cbc:IssueDate"_L1 ||
+            here == "rsm:ExchangedDocument/ram:IssueDateTime/udt:DateTimeString"_L1)
             m_issued = text;
         else if (here == "cbc:DueDate"_L1 ||
                  here == QString::fromLatin1(ciiSettlement) +
@@ -253,10 +255,11 @@ private:
             m_due = m_due.isEmpty() ? text : m_due;
         else if (here == QString::fromLatin1(ciiSettlement) + u"ram:PaymentReference"_s)
             m_headerReference = text;
-        else if (here == QString::fromLatin1(ublSeller) + u"cac:PartyName/cbc:Name"_s && m_tradingName.isEmpty())
+        else if (here == QString::fromLatin1(ublSeller) + u"cac:PartyName/cbc:Name"_s &&
+                 m_tradingName.isEmpty())
             m_tradingName = text;
-        else if (here == QString::fromLatin1(ciiSeller) + u"ram:SpecifiedTaxRegistration/ram:ID"_s && m_vatScheme &&
-                 m_invoice.sellerVat.isEmpty())
+        else if (here == QString::fromLatin1(ciiSeller) + u"ram:SpecifiedTaxRegistration/ram:ID"_s &&
+                 m_vatScheme && m_invoice.sellerVat.isEmpty())
             m_invoice.sellerVat = text;
     }
 

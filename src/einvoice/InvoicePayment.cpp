@@ -19,7 +19,8 @@ using F = Hub3aField;
 
 bool isOneOf(const QString &code, std::initializer_list<const char *> codes)
 {
-    return std::any_of(codes.begin(), codes.end(), [&code](const char *c) { return code == QLatin1StringView(c); });
+    return std::any_of(codes.begin(), codes.end(),
+                       [&code](const char *c) { return code == QLatin1StringView(c); });
 }
 
 bool isCreditTransfer(const InvoicePaymentMeans &means)
@@ -32,7 +33,8 @@ QString noTransferReason(const QList<InvoicePaymentMeans> &means)
 {
     for (const InvoicePaymentMeans &m : means) {
         if (isOneOf(m.code.trimmed(), {"49", "59"}))
-            return u"Račun se plaća izravnim terećenjem (način plaćanja %1): ne plaća se nalogom"_s.arg(m.code);
+            return u"Račun se plaća izravnim terećenjem (način plaćanja %1): ne plaća se nalogom"_s.arg(
+                m.code);
     }
     for (const InvoicePaymentMeans &m : means) {
         if (isOneOf(m.code.trimmed(), {"48", "54", "55"}))
@@ -85,7 +87,8 @@ private:
 // True when it took the description.
 bool setReference(RecordBuilder &builder, const QString &text)
 {
-    static const QRegularExpression croatian(u"^HR([0-9]{2})\\s*(.*)$"_s, QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression croatian(u"^HR([0-9]{2})\\s*(.*)$"_s,
+                                             QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression creditor(u"^RF[0-9]{2}"_s, QRegularExpression::CaseInsensitiveOption);
     const QString reference = text.trimmed();
     if (const QRegularExpressionMatch match = croatian.match(reference); match.hasMatch()) {
@@ -114,7 +117,8 @@ void setInvoiceDescription(RecordBuilder &builder, const EInvoice &invoice, cons
 {
     builder.fit(F::Description, u"Račun "_s + invoice.number.simplified());
     const QString number = builder.record()[F::Description];
-    const QString withSeller = cleanHub3aText(F::Description, number + u", "_s + seller.simplified()).trimmed();
+    const QString withSeller =
+        cleanHub3aText(F::Description, number + u", "_s + seller.simplified()).trimmed();
     if (withSeller.size() > number.size() + 2)
         builder.set(F::Description, withSeller);
 }
@@ -193,14 +197,39 @@ InvoicePayment invoicePayment(const EInvoice &invoice, QDate today)
             payment.remarks.append(otherIban);
     }
     if (!payment.remarks.isEmpty())
-        payment.remarks = {u"Račun navodi i druge račune primatelja: %1"_s.arg(payment.remarks.join(u", "_s))};
+        payment.remarks = {
+            u"Račun navodi i druge račune primatelja: %1"_s.arg(payment.remarks.join(u", "_s))};
 
     // An account abroad is paid by a bank file, which takes a longer IBAN than the slip.
     const Hub3aUse use = iban.startsWith("HR"_L1) ? Hub3aUse::Slip : Hub3aUse::BankOrder;
     QStringList verdict = builder.changes();
-    if (const QString problems = hub3aProblemsText(hub3aSlipProblems(builder.record(), use)); !problems.isEmpty())
+    if (const QString problems = hub3aProblemsText(hub3aSlipProblems(builder.record(), use));
+        !problems.isEmpty())
         verdict.prepend(problems);
     payment.verdict = verdict.join(u'\n');
     payment.record = builder.record();
     return payment;
+}
+
+QStringList pictureDifferences(const Hub3aRecord &invoice, const Hub3aRecord &picture)
+{
+    const auto reference = [](const Hub3aRecord &record) {
+        return (completedHub3aModel(record[F::RecipientModel].trimmed()) + u' ' +
+                record[F::RecipientReference].trimmed())
+            .trimmed();
+    };
+    const auto cents = [](const Hub3aRecord &record) { return hub3aAmountCents(record[F::Amount]); };
+    QStringList differences;
+    const auto compare = [&differences](F field, const QString &xml, const QString &barcode, bool same) {
+        if (!same)
+            differences.append(
+                u"%1: u XML-u %2, na bar-kodu %3"_s.arg(hub3aField(field).label(), xml, barcode));
+    };
+    compare(F::RecipientIban, invoice[F::RecipientIban], picture[F::RecipientIban],
+            compactIban(invoice[F::RecipientIban]).toUpper() ==
+                compactIban(picture[F::RecipientIban]).toUpper());
+    compare(F::Amount, invoice[F::Amount], picture[F::Amount], cents(invoice) == cents(picture));
+    compare(F::RecipientReference, reference(invoice), reference(picture),
+            reference(invoice) == reference(picture));
+    return differences;
 }

@@ -33,3 +33,8 @@ QString invoiceIdentity(const EInvoice &invoice);
 
 // An amount as invoices write it ("250.33", "-12.5") in cents; nothing for any other text.
 std::optional<qint64> invoiceAmountCents(const QString &text);
+
+// What differs between an invoice's slip and the slip of the barcode on the invoice's picture: the
+// recipient's IBAN, the amount, the model and reference, each as "IBAN primatelja: u XML-u X, na
+// bar-kodu Y". Empty when they agree.
+QStringList pictureDifferences(const Hub3aRecord &invoice, const Hub3aRecord &picture);
