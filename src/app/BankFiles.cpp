@@ -103,7 +103,7 @@ void BankFiles::saveTabOrder()
 }
 
 void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
-                           const QString &tableFile)
+                           const QString &tableFile, const QHash<int, BookOrigin> &rowOrigins)
 {
     if (slips.isEmpty()) {
         if (earlier.isEmpty())
@@ -134,7 +134,7 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
     }
     const Pain001::Options options = Pain001::optionsNow(m_clock);
     PaymentBook book = openBookForBankFile(PaymentBook::defaultPath());
-    const QList<NumberedSlip> kept = withoutRepeats(book, slips, options.today, refused);
+    const QList<NumberedSlip> kept = withoutRepeats(book, slips, options.today, refused, rowOrigins);
     if (kept.isEmpty())
         return;
     const BankOrdersOf keptOrders(kept);
@@ -145,8 +145,9 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
         m_dialogs.getSaveFileName(u"Spremi nalog za banku (%1)"_s.arg(suggested), u"xml"_s, suggested);
     if (!chosen)
         return;
-    const BookOrigin origin{tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0, {}};
-    const BookedBankFile booked = saveBookedBankFile(book, *chosen, keptOrders, options, origin, counted);
+    const BookOrigin origin{tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0};
+    const BookedBankFile booked =
+        saveBookedBankFile(book, *chosen, keptOrders, options, origin, counted, rowOrigins);
     const Pain001::Result &result = booked.result;
     QString saved = u"Spremljeno naloga za banku: %1, ukupno %2 EUR, u %3 (oznaka %4)"_s.arg(result.written)
                         .arg(hub3aAmountText(result.totalCents), *chosen, booked.messageId);
@@ -158,12 +159,13 @@ void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProb
 }
 
 QList<NumberedSlip> BankFiles::withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips,
-                                              QDate today, QList<RowProblem> &refused)
+                                              QDate today, QList<RowProblem> &refused,
+                                              const QHash<int, BookOrigin> &rowOrigins)
 {
     const RepeatCheck check(book, today, repeatDays(m_store));
     QList<std::pair<int, BookRepeat>> repeats;
     for (const NumberedSlip &slip : slips) {
-        if (const std::optional<BookRepeat> repeat = check.find(slip.record))
+        if (const std::optional<BookRepeat> repeat = check.find(slip.record, rowOrigins.value(slip.row)))
             repeats.append({slip.row, *repeat});
     }
     if (repeats.isEmpty())

@@ -2,7 +2,9 @@
 
 #include "bankfile/Pain002.h"
 #include "batch/Hub3aTable.h"
+#include "book/BookPayment.h"
 
+#include <QHash>
 #include <QObject>
 
 #include <functional>
@@ -45,9 +47,10 @@ public:
     // Orders to a bank file: refused ones are reported (showRefused, after the rows refused before,
     // earlier), the rest written to a file the user chooses.
     // Orders the payments book holds as paid are asked about first, and left out (and reported) unless
-    // the clerk pays them again. tableFile: the table they come from, for the book.
+    // the clerk pays them again. tableFile: the table they come from, for the book; rowOrigins: the
+    // invoice each order comes from, by its row, for the book and its repeats.
     void saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier = {},
-                    const QString &tableFile = QString());
+                    const QString &tableFile = QString(), const QHash<int, BookOrigin> &rowOrigins = {});
     // Asks for the bank's answer, reads it on a worker thread behind a progress dialog whose
     // "Odustani" stops the reading, and shows its refused orders (showAnswer).
     void readAnswer();
@@ -63,9 +66,10 @@ public:
     std::function<void(BatchProgressDialog &progress)> whileReading;
 
 private:
-    // The slips without those the clerk does not pay again, those reported in refused.
+    // The slips without those the clerk does not pay again (the same payment, or the same invoice by
+    // rowOrigins), those reported in refused.
     QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips, QDate today,
-                                       QList<RowProblem> &refused);
+                                       QList<RowProblem> &refused, const QHash<int, BookOrigin> &rowOrigins);
     // The answer at path read off the window's thread; nothing when the user cancels.
     std::optional<Pain002::Report> readAnswerFile(const QString &path);
 

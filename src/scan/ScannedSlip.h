@@ -22,10 +22,10 @@ struct ScannedSlip
     SlipSource source = SlipSource::Barcode;
     // An e-invoice's: the seller and number that make it the same invoice, its due date (today's
     // execution date once it has passed) and what the clerk should know besides the verdict.
-    QString identity;
-    QDate due;
+    QString identity = {};
+    QDate due = {};
     bool overdue = false;
-    QStringList remarks;
+    QStringList remarks = {};
     // The e-invoice and the barcode on its picture disagree: neither is paid until the clerk
     // chooses one and pays it from the tab.
     bool held = false;

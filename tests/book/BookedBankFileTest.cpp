@@ -48,7 +48,7 @@ TEST(BookedBankFile, RecordsEveryOrderWithTheIdsTheFileGivesIt)
         {9, order({{F::Urgent, u"1"_s}, {F::Amount, u"1.234,56"_s}})}};
     const QString path = dir.filePath(u"orders.xml"_s);
     const BookedBankFile booked = saveBookedBankFile(book, path, BankOrdersOf(rows), BankFixtures::options(),
-                                                     {BookSource::Table, u"/t/placanja.csv"_s, 0, {}}, 3);
+                                                     {BookSource::Table, u"/t/placanja.csv"_s, 0}, 3);
     EXPECT_EQ(booked.messageId, u"UN202612080004"_s);
     ASSERT_EQ(booked.result.written, 3) << booked.result.refused.front().message.toStdString();
     const QList<BookEntry> entries = book.entriesOfMessage(booked.messageId);

@@ -23,7 +23,7 @@ TEST(PaymentBook, KeepsEveryFieldOfAPaymentAndAppendsItsStates)
     BookPayment payment;
     payment.record = order({{F::Urgent, u"1"_s}, {F::ExecutionDate, u"09.12.2026"_s}});
     payment.instant = true;
-    payment.origin = {BookSource::Invoice, u"/računi/r1.pdf"_s, 2, {}};
+    payment.origin = {BookSource::Invoice, u"/računi/r1.pdf"_s, 2};
     payment.way = BookWay::BankFile;
     payment.wayFile = u"/banka/UN.20261208.0001.xml"_s;
     payment.messageId = u"UN202612080001"_s;

@@ -36,7 +36,7 @@ TEST(RepeatCheck, FindsTheSamePaymentWithinTheWindowOnly)
         book.changeState(transaction, refused, BookState::Refused, u"AC01"_s, QDateTime::currentDateTime());
         transaction.commit();
     }
-    const BookOrigin invoice{BookSource::Invoice, dir.filePath(u"racun.pdf"_s), 2, {}};
+    const BookOrigin invoice{BookSource::Invoice, dir.filePath(u"racun.pdf"_s), 2};
     recordOn(book, sentIn(u"/b/invoice.xml"_s, order({{F::Amount, u"40,00"_s}}), invoice),
              QDate(2026, 12, 9));
     const BookOrigin eInvoice{BookSource::Invoice, dir.filePath(u"racun.xml"_s), 0, u"HR12345678903|2026-17"_s};
@@ -68,7 +68,7 @@ TEST(RepeatCheck, FindsTheSamePaymentWithinTheWindowOnly)
          u"/b/invoice.xml"},
         {"another page",
          order({{F::Amount, u"41,00"_s}}),
-         {BookSource::Invoice, invoice.file, 3, {}},
+         {BookSource::Invoice, invoice.file, 3},
          60,
          nullptr},
         {"the same e-invoice in another file",

@@ -73,7 +73,7 @@ int runBankFile(const RenderOptions &options, QTextStream &, QTextStream &errors
         const QList<NumberedSlip> slips = BookRun::withoutRepeats(book, table.slips, fileOptions.today,
                                                                   options.allowRepeat, errors, repeated);
         const BookOrigin origin{options.batchPath.isEmpty() ? BookSource::SlipFile : BookSource::Table,
-                                QFileInfo(input).absoluteFilePath(), 0, {}};
+                                QFileInfo(input).absoluteFilePath(), 0};
         result = saveBookedBankFile(book, options.outPath, BankOrdersOf(slips), fileOptions, origin,
                                     Pain001::settingsMessageCount(settings, fileOptions.today))
                      .result;

@@ -109,7 +109,7 @@ int runBatch(const RenderOptions &options, QTextStream &errors)
         if (result.written > 0)
             recordSlips(book, BankOrdersOf(handed), BookWay::Pdf,
                         QFileInfo(options.outPath).absoluteFilePath(),
-                        {BookSource::Table, QFileInfo(options.batchPath).absoluteFilePath(), 0, {}}, unread);
+                        {BookSource::Table, QFileInfo(options.batchPath).absoluteFilePath(), 0}, unread);
     } catch (const UserError &e) {
         ToolReport::failure(errors, options.outPath, e.text());
         return exitNotWritten;
