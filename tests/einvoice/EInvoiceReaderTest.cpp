@@ -32,7 +32,8 @@ TEST_P(EInvoiceSyntaxes, ReadsThePaymentFieldsByNamespace)
         written.ram = u"q"_s;
     }
     written.payee = u"Faktor d.d."_s;
-    written.means = {{u"58"_s, u"NL57 RABO 0107307510"_s, u"RF18 5390 0754 7034"_s, {}}, EInvoiceXml::Means()};
+    written.means = {{u"58"_s, u"NL57 RABO 0107307510"_s, u"RF18 5390 0754 7034"_s, {}},
+                     EInvoiceXml::Means()};
     const EInvoice read = EInvoiceReader::read(GetParam().write(written));
     EXPECT_EQ(read.syntax, GetParam().syntax);
     EXPECT_EQ(read.number, u"2026-17"_s);
@@ -131,15 +132,18 @@ QByteArray manyAttributes(int count)
 INSTANTIATE_TEST_SUITE_P(
     , HostileInvoices,
     testing::Values(
-        HostileCase{"Entities",
-                    "<?xml version='1.0'?><!DOCTYPE Invoice [<!ENTITY a 'aaaaaaaaaa'><!ENTITY b '&a;&a;&a;'>]>" +
-                        ublRootWith("<x>&b;</x>"),
-                    "ima DTD ili entitete"},
+        HostileCase{
+            "Entities",
+            "<?xml version='1.0'?><!DOCTYPE Invoice [<!ENTITY a 'aaaaaaaaaa'><!ENTITY b '&a;&a;&a;'>]>" +
+                ublRootWith("<x>&b;</x>"),
+            "ima DTD ili entitete"},
         HostileCase{"ExternalDtd", "<!DOCTYPE Invoice SYSTEM 'file:///etc/passwd'>" + ublRootWith({}),
                     "ima DTD ili entitete"},
         HostileCase{"DeepNesting", nested(EInvoiceReader::deepestNesting + 1), "ugniježđeni dublje od 60"},
-        HostileCase{"ManyAttributes", manyAttributes(EInvoiceReader::mostAttributes + 1), "više od 64 atributa"},
-        HostileCase{"HugeAttribute", ublRootWith({}, "a='" + QByteArray(EInvoiceReader::largestInvoice, 'x') + "'"),
+        HostileCase{"ManyAttributes", manyAttributes(EInvoiceReader::mostAttributes + 1),
+                    "više od 64 atributa"},
+        HostileCase{"HugeAttribute",
+                    ublRootWith({}, "a='" + QByteArray(EInvoiceReader::largestInvoice, 'x') + "'"),
                     "veći je od 64 MB"},
         HostileCase{"OtherDocument", "<Document xmlns='urn:iso:std:iso:20022:tech:xsd:pain.002.001.10'/>",
                     "korijen je Document"},

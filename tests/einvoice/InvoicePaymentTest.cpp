@@ -1,5 +1,5 @@
-#include "einvoice/EInvoiceReader.h"
 #include "einvoice/InvoicePayment.h"
+#include "einvoice/EInvoiceReader.h"
 
 #include "EInvoiceXml.h"
 #include "QtPrinters.h"
@@ -56,7 +56,8 @@ TEST_P(NothingToPay, GivesNoSlipAndSaysWhy)
 {
     const InvoicePayment payment = paymentOf(GetParam().change);
     EXPECT_FALSE(payment.record);
-    EXPECT_TRUE(payment.nothingToPay.contains(QString::fromUtf8(GetParam().why))) << payment.nothingToPay.toStdString();
+    EXPECT_TRUE(payment.nothingToPay.contains(QString::fromUtf8(GetParam().why)))
+        << payment.nothingToPay.toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -66,16 +67,28 @@ INSTANTIATE_TEST_SUITE_P(
         NothingCase{"CreditNoteTypeOnAnInvoice", [](EInvoiceXml::Invoice &i) { i.typeCode = u"381"_s; },
                     "Odobrenje"},
         NothingCase{"Prepaid", [](EInvoiceXml::Invoice &i) { i.amount = u"0.00"_s; }, "0,00 EUR"},
-        NothingCase{"Negative", [](EInvoiceXml::Invoice &i) { i.amount = u"-12.50"_s; }, "negativan (-12,50 EUR)"},
+        NothingCase{"Negative", [](EInvoiceXml::Invoice &i) { i.amount = u"-12.50"_s; },
+                    "negativan (-12,50 EUR)"},
         NothingCase{"ForeignCurrency", [](EInvoiceXml::Invoice &i) { i.currency = u"USD"_s; }, "valuti USD"},
-        NothingCase{"DirectDebit", [](EInvoiceXml::Invoice &i) { i.means = {{u"49"_s, {}, {}, {}}}; },
+        NothingCase{"DirectDebit",
+                    [](EInvoiceXml::Invoice &i) {
+                        i.means = {{u"49"_s, {}, {}, {}}};
+                    },
                     "izravnim terećenjem (način plaćanja 49)"},
-        NothingCase{"Card", [](EInvoiceXml::Invoice &i) { i.means = {{u"48"_s, {}, {}, {}}}; }, "karticom"},
-        NothingCase{"TransferWithoutIban", [](EInvoiceXml::Invoice &i) { i.means = {{u"30"_s, {}, {}, {}}}; },
+        NothingCase{"Card",
+                    [](EInvoiceXml::Invoice &i) {
+                        i.means = {{u"48"_s, {}, {}, {}}};
+                    },
+                    "karticom"},
+        NothingCase{"TransferWithoutIban",
+                    [](EInvoiceXml::Invoice &i) {
+                        i.means = {{u"30"_s, {}, {}, {}}};
+                    },
                     "ne navodi IBAN"},
         NothingCase{"Cash", [](EInvoiceXml::Invoice &i) { i.means[0].code = u"10"_s; }, "Način plaćanja 10"},
         NothingCase{"NoMeans", [](EInvoiceXml::Invoice &i) { i.means.clear(); }, "ne navodi način plaćanja"},
-        NothingCase{"AmountNotANumber", [](EInvoiceXml::Invoice &i) { i.amount = u"12,50"_s; }, "nije iznos"}),
+        NothingCase{"AmountNotANumber", [](EInvoiceXml::Invoice &i) { i.amount = u"12,50"_s; },
+                    "nije iznos"}),
     [](const testing::TestParamInfo<NothingCase> &info) { return std::string(info.param.name); });
 
 struct FieldCase
@@ -108,8 +121,8 @@ const QString seventy = u"Vrlo dugačak naziv trgovačkog društva za proizvodnj
 INSTANTIATE_TEST_SUITE_P(
     , InvoiceFields,
     testing::Values(
-        FieldCase{"PayeeIsPaid", [](EInvoiceXml::Invoice &i) { i.payee = u"Faktor d.d."_s; }, F::RecipientName,
-                  u"Faktor d.d."_s, ""},
+        FieldCase{"PayeeIsPaid", [](EInvoiceXml::Invoice &i) { i.payee = u"Faktor d.d."_s; },
+                  F::RecipientName, u"Faktor d.d."_s, ""},
         FieldCase{"ReferenceWithoutSpace",
                   [](EInvoiceXml::Invoice &i) { i.means[0].reference = u"HR01102-3057-89016"_s; },
                   F::RecipientReference, u"102-3057-89016"_s, ""},
@@ -117,16 +130,19 @@ INSTANTIATE_TEST_SUITE_P(
                   [](EInvoiceXml::Invoice &i) { i.means[0].reference = u"HR01 102-3057-89017"_s; },
                   F::RecipientReference, u"102-3057-89017"_s, "kontrolni broj"},
         FieldCase{"CreditorReferenceUnderHr99",
-                  [](EInvoiceXml::Invoice &i) { i.means[0].reference = u"RF18 5390 0754 7034"_s; }, F::Description,
-                  u"RF18539007547034"_s, ""},
+                  [](EInvoiceXml::Invoice &i) { i.means[0].reference = u"RF18 5390 0754 7034"_s; },
+                  F::Description, u"RF18539007547034"_s, ""},
         FieldCase{"CreditorReferenceWithWrongCheckDigits",
-                  [](EInvoiceXml::Invoice &i) { i.means[0].reference = u"RF19 5390 0754 7034"_s; }, F::Description,
-                  u"RF19 5390 0754 7034"_s, "nije ispravna"},
-        FieldCase{"FreeTextUnderHr99", [](EInvoiceXml::Invoice &i) { i.means[0].reference = u"Ugovor 15/2026"_s; },
+                  [](EInvoiceXml::Invoice &i) { i.means[0].reference = u"RF19 5390 0754 7034"_s; },
+                  F::Description, u"RF19 5390 0754 7034"_s, "nije ispravna"},
+        FieldCase{"FreeTextUnderHr99",
+                  [](EInvoiceXml::Invoice &i) { i.means[0].reference = u"Ugovor 15/2026"_s; },
                   F::RecipientModel, u"HR99"_s, ""},
-        FieldCase{"PaymentNoteDescribes", [](EInvoiceXml::Invoice &i) { i.means[0].note = u"Najam za prosinac"_s; },
-                  F::Description, u"Najam za prosinac"_s, ""},
-        FieldCase{"IbanInGroups", [](EInvoiceXml::Invoice &i) { i.means[0].iban = u"HR12 1001 0051 8630 0016 0"_s; },
+        FieldCase{"PaymentNoteDescribes",
+                  [](EInvoiceXml::Invoice &i) { i.means[0].note = u"Najam za prosinac"_s; }, F::Description,
+                  u"Najam za prosinac"_s, ""},
+        FieldCase{"IbanInGroups",
+                  [](EInvoiceXml::Invoice &i) { i.means[0].iban = u"HR12 1001 0051 8630 0016 0"_s; },
                   F::RecipientIban, u"HR1210010051863000160"_s, ""},
         FieldCase{"CroatianIbanPreferred",
                   [](EInvoiceXml::Invoice &i) {
@@ -135,7 +151,9 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   F::RecipientIban, u"HR1210010051863000160"_s, ""},
         FieldCase{"AccountAbroadPaysByBankFile",
-                  [](EInvoiceXml::Invoice &i) { i.means = {{u"58"_s, u"DE89370400440532013000"_s, {}, {}}}; },
+                  [](EInvoiceXml::Invoice &i) {
+                      i.means = {{u"58"_s, u"DE89370400440532013000"_s, {}, {}}};
+                  },
                   F::RecipientIban, u"DE89370400440532013000"_s, ""},
         FieldCase{"WrongIban", [](EInvoiceXml::Invoice &i) { i.means[0].iban = u"HR1210010051863000161"_s; },
                   F::RecipientIban, u"HR1210010051863000161"_s, "IBAN"},
