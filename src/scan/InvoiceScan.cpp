@@ -196,7 +196,8 @@ FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel, const 
     const bool paymentFound = std::any_of(finds.begin(), finds.end(), [](const PageFinds &page) {
         return page.holdsPayment();
     });
-    for (size_t index = 0; index < finds.size() && !pages->stopped(); ++index) {
+    // A hybrid PDF's pages only check its XML: the quick look is enough for a picture made by a program.
+    for (size_t index = 0; index < finds.size() && !pages->stopped() && !invoice; ++index) {
         PageFinds &page = finds[index];
         const bool onlyOtherCodes = !page.found.isEmpty() && !page.holdsPayment();
         if (!page.first.isNull() && (!paymentFound || onlyOtherCodes || !page.stillUnread().isEmpty()))
