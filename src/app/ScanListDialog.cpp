@@ -107,7 +107,7 @@ void ScanListDialog::fillTable()
             QStringList{slip.verdict.isEmpty() ? QStringLiteral("Ispravan") : slip.verdict} + slip.remarks;
         const QStringList cells{QFileInfo(slip.file).fileName(),
                                 slip.page > 0 ? QString::number(slip.page) : QString(),
-                                slip.source == SlipSource::EInvoice ? QStringLiteral("e-račun")
+                                slip.source == ScanSource::EInvoice ? QStringLiteral("e-račun")
                                                                     : QStringLiteral("bar-kod"),
                                 slip.record[Hub3aField::RecipientName],
                                 slip.record[Hub3aField::Amount],

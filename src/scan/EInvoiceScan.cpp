@@ -22,7 +22,7 @@ void addEInvoice(FileScan &scan, const QString &path, const EInvoice &invoice,
         return;
     }
     ScannedSlip slip{path, 0, *payment.record, payment.verdict};
-    slip.source = SlipSource::EInvoice;
+    slip.source = ScanSource::EInvoice;
     slip.identity = payment.identity;
     slip.due = payment.due;
     slip.overdue = payment.overdue;

@@ -8,7 +8,7 @@
 #include <QStringList>
 
 // Where a slip read from a file came from: a barcode on a page, or an e-invoice's XML.
-enum class SlipSource { Barcode, EInvoice };
+enum class ScanSource { Barcode, EInvoice };
 
 // A slip read from a barcode on a page of a file (page from 1), or from an e-invoice (page 0).
 // verdict is empty when the slip passes every rule and payment check, otherwise what it fails, one
@@ -19,7 +19,7 @@ struct ScannedSlip
     int page = 0;
     Hub3aRecord record;
     QString verdict;
-    SlipSource source = SlipSource::Barcode;
+    ScanSource source = ScanSource::Barcode;
     // An e-invoice's: the seller and number that make it the same invoice, its due date (today's
     // execution date once it has passed) and what the clerk should know besides the verdict.
     QString identity = {};

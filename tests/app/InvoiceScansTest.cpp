@@ -134,7 +134,7 @@ TEST_F(InvoiceScansTest, TheListShowsEachSlipTheTotalAndTheFilesWithoutOneAndOpe
     Hub3aRecord second = fullSlip();
     second.set(F::Amount, u"0,44"_s);
     ScannedSlip invoice{u"/r/r.xml"_s, 0, fullSlip(), QString()};
-    invoice.source = SlipSource::EInvoice;
+    invoice.source = ScanSource::EInvoice;
     invoice.due = QDate(2026, 11, 30);
     invoice.overdue = true;
     invoice.remarks = {u"Račun navodi i druge račune primatelja: NL57RABO0107307510"_s};

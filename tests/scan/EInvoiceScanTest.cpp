@@ -95,7 +95,7 @@ TEST(EInvoiceScan, ReadsXmlAndHybridPdfsAndChecksThemAgainstTheirPictures)
             continue;
         }
         const ScannedSlip &invoice = scan.slips[0];
-        EXPECT_EQ(invoice.source, SlipSource::EInvoice);
+        EXPECT_EQ(invoice.source, ScanSource::EInvoice);
         EXPECT_EQ(invoice.file, path);
         EXPECT_EQ(invoice.identity, u"HR12345678903|2026-17"_s);
         EXPECT_EQ(invoice.record[F::Amount], u"250,33"_s);
@@ -105,7 +105,7 @@ TEST(EInvoiceScan, ReadsXmlAndHybridPdfsAndChecksThemAgainstTheirPictures)
         else
             EXPECT_TRUE(invoice.verdict.contains(said)) << invoice.verdict.toStdString();
         if (c.slips == 2) {
-            EXPECT_EQ(scan.slips[1].source, SlipSource::Barcode);
+            EXPECT_EQ(scan.slips[1].source, ScanSource::Barcode);
             EXPECT_TRUE(scan.slips[1].held);
             EXPECT_TRUE(scan.slips[1].verdict.contains(said)) << scan.slips[1].verdict.toStdString();
         }
