@@ -1,6 +1,7 @@
 #include "app/BankFiles.h"
 
 #include "app/BatchProgressDialog.h"
+#include "app/OffThread.h"
 #include "app/BatchReportDialog.h"
 #include "bankfile/Pain001.h"
 #include "book/BookedBankFile.h"
@@ -18,19 +19,15 @@
 #include <QAction>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <atomic>
-#include <future>
 
 using namespace Qt::StringLiterals;
 
@@ -236,40 +233,16 @@ void BankFiles::readAnswer()
 
 std::optional<Pain002::Report> BankFiles::readAnswerFile(const QString &path)
 {
-    std::atomic<qint64> done{0}, size{1};
-    std::atomic<bool> cancel{false};
-    std::future<std::optional<Pain002::Report>> reading = std::async(std::launch::async, [&] {
-        return Pain002::readFile(path, {[&](qint64 bytesRead, qint64 bytes) {
-                                            done = bytesRead;
-                                            size = std::max<qint64>(1, bytes);
-                                        },
-                                        [&] { return cancel.load(); }});
-    });
-    {
-        BatchProgressDialog progress(BatchProgressDialog::perMille, &m_window);
-        progress.setLabelText(u"Čitanje odgovora banke..."_s);
-        progress.show();
-        QEventLoop loop;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, &loop, [&] {
-            const qint64 part = std::clamp<qint64>(done * BatchProgressDialog::perMille / size, 0,
-                                                   BatchProgressDialog::perMille);
-            progress.setLabelText(u"Čitanje odgovora banke: %1 %"_s.arg(part / 10));
-            progress.setValue(static_cast<int>(part));
-            cancel = progress.wasCanceled();
-            if (reading.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
-                loop.quit();
-        });
-        poll.start(50);
-        if (whileReading)
-            whileReading(progress);
-        if (!progress.wasCanceled() && reading.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
-            loop.exec();
-        cancel = cancel || progress.wasCanceled();
-    }
-    std::optional<Pain002::Report> report = reading.get(); // passes on what the worker threw
-    // An answer that was read all the same is not shown once the user has cancelled.
-    if (cancel)
+    const WaitLook look{u"Uplatnice"_s, [](const WorkProgress &progress) {
+                            return u"Čitanje odgovora banke: %1 %"_s.arg(progress.perMille() / 10);
+                        }};
+    std::optional<std::optional<Pain002::Report>> report = runOffThread(
+        &m_window, look,
+        [&](WorkProgress &progress) {
+            return Pain002::readFile(path, {progress.progressHook(), progress.cancelHook()});
+        },
+        whileReading);
+    if (!report)
         return std::nullopt;
-    return report;
+    return std::move(*report);
 }

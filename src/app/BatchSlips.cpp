@@ -2,6 +2,7 @@
 
 #include "app/BatchOutputDialog.h"
 #include "app/BatchProgressDialog.h"
+#include "app/OffThread.h"
 #include "app/BatchReportDialog.h"
 #include "bankfile/BankOrders.h"
 #include "batch/BatchBase.h"
@@ -24,17 +25,13 @@
 #include "ui/WindowFont.h"
 
 #include <QAction>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSet>
-#include <QTimer>
 
 #include <algorithm>
-#include <atomic>
-#include <future>
 
 namespace {
 
@@ -140,39 +137,16 @@ void BatchSlips::slipsFromTableFile()
 std::optional<Hub3aTableCheck> BatchSlips::checkTable(const QString &path, const Hub3aRecord &base,
                                                       const QDate &today)
 {
-    std::atomic<qint64> done{0}, size{1};
-    std::atomic<bool> cancel{false};
-    std::future<Hub3aTableCheck> check = std::async(std::launch::async, [&] {
-        return checkHub3aTableFile(path, base,
-                                   {{},
-                                    [&](qint64 bytesRead, qint64 bytes) {
-                                        done = bytesRead;
-                                        size = std::max<qint64>(1, bytes);
-                                    },
-                                    [&] { return cancel.load(); }},
-                                   today);
-    });
-    {
-        BatchProgressDialog progress(BatchProgressDialog::perMille, &m_window);
-        progress.setLabelText(QStringLiteral("Provjera tablice..."));
-        progress.show();
-        QEventLoop loop;
-        QTimer poll;
-        connect(&poll, &QTimer::timeout, &loop, [&] {
-            progress.showReading(done, size);
-            cancel = progress.wasCanceled();
-            if (check.wait_for(std::chrono::seconds(0)) == std::future_status::ready)
-                loop.quit();
-        });
-        poll.start(50);
-        if (whileReading)
-            whileReading(progress);
-        if (check.wait_for(std::chrono::seconds(0)) != std::future_status::ready)
-            loop.exec();
-        cancel = cancel || progress.wasCanceled();
-    }
-    Hub3aTableCheck result = check.get(); // passes on what the worker threw
-    if (result.cancelled)
+    const WaitLook look{QStringLiteral("Uplatnice"), [](const WorkProgress &progress) {
+                            return QStringLiteral("Provjera tablice: %1 %").arg(progress.perMille() / 10);
+                        }};
+    std::optional<Hub3aTableCheck> result = runOffThread(
+        &m_window, look,
+        [&](WorkProgress &progress) {
+            return checkHub3aTableFile(path, base, {{}, progress.progressHook(), progress.cancelHook()}, today);
+        },
+        whileReading);
+    if (!result || result->cancelled)
         return std::nullopt;
     return result;
 }

@@ -1,8 +1,8 @@
 #include "app/InvoiceScans.h"
 
-#include "app/BatchProgressDialog.h"
 #include "app/BatchSlips.h"
 #include "app/Hub3aTab.h"
+#include "app/OffThread.h"
 #include "app/ScanListDialog.h"
 #include "batch/ScannedSlips.h"
 #include "app/ZorPrint.h"
@@ -14,14 +14,9 @@
 #include "ui/UserDialogs.h"
 
 #include <QAction>
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QGuiApplication>
 #include <QFileInfo>
 
-#include <future>
 
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -67,41 +62,17 @@ void InvoiceScans::chooseAndScan()
 
 std::optional<QList<FileScan>> InvoiceScans::read(const QStringList &paths)
 {
-    std::atomic_bool cancel = false;
-    std::atomic_int filesDone = 0, pagesDone = 0;
-    std::future<QList<FileScan>> reading = std::async(std::launch::async, [&] {
-        return scanInvoices(paths, &cancel, [&](int files, int pages) {
-            filesDone = files;
-            pagesDone = pages;
-        });
+    const int files = static_cast<int>(paths.size());
+    const WaitLook look{QStringLiteral("Učitavanje računa"),
+                        [files](const WorkProgress &progress) {
+                            return progressText(static_cast<int>(progress.done()), files,
+                                                static_cast<int>(progress.detail()));
+                        },
+                        quietMilliseconds};
+    return runOffThread(&m_window, look, [&](WorkProgress &progress) {
+        return scanInvoices(paths, progress.cancelFlag(),
+                            [&](int filesDone, int pages) { progress.report(filesDone, files, pages); });
     });
-    const int total = static_cast<int>(paths.size());
-    // Any read that lasts shows the pages read so far and "Odustani"; a quick one shows nothing.
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-    QElapsedTimer clock;
-    clock.start();
-    std::optional<BatchProgressDialog> progress;
-    while (reading.wait_for(50ms) != std::future_status::ready) {
-        if (!progress && clock.elapsed() >= quietMilliseconds) {
-            progress.emplace(total, &m_window);
-            progress->setWindowTitle(QStringLiteral("Učitavanje računa"));
-            progress->show();
-        }
-        if (progress) {
-            progress->setLabelText(progressText(filesDone, total, pagesDone));
-            progress->setValue(filesDone);
-            if (progress->wasCanceled())
-                cancel = true;
-        }
-        // The window answers while the files are read; the dialog, window-modal, keeps its input
-        // from the slips until the read ends.
-        QCoreApplication::processEvents(progress ? QEventLoop::AllEvents : QEventLoop::ExcludeUserInputEvents);
-    }
-    QGuiApplication::restoreOverrideCursor();
-    QList<FileScan> scans = reading.get();
-    if (cancel)
-        return std::nullopt;
-    return scans;
 }
 
 QString InvoiceScans::progressText(int filesDone, int files, int pages)
