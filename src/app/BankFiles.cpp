@@ -65,14 +65,14 @@ void BankFiles::saveTabOrder()
 }
 
 void BankFiles::saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
-                           const QString &tableFile)
+                           const QString &tableFile, const QHash<int, BookOrigin> &rowOrigins)
 {
     writeOrders(slips, earlier, {tableFile.isEmpty() ? BookSource::Typed : BookSource::Table, tableFile, 0},
-                false);
+                false, rowOrigins);
 }
 
 void BankFiles::writeOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
-                            const BookOrigin &origin, bool instant)
+                            const BookOrigin &origin, bool instant, const QHash<int, BookOrigin> &rowOrigins)
 {
     if (slips.isEmpty()) {
         if (earlier.isEmpty())
@@ -103,7 +103,7 @@ void BankFiles::writeOrders(const QList<NumberedSlip> &slips, const QList<RowPro
     }
     const Pain001::Options options = Pain001::optionsNow(m_clock, Pain001::Schema::Croatian, instant);
     PaymentBook book = openBookForBankFile(PaymentBook::defaultPath());
-    const QList<NumberedSlip> kept = withoutRepeats(book, slips, options.today, refused);
+    const QList<NumberedSlip> kept = withoutRepeats(book, slips, options.today, refused, rowOrigins);
     if (kept.isEmpty())
         return;
     const BankOrders keptOrders(kept);
@@ -114,7 +114,8 @@ void BankFiles::writeOrders(const QList<NumberedSlip> &slips, const QList<RowPro
         m_dialogs.getSaveFileName(u"Spremi nalog za banku (%1)"_s.arg(suggested), u"xml"_s, suggested);
     if (!chosen)
         return;
-    const BookedBankFile booked = saveBookedBankFile(book, *chosen, keptOrders, options, origin, counted);
+    const BookedBankFile booked =
+        saveBookedBankFile(book, *chosen, keptOrders, options, origin, counted, rowOrigins);
     const Pain001::Result &result = booked.result;
     QString saved = u"Spremljeno naloga za banku: %1, ukupno %2 EUR, u %3 (oznaka %4)"_s.arg(result.written)
                         .arg(hub3aAmountText(result.totalCents), *chosen, booked.messageId);
@@ -126,10 +127,11 @@ void BankFiles::writeOrders(const QList<NumberedSlip> &slips, const QList<RowPro
 }
 
 QList<NumberedSlip> BankFiles::withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips,
-                                              QDate today, QList<RowProblem> &refused)
+                                              QDate today, QList<RowProblem> &refused,
+                                              const QHash<int, BookOrigin> &rowOrigins)
 {
     const QList<RepeatedRow> repeats =
-        findRepeats(RepeatCheck(book, today, repeatDays(m_store)), slipsOf(slips));
+        findRepeats(RepeatCheck(book, today, repeatDays(m_store)), slipsOf(slips), rowOrigins);
     const QSet<int> left = askAboutRepeats(m_dialogs, repeats, slips.size(), refused);
     if (left.isEmpty())
         return slips;

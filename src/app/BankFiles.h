@@ -2,8 +2,10 @@
 
 #include "app/BankAnswerDialog.h"
 #include "batch/Hub3aTable.h"
+#include "book/BookPayment.h"
 #include "book/BookedAnswer.h"
 
+#include <QHash>
 #include <QObject>
 
 #include <functional>
@@ -43,9 +45,10 @@ public:
     // Orders to a bank file: refused ones are reported (showRefused, after the rows refused before,
     // earlier), the rest written to a file the user chooses.
     // Orders the payments book holds as paid are asked about first, and left out (and reported) unless
-    // the clerk pays them again. tableFile: the table they come from, for the book.
+    // the clerk pays them again. tableFile: the table they come from, for the book; rowOrigins: the
+    // invoice each order comes from, by its row, for the book and its repeats.
     void saveOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier = {},
-                    const QString &tableFile = QString());
+                    const QString &tableFile = QString(), const QHash<int, BookOrigin> &rowOrigins = {});
     // Asks for the bank's answer, reads it on a worker thread behind a progress dialog whose
     // "Odustani" stops the reading, and shows its refused orders (showAnswer).
     void readAnswer();
@@ -73,12 +76,14 @@ public:
     std::function<void(BatchProgressDialog &progress)> whileReading;
 
 private:
-    // saveOrders of orders that came from origin, instant ones as such.
+    // saveOrders of orders that came from origin (each row of rowOrigins from its own), instant ones
+    // as such.
     void writeOrders(const QList<NumberedSlip> &slips, const QList<RowProblem> &earlier,
-                     const BookOrigin &origin, bool instant);
-    // The slips without those the clerk does not pay again, those reported in refused.
+                     const BookOrigin &origin, bool instant, const QHash<int, BookOrigin> &rowOrigins = {});
+    // The slips without those the clerk does not pay again (the same payment, or the same invoice by
+    // rowOrigins), those reported in refused.
     QList<NumberedSlip> withoutRepeats(const PaymentBook &book, const QList<NumberedSlip> &slips, QDate today,
-                                       QList<RowProblem> &refused);
+                                       QList<RowProblem> &refused, const QHash<int, BookOrigin> &rowOrigins);
     // A refused order's slip into the HUB-3A tab (openInHub3aTab), saying what the slip could not
     // take of the answer; false when the clerk keeps the tab's slip.
     bool openRefused(const Pain002::RefusedOrder &refused);

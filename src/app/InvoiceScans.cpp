@@ -54,7 +54,7 @@ void InvoiceScans::chooseAndScan()
 {
     const QStringList paths =
         m_dialogs.getOpenFileNames(QStringLiteral("Učitaj s računa"),
-                                   QStringLiteral("Računi (*.pdf *.png *.jpg *.jpeg *.tif *.tiff *.bmp)"));
+                                   QStringLiteral("Računi (*.pdf *.xml *.png *.jpg *.jpeg *.tif *.tiff *.bmp)"));
     if (!paths.isEmpty())
         scanFiles(paths);
 }
@@ -152,5 +152,15 @@ void InvoiceScans::saveTable(const QList<ScannedSlip> &slips)
 void InvoiceScans::bankFile(const QList<ScannedSlip> &slips)
 {
     const Hub3aTable table = ScannedSlips::asTable(slips, m_tab.hub3aData());
-    m_batch.saveBankFile(table.slips, table.problems);
+    if (!saveOrders) {
+        m_batch.saveBankFile(table.slips, table.problems);
+        return;
+    }
+    // Each order goes to the book with its invoice, so that the same invoice is never paid twice.
+    QHash<int, BookOrigin> origins;
+    for (qsizetype index = 0; index < slips.size(); ++index) {
+        const ScannedSlip &slip = slips[index];
+        origins.insert(int(index) + 1, {BookSource::Invoice, slip.file, slip.page, slip.identity});
+    }
+    saveOrders(table.slips, table.problems, origins);
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "batch/Hub3aTable.h"
+#include "book/BookPayment.h"
 #include "scan/ScannedSlip.h"
+
+#include <QHash>
 
 #include <QObject>
 #include <QStringList>
@@ -35,6 +39,12 @@ public:
 
     // Shows the list of several slips found (ScanListDialog); tests answer it instead.
     std::function<void(const QList<ScannedSlip> &slips, const QList<ScanMiss> &misses)> showList;
+
+    // Writes orders to a bank file with each one's invoice for the book, by the order's row (the
+    // bank files' saveOrders); without it the batch's saveBankFile, which knows no invoices.
+    std::function<void(const QList<NumberedSlip> &slips, const QList<RowProblem> &refused,
+                       const QHash<int, BookOrigin> &origins)>
+        saveOrders;
 
     // What the list's buttons do.
     void openInTab(const ScannedSlip &slip);

@@ -4,11 +4,12 @@
 
 using namespace Qt::StringLiterals;
 
-QList<RepeatedRow> findRepeats(const RepeatCheck &check, const SlipSource &slips)
+QList<RepeatedRow> findRepeats(const RepeatCheck &check, const SlipSource &slips,
+                               const QHash<int, BookOrigin> &origins)
 {
     QList<RepeatedRow> repeats;
     while (const std::optional<NumberedSlip> slip = slips()) {
-        if (const std::optional<BookRepeat> repeat = check.find(slip->record))
+        if (const std::optional<BookRepeat> repeat = check.find(slip->record, origins.value(slip->row)))
             repeats.append({slip->row, *repeat});
     }
     return repeats;

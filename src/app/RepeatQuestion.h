@@ -4,6 +4,7 @@
 #include "batch/SlipSource.h"
 #include "book/RepeatCheck.h"
 
+#include <QHash>
 #include <QList>
 #include <QSet>
 
@@ -16,8 +17,10 @@ struct RepeatedRow
     BookRepeat repeat;
 };
 
-// The slips of source that check finds in the book, read to the end.
-QList<RepeatedRow> findRepeats(const RepeatCheck &check, const SlipSource &slips);
+// The slips of source that check finds in the book, read to the end; a row of origins is also
+// looked for by where it came from (the same invoice).
+QList<RepeatedRow> findRepeats(const RepeatCheck &check, const SlipSource &slips,
+                               const QHash<int, BookOrigin> &origins = {});
 
 // Asks the clerk whether the repeated rows are paid again: the tab's question when the output holds
 // one slip, a list of the possible duplicates when it holds several. Gives the rows left out

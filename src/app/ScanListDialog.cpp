@@ -36,6 +36,15 @@ QString referenceText(const Hub3aRecord &record)
                                : record[Hub3aField::RecipientModel] + u' ' + reference;
 }
 
+// "20.12.2026.", "30.11.2026. (dospjelo)"; empty for a slip without a due date.
+QString dueText(const ScannedSlip &slip)
+{
+    if (!slip.due.isValid())
+        return QString();
+    const QString day = slip.due.toString(QStringLiteral("dd.MM.yyyy."));
+    return slip.overdue ? day + QStringLiteral(" (dospjelo)") : day;
+}
+
 } // namespace
 
 ScanListDialog::ScanListDialog(const QList<ScannedSlip> &slips, const QList<ScanMiss> &misses,
@@ -83,9 +92,10 @@ ScanListDialog::ScanListDialog(const QList<ScannedSlip> &slips, const QList<Scan
 
 void ScanListDialog::fillTable()
 {
-    m_table->setColumnCount(6);
+    m_table->setColumnCount(8);
     m_table->setHorizontalHeaderLabels({QStringLiteral("Datoteka"), QStringLiteral("Str."),
-                                        QStringLiteral("Primatelj"), QStringLiteral("Iznos"),
+                                        QStringLiteral("Izvor"), QStringLiteral("Primatelj"),
+                                        QStringLiteral("Iznos"), QStringLiteral("Dospijeće"),
                                         QStringLiteral("Poziv na broj"), QStringLiteral("Provjera")});
     m_table->setRowCount(static_cast<int>(m_slips.size()));
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -93,13 +103,17 @@ void ScanListDialog::fillTable()
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     for (int row = 0; row < m_table->rowCount(); ++row) {
         const ScannedSlip &slip = m_slips[row];
-        const QString verdict = slip.verdict.isEmpty() ? QStringLiteral("Ispravan") : slip.verdict;
+        const QStringList checks =
+            QStringList{slip.verdict.isEmpty() ? QStringLiteral("Ispravan") : slip.verdict} + slip.remarks;
         const QStringList cells{QFileInfo(slip.file).fileName(),
-                                QString::number(slip.page),
+                                slip.page > 0 ? QString::number(slip.page) : QString(),
+                                slip.source == ScanSource::EInvoice ? QStringLiteral("e-račun")
+                                                                    : QStringLiteral("bar-kod"),
                                 slip.record[Hub3aField::RecipientName],
                                 slip.record[Hub3aField::Amount],
+                                dueText(slip),
                                 referenceText(slip.record),
-                                QString(verdict).replace(u'\n', QStringLiteral("; "))};
+                                checks.join(u'\n').replace(u'\n', QStringLiteral("; "))};
         for (int column = 0; column < cells.size(); ++column)
             m_table->setItem(row, column, new QTableWidgetItem(cells[column]));
     }

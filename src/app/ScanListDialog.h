@@ -18,8 +18,8 @@ struct ScanListActions
     std::function<void(const QList<ScannedSlip> &)> bankFile;  // "Nalozi za banku", when bank files are
 };
 
-// The slips found on several invoices: file, page, recipient, amount, reference and the checks'
-// verdict a row, the total below, then the files that held no barcode. An action's error is shown
+// The slips found on several invoices: file, page, source (e-račun or bar-kod), recipient, amount,
+// due date, reference and the checks' verdict a row, the total below, then the files that held no barcode. An action's error is shown
 // as a handler's and the list stays open.
 class ScanListDialog : public QDialog
 {

@@ -63,6 +63,10 @@ int main(int argc, char **argv)
             bankFiles.saveOrders(slips, refused);
         };
         InvoiceScans invoices(window, window, dialogs, batch);
+        invoices.saveOrders = [&bankFiles](const QList<NumberedSlip> &slips, const QList<RowProblem> &refused,
+                                           const QHash<int, BookOrigin> &origins) {
+            bankFiles.saveOrders(slips, refused, {}, origins);
+        };
         window.addFileMenuEntry(invoices.menuEntry());
         window.setInvoiceReader([&invoices](const QStringList &paths) { invoices.scanFiles(paths); });
         PaymentBookView bookView(window, dialogs, PaymentBook::defaultPath());

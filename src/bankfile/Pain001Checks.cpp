@@ -2,6 +2,7 @@
 
 #include "bankfile/BankText.h"
 #include "model/Hub3aDate.h"
+#include "payments/CreditorReference.h"
 #include "payments/Hub3aChecks.h"
 #include "payments/Iban.h"
 
@@ -77,6 +78,14 @@ QString bankModel(const QString &model, const QString &reference)
 QString bankReference(const QString &model, const QString &reference)
 {
     return bankModel(model, reference) + reference.trimmed();
+}
+
+QString creditorReference(const Hub3aRecord &order)
+{
+    if (bankModel(order[F::RecipientModel], order[F::RecipientReference]) != "HR99"_L1)
+        return QString();
+    const CheckResult check = checkCreditorReference(order[F::Description].trimmed());
+    return check.status == CheckStatus::Valid ? check.message : QString();
 }
 
 PostalAddress partyAddress(const Hub3aRecord &record, Party party)

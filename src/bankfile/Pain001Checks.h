@@ -54,6 +54,10 @@ QString bankModel(const QString &model, const QString &reference);
 // ("HR01102-3057-89016", "HR0012345", "HR99").
 QString bankReference(const QString &model, const QString &reference);
 
+// The RF creditor reference that an HR99 order carries as its whole description (as an EPC code or
+// an e-invoice gives it), compact; empty for any other order.
+QString creditorReference(const Hub3aRecord &order);
+
 enum class Party { Payer, Recipient };
 
 // The structured address of a party of the order (splitPostalAddress), its country the one its

@@ -171,17 +171,21 @@ private:
         if (!order[F::PurposeCode].isEmpty())
             writeCode(u"Purp"_s, order[F::PurposeCode]);
         m_xml.writeStartElement(u"RmtInf"_s);
-        if (croatianIban(iban)) {
-            // A national payment: the recipient's model and reference, and the description beside it.
+        const QString creditor = creditorReference(order);
+        if (croatianIban(iban) || !creditor.isEmpty()) {
+            // A national payment: the recipient's model and reference, and the description beside it;
+            // an RF creditor reference, at home or abroad, stands alone.
             m_xml.writeStartElement(u"Strd"_s);
             m_xml.writeStartElement(u"CdtrRefInf"_s);
             m_xml.writeStartElement(u"Tp"_s);
             writeCode(u"CdOrPrtry"_s, u"SCOR"_s);
             m_xml.writeEndElement(); // Tp
-            m_xml.writeTextElement(u"Ref"_s,
-                                   bankReference(order[F::RecipientModel], order[F::RecipientReference]));
+            m_xml.writeTextElement(u"Ref"_s, creditor.isEmpty() ? bankReference(order[F::RecipientModel],
+                                                                                 order[F::RecipientReference])
+                                                                 : creditor);
             m_xml.writeEndElement(); // CdtrRefInf
-            m_xml.writeTextElement(u"AddtlRmtInf"_s, order[F::Description]);
+            if (creditor.isEmpty())
+                m_xml.writeTextElement(u"AddtlRmtInf"_s, order[F::Description]);
             m_xml.writeEndElement(); // Strd
         } else {
             // Cross-border: the guide allows no AddtlRmtInf; the description goes unstructured.

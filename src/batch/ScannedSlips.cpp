@@ -45,7 +45,11 @@ Hub3aTable asTable(const QList<ScannedSlip> &slips, const Hub3aRecord &tab)
                 cells.append({rules.field, slip.record[rules.field]});
         }
         ++table.rowCount;
-        addHub3aRow(table, table.rowCount, base, cells, {}, placeText(slip));
+        // A slip held for the clerk's choice goes nowhere but to the tab.
+        QList<RowProblem> held;
+        if (slip.held)
+            held.append({table.rowCount, {}, slip.verdict, placeText(slip)});
+        addHub3aRow(table, table.rowCount, base, cells, held, placeText(slip));
     }
     return table;
 }
@@ -60,7 +64,8 @@ QByteArray tableCsv(const QList<ScannedSlip> &slips)
 
 QString placeText(const ScannedSlip &slip)
 {
-    return QStringLiteral("%1, str. %2").arg(QFileInfo(slip.file).fileName()).arg(slip.page);
+    const QString name = QFileInfo(slip.file).fileName();
+    return slip.page > 0 ? QStringLiteral("%1, str. %2").arg(name).arg(slip.page) : name;
 }
 
 QString totalText(const QList<ScannedSlip> &slips)

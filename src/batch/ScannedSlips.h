@@ -15,13 +15,13 @@ Hub3aRecord onTab(const Hub3aRecord &scanned, const Hub3aRecord &tab);
 bool tabHoldsSlip(const Hub3aRecord &tab);
 
 // The slips as a batch table, the tab's payer in their empty payer fields: the rows that pass the
-// checks, and the others' problems named by file and page.
+// checks and are not held, and the others' problems named by file and page.
 Hub3aTable asTable(const QList<ScannedSlip> &slips, const Hub3aRecord &tab);
 
 // The slips as the batch table's CSV, their fields as read (the table's base fills the rest).
 QByteArray tableCsv(const QList<ScannedSlip> &slips);
 
-// "račun.pdf, str. 2"
+// "račun.pdf, str. 2"; an e-invoice's file alone
 QString placeText(const ScannedSlip &slip);
 // "Ukupno 3 naloga: 1.234,56 EUR"
 QString totalText(const QList<ScannedSlip> &slips);

@@ -18,6 +18,8 @@ QString bookRepeatKey(const Hub3aRecord &record)
 
 QString bookSourceKey(const BookOrigin &origin)
 {
+    if (origin.source == BookSource::Invoice && !origin.invoice.isEmpty())
+        return u"e-račun:"_s + origin.invoice;
     if (origin.source != BookSource::Invoice || origin.file.isEmpty())
         return QString();
     return u"%1#%2"_s.arg(QFileInfo(origin.file).absoluteFilePath()).arg(origin.place);

@@ -6,6 +6,6 @@
 // and the amount in cents, in one text the book indexes.
 QString bookRepeatKey(const Hub3aRecord &record);
 
-// An invoice's file and page, which make a payment the same whatever was typed over it; empty for
-// any other origin.
+// An e-invoice's seller and number, else an invoice's file and page, which make a payment the same
+// whatever was typed over it; empty for any other origin.
 QString bookSourceKey(const BookOrigin &origin);

@@ -29,6 +29,7 @@ struct BookOrigin
     BookSource source = BookSource::Typed;
     QString file;  // the slip file, the table or the invoice
     int place = 0; // the table's row or the invoice's page (from 1); 0 when none
+    QString invoice = {}; // an e-invoice's seller and number, which make it the same invoice in any file
 };
 
 // One payment as it left the program.

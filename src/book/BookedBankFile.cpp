@@ -46,7 +46,8 @@ PaymentBook openBookForBankFile(const QString &path)
 }
 
 BookedBankFile saveBookedBankFile(PaymentBook &book, const QString &path, const BankOrders &orders,
-                                  Pain001::Options options, const BookOrigin &origin, int counted)
+                                  Pain001::Options options, const BookOrigin &origin, int counted,
+                                  const QHash<int, BookOrigin> &rowOrigins)
 {
     BookedBankFile booked;
     const std::unique_ptr<PaymentBook::Transaction> file = beginFile(book);
@@ -69,7 +70,8 @@ BookedBankFile saveBookedBankFile(PaymentBook &book, const QString &path, const 
                 payment.paymentInfoId = Pain001::groupId(options.messageId, ++groupNumber);
                 for (const qsizetype index : group.orders) {
                     payment.record = orders[index].record;
-                    if (origin.source == BookSource::Table)
+                    payment.origin = rowOrigins.value(orders[index].row, origin);
+                    if (origin.source == BookSource::Table && !rowOrigins.contains(orders[index].row))
                         payment.origin.place = orders[index].row;
                     payment.instructionId =
                         Pain001::instructionId(options.messageId, orders, index, plan.rowsUnique);

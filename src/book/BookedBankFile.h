@@ -4,6 +4,8 @@
 
 #include "book/PaymentBook.h"
 
+#include <QHash>
+
 struct BookedBankFile
 {
     Pain001::Result result;
@@ -19,6 +21,8 @@ PaymentBook openBookForBankFile(const QString &path);
 // orders recorded and committed, and only then the file takes its name. Nothing is written when the
 // book cannot be (UserError saying why), so no id is ever given twice. origin says where the
 // orders came from; a table's orders take their rows as places. counted: the day's files the
-// settings counted before the book (Pain001::settingsMessageCount).
+// settings counted before the book (Pain001::settingsMessageCount). rowOrigins: the origins of
+// orders that each came from an invoice of their own, by the order's row.
 BookedBankFile saveBookedBankFile(PaymentBook &book, const QString &path, const BankOrders &orders,
-                                  Pain001::Options options, const BookOrigin &origin, int counted = 0);
+                                  Pain001::Options options, const BookOrigin &origin, int counted = 0,
+                                  const QHash<int, BookOrigin> &rowOrigins = {});

@@ -1,11 +1,20 @@
 #pragma once
 
 #include <QDeadlineTimer>
+#include <QByteArray>
 #include <QImage>
+#include <QList>
 #include <QString>
 
 #include <atomic>
 #include <memory>
+
+// A file carried inside a document: its name and bytes.
+struct EmbeddedDocument
+{
+    QString name;
+    QByteArray bytes;
+};
 
 // The pages of a document as pictures: the pages of a PDF or the frames of an image file.
 class DocumentPages
@@ -28,6 +37,9 @@ public:
     // when the page cannot be drawn (the reason in failure()).
     virtual QImage page(int index, int dpi) = 0;
     virtual QString failure() const = 0;
+    // The XML files the document carries (a PDF's embedded files), at most
+    // ScanLimits::mostEmbeddedFiles of ScanLimits::largestEmbeddedFile bytes each.
+    virtual QList<EmbeddedDocument> embeddedXml() const { return {}; }
 
     // cancel (set from another thread) and the file's deadline stop a page's drawing early.
     void setLimits(const std::atomic_bool *cancel, QDeadlineTimer deadline)

@@ -3,6 +3,7 @@
 #include "model/UserError.h"
 #include "scan/BarcodeFinder.h"
 #include "scan/DocumentPages.h"
+#include "scan/EInvoiceScan.h"
 #include "scan/ScanLimits.h"
 #include "scan/SlipPayload.h"
 
@@ -170,6 +171,8 @@ void report(FileScan &scan, const QString &path, int page, const PageFinds &find
 
 FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel, const std::function<void()> &pageDone)
 {
+    if (isEInvoiceName(path))
+        return scanEInvoiceFile(path, cancel);
     FileScan scan;
     std::unique_ptr<DocumentPages> pages;
     try {
@@ -180,6 +183,8 @@ FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel, const 
         return scan;
     }
     pages->setLimits(cancel, QDeadlineTimer(ScanLimits::fileMilliseconds));
+    // A hybrid PDF's payment is its XML; the barcodes on its pages only check it.
+    const std::optional<EInvoice> invoice = embeddedEInvoice(pages->embeddedXml());
     // Every page's quick look first: most pages are read by it, and a page without a barcode costs
     // no more than that when the file's payment is found elsewhere.
     std::vector<PageFinds> finds;
@@ -191,7 +196,8 @@ FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel, const 
     const bool paymentFound = std::any_of(finds.begin(), finds.end(), [](const PageFinds &page) {
         return page.holdsPayment();
     });
-    for (size_t index = 0; index < finds.size() && !pages->stopped(); ++index) {
+    // A hybrid PDF's pages only check its XML: the quick look is enough for a picture made by a program.
+    for (size_t index = 0; index < finds.size() && !pages->stopped() && !invoice; ++index) {
         PageFinds &page = finds[index];
         const bool onlyOtherCodes = !page.found.isEmpty() && !page.holdsPayment();
         if (!page.first.isNull() && (!paymentFound || onlyOtherCodes || !page.stillUnread().isEmpty()))
@@ -207,6 +213,11 @@ FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel, const 
                                 ScanLimits::fileMilliseconds / 1000)});
     if (pages->cut())
         scan.misses.append({path, 0, u"Pročitano je samo prvih %1 stranica"_s.arg(ScanLimits::maxPages)});
+    if (invoice) {
+        FileScan hybrid;
+        addEInvoice(hybrid, path, *invoice, scan.slips);
+        return hybrid;
+    }
     return scan;
 }
 
@@ -251,6 +262,7 @@ QList<FileScan> scanInvoices(const QStringList &paths, const std::atomic_bool *c
 
 bool isScannableName(const QString &path)
 {
-    static const QStringList suffixes{u"pdf"_s, u"png"_s, u"jpg"_s, u"jpeg"_s, u"tif"_s, u"tiff"_s, u"bmp"_s};
+    static const QStringList suffixes{u"pdf"_s,  u"png"_s, u"jpg"_s, u"jpeg"_s,
+                                      u"tif"_s,  u"tiff"_s, u"bmp"_s, u"xml"_s};
     return suffixes.contains(QFileInfo(path).suffix().toLower());
 }

@@ -15,8 +15,9 @@
 // page is read. Every barcode that is a slip's gives a ScannedSlip (its verdict from the payment
 // checks); a page without one, a symbol that cannot be read, a payload that breaks a rule and a file
 // that cannot be read give a ScanMiss with a Croatian message. The file is given up after
-// ScanLimits::fileMilliseconds. Never throws. cancel, when set, stops between looks and during a
-// page's rendering; pageDone() is called after each page's first look.
+// ScanLimits::fileMilliseconds. An e-invoice (.xml) and a PDF that carries one give the invoice's
+// payment instead, checked against its picture's barcodes (EInvoiceScan.h). Never throws. cancel, when set,
+// stops between looks and during a page's rendering; pageDone() is called after each page's first look.
 FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel = nullptr,
                      const std::function<void()> &pageDone = {});
 

@@ -82,6 +82,25 @@ QImage PdfPages::page(int index, int dpi)
     return image;
 }
 
+QList<EmbeddedDocument> PdfPages::embeddedXml() const
+{
+    QList<EmbeddedDocument> files;
+    if (!m_document->hasEmbeddedFiles())
+        return files;
+    for (Poppler::EmbeddedFile *file : m_document->embeddedFiles()) {
+        if (files.size() >= ScanLimits::mostEmbeddedFiles)
+            break;
+        if (!file || !file->isValid() || !file->name().endsWith(u".xml"_s, Qt::CaseInsensitive) ||
+            file->size() > ScanLimits::largestEmbeddedFile)
+            continue;
+        // The declared size may be missing or wrong; the bytes themselves are measured too.
+        QByteArray bytes = file->data();
+        if (bytes.size() <= ScanLimits::largestEmbeddedFile)
+            files.append({file->name(), std::move(bytes)});
+    }
+    return files;
+}
+
 // The module's entry: a reader's failure goes back as its message, so no exception crosses into the
 // program.
 extern "C" Q_DECL_EXPORT DocumentPages *zorvatOpenPdfPages(const QString &path, QString &failure)

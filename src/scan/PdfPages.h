@@ -19,6 +19,7 @@ public:
     bool cut() const override;
     QImage page(int index, int dpi) override;
     QString failure() const override { return m_failure; }
+    QList<EmbeddedDocument> embeddedXml() const override;
 
 private:
     std::unique_ptr<Poppler::Document> m_document;

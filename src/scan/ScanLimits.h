@@ -15,5 +15,7 @@ constexpr qint64 fineLookPixels = 36'000'000;
 constexpr qint64 smallPicture = 4'000'000; // a picture this small is doubled for a second look
 constexpr int fileMilliseconds = 60'000;   // one file's reading, every page and look, before it is given up
 constexpr int maxThreads = 4;              // files read side by side
+constexpr qint64 largestEmbeddedFile = 64 * 1024 * 1024; // an XML file a PDF carries
+constexpr int mostEmbeddedFiles = 8;
 constexpr int askewDegrees[] = {2, -2, 4, -4, 6, -6};
 } // namespace ScanLimits

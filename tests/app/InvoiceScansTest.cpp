@@ -135,8 +135,14 @@ TEST_F(InvoiceScansTest, TheListShowsEachSlipTheTotalAndTheFilesWithoutOneAndOpe
 {
     Hub3aRecord second = fullSlip();
     second.set(F::Amount, u"0,44"_s);
+    ScannedSlip invoice{u"/r/r.xml"_s, 0, fullSlip(), QString()};
+    invoice.source = ScanSource::EInvoice;
+    invoice.due = QDate(2026, 11, 30);
+    invoice.overdue = true;
+    invoice.remarks = {u"Račun navodi i druge račune primatelja: NL57RABO0107307510"_s};
     const QList<ScannedSlip> slips{{u"/r/a.pdf"_s, 1, fullSlip(), QString()},
-                                   {u"/r/b.pdf"_s, 2, second, u"IBAN primatelja: x\nopis plaćanja: y"_s}};
+                                   {u"/r/b.pdf"_s, 2, second, u"IBAN primatelja: x\nopis plaćanja: y"_s},
+                                   invoice};
     std::optional<ScannedSlip> opened;
     ScanListDialog list(slips, {{u"/r/c.png"_s, 1, u"Na stranici nema bar-koda za plaćanje"_s}},
                         {{}, {}, {}, [&opened](const ScannedSlip &slip) { opened = slip; }, {}},
@@ -144,16 +150,20 @@ TEST_F(InvoiceScansTest, TheListShowsEachSlipTheTotalAndTheFilesWithoutOneAndOpe
     // Without bank files the list offers no bank orders.
     EXPECT_EQ(list.findChild<QPushButton *>(u"ScanBankFile"_s), nullptr);
     const auto *table = list.findChild<QTableWidget *>(u"ScanTable"_s);
-    ASSERT_EQ(table->rowCount(), 2);
+    ASSERT_EQ(table->rowCount(), 3);
     const QStringList secondRow =
-        u"b.pdf|2|Vodovod d.o.o.|0,44|HR01 102-3057-89016|IBAN primatelja: x; opis plaćanja: y"_s.split(u'|');
+        u"b.pdf|2|bar-kod|Vodovod d.o.o.|0,44||HR01 102-3057-89016|IBAN primatelja: x; opis plaćanja: y"_s.split(u'|');
     for (int column = 0; column < secondRow.size(); ++column)
         EXPECT_EQ(table->item(1, column)->text(), secondRow[column]);
-    EXPECT_EQ(table->item(0, 5)->text(), u"Ispravan"_s);
+    EXPECT_EQ(table->item(0, 7)->text(), u"Ispravan"_s);
+    EXPECT_EQ(table->item(2, 1)->text(), QString());
+    EXPECT_EQ(table->item(2, 2)->text(), u"e-račun"_s);
+    EXPECT_EQ(table->item(2, 5)->text(), u"30.11.2026. (dospjelo)"_s);
+    EXPECT_EQ(table->item(2, 7)->text(), u"Ispravan; Račun navodi i druge račune primatelja: NL57RABO0107307510"_s);
     QStringList labels;
     for (const QLabel *label : list.findChildren<QLabel *>())
         labels.append(label->text());
-    EXPECT_TRUE(labels.contains(u"Ukupno naloga: 2, iznos 1.235,00 EUR"_s))
+    EXPECT_TRUE(labels.contains(u"Ukupno naloga: 3, iznos 2.469,56 EUR"_s))
         << labels.join(u'|').toStdString();
     EXPECT_TRUE(labels.contains(u"Bez naloga:\nc.png, str. 1: Na stranici nema bar-koda za plaćanje"_s));
 

@@ -197,6 +197,28 @@ TEST(Pain001, WritesEveryModel)
     EXPECT_SCHEMA_VALID(xml, "scthr_pain.001.001.09.xsd");
 }
 
+TEST(Pain001, WritesAnRfCreditorReferenceAsTheStructuredReferenceAtHomeAndAbroad)
+{
+    const auto rf = [](const QString &iban, const QString &description) {
+        return order({{F::RecipientName, u"Muster AG"_s}, {F::RecipientStreet, u"Hauptstrasse 1"_s},
+                      {F::RecipientIban, iban}, {F::RecipientModel, u"HR99"_s},
+                      {F::RecipientReference, u""_s},
+                      {F::Description, description}});
+    };
+    Pain001::Result result;
+    const QByteArray xml = written({rf(u"HR1210010051863000160"_s, u"RF18539007547034"_s),
+                                    rf(u"DE89370400440532013000"_s, u"RF18 5390 0754 7034"_s),
+                                    rf(u"HR1210010051863000160"_s, u"RF19539007547034"_s)},
+                                   options(), &result);
+    EXPECT_TRUE(result.refused.isEmpty()) << result.refused.value(0).message.toStdString();
+    EXPECT_SCHEMA_VALID(xml, "scthr_pain.001.001.09.xsd");
+    // A wrong RF reference is a description like any other.
+    EXPECT_EQ(xpathTexts(xml, tx + u"p:RmtInf/p:Strd/p:CdtrRefInf/p:Ref"_s),
+              (QStringList{u"RF18539007547034"_s, u"HR99"_s, u"RF18539007547034"_s}));
+    EXPECT_EQ(xpathTexts(xml, tx + u"p:RmtInf/p:Strd/p:AddtlRmtInf"_s), QStringList{u"RF19539007547034"_s});
+    EXPECT_EQ(xpathTexts(xml, tx + u"p:RmtInf/p:Ustrd"_s), QStringList());
+}
+
 TEST(Pain001, RefusesRowsByRowAndFieldAndWritesTheRest)
 {
     const struct

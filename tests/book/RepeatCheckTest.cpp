@@ -39,6 +39,9 @@ TEST(RepeatCheck, FindsTheSamePaymentWithinTheWindowOnly)
     const BookOrigin invoice{BookSource::Invoice, dir.filePath(u"racun.pdf"_s), 2};
     recordOn(book, sentIn(u"/b/invoice.xml"_s, order({{F::Amount, u"40,00"_s}}), invoice),
              QDate(2026, 12, 9));
+    const BookOrigin eInvoice{BookSource::Invoice, dir.filePath(u"racun.xml"_s), 0, u"HR12345678903|2026-17"_s};
+    recordOn(book, sentIn(u"/b/e-invoice.xml"_s, order({{F::Amount, u"60,00"_s}}), eInvoice),
+             QDate(2026, 12, 9));
 
     const struct
     {
@@ -66,6 +69,16 @@ TEST(RepeatCheck, FindsTheSamePaymentWithinTheWindowOnly)
         {"another page",
          order({{F::Amount, u"41,00"_s}}),
          {BookSource::Invoice, invoice.file, 3},
+         60,
+         nullptr},
+        {"the same e-invoice in another file",
+         order({{F::Amount, u"61,00"_s}}),
+         {BookSource::Invoice, dir.filePath(u"hibrid.pdf"_s), 0, eInvoice.invoice},
+         60,
+         u"/b/e-invoice.xml"},
+        {"another e-invoice of the seller in the same file",
+         order({{F::Amount, u"61,00"_s}}),
+         {BookSource::Invoice, eInvoice.file, 0, u"HR12345678903|2026-18"_s},
          60,
          nullptr},
     };

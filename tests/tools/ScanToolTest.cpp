@@ -1,3 +1,5 @@
+#include "EInvoiceXml.h"
+#include "FileBytes.h"
 #include "InvoiceDocuments.h"
 #include "ToolRun.h"
 #include "model/SlipFile.h"
@@ -88,6 +90,38 @@ TEST(ScanTool, BadInputExitsTwo)
         EXPECT_TRUE(run.errors.contains(QString::fromUtf8(c.error))) << run.errors.toStdString();
         EXPECT_FALSE(QFile::exists(rows));
     }
+}
+
+
+TEST(ScanTool, WritesARowPerEInvoiceToPayAndNamesWhyTheOthersHaveNothingToPay)
+{
+    QTemporaryDir dir;
+    EInvoiceXml::Invoice payable;
+    payable.means.prepend({u"58"_s, u"NL57RABO0107307510"_s, {}, {}});
+    EInvoiceXml::Invoice creditNote;
+    creditNote.creditNote = true;
+    EInvoiceXml::Invoice dollars;
+    dollars.currency = u"USD"_s;
+    const QString invoice = dir.filePath(u"racun.xml"_s), credit = dir.filePath(u"odobrenje.xml"_s),
+                  foreign = dir.filePath(u"dolari.xml"_s);
+    ASSERT_TRUE(writeFileBytes(invoice, EInvoiceXml::ubl(payable)));
+    ASSERT_TRUE(writeFileBytes(credit, EInvoiceXml::ubl(creditNote)));
+    ASSERT_TRUE(writeFileBytes(foreign, EInvoiceXml::cii(dollars)));
+    const QString rows = dir.filePath(u"rows.csv"_s);
+
+    const ToolRun scan = render({u"--scan"_s, invoice, credit, foreign, u"-o"_s, rows});
+    EXPECT_EQ(scan.status, 1);
+    EXPECT_EQ(reportLines(scan.errors),
+              (QStringList{
+                  uR"({"file":"%1","page":0,"note":"Račun navodi i druge račune primatelja: NL57RABO0107307510"})"_s
+                      .arg(invoice),
+                  uR"({"file":"%1","page":0,"message":"Odobrenje (knjižno odobrenje) 2026-17: nema se što platiti"})"_s
+                      .arg(credit),
+                  uR"({"file":"%1","page":0,"message":"Račun je u valuti USD: plaćaju se samo računi u eurima"})"_s
+                      .arg(foreign)}));
+    const QStringList written = QString::fromUtf8(fileBytes(rows)).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(written.size(), 2) << "the header and the one invoice to pay";
+    EXPECT_TRUE(written[1].contains(u"HR1210010051863000160"_s)) << written[1].toStdString();
 }
 
 } // namespace

@@ -51,6 +51,8 @@ int runScan(const RenderOptions &options, QTextStream &errors)
         // A slip that cannot pay as read, or whose text was changed to fit the slip, is written
         // all the same for the clerk to mend, and said.
         for (const ScannedSlip &slip : scan.slips) {
+            for (const QString &remark : slip.remarks)
+                errors << QString::fromUtf8(jsonLine({{"file", slip.file}, {"page", slip.page}, {"note", remark}}));
             if (!slip.verdict.isEmpty()) {
                 errors << QString::fromUtf8(
                     jsonLine({{"file", slip.file},

@@ -173,6 +173,18 @@ void writeVectorPdf(const QString &path, const QList<QByteArray> &pagePayloads)
     }
 }
 
+void writeHybridPdf(const QString &path, const QByteArray &payload, const QString &xmlName, const QByteArray &xml)
+{
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setResolution(1200);
+    writer.addFileAttachment(xmlName, xml, QStringLiteral("text/xml"));
+    QPainter painter(&writer);
+    drawText(painter, 1200);
+    if (!payload.isEmpty())
+        drawSymbol(painter, payload, QPointF(1200, 1200 * 7), moduleMm * 1200 / 25.4);
+}
+
 void writeTwoSymbolPdf(const QString &path, const QByteArray &first, const QByteArray &second, double secondSize)
 {
     QPdfWriter writer(path);

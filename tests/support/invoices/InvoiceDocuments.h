@@ -32,6 +32,9 @@ QImage asPhoto(const QImage &image, double degrees);
 void writeVectorPdf(const QString &path, const QList<QByteArray> &pagePayloads);
 // A one-page PDF of two vector symbols side by side, the second secondSize times the first's size.
 void writeTwoSymbolPdf(const QString &path, const QByteArray &first, const QByteArray &second, double secondSize);
+// A hybrid invoice: a vector PDF of one page (its barcode unless payload is empty) that carries xml
+// as the embedded file xmlName.
+void writeHybridPdf(const QString &path, const QByteArray &payload, const QString &xmlName, const QByteArray &xml);
 // A PDF holding only the picture of a page, as a scanner makes it.
 void writeScannedPdf(const QString &path, const QImage &page, int dpi);
 void writeImage(const QString &path, const QImage &image, const char *format, int quality = -1);
