@@ -36,12 +36,6 @@ QByteArray invoice(int number)
     return bytes;
 }
 
-struct Order
-{
-    int row = 0;
-    Hub3aRecord record;
-};
-
 void BM_EInvoicesToBankFile(benchmark::State &state)
 {
     QList<QByteArray> invoices;
@@ -57,7 +51,7 @@ void BM_EInvoicesToBankFile(benchmark::State &state)
     options.created = QDateTime(QDate(2026, 12, 10), QTime(10, 0));
     options.today = QDate(2026, 12, 10);
     for (auto _ : state) {
-        QList<Order> slips;
+        QList<NumberedSlip> slips;
         for (const QByteArray &xml : invoices) {
             const InvoicePayment payment = invoicePayment(EInvoiceReader::read(xml), options.today);
             Hub3aRecord order = *payment.record;
@@ -65,7 +59,7 @@ void BM_EInvoicesToBankFile(benchmark::State &state)
             order.set(Hub3aField::PayerIban, u"HR7023400091510946338"_s);
             slips.append({int(slips.size()) + 1, order});
         }
-        const Pain001::Result result = Pain001::save(path, BankOrdersOf(slips), options);
+        const Pain001::Result result = Pain001::save(path, slips, options);
         if (result.written != state.range(0))
             state.SkipWithError("an order was refused");
     }

@@ -240,12 +240,12 @@ QList<BookEntry> PaymentBook::entriesOfMessage(const QString &messageId) const
 
 QList<BookEntry> PaymentBook::entriesNumbered(const QList<qint64> &ids) const
 {
-    const QByteArray sql = QByteArray(entryColumns) + "WHERE p.id = ?1";
+    const QByteArray sql = QByteArray(bookEntrySelect) + "WHERE p.id = ?1";
     QList<BookEntry> entries;
     for (const qint64 id : ids) {
         SqliteStatement select(m_db, sql.constData());
         select.bind(1, id);
-        entries += entriesOf(select);
+        entries += bookEntriesOf(select);
     }
     return entries;
 }
@@ -253,19 +253,19 @@ QList<BookEntry> PaymentBook::entriesNumbered(const QList<qint64> &ids) const
 QList<BookEntry> PaymentBook::entriesWithId(BankId kind, const QString &id, std::optional<qint64> cents) const
 {
     static constexpr const char *columns[] = {"p.end_to_end_id", "p.instruction_id", "p.payment_info_id"};
-    SqliteStatement select(m_db, (QByteArray(entryColumns) + "WHERE " + columns[static_cast<int>(kind)] +
+    SqliteStatement select(m_db, (QByteArray(bookEntrySelect) + "WHERE " + columns[static_cast<int>(kind)] +
                                   " = ?1 AND (?2 < 0 OR p.amount_cents = ?2) ORDER BY p.id")
                                      .constData());
     select.bind(1, id).bind(2, cents.value_or(-1));
-    return entriesOf(select);
+    return bookEntriesOf(select);
 }
 
 QList<BookEntry> PaymentBook::entriesOfAmount(qint64 cents) const
 {
     SqliteStatement select(m_db,
-                           (QByteArray(entryColumns) + "WHERE p.amount_cents = ?1 ORDER BY p.id").constData());
+                           (QByteArray(bookEntrySelect) + "WHERE p.amount_cents = ?1 ORDER BY p.id").constData());
     select.bind(1, cents);
-    return entriesOf(select);
+    return bookEntriesOf(select);
 }
 
 QList<BookEntry> PaymentBook::entriesToAccount(const QString &iban, const QString &reference) const
@@ -273,9 +273,9 @@ QList<BookEntry> PaymentBook::entriesToAccount(const QString &iban, const QStrin
     // The repeat key begins with the IBAN, then the model and reference (bookRepeatKey): a range of
     // the key's index. Nothing in a key sorts after DEL.
     const QString prefix = reference.isEmpty() ? iban + u'|' : iban + u'|' + reference + u'|';
-    SqliteStatement select(m_db, (QByteArray(entryColumns) +
+    SqliteStatement select(m_db, (QByteArray(bookEntrySelect) +
                                   "WHERE p.repeat_key >= ?1 AND p.repeat_key < ?2 ORDER BY p.id")
                                      .constData());
     select.bind(1, prefix).bind(2, prefix + QChar(0x7f));
-    return entriesOf(select);
+    return bookEntriesOf(select);
 }

@@ -97,7 +97,7 @@ QString bookedFile(const QList<NumberedSlip> &rows, const QString &file, const C
                    bool instant = false)
 {
     PaymentBook book(PaymentBook::defaultPath());
-    return saveBookedBankFile(book, file, BankOrdersOf(rows),
+    return saveBookedBankFile(book, file, BankOrders(rows),
                               Pain001::optionsNow(clock, Pain001::Schema::Croatian, instant),
                               {BookSource::Table, u"placanja.csv"_s, 0})
         .messageId;

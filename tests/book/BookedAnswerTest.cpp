@@ -28,7 +28,7 @@ protected:
     {
         Pain001::Options options = BankFixtures::options();
         options.instant = instant;
-        messageId = saveBookedBankFile(book, dir.filePath(u"orders.xml"_s), BankOrdersOf(rows), options,
+        messageId = saveBookedBankFile(book, dir.filePath(u"orders.xml"_s), BankOrders(rows), options,
                                        {BookSource::Table, u"/t/placanja.csv"_s, 0})
                         .messageId;
     }
@@ -114,7 +114,7 @@ TEST_F(BookedAnswerTest, MatchesEveryRefusalToTheOrdersAsTheyWereSent)
         SCOPED_TRACE(c.what);
         // Each case answers a file of its own.
         messageId = saveBookedBankFile(book, dir.filePath(u"%1.xml"_s.arg(QLatin1StringView(c.what))),
-                                       BankOrdersOf(rows), BankFixtures::options(),
+                                       BankOrders(rows), BankFixtures::options(),
                                        {BookSource::Table, u"/t/placanja.csv"_s, 0})
                         .messageId;
         QList<Part> parts;
