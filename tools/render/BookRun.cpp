@@ -68,7 +68,7 @@ int runBookExport(const RenderOptions &options, QTextStream &errors)
         if (!options.bookState.isEmpty()) {
             wanted = bookStateNamed(options.bookState);
             if (!wanted)
-                throw UserError(u"--state is prepared, sent, refused, accepted or booked, not '%1'"_s.arg(
+                throw UserError(u"--state is prepared, sent, refused, accepted, booked or received, not '%1'"_s.arg(
                     options.bookState));
         }
         const QDate first = options.bookFrom.isEmpty() ? QDate() : dayOption(options.bookFrom, "from");

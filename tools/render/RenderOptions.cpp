@@ -189,7 +189,7 @@ const QList<OptionSpec> &optionSpecs()
          noValue},
         {{u"state"_s},
          u"STATE"_s,
-         u"--book: only payments now prepared, sent, refused, accepted or booked"_s,
+         u"--book: only payments now prepared, sent, refused, accepted, booked or received"_s,
          [](RenderOptions &o, const QString &v) { o.bookState = v; }},
         {{u"from"_s},
          u"DAY"_s,
