@@ -1,6 +1,6 @@
 #include "bankfile/Pain002.h"
 
-#include "bankfile/BoundedXmlInput.h"
+#include "bankfile/BoundedXmlWalk.h"
 #include "bankfile/Pain002Reasons.h"
 #include "bankfile/RefusedSlip.h"
 #include "model/TextFile.h"
@@ -19,8 +19,6 @@ namespace {
 
 using F = Hub3aField;
 
-constexpr qsizetype longestText = 1000;
-
 bool acceptance(const QString &status)
 {
     static const QStringList accepting{u"ACTC"_s, u"ACCP"_s, u"ACSP"_s, u"ACSC"_s, u"ACWC"_s, u"PART"_s};
@@ -29,75 +27,46 @@ bool acceptance(const QString &status)
 
 // Reads the report element by element; the path of element names from the report's root
 // (CstmrPmtStsRpt) down tells what a text is.
-class ReportReader
+class ReportReader : private BoundedXmlWalk
 {
 public:
-    explicit ReportReader(BoundedXmlInput &input) : m_input(input), m_xml(&input) {}
+    explicit ReportReader(BoundedXmlInput &input) : BoundedXmlWalk(input, u"izvješće banke pain.002"_s) {}
 
     // Nothing when the input was cancelled.
     std::optional<Report> read()
     {
         readRoot();
-        while (!m_xml.atEnd() && !m_input.stopped()) {
-            const QXmlStreamReader::TokenType token = m_xml.readNext();
-            if (token == QXmlStreamReader::StartElement)
-                enter();
-            else if (token == QXmlStreamReader::EndElement)
-                leave();
-            else if (token == QXmlStreamReader::Characters)
-                m_text += m_xml.text().left(longestText - m_text.size());
-            else
-                refuseDtd(token);
-        }
-        if (m_input.cancelled())
+        if (!walk())
             return std::nullopt;
-        if (m_xml.hasError() || m_input.stopped())
-            throw notAReport(m_xml.errorString());
         return m_report;
     }
 
 private:
-    // The input's own refusal comes first: the reader only saw the document end early.
-    UserError notAReport(const QString &why) const
-    {
-        return UserError(u"Datoteka nije izvješće banke pain.002: %1"_s.arg(
-            m_input.refusal().isEmpty() ? why : m_input.refusal()));
-    }
-
-    // A report has no DTD, so no entities of its own that could expand without bound.
-    void refuseDtd(QXmlStreamReader::TokenType token) const
-    {
-        if (token == QXmlStreamReader::DTD || token == QXmlStreamReader::EntityReference)
-            throw notAReport(u"ima DTD ili entitete"_s);
-    }
-
     void readRoot()
     {
-        if (m_input.size() > largestReport)
-            throw notAReport(u"veća je od %1 MB"_s.arg(largestReport >> 20));
+        refuseSize(largestReport);
         while (!m_xml.atEnd() && !m_input.stopped()) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             refuseDtd(token);
             if (token == QXmlStreamReader::StartElement) {
                 if (m_xml.name() != "Document"_L1 ||
                     !m_xml.namespaceUri().startsWith("urn:iso:std:iso:20022:tech:xsd:pain.002."_L1))
-                    throw notAReport(u"korijen je %1 (%2)"_s.arg(m_xml.name(), m_xml.namespaceUri()));
+                    throw notTheDocument(u"korijen je %1 (%2)"_s.arg(m_xml.name(), m_xml.namespaceUri()));
                 if (!m_xml.readNextStartElement() || m_xml.name() != "CstmrPmtStsRpt"_L1)
-                    throw notAReport(m_xml.hasError() ? m_xml.errorString() : u"nema CstmrPmtStsRpt"_s);
+                    throw notTheDocument(m_xml.hasError() ? m_xml.errorString() : u"nema CstmrPmtStsRpt"_s);
                 return;
             }
         }
         if (m_input.cancelled())
             return;
-        throw notAReport(m_xml.hasError() ? m_xml.errorString() : u"datoteka je prazna"_s);
+        throw notTheDocument(m_xml.hasError() ? m_xml.errorString() : u"datoteka je prazna"_s);
     }
 
     QString path() const { return m_path.join(u'/'); }
 
-    void enter()
+    void enter() override
     {
-        if (m_path.size() >= deepestNesting)
-            throw notAReport(u"elementi su ugniježđeni dublje od %1 razina"_s.arg(deepestNesting));
+        refuseDeeper(m_path.size(), deepestNesting);
         m_path.append(m_xml.name().toString());
         m_text.clear();
         const QString here = path();
@@ -129,7 +98,7 @@ private:
         return m_messageReasons;
     }
 
-    void leave()
+    void leave() override
     {
         if (m_path.isEmpty()) // the end of CstmrPmtStsRpt or Document
             return;
@@ -189,14 +158,14 @@ private:
     void keep(RefusedOrder refused)
     {
         if (m_report.refused.size() >= mostRefused)
-            throw notAReport(u"više od %1 odbijenih naloga"_s.arg(mostRefused));
+            throw notTheDocument(u"više od %1 odbijenih naloga"_s.arg(mostRefused));
         m_report.refused.append(std::move(refused));
     }
 
     void accept(AcceptedPart part)
     {
         if (m_report.accepted.size() >= mostRefused)
-            throw notAReport(u"više od %1 prihvaćenih naloga"_s.arg(mostRefused));
+            throw notTheDocument(u"više od %1 prihvaćenih naloga"_s.arg(mostRefused));
         m_report.accepted.append(std::move(part));
     }
 
@@ -238,10 +207,7 @@ private:
         keep(whole);
     }
 
-    BoundedXmlInput &m_input;
-    QXmlStreamReader m_xml;
     QStringList m_path;
-    QString m_text;
     Report m_report;
     QList<Reason> m_messageReasons;
     QString m_groupId;

@@ -1,6 +1,6 @@
 #include "einvoice/EInvoiceReader.h"
 
-#include "bankfile/BoundedXmlInput.h"
+#include "bankfile/BoundedXmlWalk.h"
 #include "model/UserError.h"
 
 #include <QBuffer>
@@ -101,31 +101,19 @@ QDate invoiceDate(const QString &text)
     return iso.isValid() ? iso : QDate::fromString(text, u"yyyyMMdd"_s);
 }
 
-class Reader
+class Reader : private BoundedXmlWalk
 {
 public:
-    explicit Reader(BoundedXmlInput &input) : m_input(input), m_xml(&input) {}
+    explicit Reader(BoundedXmlInput &input) : BoundedXmlWalk(input, u"e-račun"_s) {}
 
     EInvoice read()
     {
         if (m_input.size() > largestInvoice)
-            throw notAnInvoice(u"veći je od %1 MB"_s.arg(largestInvoice >> 20));
+            throw notTheDocument(u"veći je od %1 MB"_s.arg(largestInvoice >> 20));
         if (m_input.size() == 0)
-            throw notAnInvoice(u"datoteka je prazna"_s);
+            throw notTheDocument(u"datoteka je prazna"_s);
         readRoot();
-        while (!m_xml.atEnd() && !m_input.stopped()) {
-            const QXmlStreamReader::TokenType token = m_xml.readNext();
-            if (token == QXmlStreamReader::StartElement)
-                enter();
-            else if (token == QXmlStreamReader::EndElement)
-                leave();
-            else if (token == QXmlStreamReader::Characters)
-                takeText();
-            else
-                refuseDtd(token);
-        }
-        if (m_xml.hasError() || m_input.stopped())
-            throw notAnInvoice(m_xml.errorString());
+        walk();
         m_invoice.issued = invoiceDate(m_issued);
         m_invoice.due = invoiceDate(m_due);
         // CII gives the reference once for every means.
@@ -139,18 +127,6 @@ public:
     }
 
 private:
-    UserError notAnInvoice(const QString &why) const
-    {
-        return UserError(
-            u"Datoteka nije e-račun: %1"_s.arg(m_input.refusal().isEmpty() ? why : m_input.refusal()));
-    }
-
-    void refuseDtd(QXmlStreamReader::TokenType token) const
-    {
-        if (token == QXmlStreamReader::DTD || token == QXmlStreamReader::EntityReference)
-            throw notAnInvoice(u"ima DTD ili entitete"_s);
-    }
-
     void readRoot()
     {
         while (!m_xml.atEnd() && !m_input.stopped()) {
@@ -166,25 +142,24 @@ private:
             else if (uri == ciiInvoice && name == "CrossIndustryInvoice"_L1)
                 m_invoice.syntax = EInvoice::Syntax::Cii;
             else
-                throw notAnInvoice(u"korijen je %1 (%2)"_s.arg(name, uri));
+                throw notTheDocument(u"korijen je %1 (%2)"_s.arg(name, uri));
             return;
         }
-        throw notAnInvoice(m_xml.hasError() ? m_xml.errorString() : u"nema korijena"_s);
+        throw notTheDocument(m_xml.hasError() ? m_xml.errorString() : u"nema korijena"_s);
     }
 
     QString path() const { return m_path.join(u'/'); }
 
-    void enter()
+    void enter() override
     {
-        if (m_path.size() >= deepestNesting)
-            throw notAnInvoice(u"elementi su ugniježđeni dublje od %1 razina"_s.arg(deepestNesting));
+        refuseDeeper(m_path.size(), deepestNesting);
         m_path.append(knownPrefix(m_xml.namespaceUri()) + u':' + m_xml.name().toString());
         m_text.clear();
         m_picture.clear();
         const QString here = path();
         if (here == ublMeans || here == ciiMeans) {
             if (m_invoice.means.size() >= mostMeans)
-                throw notAnInvoice(u"više od %1 načina plaćanja"_s.arg(mostMeans));
+                throw notTheDocument(u"više od %1 načina plaćanja"_s.arg(mostMeans));
             m_invoice.means.append(InvoicePaymentMeans());
             m_meansDepth = m_path.size();
         } else if (here == picturePath) {
@@ -197,7 +172,7 @@ private:
         }
     }
 
-    void takeText()
+    void takeText() override
     {
         if (m_inPicture) {
             // Base64 past the limit is not kept: the picture is left out, the invoice still read.
@@ -210,7 +185,7 @@ private:
         }
     }
 
-    void leave()
+    void leave() override
     {
         if (m_path.isEmpty())
             return;
@@ -263,10 +238,7 @@ private:
             m_invoice.sellerVat = text;
     }
 
-    BoundedXmlInput &m_input;
-    QXmlStreamReader m_xml;
     QStringList m_path; // from below the root, each element as prefix:name
-    QString m_text;
     EInvoice m_invoice;
     int m_meansDepth = 0; // the path's length at the means being read, 0 outside one
     bool m_inPicture = false;

@@ -1,6 +1,7 @@
 #include "statements/BankStatement.h"
 
 #include "bankfile/BankAmount.h"
+#include "bankfile/BoundedXmlWalk.h"
 #include "model/TextFile.h"
 #include "model/UserError.h"
 
@@ -15,7 +16,6 @@ namespace BankStatement {
 
 namespace {
 
-constexpr qsizetype longestText = 1000;
 constexpr int mostUnstructured = 10;
 
 // The message elements under Document and what each calls one account's statement.
@@ -33,52 +33,26 @@ constexpr MessageKind messageKinds[] = {
 // Reads the document element by element. The path of element names below the message element
 // tells what a text is; whatever a message calls its statements is "Stmt" in the path, and an
 // element of another namespace is "~", so nothing below it matches.
-class StatementReader
+class StatementReader : private BoundedXmlWalk
 {
 public:
-    explicit StatementReader(BoundedXmlInput &input) : m_input(input), m_xml(&input) {}
+    explicit StatementReader(BoundedXmlInput &input) : BoundedXmlWalk(input, u"izvadak banke camt.053/054"_s) {}
 
     std::optional<Document> read()
     {
         readRoot();
-        while (!m_xml.atEnd() && !m_input.stopped()) {
-            const QXmlStreamReader::TokenType token = m_xml.readNext();
-            if (token == QXmlStreamReader::StartElement)
-                enter();
-            else if (token == QXmlStreamReader::EndElement)
-                leave();
-            else if (token == QXmlStreamReader::Characters)
-                m_text += m_xml.text().left(longestText - m_text.size());
-            else
-                refuseDtd(token);
-        }
-        if (m_input.cancelled())
+        if (!walk())
             return std::nullopt;
-        if (m_xml.hasError() || m_input.stopped())
-            throw notAStatement(m_xml.errorString());
         return m_document;
     }
 
 private:
-    UserError notAStatement(const QString &why) const
-    {
-        return UserError(u"Datoteka nije izvadak banke camt.053/054: %1"_s.arg(
-            m_input.refusal().isEmpty() ? why : m_input.refusal()));
-    }
-
-    void refuseDtd(QXmlStreamReader::TokenType token) const
-    {
-        if (token == QXmlStreamReader::DTD || token == QXmlStreamReader::EntityReference)
-            throw notAStatement(u"ima DTD ili entitete"_s);
-    }
-
     void readRoot()
     {
         static const QRegularExpression camt(u"^urn:iso:std:iso:20022:tech:xsd:(camt\\.05[234]\\.001\\.[0-9]{2})$"_s);
-        if (m_input.size() > largestDocument)
-            throw notAStatement(u"veća je od %1 MB"_s.arg(largestDocument >> 20));
+        refuseSize(largestDocument);
         if (m_input.size() == 0)
-            throw notAStatement(u"datoteka je prazna"_s);
+            throw notTheDocument(u"datoteka je prazna"_s);
         while (!m_xml.atEnd() && !m_input.stopped()) {
             const QXmlStreamReader::TokenType token = m_xml.readNext();
             refuseDtd(token);
@@ -86,28 +60,27 @@ private:
                 continue;
             const QRegularExpressionMatch match = camt.match(m_xml.namespaceUri());
             if (m_xml.name() != "Document"_L1 || !match.hasMatch())
-                throw notAStatement(u"korijen je %1 (%2)"_s.arg(m_xml.name(), m_xml.namespaceUri()));
+                throw notTheDocument(u"korijen je %1 (%2)"_s.arg(m_xml.name(), m_xml.namespaceUri()));
             m_namespace = m_xml.namespaceUri().toString();
             m_document.kind = match.captured(1);
             if (!m_xml.readNextStartElement())
-                throw notAStatement(m_xml.hasError() ? m_xml.errorString() : u"dokument je prazan"_s);
+                throw notTheDocument(m_xml.hasError() ? m_xml.errorString() : u"dokument je prazan"_s);
             for (const MessageKind &kind : messageKinds) {
                 if (m_xml.name() == kind.root && m_xml.namespaceUri() == m_namespace) {
                     m_statementName = kind.statement;
                     return;
                 }
             }
-            throw notAStatement(u"poruka je %1"_s.arg(m_xml.name()));
+            throw notTheDocument(u"poruka je %1"_s.arg(m_xml.name()));
         }
         if (m_input.cancelled())
             return;
-        throw notAStatement(m_xml.hasError() ? m_xml.errorString() : u"datoteka je prazna"_s);
+        throw notTheDocument(m_xml.hasError() ? m_xml.errorString() : u"datoteka je prazna"_s);
     }
 
-    void enter()
+    void enter() override
     {
-        if (m_depths.size() >= deepestNesting)
-            throw notAStatement(u"elementi su ugniježđeni dublje od %1 razina"_s.arg(deepestNesting));
+        refuseDeeper(m_depths.size(), deepestNesting);
         m_depths.append(m_path.size());
         if (!m_path.isEmpty())
             m_path += u'/';
@@ -138,13 +111,13 @@ private:
     void count()
     {
         if (++m_transactions > mostTransactions)
-            throw notAStatement(u"više od %1 stavaka"_s.arg(mostTransactions));
+            throw notTheDocument(u"više od %1 stavaka"_s.arg(mostTransactions));
     }
 
     Statement &statement() { return m_document.statements.last(); }
     Entry &entry() { return statement().entries.last(); }
 
-    void leave()
+    void leave() override
     {
         if (m_depths.isEmpty()) // the end of the message element or of Document
             return;
@@ -232,13 +205,10 @@ private:
     static inline const QString entryPath = u"Stmt/Ntry/"_s;
     static inline const QString transactionPath = u"Stmt/Ntry/NtryDtls/TxDtls/"_s;
 
-    BoundedXmlInput &m_input;
-    QXmlStreamReader m_xml;
     QString m_namespace;
     QLatin1StringView m_statementName;
     QString m_path;
     QList<qsizetype> m_depths; // the path's length before each open element
-    QString m_text;
     QString m_currency; // of the transaction amount being read
     qsizetype m_transactions = 0;
     Document m_document;
