@@ -1,13 +1,14 @@
 #pragma once
 
-#include <QDeadlineTimer>
 #include <QByteArray>
 #include <QImage>
 #include <QList>
 #include <QString>
 
 #include <atomic>
+#include <functional>
 #include <memory>
+#include <utility>
 
 // A file carried inside a document: its name and bytes.
 struct EmbeddedDocument
@@ -41,15 +42,19 @@ public:
     // ScanLimits::mostEmbeddedFiles of ScanLimits::largestEmbeddedFile bytes each.
     virtual QList<EmbeddedDocument> embeddedXml() const { return {}; }
 
-    // cancel (set from another thread) and the file's deadline stop a page's drawing early.
-    void setLimits(const std::atomic_bool *cancel, QDeadlineTimer deadline)
+    // cancel (set from another thread) and the file's deadline (true once it has passed) stop a
+    // page's drawing early.
+    void setLimits(const std::atomic_bool *cancel, std::function<bool()> deadlinePassed)
     {
         m_cancel = cancel;
-        m_deadline = deadline;
+        m_deadlinePassed = std::move(deadlinePassed);
     }
-    bool stopped() const { return (m_cancel && m_cancel->load()) || m_deadline.hasExpired(); }
+    bool stopped() const
+    {
+        return (m_cancel && m_cancel->load()) || (m_deadlinePassed && m_deadlinePassed());
+    }
 
 protected:
     const std::atomic_bool *m_cancel = nullptr;
-    QDeadlineTimer m_deadline = QDeadlineTimer::Forever;
+    std::function<bool()> m_deadlinePassed;
 };

@@ -7,6 +7,7 @@
 #include "scan/ScanLimits.h"
 #include "scan/SlipPayload.h"
 
+#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QThread>
 
@@ -137,6 +138,23 @@ void closerLooks(DocumentPages &pages, int index, PageFinds &finds)
     }
 }
 
+// After a find on a coarse picture, where a smaller symbol beside it may show too few pixels a
+// module for its start pattern to be seen: the page at twice the size, what was read painted out.
+// A finer picture costs too much to search on every page with a payment.
+void lookOnAfterFind(DocumentPages &pages, int index, PageFinds &finds)
+{
+    if (pages.stopped() || qint64(finds.first.width()) * finds.first.height() > ScanLimits::smallPicture)
+        return;
+    const QImage fine = pages.page(index, ScanLimits::fineDpi);
+    if (fine.isNull() || fine.size() == finds.first.size())
+        return;
+    const QImage gray = grayPicture(fine);
+    for (const Threshold threshold : {Threshold::Fixed, Threshold::Local, Threshold::Histogram}) {
+        if (lookFor(finds, gray, double(gray.width()) / finds.first.width(), threshold, pages))
+            return;
+    }
+}
+
 bool cancelled(const std::atomic_bool *cancel)
 {
     return cancel && cancel->load();
@@ -169,7 +187,8 @@ void report(FileScan &scan, const QString &path, int page, const PageFinds &find
 
 } // namespace
 
-FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel, const std::function<void()> &pageDone)
+FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel, const std::function<void()> &pageDone,
+                     std::function<bool()> deadlinePassed)
 {
     if (isEInvoiceName(path))
         return scanEInvoiceFile(path, cancel);
@@ -182,7 +201,9 @@ FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel, const 
         scan.misses.append({path, 0, e.text()});
         return scan;
     }
-    pages->setLimits(cancel, QDeadlineTimer(ScanLimits::fileMilliseconds));
+    if (!deadlinePassed)
+        deadlinePassed = [deadline = QDeadlineTimer(ScanLimits::fileMilliseconds)] { return deadline.hasExpired(); };
+    pages->setLimits(cancel, std::move(deadlinePassed));
     // A hybrid PDF's payment is its XML; the barcodes on its pages only check it.
     const std::optional<EInvoice> invoice = embeddedEInvoice(pages->embeddedXml());
     // Every page's quick look first: most pages are read by it, and a page without a barcode costs
@@ -200,8 +221,12 @@ FileScan scanInvoice(const QString &path, const std::atomic_bool *cancel, const 
     for (size_t index = 0; index < finds.size() && !pages->stopped() && !invoice; ++index) {
         PageFinds &page = finds[index];
         const bool onlyOtherCodes = !page.found.isEmpty() && !page.holdsPayment();
-        if (!page.first.isNull() && (!paymentFound || onlyOtherCodes || !page.stillUnread().isEmpty()))
+        if (page.first.isNull())
+            continue;
+        if (!paymentFound || onlyOtherCodes || !page.stillUnread().isEmpty())
             closerLooks(*pages, int(index), page);
+        else if (page.holdsPayment())
+            lookOnAfterFind(*pages, int(index), page);
     }
     if (cancelled(cancel))
         return scan;

@@ -182,6 +182,24 @@ TEST(InvoiceScan, ReadsEveryBarcodeOnAPageAndWhatOtherEncodersAndScannersMake)
     QTemporaryDir dir;
     const QString twoSymbols = dir.filePath(u"two.pdf"_s);
     writeTwoSymbolPdf(twoSymbols, payload, hub3Payload(second), 0.6);
+    // Another encoder's symbols on a scan: one at full size (0.254 mm a module), one at 60 %, whose
+    // start pattern shows too few pixels a module to be seen at 180 dpi.
+    const auto twoOnAScan = [&](int dpi, int noise, int quality) {
+        const QString path = dir.filePath(u"two-scanned-%1-%2-%3.jpg"_s.arg(dpi).arg(noise).arg(quality));
+        QImage page = invoicePage(QByteArray(), dpi).convertToFormat(QImage::Format_RGB32);
+        QPainter painter(&page);
+        // The other encoder's pictures have 2 pixels a module: 0.254 mm at 200 dpi.
+        const double scale = dpi / 200.0;
+        const QImage full = QImage(testDataPath("scan/crlf.png")).convertToFormat(QImage::Format_RGB32);
+        const QImage small = QImage(testDataPath("scan/latin2-eci.png")).convertToFormat(QImage::Format_RGB32);
+        painter.drawImage(dpi * 3 / 4, dpi * 19 / 2,
+                          full.scaled(full.size() * scale, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        painter.drawImage(dpi * 9 / 2, dpi * 19 / 2,
+                          small.scaled(small.size() * scale * 0.6, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        painter.end();
+        writeImage(path, withNoise(page, noise), "jpeg", quality);
+        return path;
+    };
     // A picture of a whole A4 page at 600 dpi in colour: more than Qt decodes by default.
     const QString bigPicture = dir.filePath(u"a4-600dpi.png"_s);
     {
@@ -203,6 +221,8 @@ TEST(InvoiceScan, ReadsEveryBarcodeOnAPageAndWhatOtherEncodersAndScannersMake)
         {testDataPath("scan/grainy-150.jpg"), {u"123,45"_s}},
         {testDataPath("scan/latin2-eci.png"), {u"123,45"_s}},
         {testDataPath("scan/crlf.png"), {u"123,45"_s}},
+        {twoOnAScan(200, 24, 85), {u"123,45"_s, u"123,45"_s}},
+        {twoOnAScan(180, 24, 85), {u"123,45"_s, u"123,45"_s}},
     };
     for (const auto &c : cases) {
         const FileScan scan = scanInvoice(c.path);
@@ -212,6 +232,40 @@ TEST(InvoiceScan, ReadsEveryBarcodeOnAPageAndWhatOtherEncodersAndScannersMake)
         if (!scan.slips.isEmpty()) {
             EXPECT_EQ(scan.slips[0].record[Hub3aField::PayerName], u"Ivana Čičak"_s) << c.path.toStdString();
         }
+    }
+}
+
+// The file's deadline ends the reading between pages: what was read is given, and the scan says
+// that not every page was looked at.
+TEST(InvoiceScan, AFilePastItsDeadlineGivesWhatWasReadAndSaysItStopped)
+{
+    Hub3aRecord second = fullSlip();
+    second.set(Hub3aField::Amount, u"9,90"_s);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"three.pdf"_s);
+    writeVectorPdf(path, {hub3Payload(fullSlip()), QByteArray(), hub3Payload(second)});
+    const QString stopped = u"Čitanje datoteke prekinuto nakon 60 s: nisu pregledane sve stranice"_s;
+    const struct
+    {
+        int passesAfterPages;
+        QStringList amounts;
+        int pagesLooked;
+        bool stopped;
+    } cases[] = {
+        {0, {}, 0, true},
+        {1, {u"1.234,56"_s}, 1, true},
+        {2, {u"1.234,56"_s}, 2, true},
+        {4, {u"1.234,56"_s, u"9,90"_s}, 3, false},
+    };
+    for (const auto &c : cases) {
+        int pagesLooked = 0;
+        const FileScan scan =
+            scanInvoice(path, nullptr, [&] { ++pagesLooked; }, [&] { return pagesLooked >= c.passesAfterPages; });
+        EXPECT_EQ(amounts(scan), c.amounts) << c.passesAfterPages;
+        EXPECT_EQ(pagesLooked, c.pagesLooked) << c.passesAfterPages;
+        const bool said = std::any_of(scan.misses.begin(), scan.misses.end(),
+                                      [&](const ScanMiss &miss) { return miss.page == 0 && miss.message == stopped; });
+        EXPECT_EQ(said, c.stopped) << c.passesAfterPages;
     }
 }
 
